@@ -1,0 +1,66 @@
+#include "chart/PositionTable.h"
+
+#include "chart/Planets.h"
+#include "chart/PositionText.h"
+
+#include <array>
+
+namespace tessaline {
+
+namespace {
+
+// Which orbit gives each body: the Earth's orbit, seen from the Earth, gives the Sun.
+struct BodyOrbit {
+    BodyIndex body;
+    OrbitIndex orbit;
+};
+
+constexpr std::array<BodyOrbit, kOrbitCount> kBodyOrbits{{
+    {BodyIndex::Sun, OrbitIndex::Earth},
+    {BodyIndex::Mercury, OrbitIndex::Mercury},
+    {BodyIndex::Venus, OrbitIndex::Venus},
+    {BodyIndex::Mars, OrbitIndex::Mars},
+    {BodyIndex::Jupiter, OrbitIndex::Jupiter},
+    {BodyIndex::Saturn, OrbitIndex::Saturn},
+    {BodyIndex::Uranus, OrbitIndex::Uranus},
+    {BodyIndex::Neptune, OrbitIndex::Neptune},
+    {BodyIndex::Pluto, OrbitIndex::Pluto},
+}};
+
+} // namespace
+
+LunarNodes MeanLunarNodes(double d) noexcept
+{
+    double N = (125.1228 - 0.0529538083 * d) * kRadiansPerDegree;
+    N = ReduceRadians(N);
+    double rahu = N * (180.0 / 3.1416) - 1.0;
+    if (rahu < 0.0)
+        rahu += 360.0;
+    double ketu = rahu + 180.0;
+    while (ketu > 360.0)
+        ketu -= 360.0;
+    return {rahu, ketu};
+}
+
+void Positions_Calculation(ChartState& state)
+{
+    const CivilInstant at = BodiesInstant(state.birthRecord, state.zoneCorrection);
+    const double d = J2000DayNumber(at.year, at.month, at.day, at.hour, at.minute);
+
+    for (const BodyOrbit& entry : kBodyOrbits) {
+        const double lambda = GeocentricLongitude(entry.orbit, d);
+        state.longitudes[ToIndex(entry.body)] = lambda;
+        state.positionTable[ToIndex(entry.body)] = FormatPositionEntry(FormatZodiacPosition(lambda));
+    }
+    state.positionTable[ToIndex(BodyIndex::Moon)] = FormatPositionEntry(state.moonPosition);
+    state.positionTable[ToIndex(BodyIndex::Ascendant)] = FormatPositionEntry(state.ascendantText);
+    state.positionTable[ToIndex(BodyIndex::Midheaven)] = FormatPositionEntry(state.midheavenText);
+
+    const LunarNodes nodes = MeanLunarNodes(d);
+    state.longitudes[ToIndex(BodyIndex::Rahu)] = nodes.rahu;
+    state.longitudes[ToIndex(BodyIndex::Ketu)] = nodes.ketu;
+    state.positionTable[ToIndex(BodyIndex::Rahu)] = FormatPositionEntry(FormatZodiacPosition(nodes.rahu));
+    state.positionTable[ToIndex(BodyIndex::Ketu)] = FormatPositionEntry(FormatZodiacPosition(nodes.ketu));
+}
+
+} // namespace tessaline

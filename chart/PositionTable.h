@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/ChartState.h"
+
+namespace tessaline {
+
+struct LunarNodes {
+    double rahu; // ascending node, degrees in [0, 360)
+    double ketu; // descending node, degrees in [0, 360]
+};
+
+// Mean lunar nodes for d days from J2000.0: the conversion uses 180 / 3.1416 and one degree is taken
+// off, as the chart has always shown them.
+LunarNodes MeanLunarNodes(double d) noexcept;
+
+// Sun, planets and nodes for the one birth instant, then all fourteen position table entries (the
+// Moon and the angles from what Moon_Calculation and Angles_Calculation left).
+void Positions_Calculation(ChartState& state);
+
+} // namespace tessaline

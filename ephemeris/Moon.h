@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/ChartState.h"
+
+namespace tessaline {
+
+// Geocentric ecliptic longitude of the Moon, mean equinox of date, from the 25 largest terms of the
+// lunar series. T in Julian centuries from J2000.0; result in [0, 360].
+double MoonLongitude(double T) noexcept;
+
+// The Moon for the birth in the record: fills moonPosition (long form) and its longitude.
+void Moon_Calculation(ChartState& state);
+
+} // namespace tessaline

@@ -1,0 +1,200 @@
+#include "chart/Angles.h"
+#include "chart/Planets.h"
+#include "chart/PositionTable.h"
+#include "chart/PositionText.h"
+
+#include <array>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace tessaline {
+namespace {
+
+constexpr double kMicroDegree = 1e-6;
+constexpr double kHalfMicroDegree = 5e-7;
+
+// ---- Ascendant and Midheaven -------------------------------------------------------------------------
+
+struct AnglesCase {
+    const char* label;
+    double J, UT, L, phi;
+    double theta, midheaven, ascendant;
+};
+
+class AnglesTest : public testing::TestWithParam<AnglesCase>
+{
+};
+
+TEST_P(AnglesTest, MatchesWorkedExample)
+{
+    const AnglesCase& c = GetParam();
+    const ChartAngles angles = ComputeAngles(c.J, c.UT, c.L, c.phi);
+    EXPECT_NEAR(angles.siderealTime, c.theta, kMicroDegree);
+    EXPECT_NEAR(angles.midheaven, c.midheaven, kMicroDegree);
+    EXPECT_NEAR(angles.ascendant, c.ascendant, kMicroDegree);
+}
+
+// 1975-06-15 is J 2442579; 77° 12' East is L = −77.2.
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, AnglesTest,
+    testing::Values(AnglesCase{"Greenwich2000", 2451545, 12, 0, 51.5, 280.460871, 279.6144767, 24.2979219},
+                    AnglesCase{"Delhi1975", 2442579, 5, -77.2, 28.6, 55.0590736, 57.3399790, 149.4142028},
+                    AnglesCase{"Delhi1975South", 2442579, 5, -77.2, -28.6, 55.0590736, 57.3399790, 133.0586745},
+                    AnglesCase{"Delhi1975DaylightSaving", 2442579, 4, -77.2, 28.6, 40.0180050, 42.4639320,
+                               136.4938366}),
+    [](const testing::TestParamInfo<AnglesCase>& info) { return std::string(info.param.label); });
+
+TEST(ComputeAngles, CenturiesFrom1900AreExactlyOneAtJ2000)
+{
+    EXPECT_DOUBLE_EQ(CenturiesSince1900(2451545, 12), 1.0);
+}
+
+TEST(ComputeAngles, SiderealTimeBelowZeroIsRaisedIntoOneTurn)
+{
+    // 1901-01-01 00:00 at 179° West in a zone thirteen hours ahead with daylight saving: universal time
+    // −14 h, so θ comes out negative before it is reduced. The same instant written as 10:00 of the
+    // day before must give the same sidereal time and angles.
+    const double J = 2415386;
+    const ChartAngles early = ComputeAngles(J, -14.0, 179.0, 40.0);
+    const ChartAngles sameInstant = ComputeAngles(J - 1, 10.0, 179.0, 40.0);
+    EXPECT_GE(early.siderealTime, 0.0);
+    EXPECT_LT(early.siderealTime, 360.0);
+    EXPECT_NEAR(early.siderealTime, sameInstant.siderealTime, 1e-9);
+    EXPECT_NEAR(early.midheaven, sameInstant.midheaven, 1e-9);
+    EXPECT_NEAR(early.ascendant, sameInstant.ascendant, 1e-9);
+}
+
+// ---- Sun and planets --------------------------------------------------------------------------------
+
+struct PlanetCase {
+    OrbitIndex orbit;
+    double atJ2000; // d = 0, where the equinox of date is that of the elements
+    double fixedFrame; // 1975-06-15 05:00 UT in the frame of J2000.0, before precession
+};
+
+constexpr std::array<PlanetCase, 9> kPlanets{{
+    {OrbitIndex::Mercury, 271.906024, 77.228303},
+    {OrbitIndex::Venus, 241.578068, 129.152883},
+    {OrbitIndex::Earth, 280.379632, 83.837804},
+    {OrbitIndex::Mars, 327.982802, 18.833651},
+    {OrbitIndex::Jupiter, 25.361134, 19.534840},
+    {OrbitIndex::Saturn, 40.214662, 109.067901},
+    {OrbitIndex::Uranus, 314.790105, 208.898353},
+    {OrbitIndex::Neptune, 303.191603, 250.386493},
+    {OrbitIndex::Pluto, 251.454279, 186.827400},
+}};
+
+TEST(GeocentricLongitude, AtJ2000MatchesTheElementsFrame)
+{
+    for (const PlanetCase& p : kPlanets)
+        EXPECT_NEAR(GeocentricLongitude(p.orbit, 0.0), p.atJ2000, kHalfMicroDegree) << static_cast<int>(p.orbit);
+}
+
+TEST(GeocentricLongitude, In1975IsReferredToTheEquinoxOfDate)
+{
+    // The general precession over d = −8966.2916667 days is −0.3429149°.
+    const double d = J2000DayNumber(1975, 6, 15, 5, 0);
+    EXPECT_NEAR(PrecessionSinceJ2000(d), -0.3429149, 5e-7);
+    for (const PlanetCase& p : kPlanets)
+        EXPECT_NEAR(GeocentricLongitude(p.orbit, d), p.fixedFrame - 0.3429149, 1e-6) << static_cast<int>(p.orbit);
+    EXPECT_EQ(FormatPositionEntry(FormatZodiacPosition(GeocentricLongitude(OrbitIndex::Earth, d))), "23 Gem 29");
+}
+
+TEST(J2000DayNumber, CountsDaysAcrossTheWindowsYears)
+{
+    EXPECT_DOUBLE_EQ(J2000DayNumber(2000, 1, 1, 12, 0), 0.0);
+    EXPECT_DOUBLE_EQ(J2000DayNumber(1901, 1, 1, 0, 0), -36159.5);
+    EXPECT_NEAR(J2000DayNumber(2050, 12, 31, 23, 59), 18627.4993056, 1e-7);
+    EXPECT_NEAR(J2000DayNumber(1975, 6, 15, 5, 0), -8966.2916667, 1e-7);
+}
+
+TEST(TrueAnomaly, IsZeroAtPerihelionAndPiAtAphelion)
+{
+    EXPECT_NEAR(TrueAnomaly(0.0, 0.2), 0.0, 1e-12);
+    EXPECT_NEAR(TrueAnomaly(kPi, 0.2), kPi, 1e-9);
+    // Kepler's equation holds for the eccentric anomaly that belongs to the result.
+    const double e = 0.2488;
+    const double nu = TrueAnomaly(1.0, e);
+    const double E = 2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(nu / 2.0));
+    EXPECT_NEAR(E - e * std::sin(E), 1.0, 1e-12);
+}
+
+// ---- One birth instant ------------------------------------------------------------------------------
+
+struct InstantCase {
+    const char* label;
+    int year, month, day, hour, minute;
+    int zoneHours, zoneMinutes;
+    bool dst;
+    CivilInstant expected;
+};
+
+class BodiesInstantTest : public testing::TestWithParam<InstantCase>
+{
+};
+
+TEST_P(BodiesInstantTest, CarriesIntoDayMonthAndYear)
+{
+    const InstantCase& c = GetParam();
+    BirthRecord record;
+    record.year = static_cast<std::int16_t>(c.year);
+    record.month = static_cast<std::int16_t>(c.month);
+    record.day = static_cast<std::int16_t>(c.day);
+    record.hour = static_cast<std::int16_t>(c.hour);
+    record.minute = static_cast<std::int16_t>(c.minute);
+    record.daylightSaving = c.dst ? kTrue : kFalse;
+    const CivilInstant at = BodiesInstant(record, ZoneCorrection{c.zoneHours, c.zoneMinutes});
+    EXPECT_EQ(at.year, c.expected.year);
+    EXPECT_EQ(at.month, c.expected.month);
+    EXPECT_EQ(at.day, c.expected.day);
+    EXPECT_EQ(at.hour, c.expected.hour);
+    EXPECT_EQ(at.minute, c.expected.minute);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Carries, BodiesInstantTest,
+    testing::Values(InstantCase{"IndianZone", 1975, 6, 15, 10, 30, -5, -30, false, {1975, 6, 15, 5, 0}},
+                    InstantCase{"HalfHourWestStaysOnDay", 1980, 5, 5, 0, 10, 0, 30, false, {1980, 5, 5, 0, 40}},
+                    InstantCase{"EastBackIntoPreviousDay", 1980, 5, 5, 0, 10, -1, 0, false, {1980, 5, 4, 23, 10}},
+                    InstantCase{"NewYearBackIntoOldYear", 1980, 1, 1, 0, 10, -1, 0, false, {1979, 12, 31, 23, 10}},
+                    InstantCase{"DaylightSavingTakesAnHour", 1985, 7, 4, 18, 45, 5, 0, true, {1985, 7, 4, 22, 45}},
+                    InstantCase{"DaylightSavingAcrossMidnight", 1985, 7, 5, 0, 30, 0, 0, true, {1985, 7, 4, 23, 30}},
+                    InstantCase{"WestIntoLeapDay", 2000, 2, 28, 23, 0, 10, 30, false, {2000, 2, 29, 9, 30}},
+                    InstantCase{"WestIntoNewYear", 2050, 12, 31, 23, 59, 12, 0, false, {2051, 1, 1, 11, 59}}),
+    [](const testing::TestParamInfo<InstantCase>& info) { return std::string(info.param.label); });
+
+// ---- Lunar nodes ------------------------------------------------------------------------------------
+
+struct NodeCase {
+    const char* label;
+    double d;
+    double rahu;
+    const char* rahuEntry;
+    const char* ketuEntry;
+};
+
+class NodesTest : public testing::TestWithParam<NodeCase>
+{
+};
+
+TEST_P(NodesTest, KeepTheirConversionAndAreOpposite)
+{
+    const NodeCase& c = GetParam();
+    const LunarNodes nodes = MeanLunarNodes(c.d);
+    EXPECT_NEAR(nodes.rahu, c.rahu, kMicroDegree);
+    EXPECT_NEAR(nodes.ketu, std::fmod(c.rahu + 180.0, 360.0), kMicroDegree);
+    EXPECT_EQ(FormatPositionEntry(FormatZodiacPosition(nodes.rahu)), c.rahuEntry);
+    EXPECT_EQ(FormatPositionEntry(FormatZodiacPosition(nodes.ketu)), c.ketuEntry);
+}
+
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, NodesTest,
+                         testing::Values(NodeCase{"J2000", 0.0, 124.1225074, "04 Leo 07", "04 Aqu 07"},
+                                         NodeCase{"Delhi1975", -8966.2916667, 238.9215290, "28 Sco 55", "28 Tau 55"},
+                                         NodeCase{"OneDegreeTakesItBelowZero", 2353.43, 359.4997178, "29 Pis 29",
+                                                  "29 Vir 29"},
+                                         NodeCase{"JustBelowAFullTurn", 2370.0, 358.6214334, "28 Pis 37", "28 Vir 37"}),
+                         [](const testing::TestParamInfo<NodeCase>& info) { return std::string(info.param.label); });
+
+} // namespace
+} // namespace tessaline
