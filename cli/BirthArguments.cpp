@@ -1,0 +1,170 @@
+#include "cli/BirthArguments.h"
+
+#include "app/ZoneTable.h"
+
+#include <charconv>
+#include <optional>
+
+namespace tessaline::cli {
+
+namespace {
+
+bool IsDigit(char c) noexcept
+{
+    return c >= '0' && c <= '9';
+}
+
+// A run of digits as a number; nothing for an empty run, anything else in it, or a number too large.
+std::optional<int> Digits(std::string_view text) noexcept
+{
+    if (text.empty())
+        return std::nullopt;
+    for (char c : text)
+        if (!IsDigit(c))
+            return std::nullopt;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+// Fixed-width digit fields separated by one character: "1975-06-15", "10:30", "10:30:00".
+std::optional<std::array<int, 3>> SplitNumbers(std::string_view text, char separator, std::size_t minParts)
+{
+    std::array<int, 3> parts{};
+    std::size_t count = 0;
+    while (true) {
+        const auto at = text.find(separator);
+        if (count == parts.size())
+            return std::nullopt;
+        const auto value = Digits(text.substr(0, at));
+        if (!value)
+            return std::nullopt;
+        parts[count++] = *value;
+        if (at == std::string_view::npos)
+            break;
+        text.remove_prefix(at + 1);
+    }
+    if (count < minParts)
+        return std::nullopt;
+    return parts;
+}
+
+std::string Quoted(std::string_view text)
+{
+    constexpr std::size_t kShown = 40; // a pasted novel is not echoed back whole
+    std::string out = "\"";
+    out += text.substr(0, kShown);
+    if (text.size() > kShown)
+        out += "...";
+    out += '"';
+    return out;
+}
+
+struct Coordinate {
+    std::string degrees;
+    std::string minutes;
+    bool positiveSide; // East or North
+};
+
+// Degrees, the hemisphere letter, minutes: "77E12", "073W05", "28N36". The digits are handed on as
+// typed, so the window's range checks judge them.
+std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, char negative)
+{
+    const auto letterAt = text.find_first_not_of("0123456789");
+    if (letterAt == 0 || letterAt == std::string_view::npos || letterAt + 1 >= text.size())
+        return std::nullopt;
+    const char letter = text[letterAt];
+    const char upper = (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter - 32) : letter;
+    if (upper != positive && upper != negative)
+        return std::nullopt;
+    const std::string_view minutes = text.substr(letterAt + 1);
+    for (char c : minutes)
+        if (!IsDigit(c))
+            return std::nullopt;
+    return Coordinate{std::string(text.substr(0, letterAt)), std::string(minutes), upper == positive};
+}
+
+} // namespace
+
+std::optional<bool> ParseFlag(std::string_view text) noexcept
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return false;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    const auto is = [text](std::string_view word) {
+        if (text.size() != word.size())
+            return false;
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            const char c = text[i];
+            if (((c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c) != word[i])
+                return false;
+        }
+        return true;
+    };
+    if (is("0") || is("false") || is("no"))
+        return false;
+    if (is("1") || is("true") || is("yes"))
+        return true;
+    return std::nullopt;
+}
+
+ParsedBirth ParseBirthArguments(const BirthArguments& arguments)
+{
+    BirthDataForm form;
+
+    // The name goes through the window's key filter, character by character.
+    form.name.reserve(arguments.name.size());
+    for (char c : arguments.name) {
+        const auto accepted = FilterNameKey(c);
+        if (!accepted || *accepted == '\r' || *accepted == '\b')
+            return std::string(kMsgOnlyLetters);
+        form.name += *accepted;
+    }
+
+    const auto date = SplitNumbers(arguments.date, '-', 3);
+    if (!date || arguments.date.size() != 10)
+        return "Date " + Quoted(arguments.date) + " is not a date: write it as YYYY-MM-DD, e.g. 1975-06-15";
+    const auto [year, month, day] = *date;
+    if (year < kFirstYear || year > kLastYear)
+        return "Year " + std::to_string(year) + " is outside the years the program calculates (1901 to 2050)";
+    if (month < 1 || month > 12)
+        return "Month " + std::to_string(month) + " does not exist: use 01 to 12";
+    if (day < 1 || day > 31)
+        return "Day " + std::to_string(day) + " does not exist: use 01 to 31";
+    form.yearPosition = year - kFirstYear;
+    form.monthPosition = month - 1;
+    form.dayPosition = day - 1;
+
+    const auto time = SplitNumbers(arguments.time, ':', 2);
+    if (!time || (*time)[0] > 23 || (*time)[1] > 59 || (*time)[2] > 59)
+        return "Time " + Quoted(arguments.time) + " is not a clock time: write it as HH:MM from 00:00 to 23:59";
+    form.hour = (*time)[0];
+    form.minute = (*time)[1];
+
+    const auto zone = Digits(arguments.zone);
+    if (!zone || *zone >= static_cast<int>(kZoneCount))
+        return "Zone " + Quoted(arguments.zone) + " is not a zone: give its list position, 0 to 70 (see --zones)";
+    form.zonePosition = *zone;
+    form.daylightSaving = arguments.dst;
+
+    const auto lon = ParseCoordinate(arguments.lon, 'E', 'W');
+    if (!lon)
+        return "Longitude " + Quoted(arguments.lon) + " is not a longitude: write degrees, E or W, minutes, e.g. 77E12";
+    form.lonDegrees = lon->degrees;
+    form.lonMinutes = lon->minutes;
+    form.isEast = lon->positiveSide;
+
+    const auto lat = ParseCoordinate(arguments.lat, 'N', 'S');
+    if (!lat)
+        return "Latitude " + Quoted(arguments.lat) + " is not a latitude: write degrees, N or S, minutes, e.g. 28N36";
+    form.latDegrees = lat->degrees;
+    form.latMinutes = lat->minutes;
+    form.isSouth = !lat->positiveSide;
+
+    return form;
+}
+
+} // namespace tessaline::cli

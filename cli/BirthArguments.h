@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/BirthData.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace tessaline::cli {
+
+// The birth of one chart as the chart tool receives it, every field still text.
+struct BirthArguments {
+    std::string name;
+    std::string date; // YYYY-MM-DD
+    std::string time; // HH:MM or HH:MM:SS
+    std::string zone; // list position 0..70
+    std::string lon; // degrees, E or W, minutes: 77E12
+    std::string lat; // degrees, N or S, minutes: 28N36
+    bool dst = false;
+};
+
+// Either the filled form or the message that rejects the birth. The form's own checks (name, the four
+// coordinates, the calendar) are left to ValidateBirthData, so their messages are the window's.
+using ParsedBirth = std::variant<BirthDataForm, std::string>;
+
+ParsedBirth ParseBirthArguments(const BirthArguments& arguments);
+
+// "1", "0", "true", "false", "yes", "no" in any case, or empty for no; nothing for anything else.
+std::optional<bool> ParseFlag(std::string_view text) noexcept;
+
+} // namespace tessaline::cli

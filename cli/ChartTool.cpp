@@ -1,0 +1,232 @@
+#include "cli/ChartTool.h"
+
+#include "app/CalculationDriver.h"
+#include "app/ZoneTable.h"
+#include "cli/BirthArguments.h"
+#include "cli/ChartOutput.h"
+#include "cli/Csv.h"
+
+#include <CLI/CLI.hpp>
+#include <array>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#include <vector>
+
+namespace tessaline::cli {
+
+namespace {
+
+constexpr const char* kVersion = "tessaline-chart 1.15.0";
+constexpr std::size_t kDefaultWidth = 80;
+constexpr std::array<const char*, 7> kColumns{"name", "date", "time", "zone", "lon", "lat", "dst"};
+
+struct Options {
+    BirthArguments birth;
+    bool json = false;
+    std::string batch;
+    bool zones = false;
+    bool decanates = false;
+};
+
+std::size_t TextWidth()
+{
+    winsize size{};
+    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col >= 40)
+        return size.ws_col;
+    return kDefaultWidth;
+}
+
+// Validates and calculates one birth; the message that rejects it otherwise.
+std::optional<std::string> Calculate(ChartState& state, const BirthArguments& birth)
+{
+    ParsedBirth parsed = ParseBirthArguments(birth);
+    if (auto* message = std::get_if<std::string>(&parsed))
+        return std::move(*message);
+    const auto& form = std::get<BirthDataForm>(parsed);
+    if (const auto failure = CalculateChart(state, form))
+        return std::string(failure->message);
+    return std::nullopt;
+}
+
+void PrintZones(std::ostream& out)
+{
+    const auto& zones = ZoneTable();
+    for (std::size_t i = 0; i < zones.size(); ++i)
+        out << i << '\t' << zones[i].displayText << '\t' << zones[i].correctionHours << '\t'
+            << zones[i].correctionMinutes << '\n';
+}
+
+int RunSingle(const Options& options, std::ostream& out, std::ostream& err)
+{
+    ChartState state;
+    if (const auto rejected = Calculate(state, options.birth)) {
+        err << *rejected << '\n';
+        return kExitRejected;
+    }
+    if (options.json)
+        out << ChartJson(state).dump(2) << '\n';
+    else
+        PrintChart(out, state, TextWidth());
+    return kExitOk;
+}
+
+std::string Lowered(std::string_view text)
+{
+    std::string out;
+    for (char c : text)
+        if (c != ' ')
+            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    return out;
+}
+
+int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std::ostream& err)
+{
+    std::ifstream file;
+    std::istream* in = &stdIn;
+    if (options.batch != "-") {
+        file.open(options.batch, std::ios::binary);
+        if (!file) {
+            err << "Cannot read the batch file \"" << options.batch << "\"\n";
+            return kExitUsage;
+        }
+        in = &file;
+    }
+
+    CsvReader reader(*in);
+    std::vector<std::string> fields;
+    if (!reader.Next(fields)) {
+        err << "The batch is empty: its first line must be the header name,date,time,zone,lon,lat,dst\n";
+        return kExitUsage;
+    }
+    if (!fields.empty() && fields[0].starts_with("\xEF\xBB\xBF"))
+        fields[0].erase(0, 3); // a byte-order mark from a spreadsheet
+    std::array<std::size_t, kColumns.size()> columnOf{};
+    for (std::size_t c = 0; c < kColumns.size(); ++c) {
+        std::size_t found = 0;
+        while (found < fields.size() && Lowered(fields[found]) != kColumns[c])
+            ++found;
+        if (found == fields.size()) {
+            err << "The batch header has no column \"" << kColumns[c]
+                << "\": it must name name,date,time,zone,lon,lat,dst\n";
+            return kExitUsage;
+        }
+        columnOf[c] = found;
+    }
+    const std::size_t columnCount = fields.size();
+
+    ChartState state;
+    const std::size_t width = TextWidth();
+    int exitCode = kExitOk;
+    while (reader.Next(fields)) {
+        const std::size_t line = reader.RecordLine();
+        if (fields.size() == 1 && fields[0].empty() && !reader.Malformed())
+            continue; // a blank line
+
+        std::optional<std::string> rejected;
+        if (reader.Malformed()) {
+            rejected = "The row has a stray or unclosed quote";
+        } else if (fields.size() != columnCount) {
+            rejected = "The row has " + std::to_string(fields.size()) + " fields where the header has "
+                + std::to_string(columnCount);
+        } else {
+            BirthArguments birth{fields[columnOf[0]],
+                                 fields[columnOf[1]],
+                                 fields[columnOf[2]],
+                                 fields[columnOf[3]],
+                                 fields[columnOf[4]],
+                                 fields[columnOf[5]],
+                                 false};
+            const auto dst = ParseFlag(fields[columnOf[6]]);
+            if (!dst)
+                rejected = "dst must be 1 or 0 (true/false, yes/no)";
+            else {
+                birth.dst = *dst;
+                rejected = Calculate(state, birth);
+            }
+        }
+
+        if (rejected) {
+            exitCode = kExitRejected;
+            if (options.json)
+                out << Json{{"line", line}, {"error", *rejected}}.dump() << '\n';
+            else
+                err << "line " << line << ": " << *rejected << '\n';
+            continue;
+        }
+        if (options.json) {
+            Json row{{"line", line}};
+            row.update(ChartJson(state));
+            out << row.dump() << '\n';
+        } else {
+            out << "line " << line << ": ";
+            PrintChart(out, state, width);
+            out << '\n';
+        }
+    }
+    return exitCode;
+}
+
+} // namespace
+
+int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    Options options;
+    CLI::App app{"Decanate charts from birth data: the Sun, the Moon and the planets with their decanates, the "
+                 "Ascendant, the Midheaven and the lunar nodes.",
+                 "tessaline-chart"};
+    app.set_version_flag("--version", kVersion);
+    auto* name = app.add_option("--name", options.birth.name, "the person's name (letters and blanks)");
+    auto* date = app.add_option("--date", options.birth.date, "birth date, YYYY-MM-DD, 1901..2050");
+    auto* time = app.add_option("--time", options.birth.time, "clock time of birth, HH:MM");
+    auto* zone = app.add_option("--zone", options.birth.zone, "time zone, list position 0..70 (see --zones)");
+    auto* lon = app.add_option("--lon", options.birth.lon, "longitude: degrees, E or W, minutes (77E12)");
+    auto* lat = app.add_option("--lat", options.birth.lat, "latitude: degrees, N or S, minutes (28N36)");
+    auto* dst = app.add_flag("--dst", options.birth.dst, "daylight-saving time was in force");
+    app.add_flag("--json", options.json, "print JSON (one object; JSON Lines for a batch)");
+    auto* batch = app.add_option("--batch", options.batch,
+                                 "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input");
+    auto* zones = app.add_flag("--zones", options.zones, "list the time zones and exit");
+    auto* decanates = app.add_flag("--decanates", options.decanates, "print the decanate table as JSON and exit");
+    const std::array<CLI::Option*, 7> single{name, date, time, zone, lon, lat, dst};
+    for (CLI::Option* option : single) {
+        option->excludes(batch);
+        option->excludes(zones);
+        option->excludes(decanates);
+    }
+    batch->excludes(zones);
+    batch->excludes(decanates);
+    zones->excludes(decanates);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
+            return app.exit(e, out, err); // --help, --version
+        err << e.what() << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+
+    if (options.zones) {
+        PrintZones(out);
+        return kExitOk;
+    }
+    if (options.decanates) {
+        out << DecanateTableJson().dump(2) << '\n';
+        return kExitOk;
+    }
+    if (batch->count() > 0)
+        return RunBatch(options, in, out, err);
+
+    for (CLI::Option* option : single) {
+        if (option != dst && option->count() == 0) {
+            err << option->get_name() << " is required for a chart (or use --batch FILE, --zones, --help)\n";
+            return kExitUsage;
+        }
+    }
+    return RunSingle(options, out, err);
+}
+
+} // namespace tessaline::cli

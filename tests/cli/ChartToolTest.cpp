@@ -1,0 +1,195 @@
+#include "cli/ChartTool.h"
+
+#include "cli/Csv.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tessaline::cli {
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+ToolRun RunTool(std::vector<std::string> args, const std::string& input = "")
+{
+    args.insert(args.begin(), "tessaline-chart");
+    std::vector<const char*> argv;
+    for (const std::string& a : args)
+        argv.push_back(a.c_str());
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunChartTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+const std::vector<std::string> kDelhi{"--name", "asha rao", "--date", "1975-06-15", "--time", "10:30",
+                                      "--zone", "34",       "--lon",  "77E12",      "--lat",  "28N36"};
+
+std::vector<std::string> With(std::vector<std::string> args, const std::string& option, const std::string& value)
+{
+    for (std::size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == option)
+            args[i + 1] = value;
+    return args;
+}
+
+TEST(ChartTool, SingleChartAsJson)
+{
+    auto args = kDelhi;
+    args.push_back("--json");
+    const ToolRun run = RunTool(args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto chart = nlohmann::ordered_json::parse(run.out);
+    EXPECT_EQ(chart["name"], "ASHA RAO");
+    EXPECT_EQ(chart["positions"]["Sun"], "23 Gem 29");
+    EXPECT_EQ(chart["positions"]["Moon"], "04 Vir 39");
+    EXPECT_EQ(chart["positions"]["Ascendant"], "29 Leo 24");
+    EXPECT_EQ(chart["positions"]["Midheaven"], "27 Tau 20");
+    EXPECT_EQ(chart["positions"]["Rahu"], "28 Sco 55");
+    EXPECT_EQ(chart["positions"]["Ketu"], "28 Tau 55");
+    EXPECT_NEAR(chart["longitudes"]["Mercury"].get<double>(), 76.885388, 1e-6);
+    EXPECT_EQ(chart["positions"].size(), 14u);
+    EXPECT_EQ(chart["positions"].begin().key(), "Sun");
+    ASSERT_EQ(chart["decanates"].size(), 10u);
+    EXPECT_EQ(chart["decanates"][0]["body"], "Sun");
+    EXPECT_EQ(chart["decanates"][0]["decanateName"], "Third Decanate");
+    EXPECT_EQ(chart["decanates"][0]["decanateSign"], "Aquarius"); // Gemini, third decanate
+}
+
+TEST(ChartTool, ReadableChartShowsPositionsAndCaptions)
+{
+    const ToolRun run = RunTool(kDelhi);
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.out.find("ASHA RAO"), std::string::npos);
+    EXPECT_NE(run.out.find("Sun        23 Gem 29"), std::string::npos);
+    EXPECT_NE(run.out.find("Karmic Influence"), std::string::npos);
+    EXPECT_NE(run.out.find("More About Decanate Sign"), std::string::npos);
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_LE(line.size(), 80u) << line; // wrapped to 80 columns off a terminal
+}
+
+struct RejectCase {
+    const char* label;
+    const char* option;
+    const char* value;
+    const char* message;
+};
+
+class RejectTest : public testing::TestWithParam<RejectCase>
+{
+};
+
+TEST_P(RejectTest, PrintsTheMessageOnlyOnStderrAndExitsOne)
+{
+    const RejectCase& c = GetParam();
+    auto args = With(kDelhi, c.option, c.value);
+    args.push_back("--json");
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rejections, RejectTest,
+    testing::Values(RejectCase{"BlankName", "--name", "  ", "Please Enter Name"},
+                    RejectCase{"DigitInName", "--name", "ASHA 2", "Please Enter only Letters"},
+                    RejectCase{"Longitude180", "--lon", "180E00",
+                               "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
+                    RejectCase{"LatitudeMinutes60", "--lat", "28N60",
+                               "Please Enter Value Between 0 And 59 in the  Minute of Latitude"},
+                    RejectCase{"LeapDayIn1901", "--date", "1901-02-29", "Please Enter Correct Date Or Month!"},
+                    RejectCase{"April31", "--date", "1975-04-31", "Please Enter Correct Date Or Month !"},
+                    RejectCase{"YearBeforeRange", "--date", "1900-06-15", "1901 to 2050"},
+                    RejectCase{"ZoneOutOfList", "--zone", "71", "0 to 70"},
+                    RejectCase{"MalformedLongitude", "--lon", "77X12", "77E12"},
+                    RejectCase{"MalformedDate", "--date", "15/06/1975", "YYYY-MM-DD"},
+                    RejectCase{"HourOutOfRange", "--time", "24:00", "HH:MM"}),
+    [](const testing::TestParamInfo<RejectCase>& info) { return std::string(info.param.label); });
+
+TEST(ChartTool, UsageErrorsExitTwo)
+{
+    EXPECT_EQ(RunTool({}).code, 2);
+    EXPECT_EQ(RunTool({"--bogus"}).code, 2);
+    EXPECT_EQ(RunTool({"--name", "A", "--date", "1975-06-15"}).code, 2); // the rest of the birth is missing
+    EXPECT_EQ(RunTool({"--batch", "-", "--zones"}).code, 2);
+    EXPECT_EQ(RunTool({"--batch", "/nonexistent/births.csv"}).code, 2);
+    EXPECT_EQ(RunTool({"--batch", "-"}, "").code, 2); // no header
+    EXPECT_EQ(RunTool({"--batch", "-"}, "name,date,time\n").code, 2); // missing columns
+    EXPECT_EQ(RunTool({"--help"}).code, 0);
+    EXPECT_EQ(RunTool({"--version"}).code, 0);
+}
+
+TEST(ChartTool, ZonesListPositionTextAndCorrection)
+{
+    const ToolRun run = RunTool({"--zones"});
+    ASSERT_EQ(run.code, 0);
+    EXPECT_NE(run.out.find("34\tIndian Time, IST, +5.3\t-5\t-30\n"), std::string::npos);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 71);
+}
+
+TEST(ChartTool, BatchGoesOnPastBadRows)
+{
+    const std::string csv = "name,date,time,zone,lon,lat,dst\r\n"
+                            "ASHA RAO,1975-06-15,10:30,34,77E12,28N36,0\r\n"
+                            "\r\n"
+                            "\"O'NEIL, J\",1975-06-15,10:30,34,77E12,28N36,no\r\n"
+                            "\"JOHN \"\"JACK\"\" SMITH\",1985-07-04,18:45,27,73W58,40N45,yes\r\n"
+                            "SHORT,1975-06-15\r\n"
+                            "BAD DST,1975-06-15,10:30,34,77E12,28N36,maybe\r\n"
+                            "\"MULTI\nLINE\",2000-01-01,12:00,29,0W0,51N30,false\n"
+                            "STRAY\"QUOTE,2000-01-01,12:00,29,0W0,51N30,1\n"
+                            "LAST ROW,2000-01-01,12:00:59,29,000W00,51N30,False";
+    const ToolRun run = RunTool({"--batch", "-", "--json"}, csv);
+    EXPECT_EQ(run.code, 1);
+    std::vector<nlohmann::json> rows;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_EQ(rows[0]["line"], 2);
+    EXPECT_EQ(rows[0]["positions"]["Sun"], "23 Gem 29");
+    EXPECT_EQ(rows[1]["line"], 4);
+    EXPECT_EQ(rows[1]["error"], "Please Enter only Letters"); // the comma and apostrophe
+    EXPECT_EQ(rows[2]["line"], 5);
+    EXPECT_EQ(rows[2]["error"], "Please Enter only Letters");
+    EXPECT_EQ(rows[3]["line"], 6);
+    EXPECT_TRUE(rows[3].contains("error"));
+    EXPECT_EQ(rows[4]["line"], 7);
+    EXPECT_TRUE(rows[4].contains("error"));
+    EXPECT_EQ(rows[5]["line"], 8);
+    EXPECT_EQ(rows[5]["error"], "Please Enter only Letters"); // the line break inside the name
+    EXPECT_EQ(rows[6]["line"], 10);
+    EXPECT_TRUE(rows[6].contains("error"));
+    EXPECT_EQ(rows[7]["line"], 11);
+    EXPECT_EQ(rows[7]["positions"]["Sun"], "10 Cap 22");
+}
+
+TEST(CsvReader, SurvivesHostileInput)
+{
+    const std::string huge(1'000'000, 'x');
+    const std::string inputs[] = {
+        "\"", "\"\"\"", ",,,,\n,,", "\r\r\r\n", std::string("\0\xff\xfe,\x01", 5), "\"" + huge, huge + "," + huge,
+    };
+    for (const std::string& input : inputs) {
+        std::istringstream in(input);
+        CsvReader reader(in);
+        std::vector<std::string> fields;
+        std::size_t records = 0;
+        while (reader.Next(fields))
+            ++records;
+        EXPECT_GE(records, 1u);
+    }
+}
+
+} // namespace
+} // namespace tessaline::cli
