@@ -34,7 +34,7 @@ const DecanateTable& BuildDecanateTable() noexcept;
 // The first sign whose key equals the given three characters exactly; nothing when none does.
 std::optional<int> FindSignIndex(std::string_view key) noexcept;
 
-// signIndex 0..11, decanate 1..3.
+// signIndex 0..11, decanate 1..3; any other pair yields a row whose fields are all empty.
 const DecanateRow& LookUpDecanate(int signIndex, int decanate) noexcept;
 
 } // namespace tessaline
