@@ -1,4 +1,8 @@
 #include "app/CalculationDriver.h"
+#include "chart/Angles.h"
+#include "chart/PositionTable.h"
+#include "decanates/DecanateAssignment.h"
+#include "ephemeris/Moon.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,6 +37,21 @@ void FullChart(benchmark::State& st)
     }
 }
 BENCHMARK(FullChart);
+
+// The engines one by one, on a record already stored, to see where a chart's time goes.
+template <void (*Engine)(tessaline::ChartState&)> void OneEngine(benchmark::State& st)
+{
+    tessaline::ChartState state;
+    tessaline::CalculateChart(state, Delhi1975());
+    for (auto _ : st) {
+        Engine(state);
+        benchmark::DoNotOptimize(state);
+    }
+}
+BENCHMARK(OneEngine<tessaline::Angles_Calculation>)->Name("Angles");
+BENCHMARK(OneEngine<tessaline::Moon_Calculation>)->Name("Moon");
+BENCHMARK(OneEngine<tessaline::Positions_Calculation>)->Name("Positions");
+BENCHMARK(OneEngine<tessaline::Decanate_Calculation>)->Name("Decanates");
 
 } // namespace
 

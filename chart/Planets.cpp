@@ -151,23 +151,37 @@ double PrecessionSinceJ2000(double d) noexcept
     return (5029.0966 * T + 1.11113 * T * T) / 3600.0;
 }
 
-double GeocentricLongitude(OrbitIndex k, double d) noexcept
+namespace {
+
+struct EarthPosition {
+    double xE;
+    double yE;
+};
+
+EarthPosition EarthAt(double d) noexcept
 {
     const OrbitPoint earth = PlaceOnOrbit(OrbitIndex::Earth, d);
-    const double xE = earth.r * std::cos(earth.nu + earth.elements.varpi);
-    const double yE = earth.r * std::sin(earth.nu + earth.elements.varpi);
+    return {earth.r * std::cos(earth.nu + earth.elements.varpi), earth.r * std::sin(earth.nu + earth.elements.varpi)};
+}
 
+double LongitudeFromEarth(OrbitIndex k, double d, const EarthPosition& earth) noexcept
+{
     double x = 0.0;
     double y = 0.0;
     if (k != OrbitIndex::Earth) {
         const OrbitPoint body = PlaceOnOrbit(k, d);
         const OrbitalElementsAt& el = body.elements;
         const double u = body.nu + el.varpi - el.Omega;
-        x = body.r * (std::cos(el.Omega) * std::cos(u) - std::sin(u) * std::sin(el.Omega) * std::cos(el.i));
-        y = body.r * (std::sin(el.Omega) * std::cos(u) + std::sin(u) * std::cos(el.Omega) * std::cos(el.i));
+        const double cosOmega = std::cos(el.Omega);
+        const double sinOmega = std::sin(el.Omega);
+        const double cosU = std::cos(u);
+        const double sinU = std::sin(u);
+        const double cosI = std::cos(el.i);
+        x = body.r * (cosOmega * cosU - sinU * sinOmega * cosI);
+        y = body.r * (sinOmega * cosU + sinU * cosOmega * cosI);
     }
-    const double X = x - xE;
-    const double Y = y - yE;
+    const double X = x - earth.xE;
+    const double Y = y - earth.yE;
 
     // The elements are referred to the equinox of J2000.0; the precession since then brings the
     // longitude to the equinox of the birth date, as the Moon and the angles already are.
@@ -177,6 +191,19 @@ double GeocentricLongitude(OrbitIndex k, double d) noexcept
     while (lambda < 0.0)
         lambda += 360.0;
     return lambda;
+}
+
+} // namespace
+
+double GeocentricLongitude(OrbitIndex k, double d) noexcept { return LongitudeFromEarth(k, d, EarthAt(d)); }
+
+std::array<double, kOrbitCount> GeocentricLongitudes(double d) noexcept
+{
+    const EarthPosition earth = EarthAt(d); // the same for every body of the instant
+    std::array<double, kOrbitCount> longitudes{};
+    for (int k = 0; k < kOrbitCount; ++k)
+        longitudes[static_cast<std::size_t>(k)] = LongitudeFromEarth(static_cast<OrbitIndex>(k), d, earth);
+    return longitudes;
 }
 
 } // namespace tessaline

@@ -2,6 +2,8 @@
 
 #include "app/ChartState.h"
 
+#include <array>
+
 namespace tessaline {
 
 // The nine Keplerian orbits, in table order.
@@ -43,6 +45,9 @@ double TrueAnomaly(double M, double e) noexcept;
 // Geocentric ecliptic longitude of orbit k (the Earth's orbit gives the Sun), referred to the mean
 // equinox of date; degrees in [0, 360].
 double GeocentricLongitude(OrbitIndex k, double d) noexcept;
+
+// All nine at once, by OrbitIndex; the Earth's own orbit is solved once for them all.
+std::array<double, kOrbitCount> GeocentricLongitudes(double d) noexcept;
 
 // General precession in longitude from J2000.0 to d days later, degrees.
 double PrecessionSinceJ2000(double d) noexcept;

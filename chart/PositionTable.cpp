@@ -47,10 +47,11 @@ void Positions_Calculation(ChartState& state)
     const CivilInstant at = BodiesInstant(state.birthRecord, state.zoneCorrection);
     const double d = J2000DayNumber(at.year, at.month, at.day, at.hour, at.minute);
 
+    const std::array<double, kOrbitCount> lambdas = GeocentricLongitudes(d);
     for (const BodyOrbit& entry : kBodyOrbits) {
-        const double lambda = GeocentricLongitude(entry.orbit, d);
+        const double lambda = lambdas[static_cast<std::size_t>(entry.orbit)];
         state.longitudes[ToIndex(entry.body)] = lambda;
-        state.positionTable[ToIndex(entry.body)] = FormatPositionEntry(FormatZodiacPosition(lambda));
+        state.positionTable[ToIndex(entry.body)] = FormatPositionEntry(lambda);
     }
     state.positionTable[ToIndex(BodyIndex::Moon)] = FormatPositionEntry(state.moonPosition);
     state.positionTable[ToIndex(BodyIndex::Ascendant)] = FormatPositionEntry(state.ascendantText);
@@ -59,8 +60,8 @@ void Positions_Calculation(ChartState& state)
     const LunarNodes nodes = MeanLunarNodes(d);
     state.longitudes[ToIndex(BodyIndex::Rahu)] = nodes.rahu;
     state.longitudes[ToIndex(BodyIndex::Ketu)] = nodes.ketu;
-    state.positionTable[ToIndex(BodyIndex::Rahu)] = FormatPositionEntry(FormatZodiacPosition(nodes.rahu));
-    state.positionTable[ToIndex(BodyIndex::Ketu)] = FormatPositionEntry(FormatZodiacPosition(nodes.ketu));
+    state.positionTable[ToIndex(BodyIndex::Rahu)] = FormatPositionEntry(nodes.rahu);
+    state.positionTable[ToIndex(BodyIndex::Ketu)] = FormatPositionEntry(nodes.ketu);
 }
 
 } // namespace tessaline

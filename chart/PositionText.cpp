@@ -1,5 +1,6 @@
 #include "chart/PositionText.h"
 
+#include <array>
 #include <cmath>
 
 namespace tessaline {
@@ -17,16 +18,51 @@ std::string_view Trim(std::string_view s) noexcept
     return s.substr(first, last - first + 1);
 }
 
-void AppendTwoDigits(std::string& out, std::string_view part)
+// A text of at most a couple of dozen characters built in place, without allocating on the way.
+class ShortText
 {
-    if (part.size() <= 1)
-        out += '0';
-    out += part;
+public:
+    void Add(std::string_view part) noexcept
+    {
+        for (char c : part)
+            if (size_ < buffer_.size())
+                buffer_[size_++] = c;
+    }
+    void Add(char c) noexcept { Add(std::string_view(&c, 1)); }
+    // 0..99 in plain decimal.
+    void AddNumber(int n) noexcept
+    {
+        if (n >= 10)
+            Add(static_cast<char>('0' + n / 10));
+        Add(static_cast<char>('0' + n % 10));
+    }
+    void AddTwoDigitNumber(int n) noexcept
+    {
+        Add(static_cast<char>('0' + n / 10));
+        Add(static_cast<char>('0' + n % 10));
+    }
+    // A number's text padded to two digits with a leading zero.
+    void AddTwoDigits(std::string_view digits) noexcept
+    {
+        if (digits.size() <= 1)
+            Add('0');
+        Add(digits);
+    }
+    std::string Str() const { return std::string(buffer_.data(), size_); }
+
+private:
+    std::array<char, 32> buffer_{};
+    std::size_t size_ = 0;
+};
+
+std::string_view SignCode(int sign) noexcept
+{
+    return sign >= 0 && sign < 12 ? SignAbbreviations.substr(static_cast<std::size_t>(3 * sign), 3) : "";
 }
 
 } // namespace
 
-std::string FormatZodiacPosition(double x)
+ZodiacFields SplitZodiacPosition(double x) noexcept
 {
     double a = std::fabs(x);
     // 360 is the same point as 0° Aries (there is no thirteenth sign code); nothing else above one turn
@@ -40,19 +76,34 @@ std::string FormatZodiacPosition(double x)
     const int k = static_cast<int>(std::floor(D / 30.0));
     while (D >= 30.0)
         D -= 30.0;
+    return {static_cast<int>(D), static_cast<int>(M), static_cast<int>(S), k};
+}
 
-    std::string text;
-    text.reserve(20);
-    text += std::to_string(static_cast<int>(D));
-    text += kDegreeSign;
-    text += ' ';
-    text += std::to_string(static_cast<int>(M));
-    text += "' ";
-    text += std::to_string(static_cast<int>(S));
-    text += "\" ";
-    if (k >= 0 && k < 12)
-        text += SignAbbreviations.substr(static_cast<std::size_t>(3 * k), 3);
-    return text;
+std::string FormatZodiacPosition(double x)
+{
+    const ZodiacFields f = SplitZodiacPosition(x);
+    ShortText text;
+    text.AddNumber(f.degrees);
+    text.Add(kDegreeSign);
+    text.Add(' ');
+    text.AddNumber(f.minutes);
+    text.Add("' ");
+    text.AddNumber(f.seconds);
+    text.Add("\" ");
+    text.Add(SignCode(f.sign));
+    return text.Str();
+}
+
+std::string FormatPositionEntry(double x)
+{
+    const ZodiacFields f = SplitZodiacPosition(x);
+    ShortText entry;
+    entry.AddTwoDigitNumber(f.degrees);
+    entry.Add(' ');
+    entry.Add(SignCode(f.sign));
+    entry.Add(' ');
+    entry.AddTwoDigitNumber(f.minutes);
+    return entry.Str();
 }
 
 std::string FormatPositionEntry(std::string_view text)
@@ -66,14 +117,13 @@ std::string FormatPositionEntry(std::string_view text)
         minutes = Trim(t.substr(degreeAt + kDegreeSign.size(), apostropheAt - degreeAt - kDegreeSign.size()));
     const std::string_view sign = Trim(text.size() >= 3 ? text.substr(text.size() - 3) : text);
 
-    std::string entry;
-    entry.reserve(9);
-    AppendTwoDigits(entry, degrees);
-    entry += ' ';
-    entry += sign;
-    entry += ' ';
-    AppendTwoDigits(entry, minutes);
-    return entry;
+    ShortText entry;
+    entry.AddTwoDigits(degrees);
+    entry.Add(' ');
+    entry.Add(sign);
+    entry.Add(' ');
+    entry.AddTwoDigits(minutes);
+    return entry.Str();
 }
 
 double ReduceDegrees(double x) noexcept

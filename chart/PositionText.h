@@ -21,6 +21,19 @@ std::string FormatZodiacPosition(double x);
 // Short form DD Sss MM from a long-form text.
 std::string FormatPositionEntry(std::string_view text);
 
+// Short form straight from degrees: the same text as the long form's entry, without the detour.
+std::string FormatPositionEntry(double x);
+
+// Whole degrees within the sign (0..29), whole minutes and seconds, all truncated, and the sign index
+// (0 Aries .. 11 Pisces).
+struct ZodiacFields {
+    int degrees;
+    int minutes;
+    int seconds;
+    int sign;
+};
+ZodiacFields SplitZodiacPosition(double x) noexcept;
+
 // One correction step in each direction; exactly 360 is left standing. Result in [0, 360] for x in
 // (-360, 720).
 double ReduceDegrees(double x) noexcept;

@@ -39,6 +39,19 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{"SecondsNeverRoundIntoMinutes", 10.0 + 59.999 / 60.0, "10° 59' 59\" Ari", "10 Ari 59"}),
     [](const testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.label); });
 
+TEST(FormatPositionEntry, FromDegreesIsTheEntryOfTheLongForm)
+{
+    // Every hundredth of a second of arc near the sign and minute edges, and a sweep of the circle.
+    for (double x = 0.0; x < 360.0; x += 0.0137)
+        ASSERT_EQ(FormatPositionEntry(x), FormatPositionEntry(FormatZodiacPosition(x))) << x;
+    for (double edge : {29.0, 30.0, 59.0, 60.0, 329.0, 330.0, 359.0}) {
+        for (double step = -0.01; step <= 0.01; step += 1.0 / 360000.0) {
+            const double x = edge + step;
+            ASSERT_EQ(FormatPositionEntry(x), FormatPositionEntry(FormatZodiacPosition(x))) << x;
+        }
+    }
+}
+
 TEST(FormatZodiacPosition, NeverShowsAnEmptySignOrARunawayValue)
 {
     for (double x : {360.0, 720.0, 1e300, std::nan(""), HUGE_VAL}) {
