@@ -2,6 +2,10 @@
 
 #include "decanates/DecanateTable.h"
 
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <iomanip>
 #include <string>
 
@@ -28,33 +32,125 @@ constexpr int kShortFieldCount = 6;
 
 } // namespace
 
-Json ChartJson(const ChartState& state)
-{
-    Json chart;
-    chart["name"] = state.birthRecord.name;
-    Json positions = Json::object();
-    Json longitudes = Json::object();
-    for (std::size_t i = 0; i < kBodyCount; ++i) {
-        const char* body = BodyName(static_cast<BodyIndex>(i));
-        positions[body] = state.positionTable[i];
-        longitudes[body] = state.longitudes[i];
-    }
-    chart["positions"] = std::move(positions);
-    chart["longitudes"] = std::move(longitudes);
+namespace {
 
-    Json decanates = Json::array();
+// True when one of the eight bytes of word is a quote, a backslash or a control character: the bytes
+// a JSON string must escape. Checking a word at a time keeps kilobytes of prose cheap to write.
+constexpr bool NeedsEscapeInWord(std::uint64_t word) noexcept
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    const auto hasZeroByte = [](std::uint64_t v) {
+        return ((v - kOnes) & ~v & kHighs) != 0;
+    };
+    const bool hasControl = ((word - kOnes * 0x20) & ~word & kHighs) != 0;
+    return hasControl || hasZeroByte(word ^ (kOnes * '"')) || hasZeroByte(word ^ (kOnes * '\\'));
+}
+
+} // namespace
+
+void AppendJsonString(std::string& out, std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    std::size_t plainFrom = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (i + 8 <= text.size()) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + i, sizeof word);
+            if (!NeedsEscapeInWord(word)) {
+                i += 8;
+                continue;
+            }
+        }
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c != '"' && c != '\\') {
+            ++i;
+            continue;
+        }
+        out.append(text, plainFrom, i - plainFrom);
+        plainFrom = ++i;
+        out += '\\';
+        switch (c) {
+        case '"':
+            out += '"';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        case '\n':
+            out += 'n';
+            break;
+        case '\r':
+            out += 'r';
+            break;
+        case '\t':
+            out += 't';
+            break;
+        default:
+            out += "u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        }
+    }
+    out.append(text, plainFrom);
+    out += '"';
+}
+
+void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line)
+{
+    const auto key = [&out](std::string_view name) { // our own key names: nothing to escape
+        out += '"';
+        out += name;
+        out += "\":";
+    };
+    out += '{';
+    if (line) {
+        key("line");
+        out += std::to_string(*line);
+        out += ',';
+    }
+    key("name");
+    AppendJsonString(out, state.birthRecord.name);
+
+    out += ",\"positions\":{";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        if (i > 0)
+            out += ',';
+        key(BodyName(static_cast<BodyIndex>(i)));
+        AppendJsonString(out, state.positionTable[i]);
+    }
+    out += "},\"longitudes\":{";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        if (i > 0)
+            out += ',';
+        key(BodyName(static_cast<BodyIndex>(i)));
+        // Shortest text that reads back as the same double: full precision, no noise digits.
+        std::array<char, 32> digits{};
+        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), state.longitudes[i]);
+        out.append(digits.data(), written.ptr);
+    }
+    out += "},\"decanates\":[";
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         const DecanateResult& result = state.decanateResults[i];
-        Json body;
-        body["body"] = BodyName(static_cast<BodyIndex>(i));
-        body["position"] = state.positionTable[i];
-        body["decanateName"] = result.DecanateName;
-        ForEachDecanateField(result,
-                             [&body](const char* key, const char*, const std::string& value) { body[key] = value; });
-        decanates.push_back(std::move(body));
+        out += i > 0 ? ",{" : "{";
+        key("body");
+        AppendJsonString(out, BodyName(static_cast<BodyIndex>(i)));
+        out += ',';
+        key("position");
+        AppendJsonString(out, state.positionTable[i]);
+        out += ',';
+        key("decanateName");
+        AppendJsonString(out, result.DecanateName);
+        ForEachDecanateField(result, [&](const char* name, const char*, std::string_view value) {
+            out += ',';
+            key(name);
+            AppendJsonString(out, value);
+        });
+        out += '}';
     }
-    chart["decanates"] = std::move(decanates);
-    return chart;
+    out += "]}";
 }
 
 Json DecanateTableJson()
@@ -118,7 +214,7 @@ void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
             << BodyName(static_cast<BodyIndex>(i)) << "  " << state.positionTable[i] << "  " << result.DecanateName
             << '\n';
         int field = 0;
-        ForEachDecanateField(result, [&](const char*, const char* caption, const std::string& value) {
+        ForEachDecanateField(result, [&](const char*, const char* caption, std::string_view value) {
             if (field++ < kShortFieldCount) {
                 out << "  " << std::left << std::setw(20) << caption << value << '\n';
             } else {

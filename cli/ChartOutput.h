@@ -3,14 +3,22 @@
 #include "app/ChartState.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 namespace tessaline::cli {
 
 using Json = nlohmann::ordered_json;
 
-// {"name", "positions": {14 bodies}, "longitudes": {14 bodies}, "decanates": [ten bodies]}.
-Json ChartJson(const ChartState& state);
+// One chart as one line of JSON: {"line" (when given), "name", "positions": {14 bodies},
+// "longitudes": {14 bodies}, "decanates": [ten bodies]}. Written straight into out: a batch writes a
+// hundred thousand of these, and the decanate texts alone are some kilobytes each.
+void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line);
+
+// A JSON string literal for UTF-8 text: quotes, backslashes and control characters escaped.
+void AppendJsonString(std::string& out, std::string_view text);
 
 // The whole decanate table: {"signs": [{"signKey", "rows": [three rows]}, ...]}.
 Json DecanateTableJson();

@@ -66,9 +66,11 @@ int RunSingle(const Options& options, std::ostream& out, std::ostream& err)
         err << *rejected << '\n';
         return kExitRejected;
     }
-    if (options.json)
-        out << ChartJson(state).dump(2) << '\n';
-    else
+    if (options.json) {
+        std::string line;
+        AppendChartJson(line, state, std::nullopt);
+        out << Json::parse(line).dump(2) << '\n';
+    } else
         PrintChart(out, state, TextWidth());
     return kExitOk;
 }
@@ -118,6 +120,7 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
     const std::size_t columnCount = fields.size();
 
     ChartState state;
+    std::string text; // one output line, its buffer reused row after row
     const std::size_t width = TextWidth();
     int exitCode = kExitOk;
     while (reader.Next(fields)) {
@@ -150,16 +153,18 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
 
         if (rejected) {
             exitCode = kExitRejected;
-            if (options.json)
-                out << Json{{"line", line}, {"error", *rejected}}.dump() << '\n';
+            if (options.json) // the message may quote what the row held, valid UTF-8 or not
+                out << Json{{"line", line}, {"error", *rejected}}.dump(-1, ' ', false, Json::error_handler_t::replace)
+                    << '\n';
             else
                 err << "line " << line << ": " << *rejected << '\n';
             continue;
         }
         if (options.json) {
-            Json row{{"line", line}};
-            row.update(ChartJson(state));
-            out << row.dump() << '\n';
+            text.clear();
+            AppendChartJson(text, state, line);
+            text += '\n';
+            out << text;
         } else {
             out << "line " << line << ": ";
             PrintChart(out, state, width);

@@ -1,5 +1,6 @@
 #include "cli/ChartTool.h"
 
+#include "cli/ChartOutput.h"
 #include "cli/Csv.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +173,26 @@ TEST(ChartTool, BatchGoesOnPastBadRows)
     EXPECT_TRUE(rows[6].contains("error"));
     EXPECT_EQ(rows[7]["line"], 11);
     EXPECT_EQ(rows[7]["positions"]["Sun"], "10 Cap 22");
+}
+
+TEST(AppendJsonString, ReadsBackAsTheSameText)
+{
+    // Every byte value below 0x80 at every offset of a word, and long runs around the escapes.
+    std::string all;
+    for (int c = 1; c < 0x80; ++c)
+        all += static_cast<char>(c);
+    const std::string texts[] = {"",
+                                 "plain",
+                                 all,
+                                 all.substr(3),
+                                 std::string(1000, 'a') + "\"" + std::string(9, '\\'),
+                                 "d\xC3\xA9j\xC3\xA0 vu \xE2\x80\x94 UTF-8 stays as it is",
+                                 std::string("nul\0in", 6)};
+    for (const std::string& text : texts) {
+        std::string json;
+        AppendJsonString(json, text);
+        EXPECT_EQ(nlohmann::json::parse(json).get<std::string>(), text) << json;
+    }
 }
 
 TEST(CsvReader, SurvivesHostileInput)
