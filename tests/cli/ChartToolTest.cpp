@@ -130,6 +130,26 @@ TEST(ChartTool, UsageErrorsExitTwo)
     EXPECT_EQ(RunTool({"--version"}).code, 0);
 }
 
+TEST(ChartTool, DecanatesPrintsTheWholeTable)
+{
+    const ToolRun run = RunTool({"--decanates"});
+    ASSERT_EQ(run.code, 0);
+    const auto table = nlohmann::ordered_json::parse(run.out);
+    ASSERT_EQ(table["signs"].size(), 12u);
+    EXPECT_EQ(table["signs"][0]["signKey"], "Ari");
+    EXPECT_EQ(table["signs"][11]["signKey"], "Pis");
+    for (const auto& sign : table["signs"]) {
+        ASSERT_EQ(sign["rows"].size(), 3u);
+        for (const auto& row : sign["rows"])
+            EXPECT_EQ(row.size(), 9u);
+    }
+    const auto& piscesThird = table["signs"][11]["rows"][2];
+    EXPECT_EQ(piscesThird.begin().key(), "decanateSign");
+    EXPECT_EQ(piscesThird["decanateSign"], "Scorpio");
+    EXPECT_EQ(piscesThird["constellationName"], "Corona Australis");
+    EXPECT_EQ(piscesThird["treeZodiac"], "Chestnut-tree");
+}
+
 TEST(ChartTool, ZonesListPositionTextAndCorrection)
 {
     const ToolRun run = RunTool({"--zones"});
