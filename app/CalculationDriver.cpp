@@ -3,6 +3,7 @@
 #include "app/ZoneTable.h"
 #include "chart/Angles.h"
 #include "chart/PositionTable.h"
+#include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
 #include "ephemeris/Moon.h"
 
@@ -57,6 +58,7 @@ void RunChartEngines(ChartState& state)
     Moon_Calculation(state);
     Positions_Calculation(state);
     Decanate_Calculation(state);
+    Margins_Calculation(state);
 }
 
 std::optional<ValidationFailure> CalculateChart(ChartState& state, const BirthDataForm& form)

@@ -9,7 +9,7 @@ namespace tessaline {
 // its fixed order. The form must have passed ValidateBirthData.
 void StoreBirthData(ChartState& state, const BirthDataForm& form);
 
-// The engines in their fixed order: angles, Moon, positions, decanates.
+// The engines in their fixed order: angles, Moon, positions, decanates, then the birth-time margins.
 void RunChartEngines(ChartState& state);
 
 // Validation, storing and the engines; returns the failed check (state untouched) or nothing.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tessaline {
@@ -67,6 +68,23 @@ struct ZoneCorrection {
     int zoneCorrectionMinutes = 0;
 };
 
+// A calendar date and a clock time to the minute.
+struct CivilInstant {
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    friend bool operator==(const CivilInstant&, const CivilInstant&) = default;
+};
+
+// The clock times nearest the entered one, within three hours either way, at which a body would fall
+// into another decanate; nothing where it keeps its decanate for the whole three hours.
+struct BirthTimeMargin {
+    std::optional<CivilInstant> changesBefore; // the latest earlier clock time with another decanate
+    std::optional<CivilInstant> changesAfter; // the earliest later one
+};
+
 // "DD Sss MM": degrees within the sign, sign code, minutes; nine characters, fixed columns.
 using PositionEntry = std::string;
 using PositionTable = std::array<PositionEntry, kBodyCount>;
@@ -98,6 +116,13 @@ struct ChartState {
 
     // The longitude in degrees that was formatted into each position table entry, by BodyIndex.
     std::array<double, kBodyCount> longitudes{};
+
+    // The chosen row of the zone list, -1 before the first calculation.
+    int zonePosition = -1;
+    // The one instant of the chart in universal time: clock time, zone and daylight saving applied.
+    CivilInstant universalInstant;
+    // How firm each body's decanate is against an uncertain birth time, Sun to Pluto.
+    std::array<BirthTimeMargin, kDecanateBodyCount> margins;
 };
 
 } // namespace tessaline

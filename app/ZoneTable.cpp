@@ -96,6 +96,7 @@ void Zone_Calculation(ChartState& state, int selectedPosition) noexcept
     const ZoneRow& row = kZones[static_cast<std::size_t>(selectedPosition)];
     state.zoneCorrection.zoneCorrectionHours = row.correctionHours;
     state.zoneCorrection.zoneCorrectionMinutes = row.correctionMinutes;
+    state.zonePosition = selectedPosition;
 }
 
 } // namespace tessaline

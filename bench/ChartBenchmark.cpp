@@ -1,6 +1,7 @@
 #include "app/CalculationDriver.h"
 #include "chart/Angles.h"
 #include "chart/PositionTable.h"
+#include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
 #include "ephemeris/Moon.h"
 
@@ -25,7 +26,7 @@ tessaline::BirthDataForm Delhi1975()
     return form;
 }
 
-// One whole chart: validation, the record, all fourteen positions and the ten decanates.
+// One whole chart: validation, the record, all fourteen positions, the ten decanates and their margins.
 void FullChart(benchmark::State& st)
 {
     tessaline::ChartState state;
@@ -52,6 +53,23 @@ BENCHMARK(OneEngine<tessaline::Angles_Calculation>)->Name("Angles");
 BENCHMARK(OneEngine<tessaline::Moon_Calculation>)->Name("Moon");
 BENCHMARK(OneEngine<tessaline::Positions_Calculation>)->Name("Positions");
 BENCHMARK(OneEngine<tessaline::Decanate_Calculation>)->Name("Decanates");
+BENCHMARK(OneEngine<tessaline::Margins_Calculation>)->Name("Margins");
+
+// The margins where they cost the most: the Moon minutes from a decanate edge (19:08 on the same day,
+// at 9° 59' Virgo), so its edge is searched for.
+void MarginsNearAnEdge(benchmark::State& st)
+{
+    tessaline::ChartState state;
+    tessaline::BirthDataForm form = Delhi1975();
+    form.hour = 19;
+    form.minute = 8;
+    tessaline::CalculateChart(state, form);
+    for (auto _ : st) {
+        tessaline::Margins_Calculation(state);
+        benchmark::DoNotOptimize(state.margins);
+    }
+}
+BENCHMARK(MarginsNearAnEdge);
 
 } // namespace
 

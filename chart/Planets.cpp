@@ -1,5 +1,6 @@
 #include "chart/Planets.h"
 
+#include "chart/CivilTime.h"
 #include "chart/PositionText.h"
 #include "ephemeris/BirthMoment.h"
 
@@ -49,30 +50,6 @@ double FloorDiv(double a, double b) noexcept
     return std::floor(a / b);
 }
 
-// Days since 1970-01-01 of a proleptic Gregorian date; an impossible day counts on into the next month.
-std::int64_t DaysFromCivil(std::int64_t y, int m, int d) noexcept
-{
-    y -= m <= 2 ? 1 : 0;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-void CivilFromDays(std::int64_t z, int& year, int& month, int& day) noexcept
-{
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-}
-
 struct OrbitPoint {
     double r; // distance from the Sun, AU
     double nu; // true anomaly, radians
@@ -94,19 +71,10 @@ OrbitPoint PlaceOnOrbit(OrbitIndex k, double d) noexcept
 
 CivilInstant BodiesInstant(const BirthRecord& record, const ZoneCorrection& zone) noexcept
 {
-    std::int64_t minutes = std::int64_t{record.hour} * 60 + record.minute + std::int64_t{zone.zoneCorrectionHours} * 60
-        + zone.zoneCorrectionMinutes;
+    int minutes = zone.zoneCorrectionHours * 60 + zone.zoneCorrectionMinutes;
     if (record.daylightSaving != 0)
-        minutes -= 60;
-    const std::int64_t dayShift = (minutes >= 0 ? minutes : minutes - 1439) / 1440;
-    minutes -= dayShift * 1440;
-
-    CivilInstant instant;
-    CivilFromDays(DaysFromCivil(record.year, record.month, record.day) + dayShift, instant.year, instant.month,
-                  instant.day);
-    instant.hour = static_cast<int>(minutes / 60);
-    instant.minute = static_cast<int>(minutes % 60);
-    return instant;
+        minutes -= 60; // the clock ran an hour ahead of the zone's standard time
+    return AddMinutes(ClockInstant(record), minutes);
 }
 
 double J2000DayNumber(int Y, int M, int D, int h, int n) noexcept
@@ -195,7 +163,10 @@ double LongitudeFromEarth(OrbitIndex k, double d, const EarthPosition& earth) no
 
 } // namespace
 
-double GeocentricLongitude(OrbitIndex k, double d) noexcept { return LongitudeFromEarth(k, d, EarthAt(d)); }
+double GeocentricLongitude(OrbitIndex k, double d) noexcept
+{
+    return LongitudeFromEarth(k, d, EarthAt(d));
+}
 
 std::array<double, kOrbitCount> GeocentricLongitudes(double d) noexcept
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ChartState.h"
+#include "chart/CivilTime.h"
 
 #include <array>
 
@@ -11,15 +12,6 @@ enum class OrbitIndex : int { Mercury = 0, Venus, Earth, Mars, Jupiter, Saturn, 
 
 inline constexpr int kOrbitCount = 9;
 inline constexpr double kKeplerTolerance = 1e-12;
-
-// A calendar date and clock time in universal time, minute resolution.
-struct CivilInstant {
-    int year = 2000;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-};
 
 // The clock date-time of the record moved by the signed zone correction and, under daylight saving,
 // back one hour, with carry into day, month and year. The one instant of every body of the chart.

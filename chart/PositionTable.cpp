@@ -45,6 +45,7 @@ LunarNodes MeanLunarNodes(double d) noexcept
 void Positions_Calculation(ChartState& state)
 {
     const CivilInstant at = BodiesInstant(state.birthRecord, state.zoneCorrection);
+    state.universalInstant = at;
     const double d = J2000DayNumber(at.year, at.month, at.day, at.hour, at.minute);
 
     const std::array<double, kOrbitCount> lambdas = GeocentricLongitudes(d);

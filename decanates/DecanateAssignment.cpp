@@ -74,26 +74,29 @@ void FillResult(DecanateResult& result, std::string_view decanateName, const Dec
 
 } // namespace
 
+std::optional<EntryDecanate> DecanateOfEntry(std::string_view entry) noexcept
+{
+    const std::optional<int> sign = FindSignIndex(SignKeyOf(entry));
+    if (!sign)
+        return std::nullopt;
+    const std::optional<int> degrees = WholeDegreesOf(entry);
+    if (!degrees)
+        return std::nullopt; // treated like an unknown sign
+    return EntryDecanate{*sign, DecanateOf(*degrees)};
+}
+
 void Decanate_Calculation(ChartState& state)
 {
     // The table is a compile-time constant, so there is nothing to rebuild between charts.
     const DecanateTable& table = BuildDecanateTable();
 
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        const std::string_view entry = state.positionTable[body];
-
-        const std::optional<int> sign = FindSignIndex(SignKeyOf(entry));
-        if (!sign) {
+        const std::optional<EntryDecanate> found = DecanateOfEntry(state.positionTable[body]);
+        if (!found)
             continue; // the body keeps what an earlier chart gave it
-        }
-        const std::optional<int> degrees = WholeDegreesOf(entry);
-        if (!degrees) {
-            continue; // treated like an unknown sign
-        }
-
-        const int decanate = DecanateOf(*degrees);
-        const auto d = static_cast<std::size_t>(decanate - 1);
-        FillResult(state.decanateResults[body], kDecanateNames[d], table[static_cast<std::size_t>(*sign)].rows[d]);
+        const auto d = static_cast<std::size_t>(found->decanate - 1);
+        FillResult(state.decanateResults[body], kDecanateNames[d],
+                   table[static_cast<std::size_t>(found->signIndex)].rows[d]);
     }
 }
 

@@ -1,0 +1,146 @@
+#include "decanates/BirthTimeMargins.h"
+
+#include "chart/CivilTime.h"
+#include "chart/Planets.h"
+#include "chart/PositionText.h"
+#include "decanates/DecanateAssignment.h"
+#include "ephemeris/BirthMoment.h"
+#include "ephemeris/Moon.h"
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+namespace tessaline {
+
+namespace {
+
+// The farthest each body can move in three hours, in degrees, with room to spare (the Moon runs at
+// most about 15.4° a day, Mercury 2.2°, the outer planets a few hundredths of a degree).
+constexpr std::array<double, kDecanateBodyCount> kMostTravelInWindow{
+    0.2, // Sun
+    2.5, // Moon
+    0.4, // Mercury
+    0.25, // Venus
+    0.15, // Mars
+    0.05, // Jupiter
+    0.03, // Saturn
+    0.02, // Uranus
+    0.02, // Neptune
+    0.02, // Pluto
+};
+
+constexpr std::array<OrbitIndex, kDecanateBodyCount> kOrbitOfBody{
+    OrbitIndex::Earth,   OrbitIndex::Earth, // the Moon has no orbit here; never looked up
+    OrbitIndex::Mercury, OrbitIndex::Venus,  OrbitIndex::Mars,    OrbitIndex::Jupiter,
+    OrbitIndex::Saturn,  OrbitIndex::Uranus, OrbitIndex::Neptune, OrbitIndex::Pluto,
+};
+
+// The record as it would be stored had the clock time been entered that many minutes later.
+BirthRecord ShiftedRecord(const BirthRecord& record, int minutes) noexcept
+{
+    const CivilInstant at = AddMinutes(ClockInstant(record), minutes);
+    BirthRecord shifted = record;
+    shifted.year = static_cast<std::int16_t>(at.year);
+    shifted.month = static_cast<std::int16_t>(at.month);
+    shifted.day = static_cast<std::int16_t>(at.day);
+    shifted.hour = static_cast<std::int16_t>(at.hour);
+    shifted.minute = static_cast<std::int16_t>(at.minute);
+    return shifted;
+}
+
+// One body's longitude for a record, by the same road as the chart's own calculation.
+double BodyLongitude(std::size_t body, const BirthRecord& record, const ZoneCorrection& zone) noexcept
+{
+    if (body == ToIndex(BodyIndex::Moon)) {
+        const BirthMoment moment = BirthUniversalTime(record, zone);
+        const double J = JulianDayNumber(record.month, record.day, record.year);
+        return MoonLongitude(CenturiesSinceJ2000(J, moment.universalTime));
+    }
+    const CivilInstant at = BodiesInstant(record, zone);
+    return GeocentricLongitude(kOrbitOfBody[body], J2000DayNumber(at.year, at.month, at.day, at.hour, at.minute));
+}
+
+class BodyProbe
+{
+public:
+    BodyProbe(const ChartState& state, std::size_t body)
+        : state_(state)
+        , body_(body)
+    { }
+
+    // The body's decanate for the clock time moved by minutes.
+    std::optional<EntryDecanate> At(int minutes) const
+    {
+        const BirthRecord shifted = ShiftedRecord(state_.birthRecord, minutes);
+        return DecanateOfEntry(FormatPositionEntry(BodyLongitude(body_, shifted, state_.zoneCorrection)));
+    }
+
+    // The first minute offset in the direction (+1 or −1) with another decanate than `chart`, if any
+    // within the window. Over three hours every body moves one way and much less than a decanate, so
+    // once it has left its decanate it stays out: the edge is found by halving the window.
+    std::optional<int> FirstChange(int direction, const std::optional<EntryDecanate>& chart) const
+    {
+        if (At(direction * kMarginWindowMinutes) == chart)
+            return std::nullopt;
+        int same = 0;
+        int other = kMarginWindowMinutes;
+        while (other - same > 1) {
+            const int middle = (same + other) / 2;
+            (At(direction * middle) == chart ? same : other) = middle;
+        }
+        return direction * other;
+    }
+
+private:
+    const ChartState& state_;
+    std::size_t body_;
+};
+
+} // namespace
+
+void Margins_Calculation(ChartState& state)
+{
+    const CivilInstant clock = ClockInstant(state.birthRecord);
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        BirthTimeMargin& margin = state.margins[body];
+        margin = {};
+        const std::optional<EntryDecanate> chart = DecanateOfEntry(state.positionTable[body]);
+        if (!chart)
+            continue;
+
+        // Only a body within reach of a decanate edge can change in the window; a planet may be
+        // retrograde, so either edge can be met in either direction of time.
+        const double lambda = state.longitudes[body];
+        const double edgeBelow = 10.0 * std::floor(lambda / 10.0);
+        const double reach = kMostTravelInWindow[body];
+        if (lambda - edgeBelow > reach && edgeBelow + 10.0 - lambda > reach)
+            continue;
+        const BodyProbe probe(state, body);
+        if (const auto minutes = probe.FirstChange(-1, chart))
+            margin.changesBefore = AddMinutes(clock, *minutes);
+        if (const auto minutes = probe.FirstChange(+1, chart))
+            margin.changesAfter = AddMinutes(clock, *minutes);
+    }
+}
+
+std::string MarginSentence(const BirthTimeMargin& margin)
+{
+    const auto clockText = [](const CivilInstant& at) {
+        char text[8];
+        std::snprintf(text, sizeof text, "%02d:%02d", at.hour % 24, at.minute % 60);
+        return std::string(text);
+    };
+    std::string sentence;
+    if (margin.changesBefore)
+        sentence = "before " + clockText(AddMinutes(*margin.changesBefore, 1));
+    if (margin.changesAfter) {
+        if (!sentence.empty())
+            sentence += " or ";
+        sentence += "after " + clockText(AddMinutes(*margin.changesAfter, -1));
+    }
+    return sentence.empty() ? sentence : "The decanate changes if the birth was " + sentence;
+}
+
+} // namespace tessaline

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/ChartState.h"
+
+#include <string>
+
+namespace tessaline {
+
+// How far the birth time may be off before a body changes decanate: for each of the ten bodies, the
+// latest earlier and the earliest later clock time within three hours at which the chart entered for
+// that time would show another decanate. Reads the stored record, zone and positions.
+void Margins_Calculation(ChartState& state);
+
+// "The decanate changes if the birth was before 09:14 or after 13:02", or empty when the decanate holds
+// for three hours either way.
+std::string MarginSentence(const BirthTimeMargin& margin);
+
+inline constexpr int kMarginWindowMinutes = 180;
+
+} // namespace tessaline

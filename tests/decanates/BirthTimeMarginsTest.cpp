@@ -1,0 +1,134 @@
+#include "decanates/BirthTimeMargins.h"
+
+#include "app/CalculationDriver.h"
+#include "chart/CivilTime.h"
+#include "decanates/DecanateAssignment.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <random>
+#include <string>
+
+namespace tessaline {
+namespace {
+
+BirthDataForm Form(int year, int month, int day, int hour, int minute, int zone, bool dst)
+{
+    BirthDataForm form;
+    form.name = "TEST";
+    form.yearPosition = year - kFirstYear;
+    form.monthPosition = month - 1;
+    form.dayPosition = day - 1;
+    form.hour = hour;
+    form.minute = minute;
+    form.zonePosition = zone;
+    form.daylightSaving = dst;
+    form.lonDegrees = "77";
+    form.lonMinutes = "12";
+    form.latDegrees = "28";
+    form.latMinutes = "36";
+    return form;
+}
+
+// The margins by their definition: enter every clock time minute by minute, up to three hours either
+// way, through the whole calculation, and look for the first chart whose decanate differs.
+std::array<BirthTimeMargin, kDecanateBodyCount> MarginsByEnteringEveryMinute(const BirthDataForm& form)
+{
+    ChartState chart;
+    EXPECT_FALSE(CalculateChart(chart, form));
+    const CivilInstant clock{kFirstYear + form.yearPosition, form.monthPosition + 1, form.dayPosition + 1, form.hour,
+                             form.minute};
+    std::array<BirthTimeMargin, kDecanateBodyCount> margins;
+    for (int direction : {-1, +1}) {
+        for (int minutes = 1; minutes <= kMarginWindowMinutes; ++minutes) {
+            const CivilInstant at = AddMinutes(clock, direction * minutes);
+            BirthDataForm shifted = form;
+            shifted.yearPosition = at.year - kFirstYear;
+            shifted.monthPosition = at.month - 1;
+            shifted.dayPosition = at.day - 1;
+            shifted.hour = at.hour;
+            shifted.minute = at.minute;
+            ChartState other;
+            EXPECT_FALSE(CalculateChart(other, shifted));
+            for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+                auto& found = direction < 0 ? margins[body].changesBefore : margins[body].changesAfter;
+                if (!found && DecanateOfEntry(other.positionTable[body]) != DecanateOfEntry(chart.positionTable[body]))
+                    found = at;
+            }
+        }
+    }
+    return margins;
+}
+
+void ExpectSameMargins(const BirthDataForm& form)
+{
+    ChartState state;
+    ASSERT_FALSE(CalculateChart(state, form));
+    const auto expected = MarginsByEnteringEveryMinute(form);
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        EXPECT_EQ(state.margins[body].changesBefore, expected[body].changesBefore) << BodyName(BodyIndex(body));
+        EXPECT_EQ(state.margins[body].changesAfter, expected[body].changesAfter) << BodyName(BodyIndex(body));
+    }
+}
+
+TEST(BirthTimeMargins, MoonMinutesFromAnEdge)
+{
+    // 1975-06-15 at Delhi: the Moon stands at 4° 39' Virgo at 10:30 and crossed 0° Virgo some eight and
+    // a half hours earlier; at 19:08 it is at 9° 59' Virgo, a few minutes from the second decanate.
+    const BirthDataForm form = Form(1975, 6, 15, 19, 8, 34, false);
+    ChartState state;
+    ASSERT_FALSE(CalculateChart(state, form));
+    ASSERT_EQ(state.positionTable[ToIndex(BodyIndex::Moon)].substr(0, 6), "09 Vir");
+    const BirthTimeMargin& moon = state.margins[ToIndex(BodyIndex::Moon)];
+    ASSERT_TRUE(moon.changesAfter);
+    EXPECT_FALSE(moon.changesBefore);
+    ExpectSameMargins(form);
+}
+
+TEST(BirthTimeMargins, NoBodyChanges)
+{
+    // 2000-01-01 12:00 GMT: the Sun at 10° 22' Capricorn, the Moon at 13° 18' Scorpio and every planet
+    // more than a degree from an edge but Venus (1° 34'), which moves a quarter of a degree in a day.
+    BirthDataForm form = Form(2000, 1, 1, 12, 0, 29, false);
+    form.lonDegrees = "0";
+    form.lonMinutes = "0";
+    form.isEast = false;
+    ChartState state;
+    ASSERT_FALSE(CalculateChart(state, form));
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        EXPECT_FALSE(state.margins[body].changesBefore) << BodyName(BodyIndex(body));
+        EXPECT_FALSE(state.margins[body].changesAfter) << BodyName(BodyIndex(body));
+        EXPECT_EQ(MarginSentence(state.margins[body]), "");
+    }
+    ExpectSameMargins(form);
+}
+
+TEST(BirthTimeMargins, AgreeWithEnteringEveryMinuteForManyBirths)
+{
+    std::mt19937 random(20261207);
+    for (int i = 0; i < 30; ++i) {
+        const int year = std::uniform_int_distribution(1901, 2050)(random);
+        const int month = std::uniform_int_distribution(1, 12)(random);
+        const int day = std::uniform_int_distribution(1, 28)(random);
+        const int hour = std::uniform_int_distribution(0, 23)(random);
+        const int minute = std::uniform_int_distribution(0, 59)(random);
+        const int zone = std::uniform_int_distribution(0, 70)(random);
+        SCOPED_TRACE(testing::Message() << year << '-' << month << '-' << day << ' ' << hour << ':' << minute
+                                        << " zone " << zone);
+        ExpectSameMargins(Form(year, month, day, hour, minute, zone, i % 2 == 1));
+    }
+}
+
+TEST(MarginSentence, NamesTheClockTimesAtWhichTheDecanateStillHolds)
+{
+    const CivilInstant before{1975, 6, 15, 9, 13};
+    const CivilInstant after{1975, 6, 15, 13, 3};
+    EXPECT_EQ(MarginSentence({before, after}), "The decanate changes if the birth was before 09:14 or after 13:02");
+    EXPECT_EQ(MarginSentence({before, std::nullopt}), "The decanate changes if the birth was before 09:14");
+    EXPECT_EQ(MarginSentence({std::nullopt, CivilInstant{1975, 6, 16, 0, 0}}),
+              "The decanate changes if the birth was after 23:59");
+    EXPECT_EQ(MarginSentence({}), "");
+}
+
+} // namespace
+} // namespace tessaline
