@@ -1,0 +1,191 @@
+// Timings of the desktop program, run under a display (xvfb-run -a, or QT_QPA_PLATFORM=offscreen):
+//   click-to-results   median time from a click on "Get My Tessaline" to the results window shown and painted
+//   start-to-window    median time from process start to the birth data window shown and painted (fresh processes)
+//   peak memory        the process's peak resident size after one calculation (a fresh process)
+// Usage: bench_desktop [runs]   (default 50 clicks, 15 starts)
+
+#include "app/frmMain.h"
+#include "ui/FilteredLineEdit.h"
+#include "ui/frmDisplay.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+using namespace tessaline;
+
+namespace {
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n == 0 ? 0.0 : (n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0);
+}
+
+// Milliseconds since this process was started, from the kernel's record of its start.
+double MillisecondsSinceProcessStart()
+{
+    std::ifstream stat("/proc/self/stat");
+    std::string content((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    const std::size_t afterName = content.rfind(')');
+    std::vector<std::string> fields;
+    std::string field;
+    for (std::size_t i = afterName + 2; i <= content.size(); ++i) {
+        if (i == content.size() || content[i] == ' ') {
+            fields.push_back(field);
+            field.clear();
+        } else {
+            field += content[i];
+        }
+    }
+    // Field 22 of the file is the start time in clock ticks after boot; it is the 20th after the name.
+    const double startTicks = std::stod(fields.at(19));
+    double uptimeSeconds = 0;
+    std::ifstream("/proc/uptime") >> uptimeSeconds;
+    return (uptimeSeconds - startTicks / static_cast<double>(sysconf(_SC_CLK_TCK))) * 1000.0;
+}
+
+long PeakResidentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::stol(line.substr(6));
+        }
+    }
+    return -1;
+}
+
+// Notes the first paint of any widget of a results window.
+class PaintWatch : public QObject
+{
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            const QWidget* top = static_cast<QWidget*>(watched)->window();
+            painted = painted || qobject_cast<const frmDisplay*>(top) != nullptr;
+        }
+        return false;
+    }
+};
+
+void FillForm(frmMain& window)
+{
+    window.txtName->setText(QStringLiteral("BENCH MARK"));
+    window.txtLonD->setText(QStringLiteral("73"));
+    window.txtLonM->setText(QStringLiteral("51"));
+    window.txtLatD->setText(QStringLiteral("18"));
+    window.txtLatM->setText(QStringLiteral("31"));
+}
+
+int StartOnce()
+{
+    frmMain window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return 1;
+    }
+    QCoreApplication::processEvents();
+    std::printf("%.3f\n", MillisecondsSinceProcessStart());
+    return 0;
+}
+
+int MemoryOnce()
+{
+    frmMain window;
+    window.show();
+    FillForm(window);
+    QTest::mouseClick(window.cmdRashi, Qt::LeftButton);
+    if (window.resultsWindow() == nullptr || !QTest::qWaitForWindowExposed(window.resultsWindow())) {
+        return 1;
+    }
+    QCoreApplication::processEvents();
+    std::printf("%ld\n", PeakResidentKilobytes());
+    return 0;
+}
+
+std::vector<double> ChildFigures(const char* self, const char* mode, int runs)
+{
+    std::vector<double> figures;
+    for (int run = 0; run < runs; ++run) {
+        QProcess child;
+        child.start(QString::fromLocal8Bit(self), {QString::fromLatin1(mode)});
+        if (child.waitForFinished(30000) && child.exitCode() == 0) {
+            figures.push_back(child.readAllStandardOutput().trimmed().toDouble());
+        }
+    }
+    return figures;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], "--start-once") == 0) {
+        return StartOnce();
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--memory-once") == 0) {
+        return MemoryOnce();
+    }
+    const int clicks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
+
+    std::vector<double> clickTimes;
+    {
+        frmMain window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window)) {
+            std::puts("no window could be shown");
+            return 1;
+        }
+        FillForm(window);
+        PaintWatch watch;
+        application.installEventFilter(&watch);
+        for (int run = 0; run <= clicks; ++run) {
+            watch.painted = false;
+            QElapsedTimer timer;
+            timer.start();
+            QTest::mouseClick(window.cmdRashi, Qt::LeftButton);
+            while (!watch.painted && timer.elapsed() < 5000) {
+                QCoreApplication::processEvents(QEventLoop::AllEvents);
+            }
+            const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+            frmDisplay* results = window.resultsWindow();
+            if (results == nullptr || !watch.painted) {
+                std::puts("the results window did not appear");
+                return 1;
+            }
+            if (run > 0) { // the first run also loads fonts and styles
+                clickTimes.push_back(elapsed);
+            }
+            results->cmdOK_Click();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+    const std::vector<double> starts = ChildFigures(argv[0], "--start-once", 15);
+    const std::vector<double> memory = ChildFigures(argv[0], "--memory-once", 3);
+
+    std::printf("click to results shown:   median %.2f ms over %zu clicks (limit 50 ms)\n", Median(clickTimes),
+                clickTimes.size());
+    std::printf("start to window shown:    median %.1f ms over %zu starts (limit 500 ms)\n", Median(starts),
+                starts.size());
+    std::printf("peak memory, one chart:   %.1f MB (limit 80 MB)\n", Median(memory) / 1024.0);
+    return 0;
+}

@@ -1,0 +1,78 @@
+// Takes the README's pictures from the real windows: run under a display, e.g.
+//   xvfb-run -a build/dev/tests/ui/desktop_screenshots docs
+// It fills in a sample birth, calculates, and grabs the birth data window, the results window and the about box.
+
+#include "app/frmMain.h"
+#include "ui/FilteredLineEdit.h"
+#include "ui/TabPanel.h"
+#include "ui/frmAbout.h"
+#include "ui/frmDisplay.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace tessaline;
+
+namespace {
+
+bool Save(QWidget& window, const QDir& folder, const char* file)
+{
+    window.raise();
+    QTest::qWait(200);
+    const bool saved = window.grab().save(folder.filePath(QLatin1String(file)));
+    std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(folder.filePath(QLatin1String(file))));
+    return saved;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    bool ok = true;
+
+    frmMain window;
+    window.show();
+    window.txtName->setText(QStringLiteral("ADA LOVELACE"));
+    window.cboMonth->setCurrentIndex(11);
+    window.cboDate->setCurrentIndex(9);
+    window.cboYear->setCurrentIndex(1915 - 1901);
+    window.cboHH->setCurrentIndex(14);
+    window.cboMM->setCurrentIndex(30);
+    window.txtLonD->setText(QStringLiteral("0"));
+    window.txtLonM->setText(QStringLiteral("7"));
+    window.optLong[1]->setChecked(true);
+    window.txtLatD->setText(QStringLiteral("51"));
+    window.txtLatM->setText(QStringLiteral("30"));
+    window.txtMCity->setText(QStringLiteral("London"));
+    window.txtMState->setText(QStringLiteral("England"));
+    window.txtMCountry->setText(QStringLiteral("United Kingdom"));
+    ok &= QTest::qWaitForWindowExposed(&window);
+    ok &= Save(window, folder, "birth-data-window.png");
+
+    window.cmdRashi_Click();
+    frmDisplay* results = window.resultsWindow();
+    if (results == nullptr) {
+        std::puts("the calculation did not open the results window");
+        return 1;
+    }
+    ok &= QTest::qWaitForWindowExposed(results);
+    ok &= Save(*results, folder, "results-window.png");
+
+    QTimer::singleShot(300, [&] {
+        if (auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+            ok &= Save(*about, folder, "about-box.png");
+            about->accept();
+        }
+    });
+    results->mnuAbout->trigger();
+    return ok ? 0 : 1;
+}

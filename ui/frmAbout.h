@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace tessaline {
+
+class LinkLabel;
+
+// The about box: shown modally over the window that asked for it.
+class frmAbout : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmAbout(QWidget* parent);
+
+    QLabel* picIcon = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+    LinkLabel* lblCoBrand = nullptr;
+    LinkLabel* lblHomePage = nullptr;
+    QFrame* Line2 = nullptr;
+    QPushButton* cmdOK = nullptr;
+};
+
+} // namespace tessaline

@@ -1,0 +1,315 @@
+#include "ui/frmDisplay.h"
+
+#include "ui/DesktopLook.h"
+#include "ui/ImageList.h"
+#include "ui/LinkLabel.h"
+#include "ui/TabPanel.h"
+#include "ui/frmAbout.h"
+#include "ui/modHelp.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tessaline {
+
+namespace {
+
+constexpr int kPictureSide = 112;
+
+QString ArrayName(const char* name, std::size_t index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+QLabel* ValueLabel(const char* name, std::size_t body, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(ArrayName(name, body));
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::NoFocus);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+QPlainTextEdit* LockedText(const char* name, std::size_t body, QWidget* parent)
+{
+    auto* text = new QPlainTextEdit(parent);
+    text->setObjectName(ArrayName(name, body));
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setTabChangesFocus(true);
+    text->setMinimumHeight(text->fontMetrics().lineSpacing() * 7);
+    return text;
+}
+
+} // namespace
+
+frmDisplay::frmDisplay(QWidget* birthDataWindow)
+    : birthDataWindow_(birthDataWindow)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("QB Tessaline v1.15"));
+    setWindowIcon(ProgramIcon());
+    setFont(DesktopFont());
+
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(buildBanner());
+
+    SSTab1 = new TabPanel(5, central);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setAccessibleName(tr("Bodies"));
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        SSTab1->addTab(buildPanel(body), QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
+    }
+    SSTab1->setCurrentIndex(static_cast<int>(BodyIndex::Moon));
+    layout->addWidget(SSTab1, 1);
+    layout->addWidget(buildBottomStrip());
+    setCentralWidget(central);
+
+    // Reading order: the tabs, then the open panel's texts, then the links and buttons.
+    QWidget* previous = SSTab1->tabButton(0);
+    for (int tab = 1; tab < SSTab1->count(); ++tab) {
+        setTabOrder(previous, SSTab1->tabButton(tab));
+        previous = SSTab1->tabButton(tab);
+    }
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        for (QWidget* next :
+             {static_cast<QWidget*>(txtKarmicInfluence[body]), static_cast<QWidget*>(txtMoreAboutTreeZodiac[body]),
+              static_cast<QWidget*>(txtMoreAboutDecanateSign[body])}) {
+            setTabOrder(previous, next);
+            previous = next;
+        }
+    }
+    for (QWidget* next : {static_cast<QWidget*>(Label61), static_cast<QWidget*>(lblCoBrandAd),
+                          static_cast<QWidget*>(cmdOK), static_cast<QWidget*>(cmdExit)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    resize(sizeHint().expandedTo(QSize(860, 600)));
+}
+
+void frmDisplay::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    mnuFileBack = file->addAction(tr("&Back"));
+    mnuFileBack->setObjectName(QStringLiteral("mnuFileBack"));
+    mnuExit = file->addAction(tr("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    mnuOnline = help->addAction(tr("&Online Help"));
+    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
+    mnuVisit = help->addAction(tr("&Visit Us Online"));
+    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
+    help->addSeparator();
+    mnuUpdate = help->addAction(tr("&Check for Software Update"));
+    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
+    help->addSeparator();
+    mnuAbout = help->addAction(tr("&About Software"));
+    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+
+    // A menu-bar entry of its own, without a submenu: it acts when clicked.
+    mnuDonate = menuBar()->addAction(tr("&Donate"));
+    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+
+    connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::cmdOK_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmDisplay::cmdExit_Click);
+    connect(mnuOnline, &QAction::triggered, this, &OpenOnlineHelp);
+    connect(mnuVisit, &QAction::triggered, this, &OpenHomePage);
+    connect(mnuUpdate, &QAction::triggered, this, &OpenDownloadPage);
+    connect(mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
+    connect(mnuDonate, &QAction::triggered, this, &OpenDonationPage);
+}
+
+QWidget* frmDisplay::buildBanner()
+{
+    auto* banner = new QFrame(this);
+    banner->setObjectName(QStringLiteral("fraBanner"));
+    banner->setAutoFillBackground(true);
+    banner->setPalette(BrownPalette());
+    auto* layout = new QHBoxLayout(banner);
+    auto* title = new QLabel(QStringLiteral("QB Tessaline"), banner);
+    QFont large = title->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    large.setBold(true);
+    title->setFont(large);
+    Label61 = new LinkLabel(tr("Share your chart and talk astrology with others in our discussion forums"), banner);
+    Label61->setObjectName(QStringLiteral("Label61"));
+    Label61->setAccessibleName(tr("Visit our discussion forums"));
+    Label61->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label61->setWordWrap(true);
+    layout->addWidget(title);
+    layout->addWidget(Label61, 1);
+    connect(Label61, &LinkLabel::clicked, this, &OpenHomePage);
+    return banner;
+}
+
+QFrame* frmDisplay::buildPanel(std::size_t body)
+{
+    auto* panel = new QFrame;
+    panel->setObjectName(ArrayName("Frame3", body));
+    Frame3[body] = panel;
+
+    struct Row {
+        const char* caption;
+        const char* name;
+        PerBody<QLabel>* value;
+    };
+    const std::array<Row, 9> rows{{
+        {"Planet Name", "lblPlanetName", &lblPlanetName},
+        {"Position", "lblPosition", &lblPosition},
+        {"Decanate Name", "lblDecanateName", &lblDecanateName},
+        {"Decanate Sign", "lblDecanateSign", &lblDecanateSign},
+        {"Ruling Planet", "lblRulingPlanet", &lblRulingPlanet},
+        {"Ruling Element", "lblRulingElement", &lblRulingElement},
+        {"Constellation Name", "lblConstellationName", &lblConstellationName},
+        {"Keyword", "lblKeyword", &lblKeyword},
+        {"Tree Zodiac", "lblTreeZodiac", &lblTreeZodiac},
+    }};
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(16);
+    fields->setColumnStretch(1, 1);
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        auto* caption = new QLabel(tr(rows[r].caption), panel);
+        QLabel* value = ValueLabel(rows[r].name, body, panel);
+        value->setAccessibleName(tr(rows[r].caption));
+        caption->setBuddy(value);
+        (*rows[r].value)[body] = value;
+        fields->addWidget(caption, static_cast<int>(r), 0);
+        fields->addWidget(value, static_cast<int>(r), 1);
+    }
+    lblPlanetName[body]->setText(QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
+
+    picPlanet[body] = new QLabel(panel);
+    picPlanet[body]->setObjectName(ArrayName("picPlanet", body));
+    picPlanet[body]->setFixedSize(kPictureSide, kPictureSide);
+    picPlanet[body]->setAlignment(Qt::AlignCenter);
+    picPlanet[body]->setAccessibleName(tr("Picture of %1").arg(lblPlanetName[body]->text()));
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(fields, 1);
+    top->addWidget(picPlanet[body], 0, Qt::AlignTop | Qt::AlignRight);
+
+    struct Box {
+        const char* caption;
+        const char* name;
+        PerBody<QPlainTextEdit>* text;
+    };
+    const std::array<Box, 3> boxes{{
+        {"Karmic Influence", "txtKarmicInfluence", &txtKarmicInfluence},
+        {"More About Tree Zodiac", "txtMoreAboutTreeZodiac", &txtMoreAboutTreeZodiac},
+        {"More About Decanate Sign", "txtMoreAboutDecanateSign", &txtMoreAboutDecanateSign},
+    }};
+    auto* texts = new QGridLayout;
+    for (std::size_t b = 0; b < boxes.size(); ++b) {
+        auto* caption = new QLabel(tr(boxes[b].caption), panel);
+        QPlainTextEdit* text = LockedText(boxes[b].name, body, panel);
+        text->setAccessibleName(tr(boxes[b].caption));
+        caption->setBuddy(text);
+        (*boxes[b].text)[body] = text;
+        texts->addWidget(caption, 0, static_cast<int>(b));
+        texts->addWidget(text, 1, static_cast<int>(b));
+        texts->setColumnStretch(static_cast<int>(b), 1);
+    }
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addLayout(texts, 1);
+    return panel;
+}
+
+QWidget* frmDisplay::buildBottomStrip()
+{
+    auto* strip = new QWidget(this);
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lblCoBrandAd = new LinkLabel(tr("Offer QB Tessaline on your own web site under your own name"), strip);
+    lblCoBrandAd->setObjectName(QStringLiteral("lblCoBrandAd"));
+    lblCoBrandAd->setAccessibleName(tr("About putting QB Tessaline on your web site"));
+    cmdOK = new QPushButton(tr("&Back"), strip);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(tr("Back"));
+    cmdExit = new QPushButton(tr("&Exit"), strip);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setAccessibleName(tr("Exit"));
+    layout->addWidget(lblCoBrandAd);
+    layout->addStretch(1);
+    layout->addWidget(cmdOK);
+    layout->addWidget(cmdExit);
+    connect(lblCoBrandAd, &LinkLabel::clicked, this, &OpenCoBrandPage);
+    connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    return strip;
+}
+
+void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& pictures)
+{
+    const qreal ratio = devicePixelRatioF();
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        const DecanateResult& result = state.decanateResults[body];
+        picPlanet[body]->setPixmap(
+            pictures.picture(static_cast<int>(body) + 1, QSize(kPictureSide, kPictureSide), ratio));
+        lblDecanateName[body]->setText(QString::fromStdString(result.DecanateName));
+        lblDecanateSign[body]->setText(QString::fromStdString(result.DecanateSign));
+        lblRulingPlanet[body]->setText(QString::fromStdString(result.RulingPlanet));
+        lblRulingElement[body]->setText(QString::fromStdString(result.RulingElement));
+        lblConstellationName[body]->setText(QString::fromStdString(result.ConstellationName));
+        lblKeyword[body]->setText(QString::fromStdString(result.Keyword));
+        lblTreeZodiac[body]->setText(QString::fromStdString(result.TreeZodiac));
+        txtKarmicInfluence[body]->setPlainText(QString::fromStdString(result.KarmicInfluence));
+        txtMoreAboutTreeZodiac[body]->setPlainText(QString::fromStdString(result.MoreAboutTreeZodiac));
+        txtMoreAboutDecanateSign[body]->setPlainText(QString::fromStdString(result.MoreAboutDecanateSign));
+    }
+}
+
+void frmDisplay::cmdOK_Click()
+{
+    // Show the birth data window before this one goes, so the program never finds itself without a window.
+    goingBack_ = true;
+    if (birthDataWindow_ != nullptr) {
+        birthDataWindow_->show();
+        birthDataWindow_->activateWindow();
+    }
+    close();
+}
+
+void frmDisplay::cmdExit_Click()
+{
+    close();
+}
+
+void frmDisplay::mnuAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmDisplay::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!goingBack_) {
+        CloseAllAndEnd();
+    }
+}
+
+} // namespace tessaline
