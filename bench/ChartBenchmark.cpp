@@ -55,14 +55,14 @@ BENCHMARK(OneEngine<tessaline::Positions_Calculation>)->Name("Positions");
 BENCHMARK(OneEngine<tessaline::Decanate_Calculation>)->Name("Decanates");
 BENCHMARK(OneEngine<tessaline::Margins_Calculation>)->Name("Margins");
 
-// The margins where they cost the most: the Moon minutes from a decanate edge (19:08 on the same day,
-// at 9° 59' Virgo), so its edge is searched for.
+// The margins where they cost the most: the Moon minutes from a decanate edge (19:26 on the same day),
+// so its edge is searched for.
 void MarginsNearAnEdge(benchmark::State& st)
 {
     tessaline::ChartState state;
     tessaline::BirthDataForm form = Delhi1975();
     form.hour = 19;
-    form.minute = 8;
+    form.minute = 26;
     tessaline::CalculateChart(state, form);
     for (auto _ : st) {
         tessaline::Margins_Calculation(state);

@@ -1,5 +1,7 @@
 #include "chart/CivilTime.h"
 
+#include <cstdio>
+
 namespace tessaline {
 
 std::int64_t DaysFromCivil(std::int64_t y, int m, int d) noexcept
@@ -42,6 +44,13 @@ CivilInstant AddMinutes(const CivilInstant& instant, std::int64_t minutes) noexc
 CivilInstant ClockInstant(const BirthRecord& record) noexcept
 {
     return {record.year, record.month, record.day, record.hour, record.minute};
+}
+
+std::string ClockText(const CivilInstant& at)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", (at.hour % 24 + 24) % 24, (at.minute % 60 + 60) % 60);
+    return text;
 }
 
 } // namespace tessaline

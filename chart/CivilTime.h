@@ -3,6 +3,7 @@
 #include "app/ChartState.h"
 
 #include <cstdint>
+#include <string>
 
 namespace tessaline {
 
@@ -17,5 +18,8 @@ CivilInstant AddMinutes(const CivilInstant& instant, std::int64_t minutes) noexc
 
 // The record's clock date and time.
 CivilInstant ClockInstant(const BirthRecord& record) noexcept;
+
+// The clock time as "HH:MM".
+std::string ClockText(const CivilInstant& at);
 
 } // namespace tessaline

@@ -1,5 +1,9 @@
 #include "cli/ChartOutput.h"
 
+#include "report/Reading.h"
+
+#include "chart/CivilTime.h"
+#include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateTable.h"
 
 #include <array>
@@ -113,6 +117,12 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
     }
     key("name");
     AppendJsonString(out, state.birthRecord.name);
+    out += ',';
+    key("instantUT");
+    AppendJsonString(out, InstantUtText(state));
+    out += ',';
+    key("utcOffset");
+    AppendJsonString(out, UtcOffsetText(state));
 
     out += ",\"positions\":{";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
@@ -148,6 +158,18 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
             key(name);
             AppendJsonString(out, value);
         });
+        const auto clockOrNull = [&out](const std::optional<CivilInstant>& at) {
+            if (at)
+                AppendJsonString(out, ClockText(*at));
+            else
+                out += "null";
+        };
+        out += ',';
+        key("changesBefore");
+        clockOrNull(state.margins[i].changesBefore);
+        out += ',';
+        key("changesAfter");
+        clockOrNull(state.margins[i].changesAfter);
         out += '}';
     }
     out += "]}";
@@ -203,7 +225,7 @@ std::string WrapText(std::string_view text, std::size_t width, std::string_view 
 
 void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
 {
-    out << state.birthRecord.name << "\n\n";
+    out << state.birthRecord.name << '\n' << WrapText(InstantLine(state), width, "") << "\n\n";
     for (std::size_t i = 0; i < kBodyCount; ++i)
         out << "  " << std::left << std::setw(11) << BodyName(static_cast<BodyIndex>(i)) << state.positionTable[i]
             << '\n';
@@ -213,6 +235,8 @@ void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
         out << '\n'
             << BodyName(static_cast<BodyIndex>(i)) << "  " << state.positionTable[i] << "  " << result.DecanateName
             << '\n';
+        if (const std::string sentence = MarginSentence(state.margins[i]); !sentence.empty())
+            out << WrapText(sentence, width, "  ") << '\n';
         int field = 0;
         ForEachDecanateField(result, [&](const char*, const char* caption, std::string_view value) {
             if (field++ < kShortFieldCount) {

@@ -1,5 +1,7 @@
 #include "cli/ChartTool.h"
 
+#include "report/Reading.h"
+
 #include "app/CalculationDriver.h"
 #include "app/ZoneTable.h"
 #include "cli/BirthArguments.h"
@@ -26,6 +28,7 @@ constexpr std::array<const char*, 7> kColumns{"name", "date", "time", "zone", "l
 struct Options {
     BirthArguments birth;
     bool json = false;
+    bool html = false;
     std::string batch;
     bool zones = false;
     bool decanates = false;
@@ -66,7 +69,9 @@ int RunSingle(const Options& options, std::ostream& out, std::ostream& err)
         err << *rejected << '\n';
         return kExitRejected;
     }
-    if (options.json) {
+    if (options.html) {
+        out << RenderReadingHtml(state);
+    } else if (options.json) {
         std::string line;
         AppendChartJson(line, state, std::nullopt);
         out << Json::parse(line).dump(2) << '\n';
@@ -190,7 +195,8 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     auto* lon = app.add_option("--lon", options.birth.lon, "longitude: degrees, E or W, minutes (77E12)");
     auto* lat = app.add_option("--lat", options.birth.lat, "latitude: degrees, N or S, minutes (28N36)");
     auto* dst = app.add_flag("--dst", options.birth.dst, "daylight-saving time was in force");
-    app.add_flag("--json", options.json, "print JSON (one object; JSON Lines for a batch)");
+    auto* json = app.add_flag("--json", options.json, "print JSON (one object; JSON Lines for a batch)");
+    auto* html = app.add_flag("--html", options.html, "print the reading as one self-contained HTML document");
     auto* batch = app.add_option("--batch", options.batch,
                                  "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input");
     auto* zones = app.add_flag("--zones", options.zones, "list the time zones and exit");
@@ -201,6 +207,8 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
         option->excludes(zones);
         option->excludes(decanates);
     }
+    html->excludes(json);
+    html->excludes(batch);
     batch->excludes(zones);
     batch->excludes(decanates);
     zones->excludes(decanates);

@@ -9,7 +9,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 namespace tessaline {
@@ -127,18 +126,13 @@ void Margins_Calculation(ChartState& state)
 
 std::string MarginSentence(const BirthTimeMargin& margin)
 {
-    const auto clockText = [](const CivilInstant& at) {
-        char text[8];
-        std::snprintf(text, sizeof text, "%02d:%02d", at.hour % 24, at.minute % 60);
-        return std::string(text);
-    };
     std::string sentence;
     if (margin.changesBefore)
-        sentence = "before " + clockText(AddMinutes(*margin.changesBefore, 1));
+        sentence = "before " + ClockText(AddMinutes(*margin.changesBefore, 1));
     if (margin.changesAfter) {
         if (!sentence.empty())
             sentence += " or ";
-        sentence += "after " + clockText(AddMinutes(*margin.changesAfter, -1));
+        sentence += "after " + ClockText(AddMinutes(*margin.changesAfter, -1));
     }
     return sentence.empty() ? sentence : "The decanate changes if the birth was " + sentence;
 }

@@ -63,6 +63,35 @@ TEST(ChartTool, SingleChartAsJson)
     EXPECT_EQ(chart["decanates"][0]["body"], "Sun");
     EXPECT_EQ(chart["decanates"][0]["decanateName"], "Third Decanate");
     EXPECT_EQ(chart["decanates"][0]["decanateSign"], "Aquarius"); // Gemini, third decanate
+    EXPECT_EQ(chart["instantUT"], "1975-06-15T05:00Z");
+    EXPECT_EQ(chart["utcOffset"], "+05:30");
+    EXPECT_TRUE(chart["decanates"][0]["changesBefore"].is_null());
+    EXPECT_TRUE(chart["decanates"][0]["changesAfter"].is_null());
+}
+
+TEST(ChartTool, MarginsAreClockTimes)
+{
+    // At 19:26 the Moon is minutes short of 10° Virgo (see the margin tests).
+    auto args = With(kDelhi, "--time", "19:26");
+    args.push_back("--json");
+    const ToolRun run = RunTool(args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto moon = nlohmann::ordered_json::parse(run.out)["decanates"][1];
+    ASSERT_TRUE(moon["changesAfter"].is_string());
+    EXPECT_EQ(moon["changesAfter"].get<std::string>().size(), 5u);
+    EXPECT_EQ(moon["changesAfter"].get<std::string>().substr(0, 3), "19:");
+}
+
+TEST(ChartTool, HtmlPrintsTheReadingAlone)
+{
+    auto args = kDelhi;
+    args.push_back("--html");
+    const ToolRun run = RunTool(args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(run.out.find("ASHA RAO"), std::string::npos);
+    args.push_back("--json");
+    EXPECT_EQ(RunTool(args).code, 2); // one format at a time
 }
 
 TEST(ChartTool, ReadableChartShowsPositionsAndCaptions)

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/ChartState.h"
+
+#include <string_view>
+
+namespace tessaline {
+
+// The picture of a body Sun to Pluto as SVG text; empty for any other point.
+std::string_view BodyPictureSvg(BodyIndex body) noexcept;
+
+} // namespace tessaline

@@ -1,0 +1,202 @@
+#include "report/Reading.h"
+
+#include "report/BodyPictures.h"
+
+#include "app/ZoneTable.h"
+#include "chart/CivilTime.h"
+#include "decanates/BirthTimeMargins.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+namespace tessaline {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+
+std::string_view MonthName(int month) noexcept
+{
+    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : std::string_view();
+}
+
+// "15 June 1975"
+std::string DateText(int year, int month, int day)
+{
+    return std::to_string(day) + " " + std::string(MonthName(month)) + " " + std::to_string(year);
+}
+
+// Signed hours and minutes: "+5:30", "-10:00", or with two-digit hours "+05:30".
+std::string OffsetText(int minutes, bool twoDigitHours)
+{
+    char text[16];
+    const int magnitude = std::abs(minutes);
+    std::snprintf(text, sizeof text, twoDigitHours ? "%c%02d:%02d" : "%c%d:%02d", minutes < 0 ? '-' : '+',
+                  magnitude / 60, magnitude % 60);
+    return text;
+}
+
+int ZoneMinutesEastPositive(const ZoneCorrection& zone) noexcept
+{
+    return -(zone.zoneCorrectionHours * 60 + zone.zoneCorrectionMinutes);
+}
+
+// "77°12′ E": degrees and minutes as entered, with the hemisphere's letter.
+std::string CoordinateText(int degrees, int minutes, char hemisphere)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%d\u00B0%02d\u2032 %c", degrees, minutes, hemisphere);
+    return text;
+}
+
+void AppendEscaped(std::string& out, std::string_view text)
+{
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            out += c;
+        }
+    }
+}
+
+void AppendRow(std::string& out, std::string_view caption, std::string_view value)
+{
+    out += "<tr><th>";
+    AppendEscaped(out, caption);
+    out += "</th><td>";
+    AppendEscaped(out, value);
+    out += "</td></tr>\n";
+}
+
+void AppendSection(std::string& out, std::string_view caption, std::string_view text)
+{
+    out += "<h3>";
+    AppendEscaped(out, caption);
+    out += "</h3>\n<p>";
+    AppendEscaped(out, text);
+    out += "</p>\n";
+}
+
+constexpr std::string_view kStyle = R"css(
+body { font-family: Verdana, "DejaVu Sans", sans-serif; color: #2b1d17; background: #fffdf9;
+       max-width: 52em; margin: 2em auto; padding: 0 1em; line-height: 1.45; }
+h1 { color: #3f2b23; margin-bottom: 0.2em; }
+h2 { color: #3f2b23; border-top: 2px solid #3f2b23; padding-top: 0.6em; margin-top: 1.6em; }
+h3 { font-size: 1em; margin: 1em 0 0.2em; }
+p { margin: 0.2em 0; }
+th { text-align: left; font-weight: normal; color: #6b5447; padding: 0.1em 1.5em 0.1em 0; }
+td { font-weight: bold; }
+.instant { margin: 1em 0; padding: 0.5em 0.8em; background: #f3ebe3; border-left: 4px solid #3f2b23; }
+.margin { font-style: italic; margin-top: 0.6em; }
+.picture { float: right; margin: 0 0 0.5em 1em; }
+.body { overflow: hidden; }
+)css";
+
+} // namespace
+
+std::string UtcOffsetText(const ChartState& state)
+{
+    const int daylightSaving = state.birthRecord.daylightSaving != 0 ? 60 : 0;
+    return OffsetText(ZoneMinutesEastPositive(state.zoneCorrection) + daylightSaving, true);
+}
+
+std::string InstantUtText(const ChartState& state)
+{
+    const CivilInstant& at = state.universalInstant;
+    char text[24];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02dZ", at.year, at.month, at.day, at.hour, at.minute);
+    return text;
+}
+
+std::string InstantLine(const ChartState& state)
+{
+    const CivilInstant& at = state.universalInstant;
+    const BirthRecord& record = state.birthRecord;
+    std::string line = "Calculated for " + DateText(at.year, at.month, at.day) + ", " + ClockText(at)
+        + " Universal Time (zone " + OffsetText(ZoneMinutesEastPositive(state.zoneCorrection), false) + ", "
+        + (record.daylightSaving != 0 ? "daylight saving" : "no daylight saving") + "), ";
+    line += CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W');
+    line += ", ";
+    line += CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N');
+    return line;
+}
+
+std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
+{
+    const BirthRecord& record = state.birthRecord;
+    std::string html;
+    html.reserve(32 * 1024);
+    html += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>QB Tessaline reading for ";
+    AppendEscaped(html, record.name);
+    html += "</title>\n<style>";
+    html += kStyle;
+    html += "</style>\n</head>\n<body>\n<h1>";
+    AppendEscaped(html, record.name);
+    html += "</h1>\n<table class=\"birth\">\n";
+    AppendRow(html, "Date of Birth", DateText(record.year, record.month, record.day));
+    AppendRow(html, "Time of Birth", ClockText(ClockInstant(record)));
+    const auto& zones = ZoneTable();
+    if (state.zonePosition >= 0 && state.zonePosition < static_cast<int>(zones.size()))
+        AppendRow(html, "Zone", zones[static_cast<std::size_t>(state.zonePosition)].displayText);
+    AppendRow(html, "Daylight Saving Time", record.daylightSaving != 0 ? "Yes" : "No");
+    AppendRow(html, "Longitude", CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W'));
+    AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N'));
+    html += "</table>\n<p class=\"instant\">";
+    AppendEscaped(html, InstantLine(state));
+    html += "</p>\n";
+
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
+        const auto body = static_cast<BodyIndex>(i);
+        const DecanateResult& result = state.decanateResults[i];
+        html += "<div class=\"body\">\n<h2>";
+        AppendEscaped(html, BodyName(body));
+        html += "</h2>\n<div class=\"picture\">";
+        if (pictures == ReadingPictures::InlineSvg)
+            html += BodyPictureSvg(body);
+        else
+            html += "<img src=\"picture-" + std::to_string(i + 1) + ".png\" width=\"96\" height=\"96\" alt=\"\">";
+        html += "</div>\n<table class=\"fields\">\n";
+        AppendRow(html, "Position", state.positionTable[i]);
+        AppendRow(html, "Decanate Name", result.DecanateName);
+        AppendRow(html, "Decanate Sign", result.DecanateSign);
+        AppendRow(html, "Ruling Planet", result.RulingPlanet);
+        AppendRow(html, "Ruling Element", result.RulingElement);
+        AppendRow(html, "Constellation Name", result.ConstellationName);
+        AppendRow(html, "Keyword", result.Keyword);
+        AppendRow(html, "Tree Zodiac", result.TreeZodiac);
+        html += "</table>\n";
+        if (const std::string sentence = MarginSentence(state.margins[i]); !sentence.empty()) {
+            html += "<p class=\"margin\">";
+            AppendEscaped(html, sentence);
+            html += "</p>\n";
+        }
+        AppendSection(html, "Karmic Influence", result.KarmicInfluence);
+        AppendSection(html, "More About Tree Zodiac", result.MoreAboutTreeZodiac);
+        AppendSection(html, "More About Decanate Sign", result.MoreAboutDecanateSign);
+        html += "</div>\n";
+    }
+    html += "</body>\n</html>\n";
+    return html;
+}
+
+} // namespace tessaline

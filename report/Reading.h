@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/ChartState.h"
+
+#include <string>
+
+namespace tessaline {
+
+// "Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving), 77°12′ E, 28°36′ N":
+// the instant the chart was computed for, the zone east positive as people write it, the place as entered.
+std::string InstantLine(const ChartState& state);
+
+// The clock's offset from universal time at the birth, daylight saving included, east positive: "+05:30".
+std::string UtcOffsetText(const ChartState& state);
+
+// The chart's instant as an ISO 8601 universal time: "1975-06-15T05:00Z".
+std::string InstantUtText(const ChartState& state);
+
+// How the reading shows the body pictures: inline SVG for a document that stands alone, or an <img>
+// whose source is "picture-N.png" (N = 1..10, Sun to Pluto) for a renderer that supplies the images.
+enum class ReadingPictures { InlineSvg, NamedImages };
+
+// The whole reading as one HTML document: the name, the birth data as entered, the instant used, and
+// for each body its picture, position, decanate, the six short fields, the margin sentence and the
+// three texts under their captions.
+std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures = ReadingPictures::InlineSvg);
+
+} // namespace tessaline
