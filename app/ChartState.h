@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tessaline {
 
@@ -89,18 +90,19 @@ struct BirthTimeMargin {
 using PositionEntry = std::string;
 using PositionTable = std::array<PositionEntry, kBodyCount>;
 
-// One body's decanate and the copied row of the decanate table.
+// One body's decanate and its row of the decanate table. The texts are views of the table's constants,
+// which live as long as the program, so a chart copies no prose.
 struct DecanateResult {
-    std::string DecanateName;
-    std::string DecanateSign;
-    std::string RulingPlanet;
-    std::string RulingElement;
-    std::string ConstellationName;
-    std::string Keyword;
-    std::string TreeZodiac;
-    std::string MoreAboutDecanateSign;
-    std::string KarmicInfluence;
-    std::string MoreAboutTreeZodiac;
+    std::string_view DecanateName;
+    std::string_view DecanateSign;
+    std::string_view RulingPlanet;
+    std::string_view RulingElement;
+    std::string_view ConstellationName;
+    std::string_view Keyword;
+    std::string_view TreeZodiac;
+    std::string_view MoreAboutDecanateSign;
+    std::string_view KarmicInfluence;
+    std::string_view MoreAboutTreeZodiac;
 };
 
 // Everything one calculation leaves behind. One instance lives for the whole run and each calculation

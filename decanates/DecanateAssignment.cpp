@@ -56,20 +56,18 @@ int DecanateOf(int wholeDegrees) noexcept
     return 3;
 }
 
-// Assigning into the existing strings reuses their buffers, so a chart after the first allocates nothing
-// once each field has held its longest text.
-void FillResult(DecanateResult& result, std::string_view decanateName, const DecanateRow& row)
+void FillResult(DecanateResult& result, std::string_view decanateName, const DecanateRow& row) noexcept
 {
-    result.DecanateName.assign(decanateName);
-    result.DecanateSign.assign(row.DecanateSign);
-    result.RulingPlanet.assign(row.RulingPlanet);
-    result.RulingElement.assign(row.RulingElement);
-    result.ConstellationName.assign(row.ConstellationName);
-    result.Keyword.assign(row.Keyword);
-    result.TreeZodiac.assign(row.TreeZodiac);
-    result.MoreAboutDecanateSign.assign(row.MoreAboutDecanateSign);
-    result.KarmicInfluence.assign(row.KarmicInfluence);
-    result.MoreAboutTreeZodiac.assign(row.MoreAboutTreeZodiac);
+    result.DecanateName = decanateName;
+    result.DecanateSign = row.DecanateSign;
+    result.RulingPlanet = row.RulingPlanet;
+    result.RulingElement = row.RulingElement;
+    result.ConstellationName = row.ConstellationName;
+    result.Keyword = row.Keyword;
+    result.TreeZodiac = row.TreeZodiac;
+    result.MoreAboutDecanateSign = row.MoreAboutDecanateSign;
+    result.KarmicInfluence = row.KarmicInfluence;
+    result.MoreAboutTreeZodiac = row.MoreAboutTreeZodiac;
 }
 
 } // namespace

@@ -22,6 +22,11 @@ namespace tessaline {
 
 namespace {
 
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 constexpr int kPictureSide = 112;
 
 QString ArrayName(const char* name, std::size_t index)
@@ -269,16 +274,16 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
         const DecanateResult& result = state.decanateResults[body];
         picPlanet[body]->setPixmap(
             pictures.picture(static_cast<int>(body) + 1, QSize(kPictureSide, kPictureSide), ratio));
-        lblDecanateName[body]->setText(QString::fromStdString(result.DecanateName));
-        lblDecanateSign[body]->setText(QString::fromStdString(result.DecanateSign));
-        lblRulingPlanet[body]->setText(QString::fromStdString(result.RulingPlanet));
-        lblRulingElement[body]->setText(QString::fromStdString(result.RulingElement));
-        lblConstellationName[body]->setText(QString::fromStdString(result.ConstellationName));
-        lblKeyword[body]->setText(QString::fromStdString(result.Keyword));
-        lblTreeZodiac[body]->setText(QString::fromStdString(result.TreeZodiac));
-        txtKarmicInfluence[body]->setPlainText(QString::fromStdString(result.KarmicInfluence));
-        txtMoreAboutTreeZodiac[body]->setPlainText(QString::fromStdString(result.MoreAboutTreeZodiac));
-        txtMoreAboutDecanateSign[body]->setPlainText(QString::fromStdString(result.MoreAboutDecanateSign));
+        lblDecanateName[body]->setText(FromView(result.DecanateName));
+        lblDecanateSign[body]->setText(FromView(result.DecanateSign));
+        lblRulingPlanet[body]->setText(FromView(result.RulingPlanet));
+        lblRulingElement[body]->setText(FromView(result.RulingElement));
+        lblConstellationName[body]->setText(FromView(result.ConstellationName));
+        lblKeyword[body]->setText(FromView(result.Keyword));
+        lblTreeZodiac[body]->setText(FromView(result.TreeZodiac));
+        txtKarmicInfluence[body]->setPlainText(FromView(result.KarmicInfluence));
+        txtMoreAboutTreeZodiac[body]->setPlainText(FromView(result.MoreAboutTreeZodiac));
+        txtMoreAboutDecanateSign[body]->setPlainText(FromView(result.MoreAboutDecanateSign));
     }
 }
 
