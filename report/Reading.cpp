@@ -108,8 +108,8 @@ th { text-align: left; font-weight: normal; color: #6b5447; padding: 0.1em 1.5em
 td { font-weight: bold; }
 .instant { margin: 1em 0; padding: 0.5em 0.8em; background: #f3ebe3; border-left: 4px solid #3f2b23; }
 .margin { font-style: italic; margin-top: 0.6em; }
-.picture { float: right; margin: 0 0 0.5em 1em; }
-.body { overflow: hidden; }
+table.layout { width: 100%; border-collapse: collapse; }
+td.picture svg { width: 96px; height: 96px; }
 )css";
 
 } // namespace
@@ -170,12 +170,7 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
         const DecanateResult& result = state.decanateResults[i];
         html += "<div class=\"body\">\n<h2>";
         AppendEscaped(html, BodyName(body));
-        html += "</h2>\n<div class=\"picture\">";
-        if (pictures == ReadingPictures::InlineSvg)
-            html += BodyPictureSvg(body);
-        else
-            html += "<img src=\"picture-" + std::to_string(i + 1) + ".png\" width=\"96\" height=\"96\" alt=\"\">";
-        html += "</div>\n<table class=\"fields\">\n";
+        html += "</h2>\n<table class=\"layout\"><tr><td class=\"fieldcell\">\n<table class=\"fields\">\n";
         AppendRow(html, "Position", state.positionTable[i]);
         AppendRow(html, "Decanate Name", result.DecanateName);
         AppendRow(html, "Decanate Sign", result.DecanateSign);
@@ -184,7 +179,12 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
         AppendRow(html, "Constellation Name", result.ConstellationName);
         AppendRow(html, "Keyword", result.Keyword);
         AppendRow(html, "Tree Zodiac", result.TreeZodiac);
-        html += "</table>\n";
+        html += "</table>\n</td><td class=\"picture\" align=\"right\" valign=\"top\">";
+        if (pictures == ReadingPictures::InlineSvg)
+            html += BodyPictureSvg(body);
+        else
+            html += "<img src=\"picture-" + std::to_string(i + 1) + ".png\" width=\"96\" height=\"96\" alt=\"\">";
+        html += "</td></tr></table>\n";
         if (const std::string sentence = MarginSentence(state.margins[i]); !sentence.empty()) {
             html += "<p class=\"margin\">";
             AppendEscaped(html, sentence);

@@ -1,20 +1,30 @@
 #include "ui/frmDisplay.h"
 
+#include "report/Reading.h"
+
+#include "decanates/BirthTimeMargins.h"
 #include "ui/DesktopLook.h"
 #include "ui/ImageList.h"
 #include "ui/LinkLabel.h"
+#include "ui/MessagePresenter.h"
+#include "ui/ReadingExport.h"
 #include "ui/TabPanel.h"
 #include "ui/frmAbout.h"
 #include "ui/modHelp.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -77,6 +87,13 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildBanner());
+    lblInstant = new QLabel(central);
+    lblInstant->setObjectName(QStringLiteral("lblInstant"));
+    lblInstant->setTextFormat(Qt::PlainText);
+    lblInstant->setWordWrap(true);
+    lblInstant->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblInstant->setAccessibleName(tr("Instant of the chart"));
+    layout->addWidget(lblInstant);
 
     SSTab1 = new TabPanel(5, central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -114,6 +131,13 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
 void frmDisplay::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    mnuSaveReading = file->addAction(tr("&Save Reading…"));
+    mnuSaveReading->setObjectName(QStringLiteral("mnuSaveReading"));
+    mnuSaveReading->setShortcut(QKeySequence::Save);
+    mnuPrint = file->addAction(tr("&Print…"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence::Print);
+    file->addSeparator();
     mnuFileBack = file->addAction(tr("&Back"));
     mnuFileBack->setObjectName(QStringLiteral("mnuFileBack"));
     mnuExit = file->addAction(tr("E&xit"));
@@ -135,6 +159,8 @@ void frmDisplay::buildMenus()
     mnuDonate = menuBar()->addAction(tr("&Donate"));
     mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
 
+    connect(mnuSaveReading, &QAction::triggered, this, &frmDisplay::mnuSaveReading_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmDisplay::mnuPrint_Click);
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::cmdOK_Click);
     connect(mnuExit, &QAction::triggered, this, &frmDisplay::cmdExit_Click);
     connect(mnuOnline, &QAction::triggered, this, &OpenOnlineHelp);
@@ -193,14 +219,29 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(16);
     fields->setColumnStretch(1, 1);
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        auto* caption = new QLabel(tr(rows[r].caption), panel);
-        QLabel* value = ValueLabel(rows[r].name, body, panel);
-        value->setAccessibleName(tr(rows[r].caption));
+    int gridRow = 0;
+    for (const Row& row : rows) {
+        auto* caption = new QLabel(tr(row.caption), panel);
+        QLabel* value = ValueLabel(row.name, body, panel);
+        value->setAccessibleName(tr(row.caption));
         caption->setBuddy(value);
-        (*rows[r].value)[body] = value;
-        fields->addWidget(caption, static_cast<int>(r), 0);
-        fields->addWidget(value, static_cast<int>(r), 1);
+        (*row.value)[body] = value;
+        fields->addWidget(caption, gridRow, 0);
+        fields->addWidget(value, gridRow, 1);
+        ++gridRow;
+        if (row.value == &lblPosition) {
+            // How firm the decanate is against an uncertain birth time; shown only when it may change.
+            lblMargin[body] = new QLabel(panel);
+            lblMargin[body]->setObjectName(ArrayName("lblMargin", body));
+            lblMargin[body]->setTextFormat(Qt::PlainText);
+            lblMargin[body]->setWordWrap(true);
+            lblMargin[body]->setAccessibleName(tr("Birth-time margin"));
+            QFont italic = lblMargin[body]->font();
+            italic.setItalic(true);
+            lblMargin[body]->setFont(italic);
+            lblMargin[body]->hide();
+            fields->addWidget(lblMargin[body], gridRow++, 0, 1, 2);
+        }
     }
     lblPlanetName[body]->setText(QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
 
@@ -269,9 +310,15 @@ QWidget* frmDisplay::buildBottomStrip()
 
 void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& pictures)
 {
+    reading_ = state;
+    pictures_ = std::make_unique<ImageList>(pictures);
+    lblInstant->setText(QString::fromStdString(InstantLine(state)));
     const qreal ratio = devicePixelRatioF();
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         const DecanateResult& result = state.decanateResults[body];
+        const QString margin = QString::fromStdString(MarginSentence(state.margins[body]));
+        lblMargin[body]->setText(margin);
+        lblMargin[body]->setVisible(!margin.isEmpty());
         picPlanet[body]->setPixmap(
             pictures.picture(static_cast<int>(body) + 1, QSize(kPictureSide, kPictureSide), ratio));
         lblDecanateName[body]->setText(FromView(result.DecanateName));
@@ -301,6 +348,41 @@ void frmDisplay::cmdOK_Click()
 void frmDisplay::cmdExit_Click()
 {
     close();
+}
+
+bool frmDisplay::SaveReadingTo(const QString& path)
+{
+    const QString failure = SaveReading(reading_, pictures_ ? *pictures_ : BodyPictures(), path);
+    if (failure.isEmpty())
+        return true;
+    ShowMessage(this, MessageIcon::Critical,
+                tr("The reading could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), failure));
+    return false;
+}
+
+void frmDisplay::mnuSaveReading_Click()
+{
+    const QString html = tr("HTML document (*.html)");
+    const QString pdf = tr("PDF document (*.pdf)");
+    QString chosenFilter = html;
+    const QString suggested
+        = QDir::home().filePath(tr("%1 reading.html").arg(QString::fromStdString(reading_.birthRecord.name).trimmed()));
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Reading"), suggested, html + QStringLiteral(";;") + pdf,
+                                                &chosenFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += chosenFilter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".html");
+    SaveReadingTo(path);
+}
+
+void frmDisplay::mnuPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Reading"));
+    if (dialog.exec() == QDialog::Accepted)
+        PrintReading(reading_, pictures_ ? *pictures_ : BodyPictures(), printer);
 }
 
 void frmDisplay::mnuAbout_Click()

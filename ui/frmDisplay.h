@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -37,6 +38,12 @@ public:
     void cmdOK_Click();
     void cmdExit_Click();
 
+    // Saves the reading shown, HTML or PDF by the file name's ending; a failure is reported in a message.
+    bool SaveReadingTo(const QString& path);
+
+    QLabel* lblInstant = nullptr;
+    PerBody<QLabel> lblMargin{};
+
     TabPanel* SSTab1 = nullptr;
     PerBody<QFrame> Frame3{};
     PerBody<QLabel> lblPlanetName{};
@@ -57,6 +64,8 @@ public:
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdExit = nullptr;
 
+    QAction* mnuSaveReading = nullptr;
+    QAction* mnuPrint = nullptr;
     QAction* mnuFileBack = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuOnline = nullptr;
@@ -74,8 +83,12 @@ private:
     QFrame* buildPanel(std::size_t body);
     QWidget* buildBottomStrip();
     void mnuAbout_Click();
+    void mnuSaveReading_Click();
+    void mnuPrint_Click();
 
     QPointer<QWidget> birthDataWindow_;
+    ChartState reading_; // what the window shows, for saving and printing
+    std::unique_ptr<ImageList> pictures_;
     bool goingBack_ = false;
 };
 

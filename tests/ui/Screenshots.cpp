@@ -1,6 +1,7 @@
 // Takes the README's pictures from the real windows: run under a display, e.g.
 //   xvfb-run -a build/dev/tests/ui/desktop_screenshots docs
-// It fills in a sample birth, calculates, and grabs the birth data window, the results window and the about box.
+// It fills in a sample birth, calculates, and grabs the birth data window, the results window and the about box,
+// then a second birth whose Moon tab shows a birth-time margin. A second argument saves that reading too.
 
 #include "app/frmMain.h"
 #include "ui/FilteredLineEdit.h"
@@ -74,5 +75,30 @@ int main(int argc, char** argv)
         }
     });
     results->mnuAbout->trigger();
+
+    // A tab whose decanate may change with the birth time: Delhi, 15 June 1975, 19:26 Indian Time, when the
+    // Moon is minutes short of 10° Virgo.
+    results->cmdOK_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window.txtName->setText(QStringLiteral("ASHA RAO"));
+    window.cboMonth->setCurrentIndex(5);
+    window.cboDate->setCurrentIndex(14);
+    window.cboYear->setCurrentIndex(1975 - 1901);
+    window.cboHH->setCurrentIndex(19);
+    window.cboMM->setCurrentIndex(26);
+    window.cmbTimeZone->setCurrentIndex(34);
+    window.txtLonD->setText(QStringLiteral("77"));
+    window.txtLonM->setText(QStringLiteral("12"));
+    window.optLong[0]->setChecked(true);
+    window.txtLatD->setText(QStringLiteral("28"));
+    window.txtLatM->setText(QStringLiteral("36"));
+    window.cmdRashi_Click();
+    results = window.resultsWindow();
+    if (results == nullptr)
+        return 1;
+    ok &= QTest::qWaitForWindowExposed(results);
+    ok &= Save(*results, folder, "margin-tab.png");
+    if (argc > 2)
+        ok &= results->SaveReadingTo(QString::fromLocal8Bit(argv[2]));
     return ok ? 0 : 1;
 }
