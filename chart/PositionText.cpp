@@ -57,7 +57,7 @@ private:
 
 std::string_view SignCode(int sign) noexcept
 {
-    return sign >= 0 && sign < 12 ? SignAbbreviations.substr(static_cast<std::size_t>(3 * sign), 3) : "";
+    return sign >= 0 && sign < 12 ? SignAbbreviations.substr(3 * static_cast<std::size_t>(sign), 3) : "";
 }
 
 } // namespace

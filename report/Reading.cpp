@@ -145,7 +145,7 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
 {
     const BirthRecord& record = state.birthRecord;
     std::string html;
-    html.reserve(32 * 1024);
+    html.reserve(std::size_t{32} * 1024);
     html += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>QB Tessaline reading for ";
     AppendEscaped(html, record.name);
     html += "</title>\n<style>";
