@@ -1,9 +1,12 @@
-// The desktop program: the birth data window, and from it the results.
+// The desktop program: the start-up checks, then the birth data window, and from it the results.
 
 #include "app/frmMain.h"
 #include "ui/ImageList.h"
+#include "ui/StartupChecks.h"
+#include "ui/UnattendedMessages.h"
 
 #include <QApplication>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,11 +61,22 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // The application keeps Qt's default name, its executable's: the settings file and the lock file are
+    // named after it.
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tessaline"));
     QApplication::setApplicationDisplayName(QStringLiteral("QB Tessaline"));
     QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setDesktopFileName(QStringLiteral(TESSALINE_APP_ID)); // the installed menu entry
     QApplication::setWindowIcon(tessaline::ProgramIcon());
+    tessaline::UseUnattendedMessagesIfAsked();
+
+    // The guard holds its lock until main returns.
+    const QString name = QApplication::applicationName();
+    tessaline::RunningCopyGuard guard(tessaline::DefaultLockFilePath(name));
+    QSettings settings(QSettings::UserScope, name);
+    if (!tessaline::RunStartupChecks(guard, settings, tessaline::SystemToday)) {
+        return 0;
+    }
 
     tessaline::frmMain window;
     window.show();

@@ -11,8 +11,12 @@ class BoxPresenter final : public MessagePresenter
 public:
     Answer present(QWidget* parent, MessageIcon icon, const QString& text, Buttons buttons) override
     {
+        // A message may break its lines with a bare carriage return, which a box on this desktop would run
+        // together; show it as the line break it stands for.
+        QString shown = text;
+        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
         QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                        kApplicationTitle, text,
+                        kApplicationTitle, shown,
                         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
         const int pressed = box.exec();
         if (buttons == Buttons::Ok) {
