@@ -37,24 +37,21 @@ fi
 
 jobs=$(nproc)
 if [ "$mode" = test ]; then
+    # The optimised build with warnings as errors, its format and static checks, every test headless.
     cmake --preset ci
     cmake --build --preset ci -j "$jobs"
     cmake --build --preset ci --target format-check
+    cmake --build --preset ci --target tidy
     QT_QPA_PLATFORM=offscreen ctest --preset ci
+    # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+    cmake --preset asan
+    cmake --build --preset asan -j "$jobs"
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest --preset asan
     exit 0
 fi
 
 cmake --preset release
 cmake --build --preset release -j "$jobs"
-if [ -x build/release/ui/tessaline ]; then
-    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-        echo "QB Tessaline is a desktop program and this session has no display."
-        echo "Start it under a virtual display with:  xvfb-run -a build/release/ui/tessaline"
-        echo "or use the command-line tool:           build/release/cli/tessaline-chart --help"
-        exit 1
-    fi
-    exec build/release/ui/tessaline
-fi
-# Without the desktop program, an example chart from the command-line tool.
-exec build/release/cli/tessaline-chart --name "ASHA RAO" --date 1975-06-15 --time 10:30 --zone 34 \
-    --lon 77E12 --lat 28N36
+exec build/release/ui/tessaline
