@@ -143,31 +143,18 @@ void frmDisplay::buildMenus()
     mnuExit = file->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
-    mnuOnline = help->addAction(tr("&Online Help"));
-    mnuOnline->setObjectName(QStringLiteral("mnuOnline"));
-    mnuVisit = help->addAction(tr("&Visit Us Online"));
-    mnuVisit->setObjectName(QStringLiteral("mnuVisit"));
-    help->addSeparator();
-    mnuUpdate = help->addAction(tr("&Check for Software Update"));
-    mnuUpdate->setObjectName(QStringLiteral("mnuUpdate"));
-    help->addSeparator();
-    mnuAbout = help->addAction(tr("&About Software"));
-    mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
-
-    // A menu-bar entry of its own, without a submenu: it acts when clicked.
-    mnuDonate = menuBar()->addAction(tr("&Donate"));
-    mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+    const HelpMenuEntries help = AddHelpMenus(menuBar(), tr("&Check for Software Update"));
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
+    mnuDonate = help.mnuDonate;
 
     connect(mnuSaveReading, &QAction::triggered, this, &frmDisplay::mnuSaveReading_Click);
     connect(mnuPrint, &QAction::triggered, this, &frmDisplay::mnuPrint_Click);
     connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::cmdOK_Click);
     connect(mnuExit, &QAction::triggered, this, &frmDisplay::cmdExit_Click);
-    connect(mnuOnline, &QAction::triggered, this, &OpenOnlineHelp);
-    connect(mnuVisit, &QAction::triggered, this, &OpenHomePage);
-    connect(mnuUpdate, &QAction::triggered, this, &OpenDownloadPage);
     connect(mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
-    connect(mnuDonate, &QAction::triggered, this, &OpenDonationPage);
 }
 
 QWidget* frmDisplay::buildBanner()

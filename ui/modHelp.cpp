@@ -1,7 +1,10 @@
 #include "ui/modHelp.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QMenu>
+#include <QMenuBar>
 
 namespace tessaline {
 
@@ -74,6 +77,33 @@ void OpenDonationPage()
 void OpenCoBrandPage()
 {
     OpenWebPage(HelpSiteAddress() + QStringLiteral("/co-brand.html"));
+}
+
+HelpMenuEntries AddHelpMenus(QMenuBar* bar, const QString& updateCaption)
+{
+    const auto entry = [](QMenu* menu, const QString& caption, const char* name) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    QMenu* help = bar->addMenu(QObject::tr("&Help"));
+    HelpMenuEntries entries{};
+    entries.mnuOnline = entry(help, QObject::tr("&Online Help"), "mnuOnline");
+    entries.mnuVisit = entry(help, QObject::tr("&Visit Us Online"), "mnuVisit");
+    help->addSeparator();
+    entries.mnuUpdate = entry(help, updateCaption, "mnuUpdate");
+    help->addSeparator();
+    entries.mnuAbout = entry(help, QObject::tr("&About Software"), "mnuAbout");
+
+    // A menu-bar entry of its own, without a submenu: it acts when clicked.
+    entries.mnuDonate = bar->addAction(QObject::tr("&Donate"));
+    entries.mnuDonate->setObjectName(QStringLiteral("mnuDonate"));
+
+    QObject::connect(entries.mnuOnline, &QAction::triggered, bar, &OpenOnlineHelp);
+    QObject::connect(entries.mnuVisit, &QAction::triggered, bar, &OpenHomePage);
+    QObject::connect(entries.mnuUpdate, &QAction::triggered, bar, &OpenDownloadPage);
+    QObject::connect(entries.mnuDonate, &QAction::triggered, bar, &OpenDonationPage);
+    return entries;
 }
 
 void CloseAllAndEnd()

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QUrl>
 
+class QAction;
+class QMenuBar;
+
 namespace tessaline {
 
 // Hands a web address to whatever opens it; the default is the desktop's browser.
@@ -32,6 +35,17 @@ void OpenDownloadPage();
 void OpenHomePage();
 void OpenDonationPage();
 void OpenCoBrandPage();
+
+// The Help menu and the Donate entry that both windows carry, already wired to the link actions. The
+// about entry is left for its window to connect, since the about box is modal over that window.
+struct HelpMenuEntries {
+    QAction* mnuOnline;
+    QAction* mnuVisit;
+    QAction* mnuUpdate;
+    QAction* mnuAbout;
+    QAction* mnuDonate;
+};
+HelpMenuEntries AddHelpMenus(QMenuBar* bar, const QString& updateCaption);
 
 // Closes every window, each running its own close handling, and ends the program.
 void CloseAllAndEnd();
