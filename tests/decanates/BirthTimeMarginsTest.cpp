@@ -8,11 +8,13 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 namespace tessaline {
 namespace {
 
-BirthDataForm Form(int year, int month, int day, int hour, int minute, int zone, bool dst)
+BirthDataForm Form(int year, int month, int day, int hour, int minute, int zone, bool dst,
+                   std::string lonDegrees = "77", std::string lonMinutes = "12", bool east = true)
 {
     BirthDataForm form;
     form.name = "TEST";
@@ -23,8 +25,9 @@ BirthDataForm Form(int year, int month, int day, int hour, int minute, int zone,
     form.minute = minute;
     form.zonePosition = zone;
     form.daylightSaving = dst;
-    form.lonDegrees = "77";
-    form.lonMinutes = "12";
+    form.lonDegrees = std::move(lonDegrees);
+    form.lonMinutes = std::move(lonMinutes);
+    form.isEast = east;
     form.latDegrees = "28";
     form.latMinutes = "36";
     return form;
@@ -90,10 +93,7 @@ TEST(BirthTimeMargins, NoBodyChanges)
 {
     // 2000-01-01 12:00 GMT: the Sun at 10° 22' Capricorn, the Moon at 13° 18' Scorpio and every planet
     // more than a degree from an edge but Venus (1° 34'), which moves a quarter of a degree in a day.
-    BirthDataForm form = Form(2000, 1, 1, 12, 0, 29, false);
-    form.lonDegrees = "0";
-    form.lonMinutes = "0";
-    form.isEast = false;
+    const BirthDataForm form = Form(2000, 1, 1, 12, 0, 29, false, "0", "0", false);
     ChartState state;
     ASSERT_FALSE(CalculateChart(state, form));
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
