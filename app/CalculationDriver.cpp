@@ -58,7 +58,6 @@ void RunChartEngines(ChartState& state)
     Moon_Calculation(state);
     Positions_Calculation(state);
     Decanate_Calculation(state);
-    Margins_Calculation(state);
 }
 
 std::optional<ValidationFailure> CalculateChart(ChartState& state, const BirthDataForm& form)
@@ -67,6 +66,7 @@ std::optional<ValidationFailure> CalculateChart(ChartState& state, const BirthDa
         return failure;
     StoreBirthData(state, form);
     RunChartEngines(state);
+    Margins_Calculation(state);
     return std::nullopt;
 }
 

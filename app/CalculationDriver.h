@@ -9,10 +9,11 @@ namespace tessaline {
 // its fixed order. The form must have passed ValidateBirthData.
 void StoreBirthData(ChartState& state, const BirthDataForm& form);
 
-// The engines in their fixed order: angles, Moon, positions, decanates, then the birth-time margins.
+// The engines in their fixed order: angles, Moon, positions, decanates.
 void RunChartEngines(ChartState& state);
 
-// Validation, storing and the engines; returns the failed check (state untouched) or nothing.
+// Validation, storing, the engines and the birth-time margins; returns the failed check (state untouched)
+// or nothing.
 std::optional<ValidationFailure> CalculateChart(ChartState& state, const BirthDataForm& form);
 
 } // namespace tessaline

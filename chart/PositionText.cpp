@@ -97,13 +97,14 @@ std::string FormatZodiacPosition(double x)
 std::string FormatPositionEntry(double x)
 {
     const ZodiacFields f = SplitZodiacPosition(x);
-    ShortText entry;
-    entry.AddTwoDigitNumber(f.degrees);
-    entry.Add(' ');
-    entry.Add(SignCode(f.sign));
-    entry.Add(' ');
-    entry.AddTwoDigitNumber(f.minutes);
-    return entry.Str();
+    const std::string_view sign = SignCode(f.sign);
+    // Always nine characters: two-digit degrees, the sign code, two-digit minutes.
+    std::array<char, 9> entry{static_cast<char>('0' + f.degrees / 10), static_cast<char>('0' + f.degrees % 10), ' ',
+                              ' ', ' ', ' ', ' ', static_cast<char>('0' + f.minutes / 10),
+                              static_cast<char>('0' + f.minutes % 10)};
+    for (std::size_t i = 0; i < sign.size() && i < 3; ++i)
+        entry[3 + i] = sign[i];
+    return std::string(entry.data(), entry.size());
 }
 
 std::string FormatPositionEntry(std::string_view text)

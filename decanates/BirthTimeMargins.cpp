@@ -7,6 +7,7 @@
 #include "ephemeris/BirthMoment.h"
 #include "ephemeris/Moon.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -69,27 +70,51 @@ public:
         , body_(body)
     { }
 
-    // The body's decanate for the clock time moved by minutes.
-    std::optional<EntryDecanate> At(int minutes) const
+    struct Sample {
+        double longitude;
+        std::optional<EntryDecanate> decanate;
+    };
+
+    // The body for the clock time moved by minutes.
+    Sample At(int minutes) const
     {
         const BirthRecord shifted = ShiftedRecord(state_.birthRecord, minutes);
-        return DecanateOfEntry(FormatPositionEntry(BodyLongitude(body_, shifted, state_.zoneCorrection)));
+        const double longitude = BodyLongitude(body_, shifted, state_.zoneCorrection);
+        return {longitude, DecanateOfEntry(FormatPositionEntry(longitude))};
     }
 
-    // The first minute offset in the direction (+1 or −1) with another decanate than `chart`, if any
-    // within the window. Over three hours every body moves one way and much less than a decanate, so
-    // once it has left its decanate it stays out: the edge is found by halving the window.
-    std::optional<int> FirstChange(int direction, const std::optional<EntryDecanate>& chart) const
+    // The first minute offset in the direction (+1 or −1) with another decanate than the chart's, if any
+    // within the window. Over three hours every body moves one way and much less than a decanate, so once
+    // it has left its decanate it stays out. It moves almost evenly too: the search starts at the minute
+    // where the straight line from the entered time to the window's end meets the decanate edge, and
+    // steps from there to the exact minute, usually in one or two looks.
+    std::optional<int> FirstChange(int direction, double chartLongitude,
+                                   const std::optional<EntryDecanate>& chart) const
     {
-        if (At(direction * kMarginWindowMinutes) == chart)
+        const Sample end = At(direction * kMarginWindowMinutes);
+        if (end.decanate == chart)
             return std::nullopt;
-        int same = 0;
-        int other = kMarginWindowMinutes;
-        while (other - same > 1) {
-            const int middle = (same + other) / 2;
-            (At(direction * middle) == chart ? same : other) = middle;
+
+        const auto differs = [&](int minutes) {
+            return At(direction * minutes).decanate != chart;
+        };
+        const double travel = std::remainder(end.longitude - chartLongitude, 360.0); // signed, across 0°
+        const double edgeBelow = 10.0 * std::floor(chartLongitude / 10.0);
+        const double toEdge = travel > 0.0 ? edgeBelow + 10.0 - chartLongitude : edgeBelow - chartLongitude;
+        int minute = kMarginWindowMinutes / 2;
+        if (travel != 0.0 && std::isfinite(toEdge / travel))
+            minute = static_cast<int>(std::ceil(kMarginWindowMinutes * (toEdge / travel)));
+        minute = std::clamp(minute, 1, kMarginWindowMinutes);
+
+        if (minute < kMarginWindowMinutes && !differs(minute)) {
+            do
+                ++minute;
+            while (minute < kMarginWindowMinutes && !differs(minute));
+            return direction * minute; // the window's end differs, so the walk stops there at the latest
         }
-        return direction * other;
+        while (minute > 1 && differs(minute - 1))
+            --minute;
+        return direction * minute;
     }
 
 private:
@@ -117,9 +142,9 @@ void Margins_Calculation(ChartState& state)
         if (lambda - edgeBelow > reach && edgeBelow + 10.0 - lambda > reach)
             continue;
         const BodyProbe probe(state, body);
-        if (const auto minutes = probe.FirstChange(-1, chart))
+        if (const auto minutes = probe.FirstChange(-1, lambda, chart))
             margin.changesBefore = AddMinutes(clock, *minutes);
-        if (const auto minutes = probe.FirstChange(+1, chart))
+        if (const auto minutes = probe.FirstChange(+1, lambda, chart))
             margin.changesAfter = AddMinutes(clock, *minutes);
     }
 }

@@ -104,10 +104,23 @@ TEST(BirthTimeMargins, NoBodyChanges)
     ExpectSameMargins(form);
 }
 
+TEST(BirthTimeMargins, RetrogradePlanetLeavesItsDecanateBackwards)
+{
+    // 1 September 2024: Pluto, retrograde, stands a few arcseconds short of 0° Aquarius, so going back in
+    // time it reaches the edge above it, not the one below.
+    const BirthDataForm form = Form(2024, 9, 1, 4, 6, 64, false);
+    ChartState state;
+    ASSERT_FALSE(CalculateChart(state, form));
+    ASSERT_EQ(state.positionTable[ToIndex(BodyIndex::Pluto)], "29 Cap 59");
+    EXPECT_TRUE(state.margins[ToIndex(BodyIndex::Pluto)].changesBefore);
+    EXPECT_FALSE(state.margins[ToIndex(BodyIndex::Pluto)].changesAfter);
+    ExpectSameMargins(form);
+}
+
 TEST(BirthTimeMargins, AgreeWithEnteringEveryMinuteForManyBirths)
 {
     std::mt19937 random(20261207);
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < 100; ++i) {
         const int year = std::uniform_int_distribution(1901, 2050)(random);
         const int month = std::uniform_int_distribution(1, 12)(random);
         const int day = std::uniform_int_distribution(1, 28)(random);
