@@ -36,11 +36,6 @@ public:
             Add(static_cast<char>('0' + n / 10));
         Add(static_cast<char>('0' + n % 10));
     }
-    void AddTwoDigitNumber(int n) noexcept
-    {
-        Add(static_cast<char>('0' + n / 10));
-        Add(static_cast<char>('0' + n % 10));
-    }
     // A number's text padded to two digits with a leading zero.
     void AddTwoDigits(std::string_view digits) noexcept
     {
