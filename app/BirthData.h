@@ -2,6 +2,7 @@
 
 #include "app/ChartState.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,12 @@ struct BirthDataForm {
     std::string latMinutes;
     bool isEast = true;
     bool isSouth = false;
+};
+
+// The month list of the birth data window, January first.
+inline constexpr std::array<std::string_view, 12> kMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
 };
 
 inline constexpr int kFirstYear = 1901;

@@ -329,10 +329,8 @@ void frmMain::setReadingOrder()
 
 void frmMain::Form_Load()
 {
-    cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-                        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"), QStringLiteral("July"),
-                        QStringLiteral("August"), QStringLiteral("September"), QStringLiteral("October"),
-                        QStringLiteral("November"), QStringLiteral("December")});
+    for (const std::string_view month : kMonthNames)
+        cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
     for (const ZoneRow& row : ZoneTable()) {
         cmbTimeZone->addItem(
             QString::fromLatin1(row.displayText.data(), static_cast<qsizetype>(row.displayText.size())));

@@ -11,6 +11,24 @@ namespace tessaline {
 enum class OrbitIndex : int { Mercury = 0, Venus, Earth, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto };
 
 inline constexpr int kOrbitCount = 9;
+
+// Which orbit gives each body: the Earth's orbit, seen from the Earth, gives the Sun.
+struct BodyOrbit {
+    BodyIndex body;
+    OrbitIndex orbit;
+};
+
+inline constexpr std::array<BodyOrbit, kOrbitCount> kBodyOrbits{{
+    {BodyIndex::Sun, OrbitIndex::Earth},
+    {BodyIndex::Mercury, OrbitIndex::Mercury},
+    {BodyIndex::Venus, OrbitIndex::Venus},
+    {BodyIndex::Mars, OrbitIndex::Mars},
+    {BodyIndex::Jupiter, OrbitIndex::Jupiter},
+    {BodyIndex::Saturn, OrbitIndex::Saturn},
+    {BodyIndex::Uranus, OrbitIndex::Uranus},
+    {BodyIndex::Neptune, OrbitIndex::Neptune},
+    {BodyIndex::Pluto, OrbitIndex::Pluto},
+}};
 inline constexpr double kKeplerTolerance = 1e-12;
 
 // The clock date-time of the record moved by the signed zone correction and, under daylight saving,

@@ -7,28 +7,6 @@
 
 namespace tessaline {
 
-namespace {
-
-// Which orbit gives each body: the Earth's orbit, seen from the Earth, gives the Sun.
-struct BodyOrbit {
-    BodyIndex body;
-    OrbitIndex orbit;
-};
-
-constexpr std::array<BodyOrbit, kOrbitCount> kBodyOrbits{{
-    {BodyIndex::Sun, OrbitIndex::Earth},
-    {BodyIndex::Mercury, OrbitIndex::Mercury},
-    {BodyIndex::Venus, OrbitIndex::Venus},
-    {BodyIndex::Mars, OrbitIndex::Mars},
-    {BodyIndex::Jupiter, OrbitIndex::Jupiter},
-    {BodyIndex::Saturn, OrbitIndex::Saturn},
-    {BodyIndex::Uranus, OrbitIndex::Uranus},
-    {BodyIndex::Neptune, OrbitIndex::Neptune},
-    {BodyIndex::Pluto, OrbitIndex::Pluto},
-}};
-
-} // namespace
-
 LunarNodes MeanLunarNodes(double d) noexcept
 {
     double N = (125.1228 - 0.0529538083 * d) * kRadiansPerDegree;

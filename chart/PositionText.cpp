@@ -94,9 +94,9 @@ std::string FormatPositionEntry(double x)
     const ZodiacFields f = SplitZodiacPosition(x);
     const std::string_view sign = SignCode(f.sign);
     // Always nine characters: two-digit degrees, the sign code, two-digit minutes.
-    std::array<char, 9> entry{static_cast<char>('0' + f.degrees / 10), static_cast<char>('0' + f.degrees % 10), ' ',
-                              ' ', ' ', ' ', ' ', static_cast<char>('0' + f.minutes / 10),
-                              static_cast<char>('0' + f.minutes % 10)};
+    std::array<char, 9> entry{
+        static_cast<char>('0' + f.degrees / 10), static_cast<char>('0' + f.degrees % 10), ' ', ' ', ' ', ' ', ' ',
+        static_cast<char>('0' + f.minutes / 10), static_cast<char>('0' + f.minutes % 10)};
     for (std::size_t i = 0; i < sign.size() && i < 3; ++i)
         entry[3 + i] = sign[i];
     return std::string(entry.data(), entry.size());

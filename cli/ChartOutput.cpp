@@ -194,6 +194,13 @@ Json DecanateTableJson()
 
 std::string WrapText(std::string_view text, std::size_t width, std::string_view indent)
 {
+    // Columns on a terminal are characters, not bytes: "°" and "′" take two and three bytes in UTF-8.
+    const auto columns = [](std::string_view s) {
+        std::size_t n = 0;
+        for (char c : s)
+            n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+        return n;
+    };
     std::string out;
     std::size_t lineLength = 0;
     std::size_t at = 0;
@@ -205,19 +212,19 @@ std::string WrapText(std::string_view text, std::size_t width, std::string_view 
         if (wordEnd == std::string_view::npos)
             wordEnd = text.size();
         const std::string_view word = text.substr(wordStart, wordEnd - wordStart);
-        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+        if (lineLength > 0 && lineLength + 1 + columns(word) > width) {
             out += '\n';
             lineLength = 0;
         }
         if (lineLength == 0) {
             out += indent;
-            lineLength = indent.size();
+            lineLength = columns(indent);
         } else {
             out += ' ';
             ++lineLength;
         }
         out += word;
-        lineLength += word.size();
+        lineLength += columns(word);
         at = wordEnd;
     }
     return out;

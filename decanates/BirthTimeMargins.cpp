@@ -31,12 +31,6 @@ constexpr std::array<double, kDecanateBodyCount> kMostTravelInWindow{
     0.02, // Pluto
 };
 
-constexpr std::array<OrbitIndex, kDecanateBodyCount> kOrbitOfBody{
-    OrbitIndex::Earth,   OrbitIndex::Earth, // the Moon has no orbit here; never looked up
-    OrbitIndex::Mercury, OrbitIndex::Venus,  OrbitIndex::Mars,    OrbitIndex::Jupiter,
-    OrbitIndex::Saturn,  OrbitIndex::Uranus, OrbitIndex::Neptune, OrbitIndex::Pluto,
-};
-
 // The record as it would be stored had the clock time been entered that many minutes later.
 BirthRecord ShiftedRecord(const BirthRecord& record, int minutes) noexcept
 {
@@ -58,8 +52,10 @@ double BodyLongitude(std::size_t body, const BirthRecord& record, const ZoneCorr
         const double J = JulianDayNumber(record.month, record.day, record.year);
         return MoonLongitude(CenturiesSinceJ2000(J, moment.universalTime));
     }
+    const auto orbit = std::find_if(kBodyOrbits.begin(), kBodyOrbits.end(),
+                                    [body](const BodyOrbit& entry) { return ToIndex(entry.body) == body; });
     const CivilInstant at = BodiesInstant(record, zone);
-    return GeocentricLongitude(kOrbitOfBody[body], J2000DayNumber(at.year, at.month, at.day, at.hour, at.minute));
+    return GeocentricLongitude(orbit->orbit, J2000DayNumber(at.year, at.month, at.day, at.hour, at.minute));
 }
 
 class BodyProbe

@@ -2,6 +2,7 @@
 
 #include "report/BodyPictures.h"
 
+#include "app/BirthData.h"
 #include "app/ZoneTable.h"
 #include "chart/CivilTime.h"
 #include "decanates/BirthTimeMargins.h"
@@ -14,11 +15,6 @@
 namespace tessaline {
 
 namespace {
-
-constexpr std::array<std::string_view, 12> kMonthNames{
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December",
-};
 
 std::string_view MonthName(int month) noexcept
 {
