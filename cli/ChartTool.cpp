@@ -10,6 +10,7 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -94,6 +95,11 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
     std::ifstream file;
     std::istream* in = &stdIn;
     if (options.batch != "-") {
+        std::error_code error;
+        if (std::filesystem::is_directory(options.batch, error)) {
+            err << "Cannot read the batch file \"" << options.batch << "\": it is a folder\n";
+            return kExitUsage;
+        }
         file.open(options.batch, std::ios::binary);
         if (!file) {
             err << "Cannot read the batch file \"" << options.batch << "\"\n";
@@ -104,7 +110,15 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
 
     CsvReader reader(*in);
     std::vector<std::string> fields;
+    const auto readFailed = [&reader, &err] {
+        if (reader.ReadError().empty())
+            return false;
+        err << "Reading the batch failed: " << reader.ReadError() << '\n';
+        return true;
+    };
     if (!reader.Next(fields)) {
+        if (readFailed())
+            return kExitUsage;
         err << "The batch is empty: its first line must be the header name,date,time,zone,lon,lat,dst\n";
         return kExitUsage;
     }
@@ -134,7 +148,9 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
             continue; // a blank line
 
         std::optional<std::string> rejected;
-        if (reader.Malformed()) {
+        if (reader.TooLong()) {
+            rejected = "The row is too long: over 16 MB or over 1024 fields";
+        } else if (reader.Malformed()) {
             rejected = "The row has a stray or unclosed quote";
         } else if (fields.size() != columnCount) {
             rejected = "The row has " + std::to_string(fields.size()) + " fields where the header has "
@@ -176,7 +192,7 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
             out << '\n';
         }
     }
-    return exitCode;
+    return readFailed() ? kExitUsage : exitCode;
 }
 
 } // namespace

@@ -27,11 +27,24 @@ public:
     // The last record ended inside an open quote, or had characters after a closing quote.
     bool Malformed() const noexcept { return malformed_; }
 
+    // The last record was longer than kMaxRecordBytes or had more than kMaxFields fields; what was kept of
+    // it is not the whole record.
+    bool TooLong() const noexcept { return tooLong_; }
+    static constexpr std::size_t kMaxRecordBytes = 16 * 1024 * 1024;
+    static constexpr std::size_t kMaxFields = 1024;
+
+    // Reading stopped on an error of the input itself (not of its contents); what it was.
+    const std::string& ReadError() const noexcept { return readError_; }
+
 private:
     std::istream& in_;
     std::size_t line_ = 1;
     std::size_t recordLine_ = 0;
     bool malformed_ = false;
+    bool tooLong_ = false;
+    std::string readError_;
+
+    bool ReadRecord(std::vector<std::string>& fields);
 };
 
 } // namespace tessaline::cli

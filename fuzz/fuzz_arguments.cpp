@@ -17,8 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::string> args{"tessaline-chart"};
     std::istringstream lines(text.substr(0, split));
     for (std::string line; std::getline(lines, line) && args.size() < 64;) {
+        line = line.substr(0, line.find('\0')); // what a real command line can carry
         const bool batchFile = args.back() == "--batch";
-        args.push_back(batchFile ? "-" : line);
+        args.push_back(batchFile ? "-" : line.starts_with("--batch=") ? "--batch=-" : line);
     }
     std::vector<const char*> argv;
     for (const std::string& a : args)

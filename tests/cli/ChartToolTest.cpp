@@ -156,6 +156,7 @@ TEST(ChartTool, UsageErrorsExitTwo)
     EXPECT_EQ(RunTool({"--name", "A", "--date", "1975-06-15"}).code, 2); // the rest of the birth is missing
     EXPECT_EQ(RunTool({"--batch", "-", "--zones"}).code, 2);
     EXPECT_EQ(RunTool({"--batch", "/nonexistent/births.csv"}).code, 2);
+    EXPECT_EQ(RunTool({"--batch", "/"}).code, 2); // a folder opens like a file but cannot be read
     EXPECT_EQ(RunTool({"--batch", "-"}, "").code, 2); // no header
     EXPECT_EQ(RunTool({"--batch", "-"}, "name,date,time\n").code, 2); // missing columns
     EXPECT_EQ(RunTool({"--help"}).code, 0);
@@ -245,6 +246,40 @@ TEST(AppendJsonString, ReadsBackAsTheSameText)
         AppendJsonString(json, text);
         EXPECT_EQ(nlohmann::json::parse(json).get<std::string>(), text) << json;
     }
+}
+
+TEST(CsvReader, StopsOnAnInputThatFailsToRead)
+{
+    struct FailingBuffer : std::streambuf {
+        int_type underflow() override { throw std::ios_base::failure("the disk went away"); }
+    } failing;
+    std::istream in(&failing);
+    CsvReader reader(in);
+    std::vector<std::string> fields;
+    EXPECT_FALSE(reader.Next(fields));
+    EXPECT_NE(reader.ReadError().find("the disk went away"), std::string::npos);
+    EXPECT_FALSE(reader.Next(fields));
+}
+
+TEST(CsvReader, KeepsMemoryBoundedOnAnEndlessRecord)
+{
+    // A record with no line end, longer than the limit: it is read to its end but not kept whole, and the
+    // record after it is read as usual.
+    std::string input(CsvReader::kMaxRecordBytes + 10, 'x');
+    input += ",,,\n" + std::string(2 * CsvReader::kMaxFields, ',') + "\nnext,row\n";
+    std::istringstream in(input);
+    CsvReader reader(in);
+    std::vector<std::string> fields;
+    ASSERT_TRUE(reader.Next(fields));
+    EXPECT_TRUE(reader.TooLong());
+    EXPECT_EQ(fields.size(), 1u);
+    EXPECT_EQ(fields[0].size(), CsvReader::kMaxRecordBytes);
+    ASSERT_TRUE(reader.Next(fields));
+    EXPECT_TRUE(reader.TooLong()); // too many fields
+    EXPECT_EQ(fields.size(), CsvReader::kMaxFields);
+    ASSERT_TRUE(reader.Next(fields));
+    EXPECT_FALSE(reader.TooLong());
+    EXPECT_EQ(fields, (std::vector<std::string>{"next", "row"}));
 }
 
 TEST(CsvReader, SurvivesHostileInput)
