@@ -1,5 +1,6 @@
 #include "decanates/DecanateTable.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace tessaline {
@@ -411,8 +412,16 @@ const DecanateTable& BuildDecanateTable() noexcept
 
 std::optional<int> FindSignIndex(std::string_view key) noexcept
 {
+    // Every key is three letters, so a key of another length matches none; three characters compared in
+    // place are cheaper than a call to compare strings, ten times a chart.
+    static_assert(std::all_of(kDecanateTable.begin(), kDecanateTable.end(),
+                              [](const SignEntry& sign) { return sign.SignKey.size() == 3; }));
+    if (key.size() != 3) {
+        return std::nullopt;
+    }
     for (std::size_t s = 0; s < kDecanateTable.size(); ++s) {
-        if (kDecanateTable[s].SignKey == key) {
+        const std::string_view sign = kDecanateTable[s].SignKey;
+        if (sign[0] == key[0] && sign[1] == key[1] && sign[2] == key[2]) {
             return static_cast<int>(s);
         }
     }
