@@ -30,7 +30,7 @@ public:
     // The last record was longer than kMaxRecordBytes or had more than kMaxFields fields; what was kept of
     // it is not the whole record.
     bool TooLong() const noexcept { return tooLong_; }
-    static constexpr std::size_t kMaxRecordBytes = 16 * 1024 * 1024;
+    static constexpr std::size_t kMaxRecordBytes = std::size_t{16} * 1024 * 1024;
     static constexpr std::size_t kMaxFields = 1024;
 
     // Reading stopped on an error of the input itself (not of its contents); what it was.
