@@ -163,6 +163,17 @@ TEST(ChartTool, UsageErrorsExitTwo)
     EXPECT_EQ(RunTool({"--version"}).code, 0);
 }
 
+TEST(ChartTool, ErrorLinesStayJsonWhenARowIsNotUtf8)
+{
+    // The message quotes the malformed date, bytes and all; the line must still parse.
+    const ToolRun run = RunTool({"--batch", "-", "--json"},
+                                "name,date,time,zone,lon,lat,dst\nA,19\xff\xfe-01-01,12:00,29,0W0,51N30,0\n");
+    EXPECT_EQ(run.code, 1);
+    const auto row = nlohmann::ordered_json::parse(run.out);
+    EXPECT_EQ(row["line"], 2);
+    EXPECT_NE(row["error"].get<std::string>().find("YYYY-MM-DD"), std::string::npos);
+}
+
 TEST(ChartTool, DecanatesPrintsTheWholeTable)
 {
     const ToolRun run = RunTool({"--decanates"});
