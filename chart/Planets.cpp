@@ -83,6 +83,11 @@ double J2000DayNumber(int Y, int M, int D, int h, int n) noexcept
         + (h + n / 60.0) / 24.0;
 }
 
+double J2000DayNumber(const CivilInstant& at) noexcept
+{
+    return J2000DayNumber(at.year, at.month, at.day, at.hour, at.minute);
+}
+
 OrbitalElementsAt OrbitalElements(OrbitIndex k, double d) noexcept
 {
     const OrbitRow& row = kOrbits[static_cast<std::size_t>(k)];

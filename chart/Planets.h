@@ -38,6 +38,9 @@ CivilInstant BodiesInstant(const BirthRecord& record, const ZoneCorrection& zone
 // Days from J2000.0 (2000-01-01 12:00 UT); exact for 1900-03-01 .. 2100-02-28.
 double J2000DayNumber(int Y, int M, int D, int h, int n) noexcept;
 
+// J2000DayNumber of an instant.
+double J2000DayNumber(const CivilInstant& at) noexcept;
+
 struct OrbitalElementsAt {
     double a; // semi-major axis, AU
     double e; // eccentricity

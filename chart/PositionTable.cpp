@@ -24,7 +24,7 @@ void Positions_Calculation(ChartState& state)
 {
     const CivilInstant at = BodiesInstant(state.birthRecord, state.zoneCorrection);
     state.universalInstant = at;
-    const double d = J2000DayNumber(at.year, at.month, at.day, at.hour, at.minute);
+    const double d = J2000DayNumber(at);
 
     const std::array<double, kOrbitCount> lambdas = GeocentricLongitudes(d);
     for (const BodyOrbit& entry : kBodyOrbits) {

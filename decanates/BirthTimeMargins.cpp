@@ -4,7 +4,6 @@
 #include "chart/Planets.h"
 #include "chart/PositionText.h"
 #include "decanates/DecanateAssignment.h"
-#include "ephemeris/BirthMoment.h"
 #include "ephemeris/Moon.h"
 
 #include <algorithm>
@@ -47,15 +46,11 @@ BirthRecord ShiftedRecord(const BirthRecord& record, int minutes) noexcept
 // One body's longitude for a record, by the same road as the chart's own calculation.
 double BodyLongitude(std::size_t body, const BirthRecord& record, const ZoneCorrection& zone) noexcept
 {
-    if (body == ToIndex(BodyIndex::Moon)) {
-        const BirthMoment moment = BirthUniversalTime(record, zone);
-        const double J = JulianDayNumber(record.month, record.day, record.year);
-        return MoonLongitude(CenturiesSinceJ2000(J, moment.universalTime));
-    }
+    if (body == ToIndex(BodyIndex::Moon))
+        return MoonLongitudeFor(record, zone);
     const auto orbit = std::find_if(kBodyOrbits.begin(), kBodyOrbits.end(),
                                     [body](const BodyOrbit& entry) { return ToIndex(entry.body) == body; });
-    const CivilInstant at = BodiesInstant(record, zone);
-    return GeocentricLongitude(orbit->orbit, J2000DayNumber(at.year, at.month, at.day, at.hour, at.minute));
+    return GeocentricLongitude(orbit->orbit, J2000DayNumber(BodiesInstant(record, zone)));
 }
 
 class BodyProbe

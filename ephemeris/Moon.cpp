@@ -95,12 +95,16 @@ double MoonLongitude(double T) noexcept
     return lambda;
 }
 
+double MoonLongitudeFor(const BirthRecord& record, const ZoneCorrection& zone) noexcept
+{
+    const BirthMoment moment = BirthUniversalTime(record, zone);
+    const double J = JulianDayNumber(record.month, record.day, record.year);
+    return MoonLongitude(CenturiesSinceJ2000(J, moment.universalTime));
+}
+
 void Moon_Calculation(ChartState& state)
 {
-    const BirthRecord& record = state.birthRecord;
-    const BirthMoment moment = BirthUniversalTime(record, state.zoneCorrection);
-    const double J = JulianDayNumber(record.month, record.day, record.year);
-    const double lambda = MoonLongitude(CenturiesSinceJ2000(J, moment.universalTime));
+    const double lambda = MoonLongitudeFor(state.birthRecord, state.zoneCorrection);
     state.moonPosition = FormatZodiacPosition(lambda);
     state.longitudes[ToIndex(BodyIndex::Moon)] = lambda;
 }
