@@ -1,8 +1,8 @@
-#include "app/CalculationDriver.h"
-#include "chart/Angles.h"
-#include "chart/PositionTable.h"
+#include "chart/Engines.h"
 #include "decanates/BirthTimeMargins.h"
+#include "decanates/CalculationDriver.h"
 #include "decanates/DecanateAssignment.h"
+#include "ephemeris/Angles.h"
 #include "ephemeris/Moon.h"
 
 #include <benchmark/benchmark.h>

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace tessaline {
 
@@ -122,37 +123,11 @@ std::string FormatPositionEntry(std::string_view text)
     return entry.Str();
 }
 
-double ReduceDegrees(double x) noexcept
+std::string ClockText(const CivilInstant& at)
 {
-    if (x < 0.0)
-        x += 360.0;
-    if (x > 360.0)
-        x -= 360.0;
-    return x;
-}
-
-double ReduceRadians(double x) noexcept
-{
-    const double q = x / kTwoPi;
-    double r = kTwoPi * (q - std::trunc(q));
-    if (r < 0.0)
-        r += kTwoPi;
-    return r;
-}
-
-double ArcTan2(double y, double x) noexcept
-{
-    if (x > 0.0)
-        return std::atan(y / x);
-    if (x < 0.0) {
-        const double a = kPi - std::atan(std::fabs(y / x));
-        return y >= 0.0 ? a : -a;
-    }
-    if (y > 0.0)
-        return kPi / 2.0;
-    if (y < 0.0)
-        return -kPi / 2.0;
-    return 0.0;
+    char text[8];
+    std::snprintf(text, sizeof text, "%02d:%02d", (at.hour % 24 + 24) % 24, (at.minute % 60 + 60) % 60);
+    return text;
 }
 
 } // namespace tessaline

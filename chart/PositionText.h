@@ -1,15 +1,12 @@
 #pragma once
 
+#include "ephemeris/AngleMath.h"
+#include "ephemeris/CivilTime.h"
+
 #include <string>
 #include <string_view>
 
 namespace tessaline {
-
-// Angle constants, exactly these decimal literals.
-inline constexpr double kPi = 3.14159265358979;
-inline constexpr double kTwoPi = 6.28318530717958;
-inline constexpr double kRadiansPerDegree = 0.0174532925199433;
-inline constexpr double kDegreesPerRadian = 57.2957795130823;
 
 // The twelve sign codes from Aries to Pisces, three letters each.
 inline constexpr std::string_view SignAbbreviations = "AriTauGemCanLeoVirLibScoSagCapAquPis";
@@ -34,14 +31,7 @@ struct ZodiacFields {
 };
 ZodiacFields SplitZodiacPosition(double x) noexcept;
 
-// One correction step in each direction; exactly 360 is left standing. Result in [0, 360] for x in
-// (-360, 720).
-double ReduceDegrees(double x) noexcept;
-
-// Result in [0, 2π).
-double ReduceRadians(double x) noexcept;
-
-// The angle of the point (x, y); result in (-π, π].
-double ArcTan2(double y, double x) noexcept;
+// The clock time as "HH:MM".
+std::string ClockText(const CivilInstant& at);
 
 } // namespace tessaline

@@ -1,6 +1,6 @@
 #include "cli/BirthArguments.h"
 
-#include "app/ZoneTable.h"
+#include "chart/ZoneTable.h"
 
 #include <charconv>
 #include <optional>

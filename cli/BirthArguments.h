@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BirthData.h"
+#include "chart/BirthData.h"
 
 #include <string>
 #include <string_view>

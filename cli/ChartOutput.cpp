@@ -2,7 +2,7 @@
 
 #include "report/Reading.h"
 
-#include "chart/CivilTime.h"
+#include "chart/PositionText.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateTable.h"
 

@@ -2,11 +2,11 @@
 
 #include "report/Reading.h"
 
-#include "app/CalculationDriver.h"
-#include "app/ZoneTable.h"
+#include "chart/ZoneTable.h"
 #include "cli/BirthArguments.h"
 #include "cli/ChartOutput.h"
 #include "cli/Csv.h"
+#include "decanates/CalculationDriver.h"
 
 #include <CLI/CLI.hpp>
 #include <array>

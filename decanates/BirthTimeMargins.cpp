@@ -1,10 +1,11 @@
 #include "decanates/BirthTimeMargins.h"
 
-#include "chart/CivilTime.h"
-#include "chart/Planets.h"
+#include "chart/BirthMoment.h"
+#include "chart/Engines.h"
 #include "chart/PositionText.h"
 #include "decanates/DecanateAssignment.h"
-#include "ephemeris/Moon.h"
+#include "ephemeris/CivilTime.h"
+#include "ephemeris/Planets.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ChartState.h"
+#include "chart/ChartState.h"
 
 #include <string>
 

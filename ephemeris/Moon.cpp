@@ -1,7 +1,6 @@
 #include "ephemeris/Moon.h"
 
-#include "chart/PositionText.h"
-#include "ephemeris/BirthMoment.h"
+#include "ephemeris/AngleMath.h"
 
 #include <array>
 #include <cmath>
@@ -93,20 +92,6 @@ double MoonLongitude(double T) noexcept
     while (lambda > 360.0)
         lambda -= 360.0;
     return lambda;
-}
-
-double MoonLongitudeFor(const BirthRecord& record, const ZoneCorrection& zone) noexcept
-{
-    const BirthMoment moment = BirthUniversalTime(record, zone);
-    const double J = JulianDayNumber(record.month, record.day, record.year);
-    return MoonLongitude(CenturiesSinceJ2000(J, moment.universalTime));
-}
-
-void Moon_Calculation(ChartState& state)
-{
-    const double lambda = MoonLongitudeFor(state.birthRecord, state.zoneCorrection);
-    state.moonPosition = FormatZodiacPosition(lambda);
-    state.longitudes[ToIndex(BodyIndex::Moon)] = lambda;
 }
 
 } // namespace tessaline

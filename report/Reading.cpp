@@ -2,9 +2,10 @@
 
 #include "report/BodyPictures.h"
 
-#include "app/BirthData.h"
-#include "app/ZoneTable.h"
-#include "chart/CivilTime.h"
+#include "chart/BirthData.h"
+#include "chart/BirthMoment.h"
+#include "chart/PositionText.h"
+#include "chart/ZoneTable.h"
 #include "decanates/BirthTimeMargins.h"
 
 #include <array>

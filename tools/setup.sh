@@ -54,4 +54,4 @@ fi
 
 cmake --preset release
 cmake --build --preset release -j "$jobs"
-exec build/release/ui/tessaline
+exec build/release/desktop/tessaline

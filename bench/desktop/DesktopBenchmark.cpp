@@ -4,9 +4,9 @@
 //   peak memory        the process's peak resident size after one calculation (a fresh process)
 // Usage: bench_desktop [runs]   (default 50 clicks, 15 starts)
 
-#include "app/frmMain.h"
-#include "ui/FilteredLineEdit.h"
-#include "ui/frmDisplay.h"
+#include "desktop/FilteredLineEdit.h"
+#include "desktop/frmDisplay.h"
+#include "desktop/frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,9 @@
-#include "chart/Angles.h"
-#include "chart/Planets.h"
-#include "chart/PositionTable.h"
+#include "chart/BirthMoment.h"
+#include "chart/Engines.h"
 #include "chart/PositionText.h"
+#include "ephemeris/Angles.h"
+#include "ephemeris/LunarNodes.h"
+#include "ephemeris/Planets.h"
 
 #include <array>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "decanates/BirthTimeMargins.h"
 
-#include "app/CalculationDriver.h"
-#include "chart/CivilTime.h"
+#include "decanates/CalculationDriver.h"
 #include "decanates/DecanateAssignment.h"
+#include "ephemeris/CivilTime.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,4 +1,6 @@
-#include "ephemeris/BirthMoment.h"
+#include "chart/BirthMoment.h"
+#include "chart/Engines.h"
+#include "ephemeris/JulianDay.h"
 #include "ephemeris/Moon.h"
 
 #include <gtest/gtest.h>

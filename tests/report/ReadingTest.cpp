@@ -1,6 +1,6 @@
 #include "report/Reading.h"
 
-#include "app/CalculationDriver.h"
+#include "decanates/CalculationDriver.h"
 
 #include <gtest/gtest.h>
 #include <string>

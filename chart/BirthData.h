@@ -1,0 +1,65 @@
+#pragma once
+
+#include "chart/ChartState.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaline {
+
+// The birth data window's inputs as plain values: texts exactly as typed, list choices as positions.
+struct BirthDataForm {
+    std::string name;
+    int monthPosition = 0; // 0 = January .. 11 = December
+    int dayPosition = 0; // 0 = day 1 .. 30 = day 31
+    int yearPosition = 0; // 0 = 1901 .. 149 = 2050
+    int hour = 0; // 0..23
+    int minute = 0; // 0..59
+    int zonePosition = 29; // 0..70; -1 when no row is chosen
+    bool daylightSaving = false;
+    std::string lonDegrees;
+    std::string lonMinutes;
+    std::string latDegrees;
+    std::string latMinutes;
+    bool isEast = true;
+    bool isSouth = false;
+};
+
+// The month list of the birth data window, January first.
+inline constexpr std::array<std::string_view, 12> kMonthNames{
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+
+inline constexpr int kFirstYear = 1901;
+inline constexpr int kLastYear = 2050;
+
+enum class MessageIcon { Information, Critical };
+
+// The field that receives the focus after a failed check, if any.
+enum class BirthField { None, Name, LonDegrees, LonMinutes, LatDegrees, LatMinutes };
+
+struct ValidationFailure {
+    int check = 0; // 1..7, the order in which the checks run
+    std::string_view message;
+    MessageIcon icon = MessageIcon::Critical;
+    BirthField focus = BirthField::None;
+};
+
+// Runs the checks in their fixed order and returns the first that fails, or nothing when the form may
+// be calculated.
+std::optional<ValidationFailure> ValidateBirthData(const BirthDataForm& form);
+
+// A coordinate box's trimmed text as a whole number; nothing when it is blank or not a whole number.
+std::optional<int> CoordinateValue(std::string_view text) noexcept;
+
+// The key filters: what a typed character becomes, or nothing when the box rejects it.
+std::optional<char> FilterNameKey(char c) noexcept;
+std::optional<char> FilterCoordinateKey(char c) noexcept;
+
+inline constexpr std::string_view kMsgOnlyLetters = "Please Enter only Letters";
+inline constexpr std::string_view kMsgOnlyNumbers = "Only Numbers Are Accepted";
+
+} // namespace tessaline

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "ephemeris/CivilTime.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tessaline {
+
+// The fourteen points of a chart, in the order of the position table. Indexes 0..9 are also the
+// tabs of the results window and the bodies that get a decanate.
+enum class BodyIndex : int {
+    Sun = 0,
+    Moon,
+    Mercury,
+    Venus,
+    Mars,
+    Jupiter,
+    Saturn,
+    Uranus,
+    Neptune,
+    Pluto,
+    Ascendant,
+    Midheaven,
+    Rahu,
+    Ketu,
+};
+
+inline constexpr std::size_t kBodyCount = 14;
+inline constexpr std::size_t kDecanateBodyCount = 10;
+
+// "Sun", "Moon", ... "Ketu"; empty for an index out of range.
+const char* BodyName(BodyIndex body) noexcept;
+constexpr std::size_t ToIndex(BodyIndex body) noexcept
+{
+    return static_cast<std::size_t>(body);
+}
+
+// Flags are 16-bit integers, -1 for true and 0 for false; readers test for non-zero.
+inline constexpr std::int16_t kTrue = -1;
+inline constexpr std::int16_t kFalse = 0;
+
+// The birth data as the driver copies it from the form. Zone fields are magnitudes without direction;
+// the signed correction lives in ZoneCorrection.
+struct BirthRecord {
+    std::string name;
+    std::int16_t month = 0;
+    std::int16_t day = 0;
+    std::int16_t year = 0;
+    std::int16_t hour = 0;
+    std::int16_t minute = 0;
+    std::int16_t zoneHours = 0;
+    std::int16_t zoneMinutes = 0;
+    std::int16_t lonDegrees = 0;
+    std::int16_t lonMinutes = 0;
+    std::int16_t latDegrees = 0;
+    std::int16_t latMinutes = 0;
+    std::int16_t isEast = kFalse;
+    std::int16_t isSouth = kFalse;
+    std::int16_t daylightSaving = kFalse;
+};
+
+// What to add to the local standard clock time to get universal time; both parts carry the same sign,
+// positive for zones west of Greenwich. Daylight saving is never folded in.
+struct ZoneCorrection {
+    int zoneCorrectionHours = 0;
+    int zoneCorrectionMinutes = 0;
+};
+
+// The clock times nearest the entered one, within three hours either way, at which a body would fall
+// into another decanate; nothing where it keeps its decanate for the whole three hours.
+struct BirthTimeMargin {
+    std::optional<CivilInstant> changesBefore; // the latest earlier clock time with another decanate
+    std::optional<CivilInstant> changesAfter; // the earliest later one
+};
+
+// "DD Sss MM": degrees within the sign, sign code, minutes; nine characters, fixed columns.
+using PositionEntry = std::string;
+using PositionTable = std::array<PositionEntry, kBodyCount>;
+
+// One body's decanate and its row of the decanate table. The texts are views of the table's constants,
+// which live as long as the program, so a chart copies no prose.
+struct DecanateResult {
+    std::string_view DecanateName;
+    std::string_view DecanateSign;
+    std::string_view RulingPlanet;
+    std::string_view RulingElement;
+    std::string_view ConstellationName;
+    std::string_view Keyword;
+    std::string_view TreeZodiac;
+    std::string_view MoreAboutDecanateSign;
+    std::string_view KarmicInfluence;
+    std::string_view MoreAboutTreeZodiac;
+};
+
+// Everything one calculation leaves behind. One instance lives for the whole run and each calculation
+// overwrites it field by field; nothing is ever cleared.
+struct ChartState {
+    BirthRecord birthRecord;
+    ZoneCorrection zoneCorrection;
+    PositionTable positionTable;
+    std::string moonPosition;
+    std::string ascendantText;
+    std::string midheavenText;
+    std::array<DecanateResult, kDecanateBodyCount> decanateResults;
+
+    // The longitude in degrees that was formatted into each position table entry, by BodyIndex.
+    std::array<double, kBodyCount> longitudes{};
+
+    // The chosen row of the zone list, -1 before the first calculation.
+    int zonePosition = -1;
+    // The one instant of the chart in universal time: clock time, zone and daylight saving applied.
+    CivilInstant universalInstant;
+    // How firm each body's decanate is against an uncertain birth time, Sun to Pluto.
+    std::array<BirthTimeMargin, kDecanateBodyCount> margins;
+};
+
+} // namespace tessaline

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "chart/ChartState.h"
+#include "ephemeris/Planets.h"
+
+#include <array>
+
+namespace tessaline {
+
+// The engines: each reads the birth record from the state, asks the astronomy below for its points
+// and writes their texts and longitudes back. Run in this order: the Moon and the angles first, since the
+// position table takes their long-form texts.
+
+// Fills ascendantText and midheavenText (long form) from the birth record.
+void Angles_Calculation(ChartState& state);
+
+// The Moon's longitude for a record's clock time and a zone, by the birth moment's road: universal time,
+// Julian Day Number, centuries from J2000.0.
+double MoonLongitudeFor(const BirthRecord& record, const ZoneCorrection& zone) noexcept;
+
+// The Moon for the birth in the record: fills moonPosition (long form) and its longitude.
+void Moon_Calculation(ChartState& state);
+
+// Which orbit gives each body: the Earth's orbit, seen from the Earth, gives the Sun.
+struct BodyOrbit {
+    BodyIndex body;
+    OrbitIndex orbit;
+};
+
+inline constexpr std::array<BodyOrbit, kOrbitCount> kBodyOrbits{{
+    {BodyIndex::Sun, OrbitIndex::Earth},
+    {BodyIndex::Mercury, OrbitIndex::Mercury},
+    {BodyIndex::Venus, OrbitIndex::Venus},
+    {BodyIndex::Mars, OrbitIndex::Mars},
+    {BodyIndex::Jupiter, OrbitIndex::Jupiter},
+    {BodyIndex::Saturn, OrbitIndex::Saturn},
+    {BodyIndex::Uranus, OrbitIndex::Uranus},
+    {BodyIndex::Neptune, OrbitIndex::Neptune},
+    {BodyIndex::Pluto, OrbitIndex::Pluto},
+}};
+
+// Sun, planets and nodes for the one birth instant, then all fourteen position table entries (the
+// Moon and the angles from what Moon_Calculation and Angles_Calculation left).
+void Positions_Calculation(ChartState& state);
+
+} // namespace tessaline

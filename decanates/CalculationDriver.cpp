@@ -1,0 +1,73 @@
+#include "decanates/CalculationDriver.h"
+
+#include "chart/Engines.h"
+#include "chart/ZoneTable.h"
+#include "decanates/BirthTimeMargins.h"
+#include "decanates/DecanateAssignment.h"
+#include "ephemeris/Angles.h"
+#include "ephemeris/Moon.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+namespace tessaline {
+
+namespace {
+
+// A field whose value does not fit keeps what the previous calculation stored.
+void Store(std::int16_t& field, std::optional<int> value) noexcept
+{
+    if (value && *value >= std::numeric_limits<std::int16_t>::min()
+        && *value <= std::numeric_limits<std::int16_t>::max())
+        field = static_cast<std::int16_t>(*value);
+}
+
+std::int16_t Flag(bool on) noexcept
+{
+    return on ? kTrue : kFalse;
+}
+
+} // namespace
+
+void StoreBirthData(ChartState& state, const BirthDataForm& form)
+{
+    BirthRecord& record = state.birthRecord;
+    record.name = form.name;
+    Zone_Calculation(state, form.zonePosition);
+
+    Store(record.month, form.monthPosition + 1);
+    Store(record.day, form.dayPosition + 1);
+    Store(record.year, kFirstYear + form.yearPosition);
+    Store(record.hour, form.hour);
+    Store(record.minute, form.minute);
+    Store(record.zoneHours, std::abs(state.zoneCorrection.zoneCorrectionHours));
+    Store(record.zoneMinutes, std::abs(state.zoneCorrection.zoneCorrectionMinutes));
+    Store(record.lonDegrees, CoordinateValue(form.lonDegrees));
+    Store(record.lonMinutes, CoordinateValue(form.lonMinutes));
+    Store(record.latDegrees, CoordinateValue(form.latDegrees));
+    Store(record.latMinutes, CoordinateValue(form.latMinutes));
+    record.isEast = Flag(form.isEast);
+    record.isSouth = Flag(form.isSouth);
+    record.daylightSaving = Flag(form.daylightSaving);
+}
+
+void RunChartEngines(ChartState& state)
+{
+    Angles_Calculation(state);
+    Moon_Calculation(state);
+    Positions_Calculation(state);
+    Decanate_Calculation(state);
+}
+
+std::optional<ValidationFailure> CalculateChart(ChartState& state, const BirthDataForm& form)
+{
+    if (auto failure = ValidateBirthData(form))
+        return failure;
+    StoreBirthData(state, form);
+    RunChartEngines(state);
+    Margins_Calculation(state);
+    return std::nullopt;
+}
+
+} // namespace tessaline

@@ -1,0 +1,158 @@
+#include "desktop/FilteredLineEdit.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+
+#include <memory>
+#include <utility>
+
+namespace tessaline {
+
+namespace {
+
+// Keys that reach the filter: printable text, and Enter and Backspace, which the filters know by code.
+std::optional<QString> FilterableText(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return std::nullopt;
+    }
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return QString(QChar(13));
+    case Qt::Key_Backspace:
+        return QString(QChar(8));
+    default:
+        break;
+    }
+    const QString text = event.text();
+    if (text.isEmpty() || !text.at(0).isPrint()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+} // namespace
+
+FilteredLineEdit::FilteredLineEdit(QWidget* parent)
+    : QLineEdit(parent)
+{ }
+
+void FilteredLineEdit::setFilter(Filter filter)
+{
+    filter_ = std::move(filter);
+}
+
+void FilteredLineEdit::insertFiltered(const QString& incoming)
+{
+    const std::optional<QString> accepted = filter_ ? filter_(incoming) : std::optional<QString>(incoming);
+    if (!accepted) {
+        return;
+    }
+    // Enter and Backspace pass the filters but are keys, not text: a paste never inserts them.
+    QString text;
+    for (const QChar c : *accepted) {
+        if (c.isPrint()) {
+            text.append(c);
+        }
+    }
+    if (!text.isEmpty()) {
+        insert(text);
+    }
+}
+
+void FilteredLineEdit::filteredPaste()
+{
+    if (isReadOnly()) {
+        return;
+    }
+    insertFiltered(QGuiApplication::clipboard()->text(QClipboard::Clipboard));
+}
+
+void FilteredLineEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        filteredPaste();
+        event->accept();
+        return;
+    }
+    const std::optional<QString> typed = FilterableText(*event);
+    if (!typed || !filter_) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const std::optional<QString> accepted = filter_(*typed);
+    if (!accepted) {
+        event->accept();
+        return;
+    }
+    if (*accepted == *typed) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent changed(event->type(), event->key(), event->modifiers(), *accepted, event->isAutoRepeat(),
+                      static_cast<quint16>(event->count()));
+    QLineEdit::keyPressEvent(&changed);
+    event->setAccepted(changed.isAccepted());
+}
+
+void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    if (!event->commitString().isEmpty() && filter_) {
+        // A committed composition is text arriving like a paste.
+        event->accept();
+        insertFiltered(event->commitString());
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == QLatin1String("edit-paste")) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this, &FilteredLineEdit::filteredPaste);
+        }
+    }
+    menu->exec(event->globalPos());
+}
+
+void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The middle button pastes the selection on desktops that have one.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (!isReadOnly()) {
+            insertFiltered(QGuiApplication::clipboard()->text(QClipboard::Selection));
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void FilteredLineEdit::dropEvent(QDropEvent* event)
+{
+    if (!filter_ || !event->mimeData()->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const std::optional<QString> accepted = filter_(event->mimeData()->text());
+    if (!accepted) {
+        event->ignore();
+        return;
+    }
+    QMimeData filtered;
+    filtered.setText(*accepted);
+    QDropEvent changed(event->position(), event->dropAction(), &filtered, event->buttons(), event->modifiers());
+    QLineEdit::dropEvent(&changed);
+    event->setAccepted(changed.isAccepted());
+}
+
+} // namespace tessaline

@@ -1,0 +1,103 @@
+#include "desktop/frmAbout.h"
+
+#include "desktop/DesktopLook.h"
+#include "desktop/ImageList.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/modHelp.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tessaline {
+
+frmAbout::frmAbout(QWidget* parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("QB Tessaline v1.15"));
+    setWindowIcon(ProgramIcon());
+    setFont(DesktopFont());
+    setModal(true);
+
+    picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setPixmap(ProgramIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
+    picIcon->setAccessibleName(tr("Program icon"));
+
+    Label2 = new QLabel(QStringLiteral("QB Tessaline v1.15"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    QFont title = Label2->font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.4);
+    Label2->setFont(title);
+
+    Label1 = new QLabel(
+        QStringLiteral("QB Tessaline calculates the decanate sign in which the different planets of your natal chart "
+                       "are placed in based on tropical astrology. Each zodiac sign is divided into three decanates of "
+                       "ten degrees each. These decanates influence the finer attributes of an individual's "
+                       "personality."),
+        this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    Label3 = new QLabel(tr("Would you like QB Tessaline on your own web site, carrying your name and look? "
+                           "We brand it for you."),
+                        this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+
+    lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
+    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
+
+    Line2 = new QFrame(this);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line2->setFrameShape(QFrame::HLine);
+    Line2->setFrameShadow(QFrame::Sunken);
+
+    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + HomePageAddress(), this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+
+    for (QLabel* label :
+         {Label2, Label1, Label3, static_cast<QLabel*>(lblCoBrand), static_cast<QLabel*>(lblHomePage)}) {
+        label->setWordWrap(true);
+        label->setAccessibleName(label->text());
+    }
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(Label2);
+    texts->addWidget(Label1);
+    texts->addSpacing(6);
+    texts->addWidget(Label3);
+    texts->addWidget(lblCoBrand);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(picIcon, 0, Qt::AlignTop);
+    top->addSpacing(8);
+    top->addLayout(texts, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(lblHomePage, 1);
+    bottom->addWidget(cmdOK);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(Line2);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Label1->setFixedWidth(fontMetrics().averageCharWidth() * 60);
+
+    setTabOrder(cmdOK, lblCoBrand);
+    setTabOrder(lblCoBrand, lblHomePage);
+
+    connect(lblCoBrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
+    connect(lblHomePage, &LinkLabel::clicked, this, &OpenHomePage);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+} // namespace tessaline

@@ -1,0 +1,389 @@
+#include "desktop/frmDisplay.h"
+
+#include "desktop/DesktopLook.h"
+#include "desktop/ImageList.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/MessagePresenter.h"
+#include "desktop/ReadingExport.h"
+#include "desktop/TabPanel.h"
+#include "desktop/frmAbout.h"
+#include "desktop/modHelp.h"
+#include "report/Reading.h"
+
+#include "decanates/BirthTimeMargins.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tessaline {
+
+namespace {
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr int kPictureSide = 112;
+
+QString ArrayName(const char* name, std::size_t index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+QLabel* ValueLabel(const char* name, std::size_t body, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(ArrayName(name, body));
+    label->setTextFormat(Qt::PlainText);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    label->setFocusPolicy(Qt::NoFocus);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+QPlainTextEdit* LockedText(const char* name, std::size_t body, QWidget* parent)
+{
+    auto* text = new QPlainTextEdit(parent);
+    text->setObjectName(ArrayName(name, body));
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text->setTabChangesFocus(true);
+    text->setMinimumHeight(text->fontMetrics().lineSpacing() * 7);
+    return text;
+}
+
+} // namespace
+
+frmDisplay::frmDisplay(QWidget* birthDataWindow)
+    : birthDataWindow_(birthDataWindow)
+{
+    setObjectName(QStringLiteral("frmDisplay"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("QB Tessaline v1.15"));
+    setWindowIcon(ProgramIcon());
+    setFont(DesktopFont());
+
+    buildMenus();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(buildBanner());
+    lblInstant = new QLabel(central);
+    lblInstant->setObjectName(QStringLiteral("lblInstant"));
+    lblInstant->setTextFormat(Qt::PlainText);
+    lblInstant->setWordWrap(true);
+    lblInstant->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblInstant->setAccessibleName(tr("Instant of the chart"));
+    layout->addWidget(lblInstant);
+
+    SSTab1 = new TabPanel(5, central);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1->setAccessibleName(tr("Bodies"));
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        SSTab1->addTab(buildPanel(body), QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
+    }
+    SSTab1->setCurrentIndex(static_cast<int>(BodyIndex::Moon));
+    layout->addWidget(SSTab1, 1);
+    layout->addWidget(buildBottomStrip());
+    setCentralWidget(central);
+
+    // Reading order: the tabs, then the open panel's texts, then the links and buttons.
+    QWidget* previous = SSTab1->tabButton(0);
+    for (int tab = 1; tab < SSTab1->count(); ++tab) {
+        setTabOrder(previous, SSTab1->tabButton(tab));
+        previous = SSTab1->tabButton(tab);
+    }
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        for (QWidget* next :
+             {static_cast<QWidget*>(txtKarmicInfluence[body]), static_cast<QWidget*>(txtMoreAboutTreeZodiac[body]),
+              static_cast<QWidget*>(txtMoreAboutDecanateSign[body])}) {
+            setTabOrder(previous, next);
+            previous = next;
+        }
+    }
+    for (QWidget* next : {static_cast<QWidget*>(Label61), static_cast<QWidget*>(lblCoBrandAd),
+                          static_cast<QWidget*>(cmdOK), static_cast<QWidget*>(cmdExit)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    resize(sizeHint().expandedTo(QSize(860, 600)));
+}
+
+void frmDisplay::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    mnuSaveReading = file->addAction(tr("&Save Reading…"));
+    mnuSaveReading->setObjectName(QStringLiteral("mnuSaveReading"));
+    mnuSaveReading->setShortcut(QKeySequence::Save);
+    mnuPrint = file->addAction(tr("&Print…"));
+    mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
+    mnuPrint->setShortcut(QKeySequence::Print);
+    file->addSeparator();
+    mnuFileBack = file->addAction(tr("&Back"));
+    mnuFileBack->setObjectName(QStringLiteral("mnuFileBack"));
+    mnuExit = file->addAction(tr("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    const HelpMenuEntries help = AddHelpMenus(menuBar(), tr("&Check for Software Update"));
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
+    mnuDonate = help.mnuDonate;
+
+    connect(mnuSaveReading, &QAction::triggered, this, &frmDisplay::mnuSaveReading_Click);
+    connect(mnuPrint, &QAction::triggered, this, &frmDisplay::mnuPrint_Click);
+    connect(mnuFileBack, &QAction::triggered, this, &frmDisplay::cmdOK_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmDisplay::cmdExit_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
+}
+
+QWidget* frmDisplay::buildBanner()
+{
+    auto* banner = new QFrame(this);
+    banner->setObjectName(QStringLiteral("fraBanner"));
+    banner->setAutoFillBackground(true);
+    banner->setPalette(BrownPalette());
+    auto* layout = new QHBoxLayout(banner);
+    auto* title = new QLabel(QStringLiteral("QB Tessaline"), banner);
+    QFont large = title->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    large.setBold(true);
+    title->setFont(large);
+    Label61 = new LinkLabel(tr("Share your chart and talk astrology with others in our discussion forums"), banner);
+    Label61->setObjectName(QStringLiteral("Label61"));
+    Label61->setAccessibleName(tr("Visit our discussion forums"));
+    Label61->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label61->setWordWrap(true);
+    layout->addWidget(title);
+    layout->addWidget(Label61, 1);
+    connect(Label61, &LinkLabel::clicked, this, &OpenHomePage);
+    return banner;
+}
+
+QFrame* frmDisplay::buildPanel(std::size_t body)
+{
+    auto* panel = new QFrame;
+    panel->setObjectName(ArrayName("Frame3", body));
+    Frame3[body] = panel;
+
+    struct Row {
+        const char* caption;
+        const char* name;
+        PerBody<QLabel>* value;
+    };
+    const std::array<Row, 9> rows{{
+        {"Planet Name", "lblPlanetName", &lblPlanetName},
+        {"Position", "lblPosition", &lblPosition},
+        {"Decanate Name", "lblDecanateName", &lblDecanateName},
+        {"Decanate Sign", "lblDecanateSign", &lblDecanateSign},
+        {"Ruling Planet", "lblRulingPlanet", &lblRulingPlanet},
+        {"Ruling Element", "lblRulingElement", &lblRulingElement},
+        {"Constellation Name", "lblConstellationName", &lblConstellationName},
+        {"Keyword", "lblKeyword", &lblKeyword},
+        {"Tree Zodiac", "lblTreeZodiac", &lblTreeZodiac},
+    }};
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(16);
+    fields->setColumnStretch(1, 1);
+    int gridRow = 0;
+    for (const Row& row : rows) {
+        auto* caption = new QLabel(tr(row.caption), panel);
+        QLabel* value = ValueLabel(row.name, body, panel);
+        value->setAccessibleName(tr(row.caption));
+        caption->setBuddy(value);
+        (*row.value)[body] = value;
+        fields->addWidget(caption, gridRow, 0);
+        fields->addWidget(value, gridRow, 1);
+        ++gridRow;
+        if (row.value == &lblPosition) {
+            // How firm the decanate is against an uncertain birth time; shown only when it may change.
+            lblMargin[body] = new QLabel(panel);
+            lblMargin[body]->setObjectName(ArrayName("lblMargin", body));
+            lblMargin[body]->setTextFormat(Qt::PlainText);
+            lblMargin[body]->setWordWrap(true);
+            lblMargin[body]->setAccessibleName(tr("Birth-time margin"));
+            QFont italic = lblMargin[body]->font();
+            italic.setItalic(true);
+            lblMargin[body]->setFont(italic);
+            lblMargin[body]->hide();
+            fields->addWidget(lblMargin[body], gridRow++, 0, 1, 2);
+        }
+    }
+    lblPlanetName[body]->setText(QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
+
+    picPlanet[body] = new QLabel(panel);
+    picPlanet[body]->setObjectName(ArrayName("picPlanet", body));
+    picPlanet[body]->setFixedSize(kPictureSide, kPictureSide);
+    picPlanet[body]->setAlignment(Qt::AlignCenter);
+    picPlanet[body]->setAccessibleName(tr("Picture of %1").arg(lblPlanetName[body]->text()));
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(fields, 1);
+    top->addWidget(picPlanet[body], 0, Qt::AlignTop | Qt::AlignRight);
+
+    struct Box {
+        const char* caption;
+        const char* name;
+        PerBody<QPlainTextEdit>* text;
+    };
+    const std::array<Box, 3> boxes{{
+        {"Karmic Influence", "txtKarmicInfluence", &txtKarmicInfluence},
+        {"More About Tree Zodiac", "txtMoreAboutTreeZodiac", &txtMoreAboutTreeZodiac},
+        {"More About Decanate Sign", "txtMoreAboutDecanateSign", &txtMoreAboutDecanateSign},
+    }};
+    auto* texts = new QGridLayout;
+    for (std::size_t b = 0; b < boxes.size(); ++b) {
+        auto* caption = new QLabel(tr(boxes[b].caption), panel);
+        QPlainTextEdit* text = LockedText(boxes[b].name, body, panel);
+        text->setAccessibleName(tr(boxes[b].caption));
+        caption->setBuddy(text);
+        (*boxes[b].text)[body] = text;
+        texts->addWidget(caption, 0, static_cast<int>(b));
+        texts->addWidget(text, 1, static_cast<int>(b));
+        texts->setColumnStretch(static_cast<int>(b), 1);
+    }
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addLayout(texts, 1);
+    return panel;
+}
+
+QWidget* frmDisplay::buildBottomStrip()
+{
+    auto* strip = new QWidget(this);
+    auto* layout = new QHBoxLayout(strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    lblCoBrandAd = new LinkLabel(tr("Offer QB Tessaline on your own web site under your own name"), strip);
+    lblCoBrandAd->setObjectName(QStringLiteral("lblCoBrandAd"));
+    lblCoBrandAd->setAccessibleName(tr("About putting QB Tessaline on your web site"));
+    cmdOK = new QPushButton(tr("&Back"), strip);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setAccessibleName(tr("Back"));
+    cmdExit = new QPushButton(tr("&Exit"), strip);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setAccessibleName(tr("Exit"));
+    layout->addWidget(lblCoBrandAd);
+    layout->addStretch(1);
+    layout->addWidget(cmdOK);
+    layout->addWidget(cmdExit);
+    connect(lblCoBrandAd, &LinkLabel::clicked, this, &OpenCoBrandPage);
+    connect(cmdOK, &QPushButton::clicked, this, &frmDisplay::cmdOK_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmDisplay::cmdExit_Click);
+    return strip;
+}
+
+void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& pictures)
+{
+    reading_ = state;
+    pictures_ = std::make_unique<ImageList>(pictures);
+    lblInstant->setText(QString::fromStdString(InstantLine(state)));
+    const qreal ratio = devicePixelRatioF();
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        const DecanateResult& result = state.decanateResults[body];
+        const QString margin = QString::fromStdString(MarginSentence(state.margins[body]));
+        lblMargin[body]->setText(margin);
+        lblMargin[body]->setVisible(!margin.isEmpty());
+        picPlanet[body]->setPixmap(
+            pictures.picture(static_cast<int>(body) + 1, QSize(kPictureSide, kPictureSide), ratio));
+        lblDecanateName[body]->setText(FromView(result.DecanateName));
+        lblDecanateSign[body]->setText(FromView(result.DecanateSign));
+        lblRulingPlanet[body]->setText(FromView(result.RulingPlanet));
+        lblRulingElement[body]->setText(FromView(result.RulingElement));
+        lblConstellationName[body]->setText(FromView(result.ConstellationName));
+        lblKeyword[body]->setText(FromView(result.Keyword));
+        lblTreeZodiac[body]->setText(FromView(result.TreeZodiac));
+        txtKarmicInfluence[body]->setPlainText(FromView(result.KarmicInfluence));
+        txtMoreAboutTreeZodiac[body]->setPlainText(FromView(result.MoreAboutTreeZodiac));
+        txtMoreAboutDecanateSign[body]->setPlainText(FromView(result.MoreAboutDecanateSign));
+    }
+}
+
+void frmDisplay::cmdOK_Click()
+{
+    // Show the birth data window before this one goes, so the program never finds itself without a window.
+    goingBack_ = true;
+    if (birthDataWindow_ != nullptr) {
+        birthDataWindow_->show();
+        birthDataWindow_->activateWindow();
+    }
+    close();
+}
+
+void frmDisplay::cmdExit_Click()
+{
+    close();
+}
+
+bool frmDisplay::SaveReadingTo(const QString& path)
+{
+    const QString failure = SaveReading(reading_, pictures_ ? *pictures_ : BodyPictures(), path);
+    if (failure.isEmpty())
+        return true;
+    ShowMessage(this, MessageIcon::Critical,
+                tr("The reading could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), failure));
+    return false;
+}
+
+void frmDisplay::mnuSaveReading_Click()
+{
+    const QString html = tr("HTML document (*.html)");
+    const QString pdf = tr("PDF document (*.pdf)");
+    QString chosenFilter = html;
+    const QString suggested
+        = QDir::home().filePath(tr("%1 reading.html").arg(QString::fromStdString(reading_.birthRecord.name).trimmed()));
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Reading"), suggested, html + QStringLiteral(";;") + pdf,
+                                                &chosenFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += chosenFilter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".html");
+    SaveReadingTo(path);
+}
+
+void frmDisplay::mnuPrint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Reading"));
+    if (dialog.exec() == QDialog::Accepted)
+        PrintReading(reading_, pictures_ ? *pictures_ : BodyPictures(), printer);
+}
+
+void frmDisplay::mnuAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmDisplay::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (!goingBack_) {
+        CloseAllAndEnd();
+    }
+}
+
+} // namespace tessaline

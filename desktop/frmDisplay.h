@@ -1,0 +1,95 @@
+#pragma once
+
+#include "chart/ChartState.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tessaline {
+
+class ImageList;
+class LinkLabel;
+class TabPanel;
+
+// The results window: one tab per body, Sun to Pluto, each with the body's picture, position, decanate
+// and the three interpretation texts. It computes nothing; the calculation writes into it.
+class frmDisplay : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    template <typename T> using PerBody = std::array<T*, kDecanateBodyCount>;
+
+    // `birthDataWindow` is shown again by Back; the window deletes itself when closed.
+    explicit frmDisplay(QWidget* birthDataWindow);
+
+    // Writes, for every body, its picture (number i + 1 of the list) and the ten decanate texts.
+    void ShowDecanateResults(const ChartState& state, const ImageList& pictures);
+
+    void cmdOK_Click();
+    void cmdExit_Click();
+
+    // Saves the reading shown, HTML or PDF by the file name's ending; a failure is reported in a message.
+    bool SaveReadingTo(const QString& path);
+
+    QLabel* lblInstant = nullptr;
+    PerBody<QLabel> lblMargin{};
+
+    TabPanel* SSTab1 = nullptr;
+    PerBody<QFrame> Frame3{};
+    PerBody<QLabel> lblPlanetName{};
+    PerBody<QLabel> lblPosition{};
+    PerBody<QLabel> lblDecanateName{};
+    PerBody<QLabel> lblDecanateSign{};
+    PerBody<QLabel> lblRulingPlanet{};
+    PerBody<QLabel> lblRulingElement{};
+    PerBody<QLabel> lblConstellationName{};
+    PerBody<QLabel> lblKeyword{};
+    PerBody<QLabel> lblTreeZodiac{};
+    PerBody<QLabel> picPlanet{};
+    PerBody<QPlainTextEdit> txtKarmicInfluence{};
+    PerBody<QPlainTextEdit> txtMoreAboutTreeZodiac{};
+    PerBody<QPlainTextEdit> txtMoreAboutDecanateSign{};
+    LinkLabel* Label61 = nullptr;
+    LinkLabel* lblCoBrandAd = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+    QAction* mnuSaveReading = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuFileBack = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildBanner();
+    QFrame* buildPanel(std::size_t body);
+    QWidget* buildBottomStrip();
+    void mnuAbout_Click();
+    void mnuSaveReading_Click();
+    void mnuPrint_Click();
+
+    QPointer<QWidget> birthDataWindow_;
+    ChartState reading_; // what the window shows, for saving and printing
+    std::unique_ptr<ImageList> pictures_;
+    bool goingBack_ = false;
+};
+
+} // namespace tessaline

@@ -1,0 +1,488 @@
+#include "desktop/frmMain.h"
+
+#include "desktop/DesktopLook.h"
+#include "desktop/FilteredLineEdit.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/LocationSearch.h"
+#include "desktop/MessagePresenter.h"
+#include "desktop/frmAbout.h"
+#include "desktop/frmDisplay.h"
+#include "desktop/modHelp.h"
+
+#include "chart/ZoneTable.h"
+#include "decanates/CalculationDriver.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace tessaline {
+
+namespace {
+
+// Runs every character of an entry through one of the core's key filters; nothing if any is rejected.
+std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> (*filter)(char) noexcept)
+{
+    QString result;
+    result.reserve(incoming.size());
+    for (const QChar c : incoming) {
+        if (c.unicode() > 127) {
+            return std::nullopt;
+        }
+        const std::optional<char> kept = filter(static_cast<char>(c.unicode()));
+        if (!kept) {
+            return std::nullopt;
+        }
+        result.append(QLatin1Char(*kept));
+    }
+    return result;
+}
+
+QComboBox* ChoiceList(const char* name, const QString& accessibleName, QWidget* parent)
+{
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    list->setAccessibleName(accessibleName);
+    return list;
+}
+
+FilteredLineEdit* CoordinateBox(const char* name, const QString& accessibleName, int maxLength, QWidget* parent)
+{
+    auto* box = new FilteredLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMaxLength(maxLength);
+    box->setAccessibleName(accessibleName);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5 + 16);
+    return box;
+}
+
+QLabel* Caption(const char* name, const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+void AddNumbers(QComboBox* list, int first, int last)
+{
+    for (int n = first; n <= last; ++n) {
+        list->addItem(QString::number(n));
+    }
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("QB Tessaline v1.15"));
+    setWindowIcon(ProgramIcon());
+    setFont(DesktopFont());
+    setPalette(BrownPalette());
+    setAutoFillBackground(true);
+
+    buildMenus();
+    buildControls();
+    setReadingOrder();
+    Form_Load();
+}
+
+frmMain::~frmMain()
+{
+    delete display_;
+}
+
+frmDisplay* frmMain::resultsWindow() const noexcept
+{
+    return display_;
+}
+
+void frmMain::buildMenus()
+{
+    menuBar()->setPalette(QApplication::palette());
+    menuBar()->setAutoFillBackground(true);
+
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    mnuNext = file->addAction(tr("Get My Tessaline"));
+    mnuNext->setObjectName(QStringLiteral("mnuNext"));
+    mnuExit = file->addAction(tr("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    const HelpMenuEntries help = AddHelpMenus(menuBar(), tr("Check for Software &Update"));
+    mnuOnline = help.mnuOnline;
+    mnuVisit = help.mnuVisit;
+    mnuUpdate = help.mnuUpdate;
+    mnuAbout = help.mnuAbout;
+    mnuDonate = help.mnuDonate;
+
+    connect(mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+void frmMain::buildControls()
+{
+    auto* central = new QWidget(this);
+
+    Label2 = new QLabel(
+        QStringLiteral("Why are people born under the same zodiac sign so different from each other? How can "
+                       "astrology guide you in knowing the finer attributes of ones' personality? QB Tessaline can "
+                       "help you understand your physical and physiological qualities that influence one's body, "
+                       "mind and soul."),
+        central);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setWordWrap(true);
+
+    // Name, date and time of birth.
+    txtName = new FilteredLineEdit(central);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setAccessibleName(tr("Name"));
+    txtName->setFilter([this](const QString& incoming) { return txtName_KeyPress(incoming); });
+    Label13 = Caption("Label13", tr("&Name"), txtName, central);
+
+    cboMonth = ChoiceList("cboMonth", tr("Month of birth"), central);
+    cboDate = ChoiceList("cboDate", tr("Day of birth"), central);
+    cboYear = ChoiceList("cboYear", tr("Year of birth"), central);
+    Label5 = Caption("Label5", tr("Date of &Birth"), cboMonth, central);
+
+    cboHH = ChoiceList("cboHH", tr("Hour of birth"), central);
+    cboMM = ChoiceList("cboMM", tr("Minute of birth"), central);
+    cboSS = ChoiceList("cboSS", tr("Second of birth"), central);
+    Label1 = Caption("Label1", tr("&Time of Birth"), cboHH, central);
+    Label12 = Caption("Label12", QStringLiteral("HH:MM:SS"), cboHH, central);
+
+    auto* person = new QGridLayout;
+    person->addWidget(Label13, 0, 0);
+    person->addWidget(txtName, 0, 1, 1, 4);
+    person->addWidget(Label5, 1, 0);
+    person->addWidget(cboMonth, 1, 1);
+    person->addWidget(cboDate, 1, 2);
+    person->addWidget(cboYear, 1, 3);
+    person->addWidget(Label1, 2, 0);
+    person->addWidget(cboHH, 2, 1);
+    person->addWidget(cboMM, 2, 2);
+    person->addWidget(cboSS, 2, 3);
+    person->addWidget(Label12, 2, 4);
+    person->setColumnStretch(4, 1);
+
+    // Zone.
+    fraZone = new QGroupBox(tr("&Zone"), central);
+    fraZone->setObjectName(QStringLiteral("fraZone"));
+    cmbTimeZone = ChoiceList("cmbTimeZone", tr("Time zone"), fraZone);
+    cmbTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbTimeZone->setMinimumContentsLength(34);
+    chkDST = new QCheckBox(tr("Daylight &Saving Time"), fraZone);
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+    chkDST->setAccessibleName(tr("Daylight Saving Time"));
+    auto* zone = new QHBoxLayout(fraZone);
+    zone->addWidget(cmbTimeZone, 1);
+    zone->addWidget(chkDST);
+
+    // Longitude and latitude.
+    const auto coordinateFrame
+        = [central](const char* name, const QString& title, FilteredLineEdit* degrees, QLabel* degreesCaption,
+                    FilteredLineEdit* minutes, QLabel* minutesCaption, std::array<QRadioButton*, 2>& options) {
+              auto* frame = new QGroupBox(title, central);
+              frame->setObjectName(QLatin1String(name));
+              for (QWidget* w : std::initializer_list<QWidget*>{degrees, degreesCaption, minutes, minutesCaption,
+                                                                options[0], options[1]}) {
+                  w->setParent(frame);
+              }
+              auto* grid = new QGridLayout(frame);
+              grid->addWidget(degrees, 0, 0);
+              grid->addWidget(degreesCaption, 0, 1);
+              grid->addWidget(minutes, 0, 2);
+              grid->addWidget(minutesCaption, 0, 3);
+              grid->addWidget(options[0], 1, 0, 1, 2);
+              grid->addWidget(options[1], 1, 2, 1, 2);
+              grid->setColumnStretch(4, 1);
+              return frame;
+          };
+    const auto option = [](const char* name, int index, const QString& text) {
+        auto* button = new QRadioButton(text);
+        button->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+        button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+        return button;
+    };
+
+    txtLonD = CoordinateBox("txtLonD", tr("Longitude degrees"), 3, central);
+    txtLonM = CoordinateBox("txtLonM", tr("Longitude minutes"), 2, central);
+    Label6 = Caption("Label6", tr("Deg"), txtLonD, central);
+    Label8 = Caption("Label8", tr("Min"), txtLonM, central);
+    optLong = {option("optLong", 0, tr("East")), option("optLong", 1, tr("West"))};
+    Frame4 = coordinateFrame("Frame4", tr("&Longitude"), txtLonD, Label6, txtLonM, Label8, optLong);
+
+    txtLatD = CoordinateBox("txtLatD", tr("Latitude degrees"), 2, central);
+    txtLatM = CoordinateBox("txtLatM", tr("Latitude minutes"), 2, central);
+    Label7 = Caption("Label7", tr("Deg"), txtLatD, central);
+    Label9 = Caption("Label9", tr("Min"), txtLatM, central);
+    optLat = {option("optLat", 0, tr("North")), option("optLat", 1, tr("South"))};
+    Frame3 = coordinateFrame("Frame3", tr("L&atitude"), txtLatD, Label7, txtLatM, Label9, optLat);
+
+    txtLonD->setFilter([this](const QString& incoming) { return txtLonD_KeyPress(incoming); });
+    txtLonM->setFilter([this](const QString& incoming) { return txtLonM_KeyPress(incoming); });
+    txtLatD->setFilter([this](const QString& incoming) { return txtLatD_KeyPress(incoming); });
+    txtLatM->setFilter([this](const QString& incoming) { return txtLatM_KeyPress(incoming); });
+
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(Frame4, 1);
+    coordinates->addWidget(Frame3, 1);
+
+    // Place lookup.
+    auto* place = new QFrame(central);
+    place->setObjectName(QStringLiteral("fraPlace"));
+    place->setFrameShape(QFrame::StyledPanel);
+    const auto placeBox = [place](const char* name, const QString& accessibleName) {
+        auto* box = new QLineEdit(place);
+        box->setObjectName(QLatin1String(name));
+        box->setAccessibleName(accessibleName);
+        return box;
+    };
+    txtMCity = placeBox("txtMCity", tr("City"));
+    txtMState = placeBox("txtMState", tr("State"));
+    txtMCountry = placeBox("txtMCountry", tr("Country"));
+    Label54 = Caption("Label54", tr("&City"), txtMCity, place);
+    Label55 = Caption("Label55", tr("Stat&e"), txtMState, place);
+    Label4 = Caption("Label4", tr("C&ountry"), txtMCountry, place);
+    cmdBrowser = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), place);
+    cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
+    cmdBrowser->setAccessibleName(tr("Find latitude and longitude on the web"));
+    auto* placeGrid = new QGridLayout(place);
+    placeGrid->addWidget(Label54, 0, 0);
+    placeGrid->addWidget(txtMCity, 0, 1);
+    placeGrid->addWidget(Label55, 0, 2);
+    placeGrid->addWidget(txtMState, 0, 3);
+    placeGrid->addWidget(Label4, 1, 0);
+    placeGrid->addWidget(txtMCountry, 1, 1);
+    placeGrid->addWidget(cmdBrowser, 1, 2, 1, 2);
+    placeGrid->setColumnStretch(1, 1);
+    placeGrid->setColumnStretch(3, 1);
+
+    // Calculate.
+    cmdRashi = new QPushButton(QStringLiteral("Get My Tessaline"), central);
+    cmdRashi->setObjectName(QStringLiteral("cmdRashi"));
+    cmdRashi->setAccessibleName(QStringLiteral("Get My Tessaline"));
+    cmdRashi->setDefault(true);
+    QFont bold = cmdRashi->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    cmdRashi->setFont(bold);
+    cmdRashi->setMinimumHeight(cmdRashi->sizeHint().height() * 3 / 2);
+
+    // Advertisement.
+    Frame2 = new QFrame(central);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFrameShape(QFrame::Box);
+    Label61 = new LinkLabel(tr("Talk about your chart with others in our astrology discussion forums. Click here!"),
+                            Frame2);
+    Label61->setObjectName(QStringLiteral("Label61"));
+    Label61->setAccessibleName(tr("Visit our discussion forums"));
+    Label61->setAlignment(Qt::AlignCenter);
+    auto* ad = new QHBoxLayout(Frame2);
+    ad->addWidget(Label61);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setSpacing(10);
+    layout->addWidget(Label2);
+    layout->addLayout(person);
+    layout->addWidget(fraZone);
+    layout->addLayout(coordinates);
+    layout->addWidget(place);
+    layout->addWidget(cmdRashi);
+    layout->addWidget(Frame2);
+    layout->addStretch(1);
+    setCentralWidget(central);
+
+    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    connect(Label61, &LinkLabel::clicked, this, &OpenHomePage);
+}
+
+void frmMain::setReadingOrder()
+{
+    const std::initializer_list<QWidget*> order{txtName,    cboMonth,    cboDate,    cboYear,   cboHH,     cboMM,
+                                                cboSS,      cmbTimeZone, chkDST,     txtLonD,   txtLonM,   optLong[0],
+                                                optLong[1], txtLatD,     txtLatM,    optLat[0], optLat[1], txtMCity,
+                                                txtMState,  txtMCountry, cmdBrowser, cmdRashi,  Label61};
+    QWidget* previous = nullptr;
+    for (QWidget* next : order) {
+        if (previous != nullptr) {
+            setTabOrder(previous, next);
+        }
+        previous = next;
+    }
+}
+
+void frmMain::Form_Load()
+{
+    for (const std::string_view month : kMonthNames)
+        cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
+    for (const ZoneRow& row : ZoneTable()) {
+        cmbTimeZone->addItem(
+            QString::fromLatin1(row.displayText.data(), static_cast<qsizetype>(row.displayText.size())));
+    }
+    AddNumbers(cboDate, 1, 31);
+    AddNumbers(cboYear, kFirstYear, kLastYear);
+    AddNumbers(cboHH, 0, 23);
+    AddNumbers(cboMM, 0, 59);
+    AddNumbers(cboSS, 0, 59);
+    for (QComboBox* list : {cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS}) {
+        list->setCurrentIndex(0);
+    }
+    cmbTimeZone->setCurrentIndex(kGreenwichZonePosition);
+    optLong[0]->setChecked(true);
+    optLat[0]->setChecked(true);
+    chkDST->setChecked(false);
+}
+
+std::optional<QString> frmMain::txtName_KeyPress(const QString& incoming)
+{
+    std::optional<QString> accepted = FilterEntry(incoming, &FilterNameKey);
+    if (!accepted) {
+        ShowMessage(this, MessageIcon::Information,
+                    QString::fromLatin1(kMsgOnlyLetters.data(), kMsgOnlyLetters.size()));
+    }
+    return accepted;
+}
+
+std::optional<QString> frmMain::coordinateKeyPress(const QString& incoming)
+{
+    std::optional<QString> accepted = FilterEntry(incoming, &FilterCoordinateKey);
+    if (!accepted) {
+        ShowMessage(this, MessageIcon::Critical, QString::fromLatin1(kMsgOnlyNumbers.data(), kMsgOnlyNumbers.size()));
+    }
+    return accepted;
+}
+
+std::optional<QString> frmMain::txtLonD_KeyPress(const QString& incoming)
+{
+    return coordinateKeyPress(incoming);
+}
+std::optional<QString> frmMain::txtLonM_KeyPress(const QString& incoming)
+{
+    return coordinateKeyPress(incoming);
+}
+std::optional<QString> frmMain::txtLatD_KeyPress(const QString& incoming)
+{
+    return coordinateKeyPress(incoming);
+}
+std::optional<QString> frmMain::txtLatM_KeyPress(const QString& incoming)
+{
+    return coordinateKeyPress(incoming);
+}
+
+BirthDataForm frmMain::CurrentForm() const
+{
+    BirthDataForm form;
+    form.name = txtName->text().toStdString();
+    form.monthPosition = cboMonth->currentIndex();
+    form.dayPosition = cboDate->currentIndex();
+    form.yearPosition = cboYear->currentIndex();
+    form.hour = cboHH->currentText().toInt();
+    form.minute = cboMM->currentText().toInt();
+    form.zonePosition = cmbTimeZone->currentIndex();
+    form.daylightSaving = chkDST->isChecked();
+    form.lonDegrees = txtLonD->text().toStdString();
+    form.lonMinutes = txtLonM->text().toStdString();
+    form.latDegrees = txtLatD->text().toStdString();
+    form.latMinutes = txtLatM->text().toStdString();
+    form.isEast = optLong[0]->isChecked();
+    form.isSouth = optLat[1]->isChecked();
+    return form;
+}
+
+void frmMain::focusField(BirthField field)
+{
+    QWidget* target = nullptr;
+    switch (field) {
+    case BirthField::Name:
+        target = txtName;
+        break;
+    case BirthField::LonDegrees:
+        target = txtLonD;
+        break;
+    case BirthField::LonMinutes:
+        target = txtLonM;
+        break;
+    case BirthField::LatDegrees:
+        target = txtLatD;
+        break;
+    case BirthField::LatMinutes:
+        target = txtLatM;
+        break;
+    case BirthField::None:
+        break;
+    }
+    if (target != nullptr) {
+        target->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmMain::cmdRashi_Click()
+{
+    if (const std::optional<ValidationFailure> failure = CalculateChart(chartState_, CurrentForm())) {
+        ShowMessage(this, failure->icon,
+                    QString::fromLatin1(failure->message.data(), static_cast<qsizetype>(failure->message.size())));
+        focusField(failure->focus);
+        return;
+    }
+    if (display_ == nullptr) {
+        display_ = new frmDisplay(this);
+    }
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        display_->lblPosition[body]->setText(QString::fromStdString(chartState_.positionTable[body]));
+    }
+    display_->ShowDecanateResults(chartState_, IMGPlanet);
+    display_->show();
+    display_->activateWindow();
+    hide();
+}
+
+void frmMain::cmdBrowser_Click()
+{
+    struct Part {
+        QLineEdit* box;
+        const char* message;
+    };
+    for (const Part& part : {Part{txtMCity, "Please Enter City"}, Part{txtMState, "Please Enter State"},
+                             Part{txtMCountry, "Please Enter Country"}}) {
+        // Blanks count as content here: only a box without any character is missing.
+        if (part.box->text().isEmpty()) {
+            ShowMessage(this, MessageIcon::Information, QString::fromLatin1(part.message));
+            part.box->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    const QString query = txtMCity->text() + QLatin1Char(' ') + txtMState->text() + QLatin1Char(' ')
+        + txtMCountry->text() + QStringLiteral(" Latitude Longitude");
+    LocationSearch().search(query, HomePageAddress());
+}
+
+void frmMain::mnuAbout_Click()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    CloseAllAndEnd();
+}
+
+} // namespace tessaline

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+class QAction;
+class QMenuBar;
+
+namespace tessaline {
+
+// Hands a web address to whatever opens it; the default is the desktop's browser.
+class UrlOpener
+{
+public:
+    virtual ~UrlOpener() = default;
+    virtual void open(const QUrl& address) = 0;
+};
+
+// Installs an opener (not owned); nullptr restores the desktop's browser.
+void SetUrlOpener(UrlOpener* opener) noexcept;
+
+// Opens the address in the default browser and returns at once; failures are silent.
+void OpenWebPage(const QString& address);
+
+// The three sites, fixed when the program is built (see desktop/CMakeLists.txt), without a trailing slash.
+QString ProgramSiteAddress();
+QString MakerSiteAddress();
+QString HelpSiteAddress();
+
+// The maker's home page: the main site's root.
+QString HomePageAddress();
+
+void OpenOnlineHelp();
+void OpenDownloadPage();
+void OpenHomePage();
+void OpenDonationPage();
+void OpenCoBrandPage();
+
+// The Help menu and the Donate entry that both windows carry, already wired to the link actions. The
+// about entry is left for its window to connect, since the about box is modal over that window.
+struct HelpMenuEntries {
+    QAction* mnuOnline;
+    QAction* mnuVisit;
+    QAction* mnuUpdate;
+    QAction* mnuAbout;
+    QAction* mnuDonate;
+};
+HelpMenuEntries AddHelpMenus(QMenuBar* bar, const QString& updateCaption);
+
+// Closes every window, each running its own close handling, and ends the program.
+void CloseAllAndEnd();
+
+} // namespace tessaline

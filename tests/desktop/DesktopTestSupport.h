@@ -1,0 +1,120 @@
+#pragma once
+
+#include "desktop/FilteredLineEdit.h"
+#include "desktop/LinkLabel.h"
+#include "desktop/MessagePresenter.h"
+#include "desktop/frmMain.h"
+#include "desktop/modHelp.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QString>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace tessaline::testing {
+
+struct ShownMessage {
+    MessageIcon icon;
+    QString text;
+};
+
+// Records every message instead of showing a box.
+class RecordingPresenter final : public MessagePresenter
+{
+public:
+    Answer present(QWidget*, MessageIcon icon, const QString& text, Buttons) override
+    {
+        shown.push_back({icon, text});
+        return Answer::Ok;
+    }
+    std::vector<ShownMessage> shown;
+};
+
+// Records every address instead of starting a browser.
+class RecordingOpener final : public UrlOpener
+{
+public:
+    void open(const QUrl& address) override { opened.push_back(address.toString(QUrl::FullyEncoded)); }
+    std::vector<QString> opened;
+};
+
+// A fresh birth data window with the message and browser seams recording.
+class DesktopTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetMessagePresenter(&messages);
+        SetUrlOpener(&browser);
+        window = std::make_unique<frmMain>();
+        window->show();
+        ActivateMain();
+    }
+
+    // Focus only moves inside the active window.
+    void ActivateMain()
+    {
+        QApplication::setActiveWindow(window.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    void TearDown() override
+    {
+        window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        SetMessagePresenter(nullptr);
+        SetUrlOpener(nullptr);
+    }
+
+    // A form that passes every check: the defaults (1 January 1901, 0:00, GMT) and a name and place.
+    void FillValidForm()
+    {
+        window->txtName->setText(QStringLiteral("JANE DOE"));
+        window->txtLonD->setText(QStringLiteral("0"));
+        window->txtLonM->setText(QStringLiteral("0"));
+        window->txtLatD->setText(QStringLiteral("51"));
+        window->txtLatM->setText(QStringLiteral("30"));
+    }
+
+    // Selects a date by its list texts.
+    void SelectDate(int year, int month, int day)
+    {
+        window->cboYear->setCurrentIndex(window->cboYear->findText(QString::number(year)));
+        window->cboMonth->setCurrentIndex(month - 1);
+        window->cboDate->setCurrentIndex(window->cboDate->findText(QString::number(day)));
+    }
+
+    // Destroys windows that closed themselves.
+    static void FlushDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    RecordingPresenter messages;
+    RecordingOpener browser;
+    std::unique_ptr<frmMain> window;
+};
+
+// The configured sites, as the build passes them to the program.
+inline QString ProgramSite()
+{
+    return QStringLiteral(TESSALINE_PROGRAM_SITE);
+}
+inline QString MakerSite()
+{
+    return QStringLiteral(TESSALINE_MAKER_SITE);
+}
+inline QString HelpSite()
+{
+    return QStringLiteral(TESSALINE_HELP_SITE);
+}
+
+} // namespace tessaline::testing

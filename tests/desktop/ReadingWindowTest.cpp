@@ -1,0 +1,110 @@
+// What the results window adds for keeping a reading: the instant line, the birth-time margins, and the
+// reading saved as HTML or PDF.
+#include "DesktopTestSupport.h"
+#include "desktop/frmDisplay.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <array>
+
+namespace tessaline::testing {
+namespace {
+
+class Reading : public DesktopTest
+{
+protected:
+    // Delhi, 15 June 1975, Indian Time, 77° 12′ East, 28° 36′ North, at the given clock time.
+    frmDisplay* CalculateDelhi(const char* hour, const char* minute)
+    {
+        window->txtName->setText(QStringLiteral("ASHA RAO"));
+        SelectDate(1975, 6, 15);
+        window->cboHH->setCurrentIndex(window->cboHH->findText(QLatin1String(hour)));
+        window->cboMM->setCurrentIndex(window->cboMM->findText(QLatin1String(minute)));
+        window->cmbTimeZone->setCurrentIndex(34);
+        window->txtLonD->setText(QStringLiteral("77"));
+        window->txtLonM->setText(QStringLiteral("12"));
+        window->txtLatD->setText(QStringLiteral("28"));
+        window->txtLatM->setText(QStringLiteral("36"));
+        window->cmdRashi_Click();
+        EXPECT_TRUE(messages.shown.empty());
+        return window->resultsWindow();
+    }
+};
+
+TEST_F(Reading, InstantLineStandsAboveTheTabs)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->lblInstant->text(),
+              QStringLiteral("Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving), "
+                             "77°12′ E, 28°36′ N"));
+    EXPECT_TRUE(results->lblInstant->isVisible());
+}
+
+TEST_F(Reading, MarginShowsOnlyWhereTheDecanateMayChange)
+{
+    // At 19:26 the Moon is minutes short of 10° Virgo; the Sun, at 23° Gemini, is far from any edge.
+    frmDisplay* results = CalculateDelhi("19", "26");
+    ASSERT_NE(results, nullptr);
+    const QLabel* moon = results->lblMargin[1];
+    EXPECT_TRUE(moon->isVisibleTo(results));
+    EXPECT_TRUE(moon->text().startsWith(QStringLiteral("The decanate changes if the birth was after 19:")));
+    EXPECT_FALSE(results->lblMargin[0]->isVisibleTo(results));
+    EXPECT_TRUE(results->lblMargin[0]->text().isEmpty());
+}
+
+TEST_F(Reading, SavedHtmlAndPdfHoldTheWholeReading)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->mnuSaveReading->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(results->mnuPrint->shortcut(), QKeySequence(QKeySequence::Print));
+
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString htmlPath = folder.filePath(QStringLiteral("reading.html"));
+    ASSERT_TRUE(results->SaveReadingTo(htmlPath));
+    QFile html(htmlPath);
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(html.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("<h1>ASHA RAO</h1>")));
+    EXPECT_EQ(text.count(QStringLiteral("<svg")), 10);
+
+    const QString pdfPath = folder.filePath(QStringLiteral("reading.pdf"));
+    ASSERT_TRUE(results->SaveReadingTo(pdfPath));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QProcess extract;
+    extract.start(pdftotext, {QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+    ASSERT_TRUE(extract.waitForFinished(30000));
+    const QString pdfText = QString::fromUtf8(extract.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(pdfText.contains(QStringLiteral("ASHA RAO")));
+    // Every body with its decanate and decanate sign, as the tabs show them.
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        const QString name = QString::fromLatin1(BodyName(static_cast<BodyIndex>(body)));
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_TRUE(pdfText.contains(name));
+        EXPECT_TRUE(pdfText.contains(results->lblDecanateName[body]->text()));
+        EXPECT_TRUE(pdfText.contains(results->lblDecanateSign[body]->text()));
+    }
+    // "Influence" may come out of the PDF with its "fl" as one ligature character.
+    EXPECT_EQ(pdfText.count(QStringLiteral("Karmic In")), 10);
+}
+
+TEST_F(Reading, AFailedSaveSaysSoAndWritesNothing)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    EXPECT_FALSE(results->SaveReadingTo(QStringLiteral("/nonexistent-folder/reading.html")));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("The reading could not be saved to")));
+}
+
+} // namespace
+} // namespace tessaline::testing
