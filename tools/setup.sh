@@ -21,7 +21,8 @@ packages=(
     build-essential cmake clang clang-format clang-tidy
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream
+    xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream pkg-config
+    libswe-dev swe-basic-data
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -1,0 +1,109 @@
+// The one file that speaks to the ephemeris library: nothing else includes its header.
+
+#include "ephemeris/PreciseEphemeris.h"
+
+#include <array>
+#include <cmath>
+#include <swephexp.h>
+
+namespace tessaline {
+
+namespace {
+
+constexpr double kJulianDayOf1970 = 2440587.5;
+
+constexpr std::array<int, kPreciseBodyCount> kLibraryBody{SE_SUN,     SE_MOON,   SE_MERCURY, SE_VENUS,   SE_MARS,
+                                                          SE_JUPITER, SE_SATURN, SE_URANUS,  SE_NEPTUNE, SE_PLUTO};
+
+// The library keeps its open files and its search path for the whole process; this mirrors what it
+// found once, so that every later call asks for the right source without searching again.
+struct Library {
+    int sourceFlag = SEFLG_SWIEPH;
+    PreciseSource source = PreciseSource::DataFiles;
+
+    Library()
+    {
+        swe_set_ephe_path(nullptr); // SE_EPHE_PATH when set, else the installed data folder
+        // The library falls back to its analytic theory on its own when a file is missing and says so in
+        // the flags it returns; ask for the Sun (planet file) and the Moon (lunar file) at J2000.0.
+        std::array<double, 6> x{};
+        std::array<char, AS_MAXCH> error{};
+        for (const int body : {SE_SUN, SE_MOON}) {
+            const int used = swe_calc_ut(2451545.0, body, SEFLG_SWIEPH, x.data(), error.data());
+            if (used < 0 || (used & SEFLG_SWIEPH) == 0) {
+                sourceFlag = SEFLG_MOSEPH;
+                source = PreciseSource::Analytic;
+            }
+        }
+    }
+};
+
+const Library& OpenLibrary() noexcept
+{
+    static const Library library;
+    return library;
+}
+
+// [0, 360) from any finite angle.
+double Wrapped(double degrees) noexcept
+{
+    const double r = std::fmod(degrees, 360.0);
+    return r < 0.0 ? r + 360.0 : (r >= 360.0 ? 0.0 : r);
+}
+
+double LongitudeOf(int body, double julianDayUT) noexcept
+{
+    const Library& library = OpenLibrary();
+    std::array<double, 6> x{};
+    std::array<char, AS_MAXCH> error{};
+    if (swe_calc_ut(julianDayUT, body, library.sourceFlag, x.data(), error.data()) < 0)
+        swe_calc_ut(julianDayUT, body, SEFLG_MOSEPH, x.data(), error.data()); // outside the files' years
+    return Wrapped(x[0]);
+}
+
+} // namespace
+
+double JulianDayUT(const CivilInstant& at) noexcept
+{
+    const auto days = static_cast<double>(DaysFromCivil(at.year, at.month, at.day));
+    return kJulianDayOf1970 + days + (at.hour * 60 + at.minute) / 1440.0;
+}
+
+double PreciseLongitude(PreciseBody body, double julianDayUT) noexcept
+{
+    return LongitudeOf(kLibraryBody[static_cast<std::size_t>(body)], julianDayUT);
+}
+
+PreciseAngles PreciseChartAngles(double julianDayUT, double signedLongitude, double signedLatitude) noexcept
+{
+    OpenLibrary();
+    std::array<double, 13> cusps{};
+    std::array<double, 10> ascmc{};
+    // Porphyry cusps are defined at every latitude; the Ascendant and Midheaven do not depend on them.
+    swe_houses_ex(julianDayUT, 0, signedLatitude, -signedLongitude, 'O', cusps.data(), ascmc.data());
+    return {Wrapped(ascmc[SE_ASC]), Wrapped(ascmc[SE_MC])};
+}
+
+double PreciseMeanNode(double julianDayUT) noexcept
+{
+    return LongitudeOf(SE_MEAN_NODE, julianDayUT);
+}
+
+PreciseSource PreciseEphemerisSource() noexcept
+{
+    return OpenLibrary().source;
+}
+
+std::string PreciseEphemerisDescription()
+{
+    std::array<char, AS_MAXCH> version{};
+    swe_version(version.data());
+    std::string text = "Swiss Ephemeris ";
+    text += version.data();
+    text += PreciseEphemerisSource() == PreciseSource::DataFiles
+        ? ", from its data files"
+        : ": its data files were not found, so it uses its built-in analytic mode";
+    return text;
+}
+
+} // namespace tessaline

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ephemeris/CivilTime.h"
+
+#include <string>
+
+namespace tessaline {
+
+// The bodies the precise ephemeris gives, in the order of the position table.
+enum class PreciseBody : int { Sun = 0, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto };
+
+inline constexpr int kPreciseBodyCount = 10;
+
+// Where the precise positions come from: the ephemeris data files, or the library's built-in analytic
+// theory when the files are missing (good to about a second of arc for the planets, a few for the Moon).
+enum class PreciseSource { DataFiles, Analytic };
+
+// Julian day of an instant given in universal time, proleptic Gregorian calendar.
+double JulianDayUT(const CivilInstant& at) noexcept;
+
+// Geocentric apparent ecliptic longitude of date (light-time, aberration, deflection, nutation) at a
+// universal instant, the library's ΔT applied; degrees in [0, 360).
+double PreciseLongitude(PreciseBody body, double julianDayUT) noexcept;
+
+struct PreciseAngles {
+    double ascendant = 0.0; // degrees, [0, 360)
+    double midheaven = 0.0; // degrees, [0, 360)
+};
+
+// Ascendant and Midheaven with nutation (true obliquity, apparent sidereal time) for a universal instant
+// and a place (longitude west positive, latitude north positive, degrees, as the engines hold them).
+PreciseAngles PreciseChartAngles(double julianDayUT, double signedLongitude, double signedLatitude) noexcept;
+
+// The Moon's mean ascending node, ecliptic of date; degrees in [0, 360).
+double PreciseMeanNode(double julianDayUT) noexcept;
+
+// Whether the data files were found. The library is opened on the first call of any function here and
+// looks in SE_EPHE_PATH when it is set, else in its installed data folder.
+PreciseSource PreciseEphemerisSource() noexcept;
+
+// One line for people: the library's version and where its positions come from.
+std::string PreciseEphemerisDescription();
+
+} // namespace tessaline

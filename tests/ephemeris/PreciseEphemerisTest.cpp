@@ -1,0 +1,119 @@
+#include "ephemeris/PreciseEphemeris.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace tessaline {
+namespace {
+
+constexpr double kArcsec = 1.0 / 3600.0;
+
+double Apart(double a, double b)
+{
+    return std::abs(std::remainder(a - b, 360.0));
+}
+
+CivilInstant FromIso(const char* iso)
+{
+    // "YYYY-MM-DDTHH:MMZ"
+    const auto number = [iso](int at, int length) {
+        return std::atoi(std::string(iso + at, length).c_str());
+    };
+    return {number(0, 4), number(5, 2), number(8, 2), number(11, 2), number(14, 2)};
+}
+
+TEST(JulianDayUT, MatchesPublishedDays)
+{
+    EXPECT_EQ(JulianDayUT({2000, 1, 1, 12, 0}), 2451545.0); // J2000.0
+    EXPECT_EQ(JulianDayUT({1900, 1, 1, 0, 0}), 2415020.5);
+    EXPECT_EQ(JulianDayUT({1957, 10, 4, 19, 12}), 2436116.3); // Sputnik, Meeus example 7.a (19:26:24 there)
+}
+
+// Apparent geocentric longitudes of date and the mean node, from astronomy-engine 2.1.19 (npm):
+//   cd /tmp/scratch && npm install astronomy-engine@2.1.19 && node precise-reference.js
+// (the script is tests/ephemeris/precise-reference.js). That library's own theories differ from ours by a
+// few arcseconds (its ΔT too, in 2050); the tolerances are about three times the largest disagreement seen.
+struct BodiesCase {
+    const char* instant;
+    std::array<double, kPreciseBodyCount> longitudes; // Sun .. Pluto
+    double meanNode;
+};
+
+constexpr BodiesCase kBodies[] = {
+    // clang-format off
+{"1901-01-01T00:00Z", {279.90906, 48.31685, 267.67963, 250.75211, 161.64419, 265.95905, 277.70021, 254.30865, 87.51959, 76.26359}, 239.83251},
+{"1936-02-29T18:45Z", {340.02854, 74.83596, 313.43920, 309.32286, 5.83259, 261.93489, 342.47493, 32.60036, 165.55701, 115.45165}, 279.75837},
+{"1975-06-15T05:00Z", {83.50019, 154.66344, 76.90143, 128.81653, 18.47343, 19.25974, 108.63504, 208.56297, 250.05451, 186.48280}, 239.84771},
+{"2000-01-01T12:00Z", {280.36864, 223.32389, 271.88891, 241.56523, 327.96390, 25.25420, 40.39612, 314.80610, 303.19544, 251.45474}, 125.04061},
+{"2024-03-20T03:06Z", {359.99972, 123.81562, 17.44186, 340.17143, 327.77345, 44.88456, 342.22405, 50.25365, 357.46347, 301.66032}, 16.68698},
+{"2050-12-31T23:59Z", {280.49718, 144.80179, 258.11800, 233.71307, 5.47002, 155.69034, 307.78493, 175.54589, 55.89693, 338.80490}, 218.65203},
+    // clang-format on
+};
+
+// Largest disagreement seen, in arcseconds: Sun 1.6, Moon 10.1, Mercury 4.6, Venus 2.7, Mars 3.5,
+// Jupiter 6.3, Saturn 9.3, Uranus 11.1, Neptune 15.7, Pluto 4.6, mean node 0.2.
+constexpr std::array<double, kPreciseBodyCount> kBodyTolerance{
+    5 * kArcsec,  30 * kArcsec, 15 * kArcsec, 10 * kArcsec, 10 * kArcsec,
+    20 * kArcsec, 30 * kArcsec, 30 * kArcsec, 45 * kArcsec, 15 * kArcsec,
+};
+
+TEST(PreciseEphemeris, BodiesAndMeanNodeMatchAnIndependentEphemeris)
+{
+    ASSERT_EQ(PreciseEphemerisSource(), PreciseSource::DataFiles) << PreciseEphemerisDescription();
+    for (const BodiesCase& c : kBodies) {
+        const double jd = JulianDayUT(FromIso(c.instant));
+        for (int body = 0; body < kPreciseBodyCount; ++body) {
+            const double lambda = PreciseLongitude(static_cast<PreciseBody>(body), jd);
+            EXPECT_GE(lambda, 0.0);
+            EXPECT_LT(lambda, 360.0);
+            EXPECT_LT(Apart(lambda, c.longitudes[body]), kBodyTolerance[body])
+                << c.instant << " body " << body << ": " << lambda << " against " << c.longitudes[body];
+        }
+        EXPECT_LT(Apart(PreciseMeanNode(jd), c.meanNode), 2 * kArcsec) << c.instant;
+    }
+}
+
+// Ascendant and Midheaven from astronomy-engine's apparent sidereal time and true obliquity, same script.
+struct AnglesCase {
+    const char* instant;
+    double eastLongitude, latitude;
+    double ascendant, midheaven;
+};
+
+TEST(PreciseEphemeris, AnglesMatchAnIndependentSiderealTimeInEveryQuadrant)
+{
+    constexpr AnglesCase kAngles[] = {
+        {"1975-06-15T05:00Z", 77.2, 28.6, 149.41723, 57.34322}, // Delhi
+        {"1969-07-20T20:17Z", -74, 40.7167, 241.94892, 167.69279}, // New York
+        {"2000-01-01T12:00Z", 151.2, -33.8667, 152.47637, 73.08049}, // Sydney
+        {"1988-12-21T03:00Z", -21.95, 64.15, 193.17604, 111.23544}, // Reykjavik
+        {"2010-10-10T10:10Z", 18.95, 69.65, 227.31051, 191.27070}, // Tromsø, above the polar circle
+    };
+    for (const AnglesCase& c : kAngles) {
+        const PreciseAngles angles = PreciseChartAngles(JulianDayUT(FromIso(c.instant)), -c.eastLongitude, c.latitude);
+        EXPECT_LT(Apart(angles.ascendant, c.ascendant), 5 * kArcsec) << c.instant << ": " << angles.ascendant;
+        EXPECT_LT(Apart(angles.midheaven, c.midheaven), 5 * kArcsec) << c.instant << ": " << angles.midheaven;
+    }
+}
+
+// Without its data files the library still answers, from its analytic theory, and says where it stands.
+// The library opens once per process, so the check runs in a fresh one.
+TEST(PreciseEphemerisDeathTest, WithoutDataFilesFallsBackToTheAnalyticMode)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ASSERT_EQ(setenv("SE_EPHE_PATH", "/nonexistent/tessaline-ephemeris", 1), 0);
+    EXPECT_EXIT(
+        {
+            const double sun = PreciseLongitude(PreciseBody::Sun, JulianDayUT(FromIso(kBodies[3].instant)));
+            const bool analytic = PreciseEphemerisSource() == PreciseSource::Analytic
+                && PreciseEphemerisDescription().find("analytic") != std::string::npos;
+            std::exit(analytic && Apart(sun, kBodies[3].longitudes[0]) < 5 * kArcsec ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    unsetenv("SE_EPHE_PATH");
+}
+
+} // namespace
+} // namespace tessaline
