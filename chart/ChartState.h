@@ -78,6 +78,10 @@ struct BirthTimeMargin {
     std::optional<CivilInstant> changesAfter; // the earliest later one
 };
 
+// Which ephemeris gives the chart's positions: the classic formulas (the default, reproducible to the last
+// digit) or the precise ephemeris library.
+enum class EphemerisMode { Classic, Precise };
+
 // "DD Sss MM": degrees within the sign, sign code, minutes; nine characters, fixed columns.
 using PositionEntry = std::string;
 using PositionTable = std::array<PositionEntry, kBodyCount>;
@@ -97,6 +101,13 @@ struct DecanateResult {
     std::string_view MoreAboutTreeZodiac;
 };
 
+// Where a classic chart's body lies in another sign or decanate by the precise ephemeris: the precise
+// position entry and the decanate it falls in.
+struct PreciseDecanate {
+    PositionEntry position;
+    DecanateResult decanate;
+};
+
 // Everything one calculation leaves behind. One instance lives for the whole run and each calculation
 // overwrites it field by field; nothing is ever cleared.
 struct ChartState {
@@ -110,6 +121,12 @@ struct ChartState {
 
     // The longitude in degrees that was formatted into each position table entry, by BodyIndex.
     std::array<double, kBodyCount> longitudes{};
+
+    // Set by the program before a calculation; the engines read it.
+    EphemerisMode ephemeris = EphemerisMode::Classic;
+    // In a classic chart, the bodies whose precise decanate differs from the classic one; always empty in a
+    // precise chart.
+    std::array<std::optional<PreciseDecanate>, kDecanateBodyCount> preciseDecanates;
 
     // The chosen row of the zone list, -1 before the first calculation.
     int zonePosition = -1;

@@ -6,20 +6,40 @@
 #include "ephemeris/JulianDay.h"
 #include "ephemeris/LunarNodes.h"
 #include "ephemeris/Moon.h"
+#include "ephemeris/PreciseEphemeris.h"
 
+#include <algorithm>
 #include <array>
 
 namespace tessaline {
+
+namespace {
+
+double PreciseJulianDay(const ChartState& state) noexcept
+{
+    return JulianDayUT(BodiesInstant(state.birthRecord, state.zoneCorrection));
+}
+
+} // namespace
 
 void Angles_Calculation(ChartState& state)
 {
     const BirthRecord& record = state.birthRecord;
     const BirthMoment moment = BirthUniversalTime(record, state.zoneCorrection);
-    const double J = JulianDayNumber(record.month, record.day, record.year);
-    const ChartAngles angles = ComputeAngles(J, moment.universalTime, moment.signedLongitude, moment.signedLatitude);
-
-    const double ascendant = ReduceDegrees(angles.ascendant);
-    const double midheaven = ReduceDegrees(angles.midheaven);
+    double ascendant = 0.0;
+    double midheaven = 0.0;
+    if (state.ephemeris == EphemerisMode::Precise) {
+        const PreciseAngles angles
+            = PreciseChartAngles(PreciseJulianDay(state), moment.signedLongitude, moment.signedLatitude);
+        ascendant = angles.ascendant;
+        midheaven = angles.midheaven;
+    } else {
+        const double J = JulianDayNumber(record.month, record.day, record.year);
+        const ChartAngles angles
+            = ComputeAngles(J, moment.universalTime, moment.signedLongitude, moment.signedLatitude);
+        ascendant = ReduceDegrees(angles.ascendant);
+        midheaven = ReduceDegrees(angles.midheaven);
+    }
     state.ascendantText = FormatZodiacPosition(ascendant);
     state.midheavenText = FormatZodiacPosition(midheaven);
     state.longitudes[ToIndex(BodyIndex::Ascendant)] = ascendant;
@@ -33,9 +53,28 @@ double MoonLongitudeFor(const BirthRecord& record, const ZoneCorrection& zone) n
     return MoonLongitude(CenturiesSinceJ2000(J, moment.universalTime));
 }
 
+double PreciseBodyLongitude(BodyIndex body, const CivilInstant& universal) noexcept
+{
+    return PreciseLongitude(static_cast<PreciseBody>(ToIndex(body)), JulianDayUT(universal));
+}
+
+double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCorrection& zone,
+                        EphemerisMode mode) noexcept
+{
+    if (mode == EphemerisMode::Precise)
+        return PreciseBodyLongitude(body, BodiesInstant(record, zone));
+    if (body == BodyIndex::Moon)
+        return MoonLongitudeFor(record, zone);
+    const auto orbit = std::find_if(kBodyOrbits.begin(), kBodyOrbits.end(),
+                                    [body](const BodyOrbit& entry) { return entry.body == body; });
+    return GeocentricLongitude(orbit->orbit, J2000DayNumber(BodiesInstant(record, zone)));
+}
+
 void Moon_Calculation(ChartState& state)
 {
-    const double lambda = MoonLongitudeFor(state.birthRecord, state.zoneCorrection);
+    const double lambda = state.ephemeris == EphemerisMode::Precise
+        ? PreciseLongitude(PreciseBody::Moon, PreciseJulianDay(state))
+        : MoonLongitudeFor(state.birthRecord, state.zoneCorrection);
     state.moonPosition = FormatZodiacPosition(lambda);
     state.longitudes[ToIndex(BodyIndex::Moon)] = lambda;
 }
@@ -44,11 +83,16 @@ void Positions_Calculation(ChartState& state)
 {
     const CivilInstant at = BodiesInstant(state.birthRecord, state.zoneCorrection);
     state.universalInstant = at;
+    const bool precise = state.ephemeris == EphemerisMode::Precise;
     const double d = J2000DayNumber(at);
+    const double jd = JulianDayUT(at);
 
-    const std::array<double, kOrbitCount> lambdas = GeocentricLongitudes(d);
+    std::array<double, kOrbitCount> lambdas{};
+    if (!precise)
+        lambdas = GeocentricLongitudes(d);
     for (const BodyOrbit& entry : kBodyOrbits) {
-        const double lambda = lambdas[static_cast<std::size_t>(entry.orbit)];
+        const double lambda = precise ? PreciseLongitude(static_cast<PreciseBody>(ToIndex(entry.body)), jd)
+                                      : lambdas[static_cast<std::size_t>(entry.orbit)];
         state.longitudes[ToIndex(entry.body)] = lambda;
         state.positionTable[ToIndex(entry.body)] = FormatPositionEntry(lambda);
     }
@@ -56,7 +100,13 @@ void Positions_Calculation(ChartState& state)
     state.positionTable[ToIndex(BodyIndex::Ascendant)] = FormatPositionEntry(state.ascendantText);
     state.positionTable[ToIndex(BodyIndex::Midheaven)] = FormatPositionEntry(state.midheavenText);
 
-    const LunarNodes nodes = MeanLunarNodes(d);
+    LunarNodes nodes{};
+    if (precise) {
+        // The standard mean node, without the classic rule's degree.
+        nodes.rahu = PreciseMeanNode(jd);
+        nodes.ketu = nodes.rahu < 180.0 ? nodes.rahu + 180.0 : nodes.rahu - 180.0;
+    } else
+        nodes = MeanLunarNodes(d);
     state.longitudes[ToIndex(BodyIndex::Rahu)] = nodes.rahu;
     state.longitudes[ToIndex(BodyIndex::Ketu)] = nodes.ketu;
     state.positionTable[ToIndex(BodyIndex::Rahu)] = FormatPositionEntry(nodes.rahu);

@@ -8,7 +8,8 @@
 namespace tessaline {
 
 // The engines: each reads the birth record from the state, asks the astronomy below for its points
-// and writes their texts and longitudes back. Run in this order: the Moon and the angles first, since the
+// (the classic formulas or the precise ephemeris, as the state's mode says) and writes their texts and
+// longitudes back. Run in this order: the Moon and the angles first, since the
 // position table takes their long-form texts.
 
 // Fills ascendantText and midheavenText (long form) from the birth record.
@@ -20,6 +21,13 @@ double MoonLongitudeFor(const BirthRecord& record, const ZoneCorrection& zone) n
 
 // The Moon for the birth in the record: fills moonPosition (long form) and its longitude.
 void Moon_Calculation(ChartState& state);
+
+// A body's precise longitude (Sun to Pluto) at an instant in universal time; degrees in [0, 360).
+double PreciseBodyLongitude(BodyIndex body, const CivilInstant& universal) noexcept;
+
+// A body's longitude (Sun to Pluto) for a record and a zone, by the mode's road: what the chart shows.
+double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCorrection& zone,
+                        EphemerisMode mode) noexcept;
 
 // Which orbit gives each body: the Earth's orbit, seen from the Earth, gives the Sun.
 struct BodyOrbit {

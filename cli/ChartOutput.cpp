@@ -4,6 +4,7 @@
 
 #include "chart/PositionText.h"
 #include "decanates/BirthTimeMargins.h"
+#include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
 
 #include <array>
@@ -123,6 +124,9 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
     out += ',';
     key("utcOffset");
     AppendJsonString(out, UtcOffsetText(state));
+    out += ',';
+    key("ephemeris");
+    AppendJsonString(out, state.ephemeris == EphemerisMode::Precise ? "precise" : "classic");
 
     out += ",\"positions\":{";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
@@ -164,6 +168,20 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
             else
                 out += "null";
         };
+        if (const auto& precise = state.preciseDecanates[i]) {
+            out += ',';
+            key("precise");
+            out += '{';
+            key("position");
+            AppendJsonString(out, precise->position);
+            out += ',';
+            key("decanateName");
+            AppendJsonString(out, precise->decanate.DecanateName);
+            out += ',';
+            key("decanateSign");
+            AppendJsonString(out, precise->decanate.DecanateSign);
+            out += '}';
+        }
         out += ',';
         key("changesBefore");
         clockOrNull(state.margins[i].changesBefore);
@@ -243,6 +261,8 @@ void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
             << BodyName(static_cast<BodyIndex>(i)) << "  " << state.positionTable[i] << "  " << result.DecanateName
             << '\n';
         if (const std::string sentence = MarginSentence(state.margins[i]); !sentence.empty())
+            out << WrapText(sentence, width, "  ") << '\n';
+        if (const std::string sentence = PreciseDecanateSentence(state, static_cast<BodyIndex>(i)); !sentence.empty())
             out << WrapText(sentence, width, "  ") << '\n';
         int field = 0;
         ForEachDecanateField(result, [&](const char*, const char* caption, std::string_view value) {

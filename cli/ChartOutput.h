@@ -12,8 +12,9 @@ namespace tessaline::cli {
 
 using Json = nlohmann::ordered_json;
 
-// One chart as one line of JSON: {"line" (when given), "name", "positions": {14 bodies},
-// "longitudes": {14 bodies}, "decanates": [ten bodies]}. Written straight into out: a batch writes a
+// One chart as one line of JSON: {"line" (when given), "name", "instantUT", "utcOffset", "ephemeris",
+// "positions": {14 bodies}, "longitudes": {14 bodies}, "decanates": [ten bodies, each with "precise" where
+// a classic chart's precise decanate differs]}. Written straight into out: a batch writes a
 // hundred thousand of these, and the decanate texts alone are some kilobytes each.
 void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line);
 

@@ -7,6 +7,7 @@
 #include "cli/ChartOutput.h"
 #include "cli/Csv.h"
 #include "decanates/CalculationDriver.h"
+#include "ephemeris/PreciseEphemeris.h"
 
 #include <CLI/CLI.hpp>
 #include <array>
@@ -33,6 +34,7 @@ struct Options {
     std::string batch;
     bool zones = false;
     bool decanates = false;
+    bool precise = false;
 };
 
 std::size_t TextWidth()
@@ -63,9 +65,22 @@ void PrintZones(std::ostream& out)
             << zones[i].correctionMinutes << '\n';
 }
 
-int RunSingle(const Options& options, std::ostream& out, std::ostream& err)
+// A chart state in the chosen mode. A precise chart without the ephemeris's data files still comes out,
+// from the library's analytic mode, and the user is told so once.
+ChartState NewChartState(const Options& options, std::ostream& err)
 {
     ChartState state;
+    if (options.precise) {
+        state.ephemeris = EphemerisMode::Precise;
+        if (PreciseEphemerisSource() == PreciseSource::Analytic)
+            err << "Note: " << PreciseEphemerisDescription() << ".\n";
+    }
+    return state;
+}
+
+int RunSingle(const Options& options, std::ostream& out, std::ostream& err)
+{
+    ChartState state = NewChartState(options, err);
     if (const auto rejected = Calculate(state, options.birth)) {
         err << *rejected << '\n';
         return kExitRejected;
@@ -138,7 +153,7 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
     }
     const std::size_t columnCount = fields.size();
 
-    ChartState state;
+    ChartState state = NewChartState(options, err);
     std::string text; // one output line, its buffer reused row after row
     const std::size_t width = TextWidth();
     int exitCode = kExitOk;
@@ -217,6 +232,8 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
                                  "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input");
     auto* zones = app.add_flag("--zones", options.zones, "list the time zones and exit");
     auto* decanates = app.add_flag("--decanates", options.decanates, "print the decanate table as JSON and exit");
+    auto* precise = app.add_flag("--precise", options.precise,
+                                 "positions from the precise ephemeris instead of the classic formulas");
     const std::array<CLI::Option*, 7> single{name, date, time, zone, lon, lat, dst};
     for (CLI::Option* option : single) {
         option->excludes(batch);
@@ -228,6 +245,8 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     batch->excludes(zones);
     batch->excludes(decanates);
     zones->excludes(decanates);
+    precise->excludes(zones);
+    precise->excludes(decanates);
 
     try {
         app.parse(argc, argv);

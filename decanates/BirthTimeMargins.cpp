@@ -5,7 +5,6 @@
 #include "chart/PositionText.h"
 #include "decanates/DecanateAssignment.h"
 #include "ephemeris/CivilTime.h"
-#include "ephemeris/Planets.h"
 
 #include <algorithm>
 #include <array>
@@ -44,16 +43,6 @@ BirthRecord ShiftedRecord(const BirthRecord& record, int minutes) noexcept
     return shifted;
 }
 
-// One body's longitude for a record, by the same road as the chart's own calculation.
-double BodyLongitude(std::size_t body, const BirthRecord& record, const ZoneCorrection& zone) noexcept
-{
-    if (body == ToIndex(BodyIndex::Moon))
-        return MoonLongitudeFor(record, zone);
-    const auto orbit = std::find_if(kBodyOrbits.begin(), kBodyOrbits.end(),
-                                    [body](const BodyOrbit& entry) { return ToIndex(entry.body) == body; });
-    return GeocentricLongitude(orbit->orbit, J2000DayNumber(BodiesInstant(record, zone)));
-}
-
 class BodyProbe
 {
 public:
@@ -71,7 +60,8 @@ public:
     Sample At(int minutes) const
     {
         const BirthRecord shifted = ShiftedRecord(state_.birthRecord, minutes);
-        const double longitude = BodyLongitude(body_, shifted, state_.zoneCorrection);
+        const double longitude
+            = BodyLongitudeFor(static_cast<BodyIndex>(body_), shifted, state_.zoneCorrection, state_.ephemeris);
         return {longitude, DecanateOfEntry(FormatPositionEntry(longitude))};
     }
 

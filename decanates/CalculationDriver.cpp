@@ -58,6 +58,7 @@ void RunChartEngines(ChartState& state)
     Moon_Calculation(state);
     Positions_Calculation(state);
     Decanate_Calculation(state);
+    PreciseDecanate_Calculation(state);
 }
 
 std::optional<ValidationFailure> CalculateChart(ChartState& state, const BirthDataForm& form)

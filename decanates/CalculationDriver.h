@@ -9,7 +9,8 @@ namespace tessaline {
 // its fixed order. The form must have passed ValidateBirthData.
 void StoreBirthData(ChartState& state, const BirthDataForm& form);
 
-// The engines in their fixed order: angles, Moon, positions, decanates.
+// The engines in their fixed order: angles, Moon, positions, decanates, then in a classic chart the
+// precise decanates near an edge.
 void RunChartEngines(ChartState& state);
 
 // Validation, storing, the engines and the birth-time margins; returns the failed check (state untouched)

@@ -1,9 +1,12 @@
 #include "decanates/DecanateAssignment.h"
 
+#include "chart/Engines.h"
+#include "chart/PositionText.h"
 #include "decanates/DecanateTable.h"
 
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -70,6 +73,30 @@ void FillResult(DecanateResult& result, std::string_view decanateName, const Dec
     result.MoreAboutTreeZodiac = row.MoreAboutTreeZodiac;
 }
 
+// How far the classic formulas can put each body from the precise ephemeris, in degrees, with room to
+// spare. Measured over 200,000 births from 1901 to 2050 (bench/ClassicErrorScan.cpp:
+// build/release/bench/classic_error_scan 200000), the largest differences in arcminutes were: Sun 1.01,
+// Moon 2.79, Mercury 1.50, Venus 1.47, Mars 5.79, Jupiter 10.56, Saturn 11.81, Uranus 2.74, Neptune 1.59,
+// Pluto 1.30; 2.02 % of the charts had a body in another decanate. The bounds are about 1.5 times those.
+constexpr std::array<double, kDecanateBodyCount> kClassicErrorBound{
+    2.0 / 60, // Sun
+    5.0 / 60, // Moon
+    3.0 / 60, // Mercury
+    3.0 / 60, // Venus
+    9.0 / 60, // Mars
+    16.0 / 60, // Jupiter
+    18.0 / 60, // Saturn
+    5.0 / 60, // Uranus
+    3.0 / 60, // Neptune
+    3.0 / 60, // Pluto
+};
+
+bool NearDecanateEdge(double longitude, double reach) noexcept
+{
+    const double edgeBelow = 10.0 * std::floor(longitude / 10.0);
+    return longitude - edgeBelow <= reach || edgeBelow + 10.0 - longitude <= reach;
+}
+
 } // namespace
 
 std::optional<EntryDecanate> DecanateOfEntry(std::string_view entry) noexcept
@@ -96,6 +123,46 @@ void Decanate_Calculation(ChartState& state)
         FillResult(state.decanateResults[body], kDecanateNames[d],
                    table[static_cast<std::size_t>(found->signIndex)].rows[d]);
     }
+}
+
+} // namespace tessaline
+
+namespace tessaline {
+
+void PreciseDecanate_Calculation(ChartState& state)
+{
+    state.preciseDecanates = {};
+    if (state.ephemeris != EphemerisMode::Classic)
+        return;
+    const DecanateTable& table = BuildDecanateTable();
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        if (!NearDecanateEdge(state.longitudes[body], kClassicErrorBound[body]))
+            continue;
+        const std::optional<EntryDecanate> classic = DecanateOfEntry(state.positionTable[body]);
+        const double lambda = PreciseBodyLongitude(static_cast<BodyIndex>(body), state.universalInstant);
+        PositionEntry entry = FormatPositionEntry(lambda);
+        const std::optional<EntryDecanate> precise = DecanateOfEntry(entry);
+        if (!precise || precise == classic)
+            continue;
+        PreciseDecanate& named = state.preciseDecanates[body].emplace();
+        named.position = std::move(entry);
+        const auto d = static_cast<std::size_t>(precise->decanate - 1);
+        FillResult(named.decanate, kDecanateNames[d], table[static_cast<std::size_t>(precise->signIndex)].rows[d]);
+    }
+}
+
+std::string PreciseDecanateSentence(const ChartState& state, BodyIndex body)
+{
+    const std::size_t i = ToIndex(body);
+    if (i >= kDecanateBodyCount || !state.preciseDecanates[i])
+        return {};
+    const PreciseDecanate& named = *state.preciseDecanates[i];
+    std::string name(named.decanate.DecanateName);
+    for (char& c : name)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    return "A precise ephemeris puts " + std::string(BodyName(body)) + " at " + named.position + ", in the " + name
+        + " (" + std::string(named.decanate.DecanateSign) + "), ruled by " + std::string(named.decanate.RulingPlanet)
+        + ".";
 }
 
 } // namespace tessaline

@@ -3,6 +3,7 @@
 #include "chart/ChartState.h"
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace tessaline {
@@ -20,5 +21,16 @@ std::optional<EntryDecanate> DecanateOfEntry(std::string_view entry) noexcept;
 // Reads position table entries 0..9 and fills decanateResults; a body whose entry names no known sign,
 // or whose first two characters are not two digits, keeps its previous result.
 void Decanate_Calculation(ChartState& state);
+
+// In a classic chart, for each body Sun to Pluto within reach of a decanate edge (the classic formulas'
+// largest error, with room to spare), the precise position; where its sign or decanate differs from the
+// classic one, preciseDecanates names it. In a precise chart it leaves preciseDecanates empty. Runs after
+// Decanate_Calculation.
+void PreciseDecanate_Calculation(ChartState& state);
+
+// "A precise ephemeris puts Saturn at 20 Cap 03, in the third decanate (Virgo), ruled by
+// Mercury." or
+// empty when the body has no precise decanate of its own.
+std::string PreciseDecanateSentence(const ChartState& state, BodyIndex body);
 
 } // namespace tessaline

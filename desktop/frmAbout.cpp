@@ -5,6 +5,8 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/modHelp.h"
 
+#include "ephemeris/PreciseEphemeris.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -47,6 +49,11 @@ frmAbout::frmAbout(QWidget* parent)
                         this);
     Label3->setObjectName(QStringLiteral("Label3"));
 
+    // Where precise positions come from, and whether its data files were found.
+    lblEphemeris
+        = new QLabel(tr("Precise positions: %1.").arg(QString::fromStdString(PreciseEphemerisDescription())), this);
+    lblEphemeris->setObjectName(QStringLiteral("lblEphemeris"));
+
     lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
 
@@ -63,7 +70,7 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK->setDefault(true);
 
     for (QLabel* label :
-         {Label2, Label1, Label3, static_cast<QLabel*>(lblCoBrand), static_cast<QLabel*>(lblHomePage)}) {
+         {Label2, Label1, Label3, lblEphemeris, static_cast<QLabel*>(lblCoBrand), static_cast<QLabel*>(lblHomePage)}) {
         label->setWordWrap(true);
         label->setAccessibleName(label->text());
     }
@@ -75,6 +82,8 @@ frmAbout::frmAbout(QWidget* parent)
     texts->addSpacing(6);
     texts->addWidget(Label3);
     texts->addWidget(lblCoBrand);
+    texts->addSpacing(6);
+    texts->addWidget(lblEphemeris);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picIcon, 0, Qt::AlignTop);

@@ -22,6 +22,7 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label3 = nullptr;
+    QLabel* lblEphemeris = nullptr;
     LinkLabel* lblCoBrand = nullptr;
     LinkLabel* lblHomePage = nullptr;
     QFrame* Line2 = nullptr;

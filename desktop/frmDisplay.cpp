@@ -11,6 +11,7 @@
 #include "report/Reading.h"
 
 #include "decanates/BirthTimeMargins.h"
+#include "decanates/DecanateAssignment.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -228,6 +229,14 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
             lblMargin[body]->setFont(italic);
             lblMargin[body]->hide();
             fields->addWidget(lblMargin[body], gridRow++, 0, 1, 2);
+            // In a classic chart, the decanate a precise ephemeris gives where it differs.
+            lblPrecise[body] = new QLabel(panel);
+            lblPrecise[body]->setObjectName(ArrayName("lblPrecise", body));
+            lblPrecise[body]->setTextFormat(Qt::PlainText);
+            lblPrecise[body]->setWordWrap(true);
+            lblPrecise[body]->setAccessibleName(tr("Precise decanate"));
+            lblPrecise[body]->hide();
+            fields->addWidget(lblPrecise[body], gridRow++, 0, 1, 2);
         }
     }
     lblPlanetName[body]->setText(QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
@@ -306,6 +315,9 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
         const QString margin = QString::fromStdString(MarginSentence(state.margins[body]));
         lblMargin[body]->setText(margin);
         lblMargin[body]->setVisible(!margin.isEmpty());
+        const QString precise = QString::fromStdString(PreciseDecanateSentence(state, static_cast<BodyIndex>(body)));
+        lblPrecise[body]->setText(precise);
+        lblPrecise[body]->setVisible(!precise.isEmpty());
         picPlanet[body]->setPixmap(
             pictures.picture(static_cast<int>(body) + 1, QSize(kPictureSide, kPictureSide), ratio));
         lblDecanateName[body]->setText(FromView(result.DecanateName));

@@ -43,6 +43,7 @@ public:
 
     QLabel* lblInstant = nullptr;
     PerBody<QLabel> lblMargin{};
+    PerBody<QLabel> lblPrecise{};
 
     TabPanel* SSTab1 = nullptr;
     PerBody<QFrame> Frame3{};

@@ -25,11 +25,14 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace tessaline {
 
 namespace {
+
+const QString kPrecisePositionsKey = QStringLiteral("Options/PrecisePositions");
 
 // Runs every character of an entry through one of the core's key filters; nothing if any is rejected.
 std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> (*filter)(char) noexcept)
@@ -86,8 +89,9 @@ void AddNumbers(QComboBox* list, int first, int last)
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent)
+frmMain::frmMain(QWidget* parent, QSettings* settings)
     : QMainWindow(parent)
+    , settings_(settings)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("QB Tessaline v1.15"));
@@ -123,6 +127,14 @@ void frmMain::buildMenus()
     mnuExit = file->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    mnuPrecise = options->addAction(tr("&Precise Positions"));
+    mnuPrecise->setObjectName(QStringLiteral("mnuPrecise"));
+    mnuPrecise->setCheckable(true);
+    mnuPrecise->setStatusTip(tr("Positions from the precise ephemeris instead of the classic formulas"));
+    if (settings_ != nullptr)
+        mnuPrecise->setChecked(settings_->value(kPrecisePositionsKey, false).toBool());
+
     const HelpMenuEntries help = AddHelpMenus(menuBar(), tr("Check for Software &Update"));
     mnuOnline = help.mnuOnline;
     mnuVisit = help.mnuVisit;
@@ -133,6 +145,7 @@ void frmMain::buildMenus()
     connect(mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    connect(mnuPrecise, &QAction::toggled, this, &frmMain::mnuPrecise_Click);
 }
 
 void frmMain::buildControls()
@@ -435,6 +448,7 @@ void frmMain::focusField(BirthField field)
 
 void frmMain::cmdRashi_Click()
 {
+    chartState_.ephemeris = mnuPrecise->isChecked() ? EphemerisMode::Precise : EphemerisMode::Classic;
     if (const std::optional<ValidationFailure> failure = CalculateChart(chartState_, CurrentForm())) {
         ShowMessage(this, failure->icon,
                     QString::fromLatin1(failure->message.data(), static_cast<qsizetype>(failure->message.size())));
@@ -477,6 +491,21 @@ void frmMain::mnuAbout_Click()
 {
     frmAbout about(this);
     about.exec();
+}
+
+void frmMain::mnuPrecise_Click(bool checked)
+{
+    if (settings_ == nullptr)
+        return;
+    settings_->setValue(kPrecisePositionsKey, checked);
+    settings_->sync();
+    if (settings_->status() != QSettings::NoError) {
+        const QString reason = settings_->status() == QSettings::AccessError ? tr("the file cannot be written")
+                                                                             : tr("the file is not a settings file");
+        ShowMessage(this, MessageIcon::Critical,
+                    tr("The choice could not be saved in %1: %2. It holds until the program ends.")
+                        .arg(settings_->fileName(), reason));
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

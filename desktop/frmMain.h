@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSettings;
 
 namespace tessaline {
 
@@ -33,7 +34,8 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmMain(QWidget* parent = nullptr);
+    // `settings`, when given, remembers the Options menu between runs.
+    explicit frmMain(QWidget* parent = nullptr, QSettings* settings = nullptr);
     ~frmMain() override;
 
     // The calculation driver: validate, store, run the engines, show the results, hide this window.
@@ -97,6 +99,7 @@ public:
 
     QAction* mnuNext = nullptr;
     QAction* mnuExit = nullptr;
+    QAction* mnuPrecise = nullptr;
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;
@@ -112,11 +115,13 @@ private:
     void Form_Load();
     void setReadingOrder();
     void mnuAbout_Click();
+    void mnuPrecise_Click(bool checked);
     void focusField(BirthField field);
     std::optional<QString> coordinateKeyPress(const QString& incoming);
 
     ChartState chartState_;
     QPointer<frmDisplay> display_;
+    QSettings* settings_ = nullptr;
 };
 
 } // namespace tessaline

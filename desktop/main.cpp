@@ -78,7 +78,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    tessaline::frmMain window;
+    tessaline::frmMain window(nullptr, &settings);
     window.show();
     return QApplication::exec();
 }

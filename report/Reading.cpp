@@ -7,6 +7,7 @@
 #include "chart/PositionText.h"
 #include "chart/ZoneTable.h"
 #include "decanates/BirthTimeMargins.h"
+#include "decanates/DecanateAssignment.h"
 
 #include <array>
 #include <cstdio>
@@ -105,6 +106,7 @@ th { text-align: left; font-weight: normal; color: #6b5447; padding: 0.1em 1.5em
 td { font-weight: bold; }
 .instant { margin: 1em 0; padding: 0.5em 0.8em; background: #f3ebe3; border-left: 4px solid #3f2b23; }
 .margin { font-style: italic; margin-top: 0.6em; }
+.precise { margin-top: 0.6em; padding-left: 0.6em; border-left: 3px solid #b08d57; }
 table.layout { width: 100%; border-collapse: collapse; }
 td.picture svg { width: 96px; height: 96px; }
 )css";
@@ -135,6 +137,8 @@ std::string InstantLine(const ChartState& state)
     line += CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W');
     line += ", ";
     line += CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N');
+    if (state.ephemeris == EphemerisMode::Precise)
+        line += "; positions from the precise ephemeris"; // a classic line stays as it always was
     return line;
 }
 
@@ -184,6 +188,11 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
         html += "</td></tr></table>\n";
         if (const std::string sentence = MarginSentence(state.margins[i]); !sentence.empty()) {
             html += "<p class=\"margin\">";
+            AppendEscaped(html, sentence);
+            html += "</p>\n";
+        }
+        if (const std::string sentence = PreciseDecanateSentence(state, body); !sentence.empty()) {
+            html += "<p class=\"precise\">";
             AppendEscaped(html, sentence);
             html += "</p>\n";
         }

@@ -7,7 +7,8 @@
 namespace tessaline {
 
 // "Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving), 77°12′ E, 28°36′ N":
-// the instant the chart was computed for, the zone east positive as people write it, the place as entered.
+// the instant the chart was computed for, the zone east positive as people write it, the place as entered,
+// and for a precise chart "; positions from the precise ephemeris".
 std::string InstantLine(const ChartState& state);
 
 // The clock's offset from universal time at the birth, daylight saving included, east positive: "+05:30".
@@ -21,8 +22,8 @@ std::string InstantUtText(const ChartState& state);
 enum class ReadingPictures { InlineSvg, NamedImages };
 
 // The whole reading as one HTML document: the name, the birth data as entered, the instant used, and
-// for each body its picture, position, decanate, the six short fields, the margin sentence and the
-// three texts under their captions.
+// for each body its picture, position, decanate, the six short fields, the margin sentence, the precise
+// decanate's sentence where it differs, and the three texts under their captions.
 std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures = ReadingPictures::InlineSvg);
 
 } // namespace tessaline

@@ -198,5 +198,33 @@ INSTANTIATE_TEST_SUITE_P(WorkedExamples, NodesTest,
                                          NodeCase{"JustBelowAFullTurn", 2370.0, 358.6214334, "28 Pis 37", "28 Vir 37"}),
                          [](const testing::TestParamInfo<NodeCase>& info) { return std::string(info.param.label); });
 
+// ---- The precise mode ---------------------------------------------------------------------------------
+
+// 1975-06-15 10:30 in Delhi (zone +5:30), 05:00 UT, in the precise mode: every point against astronomy-engine
+// (tests/ephemeris/precise-reference.js): the ten bodies, the angles at 77.2° E 28.6° N and the mean node.
+TEST(PreciseMode, EveryPointComesFromThePreciseEphemeris)
+{
+    constexpr double kArcsec = 1.0 / 3600;
+    ChartState state;
+    state.ephemeris = EphemerisMode::Precise;
+    state.birthRecord = {"TEST", 6, 15, 1975, 10, 30, 5, 30, 77, 12, 28, 36, kTrue, kFalse, kFalse};
+    state.zoneCorrection = {-5, -30};
+    Angles_Calculation(state);
+    Moon_Calculation(state);
+    Positions_Calculation(state);
+
+    constexpr std::array<double, kBodyCount> kReference{
+        83.50019,  154.66344, 76.90143,  128.81653, 18.47343, 19.25974,  108.63504,
+        208.56297, 250.05451, 186.48280, 149.41723, 57.34322, 239.84771, 59.84771,
+    };
+    for (std::size_t i = 0; i < kBodyCount; ++i)
+        EXPECT_NEAR(std::remainder(state.longitudes[i] - kReference[i], 360.0), 0.0, 30 * kArcsec)
+            << BodyName(static_cast<BodyIndex>(i));
+    EXPECT_EQ(state.positionTable[ToIndex(BodyIndex::Rahu)], "29 Sco 50"); // no degree taken off
+    EXPECT_EQ(state.positionTable[ToIndex(BodyIndex::Ketu)], "29 Tau 50");
+    EXPECT_EQ(state.positionTable[ToIndex(BodyIndex::Moon)], "04 Vir 39");
+    EXPECT_EQ(state.positionTable[ToIndex(BodyIndex::Ascendant)], "29 Leo 25");
+}
+
 } // namespace
 } // namespace tessaline

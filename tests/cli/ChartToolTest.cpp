@@ -42,6 +42,68 @@ std::vector<std::string> With(std::vector<std::string> args, const std::string& 
     return args;
 }
 
+// The two modes side by side. Numbers from astronomy-engine (tests/ephemeris/precise-reference.js): on
+// 1975-06-15 at 05:00 UT the mean node lies at 239.84771° (29 Sco 50, where the classic rule's degree gives
+// 28 Sco 55) and the Ascendant over Delhi at 149.41723° (29 Leo 25); on 1939-09-21 at 07:08 UT Saturn lies
+// at 30.05375° (00 Tau 03), a few minutes of arc from where the classic formulas put it.
+TEST(ChartTool, PreciseModeIsChosenWithAFlagAndNamedInEveryForm)
+{
+    auto args = kDelhi;
+    args.push_back("--json");
+    const auto classic = nlohmann::ordered_json::parse(RunTool(args).out);
+    EXPECT_EQ(classic["ephemeris"], "classic");
+    args.push_back("--precise");
+    const ToolRun run = RunTool(args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const auto precise = nlohmann::ordered_json::parse(run.out);
+    EXPECT_EQ(precise["ephemeris"], "precise");
+    EXPECT_EQ(precise["positions"]["Rahu"], "29 Sco 50");
+    EXPECT_EQ(precise["positions"]["Ascendant"], "29 Leo 25");
+
+    auto text = kDelhi;
+    text.push_back("--precise");
+    EXPECT_NE(RunTool(text).out.find("; positions from the precise ephemeris"), std::string::npos);
+    text.push_back("--html");
+    EXPECT_NE(RunTool(text).out.find("; positions from the precise ephemeris"), std::string::npos);
+    EXPECT_EQ(RunTool(kDelhi).out.find("precise"), std::string::npos); // the classic chart as it always was
+}
+
+TEST(ChartTool, ClassicChartCarriesThePreciseDecanateWhereItDiffers)
+{
+    const std::vector<std::string> saturnAtAnEdge{"--name", "x",  "--date", "1939-09-21", "--time", "20:08",
+                                                  "--zone", "46", "--lon",  "8W8",        "--lat",  "8N56"};
+    auto args = saturnAtAnEdge;
+    args.push_back("--json");
+    const auto chart = nlohmann::ordered_json::parse(RunTool(args).out);
+    const auto& saturn = chart["decanates"][6];
+    ASSERT_TRUE(saturn.contains("precise")) << saturn.dump();
+    EXPECT_EQ(saturn["precise"],
+              (nlohmann::ordered_json{
+                  {"position", "00 Tau 03"}, {"decanateName", "First Decanate"}, {"decanateSign", "Taurus"}}));
+    EXPECT_FALSE(chart["decanates"][0].contains("precise"));
+    EXPECT_NE(RunTool(saturnAtAnEdge).out.find("A precise ephemeris puts Saturn at 00 Tau 03"), std::string::npos);
+
+    args.push_back("--precise"); // a precise chart names nothing beside itself
+    EXPECT_EQ(RunTool(args).out.find("\"precise\":"), std::string::npos);
+}
+
+TEST(ChartTool, PreciseBatchNamesTheModeOnEveryRow)
+{
+    const std::string csv = "name,date,time,zone,lon,lat,dst\nA,1975-06-15,10:30,34,77E12,28N36,0\n"
+                            "B,1939-09-21,20:08,46,8W8,8N56,0\n";
+    const ToolRun run = RunTool({"--batch", "-", "--json", "--precise"}, csv);
+    ASSERT_EQ(run.code, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string line;
+    int rows = 0;
+    while (std::getline(lines, line)) {
+        EXPECT_EQ(nlohmann::ordered_json::parse(line)["ephemeris"], "precise");
+        ++rows;
+    }
+    EXPECT_EQ(rows, 2);
+}
+
 TEST(ChartTool, SingleChartAsJson)
 {
     auto args = kDelhi;

@@ -33,3 +33,17 @@ for (const [iso, east, lat] of places) {
                                 -(Math.sin(ramc) * Math.cos(eps) + Math.tan(lat * d2r) * Math.sin(eps))) * r2d);
     console.log(`{"${iso}", ${east}, ${lat}, ${asc.toFixed(5)}, ${mc.toFixed(5)}},`);
 }
+// Where the two ephemerides part: Saturn at two instants a scan of the classic charts found near an edge.
+for (const iso of ['1939-09-21T07:08Z', '2043-11-04T07:22Z']) {
+    const t = A.MakeTime(new Date(iso));
+    console.log(`{"${iso}", Saturn ${lon('Saturn', t).toFixed(5)}}`);
+}
+// When the apparent Moon reaches 160° (the edge of the second decanate of Virgo) on 1975-06-15, by bisection.
+{
+    let lo = A.MakeTime(new Date('1975-06-15T10:00Z')), hi = A.MakeTime(new Date('1975-06-15T20:00Z'));
+    for (let i = 0; i < 60; i++) {
+        const mid = lo.AddDays((hi.ut - lo.ut) / 2);
+        if (A.EclipticGeoMoon(mid).lon < 160) lo = mid; else hi = mid;
+    }
+    console.log(`Moon at 160 deg: ${lo.date.toISOString()}`);
+}

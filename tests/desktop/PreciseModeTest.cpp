@@ -1,0 +1,116 @@
+// The Options menu's precise positions: remembered through the settings, and what the results window shows
+// in each mode.
+#include "DesktopTestSupport.h"
+#include "desktop/frmAbout.h"
+#include "desktop/frmDisplay.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tessaline::testing {
+namespace {
+
+class PreciseMode : public DesktopTest
+{
+protected:
+    // A fresh birth data window that keeps its settings in an INI file of its own.
+    void OpenWithSettings(const QString& path)
+    {
+        window.reset();
+        settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        window = std::make_unique<frmMain>(nullptr, settings.get());
+        window->show();
+        ActivateMain();
+    }
+
+    // 21 September 1939, 20:08 New Zealand summer time (UT +13), 8° 08′ W, 8° 56′ N: by astronomy-engine
+    // (tests/ephemeris/precise-reference.js) Saturn lies at 30.05375°, 00 Tau 03, where the classic
+    // formulas put it a few minutes of arc short of Taurus.
+    frmDisplay* CalculateSaturnAtAnEdge()
+    {
+        window->txtName->setText(QStringLiteral("TEST"));
+        SelectDate(1939, 9, 21);
+        window->cboHH->setCurrentIndex(window->cboHH->findText(QStringLiteral("20")));
+        window->cboMM->setCurrentIndex(window->cboMM->findText(QStringLiteral("8")));
+        window->cmbTimeZone->setCurrentIndex(46);
+        window->txtLonD->setText(QStringLiteral("8"));
+        window->txtLonM->setText(QStringLiteral("8"));
+        window->optLong[1]->setChecked(true);
+        window->txtLatD->setText(QStringLiteral("8"));
+        window->txtLatM->setText(QStringLiteral("56"));
+        window->cmdRashi_Click();
+        EXPECT_TRUE(messages.shown.empty());
+        return window->resultsWindow();
+    }
+
+    std::unique_ptr<QSettings> settings;
+    QTemporaryDir folder;
+};
+
+TEST_F(PreciseMode, TheChoiceIsRememberedForTheNextRun)
+{
+    const QString path = folder.filePath(QStringLiteral("tessaline.conf"));
+    OpenWithSettings(path);
+    ASSERT_TRUE(window->mnuPrecise->isCheckable());
+    EXPECT_FALSE(window->mnuPrecise->isChecked()); // classic unless asked
+    window->mnuPrecise->trigger();
+    EXPECT_TRUE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Options/PrecisePositions")).toBool());
+
+    OpenWithSettings(path);
+    EXPECT_TRUE(window->mnuPrecise->isChecked());
+    window->mnuPrecise->trigger();
+    OpenWithSettings(path);
+    EXPECT_FALSE(window->mnuPrecise->isChecked());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(PreciseMode, AChoiceThatCannotBeSavedIsReported)
+{
+    QFile blocker(folder.filePath(QStringLiteral("not-a-folder")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = folder.filePath(QStringLiteral("not-a-folder/tessaline.conf"));
+    OpenWithSettings(path);
+    window->mnuPrecise->trigger();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_TRUE(messages.shown[0].text.contains(path)) << messages.shown[0].text.toStdString();
+    EXPECT_TRUE(window->mnuPrecise->isChecked()); // the choice holds for this run
+}
+
+TEST_F(PreciseMode, ClassicTabNamesThePreciseDecanateAndPreciseTabShowsIt)
+{
+    frmDisplay* results = CalculateSaturnAtAnEdge();
+    ASSERT_NE(results, nullptr);
+    EXPECT_NE(results->lblPosition[6]->text(), QStringLiteral("00 Tau 03"));
+    EXPECT_FALSE(results->lblPrecise[6]->isHidden());
+    EXPECT_EQ(results->lblPrecise[6]->text(),
+              QStringLiteral("A precise ephemeris puts Saturn at 00 Tau 03, in the first decanate (Taurus), ruled by "
+                             "Venus."));
+    EXPECT_TRUE(results->lblPrecise[0]->isHidden());
+    EXPECT_FALSE(results->lblInstant->text().contains(QStringLiteral("precise")));
+
+    results->cmdOK_Click();
+    FlushDeletes();
+    window->mnuPrecise->trigger();
+    results = CalculateSaturnAtAnEdge();
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->lblPosition[6]->text(), QStringLiteral("00 Tau 03"));
+    EXPECT_EQ(results->lblDecanateSign[6]->text(), QStringLiteral("Taurus"));
+    EXPECT_TRUE(results->lblPrecise[6]->isHidden());
+    EXPECT_TRUE(results->lblInstant->text().endsWith(QStringLiteral("; positions from the precise ephemeris")));
+}
+
+TEST_F(PreciseMode, AboutBoxSaysWherePrecisePositionsComeFrom)
+{
+    const frmAbout about(window.get());
+    EXPECT_TRUE(about.lblEphemeris->text().startsWith(QStringLiteral("Precise positions: Swiss Ephemeris 2.")));
+    EXPECT_TRUE(about.lblEphemeris->text().endsWith(QStringLiteral(", from its data files.")));
+}
+
+} // namespace
+} // namespace tessaline::testing
