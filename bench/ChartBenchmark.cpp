@@ -6,6 +6,8 @@
 #include "ephemeris/Moon.h"
 
 #include <benchmark/benchmark.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -53,6 +55,65 @@ void FullChartWithMargins(benchmark::State& st)
     }
 }
 BENCHMARK(FullChartWithMargins);
+
+// The same chart from the precise ephemeris.
+void PreciseFullChart(benchmark::State& st)
+{
+    tessaline::ChartState state;
+    state.ephemeris = tessaline::EphemerisMode::Precise;
+    const tessaline::BirthDataForm form = Delhi1975();
+    for (auto _ : st) {
+        auto failure = tessaline::ValidateBirthData(form);
+        benchmark::DoNotOptimize(failure);
+        tessaline::StoreBirthData(state, form);
+        tessaline::RunChartEngines(state);
+        benchmark::DoNotOptimize(state.positionTable);
+    }
+}
+BENCHMARK(PreciseFullChart);
+
+// 1,000 births spread over the years, clock times and places, so that the edge check meets bodies near a
+// decanate edge as often as real charts do (about one body in twenty). The average per chart, classic with
+// the edge check as the program runs it, and without it as the classic chart was before.
+std::vector<tessaline::BirthDataForm> SpreadBirths()
+{
+    std::vector<tessaline::BirthDataForm> births;
+    for (int i = 0; i < 1000; ++i) {
+        tessaline::BirthDataForm form = Delhi1975();
+        form.yearPosition = (i * 37) % 150;
+        form.monthPosition = i % 12;
+        form.dayPosition = (i * 7) % 28;
+        form.hour = (i * 5) % 24;
+        form.minute = (i * 13) % 60;
+        form.zonePosition = i % 71;
+        form.lonDegrees = std::to_string((i * 11) % 180);
+        form.latDegrees = std::to_string((i * 3) % 66);
+        births.push_back(form);
+    }
+    return births;
+}
+
+template <bool kEdgeCheck> void ClassicChartsAcrossYears(benchmark::State& st)
+{
+    const std::vector<tessaline::BirthDataForm> births = SpreadBirths();
+    tessaline::ChartState state;
+    std::size_t next = 0;
+    for (auto _ : st) {
+        tessaline::StoreBirthData(state, births[next]);
+        if (kEdgeCheck) {
+            tessaline::RunChartEngines(state);
+        } else {
+            tessaline::Angles_Calculation(state);
+            tessaline::Moon_Calculation(state);
+            tessaline::Positions_Calculation(state);
+            tessaline::Decanate_Calculation(state);
+        }
+        benchmark::DoNotOptimize(state.positionTable);
+        next = (next + 1) % births.size();
+    }
+}
+BENCHMARK(ClassicChartsAcrossYears<true>)->Name("ClassicChartsAcrossYears/WithEdgeCheck");
+BENCHMARK(ClassicChartsAcrossYears<false>)->Name("ClassicChartsAcrossYears/WithoutEdgeCheck");
 
 // The engines one by one, on a record already stored, to see where a chart's time goes.
 template <void (*Engine)(tessaline::ChartState&)> void OneEngine(benchmark::State& st)

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Times the chart tool on a generated 100,000-row batch with --json to /dev/null and reports its peak
-# memory. Usage: bench/batch.sh PATH/TO/tessaline-chart [ROWS]
+# memory. Usage: bench/batch.sh PATH/TO/tessaline-chart [ROWS [MORE OPTIONS, e.g. --precise]]
 set -euo pipefail
 tool=${1:?usage: $0 PATH/TO/tessaline-chart [ROWS]}
 rows=${2:-100000}
+shift $(($# > 1 ? 2 : 1))
 csv=$(mktemp --suffix=.csv)
 trap 'rm -f "$csv"' EXIT
 
@@ -18,7 +19,7 @@ awk -v rows="$rows" 'BEGIN {
 }' >"$csv"
 
 start=$(date +%s.%N)
-/usr/bin/time -f "%M" -o "$csv.mem" "$tool" --batch "$csv" --json >/dev/null
+/usr/bin/time -f "%M" -o "$csv.mem" "$tool" --batch "$csv" --json "$@" >/dev/null
 end=$(date +%s.%N)
 printf 'rows: %d  wall time: %.3f s  peak memory: %.1f MB\n' "$rows" "$(echo "$end - $start" | bc)" \
     "$(echo "$(cat "$csv.mem") / 1024" | bc -l)"
