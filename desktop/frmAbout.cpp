@@ -54,6 +54,12 @@ frmAbout::frmAbout(QWidget* parent)
         = new QLabel(tr("Precise positions: %1.").arg(QString::fromStdString(PreciseEphemerisDescription())), this);
     lblEphemeris->setObjectName(QStringLiteral("lblEphemeris"));
 
+    lblLicence = new QLabel(tr("QB Tessaline is free software: you may share and change it under the GNU General "
+                               "Public License, version 3 or later. It comes with no warranty. The Swiss Ephemeris "
+                               "it links is under the GNU Affero General Public License, version 3."),
+                            this);
+    lblLicence->setObjectName(QStringLiteral("lblLicence"));
+
     lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
 
@@ -84,6 +90,7 @@ frmAbout::frmAbout(QWidget* parent)
     texts->addWidget(lblCoBrand);
     texts->addSpacing(6);
     texts->addWidget(lblEphemeris);
+    texts->addWidget(lblLicence);
 
     auto* top = new QHBoxLayout;
     top->addWidget(picIcon, 0, Qt::AlignTop);

@@ -23,6 +23,7 @@ public:
     QLabel* Label1 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* lblEphemeris = nullptr;
+    QLabel* lblLicence = nullptr;
     LinkLabel* lblCoBrand = nullptr;
     LinkLabel* lblHomePage = nullptr;
     QFrame* Line2 = nullptr;

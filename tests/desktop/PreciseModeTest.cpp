@@ -105,9 +105,11 @@ TEST_F(PreciseMode, ClassicTabNamesThePreciseDecanateAndPreciseTabShowsIt)
     EXPECT_TRUE(results->lblInstant->text().endsWith(QStringLiteral("; positions from the precise ephemeris")));
 }
 
-TEST_F(PreciseMode, AboutBoxSaysWherePrecisePositionsComeFrom)
+TEST_F(PreciseMode, AboutBoxSaysWherePrecisePositionsComeFromAndUnderWhichLicences)
 {
     const frmAbout about(window.get());
+    EXPECT_TRUE(about.lblLicence->text().contains(QStringLiteral("GNU General Public License, version 3 or later")));
+    EXPECT_TRUE(about.lblLicence->text().contains(QStringLiteral("GNU Affero General Public License, version 3")));
     EXPECT_TRUE(about.lblEphemeris->text().startsWith(QStringLiteral("Precise positions: Swiss Ephemeris 2.")));
     EXPECT_TRUE(about.lblEphemeris->text().endsWith(QStringLiteral(", from its data files.")));
 }
