@@ -83,6 +83,11 @@ TEST(ChartTool, ClassicChartCarriesThePreciseDecanateWhereItDiffers)
                   {"position", "00 Tau 03"}, {"decanateName", "First Decanate"}, {"decanateSign", "Taurus"}}));
     EXPECT_FALSE(chart["decanates"][0].contains("precise"));
     EXPECT_NE(RunTool(saturnAtAnEdge).out.find("A precise ephemeris puts Saturn at 00 Tau 03"), std::string::npos);
+    auto html = saturnAtAnEdge;
+    html.push_back("--html");
+    EXPECT_NE(RunTool(html).out.find("<p class=\"precise\">A precise ephemeris puts Saturn at 00 Tau 03, in the first "
+                                     "decanate (Taurus), ruled by Venus.</p>"),
+              std::string::npos);
 
     args.push_back("--precise"); // a precise chart names nothing beside itself
     EXPECT_EQ(RunTool(args).out.find("\"precise\":"), std::string::npos);
