@@ -47,6 +47,24 @@ INSTANTIATE_TEST_SUITE_P(
                                136.4938366}),
     [](const testing::TestParamInfo<AnglesCase>& info) { return std::string(info.param.label); });
 
+// The sidereal time in each quadrant, north and south of the equator: 2000-01-01 at Greenwich at 00, 06,
+// 12 and 18 UT, and 1990-03-21 00:00 in London (Ascendant 02 Sag 08). Worked from the published formulas
+// with each angle taken by a full-circle atan2 instead of the quadrant rules:
+//   T = ((J - 2415020) + UT/24 - 0.5) / 36525;  θ = (15 (6.6460656 + 2400.0513 T + 0.0000258 T² + UT) - L) mod 360
+//   ε = 23.452294 - 0.0130125 T;  MC = atan2(sin θ, cos θ cos ε);  Asc = atan2(cos θ, -(sin θ cos ε + sin ε tan φ))
+// in python3 (math.atan2, math.radians, results mod 360).
+INSTANTIATE_TEST_SUITE_P(
+    Quadrants, AnglesTest,
+    testing::Values(AnglesCase{"FirstNorth", 2451545, 18, 0, 51.5, 10.7072828, 11.6450303, 124.3102544},
+                    AnglesCase{"SecondNorth", 2451545, 0, 0, 51.5, 99.9680473, 99.1600582, 187.0299741},
+                    AnglesCase{"ThirdNorth", 2451545, 6, 0, 51.5, 190.2144592, 191.1111908, 251.0779024},
+                    AnglesCase{"FirstSouth", 2451545, 18, 0, -33.9, 10.7072828, 11.6450303, 84.3716464},
+                    AnglesCase{"SecondSouth", 2451545, 0, 0, -33.9, 99.9680473, 99.1600582, 195.2176039},
+                    AnglesCase{"ThirdSouth", 2451545, 6, 0, -33.9, 190.2144592, 191.1111908, 293.6014695},
+                    AnglesCase{"FourthSouth", 2451545, 12, 0, -33.9, 280.4608710, 279.6144767, 8.8244712},
+                    AnglesCase{"London1990", 2447972, 0, 0, 51.5, 178.2499897, 178.0926878, 242.1496069}),
+    [](const testing::TestParamInfo<AnglesCase>& info) { return std::string(info.param.label); });
+
 TEST(ComputeAngles, CenturiesFrom1900AreExactlyOneAtJ2000)
 {
     EXPECT_DOUBLE_EQ(CenturiesSince1900(2451545, 12), 1.0);

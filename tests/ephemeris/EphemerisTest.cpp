@@ -16,11 +16,18 @@ struct JdnCase {
 
 TEST(JulianDayNumber, MatchesPublishedDayNumbers)
 {
+    // A date in every month, each from an independent day count:
+    //   python3 -c "from datetime import date; print(date(1904, 2, 29).toordinal() + 1721425)"
+    // (1957-10-04 and 1969-07-20 agree with the published 2436116 and 2440423.)
     const JdnCase cases[] = {
         {2000, 1, 1, 2451545},   {1901, 1, 1, 2415386},  {2050, 12, 31, 2470172}, {1992, 4, 12, 2448725},
         {1582, 10, 15, 2299161}, {1582, 10, 4, 2299160}, // the calendar reform: consecutive days
         {1975, 4, 31, 2442534}, // 31 April counts on to 1 May
-        {1975, 5, 1, 2442534},
+        {1975, 5, 1, 2442534},   {1900, 2, 28, 2415079}, {1900, 3, 1, 2415080},   {1900, 12, 31, 2415385},
+        {1904, 2, 29, 2416540},  {1918, 3, 1, 2421654},  {1929, 4, 30, 2425732},  {1945, 5, 8, 2431584},
+        {1953, 6, 2, 2434531},   {1969, 7, 20, 2440423}, {1977, 8, 16, 2443372},  {1987, 9, 30, 2447069},
+        {1957, 10, 4, 2436116},  {1989, 11, 9, 2447840}, {2000, 2, 29, 2451604},  {2023, 9, 1, 2460189},
+        {2050, 12, 30, 2470171},
     };
     for (const JdnCase& c : cases)
         EXPECT_EQ(JulianDayNumber(c.month, c.day, c.year), c.jdn) << c.year << '-' << c.month << '-' << c.day;
@@ -115,6 +122,23 @@ INSTANTIATE_TEST_SUITE_P(
                     MoonCase{"FirstDayOfTheRange", 1901, 1, 1, 0, 0, {0, 0}, false, -1, "18° 18' 36\" Tau"},
                     MoonCase{"LastMinuteOfTheRange", 2050, 12, 31, 23, 59, {-12, 0}, false, -1, "18° 37' 54\" Leo"}),
     [](const testing::TestParamInfo<MoonCase>& info) { return std::string(info.param.label); });
+
+// A leap day, away from the worked examples' months. The full lunar theory at the same instant read as
+// dynamical time, mean equinox of date (astronomy-engine from npm):
+//   node -e "const A=require('astronomy-engine');let t=A.MakeTime(new Date('2024-02-29T12:00Z'));
+//            t=t.AddDays(t.ut-t.tt);console.log(A.EclipticGeoMoon(t).lon-A.e_tilt(t).dpsi/3600)"
+// gives 214.4233; the 25 terms keep within about 0.02° of it. A day off moves the Moon 13°.
+TEST(MoonLongitude, LeapDayAgreesWithTheFullTheory)
+{
+    ChartState state;
+    BirthRecord& r = state.birthRecord;
+    r.year = 2024;
+    r.month = 2;
+    r.day = 29;
+    r.hour = 12;
+    Moon_Calculation(state);
+    EXPECT_NEAR(state.longitudes[ToIndex(BodyIndex::Moon)], 214.4233, 0.03);
+}
 
 } // namespace
 } // namespace tessaline
