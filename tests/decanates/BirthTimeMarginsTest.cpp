@@ -33,6 +33,9 @@ BirthDataForm Form(int year, int month, int day, int hour, int minute, int zone,
     return form;
 }
 
+// The window the program promises, written out rather than taken from the code.
+constexpr int kThreeHours = 3 * 60;
+
 // The margins by their definition: enter every clock time minute by minute, up to three hours either
 // way, through the whole calculation, and look for the first chart whose decanate differs.
 std::array<BirthTimeMargin, kDecanateBodyCount> MarginsByEnteringEveryMinute(const BirthDataForm& form)
@@ -43,7 +46,7 @@ std::array<BirthTimeMargin, kDecanateBodyCount> MarginsByEnteringEveryMinute(con
                              form.minute};
     std::array<BirthTimeMargin, kDecanateBodyCount> margins;
     for (int direction : {-1, +1}) {
-        for (int minutes = 1; minutes <= kMarginWindowMinutes; ++minutes) {
+        for (int minutes = 1; minutes <= kThreeHours; ++minutes) {
             const CivilInstant at = AddMinutes(clock, direction * minutes);
             BirthDataForm shifted = form;
             shifted.yearPosition = at.year - kFirstYear;
@@ -86,6 +89,19 @@ TEST(BirthTimeMargins, MoonMinutesFromAnEdge)
     ASSERT_TRUE(moon.changesAfter);
     EXPECT_LE(moon.changesAfter->hour * 60 + moon.changesAfter->minute, 19 * 60 + 26 + 10);
     EXPECT_FALSE(moon.changesBefore);
+    ExpectSameMargins(form);
+}
+
+TEST(BirthTimeMargins, MoonTwoAndAHalfHoursFromAnEdge)
+{
+    // The same Moon entered at 17:00 reaches the second decanate about two and a half hours later: inside
+    // the window, but outside a window of two hours.
+    const BirthDataForm form = Form(1975, 6, 15, 17, 0, 34, false);
+    ChartState state;
+    ASSERT_FALSE(CalculateChart(state, form));
+    const auto& after = state.margins[ToIndex(BodyIndex::Moon)].changesAfter;
+    ASSERT_TRUE(after);
+    EXPECT_GT(after->hour * 60 + after->minute, 19 * 60);
     ExpectSameMargins(form);
 }
 
