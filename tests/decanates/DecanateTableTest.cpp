@@ -1,6 +1,7 @@
 #include "decanates/DecanateTable.h"
 
 #include <array>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <set>
 #include <string>
@@ -215,6 +216,38 @@ TEST(DecanateTable, QuotedSamplesAreComplete)
     EXPECT_EQ(LookUpDecanate(4, 1).MoreAboutTreeZodiac,
               "You will think a lot. You will be flexible in different environments. You may be lazy and dream all day "
               "long.");
+}
+
+// The next line of the reviewed copy that is neither blank nor a comment.
+bool NextLine(std::istream& in, std::string& line)
+{
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.front() != '#')
+            return true;
+    }
+    return false;
+}
+
+TEST(DecanateTable, EveryTextMatchesTheReviewedCopy)
+{
+    std::ifstream copy(TESSALINE_DECANATE_TEXTS);
+    ASSERT_TRUE(copy.is_open()) << TESSALINE_DECANATE_TEXTS;
+    std::string line;
+    for (int s = 0; s < 12; ++s) {
+        for (int d = 1; d <= 3; ++d) {
+            const std::string cell = std::string(kSignNames[static_cast<std::size_t>(s)]) + " " + std::to_string(d);
+            ASSERT_TRUE(NextLine(copy, line)) << "the copy ends before " << cell;
+            ASSERT_EQ(line, "== " + cell + " ==");
+            const DecanateRow& row = LookUpDecanate(s, d);
+            for (const auto& [caption, text] : {std::pair{"Karmic Influence: ", row.KarmicInfluence},
+                                                std::pair{"More About Tree Zodiac: ", row.MoreAboutTreeZodiac},
+                                                std::pair{"More About Decanate Sign: ", row.MoreAboutDecanateSign}}) {
+                ASSERT_TRUE(NextLine(copy, line)) << cell;
+                EXPECT_EQ(line, caption + std::string(text)) << cell;
+            }
+        }
+    }
+    EXPECT_FALSE(NextLine(copy, line)) << "the copy goes on after Pisces 3: " << line;
 }
 
 using Cell = std::pair<int, int>; // sign index, decanate
