@@ -3,6 +3,7 @@
 #include "chart/ZoneTable.h"
 #include "decanates/CalculationDriver.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -202,6 +203,18 @@ INSTANTIATE_TEST_SUITE_P(
                        },
                        0, "", BirthField::None}),
     [](const testing::TestParamInfo<ValidationCase>& info) { return std::string(info.param.label); });
+
+TEST(ValidateBirthData, TakesDay31OnlyInMonthsThatHaveIt)
+{
+    // Month lengths from the standard library's calendar.
+    for (unsigned month = 1; month <= 12; ++month) {
+        BirthDataForm form = ValidForm();
+        form.monthPosition = static_cast<int>(month) - 1;
+        form.dayPosition = 30;
+        const auto last = (std::chrono::year{1975} / std::chrono::month{month} / std::chrono::last).day();
+        EXPECT_EQ(ValidateBirthData(form).has_value(), last < std::chrono::day{31}) << month;
+    }
+}
 
 TEST(KeyFilters, NameTakesCapitalsAndBlanksAndRaisesSmallLetters)
 {
