@@ -79,22 +79,26 @@ INSTANTIATE_TEST_SUITE_P(
                                 "+00:00", "2000-01-01T12:00Z"}),
     [](const testing::TestParamInfo<InstantCase>& info) { return std::string(info.param.label); });
 
-TEST(RenderReadingHtml, HoldsTheWholeReadingInOneDocument)
+BirthDataForm AshaRao()
 {
     // Built in one go: assigning the short strings one by one trips a false uninitialised-use warning in GCC 12.
-    const BirthDataForm form{.name = "ASHA RAO",
-                             .monthPosition = 5,
-                             .dayPosition = 14,
-                             .yearPosition = 1975 - kFirstYear,
-                             .hour = 10,
-                             .minute = 30,
-                             .zonePosition = 34,
-                             .lonDegrees = "77",
-                             .lonMinutes = "12",
-                             .latDegrees = "28",
-                             .latMinutes = "36"};
+    return BirthDataForm{.name = "ASHA RAO",
+                         .monthPosition = 5,
+                         .dayPosition = 14,
+                         .yearPosition = 1975 - kFirstYear,
+                         .hour = 10,
+                         .minute = 30,
+                         .zonePosition = 34,
+                         .lonDegrees = "77",
+                         .lonMinutes = "12",
+                         .latDegrees = "28",
+                         .latMinutes = "36"};
+}
+
+TEST(RenderReadingHtml, HoldsTheWholeReadingInOneDocument)
+{
     ChartState state;
-    ASSERT_FALSE(CalculateChart(state, form));
+    ASSERT_FALSE(CalculateChart(state, AshaRao()));
 
     const std::string html = RenderReadingHtml(state);
     const auto count = [&html](const std::string& needle) {
@@ -118,6 +122,20 @@ TEST(RenderReadingHtml, HoldsTheWholeReadingInOneDocument)
     const std::string forPrinting = RenderReadingHtml(state, ReadingPictures::NamedImages);
     EXPECT_EQ(forPrinting.find("<svg"), std::string::npos);
     EXPECT_NE(forPrinting.find("src=\"picture-10.png\""), std::string::npos);
+}
+
+TEST(RenderReadingHtml, ShowsTheBirthAsEnteredAndEachTextUnderItsCaption)
+{
+    BirthDataForm form = AshaRao();
+    form.isSouth = true;
+    ChartState state;
+    ASSERT_FALSE(CalculateChart(state, form));
+    const std::string html = RenderReadingHtml(state);
+    EXPECT_NE(html.find("<tr><th>Date of Birth</th><td>15 June 1975</td></tr>"), std::string::npos);
+    EXPECT_NE(html.find("<tr><th>Latitude</th><td>28°36′ S</td></tr>"), std::string::npos);
+    // The Sun in Gemini's third decanate: its texts by the printed table's opening words.
+    EXPECT_NE(html.find("<h3>Karmic Influence</h3>\n<p>You will need to be fast"), std::string::npos);
+    EXPECT_NE(html.find("<h3>More About Decanate Sign</h3>\n<p>You are happy and optimistic"), std::string::npos);
 }
 
 } // namespace
