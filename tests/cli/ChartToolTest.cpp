@@ -216,6 +216,12 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectCase{"HourOutOfRange", "--time", "24:00", "HH:MM"}),
     [](const testing::TestParamInfo<RejectCase>& info) { return std::string(info.param.label); });
 
+TEST(ChartTool, TakesTheFirstAndLastDayOfTheYears)
+{
+    for (const char* date : {"1901-01-01", "2050-12-31"})
+        EXPECT_EQ(RunTool(With(kDelhi, "--date", date)).code, 0) << date;
+}
+
 TEST(ChartTool, UsageErrorsExitTwo)
 {
     EXPECT_EQ(RunTool({}).code, 2);
@@ -304,6 +310,15 @@ TEST(ChartTool, BatchGoesOnPastBadRows)
     EXPECT_TRUE(rows[6].contains("error"));
     EXPECT_EQ(rows[7]["line"], 11);
     EXPECT_EQ(rows[7]["positions"]["Sun"], "10 Cap 22");
+}
+
+TEST(ChartTool, BatchHeaderMayStartWithAByteOrderMark)
+{
+    const ToolRun run = RunTool({"--batch", "-", "--json"},
+                                "\xEF\xBB\xBFname,date,time,zone,lon,lat,dst\n"
+                                "ASHA RAO,1975-06-15,10:30,34,77E12,28N36,0\n");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out)["positions"]["Sun"], "23 Gem 29");
 }
 
 TEST(AppendJsonString, ReadsBackAsTheSameText)
