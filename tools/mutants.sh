@@ -3,7 +3,7 @@
 # suite; a fault the suite does not notice "survives". Prints the survivors and the kill rate, and exits 1
 # when a fault survives. Slow (a build and a suite run per fault): run it by hand, not in CI.
 #
-#   nice -n 10 tools/mutants.sh [PATTERN]     only the faults whose line contains PATTERN
+#   nice -n 10 tools/mutants.sh [REGEX]       only the faults whose line matches REGEX (grep -E)
 #   tools/mutants.sh --check                  whether every fault can still be planted (no build)
 #
 # The scratch copy and its build stay in $TESSALINE_MUTANTS_DIR (default /tmp/tessaline-mutants), so a
@@ -47,8 +47,8 @@ decanates/BirthTimeMargins.h ==> kMarginWindowMinutes = 180; ==> kMarginWindowMi
 decanates/BirthTimeMargins.cpp ==> 2.5, // Moon ==> 0.5, // Moon
 decanates/BirthTimeMargins.cpp ==> ClockText(AddMinutes(*margin.changesBefore, 1)) ==> ClockText(*margin.changesBefore)
 decanates/CalculationDriver.cpp ==> record.isSouth = Flag(form.isSouth); ==> record.isSouth = Flag(form.isEast);
-# report: escaping, the offset, the hemisphere, the texts' places
-report/Reading.cpp ==> out += "&lt;"; ==> out += "<";
+# report: the birth date, the offset, the hemisphere, the texts' places
+report/Reading.cpp ==> DateText(record.year, record.month, record.day) ==> DateText(record.year, record.day, record.month)
 report/Reading.cpp ==> daylightSaving != 0 ? 60 : 0; ==> daylightSaving != 0 ? -60 : 0;
 report/Reading.cpp ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N')); ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'N' : 'S'));
 report/Reading.cpp ==> AppendSection(html, "Karmic Influence", result.KarmicInfluence); ==> AppendSection(html, "Karmic Influence", result.MoreAboutDecanateSign);
@@ -92,7 +92,7 @@ if [[ $pattern == --check ]]; then # only whether every fault can still be plant
     rm -f "$probe"
     exit $status
 fi
-mapfile -t lines < <(faults | grep -v '^#' | grep -F -- "$pattern")
+mapfile -t lines < <(faults | grep -v "^#" | grep -E -- "$pattern")
 ((${#lines[@]} > 0)) || { echo "no fault matches \"$pattern\"" >&2; exit 2; }
 
 # A fresh copy of the tree, file times kept so that the build only redoes what differs.
