@@ -1,85 +1,311 @@
 #include "cli/Csv.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
+#include <system_error>
 
 namespace tessaline::cli {
+
+namespace {
+
+constexpr std::streamsize kChunkBytes = 64 * 1024;
+
+void AppendUtf8(std::string& out, unsigned codePoint)
+{
+    if (codePoint < 0x80) {
+        out += static_cast<char>(codePoint);
+    } else if (codePoint < 0x800) {
+        out += static_cast<char>(0xC0 | (codePoint >> 6));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else if (codePoint < 0x10000) {
+        out += static_cast<char>(0xE0 | (codePoint >> 12));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (codePoint >> 18));
+        out += static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (codePoint & 0x3F));
+    }
+}
+
+constexpr unsigned kReplacement = 0xFFFD;
+
+} // namespace
 
 bool CsvReader::Next(std::vector<std::string>& fields)
 {
     if (!readError_.empty())
         return false;
-    // The stream buffer reports a failed read (a folder, a device that fails) by throwing.
+    // The stream buffer reports a failed read (a folder, a device that fails) by throwing, in the library's
+    // words; say what failed in ours, with the system's reason when there is one.
     try {
+        errno = 0;
         return ReadRecord(fields);
     } catch (const std::exception& e) {
-        readError_ = e.what();
+        const int error = errno;
+        readError_ = "the input could not be read";
+        const auto* system = dynamic_cast<const std::system_error*>(&e);
+        if (system != nullptr
+            && (system->code().category() == std::system_category()
+                || system->code().category() == std::generic_category())) {
+            readError_ += ": " + system->code().message();
+        } else if (error != 0) {
+            readError_ += ": ";
+            readError_ += std::strerror(error);
+        }
         return false;
     }
 }
 
 bool CsvReader::ReadRecord(std::vector<std::string>& fields)
 {
-    std::streambuf* buffer = in_.rdbuf();
-    using Traits = std::char_traits<char>;
-    if (buffer == nullptr || Traits::eq_int_type(buffer->sgetc(), Traits::eof()))
+    if (Peek() == kEnd)
         return false;
+    if (records_++ > 0 && separator_ == 0)
+        separator_ = ',';
 
     fields.assign(1, std::string());
     recordLine_ = line_;
-    malformed_ = false;
-    tooLong_ = false;
+    quoteLine_ = 0;
+    resumedAt_ = 0;
+    problem_ = Problem::None;
+    const auto flag = [this](Problem problem) {
+        if (problem_ == Problem::None)
+            problem_ = problem;
+    };
     std::size_t kept = 0;
     // Past the limit the rest of the record is read and dropped, so memory stays bounded whatever comes.
     const auto keep = [&](char c) {
-        if (kept++ < kMaxRecordBytes)
-            fields.back() += c;
-        else
-            tooLong_ = true;
+        if (kept >= kMaxRecordBytes)
+            return false;
+        ++kept;
+        fields.back() += c;
+        return true;
     };
-    bool inQuotes = false;
-    bool afterQuote = false; // a quoted field has closed; only a comma or the line end may follow
+    const auto isBlank = [this](char c) {
+        return c == ' ' || (c == '\t' && separator_ != '\t');
+    };
 
-    for (auto ch = buffer->sbumpc(); !Traits::eq_int_type(ch, Traits::eof()); ch = buffer->sbumpc()) {
-        const char c = Traits::to_char_type(ch);
-        if (inQuotes) {
-            if (c == '"') {
-                if (Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('"'))) {
-                    buffer->sbumpc();
-                    keep('"');
-                } else {
-                    inQuotes = false;
-                    afterQuote = true;
-                }
+    enum class State { FieldStart, Unquoted, Quoted, AfterQuote };
+    State state = State::FieldStart;
+    std::string heldBlanks; // blanks inside an unquoted value, kept only when more of the value follows
+    bool quoteCrossedLine = false;
+
+    for (int ch = Get(); ch != kEnd; ch = Get()) {
+        const char c = static_cast<char>(ch);
+        const bool lineEnd = c == '\n' || c == '\r';
+        if (state == State::Quoted) {
+            bool fits = true;
+            if (c == '"' && Peek() == '"') {
+                Get();
+                fits = keep('"');
+            } else if (c == '"') {
+                state = State::AfterQuote;
             } else {
-                if (c == '\n')
+                fits = keep(c);
+                if (lineEnd) {
+                    if (c == '\r' && Peek() == '\n')
+                        fits = keep(static_cast<char>(Get())) && fits;
                     ++line_;
-                keep(c);
+                    if (!quoteCrossedLine) {
+                        // From here on, keep what is read: if this quote proves bad, it is read again.
+                        quoteCrossedLine = true;
+                        raw_.clear();
+                        capturing_ = true;
+                    }
+                }
+            }
+            if (!fits) {
+                problem_ = Problem::QuoteTooLong;
+                if (quoteCrossedLine)
+                    GiveBackAfterQuoteLine();
+                else
+                    SkipRestOfLine();
+                return true;
             }
             continue;
         }
-        if (c == '\n') {
+
+        if (lineEnd) {
+            if (c == '\r' && Peek() == '\n')
+                Get();
             ++line_;
+            capturing_ = false;
             return true;
         }
-        if (c == '\r' && Traits::eq_int_type(buffer->sgetc(), Traits::to_int_type('\n')))
-            continue;
-        if (c == ',') {
-            if (kept++ < kMaxRecordBytes && fields.size() < kMaxFields)
+        const bool separator
+            = separator_ != 0 ? c == separator_ : (records_ == 1 && (c == ',' || c == ';' || c == '\t'));
+        if (separator) {
+            separator_ = c;
+            capturing_ = false;
+            if (kept < kMaxRecordBytes && fields.size() < kMaxFields) {
+                ++kept;
                 fields.emplace_back();
-            else
-                tooLong_ = true;
-            afterQuote = false;
-        } else if (c == '"' && fields.back().empty() && !afterQuote) {
-            inQuotes = true;
-        } else {
-            if (afterQuote || c == '"')
-                malformed_ = true; // a stray quote: keep the text, but the record is not sound
-            keep(c);
+            } else {
+                flag(kept >= kMaxRecordBytes ? Problem::TooLong : Problem::TooManyFields);
+            }
+            state = State::FieldStart;
+            heldBlanks.clear();
+            continue;
+        }
+        if (state == State::FieldStart) {
+            if (isBlank(c))
+                continue;
+            if (c == '"') {
+                state = State::Quoted;
+                quoteLine_ = line_;
+                quoteCrossedLine = false;
+                capturing_ = false;
+                continue;
+            }
+            state = State::Unquoted;
+        } else if (state == State::AfterQuote) {
+            if (isBlank(c))
+                continue;
+            flag(Problem::StrayQuote); // text after a closing quote: keep it, but the record is not sound
+            if (quoteCrossedLine) {
+                // The quote that closed here opened lines ago and may have swallowed them: read them again.
+                problem_ = Problem::StrayQuote;
+                GiveBackAfterQuoteLine();
+                return true;
+            }
+            state = State::Unquoted;
+        } else if (isBlank(c)) {
+            heldBlanks += c;
+            continue;
+        }
+        if (c == '"')
+            flag(Problem::StrayQuote);
+        bool fits = true;
+        for (char blank : heldBlanks)
+            fits = keep(blank) && fits;
+        heldBlanks.clear();
+        if (!keep(c) || !fits)
+            flag(Problem::TooLong);
+    }
+    capturing_ = false;
+    if (state == State::Quoted) {
+        problem_ = Problem::UnclosedQuote;
+        if (quoteCrossedLine)
+            GiveBackAfterQuoteLine();
+    }
+    return true;
+}
+
+void CsvReader::GiveBackAfterQuoteLine()
+{
+    capturing_ = false;
+    pending_.erase(0, pendingAt_);
+    pending_.insert(0, raw_);
+    pendingAt_ = 0;
+    raw_.clear();
+    line_ = quoteLine_ + 1;
+    resumedAt_ = line_;
+}
+
+void CsvReader::SkipRestOfLine()
+{
+    for (int c = Get(); c != kEnd; c = Get()) {
+        if (c == '\n' || c == '\r') {
+            if (c == '\r' && Peek() == '\n')
+                Get();
+            break;
         }
     }
-    if (inQuotes)
-        malformed_ = true;
-    return true;
+    ++line_;
+    resumedAt_ = line_;
+}
+
+int CsvReader::Peek()
+{
+    if (pendingAt_ == pending_.size() && !Fill())
+        return kEnd;
+    return static_cast<unsigned char>(pending_[pendingAt_]);
+}
+
+int CsvReader::Get()
+{
+    const int c = Peek();
+    if (c != kEnd) {
+        ++pendingAt_;
+        if (capturing_)
+            raw_ += static_cast<char>(c);
+    }
+    return c;
+}
+
+bool CsvReader::Fill()
+{
+    pending_.erase(0, pendingAt_);
+    pendingAt_ = 0;
+    using Traits = std::char_traits<char>;
+    while (pending_.empty() && !inputEnded_) {
+        std::streambuf* buffer = in_.rdbuf();
+        if (buffer == nullptr || Traits::eq_int_type(buffer->sgetc(), Traits::eof())) {
+            inputEnded_ = true;
+            Decode(true);
+            break;
+        }
+        // What the buffer holds already, so a pipe is read as it comes rather than in whole chunks.
+        const std::streamsize wanted = std::clamp<std::streamsize>(buffer->in_avail(), 1, kChunkBytes);
+        const std::size_t at = undecoded_.size();
+        undecoded_.resize(at + static_cast<std::size_t>(wanted));
+        const std::streamsize got = buffer->sgetn(undecoded_.data() + at, wanted);
+        undecoded_.resize(at + static_cast<std::size_t>(std::max<std::streamsize>(got, 0)));
+        Decode(false);
+    }
+    return !pending_.empty();
+}
+
+void CsvReader::Decode(bool atEnd)
+{
+    if (encoding_ == Encoding::Unknown) {
+        if (undecoded_.size() < 3 && !atEnd)
+            return; // the byte-order mark may not be all here yet
+        encoding_ = Encoding::Utf8;
+        if (undecoded_.starts_with("\xEF\xBB\xBF")) {
+            undecoded_.erase(0, 3);
+        } else if (undecoded_.starts_with("\xFF\xFE")) {
+            encoding_ = Encoding::Utf16LE;
+            undecoded_.erase(0, 2);
+        } else if (undecoded_.starts_with("\xFE\xFF")) {
+            encoding_ = Encoding::Utf16BE;
+            undecoded_.erase(0, 2);
+        }
+    }
+    if (encoding_ == Encoding::Utf8) {
+        pending_ += undecoded_;
+        undecoded_.clear();
+        return;
+    }
+    std::size_t i = 0;
+    for (; i + 1 < undecoded_.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(undecoded_[i]);
+        const auto second = static_cast<unsigned char>(undecoded_[i + 1]);
+        const unsigned unit = encoding_ == Encoding::Utf16LE ? (second << 8U) | first : (first << 8U) | second;
+        if (highSurrogate_ != 0) {
+            if (unit >= 0xDC00 && unit <= 0xDFFF) {
+                AppendUtf8(pending_, 0x10000 + ((highSurrogate_ - 0xD800) << 10U) + (unit - 0xDC00));
+                highSurrogate_ = 0;
+                continue;
+            }
+            AppendUtf8(pending_, kReplacement);
+            highSurrogate_ = 0;
+        }
+        if (unit >= 0xD800 && unit <= 0xDBFF)
+            highSurrogate_ = unit;
+        else
+            AppendUtf8(pending_, unit >= 0xDC00 && unit <= 0xDFFF ? kReplacement : unit);
+    }
+    undecoded_.erase(0, i);
+    if (atEnd && (highSurrogate_ != 0 || !undecoded_.empty())) {
+        AppendUtf8(pending_, kReplacement);
+        highSurrogate_ = 0;
+        undecoded_.clear();
+    }
 }
 
 } // namespace tessaline::cli

@@ -8,8 +8,14 @@
 namespace tessaline::cli {
 
 // Reads comma-separated records one at a time (quoting as in RFC 4180: fields in double quotes may hold
-// commas, line breaks and doubled quotes). Accepts LF and CRLF line ends. Memory is bounded by the
-// longest record, never by the file.
+// commas, line breaks and doubled quotes). Lines end in LF, CRLF or a lone CR. The separator is the first
+// comma, semicolon or tab outside quotes in the first record (a header written by a spreadsheet in many
+// countries uses ";"), else a comma. Blanks around a value are dropped; a quoted value keeps its own. The
+// input may be UTF-8, with or without a byte-order mark, or UTF-16 with its mark; records come out as UTF-8.
+// Memory is bounded by the longest record, never by the file.
+//
+// A quoted field that is never closed, or that runs past the record limit, does not swallow the rest of
+// the input: that record is reported, and reading goes on at the line after the one where the quote opened.
 class CsvReader
 {
 public:
@@ -24,27 +30,71 @@ public:
     // The line on which the last record began, counting from 1.
     std::size_t RecordLine() const noexcept { return recordLine_; }
 
-    // The last record ended inside an open quote, or had characters after a closing quote.
-    bool Malformed() const noexcept { return malformed_; }
+    enum class Problem {
+        None,
+        StrayQuote, // a quote inside an unquoted value, or text after a closing quote
+        UnclosedQuote, // a quote that opened and never closed before the end of the input
+        QuoteTooLong, // a quoted field that ran past kMaxRecordBytes
+        TooLong, // the record is longer than kMaxRecordBytes
+        TooManyFields, // the record has more than kMaxFields fields
+    };
+    // What was wrong with the last record; its fields are then not the whole record.
+    Problem LastProblem() const noexcept { return problem_; }
+
+    // The line on which the offending quote of the last record opened, and the line where reading went on
+    // after it (0 when reading simply went on after the record).
+    std::size_t QuoteLine() const noexcept { return quoteLine_; }
+    std::size_t ResumedAt() const noexcept { return resumedAt_; }
+
+    // The last record ended inside an open quote, or had a stray quote.
+    bool Malformed() const noexcept
+    {
+        return problem_ == Problem::StrayQuote || problem_ == Problem::UnclosedQuote
+            || problem_ == Problem::QuoteTooLong;
+    }
 
     // The last record was longer than kMaxRecordBytes or had more than kMaxFields fields; what was kept of
     // it is not the whole record.
-    bool TooLong() const noexcept { return tooLong_; }
+    bool TooLong() const noexcept { return problem_ == Problem::TooLong || problem_ == Problem::TooManyFields; }
     static constexpr std::size_t kMaxRecordBytes = std::size_t{16} * 1024 * 1024;
     static constexpr std::size_t kMaxFields = 1024;
 
-    // Reading stopped on an error of the input itself (not of its contents); what it was.
+    // The separator in use: ',' until the first record shows another.
+    char Separator() const noexcept { return separator_ != 0 ? separator_ : ','; }
+
+    // Reading stopped on an error of the input itself (not of its contents); what it was, in our words.
     const std::string& ReadError() const noexcept { return readError_; }
 
 private:
+    enum class Encoding { Unknown, Utf8, Utf16LE, Utf16BE };
+    static constexpr int kEnd = -1;
+
     std::istream& in_;
+    Encoding encoding_ = Encoding::Unknown;
+    std::string undecoded_; // bytes read but not yet decoded: the mark being looked for, half a UTF-16 unit
+    unsigned highSurrogate_ = 0;
+    bool inputEnded_ = false;
+    std::string pending_; // decoded UTF-8 waiting to be read, including text given back after a bad quote
+    std::size_t pendingAt_ = 0;
+    bool capturing_ = false; // copying what is read into raw_, to give it back if the quote proves bad
+    std::string raw_;
+
+    char separator_ = 0;
+    std::size_t records_ = 0;
     std::size_t line_ = 1;
     std::size_t recordLine_ = 0;
-    bool malformed_ = false;
-    bool tooLong_ = false;
+    std::size_t quoteLine_ = 0;
+    std::size_t resumedAt_ = 0;
+    Problem problem_ = Problem::None;
     std::string readError_;
 
     bool ReadRecord(std::vector<std::string>& fields);
+    int Peek();
+    int Get();
+    bool Fill();
+    void Decode(bool atEnd);
+    void GiveBackAfterQuoteLine();
+    void SkipRestOfLine();
 };
 
 } // namespace tessaline::cli

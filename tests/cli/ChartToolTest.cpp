@@ -350,7 +350,7 @@ TEST(CsvReader, StopsOnAnInputThatFailsToRead)
     CsvReader reader(in);
     std::vector<std::string> fields;
     EXPECT_FALSE(reader.Next(fields));
-    EXPECT_NE(reader.ReadError().find("the disk went away"), std::string::npos);
+    EXPECT_EQ(reader.ReadError(), "the input could not be read"); // in our words, not the buffer's
     EXPECT_FALSE(reader.Next(fields));
 }
 
