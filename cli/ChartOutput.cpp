@@ -210,6 +210,73 @@ Json DecanateTableJson()
     return Json{{"signs", std::move(signs)}};
 }
 
+std::string TerminalText(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    const auto escapeByte = [&out](unsigned char c) {
+        switch (c) {
+        case '\n':
+            out += "\\n";
+            return;
+        case '\r':
+            out += "\\r";
+            return;
+        case '\t':
+            out += "\\t";
+            return;
+        default:
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        }
+    };
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            if (c < 0x20 || c == 0x7F)
+                escapeByte(c);
+            else
+                out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        // The length of a well-formed UTF-8 sequence starting here, or 0 (overlong forms, surrogates and
+        // code points past U+10FFFF are not well-formed).
+        const auto continuation = [&](std::size_t at, unsigned char low = 0x80, unsigned char high = 0xBF) {
+            if (at >= text.size())
+                return false;
+            const auto b = static_cast<unsigned char>(text[at]);
+            return b >= low && b <= high;
+        };
+        std::size_t length = 0;
+        if (c >= 0xC2 && c <= 0xDF && continuation(i + 1))
+            length = 2;
+        else if (c >= 0xE0 && c <= 0xEF && continuation(i + 1, c == 0xE0 ? 0xA0 : 0x80, c == 0xED ? 0x9F : 0xBF)
+                 && continuation(i + 2))
+            length = 3;
+        else if (c >= 0xF0 && c <= 0xF4 && continuation(i + 1, c == 0xF0 ? 0x90 : 0x80, c == 0xF4 ? 0x8F : 0xBF)
+                 && continuation(i + 2) && continuation(i + 3))
+            length = 4;
+        if (length == 0) {
+            escapeByte(c);
+            ++i;
+        } else if (length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
+            const auto code = static_cast<unsigned char>(text[i + 1]); // U+0080..U+009F, the C1 controls
+            out += "\\u00";
+            out += kHex[code >> 4];
+            out += kHex[code & 0xF];
+            i += 2;
+        } else {
+            out.append(text, i, length);
+            i += length;
+        }
+    }
+    return out;
+}
+
 std::string WrapText(std::string_view text, std::size_t width, std::string_view indent)
 {
     // Columns on a terminal are characters, not bytes: "°" and "′" take two and three bytes in UTF-8.
@@ -250,7 +317,7 @@ std::string WrapText(std::string_view text, std::size_t width, std::string_view 
 
 void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
 {
-    out << state.birthRecord.name << '\n' << WrapText(InstantLine(state), width, "") << "\n\n";
+    out << TerminalText(state.birthRecord.name) << '\n' << WrapText(InstantLine(state), width, "") << "\n\n";
     for (std::size_t i = 0; i < kBodyCount; ++i)
         out << "  " << std::left << std::setw(11) << BodyName(static_cast<BodyIndex>(i)) << state.positionTable[i]
             << '\n';

@@ -27,6 +27,11 @@ Json DecanateTableJson();
 // The chart as a readable page: positions, then each body's decanate and its texts wrapped to width.
 void PrintChart(std::ostream& out, const ChartState& state, std::size_t width);
 
+// Text from the input made safe to show on a terminal: control characters (C0, DEL and C1) and bytes that
+// are not UTF-8 are written as escapes (\x1b, \r, \u009b), so no input can move the cursor, clear the
+// screen or overwrite a message. Everything else stays as it is.
+std::string TerminalText(std::string_view text);
+
 // Breaks a paragraph into lines of at most width characters (a longer word stands on its own line).
 std::string WrapText(std::string_view text, std::size_t width, std::string_view indent);
 

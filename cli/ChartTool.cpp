@@ -11,11 +11,13 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <sys/ioctl.h>
+#include <system_error>
 #include <unistd.h>
 #include <vector>
 
@@ -26,6 +28,23 @@ namespace {
 constexpr const char* kVersion = "tessaline-chart 1.15.0";
 constexpr std::size_t kDefaultWidth = 80;
 constexpr std::array<const char*, 7> kColumns{"name", "date", "time", "zone", "lon", "lat", "dst"};
+
+// The output stream and, once it has failed, the system's reason: a full disk, a closed stream.
+struct Output {
+    std::ostream& out;
+    int error = 0;
+
+    // Whether out has refused something written to it. Asked straight after the writes, so errno still
+    // holds the reason of the write that failed.
+    bool Failed()
+    {
+        if (out.good())
+            return false;
+        if (error == 0)
+            error = errno != 0 ? errno : EIO;
+        return true;
+    }
+};
 
 struct Options {
     BirthArguments birth;
@@ -82,7 +101,7 @@ int RunSingle(const Options& options, std::ostream& out, std::ostream& err)
 {
     ChartState state = NewChartState(options, err);
     if (const auto rejected = Calculate(state, options.birth)) {
-        err << *rejected << '\n';
+        err << TerminalText(*rejected) << '\n';
         return kExitRejected;
     }
     if (options.html) {
@@ -105,19 +124,54 @@ std::string Lowered(std::string_view text)
     return out;
 }
 
-int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std::ostream& err)
+std::string Plural(std::size_t count, std::string_view noun)
 {
+    return std::to_string(count) + ' ' + std::string(noun) + (count == 1 ? "" : "s");
+}
+
+// Why the reader refused a row, or nothing when it read the row whole.
+std::optional<std::string> ReaderProblem(const CsvReader& reader)
+{
+    const std::string quoteLine = std::to_string(reader.QuoteLine());
+    const std::string goesOn
+        = reader.ResumedAt() != 0 ? "; reading goes on at line " + std::to_string(reader.ResumedAt()) : "";
+    switch (reader.LastProblem()) {
+    case CsvReader::Problem::None:
+        return std::nullopt;
+    case CsvReader::Problem::StrayQuote:
+        if (reader.ResumedAt() != 0)
+            return "The quote opened on line " + quoteLine + " closes with text after it" + goesOn;
+        return std::string("The row has a stray quote, or text after a closing quote");
+    case CsvReader::Problem::UnclosedQuote:
+        return "The quote opened on line " + quoteLine + " is never closed" + goesOn;
+    case CsvReader::Problem::QuoteTooLong:
+        return "The quote opened on line " + quoteLine + " runs on past 16 MB" + goesOn;
+    case CsvReader::Problem::TooLong:
+        return std::string("The row is longer than 16 MB");
+    case CsvReader::Problem::TooManyFields:
+        return std::string("The row has more than 1024 fields");
+    }
+    return std::nullopt;
+}
+
+int RunBatch(const Options& options, std::istream& stdIn, Output& output, std::ostream& err)
+{
+    std::ostream& out = output.out;
     std::ifstream file;
     std::istream* in = &stdIn;
     if (options.batch != "-") {
+        const std::string shownName = TerminalText(options.batch);
         std::error_code error;
         if (std::filesystem::is_directory(options.batch, error)) {
-            err << "Cannot read the batch file \"" << options.batch << "\": it is a folder\n";
+            err << "Cannot read the batch file \"" << shownName << "\": it is a folder\n";
             return kExitUsage;
         }
+        errno = 0;
         file.open(options.batch, std::ios::binary);
         if (!file) {
-            err << "Cannot read the batch file \"" << options.batch << "\"\n";
+            const int reason = errno;
+            err << "Cannot read the batch file \"" << shownName << '"'
+                << (reason != 0 ? ": " + std::system_category().message(reason) : std::string()) << '\n';
             return kExitUsage;
         }
         in = &file;
@@ -128,7 +182,7 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
     const auto readFailed = [&reader, &err] {
         if (reader.ReadError().empty())
             return false;
-        err << "Reading the batch failed: " << reader.ReadError() << '\n';
+        err << "Reading the batch failed: " << TerminalText(reader.ReadError()) << '\n';
         return true;
     };
     if (!reader.Next(fields)) {
@@ -137,8 +191,13 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
         err << "The batch is empty: its first line must be the header name,date,time,zone,lon,lat,dst\n";
         return kExitUsage;
     }
-    if (!fields.empty() && fields[0].starts_with("\xEF\xBB\xBF"))
-        fields[0].erase(0, 3); // a byte-order mark from a spreadsheet
+    if (reader.TooLong()) {
+        err << "The batch header is too long: "
+            << (reader.LastProblem() == CsvReader::Problem::TooManyFields ? "it has more than 1024 fields"
+                                                                          : "it is longer than 16 MB")
+            << '\n';
+        return kExitUsage;
+    }
     std::array<std::size_t, kColumns.size()> columnOf{};
     for (std::size_t c = 0; c < kColumns.size(); ++c) {
         std::size_t found = 0;
@@ -157,16 +216,17 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
     std::string text; // one output line, its buffer reused row after row
     const std::size_t width = TextWidth();
     int exitCode = kExitOk;
+    std::size_t rowsRead = 0;
+    std::size_t rowsRejected = 0;
     while (reader.Next(fields)) {
         const std::size_t line = reader.RecordLine();
-        if (fields.size() == 1 && fields[0].empty() && !reader.Malformed())
+        std::optional<std::string> rejected = ReaderProblem(reader);
+        if (!rejected && fields.size() == 1 && fields[0].empty())
             continue; // a blank line
+        ++rowsRead;
 
-        std::optional<std::string> rejected;
-        if (reader.TooLong()) {
-            rejected = "The row is too long: over 16 MB or over 1024 fields";
-        } else if (reader.Malformed()) {
-            rejected = "The row has a stray or unclosed quote";
+        if (rejected) {
+            // the reader's own reason
         } else if (fields.size() != columnCount) {
             rejected = "The row has " + std::to_string(fields.size()) + " fields where the header has "
                 + std::to_string(columnCount);
@@ -189,14 +249,13 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
 
         if (rejected) {
             exitCode = kExitRejected;
+            ++rowsRejected;
             if (options.json) // the message may quote what the row held, valid UTF-8 or not
                 out << Json{{"line", line}, {"error", *rejected}}.dump(-1, ' ', false, Json::error_handler_t::replace)
                     << '\n';
             else
-                err << "line " << line << ": " << *rejected << '\n';
-            continue;
-        }
-        if (options.json) {
+                err << "line " << line << ": " << TerminalText(*rejected) << '\n';
+        } else if (options.json) {
             text.clear();
             AppendChartJson(text, state, line);
             text += '\n';
@@ -206,14 +265,19 @@ int RunBatch(const Options& options, std::istream& stdIn, std::ostream& out, std
             PrintChart(out, state, width);
             out << '\n';
         }
+        if (output.Failed())
+            return kExitOutputFailed; // no one receives the rest: stop reading
     }
-    return readFailed() ? kExitUsage : exitCode;
+    if (readFailed())
+        return kExitUsage;
+    err << "tessaline-chart: " << Plural(rowsRead, "row") << " read, " << Plural(rowsRead - rowsRejected, "chart")
+        << " written, " << Plural(rowsRejected, "row") << " rejected\n";
+    return exitCode;
 }
 
-} // namespace
-
-int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
+int RunTool(int argc, const char* const* argv, std::istream& in, Output& output, std::ostream& err)
 {
+    std::ostream& out = output.out;
     Options options;
     CLI::App app{"Decanate charts from birth data: the Sun, the Moon and the planets with their decanates, the "
                  "Ascendant, the Midheaven and the lunar nodes.",
@@ -247,13 +311,14 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
     zones->excludes(decanates);
     precise->excludes(zones);
     precise->excludes(decanates);
+    app.footer("Exit status 3: the output could not be written (a full disk, a closed output).");
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
             return app.exit(e, out, err); // --help, --version
-        err << e.what() << "\nRun with --help for more information.\n";
+        err << TerminalText(e.what()) << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
 
@@ -266,7 +331,7 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
         return kExitOk;
     }
     if (batch->count() > 0)
-        return RunBatch(options, in, out, err);
+        return RunBatch(options, in, output, err);
 
     for (CLI::Option* option : single) {
         if (option != dst && option->count() == 0) {
@@ -275,6 +340,24 @@ int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostre
         }
     }
     return RunSingle(options, out, err);
+}
+
+} // namespace
+
+int RunChartTool(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    Output output{out};
+    errno = 0;
+    const int code = RunTool(argc, argv, in, output, err);
+    if (!output.Failed()) {
+        errno = 0;
+        out.flush();
+    }
+    if (output.Failed()) {
+        err << "tessaline-chart: cannot write the output: " << std::system_category().message(output.error) << '\n';
+        return kExitOutputFailed;
+    }
+    return code;
 }
 
 } // namespace tessaline::cli

@@ -1,0 +1,250 @@
+// The chart tool with broken surroundings and hostile input: an output that fails, a damaged batch, bytes
+// meant for the terminal.
+#include "cli/ChartTool.h"
+#include "cli/Csv.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace tessaline::cli {
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+ToolRun Tool(std::vector<std::string> args, std::istream& in)
+{
+    args.insert(args.begin(), "tessaline-chart");
+    std::vector<const char*> argv;
+    for (const std::string& a : args)
+        argv.push_back(a.c_str());
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunChartTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+ToolRun Tool(std::vector<std::string> args, const std::string& input = "")
+{
+    std::istringstream in(input);
+    return Tool(std::move(args), in);
+}
+
+const std::string kHeader = "name,date,time,zone,lon,lat,dst\n";
+// New Delhi, 15 June 1975, 10:30 IST: the Sun at 23 Gem 29 (the chart tool's worked example).
+const std::string kDelhi = "ASHA RAO,1975-06-15,10:30,34,77E12,28N36,0";
+
+TEST(OutputFailure, BatchStopsReadingWhenTheOutputFails)
+{
+    std::ofstream full("/dev/full");
+    if (!full.is_open())
+        GTEST_SKIP() << "/dev/full cannot be opened here";
+    std::string csv = kHeader;
+    for (int row = 0; row < 10000; ++row)
+        csv += kDelhi + '\n';
+    std::istringstream in(csv);
+    const char* argv[] = {"tessaline-chart", "--batch", "-", "--json"};
+    std::ostringstream err;
+    EXPECT_EQ(RunChartTool(4, argv, in, full, err), kExitOutputFailed);
+    EXPECT_EQ(err.str(), "tessaline-chart: cannot write the output: No space left on device\n");
+    EXPECT_LT(static_cast<std::size_t>(in.tellg()), csv.size() / 2) << "it read on after the output failed";
+}
+
+// A batch as JSON Lines: the lines charted, and each error line as "line: message".
+struct BatchResult {
+    std::vector<int> charted;
+    std::vector<std::string> errors;
+    std::string sun; // the first chart's Sun
+};
+
+BatchResult RunBatch(const std::string& csv)
+{
+    const ToolRun run = Tool({"--batch", "-", "--json"}, csv);
+    BatchResult result;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);) {
+        const auto row = nlohmann::json::parse(line);
+        if (row.contains("error")) {
+            result.errors.push_back(std::to_string(row["line"].get<int>()) + ": " + row["error"].get<std::string>());
+        } else {
+            result.charted.push_back(row["line"].get<int>());
+            if (result.sun.empty())
+                result.sun = row["positions"]["Sun"];
+        }
+    }
+    return result;
+}
+
+std::vector<int> Lines(int first, int last)
+{
+    std::vector<int> lines;
+    for (int line = first; line <= last; ++line)
+        lines.push_back(line);
+    return lines;
+}
+
+// Each ASCII character as one UTF-16 code unit, after the byte-order mark.
+std::string Utf16(const std::string& text, bool littleEndian)
+{
+    std::string out = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+    for (char c : text)
+        out += littleEndian ? std::string{c, '\0'} : std::string{'\0', c};
+    return out;
+}
+
+TEST(DamagedBatch, NoRowIsLostWithoutAWord)
+{
+    std::string thousand;
+    for (int row = 0; row < 1000; ++row)
+        thousand += kDelhi + '\n';
+    const std::string quotedName = "\"RAO ASHA\",1975-06-15,10:30,34,77E12,28N36,0\n";
+    const std::string semicolons = "name;date;time;zone;lon;lat;dst\nASHA RAO;1975-06-15;10:30;34;77E12;28N36;0\n";
+
+    struct Case {
+        const char* label;
+        std::string csv;
+        std::vector<int> charted;
+        std::vector<std::string> errors;
+    };
+    const Case cases[] = {
+        {"StrayQuoteBeforeAThousandRows",
+         kHeader + '"' + kDelhi + '\n' + thousand,
+         Lines(3, 1002),
+         {"2: The quote opened on line 2 is never closed; reading goes on at line 3"}},
+        {"StrayQuoteClosedByALaterQuotedName",
+         kHeader + '"' + kDelhi + '\n' + kDelhi + '\n' + quotedName,
+         {3, 4},
+         {"2: The quote opened on line 2 closes with text after it; reading goes on at line 3"}},
+        {"UnclosedQuoteOnTheLastLine",
+         kHeader + kDelhi + "\nB,\"1975-06-15,10:30",
+         {2},
+         {"3: The quote opened on line 3 is never closed"}},
+        {"TextAfterAClosingQuote",
+         kHeader + "\"ASHA\"RAO,1975-06-15,10:30,34,77E12,28N36,0\n" + kDelhi,
+         {3},
+         {"2: The row has a stray quote, or text after a closing quote"}},
+        {"BlanksAroundValues",
+         kHeader
+             + " ASHA RAO , 1975-06-15,10:30 ,34,\t77E12, \"28N36\" , 0\nASHA  RAO,1975-06-15,10:30,34,77E12,28N36,0",
+         {2, 3},
+         {}},
+        {"SemicolonHeader", semicolons, {2}, {}},
+        {"TabHeader",
+         "name\tdate\ttime\tzone\tlon\tlat\tdst\nASHA RAO\t1975-06-15\t10:30\t34\t77E12\t28N36\t0\n",
+         {2},
+         {}},
+        {"Utf16LittleEndian", Utf16(semicolons, true), {2}, {}},
+        {"Utf16BigEndian", Utf16(kHeader + kDelhi + "\r\n", false), {2}, {}},
+        {"CarriageReturnLineEnds", "name,date,time,zone,lon,lat,dst\r" + kDelhi + "\r\r" + kDelhi + "\r", {2, 4}, {}},
+        {"MarkBeforeAQuotedHeader", "\xEF\xBB\xBF\"name\",date,time,zone,lon,lat,dst\n" + kDelhi, {2}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const BatchResult result = RunBatch(c.csv);
+        EXPECT_EQ(result.charted, c.charted);
+        EXPECT_EQ(result.errors, c.errors);
+        EXPECT_EQ(result.sun, "23 Gem 29");
+    }
+}
+
+TEST(DamagedBatch, SummaryOnStderrKeepsJsonLinesPure)
+{
+    const ToolRun run
+        = Tool({"--batch", "-", "--json"}, kHeader + '"' + kDelhi + '\n' + kDelhi + "\n\n" + kDelhi + '\n');
+    EXPECT_EQ(run.code, kExitRejected);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
+    EXPECT_EQ(run.err, "tessaline-chart: 3 rows read, 2 charts written, 1 row rejected\n");
+}
+
+TEST(DamagedBatch, HeaderOverTheLimitsAndUnreadableInputAreSaidInOurWords)
+{
+    std::string manyFields = "name,date,time,zone,lon,lat,dst";
+    for (std::size_t i = 7; i <= CsvReader::kMaxFields; ++i)
+        manyFields += ",x";
+    const std::string longHeader = "name,date,time,zone,lon,lat,dst," + std::string(CsvReader::kMaxRecordBytes, 'x');
+    const std::pair<std::string, std::string> cases[] = {
+        {manyFields + '\n' + kDelhi, "The batch header is too long: it has more than 1024 fields\n"},
+        {longHeader + '\n' + kDelhi, "The batch header is too long: it is longer than 16 MB\n"},
+    };
+    for (const auto& [csv, message] : cases) {
+        const ToolRun run = Tool({"--batch", "-"}, csv);
+        EXPECT_EQ(run.code, kExitUsage);
+        EXPECT_EQ(run.err, message);
+    }
+
+    std::ifstream folder("/"); // opens, but reading it fails
+    ASSERT_TRUE(folder.is_open());
+    const ToolRun run = Tool({"--batch", "-"}, folder);
+    EXPECT_EQ(run.code, kExitUsage);
+    EXPECT_EQ(run.err, "Reading the batch failed: the input could not be read: Is a directory\n");
+}
+
+// UTF-8 with no control character but the line breaks: nothing a terminal would act on.
+bool TerminalSafe(const std::string& text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c < 0x20 && c != '\n') || c == 0x7F || (c >= 0x80 && c < 0xC2) || c > 0xF4)
+            return false;
+        if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) < 0xA0)
+            return false; // U+0080..U+009F
+        const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        for (std::size_t k = 1; k < length; ++k)
+            if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length - 1;
+    }
+    return true;
+}
+
+TEST(TerminalSafety, NoInputReachesTheTerminalRaw)
+{
+    const std::vector<std::string> birth{"--name", "ASHA", "--date", "1975-06-15", "--time", "10:30",
+                                         "--zone", "34",   "--lon",  "77E12",      "--lat",  "28N36"};
+    const auto with = [&birth](std::size_t at, const std::string& value) {
+        auto args = birth;
+        args[at] = value;
+        return args;
+    };
+    struct Case {
+        const char* label;
+        std::vector<std::string> args;
+        std::string input;
+        const char* shown; // how the hostile bytes appear
+    };
+    const Case cases[] = {
+        {"TitleInADate", with(3, "\x1b]0;owned\x07"), "", "\\x1b]0;owned\\x07"},
+        {"FakeOkOverAnError", with(9, "1\r\x1b[32mOK"), "", "1\\r\\x1b[32mOK"},
+        {"RawCsiByte",
+         {"--batch", "-"},
+         kHeader
+             + "A,19\x9b"
+               "2J,10:30,34,77E12,28N36,0\n",
+         "19\\x9b2J"},
+        {"EncodedC1AndDelete",
+         {"--batch", "-"},
+         kHeader + "A,1975-06-15,\xc2\x9b\x7f,34,77E12,28N36,0\n",
+         "\\u009b\\x7f"},
+        {"BatchFileName", {"--batch", "/nonexistent/\x1b[2J.csv"}, "", "/nonexistent/\\x1b[2J.csv"},
+        {"UnknownOption", {"--\x1b[2Jx"}, "", "--\\x1b[2Jx"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const ToolRun run = Tool(c.args, c.input);
+        EXPECT_NE(run.code, kExitOk);
+        EXPECT_TRUE(TerminalSafe(run.err)) << run.err;
+        EXPECT_TRUE(TerminalSafe(run.out)) << run.out;
+        EXPECT_NE(run.err.find(c.shown), std::string::npos) << run.err;
+    }
+}
+
+} // namespace
+} // namespace tessaline::cli
