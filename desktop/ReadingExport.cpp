@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -15,6 +17,33 @@ namespace tessaline {
 namespace {
 
 constexpr int kPrintedPictureSide = 96;
+
+// The reading as a PDF through a temporary file beside path. The page layout and resolution are the
+// printer's when printing to a file.
+QString WritePdf(const ChartState& state, const ImageList& pictures, const QString& path, const QPrinter* printer)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    {
+        QPdfWriter writer(&file);
+        if (printer != nullptr) {
+            writer.setResolution(printer->resolution());
+            writer.setPageLayout(printer->pageLayout());
+        }
+        writer.setTitle(QString::fromStdString(state.birthRecord.name).trimmed());
+        ReadingDocument(state, pictures)->print(&writer);
+    }
+    // The document paints nothing when its painter cannot begin on the writer; a write that failed on
+    // the way (a full disk) is remembered by the file and fails the commit.
+    if (file.pos() == 0) {
+        file.cancelWriting();
+        return QObject::tr("the PDF could not be started");
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
 
 } // namespace
 
@@ -34,14 +63,8 @@ std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const Im
 
 QString SaveReading(const ChartState& state, const ImageList& pictures, const QString& path)
 {
-    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        PrintReading(state, pictures, printer);
-        // QPrinter reports no failure of its own: look for the file it should have written.
-        return QFileInfo(path).size() > 0 ? QString() : QObject::tr("The file could not be written.");
-    }
+    if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0)
+        return WritePdf(state, pictures, path, nullptr);
 
     // Written in full to a temporary file first, so a failure never leaves half a reading behind.
     QSaveFile file(path);
@@ -53,9 +76,19 @@ QString SaveReading(const ChartState& state, const ImageList& pictures, const QS
     return {};
 }
 
-void PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer)
+QString PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer)
 {
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        if (printer.outputFileName().isEmpty())
+            return QObject::tr("no file was chosen to print to");
+        return WritePdf(state, pictures, printer.outputFileName(), &printer);
+    }
+    if (!printer.isValid())
+        return QObject::tr("the printer %1 is not available").arg(printer.printerName());
     ReadingDocument(state, pictures)->print(&printer);
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
+        return QObject::tr("the print job could not be started");
+    return {};
 }
 
 } // namespace tessaline

@@ -17,11 +17,14 @@ class ImageList;
 // as images.
 std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const ImageList& pictures);
 
-// Writes the reading to a file, HTML or PDF as the name's ending says (anything else gets HTML). Returns
-// what went wrong, or an empty text when the file was written.
+// Writes the reading to a file, HTML or PDF as the name's ending says (anything else gets HTML). The
+// reading goes to a temporary file in the same folder, which replaces the file only once it is complete:
+// a failure leaves no partial file, and a file already there as it was. Returns what went wrong, or an
+// empty text when the file was written.
 QString SaveReading(const ChartState& state, const ImageList& pictures, const QString& path);
 
-// Sends the reading to a printer that is already set up.
-void PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer);
+// Prints the reading on a printer that is already set up. A printer that prints to a file gets its PDF
+// written as SaveReading writes one. Returns what went wrong, or an empty text when the job went out.
+QString PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer);
 
 } // namespace tessaline

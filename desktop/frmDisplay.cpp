@@ -381,7 +381,20 @@ void frmDisplay::mnuPrint_Click()
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(tr("Print Reading"));
     if (dialog.exec() == QDialog::Accepted)
-        PrintReading(reading_, pictures_ ? *pictures_ : BodyPictures(), printer);
+        PrintReadingOn(printer);
+}
+
+bool frmDisplay::PrintReadingOn(QPrinter& printer)
+{
+    const QString failure = PrintReading(reading_, pictures_ ? *pictures_ : BodyPictures(), printer);
+    if (failure.isEmpty())
+        return true;
+    const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    ShowMessage(this, MessageIcon::Critical,
+                file.isEmpty()
+                    ? tr("The reading could not be printed: %1").arg(failure)
+                    : tr("The reading could not be printed to %1: %2").arg(QDir::toNativeSeparators(file), failure));
+    return false;
 }
 
 void frmDisplay::mnuAbout_Click()

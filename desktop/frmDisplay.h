@@ -12,6 +12,7 @@ class QAction;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class QPrinter;
 class QPushButton;
 
 namespace tessaline {
@@ -40,6 +41,10 @@ public:
 
     // Saves the reading shown, HTML or PDF by the file name's ending; a failure is reported in a message.
     bool SaveReadingTo(const QString& path);
+
+    // Prints the reading shown on a printer already set up (or to its file); a failure is reported in a
+    // message.
+    bool PrintReadingOn(QPrinter& printer);
 
     QLabel* lblInstant = nullptr;
     PerBody<QLabel> lblMargin{};
