@@ -27,26 +27,37 @@ inline const QString kLastReminderKey = QStringLiteral("Settings/Duration");
 // The reminder asks again once the last reminder lies more than this many days before or after today.
 inline constexpr qint64 kReminderIntervalDays = 14;
 
-// The per-user lock file of the running copy: in the runtime folder, else in the temporary folder (under a
-// per-user name, since that folder is shared).
-QString DefaultLockFilePath(const QString& applicationName);
+// The per-user lock file of the running copy: in the runtime folder, else in a folder of the temporary
+// folder that only this user may use. Any local user could have made that folder first, so it is checked;
+// when it does not serve, the result is empty and problem says why.
+QString DefaultLockFilePath(const QString& applicationName, QString* problem = nullptr);
+
+// Makes the folder if it is absent (mode 0700) and checks that it is a folder, not a link, owned by this
+// user, that no one else may enter or write. Returns why it cannot serve, or an empty text.
+QString PreparePrivateFolder(const QString& path);
 
 // Guards against a second running copy with a lock file that lives as long as this object.
 class RunningCopyGuard
 {
 public:
-    explicit RunningCopyGuard(const QString& lockFilePath);
+    // An empty path means there is no safe place for the lock; whyNoPath says why.
+    explicit RunningCopyGuard(const QString& lockFilePath, const QString& whyNoPath = {});
 
     // Takes the lock and returns true unless another running copy holds it. A lock left behind by a copy
     // that crashed or was killed is removed and taken. When no lock can be made at all (an unwritable
-    // folder) nothing says another copy runs, so the program may start.
+    // folder), or the path holds something that is not this user's lock file, nothing says another copy
+    // runs: the program may start, without the guard, and problem() says why.
     bool acquire();
 
     // Whether this object holds the lock.
     bool holdsLock() const { return lock_.isLocked(); }
 
+    // Why the program starts without the guard; empty when the guard is in force.
+    const QString& problem() const { return problem_; }
+
 private:
     QLockFile lock_;
+    QString problem_;
 };
 
 // Asks at most about every two weeks whether to look for a newer version; Yes opens the download page.
@@ -55,7 +66,7 @@ void UpdateReminder(QSettings& settings, const Clock& today);
 
 // The steps before the birth data window: the running-copy guard, then the update reminder. Returns false
 // when another copy runs: the message has been shown, CloseAllAndEnd called, and the program must return
-// from main without showing a window.
+// from main without showing a window. A guard that cannot work says why on stderr.
 bool RunStartupChecks(RunningCopyGuard& guard, QSettings& settings, const Clock& today);
 
 } // namespace tessaline

@@ -72,10 +72,12 @@ int main(int argc, char** argv)
 
     // The guard holds its lock until main returns.
     const QString name = QApplication::applicationName();
-    tessaline::RunningCopyGuard guard(tessaline::DefaultLockFilePath(name));
+    QString noLockPlace;
+    const QString lockPath = tessaline::DefaultLockFilePath(name, &noLockPlace);
+    tessaline::RunningCopyGuard guard(lockPath, noLockPlace);
     QSettings settings(QSettings::UserScope, name);
     if (!tessaline::RunStartupChecks(guard, settings, tessaline::SystemToday)) {
-        return 0;
+        return 1; // another copy runs: this one did not do what it was started for
     }
 
     tessaline::frmMain window(nullptr, &settings);

@@ -99,7 +99,7 @@ TEST_F(SecondCopy, EndsWithTheMessageWhileTheFirstKeepsRunning)
     Copy second(environment);
     ASSERT_TRUE(second.process().waitForFinished(kStartMs)) << "the second copy did not end";
     EXPECT_EQ(second.process().exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.process().exitCode(), 0);
+    EXPECT_EQ(second.process().exitCode(), 1) << "a copy that did not start must not report success";
     EXPECT_TRUE(second.errors().contains(QStringLiteral("QB Tessaline: Application is already running")));
 
     EXPECT_FALSE(first.process().waitForFinished(kKeepsRunningMs)) << first.errors().toStdString();

@@ -6,12 +6,16 @@
 #include "DesktopTestSupport.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <optional>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace tessaline::testing {
 namespace {
@@ -269,6 +273,76 @@ TEST_F(Guard, UnwritableLockFolderDoesNotStopTheProgram)
 {
     RunningCopyGuard guard(folder.filePath(QStringLiteral("no-such-folder/tessaline.lock")));
     EXPECT_TRUE(guard.acquire());
+}
+
+// ---- A guard that others cannot block --------------------------------------------------------------------
+
+TEST_F(Guard, SomethingAtTheLockPathThatIsNoLockFileDoesNotBlock)
+{
+    ASSERT_TRUE(QDir().mkpath(lockPath())); // a folder where the lock file should be
+    RunningCopyGuard guard(lockPath());
+    EXPECT_TRUE(guard.acquire());
+    EXPECT_TRUE(guard.problem().contains(lockPath())) << guard.problem().toStdString();
+    EXPECT_TRUE(startUp());
+    expectStartedWithReminder();
+}
+
+// The fallback folder: made private when absent, refused when someone else could have prepared it.
+TEST_F(StartupTest, PrivateFolderIsRefusedWhenOthersControlIt)
+{
+    const QString own = folder.filePath(QStringLiteral("own"));
+    ASSERT_EQ(PreparePrivateFolder(own), QString());
+    EXPECT_EQ(QFileInfo(own).permissions() & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(PreparePrivateFolder(own), QString()) << "made once, it serves again";
+
+    const QString open = folder.filePath(QStringLiteral("open"));
+    ASSERT_TRUE(QDir().mkpath(open));
+    ASSERT_TRUE(QFile::setPermissions(
+        open, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::WriteOther | QFile::ExeOther));
+    const QString link = folder.filePath(QStringLiteral("link"));
+    ASSERT_TRUE(QFile::link(own, link));
+    const QString file = folder.filePath(QStringLiteral("file"));
+    QFile(file).open(QIODevice::WriteOnly);
+    for (const QString& path : {open, link, file}) {
+        EXPECT_TRUE(PreparePrivateFolder(path).contains(path)) << path.toStdString();
+    }
+
+    // Another user's folder, as a folder made first in the shared temporary folder would be.
+    const QString taken = folder.filePath(QStringLiteral("taken"));
+    ASSERT_TRUE(QDir().mkpath(taken));
+    ASSERT_TRUE(QFile::setPermissions(taken, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    if (::chown(QFile::encodeName(taken).constData(), 65534, 65534) != 0) {
+        GTEST_SKIP() << "giving a folder to another user needs root";
+    }
+    EXPECT_TRUE(PreparePrivateFolder(taken).contains(QStringLiteral("another user")));
+
+    // With no usable runtime folder (neither the named one nor Qt's own in the temporary folder is this
+    // user's) the lock goes to the private folder in the temporary folder, and when that has been taken
+    // over there is no lock path at all, and the reason.
+    const QString qtRuntime
+        = folder.filePath(QStringLiteral("runtime-") + QString::fromLocal8Bit(getpwuid(getuid())->pw_name));
+    ASSERT_TRUE(QDir().mkpath(qtRuntime));
+    ASSERT_EQ(::chown(QFile::encodeName(qtRuntime).constData(), 65534, 65534), 0);
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray temp = qgetenv("TMPDIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(taken));
+    qputenv("TMPDIR", QFile::encodeName(folder.path()));
+    QString problem;
+    const QString fallback = DefaultLockFilePath(QStringLiteral("tessaline"), &problem);
+    const QString privateFolder = folder.filePath(QStringLiteral("tessaline-%1").arg(::getuid()));
+    EXPECT_EQ(fallback, privateFolder + QStringLiteral("/tessaline.lock")) << problem.toStdString();
+    ASSERT_TRUE(QFile::setPermissions(privateFolder,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
+                                          | QFile::WriteGroup | QFile::ExeGroup));
+    EXPECT_EQ(DefaultLockFilePath(QStringLiteral("tessaline"), &problem), QString());
+    EXPECT_TRUE(problem.contains(privateFolder));
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qputenv("TMPDIR", temp);
+
+    RunningCopyGuard unguarded(QString(), problem);
+    EXPECT_TRUE(unguarded.acquire());
+    EXPECT_EQ(unguarded.problem(), problem);
 }
 
 } // namespace
