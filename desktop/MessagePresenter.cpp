@@ -18,6 +18,7 @@ public:
         QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                         kApplicationTitle, shown,
                         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse); // a file name or an address can be copied
         const int pressed = box.exec();
         if (buttons == Buttons::Ok) {
             return Answer::Ok;

@@ -1,5 +1,7 @@
 #include "desktop/modHelp.h"
 
+#include "desktop/MessagePresenter.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
@@ -31,14 +33,17 @@ void OpenWebPage(const QString& address)
 {
     // Addresses are built already encoded (see LocationSearch); read them strictly so nothing is re-interpreted.
     const QUrl url = QUrl::fromEncoded(address.toUtf8(), QUrl::StrictMode);
-    if (!url.isValid()) {
-        return;
-    }
-    if (installed != nullptr) {
+    if (url.isValid() && installed != nullptr) {
         installed->open(url);
         return;
     }
-    QDesktopServices::openUrl(url);
+    if (!url.isValid() || !QDesktopServices::openUrl(url)) {
+        // No browser could take it: give the address, which the message box lets the user select and copy.
+        ShowMessage(nullptr, MessageIcon::Information,
+                    QObject::tr("The web page could not be opened: no web browser could be started.\n"
+                                "Open this address in a browser:\n%1")
+                        .arg(address));
+    }
 }
 
 QString ProgramSiteAddress()

@@ -19,7 +19,8 @@ public:
 // Installs an opener (not owned); nullptr restores the desktop's browser.
 void SetUrlOpener(UrlOpener* opener) noexcept;
 
-// Opens the address in the default browser and returns at once; failures are silent.
+// Opens the address in the default browser and returns at once. When no browser can be started, a message
+// gives the address so that it can be copied.
 void OpenWebPage(const QString& address);
 
 // The three sites, fixed when the program is built (see desktop/CMakeLists.txt), without a trailing slash.

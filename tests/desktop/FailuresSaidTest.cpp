@@ -1,6 +1,7 @@
-// Saving and printing the reading into places that fail: a file system that is full, one that is read-only,
-// a folder that is really a file. Each failure must be said, and must leave no partial file and the file
-// that was there before intact. The file systems are real tmpfs mounts, made when the test runs as root.
+// Failures of the surroundings, each said. Saving and printing the reading into places that fail: a file
+// system that is full, one that is read-only, a folder that is really a file; each must leave no partial
+// file and the file that was there before intact (the file systems are real tmpfs mounts, made when the
+// test runs as root). Web pages when no browser can be started.
 #include "DesktopTestSupport.h"
 #include "desktop/frmDisplay.h"
 
@@ -146,6 +147,29 @@ INSTANTIATE_TEST_SUITE_P(Places, FailingSave,
                                                               Place::UnderAFile),
                                             ::testing::Values(Way::Html, Way::Pdf, Way::PrintToFile)),
                          [](const auto& info) { return CaseName(std::get<0>(info.param), std::get<1>(info.param)); });
+
+// Without a browser (the offscreen platform has none) every link gives its address in a message.
+TEST_F(DesktopTest, UnopenedWebPageGivesItsAddress)
+{
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
+        GTEST_SKIP() << "only the offscreen platform is sure to start no browser";
+    SetUrlOpener(nullptr);
+    window->mnuOnline->trigger();
+    window->txtMCity->setText(QStringLiteral("Pune"));
+    window->txtMState->setText(QStringLiteral("Maharashtra"));
+    window->txtMCountry->setText(QStringLiteral("India"));
+    QTest::mouseClick(window->cmdBrowser, Qt::LeftButton);
+
+    const QString addresses[] = {ProgramSite() + QStringLiteral("/qb-free-tessaline-help.html"),
+                                 QStringLiteral(TESSALINE_PLACE_SEARCH)
+                                     + QStringLiteral("Pune%20Maharashtra%20India%20Latitude%20Longitude")};
+    ASSERT_EQ(messages.shown.size(), 2U);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_TRUE(messages.shown[i].text.startsWith(QStringLiteral("The web page could not be opened")));
+        EXPECT_TRUE(messages.shown[i].text.endsWith(QLatin1Char('\n') + addresses[i]))
+            << messages.shown[i].text.toStdString();
+    }
+}
 
 } // namespace
 } // namespace tessaline::testing
