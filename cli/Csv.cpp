@@ -10,7 +10,7 @@ namespace tessaline::cli {
 
 namespace {
 
-constexpr std::streamsize kChunkBytes = 64 * 1024;
+constexpr std::streamsize kChunkBytes = std::streamsize{64} * 1024;
 
 void AppendUtf8(std::string& out, unsigned codePoint)
 {
