@@ -58,7 +58,7 @@ cli/BirthArguments.cpp ==> (*time)[0] > 23 ==> (*time)[0] > 24
 cli/BirthArguments.cpp ==> year > kLastYear ==> year >= kLastYear
 cli/ChartOutput.cpp ==> if (c >= 0x20 && c != '"' && c != '\\') { ==> if (c >= 0x20 && c != '"') {
 cli/ChartTool.cpp ==> exitCode = kExitRejected; ==> exitCode = kExitOk;
-cli/ChartTool.cpp ==> fields[0].erase(0, 3); ==> fields[0].erase(0, 2);
+cli/Csv.cpp ==> undecoded_.erase(0, 3); ==> undecoded_.erase(0, 2);
 # desktop: the form, the start-up guard and reminder, the key filter, saving, the menus
 desktop/frmMain.cpp ==> form.isSouth = optLat[1]->isChecked(); ==> form.isSouth = optLat[0]->isChecked();
 desktop/frmMain.cpp ==> cmbTimeZone->setCurrentIndex(kGreenwichZonePosition); ==> cmbTimeZone->setCurrentIndex(0);
