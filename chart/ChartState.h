@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ephemeris/CivilTime.h"
+#include "ephemeris/PreciseEphemeris.h"
 
 #include <array>
 #include <cstddef>
@@ -82,6 +83,16 @@ struct BirthTimeMargin {
 // digit) or the precise ephemeris library.
 enum class EphemerisMode { Classic, Precise };
 
+// Where longitudes are counted from: the vernal point (tropical, the default) or a point fixed among the
+// stars, the chosen ayanamsa behind it (sidereal).
+enum class Zodiac { Tropical, Sidereal };
+
+// The zodiac a chart is drawn in; the ayanamsa counts only in the sidereal one.
+struct ZodiacChoice {
+    Zodiac zodiac = Zodiac::Tropical;
+    Ayanamsa ayanamsa = Ayanamsa::Lahiri;
+};
+
 // "DD Sss MM": degrees within the sign, sign code, minutes; nine characters, fixed columns.
 using PositionEntry = std::string;
 using PositionTable = std::array<PositionEntry, kBodyCount>;
@@ -124,6 +135,10 @@ struct ChartState {
 
     // Set by the program before a calculation; the engines read it.
     EphemerisMode ephemeris = EphemerisMode::Classic;
+    // Set by the program before a calculation, like the mode.
+    ZodiacChoice zodiac;
+    // The ayanamsa of the birth instant, subtracted from every point of a sidereal chart; 0 in a tropical one.
+    double ayanamsaDegrees = 0.0;
     // In a classic chart, the bodies whose precise decanate differs from the classic one; always empty in a
     // precise chart.
     std::array<std::optional<PreciseDecanate>, kDecanateBodyCount> preciseDecanates;

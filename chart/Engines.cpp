@@ -20,7 +20,29 @@ double PreciseJulianDay(const ChartState& state) noexcept
     return JulianDayUT(BodiesInstant(state.birthRecord, state.zoneCorrection));
 }
 
+// The ayanamsa of the chart's birth instant, kept in the state for what is shown beside the chart.
+double ChartAyanamsa(ChartState& state) noexcept
+{
+    state.ayanamsaDegrees = AyanamsaFor(state.zodiac, BodiesInstant(state.birthRecord, state.zoneCorrection));
+    return state.ayanamsaDegrees;
+}
+
 } // namespace
+
+double AyanamsaFor(const ZodiacChoice& zodiac, const CivilInstant& universal) noexcept
+{
+    return zodiac.zodiac == Zodiac::Sidereal ? PreciseAyanamsa(zodiac.ayanamsa, JulianDayUT(universal)) : 0.0;
+}
+
+double InZodiac(double tropical, const ZodiacChoice& zodiac, double ayanamsaDegrees) noexcept
+{
+    if (zodiac.zodiac == Zodiac::Tropical)
+        return tropical; // untouched, to the last digit
+    const double sidereal = tropical - ayanamsaDegrees;
+    if (sidereal < 0.0)
+        return sidereal + 360.0 >= 360.0 ? 0.0 : sidereal + 360.0;
+    return sidereal >= 360.0 ? sidereal - 360.0 : sidereal;
+}
 
 void Angles_Calculation(ChartState& state)
 {
@@ -40,6 +62,9 @@ void Angles_Calculation(ChartState& state)
         ascendant = ReduceDegrees(angles.ascendant);
         midheaven = ReduceDegrees(angles.midheaven);
     }
+    const double ayanamsa = ChartAyanamsa(state);
+    ascendant = InZodiac(ascendant, state.zodiac, ayanamsa);
+    midheaven = InZodiac(midheaven, state.zodiac, ayanamsa);
     state.ascendantText = FormatZodiacPosition(ascendant);
     state.midheavenText = FormatZodiacPosition(midheaven);
     state.longitudes[ToIndex(BodyIndex::Ascendant)] = ascendant;
@@ -70,11 +95,21 @@ double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCor
     return GeocentricLongitude(orbit->orbit, J2000DayNumber(BodiesInstant(record, zone)));
 }
 
+double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCorrection& zone, EphemerisMode mode,
+                        const ZodiacChoice& zodiac) noexcept
+{
+    const double tropical = BodyLongitudeFor(body, record, zone, mode);
+    if (zodiac.zodiac == Zodiac::Tropical)
+        return tropical;
+    return InZodiac(tropical, zodiac, AyanamsaFor(zodiac, BodiesInstant(record, zone)));
+}
+
 void Moon_Calculation(ChartState& state)
 {
-    const double lambda = state.ephemeris == EphemerisMode::Precise
+    const double tropical = state.ephemeris == EphemerisMode::Precise
         ? PreciseLongitude(PreciseBody::Moon, PreciseJulianDay(state))
         : MoonLongitudeFor(state.birthRecord, state.zoneCorrection);
+    const double lambda = InZodiac(tropical, state.zodiac, ChartAyanamsa(state));
     state.moonPosition = FormatZodiacPosition(lambda);
     state.longitudes[ToIndex(BodyIndex::Moon)] = lambda;
 }
@@ -86,13 +121,15 @@ void Positions_Calculation(ChartState& state)
     const bool precise = state.ephemeris == EphemerisMode::Precise;
     const double d = J2000DayNumber(at);
     const double jd = JulianDayUT(at);
+    const double ayanamsa = ChartAyanamsa(state);
 
     std::array<double, kOrbitCount> lambdas{};
     if (!precise)
         lambdas = GeocentricLongitudes(d);
     for (const BodyOrbit& entry : kBodyOrbits) {
-        const double lambda = precise ? PreciseLongitude(static_cast<PreciseBody>(ToIndex(entry.body)), jd)
-                                      : lambdas[static_cast<std::size_t>(entry.orbit)];
+        const double lambda = InZodiac(precise ? PreciseLongitude(static_cast<PreciseBody>(ToIndex(entry.body)), jd)
+                                               : lambdas[static_cast<std::size_t>(entry.orbit)],
+                                       state.zodiac, ayanamsa);
         state.longitudes[ToIndex(entry.body)] = lambda;
         state.positionTable[ToIndex(entry.body)] = FormatPositionEntry(lambda);
     }
@@ -107,6 +144,11 @@ void Positions_Calculation(ChartState& state)
         nodes.ketu = nodes.rahu < 180.0 ? nodes.rahu + 180.0 : nodes.rahu - 180.0;
     } else
         nodes = MeanLunarNodes(d);
+    if (state.zodiac.zodiac == Zodiac::Sidereal) {
+        // Both nodes move by the same angle, so they stay opposite.
+        nodes.rahu = InZodiac(nodes.rahu, state.zodiac, ayanamsa);
+        nodes.ketu = InZodiac(nodes.ketu, state.zodiac, ayanamsa);
+    }
     state.longitudes[ToIndex(BodyIndex::Rahu)] = nodes.rahu;
     state.longitudes[ToIndex(BodyIndex::Ketu)] = nodes.ketu;
     state.positionTable[ToIndex(BodyIndex::Rahu)] = FormatPositionEntry(nodes.rahu);

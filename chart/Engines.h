@@ -12,6 +12,9 @@ namespace tessaline {
 // longitudes back. Run in this order: the Moon and the angles first, since the
 // position table takes their long-form texts.
 
+// Every point the engines write is counted in the state's zodiac: in a sidereal chart each engine subtracts
+// the ayanamsa of the birth instant (from the precise ephemeris, in both modes) before formatting.
+
 // Fills ascendantText and midheavenText (long form) from the birth record.
 void Angles_Calculation(ChartState& state);
 
@@ -28,6 +31,16 @@ double PreciseBodyLongitude(BodyIndex body, const CivilInstant& universal) noexc
 // A body's longitude (Sun to Pluto) for a record and a zone, by the mode's road: what the chart shows.
 double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCorrection& zone,
                         EphemerisMode mode) noexcept;
+
+// The ayanamsa to subtract at an instant in universal time for a choice of zodiac; 0 for the tropical one.
+double AyanamsaFor(const ZodiacChoice& zodiac, const CivilInstant& universal) noexcept;
+
+// A tropical longitude counted in the chosen zodiac; degrees in [0, 360). A tropical one comes back unchanged.
+double InZodiac(double tropical, const ZodiacChoice& zodiac, double ayanamsaDegrees) noexcept;
+
+// The same in the chosen zodiac, the ayanamsa taken at the birth instant of the record.
+double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCorrection& zone, EphemerisMode mode,
+                        const ZodiacChoice& zodiac) noexcept;
 
 // Which orbit gives each body: the Earth's orbit, seen from the Earth, gives the Sun.
 struct BodyOrbit {

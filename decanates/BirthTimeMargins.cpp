@@ -60,8 +60,8 @@ public:
     Sample At(int minutes) const
     {
         const BirthRecord shifted = ShiftedRecord(state_.birthRecord, minutes);
-        const double longitude
-            = BodyLongitudeFor(static_cast<BodyIndex>(body_), shifted, state_.zoneCorrection, state_.ephemeris);
+        const double longitude = BodyLongitudeFor(static_cast<BodyIndex>(body_), shifted, state_.zoneCorrection,
+                                                  state_.ephemeris, state_.zodiac);
         return {longitude, DecanateOfEntry(FormatPositionEntry(longitude))};
     }
 

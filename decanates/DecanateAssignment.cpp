@@ -139,7 +139,8 @@ void PreciseDecanate_Calculation(ChartState& state)
         if (!NearDecanateEdge(state.longitudes[body], kClassicErrorBound[body]))
             continue;
         const std::optional<EntryDecanate> classic = DecanateOfEntry(state.positionTable[body]);
-        const double lambda = PreciseBodyLongitude(static_cast<BodyIndex>(body), state.universalInstant);
+        const double lambda = InZodiac(PreciseBodyLongitude(static_cast<BodyIndex>(body), state.universalInstant),
+                                       state.zodiac, state.ayanamsaDegrees);
         PositionEntry entry = FormatPositionEntry(lambda);
         const std::optional<EntryDecanate> precise = DecanateOfEntry(entry);
         if (!precise || precise == classic)

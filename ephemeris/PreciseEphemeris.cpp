@@ -44,6 +44,34 @@ const Library& OpenLibrary() noexcept
     return library;
 }
 
+struct AyanamsaEntry {
+    const char* name;
+    const char* key;
+    int libraryMode;
+};
+
+constexpr std::array<AyanamsaEntry, kAyanamsaCount> kAyanamsas{{
+    {"Lahiri", "lahiri", SE_SIDM_LAHIRI},
+    {"Raman", "raman", SE_SIDM_RAMAN},
+    {"Krishnamurti", "krishnamurti", SE_SIDM_KRISHNAMURTI},
+    {"Fagan/Bradley", "fagan-bradley", SE_SIDM_FAGAN_BRADLEY},
+    {"True Chitrapaksha", "true-chitrapaksha", SE_SIDM_TRUE_CITRA},
+}};
+
+bool SameWord(std::string_view a, std::string_view b) noexcept
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+        };
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    }
+    return true;
+}
+
 // [0, 360) from any finite angle.
 double Wrapped(double degrees) noexcept
 {
@@ -87,6 +115,40 @@ PreciseAngles PreciseChartAngles(double julianDayUT, double signedLongitude, dou
 double PreciseMeanNode(double julianDayUT) noexcept
 {
     return LongitudeOf(SE_MEAN_NODE, julianDayUT);
+}
+
+const char* AyanamsaName(Ayanamsa ayanamsa) noexcept
+{
+    const auto i = static_cast<std::size_t>(ayanamsa);
+    return i < kAyanamsas.size() ? kAyanamsas[i].name : "";
+}
+
+const char* AyanamsaKey(Ayanamsa ayanamsa) noexcept
+{
+    const auto i = static_cast<std::size_t>(ayanamsa);
+    return i < kAyanamsas.size() ? kAyanamsas[i].key : "";
+}
+
+std::optional<Ayanamsa> AyanamsaNamed(std::string_view text) noexcept
+{
+    for (std::size_t i = 0; i < kAyanamsas.size(); ++i)
+        if (SameWord(text, kAyanamsas[i].name) || SameWord(text, kAyanamsas[i].key))
+            return static_cast<Ayanamsa>(i);
+    return std::nullopt;
+}
+
+double PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT) noexcept
+{
+    const Library& library = OpenLibrary();
+    const auto i = static_cast<std::size_t>(ayanamsa);
+    swe_set_sid_mode(kAyanamsas[i < kAyanamsas.size() ? i : 0].libraryMode, 0.0, 0.0);
+    double degrees = 0.0;
+    std::array<char, AS_MAXCH> error{};
+    // Without the data files the library still has the precession and nutation it needs, and for True
+    // Chitrapaksha the star catalogue in the same folder.
+    if (swe_get_ayanamsa_ex_ut(julianDayUT, library.sourceFlag, &degrees, error.data()) < 0)
+        swe_get_ayanamsa_ex_ut(julianDayUT, SEFLG_MOSEPH, &degrees, error.data());
+    return degrees;
 }
 
 PreciseSource PreciseEphemerisSource() noexcept

@@ -2,7 +2,9 @@
 
 #include "ephemeris/CivilTime.h"
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tessaline {
 
@@ -33,6 +35,25 @@ PreciseAngles PreciseChartAngles(double julianDayUT, double signedLongitude, dou
 
 // The Moon's mean ascending node, ecliptic of date; degrees in [0, 360).
 double PreciseMeanNode(double julianDayUT) noexcept;
+
+// The ayanamsas a sidereal chart can use: how far the sidereal zodiac's first point lies behind the
+// tropical one. Lahiri (Chitrapaksha) is the usual choice and comes first.
+enum class Ayanamsa : int { Lahiri = 0, Raman, Krishnamurti, FaganBradley, TrueChitrapaksha };
+
+inline constexpr int kAyanamsaCount = 5;
+
+// "Lahiri", "Raman", "Krishnamurti", "Fagan/Bradley", "True Chitrapaksha"; empty for a value out of range.
+const char* AyanamsaName(Ayanamsa ayanamsa) noexcept;
+
+// "lahiri", "raman", "krishnamurti", "fagan-bradley", "true-chitrapaksha": one word for a command line.
+const char* AyanamsaKey(Ayanamsa ayanamsa) noexcept;
+
+// The ayanamsa with either its key or its name, in any case; nothing for any other text.
+std::optional<Ayanamsa> AyanamsaNamed(std::string_view text) noexcept;
+
+// The ayanamsa at a universal instant, nutation included, as the library defines it: what to subtract
+// from an apparent tropical longitude of date. Degrees, about 24 for Lahiri in this century.
+double PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT) noexcept;
 
 // Whether the data files were found. The library is opened on the first call of any function here and
 // looks in SE_EPHE_PATH when it is set, else in its installed data folder.

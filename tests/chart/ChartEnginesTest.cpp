@@ -244,5 +244,42 @@ TEST(PreciseMode, EveryPointComesFromThePreciseEphemeris)
     EXPECT_EQ(state.positionTable[ToIndex(BodyIndex::Ascendant)], "29 Leo 25");
 }
 
+// ---- The sidereal zodiac -----------------------------------------------------------------------------
+
+// The Delhi chart above in the sidereal zodiac, in both modes: every point is its tropical longitude less
+// Lahiri's ayanamsa of the birth instant, 23.51830° (tests/ephemeris/ayanamsa-reference.js), so the Sun at
+// 83.50° tropical (23 Gem 30) is at 59.98° sidereal (29 Tau 58), two decanates back. A tropical chart is
+// untouched.
+TEST(SiderealZodiac, EveryPointMovesBackByTheAyanamsaInBothModes)
+{
+    constexpr double kLahiri = 23.51830;
+    for (const EphemerisMode mode : {EphemerisMode::Classic, EphemerisMode::Precise}) {
+        const auto chart = [mode](Zodiac zodiac) {
+            ChartState state;
+            state.ephemeris = mode;
+            state.zodiac = {zodiac, Ayanamsa::Lahiri};
+            state.birthRecord = {"TEST", 6, 15, 1975, 10, 30, 5, 30, 77, 12, 28, 36, kTrue, kFalse, kFalse};
+            state.zoneCorrection = {-5, -30};
+            Angles_Calculation(state);
+            Moon_Calculation(state);
+            Positions_Calculation(state);
+            return state;
+        };
+        const ChartState tropical = chart(Zodiac::Tropical);
+        const ChartState sidereal = chart(Zodiac::Sidereal);
+        EXPECT_EQ(tropical.ayanamsaDegrees, 0.0);
+        EXPECT_NEAR(sidereal.ayanamsaDegrees, kLahiri, 2.0 / 3600);
+        for (std::size_t i = 0; i < kBodyCount; ++i) {
+            EXPECT_NEAR(std::remainder(tropical.longitudes[i] - kLahiri - sidereal.longitudes[i], 360.0), 0.0,
+                        2.0 / 3600)
+                << BodyName(static_cast<BodyIndex>(i));
+            EXPECT_GE(sidereal.longitudes[i], 0.0);
+            EXPECT_LT(sidereal.longitudes[i], 360.0);
+        }
+        EXPECT_EQ(sidereal.positionTable[ToIndex(BodyIndex::Sun)].substr(0, 6), "29 Tau");
+        EXPECT_EQ(sidereal.positionTable[ToIndex(BodyIndex::Moon)].substr(0, 6), "11 Leo");
+    }
+}
+
 } // namespace
 } // namespace tessaline

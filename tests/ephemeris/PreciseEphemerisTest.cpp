@@ -100,6 +100,49 @@ TEST(PreciseEphemeris, AnglesMatchAnIndependentSiderealTimeInEveryQuadrant)
 
 // Without its data files the library still answers, from its analytic theory, and says where it stands.
 // The library opens once per process, so the check runs in a fresh one.
+// Ayanamsas with nutation, from the published definitions carried by astronomy-engine's precession and
+// nutation (tests/ephemeris/ayanamsa-reference.js):
+//   cd /tmp/scratch && npm install astronomy-engine@2.1.19 && node ayanamsa-reference.js
+// True Chitrapaksha puts Spica at 180°, so it is Spica's apparent longitude less 180° (within 5": that
+// star is fixed at its J2000 place there, and Spica moves about 0.03" a year). Raman and Krishnamurti
+// are quoted against Lahiri: Raman about 1°27' behind it, Krishnamurti about 6' behind, at any date.
+TEST(PreciseEphemeris, AyanamsasMatchTheirDefinitions)
+{
+    struct AyanamsaCase {
+        const char* instant;
+        double lahiri;
+        double faganBradley;
+        double spica;
+    };
+    constexpr AyanamsaCase kCases[] = {
+        {"1901-01-01T00:00Z", 22.47867, 23.36204, 202.46214}, {"1956-03-21T00:00Z", 23.25018, 24.13355, 203.23991},
+        {"1975-06-15T05:00Z", 23.51830, 24.40167, 203.50554}, {"2000-01-01T12:00Z", 23.85314, 24.73651, 203.83612},
+        {"2024-03-20T03:06Z", 24.19410, 25.07747, 204.18349}, {"2050-12-31T23:59Z", 24.57276, 25.45613, 204.55547},
+    };
+    for (const AyanamsaCase& c : kCases) {
+        const double jd = JulianDayUT(FromIso(c.instant));
+        const double lahiri = PreciseAyanamsa(Ayanamsa::Lahiri, jd);
+        EXPECT_NEAR(lahiri, c.lahiri, 2 * kArcsec) << c.instant;
+        EXPECT_NEAR(PreciseAyanamsa(Ayanamsa::FaganBradley, jd), c.faganBradley, 2 * kArcsec) << c.instant;
+        EXPECT_NEAR(PreciseAyanamsa(Ayanamsa::TrueChitrapaksha, jd), c.spica - 180.0, 5 * kArcsec) << c.instant;
+        EXPECT_NEAR(lahiri - PreciseAyanamsa(Ayanamsa::Raman, jd), 1.0 + 27.0 / 60, 1.0 / 60) << c.instant;
+        EXPECT_NEAR(lahiri - PreciseAyanamsa(Ayanamsa::Krishnamurti, jd), 6.0 / 60, 0.5 / 60) << c.instant;
+    }
+}
+
+TEST(PreciseEphemeris, AyanamsasAreFoundByKeyOrNameInAnyCase)
+{
+    for (int i = 0; i < kAyanamsaCount; ++i) {
+        const auto ayanamsa = static_cast<Ayanamsa>(i);
+        EXPECT_EQ(AyanamsaNamed(AyanamsaKey(ayanamsa)), ayanamsa);
+        EXPECT_EQ(AyanamsaNamed(AyanamsaName(ayanamsa)), ayanamsa);
+    }
+    EXPECT_EQ(AyanamsaNamed("FAGAN/bradley"), Ayanamsa::FaganBradley);
+    EXPECT_EQ(AyanamsaNamed("True Chitrapaksha"), Ayanamsa::TrueChitrapaksha);
+    for (const char* other : {"", "lahir", "lahiri ", "tropical", "fagan bradley"})
+        EXPECT_EQ(AyanamsaNamed(other), std::nullopt) << other;
+}
+
 TEST(PreciseEphemerisDeathTest, WithoutDataFilesFallsBackToTheAnalyticMode)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
