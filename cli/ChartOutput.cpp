@@ -103,6 +103,18 @@ void AppendJsonString(std::string& out, std::string_view text)
     out += '"';
 }
 
+namespace {
+
+// Shortest text that reads back as the same double: full precision, no noise digits.
+void AppendShortestDouble(std::string& out, double value)
+{
+    std::array<char, 32> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    out.append(digits.data(), written.ptr);
+}
+
+} // namespace
+
 void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line)
 {
     const auto key = [&out](std::string_view name) { // our own key names: nothing to escape
@@ -127,6 +139,18 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
     out += ',';
     key("ephemeris");
     AppendJsonString(out, state.ephemeris == EphemerisMode::Precise ? "precise" : "classic");
+    if (state.zodiac.zodiac == Zodiac::Sidereal) { // a tropical chart's line stays as it always was
+        out += ',';
+        key("zodiac");
+        AppendJsonString(out, "sidereal");
+        out += ",\"ayanamsa\":{";
+        key("name");
+        AppendJsonString(out, AyanamsaName(state.zodiac.ayanamsa));
+        out += ',';
+        key("degrees");
+        AppendShortestDouble(out, state.ayanamsaDegrees);
+        out += '}';
+    }
 
     out += ",\"positions\":{";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
@@ -140,10 +164,7 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
         if (i > 0)
             out += ',';
         key(BodyName(static_cast<BodyIndex>(i)));
-        // Shortest text that reads back as the same double: full precision, no noise digits.
-        std::array<char, 32> digits{};
-        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), state.longitudes[i]);
-        out.append(digits.data(), written.ptr);
+        AppendShortestDouble(out, state.longitudes[i]);
     }
     out += "},\"decanates\":[";
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {

@@ -13,6 +13,7 @@ namespace tessaline::cli {
 using Json = nlohmann::ordered_json;
 
 // One chart as one line of JSON: {"line" (when given), "name", "instantUT", "utcOffset", "ephemeris",
+// for a sidereal chart "zodiac": "sidereal" and "ayanamsa": {"name", "degrees"},
 // "positions": {14 bodies}, "longitudes": {14 bodies}, "decanates": [ten bodies, each with "precise" where
 // a classic chart's precise decanate differs]}. Written straight into out: a batch writes a
 // hundred thousand of these, and the decanate texts alone are some kilobytes each.

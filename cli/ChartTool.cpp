@@ -16,9 +16,11 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/ioctl.h>
 #include <system_error>
 #include <unistd.h>
+#include <variant>
 #include <vector>
 
 namespace tessaline::cli {
@@ -54,6 +56,9 @@ struct Options {
     bool zones = false;
     bool decanates = false;
     bool precise = false;
+    std::string zodiac;
+    std::string ayanamsa;
+    bool ayanamsas = false;
 };
 
 std::size_t TextWidth()
@@ -84,11 +89,51 @@ void PrintZones(std::ostream& out)
             << zones[i].correctionMinutes << '\n';
 }
 
+std::string Lowered(std::string_view text)
+{
+    std::string out;
+    for (char c : text)
+        if (c != ' ')
+            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    return out;
+}
+
+// The zodiac named by a --zodiac and an --ayanamsa text (or a row's columns), either may be empty: an
+// ayanamsa alone means the sidereal zodiac, a sidereal zodiac alone means Lahiri, nothing means fallback.
+std::variant<ZodiacChoice, std::string> ParseZodiac(std::string_view zodiac, std::string_view ayanamsa,
+                                                    const ZodiacChoice& fallback)
+{
+    ZodiacChoice choice = fallback;
+    const std::string zodiacKey = Lowered(zodiac);
+    if (zodiacKey == "tropical")
+        choice = {};
+    else if (zodiacKey == "sidereal")
+        choice.zodiac = Zodiac::Sidereal;
+    else if (!zodiacKey.empty())
+        return "the zodiac must be tropical or sidereal, not \"" + std::string(zodiac) + "\"";
+    if (ayanamsa.empty())
+        return choice;
+    const std::optional<Ayanamsa> named = AyanamsaNamed(ayanamsa);
+    if (!named)
+        return "no ayanamsa is called \"" + std::string(ayanamsa) + "\" (see --ayanamsas)";
+    if (zodiacKey == "tropical")
+        return std::string("an ayanamsa belongs to the sidereal zodiac, not the tropical one");
+    return ZodiacChoice{Zodiac::Sidereal, *named};
+}
+
+void PrintAyanamsas(std::ostream& out)
+{
+    for (int i = 0; i < kAyanamsaCount; ++i)
+        out << AyanamsaKey(static_cast<Ayanamsa>(i)) << '\t' << AyanamsaName(static_cast<Ayanamsa>(i))
+            << (i == 0 ? "\t(the default)" : "") << '\n';
+}
+
 // A chart state in the chosen mode. A precise chart without the ephemeris's data files still comes out,
 // from the library's analytic mode, and the user is told so once.
-ChartState NewChartState(const Options& options, std::ostream& err)
+ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac, std::ostream& err)
 {
     ChartState state;
+    state.zodiac = zodiac;
     if (options.precise) {
         state.ephemeris = EphemerisMode::Precise;
         if (PreciseEphemerisSource() == PreciseSource::Analytic)
@@ -97,9 +142,9 @@ ChartState NewChartState(const Options& options, std::ostream& err)
     return state;
 }
 
-int RunSingle(const Options& options, std::ostream& out, std::ostream& err)
+int RunSingle(const Options& options, const ZodiacChoice& zodiac, std::ostream& out, std::ostream& err)
 {
-    ChartState state = NewChartState(options, err);
+    ChartState state = NewChartState(options, zodiac, err);
     if (const auto rejected = Calculate(state, options.birth)) {
         err << TerminalText(*rejected) << '\n';
         return kExitRejected;
@@ -113,15 +158,6 @@ int RunSingle(const Options& options, std::ostream& out, std::ostream& err)
     } else
         PrintChart(out, state, TextWidth());
     return kExitOk;
-}
-
-std::string Lowered(std::string_view text)
-{
-    std::string out;
-    for (char c : text)
-        if (c != ' ')
-            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    return out;
 }
 
 std::string Plural(std::size_t count, std::string_view noun)
@@ -154,7 +190,8 @@ std::optional<std::string> ReaderProblem(const CsvReader& reader)
     return std::nullopt;
 }
 
-int RunBatch(const Options& options, std::istream& stdIn, Output& output, std::ostream& err)
+int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& stdIn, Output& output,
+             std::ostream& err)
 {
     std::ostream& out = output.out;
     std::ifstream file;
@@ -210,9 +247,18 @@ int RunBatch(const Options& options, std::istream& stdIn, Output& output, std::o
         }
         columnOf[c] = found;
     }
+    // Optional columns: a row's zodiac and ayanamsa, where empty the command line's.
+    const auto optionalColumn = [&fields](std::string_view name) {
+        std::size_t found = 0;
+        while (found < fields.size() && Lowered(fields[found]) != name)
+            ++found;
+        return found < fields.size() ? std::optional<std::size_t>(found) : std::nullopt;
+    };
+    const std::optional<std::size_t> zodiacColumn = optionalColumn("zodiac");
+    const std::optional<std::size_t> ayanamsaColumn = optionalColumn("ayanamsa");
     const std::size_t columnCount = fields.size();
 
-    ChartState state = NewChartState(options, err);
+    ChartState state = NewChartState(options, zodiac, err);
     std::string text; // one output line, its buffer reused row after row
     const std::size_t width = TextWidth();
     int exitCode = kExitOk;
@@ -239,10 +285,15 @@ int RunBatch(const Options& options, std::istream& stdIn, Output& output, std::o
                                  fields[columnOf[5]],
                                  false};
             const auto dst = ParseFlag(fields[columnOf[6]]);
+            const auto rowZodiac = ParseZodiac(zodiacColumn ? fields[*zodiacColumn] : std::string_view{},
+                                               ayanamsaColumn ? fields[*ayanamsaColumn] : std::string_view{}, zodiac);
             if (!dst)
                 rejected = "dst must be 1 or 0 (true/false, yes/no)";
+            else if (const auto* message = std::get_if<std::string>(&rowZodiac))
+                rejected = "In this row " + *message;
             else {
                 birth.dst = *dst;
+                state.zodiac = std::get<ZodiacChoice>(rowZodiac);
                 rejected = Calculate(state, birth);
             }
         }
@@ -298,6 +349,10 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     auto* decanates = app.add_flag("--decanates", options.decanates, "print the decanate table as JSON and exit");
     auto* precise = app.add_flag("--precise", options.precise,
                                  "positions from the precise ephemeris instead of the classic formulas");
+    auto* zodiac = app.add_option("--zodiac", options.zodiac, "tropical (the default) or sidereal");
+    auto* ayanamsa = app.add_option("--ayanamsa", options.ayanamsa,
+                                    "the sidereal zodiac's ayanamsa (see --ayanamsas; Lahiri by default)");
+    auto* ayanamsas = app.add_flag("--ayanamsas", options.ayanamsas, "list the ayanamsas and exit");
     const std::array<CLI::Option*, 7> single{name, date, time, zone, lon, lat, dst};
     for (CLI::Option* option : single) {
         option->excludes(batch);
@@ -312,6 +367,14 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     precise->excludes(zones);
     precise->excludes(decanates);
     app.footer("Exit status 3: the output could not be written (a full disk, a closed output).");
+    for (CLI::Option* option : {zones, decanates, precise, zodiac, ayanamsa, batch, json, html})
+        ayanamsas->excludes(option);
+    for (CLI::Option* option : single)
+        ayanamsas->excludes(option);
+    for (CLI::Option* option : {zodiac, ayanamsa}) {
+        option->excludes(zones);
+        option->excludes(decanates);
+    }
 
     try {
         app.parse(argc, argv);
@@ -330,8 +393,18 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
         out << DecanateTableJson().dump(2) << '\n';
         return kExitOk;
     }
+    if (options.ayanamsas) {
+        PrintAyanamsas(out);
+        return kExitOk;
+    }
+    const auto chosen = ParseZodiac(options.zodiac, options.ayanamsa, {});
+    if (const auto* message = std::get_if<std::string>(&chosen)) {
+        err << "In --zodiac and --ayanamsa, " << TerminalText(*message) << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+    const ZodiacChoice& zodiacChoice = std::get<ZodiacChoice>(chosen);
     if (batch->count() > 0)
-        return RunBatch(options, in, output, err);
+        return RunBatch(options, zodiacChoice, in, output, err);
 
     for (CLI::Option* option : single) {
         if (option != dst && option->count() == 0) {
@@ -339,7 +412,7 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
             return kExitUsage;
         }
     }
-    return RunSingle(options, out, err);
+    return RunSingle(options, zodiacChoice, out, err);
 }
 
 } // namespace

@@ -139,6 +139,16 @@ std::string InstantLine(const ChartState& state)
     line += CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N');
     if (state.ephemeris == EphemerisMode::Precise)
         line += "; positions from the precise ephemeris"; // a classic line stays as it always was
+    if (state.zodiac.zodiac == Zodiac::Sidereal) { // and a tropical one too
+        // Truncated to the minute, like every position: 23.999° shows 23°59′.
+        const auto minutes = static_cast<int>(state.ayanamsaDegrees * 60.0);
+        char ayanamsa[24];
+        std::snprintf(ayanamsa, sizeof ayanamsa, "%d\u00B0%02d\u2032", minutes / 60, minutes % 60);
+        line += "; sidereal zodiac, ";
+        line += AyanamsaName(state.zodiac.ayanamsa);
+        line += " ayanamsa ";
+        line += ayanamsa;
+    }
     return line;
 }
 

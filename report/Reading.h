@@ -8,7 +8,8 @@ namespace tessaline {
 
 // "Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving), 77°12′ E, 28°36′ N":
 // the instant the chart was computed for, the zone east positive as people write it, the place as entered,
-// and for a precise chart "; positions from the precise ephemeris".
+// for a precise chart "; positions from the precise ephemeris", and for a sidereal one
+// "; sidereal zodiac, Lahiri ayanamsa 23°31′".
 std::string InstantLine(const ChartState& state);
 
 // The clock's offset from universal time at the birth, daylight saving included, east positive: "+05:30".

@@ -109,6 +109,58 @@ TEST(ChartTool, PreciseBatchNamesTheModeOnEveryRow)
     EXPECT_EQ(rows, 2);
 }
 
+// The zodiac in every form. Lahiri's ayanamsa on 1975-06-15 at 05:00 UT is 23.51830° (astronomy-engine,
+// tests/ephemeris/ayanamsa-reference.js), so the Sun at 23 Gem 29 tropical is at 29 Tau 58 sidereal.
+TEST(ChartTool, SiderealZodiacIsChosenByOptionOrColumnAndNamedInEveryForm)
+{
+    auto args = kDelhi;
+    args.insert(args.end(), {"--zodiac", "sidereal", "--json"});
+    const ToolRun run = RunTool(args);
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto chart = nlohmann::ordered_json::parse(run.out);
+    EXPECT_EQ(chart["zodiac"], "sidereal");
+    EXPECT_EQ(chart["ayanamsa"]["name"], "Lahiri");
+    EXPECT_NEAR(chart["ayanamsa"]["degrees"].get<double>(), 23.51830, 2.0 / 3600);
+    EXPECT_EQ(chart["positions"]["Sun"], "29 Tau 58");
+
+    auto text = kDelhi;
+    text.insert(text.end(), {"--ayanamsa", "Fagan/Bradley"}); // an ayanamsa alone means sidereal
+    EXPECT_NE(RunTool(text).out.find("; sidereal zodiac, Fagan/Bradley ayanamsa 24\u00B024\u2032"), std::string::npos);
+    auto tropical = kDelhi;
+    tropical.push_back("--json");
+    const std::string plain = RunTool(tropical).out;
+    tropical.insert(tropical.end(), {"--zodiac", "TROPICAL"});
+    EXPECT_EQ(RunTool(tropical).out, plain);
+    EXPECT_EQ(plain.find("zodiac"), std::string::npos);
+
+    const std::string csv = "name,date,time,zone,lon,lat,dst,Zodiac,ayanamsa\n"
+                            "A,1975-06-15,10:30,34,77E12,28N36,0,,\n"
+                            "B,1975-06-15,10:30,34,77E12,28N36,0,sidereal,\n"
+                            "C,1975-06-15,10:30,34,77E12,28N36,0,tropical,raman\n"
+                            "D,1975-06-15,10:30,34,77E12,28N36,0,,true-chitrapaksha\n";
+    const ToolRun batch = RunTool({"--batch", "-", "--json", "--ayanamsa", "krishnamurti"}, csv);
+    EXPECT_EQ(batch.code, 1);
+    std::istringstream lines(batch.out);
+    std::vector<nlohmann::ordered_json> rows;
+    for (std::string line; std::getline(lines, line);)
+        rows.push_back(nlohmann::ordered_json::parse(line));
+    ASSERT_EQ(rows.size(), 4U);
+    EXPECT_EQ(rows[0]["ayanamsa"]["name"], "Krishnamurti"); // the option's choice where a row says nothing
+    EXPECT_EQ(rows[1]["ayanamsa"]["name"], "Krishnamurti");
+    EXPECT_NE(rows[2]["error"].get<std::string>().find("sidereal"), std::string::npos);
+    EXPECT_EQ(rows[3]["ayanamsa"]["name"], "True Chitrapaksha");
+
+    EXPECT_EQ(RunTool({"--ayanamsas"}).out.substr(0, 7), "lahiri\t");
+    for (const char* wrong : {"--zodiac=sideral", "--ayanamsa=kp"}) {
+        auto bad = kDelhi;
+        bad.push_back(wrong);
+        EXPECT_EQ(RunTool(bad).code, 2) << wrong;
+    }
+    auto both = kDelhi;
+    both.insert(both.end(), {"--zodiac", "tropical", "--ayanamsa", "raman"});
+    EXPECT_EQ(RunTool(both).code, 2);
+}
+
 TEST(ChartTool, SingleChartAsJson)
 {
     auto args = kDelhi;
