@@ -13,6 +13,7 @@
 #include "decanates/CalculationDriver.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -33,6 +34,8 @@ namespace tessaline {
 namespace {
 
 const QString kPrecisePositionsKey = QStringLiteral("Options/PrecisePositions");
+// "tropical", or the key of the sidereal zodiac's ayanamsa ("lahiri", ...).
+const QString kZodiacKey = QStringLiteral("Options/Zodiac");
 
 // Runs every character of an entry through one of the core's key filters; nothing if any is rejected.
 std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> (*filter)(char) noexcept)
@@ -135,6 +138,35 @@ void frmMain::buildMenus()
     if (settings_ != nullptr)
         mnuPrecise->setChecked(settings_->value(kPrecisePositionsKey, false).toBool());
 
+    mnuZodiac = options->addMenu(tr("&Zodiac"));
+    mnuZodiac->setObjectName(QStringLiteral("mnuZodiac"));
+    auto* zodiacs = new QActionGroup(mnuZodiac);
+    mnuTropical = mnuZodiac->addAction(tr("&Tropical"));
+    mnuTropical->setObjectName(QStringLiteral("mnuTropical"));
+    mnuTropical->setStatusTip(tr("Longitudes counted from the vernal point, as the program always has"));
+    mnuZodiac->addSeparator();
+    for (int i = 0; i < kAyanamsaCount; ++i) {
+        const auto ayanamsa = static_cast<Ayanamsa>(i);
+        QAction* action = mnuZodiac->addAction(tr("Sidereal, &%1 %2").arg(i + 1).arg(AyanamsaName(ayanamsa)));
+        action->setObjectName(QStringLiteral("mnuSidereal_") + QString::fromLatin1(AyanamsaKey(ayanamsa)));
+        action->setStatusTip(tr("Longitudes counted from a point among the stars, %1 ayanamsa behind the vernal point")
+                                 .arg(AyanamsaName(ayanamsa)));
+        mnuSidereal[static_cast<std::size_t>(i)] = action;
+    }
+    QAction* stored = mnuTropical;
+    const QString storedKey
+        = settings_ != nullptr ? settings_->value(kZodiacKey, QStringLiteral("tropical")).toString() : QString();
+    for (QAction* action : mnuSidereal)
+        if (action->objectName() == QStringLiteral("mnuSidereal_") + storedKey)
+            stored = action;
+    for (QAction* action : mnuZodiac->actions()) {
+        if (action->isSeparator())
+            continue;
+        action->setCheckable(true);
+        zodiacs->addAction(action);
+    }
+    stored->setChecked(true); // an unknown stored value leaves the tropical zodiac
+
     const HelpMenuEntries help = AddHelpMenus(menuBar(), tr("Check for Software &Update"));
     mnuOnline = help.mnuOnline;
     mnuVisit = help.mnuVisit;
@@ -146,6 +178,7 @@ void frmMain::buildMenus()
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
     connect(mnuPrecise, &QAction::toggled, this, &frmMain::mnuPrecise_Click);
+    connect(zodiacs, &QActionGroup::triggered, this, &frmMain::mnuZodiac_Click);
 }
 
 void frmMain::buildControls()
@@ -449,6 +482,7 @@ void frmMain::focusField(BirthField field)
 void frmMain::cmdRashi_Click()
 {
     chartState_.ephemeris = mnuPrecise->isChecked() ? EphemerisMode::Precise : EphemerisMode::Classic;
+    chartState_.zodiac = chosenZodiac();
     if (const std::optional<ValidationFailure> failure = CalculateChart(chartState_, CurrentForm())) {
         ShowMessage(this, failure->icon,
                     QString::fromLatin1(failure->message.data(), static_cast<qsizetype>(failure->message.size())));
@@ -495,9 +529,30 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::mnuPrecise_Click(bool checked)
 {
+    saveChoice(kPrecisePositionsKey, checked);
+}
+
+ZodiacChoice frmMain::chosenZodiac() const
+{
+    for (std::size_t i = 0; i < mnuSidereal.size(); ++i)
+        if (mnuSidereal[i]->isChecked())
+            return {Zodiac::Sidereal, static_cast<Ayanamsa>(i)};
+    return {};
+}
+
+void frmMain::mnuZodiac_Click(QAction* /*chosen*/)
+{
+    const ZodiacChoice zodiac = chosenZodiac();
+    saveChoice(kZodiacKey,
+               zodiac.zodiac == Zodiac::Tropical ? QStringLiteral("tropical")
+                                                 : QString::fromLatin1(AyanamsaKey(zodiac.ayanamsa)));
+}
+
+void frmMain::saveChoice(const QString& key, const QVariant& value)
+{
     if (settings_ == nullptr)
         return;
-    settings_->setValue(kPrecisePositionsKey, checked);
+    settings_->setValue(key, value);
     settings_->sync();
     if (settings_->status() != QSettings::NoError) {
         const QString reason = settings_->status() == QSettings::AccessError ? tr("the file cannot be written")

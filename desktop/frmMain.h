@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QVariant>
 
 #include <array>
 #include <optional>
@@ -18,6 +19,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QSettings;
@@ -100,6 +102,10 @@ public:
     QAction* mnuNext = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuPrecise = nullptr;
+    // Options › Zodiac: tropical, or sidereal with one of the ayanamsas (in their order); one is checked.
+    QMenu* mnuZodiac = nullptr;
+    QAction* mnuTropical = nullptr;
+    std::array<QAction*, kAyanamsaCount> mnuSidereal{};
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;
@@ -116,6 +122,10 @@ private:
     void setReadingOrder();
     void mnuAbout_Click();
     void mnuPrecise_Click(bool checked);
+    void mnuZodiac_Click(QAction* chosen);
+    // Stores one choice and reports a failed save; the choice holds for this run either way.
+    void saveChoice(const QString& key, const QVariant& value);
+    ZodiacChoice chosenZodiac() const;
     void focusField(BirthField field);
     std::optional<QString> coordinateKeyPress(const QString& incoming);
 

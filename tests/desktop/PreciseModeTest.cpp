@@ -105,6 +105,36 @@ TEST_F(PreciseMode, ClassicTabNamesThePreciseDecanateAndPreciseTabShowsIt)
     EXPECT_TRUE(results->lblInstant->text().endsWith(QStringLiteral("; positions from the precise ephemeris")));
 }
 
+TEST_F(PreciseMode, TheZodiacIsRememberedAndCountsThePositions)
+{
+    const QString path = folder.filePath(QStringLiteral("tessaline.conf"));
+    OpenWithSettings(path);
+    EXPECT_TRUE(window->mnuTropical->isChecked()); // tropical unless asked
+    window->mnuSidereal[static_cast<std::size_t>(Ayanamsa::FaganBradley)]->trigger();
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Options/Zodiac")).toString(),
+              QStringLiteral("fagan-bradley"));
+
+    OpenWithSettings(path);
+    EXPECT_TRUE(window->mnuSidereal[static_cast<std::size_t>(Ayanamsa::FaganBradley)]->isChecked());
+    EXPECT_FALSE(window->mnuTropical->isChecked());
+    frmDisplay* results = CalculateSaturnAtAnEdge();
+    ASSERT_NE(results, nullptr);
+    // Saturn at about 30° tropical, an ayanamsa of about 24° behind: early Aries.
+    EXPECT_TRUE(results->lblPosition[6]->text().contains(QStringLiteral(" Ari ")))
+        << results->lblPosition[6]->text().toStdString();
+    EXPECT_TRUE(results->lblInstant->text().contains(QStringLiteral("; sidereal zodiac, Fagan/Bradley ayanamsa 23°")));
+    results->cmdOK_Click();
+    FlushDeletes();
+
+    window->mnuTropical->trigger();
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Options/Zodiac")).toString(),
+              QStringLiteral("tropical"));
+    QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("Options/Zodiac"), QStringLiteral("nonsense"));
+    OpenWithSettings(path);
+    EXPECT_TRUE(window->mnuTropical->isChecked());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 TEST_F(PreciseMode, AboutBoxSaysWherePrecisePositionsComeFromAndUnderWhichLicences)
 {
     const frmAbout about(window.get());
