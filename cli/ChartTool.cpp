@@ -190,8 +190,7 @@ std::optional<std::string> ReaderProblem(const CsvReader& reader)
     return std::nullopt;
 }
 
-int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& stdIn, Output& output,
-             std::ostream& err)
+int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& stdIn, Output& output, std::ostream& err)
 {
     std::ostream& out = output.out;
     std::ifstream file;
