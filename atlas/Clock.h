@@ -1,0 +1,48 @@
+#pragma once
+
+#include "chart/ChartState.h"
+#include "ephemeris/CivilTime.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace tessaline::atlas {
+
+// One way the clocks of a place could be read: its offset east of Greenwich, how much of it was summer time,
+// and the abbreviation of the time-zone database ("CEST", "BDST", "EWT"; "LMT" for local mean time).
+struct ClockOffset {
+    int seconds = 0; // local clock minus universal time
+    int summerSeconds = 0; // 0 when it was standard time
+    std::string abbreviation;
+    friend bool operator==(const ClockOffset&, const ClockOffset&) = default;
+};
+
+enum class ClockKind {
+    Unique, // the clock time happened once
+    Gap, // the clocks jumped over it: it never happened
+    Overlap, // the clocks were put back across it: it happened twice
+};
+
+// What the clock read at a local date-time. Unique: first is the reading. Gap: first is the offset before the
+// jump (the clock not yet put forward), second the one after. Overlap: first is the earlier instant's
+// offset, second the later's.
+struct ClockReading {
+    ClockKind kind = ClockKind::Unique;
+    ClockOffset first;
+    ClockOffset second;
+    // Local mean time: the offset is the birthplace's own, 4 minutes per degree of its longitude, not the
+    // mean time of the city that names the zone.
+    bool localMeanTime = false;
+};
+
+// The clock at a place from the system's time-zone database: zone id ("Europe/Paris"), the local date and
+// clock time, and the birthplace's longitude in degrees east. The message says why when the zone is not
+// known to this computer.
+std::variant<ClockReading, std::string> ReadClock(std::string_view zoneId, const CivilInstant& local,
+                                                  double longitudeEast);
+
+// "UT+5:08:48", "UT−4:30", "UT+0:00" (seconds only when there are some).
+std::string OffsetName(int seconds);
+
+} // namespace tessaline::atlas

@@ -1,0 +1,227 @@
+#include "atlas/Suggestion.h"
+
+#include "chart/BirthData.h"
+#include "chart/ZoneTable.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tessaline::atlas {
+
+namespace {
+
+constexpr int kHour = 3600;
+
+// The parts of a row's text: "Central European Time,CET,+1.0".
+std::string_view RowPart(int row, int part)
+{
+    std::string_view text = ZoneTable()[static_cast<std::size_t>(row)].displayText;
+    for (int i = 0; i < part; ++i) {
+        const auto comma = text.find(',');
+        text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
+    }
+    text = text.substr(0, text.find(','));
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+bool IsWarOrDoubleRow(int row)
+{
+    const std::string_view abbreviation = RowPart(row, 1);
+    return abbreviation == "BDST" || abbreviation.ends_with("WT");
+}
+
+// The row for an offset in whole minutes: one whose abbreviation is the clock's, else a standard-time row,
+// Australian rows only for Australian zones; the first in the list among equals. -1 when none has it.
+int RowFor(int offsetMinutes, std::string_view abbreviation, std::string_view zoneId)
+{
+    int best = -1;
+    int bestRank = 0;
+    for (int row = 0; row < static_cast<int>(kZoneCount); ++row) {
+        if (RowOffsetMinutes(row, false) != offsetMinutes)
+            continue;
+        const std::string_view name = RowPart(row, 0);
+        int rank = 1;
+        if (RowPart(row, 1) == abbreviation)
+            rank = 4;
+        else if (!IsSummerOrWarRow(row))
+            rank = name.find("Austral") != std::string_view::npos && !zoneId.starts_with("Australia/") ? 2 : 3;
+        if (rank > bestRank) {
+            best = row;
+            bestRank = rank;
+        }
+    }
+    return best;
+}
+
+std::string RowName(int row, bool tick)
+{
+    std::string name(RowPart(row, 0));
+    if (tick)
+        name += " with daylight saving";
+    return name;
+}
+
+std::string Described(const ClockOffset& offset)
+{
+    std::string text = OffsetName(offset.seconds);
+    text += offset.summerSeconds != 0 ? ", summer time" : ", standard time";
+    if (!offset.abbreviation.empty() && offset.abbreviation[0] != '+' && offset.abbreviation[0] != '-')
+        text += " (" + offset.abbreviation + ")";
+    return text;
+}
+
+struct Choice {
+    int row = -1;
+    bool tick = false;
+};
+
+// The row and tick that express a clock offset exactly, if any.
+std::optional<Choice> RowChoice(const ClockOffset& offset, std::string_view zoneId)
+{
+    if (offset.seconds % 60 != 0)
+        return std::nullopt;
+    const int minutes = offset.seconds / 60;
+    const int same = RowFor(minutes, offset.abbreviation, zoneId);
+    if (same >= 0 && IsWarOrDoubleRow(same) && RowPart(same, 1) == offset.abbreviation)
+        return Choice{same, false};
+    if (offset.summerSeconds == kHour)
+        if (const int standard = RowFor(minutes - 60, "", zoneId); standard >= 0)
+            return Choice{standard, true};
+    if (same >= 0)
+        return Choice{same, false};
+    return std::nullopt;
+}
+
+ZoneSuggestion Exact(int seconds)
+{
+    ZoneSuggestion suggestion;
+    suggestion.kind = SuggestionKind::ExactOffset;
+    suggestion.clockSeconds = seconds;
+    // Rounded to the nearest minute, halves away from zero; both parts carry the sign, west positive.
+    const long minutesEast = std::lround(seconds / 60.0);
+    suggestion.exact.zoneCorrectionHours = static_cast<int>(-minutesEast / 60);
+    suggestion.exact.zoneCorrectionMinutes = static_cast<int>(-minutesEast % 60);
+    return suggestion;
+}
+
+std::string Used(const ZoneSuggestion& suggestion)
+{
+    if (suggestion.kind == SuggestionKind::Row)
+        return "\u2192 " + RowName(suggestion.row, suggestion.tick) + ".";
+    const int minutesEast = -(suggestion.exact.zoneCorrectionHours * 60 + suggestion.exact.zoneCorrectionMinutes);
+    return "none of the 71 zones fits; the chart uses " + OffsetName(minutesEast * 60) + ".";
+}
+
+std::string Degrees(double longitudeEast)
+{
+    const int arcMinutes = static_cast<int>(std::lround(std::abs(longitudeEast) * 60));
+    char text[32];
+    std::snprintf(text, sizeof text, "%d\u00b0%02d\u2032%c", arcMinutes / 60, arcMinutes % 60,
+                  longitudeEast < 0 ? 'W' : 'E');
+    return text;
+}
+
+} // namespace
+
+int RowOffsetMinutes(int row, bool tick) noexcept
+{
+    if (row < 0 || row >= static_cast<int>(kZoneCount))
+        return 0;
+    const ZoneRow& zone = ZoneTable()[static_cast<std::size_t>(row)];
+    return -(zone.correctionHours * 60 + zone.correctionMinutes) + (tick ? 60 : 0);
+}
+
+bool IsSummerOrWarRow(int row) noexcept
+{
+    if (row < 0 || row >= static_cast<int>(kZoneCount))
+        return false;
+    const std::string_view name = RowPart(row, 0);
+    for (std::string_view word : {"Daylight", "Summer", "War"})
+        if (name.find(word) != std::string_view::npos)
+            return true;
+    return false;
+}
+
+bool FarFromLongitude(int offsetMinutesEast, double longitudeEast) noexcept
+{
+    double difference = offsetMinutesEast / 60.0 - longitudeEast / 15.0;
+    // A zone across the date line is near in the other direction: +12 against 179°W is one hour away.
+    difference = std::remainder(difference, 24.0);
+    return std::abs(difference) > 3.0;
+}
+
+std::string LocalTimeText(const CivilInstant& local)
+{
+    char text[64];
+    const auto month = (local.month >= 1 && local.month <= 12) ? kMonthNames[static_cast<std::size_t>(local.month - 1)]
+                                                               : std::string_view("?");
+    std::snprintf(text, sizeof text, "%d %.*s %d, %02d:%02d", local.day, static_cast<int>(month.size()), month.data(),
+                  local.year, local.hour, local.minute);
+    return text;
+}
+
+ZoneSuggestion SuggestZone(const ClockReading& reading, const SuggestionContext& context)
+{
+    const std::string where = std::string(context.placeName) + ", " + LocalTimeText(context.local) + ": ";
+    ZoneSuggestion suggestion;
+
+    if (reading.kind == ClockKind::Unique && reading.localMeanTime) {
+        suggestion = Exact(reading.first.seconds);
+        suggestion.sentence = where + "clocks ran on local mean time at " + Degrees(context.longitudeEast) + ", "
+            + OffsetName(reading.first.seconds) + "; " + Used(suggestion);
+        return suggestion;
+    }
+
+    if (reading.kind == ClockKind::Gap) {
+        // The clock not yet put forward: the offset before the jump.
+        if (const auto choice = RowChoice(reading.first, context.zoneId)) {
+            suggestion.row = choice->row;
+            suggestion.tick = choice->tick;
+            suggestion.clockSeconds = reading.first.seconds;
+        } else
+            suggestion = Exact(reading.first.seconds);
+        suggestion.sentence = where + "that clock time never existed: the clocks jumped from "
+            + OffsetName(reading.first.seconds) + " to " + OffsetName(reading.second.seconds)
+            + "; the chart takes the clock as not yet put forward " + Used(suggestion);
+        return suggestion;
+    }
+
+    if (reading.kind == ClockKind::Overlap) {
+        const std::string twice = where + "that clock time happened twice, first at " + Described(reading.first)
+            + ", then at " + Described(reading.second) + "; the daylight-saving tick chooses (ticked = the first) ";
+        // The tick can carry the choice when the later reading has a row and the earlier is one hour on.
+        const auto later = RowChoice(reading.second, context.zoneId);
+        if (later && !later->tick && reading.first.seconds - reading.second.seconds == kHour
+            && !IsSummerOrWarRow(later->row)) {
+            suggestion.row = later->row;
+            suggestion.tick = context.tickChoosesEarlier;
+            suggestion.clockSeconds = suggestion.tick ? reading.first.seconds : reading.second.seconds;
+        } else {
+            const ClockOffset& chosen = context.tickChoosesEarlier ? reading.first : reading.second;
+            if (const auto choice = RowChoice(chosen, context.zoneId)) {
+                suggestion.row = choice->row;
+                suggestion.tick = choice->tick;
+                suggestion.clockSeconds = chosen.seconds;
+            } else
+                suggestion = Exact(chosen.seconds);
+        }
+        suggestion.sentence = twice + Used(suggestion);
+        return suggestion;
+    }
+
+    if (const auto choice = RowChoice(reading.first, context.zoneId)) {
+        suggestion.row = choice->row;
+        suggestion.tick = choice->tick;
+        suggestion.clockSeconds = reading.first.seconds;
+    } else
+        suggestion = Exact(reading.first.seconds);
+    suggestion.sentence = where + "clocks ran " + Described(reading.first) + " " + Used(suggestion);
+    return suggestion;
+}
+
+} // namespace tessaline::atlas

@@ -1,0 +1,129 @@
+#include "atlas/Atlas.h"
+#include "atlas/Clock.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace tessaline::atlas {
+namespace {
+
+// The shipped atlas, loaded once for the whole suite.
+class ShippedAtlas : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        auto loaded = Atlas::Load(TESSALINE_ATLAS_FILE);
+        ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Atlas>>(loaded)) << std::get<std::string>(loaded);
+        atlas_ = std::get<std::unique_ptr<Atlas>>(std::move(loaded)).release();
+    }
+    static void TearDownTestSuite()
+    {
+        delete atlas_;
+        atlas_ = nullptr;
+    }
+    static const Atlas& A() { return *atlas_; }
+    static std::string FirstLabel(std::string_view query)
+    {
+        const auto found = A().Search(query, 5);
+        return found.empty() ? std::string("(nothing)") : A().Label(*found.front().place);
+    }
+
+private:
+    static inline Atlas* atlas_ = nullptr;
+};
+
+TEST_F(ShippedAtlas, FoldsCaseDiacriticsAndPunctuationAsTheGeneratorDid)
+{
+    const struct {
+        const char* typed;
+        const char* folded;
+    } cases[] = {
+        {"Zürich", "zurich"},       {"ŁÓDŹ", "lodz"},
+        {"São Paulo", "sao paulo"}, {"Saint-Étienne", "saint etienne"},
+        {"Gießen", "giessen"},      {"  Ørsted ,, Æbelø ", "orsted aebelo"},
+        {"Đà Nẵng", "da nang"},     {"İstanbul", "istanbul"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(A().Fold(c.typed), c.folded) << c.typed;
+}
+
+// Populations and regions are GeoNames' (cities500, as in data/atlas/atlas.tsv's source line); which place
+// should come first is what a person typing the name means.
+TEST_F(ShippedAtlas, FindsThePlaceAPersonMeansFirst)
+{
+    const struct {
+        const char* query;
+        const char* first;
+    } cases[] = {
+        {"Calcutta", "Kolkata, West Bengal, India"},
+        {"bombay", "Mumbai, Maharashtra, India"},
+        {"zurich", "Zürich, Zurich, Switzerland"},
+        {"lodz", "Łódź, Łódź Voivodeship, Poland"},
+        {"sao paulo", "São Paulo, Brazil"}, // the region of the same name is left out
+        {"springfield illinois", "Springfield, Illinois, United States"},
+        {"Springfield, Massachusetts", "Springfield, Massachusetts, United States"},
+        {"paris texas", "Paris, Texas, United States"},
+        {"paris", "Paris, Île-de-France, France"},
+        {"koln", "Köln, North Rhine-Westphalia, Germany"},
+        {"cologne", "Köln, North Rhine-Westphalia, Germany"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FirstLabel(c.query), c.first) << c.query;
+}
+
+TEST_F(ShippedAtlas, ListsEachPlaceOnceAndSaysWhichNameMatched)
+{
+    const auto found = A().Search("calcutta", 10);
+    ASSERT_GE(found.size(), 2U);
+    EXPECT_EQ(found[0].alternate, "Calcutta");
+    for (std::size_t i = 1; i < found.size(); ++i) {
+        EXPECT_NE(found[i].place, found[0].place);
+        EXPECT_LE(found[i].score, found[i - 1].score);
+    }
+    EXPECT_TRUE(A().Search("", 10).empty());
+    EXPECT_TRUE(A().Search("qqqxzzv", 10).empty());
+}
+
+// GeoNames 4250542 is Springfield, Illinois: 39.80172 N, 89.64371 W, 116,565 people, America/Chicago.
+TEST_F(ShippedAtlas, FindsAPlaceByItsGeoNamesIdAndTellsEqualLabelsApart)
+{
+    const Place* place = A().FindId(4250542);
+    ASSERT_NE(place, nullptr);
+    EXPECT_EQ(A().Label(*place), "Springfield, Illinois, United States");
+    EXPECT_EQ(A().Detail(*place), "39.80°N 89.64°W · 116,565 people · America/Chicago");
+    EXPECT_EQ(A().FindId(-7), nullptr);
+}
+
+TEST_F(ShippedAtlas, EveryZoneItNamesIsInThisComputersDatabase)
+{
+    EXPECT_GT(A().Places().size(), 199000U);
+    for (std::string_view zone : A().Zones())
+        EXPECT_TRUE(std::holds_alternative<ClockReading>(ReadClock(zone, {2000, 1, 1, 12, 0}, 0.0))) << zone;
+}
+
+TEST(AtlasFile, ADamagedOrForeignFileIsRefusedWithItsReason)
+{
+    const struct {
+        const char* text;
+        const char* says;
+    } cases[] = {
+        {"", "is not a place atlas"},
+        {"name,lat,lon\n", "is not a place atlas"},
+        {"TESSALINE-ATLAS\t1\nsource\tx\nzones\t2\nEurope/Paris\n", "line 5: a zone is missing"},
+        {"TESSALINE-ATLAS\t1\nsource\tx\nzones\t1\nEurope/Paris\ncountries\t1\nFR\tFrance\nregions\t0\nfold\t0\n"
+         "places\t1\nParis\t\t0\t\t48853\t2349\t2138551\t1\tC\t2988507\n",
+         "line 10: a place field is out of range"},
+    };
+    for (const auto& c : cases) {
+        const auto result = Atlas::Parse(c.text, "test.tsv");
+        ASSERT_TRUE(std::holds_alternative<std::string>(result)) << c.text;
+        EXPECT_NE(std::get<std::string>(result).find(c.says), std::string::npos) << std::get<std::string>(result);
+    }
+    const auto missing = Atlas::Load("/nonexistent/atlas.tsv");
+    ASSERT_TRUE(std::holds_alternative<std::string>(missing));
+    EXPECT_EQ(std::get<std::string>(missing), "Cannot read the place atlas \"/nonexistent/atlas.tsv\"");
+}
+
+} // namespace
+} // namespace tessaline::atlas
