@@ -112,9 +112,9 @@ ZoneSuggestion Exact(int seconds)
 std::string Used(const ZoneSuggestion& suggestion)
 {
     if (suggestion.kind == SuggestionKind::Row)
-        return "\u2192 " + RowName(suggestion.row, suggestion.tick) + ".";
+        return " \u2192 " + RowName(suggestion.row, suggestion.tick) + ".";
     const int minutesEast = -(suggestion.exact.zoneCorrectionHours * 60 + suggestion.exact.zoneCorrectionMinutes);
-    return "none of the 71 zones fits; the chart uses " + OffsetName(minutesEast * 60) + ".";
+    return "; none of the 71 zones fits; the chart uses " + OffsetName(minutesEast * 60) + ".";
 }
 
 std::string Degrees(double longitudeEast)
@@ -173,7 +173,7 @@ ZoneSuggestion SuggestZone(const ClockReading& reading, const SuggestionContext&
     if (reading.kind == ClockKind::Unique && reading.localMeanTime) {
         suggestion = Exact(reading.first.seconds);
         suggestion.sentence = where + "clocks ran on local mean time at " + Degrees(context.longitudeEast) + ", "
-            + OffsetName(reading.first.seconds) + "; " + Used(suggestion);
+            + OffsetName(reading.first.seconds) + Used(suggestion);
         return suggestion;
     }
 
@@ -187,13 +187,13 @@ ZoneSuggestion SuggestZone(const ClockReading& reading, const SuggestionContext&
             suggestion = Exact(reading.first.seconds);
         suggestion.sentence = where + "that clock time never existed: the clocks jumped from "
             + OffsetName(reading.first.seconds) + " to " + OffsetName(reading.second.seconds)
-            + "; the chart takes the clock as not yet put forward " + Used(suggestion);
+            + "; the chart takes the clock as not yet put forward" + Used(suggestion);
         return suggestion;
     }
 
     if (reading.kind == ClockKind::Overlap) {
         const std::string twice = where + "that clock time happened twice, first at " + Described(reading.first)
-            + ", then at " + Described(reading.second) + "; the daylight-saving tick chooses (ticked = the first) ";
+            + ", then at " + Described(reading.second) + "; the daylight-saving tick chooses (ticked = the first)";
         // The tick can carry the choice when the later reading has a row and the earlier is one hour on.
         const auto later = RowChoice(reading.second, context.zoneId);
         if (later && !later->tick && reading.first.seconds - reading.second.seconds == kHour
@@ -220,7 +220,7 @@ ZoneSuggestion SuggestZone(const ClockReading& reading, const SuggestionContext&
         suggestion.clockSeconds = reading.first.seconds;
     } else
         suggestion = Exact(reading.first.seconds);
-    suggestion.sentence = where + "clocks ran " + Described(reading.first) + " " + Used(suggestion);
+    suggestion.sentence = where + "clocks ran " + Described(reading.first) + Used(suggestion);
     return suggestion;
 }
 

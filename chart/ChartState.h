@@ -143,8 +143,13 @@ struct ChartState {
     // precise chart.
     std::array<std::optional<PreciseDecanate>, kDecanateBodyCount> preciseDecanates;
 
-    // The chosen row of the zone list, -1 before the first calculation.
+    // The chosen row of the zone list, -1 before the first calculation and when the correction is an exact
+    // offset from the place atlas.
     int zonePosition = -1;
+    // The birthplace and the clock sentence from the place atlas: emptied by each calculation, then set by
+    // the program when the birth came from the atlas.
+    std::string place;
+    std::string clock;
     // The one instant of the chart in universal time: clock time, zone and daylight saving applied.
     CivilInstant universalInstant;
     // How firm each body's decanate is against an uncertain birth time, Sun to Pluto.

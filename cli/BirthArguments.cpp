@@ -88,6 +88,22 @@ std::optional<Coordinate> ParseCoordinate(std::string_view text, char positive, 
 
 } // namespace
 
+std::optional<ZoneCorrection> ParseExactOffset(std::string_view text) noexcept
+{
+    if (text.size() < 5 || (text[0] != '+' && text[0] != '-'))
+        return std::nullopt;
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos || colon < 2 || colon > 3 || text.size() - colon != 3)
+        return std::nullopt;
+    const auto hours = Digits(text.substr(1, colon - 1));
+    const auto minutes = Digits(text.substr(colon + 1));
+    constexpr int kFurthestHours = 14; // the clocks of Kiribati's Line Islands
+    if (!hours || !minutes || *minutes > 59 || *hours * 60 + *minutes > kFurthestHours * 60)
+        return std::nullopt;
+    const int sign = text[0] == '+' ? -1 : 1; // east of Greenwich: subtract to get universal time
+    return ZoneCorrection{sign * *hours, sign * *minutes};
+}
+
 std::optional<bool> ParseFlag(std::string_view text) noexcept
 {
     const auto first = text.find_first_not_of(' ');
@@ -144,10 +160,16 @@ ParsedBirth ParseBirthArguments(const BirthArguments& arguments)
     form.hour = (*time)[0];
     form.minute = (*time)[1];
 
-    const auto zone = Digits(arguments.zone);
-    if (!zone || *zone >= static_cast<int>(kZoneCount))
-        return "Zone " + Quoted(arguments.zone) + " is not a zone: give its list position, 0 to 70 (see --zones)";
-    form.zonePosition = *zone;
+    if (const auto exact = ParseExactOffset(arguments.zone)) {
+        form.exactZone = *exact; // the clock's whole offset: the daylight-saving flag is not added to it
+    } else {
+        const auto zone = Digits(arguments.zone);
+        if (!zone || *zone >= static_cast<int>(kZoneCount))
+            return "Zone " + Quoted(arguments.zone)
+                + " is not a zone: give its list position, 0 to 70 (see --zones), or the clock's exact offset "
+                  "as +HH:MM or -HH:MM";
+        form.zonePosition = *zone;
+    }
     form.daylightSaving = arguments.dst;
 
     const auto lon = ParseCoordinate(arguments.lon, 'E', 'W');

@@ -13,7 +13,7 @@ struct BirthArguments {
     std::string name;
     std::string date; // YYYY-MM-DD
     std::string time; // HH:MM or HH:MM:SS
-    std::string zone; // list position 0..70
+    std::string zone; // list position 0..70, or the clock's exact offset east of Greenwich, +HH:MM or -HH:MM
     std::string lon; // degrees, E or W, minutes: 77E12
     std::string lat; // degrees, N or S, minutes: 28N36
     bool dst = false;
@@ -24,6 +24,10 @@ struct BirthArguments {
 using ParsedBirth = std::variant<BirthDataForm, std::string>;
 
 ParsedBirth ParseBirthArguments(const BirthArguments& arguments);
+
+// "+05:45", "-4:30": the clock's offset east of Greenwich as the signed correction (west positive); nothing
+// for anything else or beyond 14 hours.
+std::optional<ZoneCorrection> ParseExactOffset(std::string_view text) noexcept;
 
 // "1", "0", "true", "false", "yes", "no" in any case, or empty for no; nothing for anything else.
 std::optional<bool> ParseFlag(std::string_view text) noexcept;

@@ -115,7 +115,8 @@ void AppendShortestDouble(std::string& out, double value)
 
 } // namespace
 
-void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line)
+void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line,
+                     std::string_view moreMembers)
 {
     const auto key = [&out](std::string_view name) { // our own key names: nothing to escape
         out += '"';
@@ -150,6 +151,10 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
         key("degrees");
         AppendShortestDouble(out, state.ayanamsaDegrees);
         out += '}';
+    }
+    if (!moreMembers.empty()) {
+        out += ',';
+        out += moreMembers;
     }
 
     out += ",\"positions\":{";

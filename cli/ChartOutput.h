@@ -17,7 +17,9 @@ using Json = nlohmann::ordered_json;
 // "positions": {14 bodies}, "longitudes": {14 bodies}, "decanates": [ten bodies, each with "precise" where
 // a classic chart's precise decanate differs]}. Written straight into out: a batch writes a
 // hundred thousand of these, and the decanate texts alone are some kilobytes each.
-void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line);
+// moreMembers, when given, is inserted after "utcOffset" as it stands ("place": {...}, "clock": {...}).
+void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line,
+                     std::string_view moreMembers = {});
 
 // A JSON string literal for UTF-8 text: quotes, backslashes and control characters escaped.
 void AppendJsonString(std::string& out, std::string_view text);

@@ -6,12 +6,14 @@
 #include "cli/BirthArguments.h"
 #include "cli/ChartOutput.h"
 #include "cli/Csv.h"
+#include "cli/PlaceOptions.h"
 #include "decanates/CalculationDriver.h"
 #include "ephemeris/PreciseEphemeris.h"
 
 #include <CLI/CLI.hpp>
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -29,7 +31,9 @@ namespace {
 
 constexpr const char* kVersion = "tessaline-chart 1.15.0";
 constexpr std::size_t kDefaultWidth = 80;
-constexpr std::array<const char*, 7> kColumns{"name", "date", "time", "zone", "lon", "lat", "dst"};
+constexpr std::array<const char*, 9> kColumns{"name", "date", "time", "zone", "lon", "lat", "dst", "place", "placeid"};
+enum Column : std::size_t { kName, kDate, kTime, kZone, kLon, kLat, kDst, kPlace, kPlaceId };
+constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
 // The output stream and, once it has failed, the system's reason: a full disk, a closed stream.
 struct Output {
@@ -59,6 +63,18 @@ struct Options {
     std::string zodiac;
     std::string ayanamsa;
     bool ayanamsas = false;
+    std::string place;
+    std::string placeId;
+    std::string places;
+};
+
+// Where a birth was: the atlas query or GeoNames id, when the birth names its place; and the daylight-saving
+// flag as given (nothing when not given), which then chooses the reading in an overlap only.
+struct PlaceRequest {
+    std::string place;
+    std::string placeId;
+    std::optional<bool> dst;
+    bool Named() const { return !place.empty() || !placeId.empty(); }
 };
 
 std::size_t TextWidth()
@@ -78,6 +94,40 @@ std::optional<std::string> Calculate(ChartState& state, const BirthArguments& bi
     const auto& form = std::get<BirthDataForm>(parsed);
     if (const auto failure = CalculateChart(state, form))
         return std::string(failure->message);
+    return std::nullopt;
+}
+
+// Validates and calculates one birth at a place of the atlas; the message that rejects it otherwise. The
+// JSON members of the place and its clock go to placeJson.
+std::optional<std::string> CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request,
+                                            AtlasOnDemand& atlases, std::string& placeJson)
+{
+    const auto got = atlases.Get();
+    if (const auto* message = std::get_if<std::string>(&got))
+        return *message;
+    const atlas::Atlas& atlas = *std::get<const atlas::Atlas*>(got);
+    const atlas::Place* place = nullptr;
+    if (!request.placeId.empty()) {
+        std::int32_t id = 0;
+        const auto& text = request.placeId;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), id);
+        if (error != std::errc{} || end != text.data() + text.size() || !(place = atlas.FindId(id)))
+            return "No place in the atlas has the id \"" + text.substr(0, 20) + "\"";
+    } else {
+        auto resolved = ResolvePlace(atlas, request.place);
+        if (auto* message = std::get_if<std::string>(&resolved))
+            return std::move(*message);
+        place = std::get<const atlas::Place*>(resolved);
+    }
+    PlacedClock clock;
+    auto parsed = ParsePlacedBirth(birth, request.dst, atlas, *place, clock);
+    if (auto* message = std::get_if<std::string>(&parsed))
+        return std::move(*message);
+    if (const auto failure = CalculateChart(state, std::get<BirthDataForm>(parsed)))
+        return std::string(failure->message);
+    state.place = clock.label;
+    state.clock = clock.sentence;
+    placeJson = PlaceAndClockJson(atlas, clock);
     return std::nullopt;
 }
 
@@ -142,10 +192,15 @@ ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac, std
     return state;
 }
 
-int RunSingle(const Options& options, const ZodiacChoice& zodiac, std::ostream& out, std::ostream& err)
+int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceRequest& request, std::ostream& out,
+              std::ostream& err)
 {
     ChartState state = NewChartState(options, zodiac, err);
-    if (const auto rejected = Calculate(state, options.birth)) {
+    AtlasOnDemand atlases;
+    std::string placeJson;
+    const auto rejected = request.Named() ? CalculateAtPlace(state, options.birth, request, atlases, placeJson)
+                                          : Calculate(state, options.birth);
+    if (rejected) {
         err << TerminalText(*rejected) << '\n';
         return kExitRejected;
     }
@@ -153,7 +208,7 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, std::ostream& 
         out << RenderReadingHtml(state);
     } else if (options.json) {
         std::string line;
-        AppendChartJson(line, state, std::nullopt);
+        AppendChartJson(line, state, std::nullopt, placeJson);
         out << Json::parse(line).dump(2) << '\n';
     } else
         PrintChart(out, state, TextWidth());
@@ -239,12 +294,16 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
         std::size_t found = 0;
         while (found < fields.size() && Lowered(fields[found]) != kColumns[c])
             ++found;
-        if (found == fields.size()) {
+        columnOf[c] = found == fields.size() ? kNoColumn : found;
+    }
+    // A batch that names its places needs no coordinates, zone or dst columns.
+    const bool placed = columnOf[kPlace] != kNoColumn || columnOf[kPlaceId] != kNoColumn;
+    for (std::size_t c = 0; c <= kDst; ++c) {
+        if (columnOf[c] == kNoColumn && (c <= kTime || !placed)) {
             err << "The batch header has no column \"" << kColumns[c]
-                << "\": it must name name,date,time,zone,lon,lat,dst\n";
+                << "\": it must name name,date,time,zone,lon,lat,dst (or name,date,time,place)\n";
             return kExitUsage;
         }
-        columnOf[c] = found;
     }
     // Optional columns: a row's zodiac and ayanamsa, where empty the command line's.
     const auto optionalColumn = [&fields](std::string_view name) {
@@ -255,9 +314,15 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     };
     const std::optional<std::size_t> zodiacColumn = optionalColumn("zodiac");
     const std::optional<std::size_t> ayanamsaColumn = optionalColumn("ayanamsa");
+
+    const auto field = [&fields, &columnOf](Column c) {
+        return columnOf[c] == kNoColumn ? std::string() : fields[columnOf[c]];
+    };
     const std::size_t columnCount = fields.size();
 
     ChartState state = NewChartState(options, zodiac, err);
+    AtlasOnDemand atlases;
+    std::string placeJson;
     std::string text; // one output line, its buffer reused row after row
     const std::size_t width = TextWidth();
     int exitCode = kExitOk;
@@ -276,20 +341,26 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
             rejected = "The row has " + std::to_string(fields.size()) + " fields where the header has "
                 + std::to_string(columnCount);
         } else {
-            BirthArguments birth{fields[columnOf[0]],
-                                 fields[columnOf[1]],
-                                 fields[columnOf[2]],
-                                 fields[columnOf[3]],
-                                 fields[columnOf[4]],
-                                 fields[columnOf[5]],
-                                 false};
-            const auto dst = ParseFlag(fields[columnOf[6]]);
+            BirthArguments birth{field(kName), field(kDate), field(kTime), field(kZone),
+                                 field(kLon),  field(kLat),  false};
+            const PlaceRequest request{field(kPlace), field(kPlaceId), std::nullopt};
+            const std::string dstText = field(kDst);
+            const auto dst = ParseFlag(dstText);
             const auto rowZodiac = ParseZodiac(zodiacColumn ? fields[*zodiacColumn] : std::string_view{},
                                                ayanamsaColumn ? fields[*ayanamsaColumn] : std::string_view{}, zodiac);
+            placeJson.clear();
             if (!dst)
                 rejected = "dst must be 1 or 0 (true/false, yes/no)";
             else if (const auto* message = std::get_if<std::string>(&rowZodiac))
                 rejected = "In this row " + *message;
+            else if (request.Named()) {
+                state.zodiac = std::get<ZodiacChoice>(rowZodiac);
+                PlaceRequest withDst = request;
+                if (dstText.find_first_not_of(' ') != std::string::npos)
+                    withDst.dst = *dst;
+                rejected = CalculateAtPlace(state, birth, withDst, atlases, placeJson);
+            } else if (columnOf[kLon] == kNoColumn || columnOf[kLat] == kNoColumn || columnOf[kZone] == kNoColumn)
+                rejected = "The row names no place, and the batch has no lon, lat and zone columns";
             else {
                 birth.dst = *dst;
                 state.zodiac = std::get<ZodiacChoice>(rowZodiac);
@@ -307,7 +378,7 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
                 err << "line " << line << ": " << TerminalText(*rejected) << '\n';
         } else if (options.json) {
             text.clear();
-            AppendChartJson(text, state, line);
+            AppendChartJson(text, state, line, placeJson);
             text += '\n';
             out << text;
         } else {
@@ -336,10 +407,19 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     auto* name = app.add_option("--name", options.birth.name, "the person's name (letters and blanks)");
     auto* date = app.add_option("--date", options.birth.date, "birth date, YYYY-MM-DD, 1901..2050");
     auto* time = app.add_option("--time", options.birth.time, "clock time of birth, HH:MM");
-    auto* zone = app.add_option("--zone", options.birth.zone, "time zone, list position 0..70 (see --zones)");
+    auto* zone = app.add_option("--zone", options.birth.zone,
+                                "time zone: list position 0..70 (see --zones), the clock's exact offset +HH:MM or "
+                                "-HH:MM, or auto (the default with a place: from the place's clock history)");
     auto* lon = app.add_option("--lon", options.birth.lon, "longitude: degrees, E or W, minutes (77E12)");
     auto* lat = app.add_option("--lat", options.birth.lat, "latitude: degrees, N or S, minutes (28N36)");
-    auto* dst = app.add_flag("--dst", options.birth.dst, "daylight-saving time was in force");
+    auto* dst = app.add_flag("--dst", options.birth.dst,
+                             "daylight-saving time was in force; with a place and zone auto, --dst=yes or no "
+                             "chooses the reading of a clock time that happened twice (default: the earlier)");
+    auto* place = app.add_option("--place", options.place,
+                                 "birthplace from the place atlas, e.g. \"Springfield, Illinois\": sets lon, lat "
+                                 "and the zone");
+    auto* placeId = app.add_option("--place-id", options.placeId, "birthplace by its GeoNames id (see --places)");
+    auto* places = app.add_option("--places", options.places, "list the atlas's places matching a name and exit");
     auto* json = app.add_flag("--json", options.json, "print JSON (one object; JSON Lines for a batch)");
     auto* html = app.add_flag("--html", options.html, "print the reading as one self-contained HTML document");
     auto* batch = app.add_option("--batch", options.batch,
@@ -352,7 +432,17 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     auto* ayanamsa = app.add_option("--ayanamsa", options.ayanamsa,
                                     "the sidereal zodiac's ayanamsa (see --ayanamsas; Lahiri by default)");
     auto* ayanamsas = app.add_flag("--ayanamsas", options.ayanamsas, "list the ayanamsas and exit");
-    const std::array<CLI::Option*, 7> single{name, date, time, zone, lon, lat, dst};
+    const std::array<CLI::Option*, 9> single{name, date, time, zone, lon, lat, dst, place, placeId};
+    place->excludes(placeId);
+    for (CLI::Option* option : {lon, lat}) {
+        option->excludes(place);
+        option->excludes(placeId);
+    }
+    places->excludes(batch);
+    places->excludes(zones);
+    places->excludes(decanates);
+    for (CLI::Option* option : single)
+        option->excludes(places);
     for (CLI::Option* option : single) {
         option->excludes(batch);
         option->excludes(zones);
@@ -402,16 +492,31 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
         return kExitUsage;
     }
     const ZodiacChoice& zodiacChoice = std::get<ZodiacChoice>(chosen);
+    if (places->count() > 0) {
+        AtlasOnDemand atlases;
+        const auto got = atlases.Get();
+        if (const auto* message = std::get_if<std::string>(&got)) {
+            err << TerminalText(*message) << '\n';
+            return kExitRejected;
+        }
+        PrintPlaces(out, *std::get<const atlas::Atlas*>(got), options.places, options.json);
+        return kExitOk;
+    }
     if (batch->count() > 0)
         return RunBatch(options, zodiacChoice, in, output, err);
 
+    PlaceRequest request{options.place, options.placeId, std::nullopt};
+    if (dst->count() > 0)
+        request.dst = options.birth.dst;
     for (CLI::Option* option : single) {
-        if (option != dst && option->count() == 0) {
+        const bool optional = option == dst || option == place || option == placeId
+            || (request.Named() && (option == zone || option == lon || option == lat));
+        if (!optional && option->count() == 0) {
             err << option->get_name() << " is required for a chart (or use --batch FILE, --zones, --help)\n";
             return kExitUsage;
         }
     }
-    return RunSingle(options, zodiacChoice, out, err);
+    return RunSingle(options, zodiacChoice, request, out, err);
 }
 
 } // namespace

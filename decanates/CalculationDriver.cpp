@@ -34,7 +34,13 @@ void StoreBirthData(ChartState& state, const BirthDataForm& form)
 {
     BirthRecord& record = state.birthRecord;
     record.name = form.name;
-    Zone_Calculation(state, form.zonePosition);
+    if (form.exactZone) {
+        state.zoneCorrection = *form.exactZone;
+        state.zonePosition = -1;
+    } else
+        Zone_Calculation(state, form.zonePosition);
+    state.place.clear(); // a birth from the atlas names its place after the calculation
+    state.clock.clear();
 
     Store(record.month, form.monthPosition + 1);
     Store(record.day, form.dayPosition + 1);
@@ -49,7 +55,7 @@ void StoreBirthData(ChartState& state, const BirthDataForm& form)
     Store(record.latMinutes, CoordinateValue(form.latMinutes));
     record.isEast = Flag(form.isEast);
     record.isSouth = Flag(form.isSouth);
-    record.daylightSaving = Flag(form.daylightSaving);
+    record.daylightSaving = Flag(form.daylightSaving && !form.exactZone); // an exact offset has it already
 }
 
 void RunChartEngines(ChartState& state)

@@ -137,6 +137,8 @@ std::string InstantLine(const ChartState& state)
     line += CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W');
     line += ", ";
     line += CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N');
+    if (!state.place.empty())
+        line += " (" + state.place + ")";
     if (state.ephemeris == EphemerisMode::Precise)
         line += "; positions from the precise ephemeris"; // a classic line stays as it always was
     if (state.zodiac.zodiac == Zodiac::Sidereal) { // and a tropical one too
@@ -149,6 +151,8 @@ std::string InstantLine(const ChartState& state)
         line += " ayanamsa ";
         line += ayanamsa;
     }
+    if (!state.clock.empty())
+        line += ". " + state.clock;
     return line;
 }
 
@@ -167,8 +171,13 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     AppendRow(html, "Date of Birth", DateText(record.year, record.month, record.day));
     AppendRow(html, "Time of Birth", ClockText(ClockInstant(record)));
     const auto& zones = ZoneTable();
+    if (!state.place.empty())
+        AppendRow(html, "Place", state.place);
     if (state.zonePosition >= 0 && state.zonePosition < static_cast<int>(zones.size()))
         AppendRow(html, "Zone", zones[static_cast<std::size_t>(state.zonePosition)].displayText);
+    else if (!state.clock.empty())
+        AppendRow(html, "Zone",
+                  "UT" + OffsetText(ZoneMinutesEastPositive(state.zoneCorrection), false) + " from the place atlas");
     AppendRow(html, "Daylight Saving Time", record.daylightSaving != 0 ? "Yes" : "No");
     AppendRow(html, "Longitude", CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W'));
     AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N'));

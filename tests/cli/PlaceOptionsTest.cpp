@@ -1,0 +1,194 @@
+#include "cli/ChartTool.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tessaline::cli {
+namespace {
+
+struct ToolRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+ToolRun RunTool(std::vector<std::string> args, const std::string& input = "")
+{
+    args.insert(args.begin(), "tessaline-chart");
+    std::vector<const char*> argv;
+    for (const std::string& a : args)
+        argv.push_back(a.c_str());
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = RunChartTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
+    return {code, out.str(), err.str()};
+}
+
+nlohmann::json Chart(const std::vector<std::string>& place, const std::string& date, const std::string& time,
+                     std::vector<std::string> more = {})
+{
+    std::vector<std::string> args{"--name", "ada", "--date", date, "--time", time, "--json"};
+    args.insert(args.end(), place.begin(), place.end());
+    args.insert(args.end(), more.begin(), more.end());
+    const ToolRun run = RunTool(args);
+    EXPECT_EQ(run.code, 0) << run.err;
+    return run.code == 0 ? nlohmann::json::parse(run.out) : nlohmann::json::object();
+}
+
+// Universal times from the places' published clock history (see tests/atlas/ClockTest.cpp for the sources):
+// London 1944 ran on double summer time (+2), Springfield, Illinois on CDT (-5) in July 1990, Kathmandu on
+// +5:45. Guadalajara in 1910 kept its own mean time: its longitude in the atlas, 103.392° W, times 4 minutes
+// is 6 h 53 min 34 s, used as 6:54. Berlin: the EU change nights of 2021.
+TEST(ChartToolPlace, TakesTheClockFromThePlacesHistory)
+{
+    const struct {
+        std::vector<std::string> place;
+        const char* date;
+        const char* time;
+        std::vector<std::string> more;
+        const char* instant;
+        const char* kind;
+        const char* abbreviation;
+    } cases[] = {
+        {{"--place", "London"}, "1944-06-06", "12:00", {}, "1944-06-06T10:00Z", "unique", "BDST"},
+        {{"--place-id", "4250542"}, "1990-07-01", "12:00", {}, "1990-07-01T17:00Z", "unique", "CDT"},
+        {{"--place", "springfield illinois"},
+         "1990-07-01",
+         "12:00",
+         {"--zone", "auto"},
+         "1990-07-01T17:00Z",
+         "unique",
+         "CDT"},
+        {{"--place", "Kathmandu"}, "2000-01-01", "12:00", {}, "2000-01-01T06:15Z", "unique", "+0545"},
+        {{"--place", "Guadalajara, Jalisco"}, "1910-05-01", "12:00", {}, "1910-05-01T18:54Z", "unique", "LMT"},
+        {{"--place", "Berlin"}, "2021-03-28", "02:30", {}, "2021-03-28T01:30Z", "gap", "CET"},
+        {{"--place", "Berlin"}, "2021-10-31", "02:30", {}, "2021-10-31T00:30Z", "overlap", "CEST"},
+        {{"--place", "Berlin"}, "2021-10-31", "02:30", {"--dst=no"}, "2021-10-31T01:30Z", "overlap", "CET"},
+        {{"--place", "Berlin"}, "2021-07-01", "12:00", {"--dst=no"}, "2021-07-01T10:00Z", "unique", "CEST"},
+    };
+    for (const auto& c : cases) {
+        const auto chart = Chart(c.place, c.date, c.time, c.more);
+        SCOPED_TRACE(c.place[1] + " " + c.date);
+        EXPECT_EQ(chart.value("instantUT", ""), c.instant);
+        ASSERT_TRUE(chart.contains("clock"));
+        EXPECT_EQ(chart["clock"]["kind"], c.kind);
+        EXPECT_EQ(chart["clock"]["abbreviation"], c.abbreviation);
+        EXPECT_EQ(chart["clock"]["source"], "atlas");
+    }
+}
+
+TEST(ChartToolPlace, NamesThePlaceAndKeepsAZoneGivenByHand)
+{
+    const auto chart = Chart({"--place-id", "4250542"}, "1990-07-01", "12:00", {"--zone", "21"});
+    EXPECT_EQ(chart["place"],
+              (nlohmann::json{{"id", 4250542},
+                              {"name", "Springfield"},
+                              {"region", "Illinois"},
+                              {"country", "United States"},
+                              {"lat", 39.802},
+                              {"lon", -89.644},
+                              {"timeZone", "America/Chicago"}}));
+    EXPECT_EQ(chart["instantUT"], "1990-07-01T18:00Z"); // row 21, CST, without the tick: the hand wins
+    EXPECT_EQ(chart["clock"]["source"], "row");
+
+    // An exact offset works without a place too: Kathmandu's +5:45 at 85°19' E.
+    const auto exact = Chart({"--lon", "85E19", "--lat", "27N42"}, "2000-01-01", "12:00", {"--zone", "+05:45"});
+    EXPECT_EQ(exact["instantUT"], "2000-01-01T06:15Z");
+    EXPECT_FALSE(exact.contains("clock"));
+    for (const char* wrong : {"+15:00", "+5:60", "+0545", "5:45", "+:45", "-05:45:00"}) {
+        const ToolRun run = RunTool({"--name", "ada", "--date", "2000-01-01", "--time", "12:00", "--zone", wrong,
+                                     "--lon", "85E19", "--lat", "27N42"});
+        EXPECT_EQ(run.code, 1) << wrong;
+        EXPECT_NE(run.err.find("is not a zone"), std::string::npos) << run.err;
+    }
+
+    // The readable chart names the place and the clock in its instant line.
+    const ToolRun text = RunTool({"--name", "ada", "--date", "1944-06-06", "--time", "12:00", "--place", "London"});
+    for (const char* part : {"(London, England, United", "summer time (BDST)", "Double Summer"})
+        EXPECT_NE(text.out.find(part), std::string::npos) << text.out;
+}
+
+TEST(ChartToolPlace, RefusesAnAmbiguousOrUnknownPlaceWithExitOne)
+{
+    const std::vector<std::string> birth{"--name", "ada", "--date", "1990-07-01", "--time", "12:00"};
+    const struct {
+        std::vector<std::string> place;
+        const char* says;
+    } cases[] = {
+        {{"--place", "Springfield"}, "is ambiguous"},
+        {{"--place", "Qqqzzx Nowhere"}, "No place in the atlas matches"},
+        {{"--place-id", "12"}, "No place in the atlas has the id"},
+        {{"--place-id", "4250542x"}, "No place in the atlas has the id"},
+    };
+    for (const auto& c : cases) {
+        auto args = birth;
+        args.insert(args.end(), c.place.begin(), c.place.end());
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(run.code, 1) << c.place[1];
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    }
+    const ToolRun ambiguous
+        = RunTool({"--name", "ada", "--date", "1990-07-01", "--time", "12:00", "--place", "Springfield"});
+    EXPECT_NE(ambiguous.err.find("4250542\tSpringfield, Illinois, United States"), std::string::npos);
+    EXPECT_EQ(RunTool({"--place", "Paris", "--lon", "2E21"}).code, 2); // a place and coordinates: which?
+}
+
+TEST(ChartToolPlace, ListsCandidates)
+{
+    const ToolRun text = RunTool({"--places", "calcutta"});
+    ASSERT_EQ(text.code, 0);
+    EXPECT_EQ(text.out.substr(0, text.out.find('\n')),
+              "1275004\tKolkata, West Bengal, India (Calcutta)\t22.56°N 88.36°E · 4,631,392 people · Asia/Kolkata");
+    const ToolRun json = RunTool({"--places", "calcutta", "--json"});
+    const auto list = nlohmann::json::parse(json.out);
+    ASSERT_GE(list.size(), 2U);
+    EXPECT_EQ(list[0]["matchedName"], "Calcutta");
+    EXPECT_EQ(list[1]["region"], "Ohio");
+}
+
+TEST(ChartToolPlace, BatchRowsMayNameTheirPlace)
+{
+    const std::string batch = "name,date,time,place,placeId,dst\n"
+                              "ada,1944-06-06,12:00,London,,\n"
+                              "bob,1990-07-01,12:00,,4250542,\n"
+                              "cy,2021-10-31,02:30,Berlin,,0\n"
+                              "dee,1990-07-01,12:00,Springfield,,\n"
+                              "eve,1990-07-01,12:00,,,\n";
+    const ToolRun run = RunTool({"--batch", "-", "--json"}, batch);
+    EXPECT_EQ(run.code, 1);
+    std::vector<nlohmann::json> lines;
+    std::istringstream out(run.out);
+    for (std::string line; std::getline(out, line);)
+        lines.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(lines.size(), 5U);
+    EXPECT_EQ(lines[0]["instantUT"], "1944-06-06T10:00Z");
+    EXPECT_EQ(lines[1]["instantUT"], "1990-07-01T17:00Z");
+    EXPECT_EQ(lines[1]["place"]["id"], 4250542);
+    EXPECT_EQ(lines[2]["instantUT"], "2021-10-31T01:30Z"); // dst 0 chose the later reading
+    EXPECT_NE(lines[3].value("error", "").find("is ambiguous"), std::string::npos);
+    EXPECT_NE(lines[4].value("error", "").find("names no place"), std::string::npos);
+}
+
+TEST(ChartToolPlace, SaysWhyWhenTheAtlasCannotBeRead)
+{
+    setenv("TESSALINE_ATLAS", "/nonexistent/atlas.tsv", 1);
+    const ToolRun run = RunTool({"--name", "ada", "--date", "1990-07-01", "--time", "12:00", "--place", "Paris"});
+    unsetenv("TESSALINE_ATLAS");
+    EXPECT_EQ(run.code, 1);
+    EXPECT_NE(run.err.find("Cannot read the place atlas \"/nonexistent/atlas.tsv\""), std::string::npos) << run.err;
+    // Without a place the atlas is never needed.
+    setenv("TESSALINE_ATLAS", "/nonexistent/atlas.tsv", 1);
+    const ToolRun plain = RunTool({"--name", "ada", "--date", "1990-07-01", "--time", "12:00", "--zone", "21", "--lon",
+                                   "89W39", "--lat", "39N48"});
+    unsetenv("TESSALINE_ATLAS");
+    EXPECT_EQ(plain.code, 0) << plain.err;
+}
+
+} // namespace
+} // namespace tessaline::cli
