@@ -44,6 +44,14 @@ frmAbout::frmAbout(QWidget* parent)
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
 
+    // The place atlas's data licence asks for this credit wherever the data is used.
+    auto* atlasCredit
+        = new QLabel(tr("Place names, coordinates and populations: GeoNames (geonames.org), licensed under Creative "
+                        "Commons Attribution 4.0; selected, reformatted and combined with other data for QB "
+                        "Tessaline. Clock history: the IANA time zone database on this computer."),
+                     this);
+    atlasCredit->setObjectName(QStringLiteral("lblAtlasCredit"));
+
     Label3 = new QLabel(tr("Would you like QB Tessaline on your own web site, carrying your name and look? "
                            "We brand it for you."),
                         this);
@@ -75,8 +83,8 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
 
-    for (QLabel* label :
-         {Label2, Label1, Label3, lblEphemeris, static_cast<QLabel*>(lblCoBrand), static_cast<QLabel*>(lblHomePage)}) {
+    for (QLabel* label : {Label2, Label1, atlasCredit, Label3, lblEphemeris, static_cast<QLabel*>(lblCoBrand),
+                          static_cast<QLabel*>(lblHomePage)}) {
         label->setWordWrap(true);
         label->setAccessibleName(label->text());
     }
@@ -85,6 +93,7 @@ frmAbout::frmAbout(QWidget* parent)
     auto* texts = new QVBoxLayout;
     texts->addWidget(Label2);
     texts->addWidget(Label1);
+    texts->addWidget(atlasCredit);
     texts->addSpacing(6);
     texts->addWidget(Label3);
     texts->addWidget(lblCoBrand);

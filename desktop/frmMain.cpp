@@ -5,6 +5,7 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/LocationSearch.h"
 #include "desktop/MessagePresenter.h"
+#include "desktop/PlacePicker.h"
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/modHelp.h"
@@ -23,6 +24,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -319,6 +321,11 @@ void frmMain::buildControls()
     placeGrid->setColumnStretch(1, 1);
     placeGrid->setColumnStretch(3, 1);
 
+    placePicker
+        = new PlacePicker({cboMonth, cboDate, cboYear, cboHH, cboMM, cmbTimeZone, chkDST, txtLonD, txtLonM, optLong[0],
+                           optLong[1], txtLatD, txtLatM, optLat[0], optLat[1], txtMCity, txtMState, txtMCountry},
+                          central);
+
     // Calculate.
     cmdRashi = new QPushButton(QStringLiteral("Get My Tessaline"), central);
     cmdRashi->setObjectName(QStringLiteral("cmdRashi"));
@@ -347,7 +354,9 @@ void frmMain::buildControls()
     layout->addWidget(Label2);
     layout->addLayout(person);
     layout->addWidget(fraZone);
+    layout->addWidget(placePicker->clockArea);
     layout->addLayout(coordinates);
+    layout->addWidget(placePicker->searchArea);
     layout->addWidget(place);
     layout->addWidget(cmdRashi);
     layout->addWidget(Frame2);
@@ -361,10 +370,32 @@ void frmMain::buildControls()
 
 void frmMain::setReadingOrder()
 {
-    const std::initializer_list<QWidget*> order{txtName,    cboMonth,    cboDate,    cboYear,   cboHH,     cboMM,
-                                                cboSS,      cmbTimeZone, chkDST,     txtLonD,   txtLonM,   optLong[0],
-                                                optLong[1], txtLatD,     txtLatM,    optLat[0], optLat[1], txtMCity,
-                                                txtMState,  txtMCountry, cmdBrowser, cmdRashi,  Label61};
+    const std::initializer_list<QWidget*> order{txtName,
+                                                cboMonth,
+                                                cboDate,
+                                                cboYear,
+                                                cboHH,
+                                                cboMM,
+                                                cboSS,
+                                                cmbTimeZone,
+                                                chkDST,
+                                                placePicker->cmdApplyZone,
+                                                txtLonD,
+                                                txtLonM,
+                                                optLong[0],
+                                                optLong[1],
+                                                txtLatD,
+                                                txtLatM,
+                                                optLat[0],
+                                                optLat[1],
+                                                placePicker->txtPlace,
+                                                placePicker->lstPlaces,
+                                                txtMCity,
+                                                txtMState,
+                                                txtMCountry,
+                                                cmdBrowser,
+                                                cmdRashi,
+                                                Label61};
     QWidget* previous = nullptr;
     for (QWidget* next : order) {
         if (previous != nullptr) {
@@ -449,6 +480,7 @@ BirthDataForm frmMain::CurrentForm() const
     form.latMinutes = txtLatM->text().toStdString();
     form.isEast = optLong[0]->isChecked();
     form.isSouth = optLat[1]->isChecked();
+    placePicker->applyTo(form);
     return form;
 }
 
@@ -489,6 +521,8 @@ void frmMain::cmdRashi_Click()
         focusField(failure->focus);
         return;
     }
+    chartState_.place = placePicker->placeLabel();
+    chartState_.clock = placePicker->clockSentence();
     if (display_ == nullptr) {
         display_ = new frmDisplay(this);
     }

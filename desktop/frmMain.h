@@ -28,6 +28,7 @@ namespace tessaline {
 
 class FilteredLineEdit;
 class LinkLabel;
+class PlacePicker;
 class frmDisplay;
 
 // The birth data window: the program's main window and the only place where input enters.
@@ -95,6 +96,7 @@ public:
     QLabel* Label4 = nullptr;
     QLineEdit* txtMCountry = nullptr;
     QPushButton* cmdBrowser = nullptr;
+    PlacePicker* placePicker = nullptr; // the Place search above City/State/Country and the clock line
     QPushButton* cmdRashi = nullptr;
     QFrame* Frame2 = nullptr;
     LinkLabel* Label61 = nullptr;

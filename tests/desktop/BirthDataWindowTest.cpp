@@ -1,6 +1,7 @@
 // The birth data window: lists and defaults, key filters (typed and pasted), validation, place lookup.
 
 #include "DesktopTestSupport.h"
+#include "desktop/PlacePicker.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -360,11 +361,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(BirthDataWindow, EveryControlIsReachableInReadingOrderAndNamed)
 {
     const std::vector<QWidget*> expected{
-        window->txtName,  window->cboMonth,   window->cboDate,     window->cboYear,    window->cboHH,
-        window->cboMM,    window->cboSS,      window->cmbTimeZone, window->chkDST,     window->txtLonD,
-        window->txtLonM,  window->optLong[0], window->txtLatD,     window->txtLatM,    window->optLat[0],
-        window->txtMCity, window->txtMState,  window->txtMCountry, window->cmdBrowser, window->cmdRashi,
-        window->Label61};
+        window->txtName,  window->cboMonth,  window->cboDate,     window->cboYear,
+        window->cboHH,    window->cboMM,     window->cboSS,       window->cmbTimeZone,
+        window->chkDST,   window->txtLonD,   window->txtLonM,     window->optLong[0],
+        window->txtLatD,  window->txtLatM,   window->optLat[0],   window->placePicker->txtPlace,
+        window->txtMCity, window->txtMState, window->txtMCountry, window->cmdBrowser,
+        window->cmdRashi, window->Label61};
     window->txtName->setFocus();
     for (QWidget* control : expected) {
         ASSERT_EQ(QApplication::focusWidget(), control)
