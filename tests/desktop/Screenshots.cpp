@@ -4,6 +4,7 @@
 // then a second birth whose Moon tab shows a birth-time margin. A second argument saves that reading too.
 
 #include "desktop/FilteredLineEdit.h"
+#include "desktop/PlacePicker.h"
 #include "desktop/TabPanel.h"
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
@@ -58,6 +59,23 @@ int main(int argc, char** argv)
     window.txtMCountry->setText(QStringLiteral("United Kingdom"));
     ok &= QTest::qWaitForWindowExposed(&window);
     ok &= Save(window, folder, "birth-data-window.png");
+
+    // The same window after choosing a place from the atlas: Paris, 1 July 1976, 10:30, in summer time.
+    {
+        frmMain placed;
+        placed.show();
+        placed.txtName->setText(QStringLiteral("ADA LOVELACE"));
+        placed.cboMonth->setCurrentIndex(6);
+        placed.cboYear->setCurrentIndex(1976 - 1901);
+        placed.cboHH->setCurrentIndex(10);
+        placed.cboMM->setCurrentIndex(30);
+        placed.placePicker->txtPlace->setFocus();
+        placed.placePicker->waitForAtlas();
+        QTest::keyClicks(placed.placePicker->txtPlace, QStringLiteral("paris"));
+        placed.placePicker->choosePlace(0);
+        ok &= QTest::qWaitForWindowExposed(&placed);
+        ok &= Save(placed, folder, "place-chosen.png");
+    }
 
     window.cmdRashi_Click();
     frmDisplay* results = window.resultsWindow();
