@@ -27,7 +27,7 @@ struct BirthDataForm {
     bool isSouth = false;
     // The clock offset from the place atlas when no row expresses it (rounded to the minute); it stands in
     // for the row and the daylight-saving tick.
-    std::optional<ZoneCorrection> exactZone;
+    std::optional<ZoneCorrection> exactZone{};
 };
 
 // The month list of the birth data window, January first.
