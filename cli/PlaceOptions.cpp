@@ -84,9 +84,10 @@ std::variant<const atlas::Place*, std::string> ResolvePlace(const atlas::Atlas& 
     std::string message = "The place " + quoted
         + " is ambiguous; give more of it (\"Name, Region, Country\") or "
           "--place-id with one of these ids:";
+    // One line, candidates apart by semicolons: the message is shown with every control character escaped.
     for (std::size_t i = 0; i < found.size() && i < kCandidatesShown; ++i)
-        message += "\n  " + std::to_string(found[i].place->geonamesId) + '\t' + atlas.Label(*found[i].place) + " ("
-            + atlas.Detail(*found[i].place) + ")";
+        message += (i == 0 ? " " : "; ") + std::to_string(found[i].place->geonamesId) + ' '
+            + atlas.Label(*found[i].place) + " (" + atlas.Detail(*found[i].place) + ")";
     return message;
 }
 
