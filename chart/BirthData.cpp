@@ -1,6 +1,11 @@
 #include "chart/BirthData.h"
 
 #include <charconv>
+#include <cstdint>
+#include <memory>
+#include <unicode/ucasemap.h>
+#include <unicode/uchar.h>
+#include <unicode/utf8.h>
 
 namespace tessaline {
 
@@ -82,13 +87,61 @@ std::optional<ValidationFailure> ValidateBirthData(const BirthDataForm& form)
     return std::nullopt;
 }
 
-std::optional<char> FilterNameKey(char c) noexcept
+std::optional<std::string> FilterNameText(std::string_view entry, std::string_view before)
 {
-    if ((c >= 'A' && c <= 'Z') || c == ' ' || c == '\r' || c == '\b')
-        return c;
-    if (c >= 'a' && c <= 'z')
-        return static_cast<char>(c - 32);
-    return std::nullopt;
+    if (entry.size() > static_cast<std::size_t>(INT32_MAX / 4))
+        return std::nullopt; // ICU counts in int32_t
+    const auto length = static_cast<int32_t>(entry.size());
+
+    // Whether the character in front is a letter, or a mark that itself followed one.
+    bool afterLetter = false;
+    if (!before.empty() && before.size() <= static_cast<std::size_t>(INT32_MAX)) {
+        auto at = static_cast<int32_t>(before.size());
+        UChar32 last = 0;
+        U8_PREV(before.data(), 0, at, last);
+        afterLetter = last >= 0 && (U_GET_GC_MASK(last) & (U_GC_L_MASK | U_GC_M_MASK)) != 0;
+    }
+    for (int32_t at = 0; at < length;) {
+        UChar32 c = 0;
+        U8_NEXT(entry.data(), at, length, c);
+        if (c < 0)
+            return std::nullopt; // not UTF-8
+        const std::uint32_t category = U_GET_GC_MASK(c);
+        if ((category & U_GC_L_MASK) != 0)
+            afterLetter = true;
+        else if ((category & U_GC_M_MASK) != 0 && afterLetter)
+            continue; // accents and vowel signs belong to the letter before them
+        else if (c == ' ' || c == '\r' || c == '\b')
+            afterLetter = false;
+        else
+            return std::nullopt; // digits, punctuation, symbols, other blanks, controls, a lone mark
+    }
+
+    UErrorCode status = U_ZERO_ERROR;
+    // "" is ICU's root locale: the language-neutral mapping, as Qt's (no Turkish or Greek special rules).
+    const std::unique_ptr<UCaseMap, decltype(&ucasemap_close)> caseMap(ucasemap_open("", 0, &status), &ucasemap_close);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    std::string upper(entry.size() + 8, '\0');
+    int32_t written = ucasemap_utf8ToUpper(caseMap.get(), upper.data(), static_cast<int32_t>(upper.size()),
+                                           entry.data(), length, &status);
+    if (status == U_BUFFER_OVERFLOW_ERROR) { // "ß" is one letter and "SS" two
+        status = U_ZERO_ERROR;
+        upper.resize(static_cast<std::size_t>(written));
+        written = ucasemap_utf8ToUpper(caseMap.get(), upper.data(), written, entry.data(), length, &status);
+    }
+    if (U_FAILURE(status))
+        return std::nullopt;
+    upper.resize(static_cast<std::size_t>(written));
+    return upper;
+}
+
+std::optional<char> FilterNameKey(char c)
+{
+    const std::optional<std::string> kept = FilterNameText(std::string_view(&c, 1));
+    if (!kept || kept->size() != 1)
+        return std::nullopt;
+    return kept->front();
 }
 
 std::optional<char> FilterCoordinateKey(char c) noexcept

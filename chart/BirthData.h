@@ -58,8 +58,16 @@ std::optional<ValidationFailure> ValidateBirthData(const BirthDataForm& form);
 // A coordinate box's trimmed text as a whole number; nothing when it is blank or not a whole number.
 std::optional<int> CoordinateValue(std::string_view text) noexcept;
 
-// The key filters: what a typed character becomes, or nothing when the box rejects it.
-std::optional<char> FilterNameKey(char c) noexcept;
+// The name filter over an entry of any length in UTF-8 (a typed key, a paste, a whole argument): every
+// letter of any alphabet, upper-cased by Unicode's full case mapping without a language (so "ß" becomes
+// "SS", as in Qt's QString::toUpper), combining marks that follow a letter, blanks, and the Enter and
+// Backspace keys (codes 13 and 8) pass; nothing when any other character is in it. `before` is the text
+// already in front of the entry: it decides whether a mark at the entry's start follows a letter.
+std::optional<std::string> FilterNameText(std::string_view entry, std::string_view before = {});
+
+// The key filters for one byte: what a typed character becomes, or nothing when the box rejects it.
+// FilterNameKey is FilterNameText for a single ASCII key.
+std::optional<char> FilterNameKey(char c);
 std::optional<char> FilterCoordinateKey(char c) noexcept;
 
 inline constexpr std::string_view kMsgOnlyLetters = "Please Enter only Letters";

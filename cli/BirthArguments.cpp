@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <optional>
+#include <utility>
 
 namespace tessaline::cli {
 
@@ -131,14 +132,11 @@ ParsedBirth ParseBirthArguments(const BirthArguments& arguments)
 {
     BirthDataForm form;
 
-    // The name goes through the window's key filter, character by character.
-    form.name.reserve(arguments.name.size());
-    for (char c : arguments.name) {
-        const auto accepted = FilterNameKey(c);
-        if (!accepted || *accepted == '\r' || *accepted == '\b')
-            return std::string(kMsgOnlyLetters);
-        form.name += *accepted;
-    }
+    // The name goes through the window's name filter, as if pasted; Enter and Backspace are keys, not text.
+    std::optional<std::string> name = FilterNameText(arguments.name);
+    if (!name || name->find_first_of("\r\b") != std::string::npos)
+        return std::string(kMsgOnlyLetters);
+    form.name = std::move(*name);
 
     const auto date = SplitNumbers(arguments.date, '-', 3);
     if (!date || arguments.date.size() != 10)

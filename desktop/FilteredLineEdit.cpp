@@ -37,11 +37,29 @@ std::optional<QString> FilterableText(const QKeyEvent& event)
     return text;
 }
 
+// Only what can be shown goes into the box: Enter and Backspace pass the filters but are keys, not text.
+QString Printable(const QString& text)
+{
+    QString printable;
+    printable.reserve(text.size());
+    for (const QChar c : text) {
+        if (c.isPrint()) {
+            printable.append(c);
+        }
+    }
+    return printable;
+}
+
 } // namespace
 
 FilteredLineEdit::FilteredLineEdit(QWidget* parent)
     : QLineEdit(parent)
 { }
+
+QString FilteredLineEdit::textBeforeEntry() const
+{
+    return text().left(hasSelectedText() ? selectionStart() : cursorPosition());
+}
 
 void FilteredLineEdit::setFilter(Filter filter)
 {
@@ -50,17 +68,12 @@ void FilteredLineEdit::setFilter(Filter filter)
 
 void FilteredLineEdit::insertFiltered(const QString& incoming)
 {
-    const std::optional<QString> accepted = filter_ ? filter_(incoming) : std::optional<QString>(incoming);
+    const std::optional<QString> accepted
+        = filter_ ? filter_(incoming, textBeforeEntry()) : std::optional<QString>(incoming);
     if (!accepted) {
         return;
     }
-    // Enter and Backspace pass the filters but are keys, not text: a paste never inserts them.
-    QString text;
-    for (const QChar c : *accepted) {
-        if (c.isPrint()) {
-            text.append(c);
-        }
-    }
+    const QString text = Printable(*accepted);
     if (!text.isEmpty()) {
         insert(text);
     }
@@ -86,7 +99,7 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const std::optional<QString> accepted = filter_(*typed);
+    const std::optional<QString> accepted = filter_(*typed, textBeforeEntry());
     if (!accepted) {
         event->accept();
         return;
@@ -143,13 +156,13 @@ void FilteredLineEdit::dropEvent(QDropEvent* event)
         QLineEdit::dropEvent(event);
         return;
     }
-    const std::optional<QString> accepted = filter_(event->mimeData()->text());
+    const std::optional<QString> accepted = filter_(event->mimeData()->text(), textBeforeEntry());
     if (!accepted) {
         event->ignore();
         return;
     }
     QMimeData filtered;
-    filtered.setText(*accepted);
+    filtered.setText(Printable(*accepted));
     QDropEvent changed(event->position(), event->dropAction(), &filtered, event->buttons(), event->modifiers());
     QLineEdit::dropEvent(&changed);
     event->setAccepted(changed.isAccepted());

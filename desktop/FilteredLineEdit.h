@@ -8,14 +8,14 @@
 namespace tessaline {
 
 // A text box whose every entry passes one filter: typed keys, pastes (keyboard, context menu, middle
-// button), drops and input-method commits. The filter gets the incoming text and returns what to insert,
-// or nothing to discard the entry whole.
+// button), drops and input-method commits. The filter gets the incoming text and the text in front of it,
+// and returns what to insert, or nothing to discard the entry whole.
 class FilteredLineEdit : public QLineEdit
 {
     Q_OBJECT
 
 public:
-    using Filter = std::function<std::optional<QString>(const QString& incoming)>;
+    using Filter = std::function<std::optional<QString>(const QString& incoming, const QString& before)>;
 
     explicit FilteredLineEdit(QWidget* parent = nullptr);
 
@@ -33,6 +33,7 @@ protected:
 
 private:
     void insertFiltered(const QString& incoming);
+    QString textBeforeEntry() const;
 
     Filter filter_;
 };

@@ -200,7 +200,8 @@ void frmMain::buildControls()
     txtName = new FilteredLineEdit(central);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setAccessibleName(tr("Name"));
-    txtName->setFilter([this](const QString& incoming) { return txtName_KeyPress(incoming); });
+    txtName->setFilter(
+        [this](const QString& incoming, const QString& before) { return txtName_KeyPress(incoming, before); });
     Label13 = Caption("Label13", tr("&Name"), txtName, central);
 
     cboMonth = ChoiceList("cboMonth", tr("Month of birth"), central);
@@ -282,10 +283,10 @@ void frmMain::buildControls()
     optLat = {option("optLat", 0, tr("North")), option("optLat", 1, tr("South"))};
     Frame3 = coordinateFrame("Frame3", tr("L&atitude"), txtLatD, Label7, txtLatM, Label9, optLat);
 
-    txtLonD->setFilter([this](const QString& incoming) { return txtLonD_KeyPress(incoming); });
-    txtLonM->setFilter([this](const QString& incoming) { return txtLonM_KeyPress(incoming); });
-    txtLatD->setFilter([this](const QString& incoming) { return txtLatD_KeyPress(incoming); });
-    txtLatM->setFilter([this](const QString& incoming) { return txtLatM_KeyPress(incoming); });
+    txtLonD->setFilter([this](const QString& incoming, const QString&) { return txtLonD_KeyPress(incoming); });
+    txtLonM->setFilter([this](const QString& incoming, const QString&) { return txtLonM_KeyPress(incoming); });
+    txtLatD->setFilter([this](const QString& incoming, const QString&) { return txtLatD_KeyPress(incoming); });
+    txtLatM->setFilter([this](const QString& incoming, const QString&) { return txtLatM_KeyPress(incoming); });
 
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(Frame4, 1);
@@ -427,14 +428,15 @@ void frmMain::Form_Load()
     chkDST->setChecked(false);
 }
 
-std::optional<QString> frmMain::txtName_KeyPress(const QString& incoming)
+std::optional<QString> frmMain::txtName_KeyPress(const QString& incoming, const QString& before)
 {
-    std::optional<QString> accepted = FilterEntry(incoming, &FilterNameKey);
+    const std::optional<std::string> accepted = FilterNameText(incoming.toStdString(), before.toStdString());
     if (!accepted) {
         ShowMessage(this, MessageIcon::Information,
                     QString::fromLatin1(kMsgOnlyLetters.data(), kMsgOnlyLetters.size()));
+        return std::nullopt;
     }
-    return accepted;
+    return QString::fromStdString(*accepted);
 }
 
 std::optional<QString> frmMain::coordinateKeyPress(const QString& incoming)

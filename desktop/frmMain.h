@@ -46,8 +46,9 @@ public:
     // The place lookup: opens a web search for the place's latitude and longitude.
     void cmdBrowser_Click();
 
-    // The key filters: what an entry becomes, or nothing (after the box's message) to discard it.
-    std::optional<QString> txtName_KeyPress(const QString& incoming);
+    // The key filters: what an entry becomes, or nothing (after the box's message) to discard it. `before`
+    // is the text in front of the entry (a mark may follow a letter there).
+    std::optional<QString> txtName_KeyPress(const QString& incoming, const QString& before = {});
     std::optional<QString> txtLonD_KeyPress(const QString& incoming);
     std::optional<QString> txtLonM_KeyPress(const QString& incoming);
     std::optional<QString> txtLatD_KeyPress(const QString& incoming);

@@ -226,6 +226,45 @@ TEST(KeyFilters, NameTakesCapitalsAndBlanksAndRaisesSmallLetters)
         EXPECT_FALSE(FilterNameKey(c)) << static_cast<int>(c);
 }
 
+// Names in every alphabet. The upper-case forms come from Python's own Unicode database (14.0), not
+// from ICU: python3 -c 'print("Σίσυφος".upper())' and so on for each row.
+struct NameCase {
+    const char* label;
+    const char* entry;
+    const char* before; // the text in front of the entry
+    const char* kept; // nullptr: refused
+};
+
+class NameFilter : public testing::TestWithParam<NameCase>
+{
+};
+
+TEST_P(NameFilter, LettersOfEveryAlphabetPassUpperCased)
+{
+    const NameCase& c = GetParam();
+    const std::optional<std::string> kept = FilterNameText(c.entry, c.before);
+    if (c.kept == nullptr)
+        EXPECT_FALSE(kept) << *kept;
+    else
+        EXPECT_EQ(kept, std::optional<std::string>(c.kept));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, NameFilter,
+    testing::Values(
+        NameCase{"Latin", "José Müller", "", "JOSÉ MÜLLER"}, NameCase{"Nordic", "Ødegaard", "", "ØDEGAARD"},
+        NameCase{"GreekKeepsItsTonos", "Σίσυφος", "", "ΣΊΣΥΦΟΣ"}, NameCase{"Han", "李小龙", "", "李小龙"},
+        NameCase{"SharpSBecomesTwoLetters", "straße", "", "STRASSE"}, NameCase{"LigatureSplits", "ﬁona", "", "FIONA"},
+        NameCase{"DecomposedAccentFollowsItsLetter", "Jose\u0301", "", "JOSE\u0301"},
+        NameCase{"VowelSignTypedAfterItsLetter", "\u093E", "र", "\u093E"}, NameCase{"DevanagariWord", "राम", "", "राम"},
+        NameCase{"EnterAndBackspaceAreKeys", "\r\b", "", "\r\b"}, NameCase{"MarkAtTheStart", "\u0301", "", nullptr},
+        NameCase{"MarkAfterABlank", "\u0301", "A ", nullptr}, NameCase{"Digit", "ASHA 2", "", nullptr},
+        NameCase{"ArabicIndicDigit", "\u0663", "", nullptr}, NameCase{"RomanNumeral", "\u2160", "", nullptr},
+        NameCase{"HyphenMinus", "ANNE-MARIE", "", nullptr}, NameCase{"MinusSign", "A\u2212B", "", nullptr},
+        NameCase{"Point", "J.R.", "", nullptr}, NameCase{"Apostrophe", "O'BRIEN", "", nullptr},
+        NameCase{"NoBreakSpace", "A\u00A0B", "", nullptr}, NameCase{"NotUtf8", "Ren\xE9", "", nullptr}),
+    [](const testing::TestParamInfo<NameCase>& info) { return std::string(info.param.label); });
+
 TEST(KeyFilters, CoordinatesTakeDigitsAndBackspaceOnly)
 {
     EXPECT_EQ(FilterCoordinateKey('0'), '0');

@@ -188,6 +188,23 @@ TEST(ChartTool, SingleChartAsJson)
     EXPECT_TRUE(chart["decanates"][0]["changesAfter"].is_null());
 }
 
+// The name as the window's filter leaves it, carried unchanged in UTF-8; upper-case forms from
+// python3 -c 'print("Ødegaard Σίσυφος straße".upper())'.
+TEST(ChartTool, NamesInEveryAlphabetReachTheJsonAndTheReading)
+{
+    const auto args = With(kDelhi, "--name", "Ødegaard Σίσυφος straße 李");
+    auto json = args;
+    json.push_back("--json");
+    const ToolRun run = RunTool(json);
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(nlohmann::ordered_json::parse(run.out)["name"], "ØDEGAARD ΣΊΣΥΦΟΣ STRASSE 李");
+    EXPECT_NE(run.out.find("\"ØDEGAARD ΣΊΣΥΦΟΣ STRASSE 李\""), std::string::npos) << "UTF-8, not \\u escapes";
+
+    auto html = args;
+    html.push_back("--html");
+    EXPECT_NE(RunTool(html).out.find("<h1>ØDEGAARD ΣΊΣΥΦΟΣ STRASSE 李</h1>"), std::string::npos);
+}
+
 TEST(ChartTool, MarginsAreClockTimes)
 {
     // At 19:26 the Moon is minutes short of 10° Virgo (see the margin tests).
@@ -255,6 +272,7 @@ INSTANTIATE_TEST_SUITE_P(
     Rejections, RejectTest,
     testing::Values(RejectCase{"BlankName", "--name", "  ", "Please Enter Name"},
                     RejectCase{"DigitInName", "--name", "ASHA 2", "Please Enter only Letters"},
+                    RejectCase{"MinusSignInName", "--name", "ASHA\u2212RAO", "Please Enter only Letters"},
                     RejectCase{"Longitude180", "--lon", "180E00",
                                "Please Enter Value Between 0 And 179 in the Degree of Longitude"},
                     RejectCase{"LatitudeMinutes60", "--lat", "28N60",
