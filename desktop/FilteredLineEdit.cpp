@@ -52,13 +52,50 @@ QString Printable(const QString& text)
 
 } // namespace
 
+class FilteredLineEdit::OwnEdit
+{
+public:
+    explicit OwnEdit(FilteredLineEdit& box)
+        : box_(box)
+    {
+        ++box_.ownEdits_;
+    }
+    ~OwnEdit() { --box_.ownEdits_; }
+    OwnEdit(const OwnEdit&) = delete;
+    OwnEdit& operator=(const OwnEdit&) = delete;
+
+private:
+    FilteredLineEdit& box_;
+};
+
 FilteredLineEdit::FilteredLineEdit(QWidget* parent)
     : QLineEdit(parent)
-{ }
+{
+    connect(this, &QLineEdit::textChanged, this, &FilteredLineEdit::judgeWholeText);
+}
 
 QString FilteredLineEdit::textBeforeEntry() const
 {
     return text().left(hasSelectedText() ? selectionStart() : cursorPosition());
+}
+
+void FilteredLineEdit::judgeWholeText(const QString& text)
+{
+    if (restoring_) {
+        return;
+    }
+    if (ownEdits_ > 0 || !filter_) {
+        kept_ = text; // a key, paste or drop the filter has seen, or an edit that only removes (Delete, Undo)
+        return;
+    }
+    const std::optional<QString> accepted = filter_(text, QString());
+    const QString wanted = accepted ? Printable(*accepted) : kept_;
+    if (wanted != text) {
+        restoring_ = true;
+        setText(wanted);
+        restoring_ = false;
+    }
+    kept_ = QLineEdit::text();
 }
 
 void FilteredLineEdit::setFilter(Filter filter)
@@ -75,6 +112,7 @@ void FilteredLineEdit::insertFiltered(const QString& incoming)
     }
     const QString text = Printable(*accepted);
     if (!text.isEmpty()) {
+        const OwnEdit own(*this);
         insert(text);
     }
 }
@@ -89,6 +127,7 @@ void FilteredLineEdit::filteredPaste()
 
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event)
 {
+    const OwnEdit own(*this);
     if (event->matches(QKeySequence::Paste)) {
         filteredPaste();
         event->accept();
@@ -116,6 +155,7 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event)
 
 void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event)
 {
+    const OwnEdit own(*this);
     if (!event->commitString().isEmpty() && filter_) {
         // A committed composition is text arriving like a paste.
         event->accept();
@@ -127,6 +167,7 @@ void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event)
 
 void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event)
 {
+    const OwnEdit own(*this); // Undo, Redo, Cut and Delete only go back or take away
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
     for (QAction* action : menu->actions()) {
         if (action->objectName() == QLatin1String("edit-paste")) {
@@ -139,6 +180,7 @@ void FilteredLineEdit::contextMenuEvent(QContextMenuEvent* event)
 
 void FilteredLineEdit::mouseReleaseEvent(QMouseEvent* event)
 {
+    const OwnEdit own(*this);
     // The middle button pastes the selection on desktops that have one.
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         if (!isReadOnly()) {
@@ -161,6 +203,7 @@ void FilteredLineEdit::dropEvent(QDropEvent* event)
         event->ignore();
         return;
     }
+    const OwnEdit own(*this);
     QMimeData filtered;
     filtered.setText(Printable(*accepted));
     QDropEvent changed(event->position(), event->dropAction(), &filtered, event->buttons(), event->modifiers());

@@ -9,7 +9,9 @@ namespace tessaline {
 
 // A text box whose every entry passes one filter: typed keys, pastes (keyboard, context menu, middle
 // button), drops and input-method commits. The filter gets the incoming text and the text in front of it,
-// and returns what to insert, or nothing to discard the entry whole.
+// and returns what to insert, or nothing to discard the entry whole. Text that arrives any other way
+// (setText, a screen reader or other assistive tool) passes the same filter as one whole entry; when it
+// is refused the box keeps the text it had.
 class FilteredLineEdit : public QLineEdit
 {
     Q_OBJECT
@@ -32,10 +34,17 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // Marks the edits the box makes itself while it handles an event the filter has already judged.
+    class OwnEdit;
+
     void insertFiltered(const QString& incoming);
     QString textBeforeEntry() const;
+    void judgeWholeText(const QString& text);
 
     Filter filter_;
+    QString kept_; // the text as last accepted
+    int ownEdits_ = 0;
+    bool restoring_ = false;
 };
 
 } // namespace tessaline

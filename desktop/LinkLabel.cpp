@@ -1,5 +1,7 @@
 #include "desktop/LinkLabel.h"
 
+#include "desktop/AccessibleControls.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -8,6 +10,8 @@ namespace tessaline {
 LinkLabel::LinkLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
+    InstallAccessibleInterfaces();
+    setAccessibleName(text); // what it shows is what it is called, for speech and for voice control
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setTextFormat(Qt::PlainText);

@@ -1,5 +1,9 @@
 #include "desktop/TabPanel.h"
 
+#include "desktop/AccessibleControls.h"
+
+#include <QAccessible>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -8,15 +12,18 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tessaline {
 
 TabPanel::TabPanel(int tabsPerRow, QWidget* parent)
     : QWidget(parent)
     , tabsPerRow_(tabsPerRow > 0 ? tabsPerRow : 1)
-    , tabArea_(new QWidget(this))
+    , tabArea_(new TabPanelRow(this))
     , group_(new QButtonGroup(this))
     , pages_(new QStackedWidget(this))
 {
+    InstallAccessibleInterfaces();
     auto* grid = new QGridLayout(tabArea_);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
@@ -57,12 +64,13 @@ TabPanel::TabPanel(int tabsPerRow, QWidget* parent)
 int TabPanel::addTab(QWidget* page, const QString& caption)
 {
     const int index = count();
-    auto* tab = new QPushButton(caption, tabArea_);
+    auto* tab = new TabPanelTab(caption, tabArea_);
     tab->setObjectName(QStringLiteral("tab_%1").arg(index));
     tab->setCheckable(true);
     tab->setAutoDefault(false);
     tab->setAccessibleName(caption);
-    tab->setAccessibleDescription(tr("Tab %1 of the results").arg(caption));
+    tab->setFocusPolicy(index == 0 ? Qt::StrongFocus : Qt::ClickFocus);
+    tab->installEventFilter(this);
     tab->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     static_cast<QGridLayout*>(tabArea_->layout())->addWidget(tab, index / tabsPerRow_, index % tabsPerRow_);
     group_->addButton(tab, index);
@@ -100,11 +108,69 @@ void TabPanel::setCurrentIndex(int index)
     if (index < 0 || index >= count()) {
         return;
     }
-    tabs_[static_cast<std::size_t>(index)]->setChecked(true);
-    if (pages_->currentIndex() != index) {
-        pages_->setCurrentIndex(index);
-        emit currentChanged(index);
+    const int previous = currentIndex();
+    TabPanelTab* const tab = tabs_[static_cast<std::size_t>(index)];
+    const bool focusOnATab = tabArea_->isAncestorOf(QApplication::focusWidget());
+    tab->setChecked(true);
+    // Only the tab in front is a tab stop, and it keeps the focus when the tabs change under it.
+    for (TabPanelTab* each : tabs_) {
+        each->setFocusPolicy(each == tab ? Qt::StrongFocus : Qt::ClickFocus);
     }
+    if (focusOnATab) {
+        tab->setFocus(Qt::OtherFocusReason);
+    }
+    if (previous == index) {
+        return;
+    }
+    pages_->setCurrentIndex(index);
+    QAccessible::State selection;
+    selection.selected = true;
+    for (const int changed : {previous, index}) {
+        if (changed >= 0) {
+            QAccessibleStateChangeEvent event(tabs_[static_cast<std::size_t>(changed)], selection);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+    emit currentChanged(index);
+}
+
+bool TabPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto found = std::find(tabs_.begin(), tabs_.end(), watched);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (found == tabs_.end() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const int from = static_cast<int>(found - tabs_.begin());
+    const int forward = isRightToLeft() ? -1 : 1;
+    int to = 0;
+    switch (key->key()) {
+    case Qt::Key_Left:
+        to = from - forward;
+        break;
+    case Qt::Key_Right:
+        to = from + forward;
+        break;
+    case Qt::Key_Up:
+        to = from - tabsPerRow_;
+        break;
+    case Qt::Key_Down:
+        to = from + tabsPerRow_;
+        break;
+    case Qt::Key_Home:
+        to = 0;
+        break;
+    case Qt::Key_End:
+        to = count() - 1;
+        break;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+    setCurrentIndex(to); // past the first or last tab nothing moves, as in a tab bar
+    return true;
 }
 
 } // namespace tessaline

@@ -1,17 +1,37 @@
 #pragma once
 
+#include <QPushButton>
 #include <QWidget>
 
 #include <vector>
 
 class QButtonGroup;
-class QPushButton;
 class QStackedWidget;
 
 namespace tessaline {
 
-// A tab control whose tabs stand in rows (a fixed number per row) above one stack of pages. Clicking a tab,
-// or Ctrl+Tab / Ctrl+PgDown and Ctrl+Shift+Tab / Ctrl+PgUp, brings its page to the front.
+// One tab of a TabPanel (a screen reader hears a page tab, selected or not).
+class TabPanelTab : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    using QPushButton::QPushButton;
+};
+
+// The rows of tabs of a TabPanel (a screen reader hears one tab list).
+class TabPanelRow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+};
+
+// A tab control whose tabs stand in rows (a fixed number per row) above one stack of pages. As in a tab
+// bar, the tab in front is the one tab stop: Tab reaches it, Left and Right (Up and Down: the row above or
+// below, Home and End: the first and last) move to another tab and bring its page to the front, and
+// Ctrl+Tab / Ctrl+PgDown and Ctrl+Shift+Tab / Ctrl+PgUp do the same from anywhere in the panel.
 class TabPanel : public QWidget
 {
     Q_OBJECT
@@ -25,6 +45,8 @@ public:
     QWidget* widget(int index) const;
     QPushButton* tabButton(int index) const;
     QString tabText(int index) const;
+    // The rows of tabs, which a screen reader names (give it the name of the panel).
+    QWidget* tabList() const noexcept { return tabArea_; }
 
 public slots:
     void setCurrentIndex(int index);
@@ -32,12 +54,15 @@ public slots:
 signals:
     void currentChanged(int index);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     int tabsPerRow_;
-    QWidget* tabArea_;
+    TabPanelRow* tabArea_;
     QButtonGroup* group_;
     QStackedWidget* pages_;
-    std::vector<QPushButton*> tabs_;
+    std::vector<TabPanelTab*> tabs_;
 };
 
 } // namespace tessaline

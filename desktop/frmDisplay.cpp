@@ -1,5 +1,6 @@
 #include "desktop/frmDisplay.h"
 
+#include "desktop/AccessibleControls.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/ImageList.h"
 #include "desktop/LinkLabel.h"
@@ -58,11 +59,10 @@ QLabel* ValueLabel(const char* name, std::size_t body, QWidget* parent)
     return label;
 }
 
-QPlainTextEdit* LockedText(const char* name, std::size_t body, QWidget* parent)
+LockedTextBox* LockedText(const char* name, std::size_t body, QWidget* parent)
 {
-    auto* text = new QPlainTextEdit(parent);
+    auto* text = new LockedTextBox(parent);
     text->setObjectName(ArrayName(name, body));
-    text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -93,12 +93,13 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
     lblInstant->setTextFormat(Qt::PlainText);
     lblInstant->setWordWrap(true);
     lblInstant->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblInstant->setAccessibleName(tr("Instant of the chart"));
+    lblInstant->setAccessibleDescription(tr("Instant of the chart")); // its name is the line itself
     layout->addWidget(lblInstant);
 
     SSTab1 = new TabPanel(5, central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->setAccessibleName(tr("Bodies"));
+    SSTab1->tabList()->setAccessibleName(tr("Bodies"));
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         SSTab1->addTab(buildPanel(body), QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
     }
@@ -172,7 +173,6 @@ QWidget* frmDisplay::buildBanner()
     title->setFont(large);
     Label61 = new LinkLabel(tr("Share your chart and talk astrology with others in our discussion forums"), banner);
     Label61->setObjectName(QStringLiteral("Label61"));
-    Label61->setAccessibleName(tr("Visit our discussion forums"));
     Label61->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Label61->setWordWrap(true);
     layout->addWidget(title);
@@ -185,6 +185,7 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
 {
     auto* panel = new QFrame;
     panel->setObjectName(ArrayName("Frame3", body));
+    panel->setAccessibleName(QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
     Frame3[body] = panel;
 
     struct Row {
@@ -210,8 +211,9 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
     int gridRow = 0;
     for (const Row& row : rows) {
         auto* caption = new QLabel(tr(row.caption), panel);
+        // A screen reader reads the value as the label's name and finds the caption through the buddy.
         QLabel* value = ValueLabel(row.name, body, panel);
-        value->setAccessibleName(tr(row.caption));
+        value->setAccessibleDescription(tr(row.caption));
         caption->setBuddy(value);
         (*row.value)[body] = value;
         fields->addWidget(caption, gridRow, 0);
@@ -223,7 +225,7 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
             lblMargin[body]->setObjectName(ArrayName("lblMargin", body));
             lblMargin[body]->setTextFormat(Qt::PlainText);
             lblMargin[body]->setWordWrap(true);
-            lblMargin[body]->setAccessibleName(tr("Birth-time margin"));
+            lblMargin[body]->setAccessibleDescription(tr("Birth-time margin"));
             QFont italic = lblMargin[body]->font();
             italic.setItalic(true);
             lblMargin[body]->setFont(italic);
@@ -254,7 +256,7 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
     struct Box {
         const char* caption;
         const char* name;
-        PerBody<QPlainTextEdit>* text;
+        PerBody<LockedTextBox>* text;
     };
     const std::array<Box, 3> boxes{{
         {"Karmic Influence", "txtKarmicInfluence", &txtKarmicInfluence},
@@ -264,7 +266,7 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
     auto* texts = new QGridLayout;
     for (std::size_t b = 0; b < boxes.size(); ++b) {
         auto* caption = new QLabel(tr(boxes[b].caption), panel);
-        QPlainTextEdit* text = LockedText(boxes[b].name, body, panel);
+        LockedTextBox* text = LockedText(boxes[b].name, body, panel);
         text->setAccessibleName(tr(boxes[b].caption));
         caption->setBuddy(text);
         (*boxes[b].text)[body] = text;
@@ -287,7 +289,6 @@ QWidget* frmDisplay::buildBottomStrip()
     layout->setContentsMargins(0, 0, 0, 0);
     lblCoBrandAd = new LinkLabel(tr("Offer QB Tessaline on your own web site under your own name"), strip);
     lblCoBrandAd->setObjectName(QStringLiteral("lblCoBrandAd"));
-    lblCoBrandAd->setAccessibleName(tr("About putting QB Tessaline on your web site"));
     cmdOK = new QPushButton(tr("&Back"), strip);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setAccessibleName(tr("Back"));
@@ -327,9 +328,9 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
         lblConstellationName[body]->setText(FromView(result.ConstellationName));
         lblKeyword[body]->setText(FromView(result.Keyword));
         lblTreeZodiac[body]->setText(FromView(result.TreeZodiac));
-        txtKarmicInfluence[body]->setPlainText(FromView(result.KarmicInfluence));
-        txtMoreAboutTreeZodiac[body]->setPlainText(FromView(result.MoreAboutTreeZodiac));
-        txtMoreAboutDecanateSign[body]->setPlainText(FromView(result.MoreAboutDecanateSign));
+        txtKarmicInfluence[body]->setLockedText(FromView(result.KarmicInfluence));
+        txtMoreAboutTreeZodiac[body]->setLockedText(FromView(result.MoreAboutTreeZodiac));
+        txtMoreAboutDecanateSign[body]->setLockedText(FromView(result.MoreAboutDecanateSign));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/AccessibleControls.h"
+
 #include "chart/ChartState.h"
 
 #include <QMainWindow>
@@ -11,7 +13,6 @@
 class QAction;
 class QFrame;
 class QLabel;
-class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
 
@@ -62,9 +63,9 @@ public:
     PerBody<QLabel> lblKeyword{};
     PerBody<QLabel> lblTreeZodiac{};
     PerBody<QLabel> picPlanet{};
-    PerBody<QPlainTextEdit> txtKarmicInfluence{};
-    PerBody<QPlainTextEdit> txtMoreAboutTreeZodiac{};
-    PerBody<QPlainTextEdit> txtMoreAboutDecanateSign{};
+    PerBody<LockedTextBox> txtKarmicInfluence{};
+    PerBody<LockedTextBox> txtMoreAboutTreeZodiac{};
+    PerBody<LockedTextBox> txtMoreAboutDecanateSign{};
     LinkLabel* Label61 = nullptr;
     LinkLabel* lblCoBrandAd = nullptr;
     QPushButton* cmdOK = nullptr;

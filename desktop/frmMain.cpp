@@ -1,5 +1,6 @@
 #include "desktop/frmMain.h"
 
+#include "desktop/AccessibleControls.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/LinkLabel.h"
@@ -59,9 +60,8 @@ std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> 
 
 QComboBox* ChoiceList(const char* name, const QString& accessibleName, QWidget* parent)
 {
-    auto* list = new QComboBox(parent);
+    auto* list = new NamedList(parent);
     list->setObjectName(QLatin1String(name));
-    list->setEditable(false);
     list->setAccessibleName(accessibleName);
     return list;
 }
@@ -310,7 +310,7 @@ void frmMain::buildControls()
     Label4 = Caption("Label4", tr("C&ountry"), txtMCountry, place);
     cmdBrowser = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), place);
     cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
-    cmdBrowser->setAccessibleName(tr("Find latitude and longitude on the web"));
+    cmdBrowser->setAccessibleName(QStringLiteral("Click Here To Find Latitude & Longitude")); // as it reads
     auto* placeGrid = new QGridLayout(place);
     placeGrid->addWidget(Label54, 0, 0);
     placeGrid->addWidget(txtMCity, 0, 1);
@@ -345,7 +345,6 @@ void frmMain::buildControls()
     Label61 = new LinkLabel(tr("Talk about your chart with others in our astrology discussion forums. Click here!"),
                             Frame2);
     Label61->setObjectName(QStringLiteral("Label61"));
-    Label61->setAccessibleName(tr("Visit our discussion forums"));
     Label61->setAlignment(Qt::AlignCenter);
     auto* ad = new QHBoxLayout(Frame2);
     ad->addWidget(Label61);

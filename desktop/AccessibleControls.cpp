@@ -1,0 +1,216 @@
+#include "desktop/AccessibleControls.h"
+
+#include "desktop/LinkLabel.h"
+#include "desktop/TabPanel.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+namespace tessaline {
+
+namespace {
+
+QString WithoutAccelerator(QString text)
+{
+    // "&Back" reads "Back"; a doubled ampersand is one shown ampersand.
+    for (qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0 && at < text.size();
+         at = text.indexOf(QLatin1Char('&'), at + 1)) {
+        text.remove(at, 1);
+    }
+    return text;
+}
+
+// A list: its name is its own, its value the chosen item; its one child is the pop-up list of items.
+class NamedListInterface : public QAccessibleWidget
+{
+public:
+    explicit NamedListInterface(QComboBox* list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value || (t == QAccessible::Name && list()->accessibleName().isEmpty())) {
+            return list()->currentText();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        return s;
+    }
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction() || action == pressAction()) {
+            if (list()->view()->isVisible()) {
+                list()->hidePopup();
+            } else {
+                list()->showPopup();
+            }
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// One tab of a TabPanel: a page tab, selected when its page is in front; pressing it brings the page.
+class PageTabInterface : public QAccessibleWidget
+{
+public:
+    explicit PageTabInterface(QAbstractButton* tab)
+        : QAccessibleWidget(tab, QAccessible::PageTab)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && tab()->accessibleName().isEmpty()) {
+            return WithoutAccelerator(tab()->text());
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = tab()->isChecked();
+        return s;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            tab()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QAbstractButton* tab() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+// A label that opens a web page: a link named by the text it shows.
+class LinkInterface : public QAccessibleWidget
+{
+public:
+    explicit LinkInterface(LinkLabel* label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty()) {
+            return label()->text();
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            emit label()->clicked();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(NamedList::staticMetaObject.className())) {
+        return new NamedListInterface(static_cast<NamedList*>(object));
+    }
+    if (className == QLatin1String(TabPanelTab::staticMetaObject.className())) {
+        return new PageTabInterface(static_cast<TabPanelTab*>(object));
+    }
+    if (className == QLatin1String(TabPanelRow::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<TabPanelRow*>(object), QAccessible::PageTabList);
+    }
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className())) {
+        return new LinkInterface(static_cast<LinkLabel*>(object));
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void InstallAccessibleInterfaces()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&CreateInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
+NamedList::NamedList(QWidget* parent)
+    : QComboBox(parent)
+{
+    InstallAccessibleInterfaces();
+    setEditable(false);
+}
+
+LockedTextBox::LockedTextBox(QWidget* parent)
+    : QPlainTextEdit(parent)
+{
+    setReadOnly(true);
+    // Read-only stops keys and pastes; a screen reader's editing calls reach the document directly.
+    connect(this, &QPlainTextEdit::textChanged, this, &LockedTextBox::restoreLockedText);
+}
+
+void LockedTextBox::setLockedText(const QString& text)
+{
+    locked_ = text;
+    restoring_ = true;
+    setPlainText(text);
+    restoring_ = false;
+}
+
+void LockedTextBox::restoreLockedText()
+{
+    if (restoring_ || toPlainText() == locked_) {
+        return;
+    }
+    restoring_ = true;
+    setPlainText(locked_);
+    restoring_ = false;
+}
+
+} // namespace tessaline
