@@ -6,11 +6,13 @@
 #include "desktop/frmMain.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -49,10 +51,55 @@ bool DisplayAvailable(int argc, char** argv)
     return true; // offscreen, vnc, eglfs, linuxfb...: they bring their own screen
 }
 
+// The command line, read before any window exists: --help and --version print and end the program,
+// an unknown option says so and ends it with 1; nothing when the program should go on and open its
+// window. Qt's own options (-platform, -style and the like) pass on to the application untouched.
+std::optional<int> AnswerCommandLine(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "QB Tessaline: decanate charts from birth data. Opens the birth data window: type a name, pick the\n"
+        "date, time and zone of birth, type the place's longitude and latitude, press Get My Tessaline.\n"
+        "\n"
+        "TESSALINE_UNATTENDED=1 in the environment writes the program's messages to standard error and\n"
+        "answers them at once instead of showing them in a box. Charts without windows: tessaline-chart --help"));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // as Qt reads -platform
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    for (const char* qtOption :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowtitle", "qwindowicon",
+          "display", "geometry", "title", "name", "style", "stylesheet", "session", "qmljsdebugger"}) {
+        QCommandLineOption passed(QLatin1String(qtOption), QString(), QStringLiteral("value"));
+        passed.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(passed);
+    }
+    for (const char* qtFlag : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption passed{QString::fromLatin1(qtFlag)};
+        passed.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(passed);
+    }
+    if (parser.parse(arguments) && !parser.isSet(help) && !parser.isSet(version)
+        && !parser.isSet(QStringLiteral("help-all"))) {
+        return std::nullopt;
+    }
+    // Printing the help or an error needs the program's name and version, and no display.
+    const QCoreApplication application(argc, argv);
+    parser.process(arguments); // prints and ends the program
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.15"));
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) {
+        return *answered;
+    }
     if (!DisplayAvailable(argc, argv)) {
         std::fputs("tessaline: this program needs a graphical display, and none was found.\n"
                    "  Run it on a desktop, or under a virtual display: xvfb-run -a tessaline\n"
@@ -65,7 +112,6 @@ int main(int argc, char** argv)
     // named after it.
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("QB Tessaline"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
     QApplication::setDesktopFileName(QStringLiteral(TESSALINE_APP_ID)); // the installed menu entry
     QApplication::setWindowIcon(tessaline::ProgramIcon());
     tessaline::UseUnattendedMessagesIfAsked();
