@@ -14,8 +14,10 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -131,13 +133,60 @@ std::optional<std::string> CalculateAtPlace(ChartState& state, const BirthArgume
     return std::nullopt;
 }
 
-void PrintZones(std::ostream& out)
+// "+05:30": the zone's offset from universal time, east positive, as a chart's utcOffset.
+std::string UtcOffset(const ZoneRow& zone)
+{
+    const int east = -(zone.correctionHours * 60 + zone.correctionMinutes);
+    const int magnitude = east < 0 ? -east : east;
+    char text[16];
+    std::snprintf(text, sizeof text, "%c%02d:%02d", east < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
+    return text;
+}
+
+void PrintZones(std::ostream& out, bool json)
 {
     const auto& zones = ZoneTable();
+    if (json) {
+        Json list = Json::array();
+        for (std::size_t i = 0; i < zones.size(); ++i)
+            list.push_back(
+                Json{{"position", i}, {"zone", std::string(zones[i].displayText)}, {"utcOffset", UtcOffset(zones[i])}});
+        out << list.dump(2) << '\n';
+        return;
+    }
+    out << "position\tzone (as listed)\thours to UT\tminutes to UT\n"; // the clock time plus these is UT
     for (std::size_t i = 0; i < zones.size(); ++i)
         out << i << '\t' << zones[i].displayText << '\t' << zones[i].correctionHours << '\t'
             << zones[i].correctionMinutes << '\n';
 }
+
+// Help that shows each option's value name alone: the options that exclude each other are told once, in
+// the groups and the footer, not on every line.
+class HelpFormatter : public CLI::Formatter
+{
+public:
+    std::string make_option_opts(const CLI::Option* option) const override
+    {
+        return option->get_type_size() != 0 ? " " + option->get_type_name() : std::string();
+    }
+};
+
+constexpr const char* kOneChart = "One chart (a date, a time, and a place or --zone, --lon and --lat)";
+constexpr const char* kBatch = "A batch: one chart per CSV row";
+constexpr const char* kTables = "The tables";
+constexpr const char* kOutput = "How to calculate and print (text when neither --json nor --html)";
+
+constexpr const char* kHelpFooter = R"(Examples:
+  One chart:   tessaline-chart --name "ASHA RAO" --date 1975-06-15 --time 10:30 --zone 34 --lon 77E12 --lat 28N36
+  A batch:     tessaline-chart --batch births.csv --json
+  The tables:  tessaline-chart --zones
+
+--batch, --zones, --decanates, --places and --ayanamsas each stand alone, without the options of one
+chart; --html is for one chart only.
+
+Exit codes: 0 every chart calculated; 1 a chart, or a row of a batch, was rejected by the checks (the
+message says why); 2 a usage error (an unknown, missing or conflicting option, an unreadable batch file);
+3 the output could not be written (a full disk, a closed output).)";
 
 std::string Lowered(std::string_view text)
 {
@@ -401,37 +450,74 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     std::ostream& out = output.out;
     Options options;
     CLI::App app{"Decanate charts from birth data: the Sun, the Moon and the planets with their decanates, the "
-                 "Ascendant, the Midheaven and the lunar nodes.",
+                 "Ascendant, the Midheaven and the lunar nodes, with the checks of the desktop program.",
                  "tessaline-chart"};
-    app.set_version_flag("--version", kVersion);
-    auto* name = app.add_option("--name", options.birth.name, "the person's name (letters and blanks)");
-    auto* date = app.add_option("--date", options.birth.date, "birth date, YYYY-MM-DD, 1901..2050");
-    auto* time = app.add_option("--time", options.birth.time, "clock time of birth, HH:MM");
-    auto* zone = app.add_option("--zone", options.birth.zone,
-                                "time zone: list position 0..70 (see --zones), the clock's exact offset +HH:MM or "
-                                "-HH:MM, or auto (the default with a place: from the place's clock history)");
-    auto* lon = app.add_option("--lon", options.birth.lon, "longitude: degrees, E or W, minutes (77E12)");
-    auto* lat = app.add_option("--lat", options.birth.lat, "latitude: degrees, N or S, minutes (28N36)");
-    auto* dst = app.add_flag("--dst", options.birth.dst,
-                             "daylight-saving time was in force; with a place and zone auto, --dst=yes or no "
-                             "chooses the reading of a clock time that happened twice (default: the earlier)");
+    app.formatter(std::make_shared<HelpFormatter>());
+    app.footer(kHelpFooter);
+    app.set_help_flag(); // added again below, so that it comes last
+    auto* name = app.add_option("--name", options.birth.name, "the person's name: letters of any alphabet, blanks")
+                     ->type_name("NAME")
+                     ->group(kOneChart);
+    auto* date = app.add_option("--date", options.birth.date, "birth date, 1901-01-01 to 2050-12-31")
+                     ->type_name("YYYY-MM-DD")
+                     ->group(kOneChart);
+    auto* time = app.add_option("--time", options.birth.time, "clock time of birth, 00:00 to 23:59")
+                     ->type_name("HH:MM")
+                     ->group(kOneChart);
     auto* place = app.add_option("--place", options.place,
                                  "birthplace from the place atlas, e.g. \"Springfield, Illinois\": sets lon, lat "
-                                 "and the zone");
-    auto* placeId = app.add_option("--place-id", options.placeId, "birthplace by its GeoNames id (see --places)");
-    auto* places = app.add_option("--places", options.places, "list the atlas's places matching a name and exit");
-    auto* json = app.add_flag("--json", options.json, "print JSON (one object; JSON Lines for a batch)");
-    auto* html = app.add_flag("--html", options.html, "print the reading as one self-contained HTML document");
+                                 "and the zone")
+                      ->type_name("PLACE")
+                      ->group(kOneChart);
+    auto* placeId = app.add_option("--place-id", options.placeId, "birthplace by its GeoNames id (see --places)")
+                        ->type_name("ID")
+                        ->group(kOneChart);
+    auto* zone = app.add_option("--zone", options.birth.zone,
+                                "time zone: list position 0..70 (see --zones), the clock's exact offset +HH:MM or "
+                                "-HH:MM, or auto (the default with a place: from the place's clock history)")
+                     ->type_name("N")
+                     ->group(kOneChart);
+    auto* lon = app.add_option("--lon", options.birth.lon, "longitude: degrees, E or W, minutes (073W05)")
+                    ->type_name("77E12")
+                    ->group(kOneChart);
+    auto* lat = app.add_option("--lat", options.birth.lat, "latitude: degrees, N or S, minutes (33S52)")
+                    ->type_name("28N36")
+                    ->group(kOneChart);
+    auto* dst = app.add_flag("--dst", options.birth.dst,
+                             "daylight-saving time was in force; with a place and zone auto, --dst=yes or no "
+                             "chooses the reading of a clock time that happened twice (default: the earlier)")
+                    ->group(kOneChart);
     auto* batch = app.add_option("--batch", options.batch,
-                                 "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input");
-    auto* zones = app.add_flag("--zones", options.zones, "list the time zones and exit");
-    auto* decanates = app.add_flag("--decanates", options.decanates, "print the decanate table as JSON and exit");
+                                 "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input")
+                      ->type_name("FILE")
+                      ->group(kBatch);
+    auto* zones = app.add_flag("--zones", options.zones,
+                               "list the 71 time zones, each with the hours and minutes that turn its clock time "
+                               "into UT")
+                      ->group(kTables);
+    auto* decanates
+        = app.add_flag("--decanates", options.decanates, "print the decanate table as JSON and exit")->group(kTables);
+    auto* places = app.add_option("--places", options.places, "list the atlas's places matching a name and exit")
+                       ->type_name("NAME")
+                       ->group(kTables);
+    auto* ayanamsas = app.add_flag("--ayanamsas", options.ayanamsas, "list the ayanamsas and exit")->group(kTables);
     auto* precise = app.add_flag("--precise", options.precise,
-                                 "positions from the precise ephemeris instead of the classic formulas");
-    auto* zodiac = app.add_option("--zodiac", options.zodiac, "tropical (the default) or sidereal");
+                                 "positions from the precise ephemeris instead of the classic formulas")
+                        ->group(kOutput);
+    auto* zodiac = app.add_option("--zodiac", options.zodiac, "tropical (the default) or sidereal")
+                       ->type_name("tropical|sidereal")
+                       ->group(kOutput);
     auto* ayanamsa = app.add_option("--ayanamsa", options.ayanamsa,
-                                    "the sidereal zodiac's ayanamsa (see --ayanamsas; Lahiri by default)");
-    auto* ayanamsas = app.add_flag("--ayanamsas", options.ayanamsas, "list the ayanamsas and exit");
+                                    "the sidereal zodiac's ayanamsa (see --ayanamsas; Lahiri by default)")
+                         ->type_name("NAME")
+                         ->group(kOutput);
+    auto* json = app.add_flag("--json", options.json,
+                              "JSON: a chart, a line per batch row, or the zones with utcOffset (east positive)")
+                     ->group(kOutput);
+    auto* html = app.add_flag("--html", options.html, "one chart's reading as one self-contained HTML document")
+                     ->group(kOutput);
+    app.set_help_flag("-h,--help", "print this help and exit")->group("Help");
+    app.set_version_flag("--version", kVersion, "print the version and exit")->group("Help");
     const std::array<CLI::Option*, 9> single{name, date, time, zone, lon, lat, dst, place, placeId};
     place->excludes(placeId);
     for (CLI::Option* option : {lon, lat}) {
@@ -455,7 +541,6 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     zones->excludes(decanates);
     precise->excludes(zones);
     precise->excludes(decanates);
-    app.footer("Exit status 3: the output could not be written (a full disk, a closed output).");
     for (CLI::Option* option : {zones, decanates, precise, zodiac, ayanamsa, batch, json, html})
         ayanamsas->excludes(option);
     for (CLI::Option* option : single)
@@ -475,7 +560,7 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     }
 
     if (options.zones) {
-        PrintZones(out);
+        PrintZones(out, options.json);
         return kExitOk;
     }
     if (options.decanates) {

@@ -342,7 +342,41 @@ TEST(ChartTool, ZonesListPositionTextAndCorrection)
     const ToolRun run = RunTool({"--zones"});
     ASSERT_EQ(run.code, 0);
     EXPECT_NE(run.out.find("34\tIndian Time, IST, +5.3\t-5\t-30\n"), std::string::npos);
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 71);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 72); // a header line and the 71 zones
+    EXPECT_EQ(run.out.rfind("position\tzone (as listed)\thours to UT\tminutes to UT\n", 0), 0u);
+}
+
+// The offsets of Indian Standard Time (UTC+5:30), Greenwich (UTC) and Newfoundland Standard Time
+// (UTC-3:30) as published in the tz database (zone.tab: Asia/Kolkata, Europe/London, America/St_Johns).
+TEST(ChartTool, ZonesAsJsonCarryTheOffsetEastPositive)
+{
+    const ToolRun run = RunTool({"--zones", "--json"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto zones = nlohmann::ordered_json::parse(run.out);
+    ASSERT_EQ(zones.size(), 71u);
+    EXPECT_EQ(zones[34],
+              (nlohmann::ordered_json{{"position", 34}, {"zone", "Indian Time, IST, +5.3"}, {"utcOffset", "+05:30"}}));
+    EXPECT_EQ(zones[29]["utcOffset"], "+00:00");
+    EXPECT_EQ(zones[50]["utcOffset"], "-03:30");
+}
+
+TEST(ChartTool, HelpIsGroupedByTaskWithValueNamesExamplesAndExitCodes)
+{
+    const ToolRun run = RunTool({"--help"});
+    ASSERT_EQ(run.code, 0);
+    const std::string& help = run.out;
+    const auto at = [&help](const char* text) {
+        return help.find(text);
+    };
+    for (const char* text : {"--date YYYY-MM-DD", "--time HH:MM", "--zone N", "--lon 77E12", "--lat 28N36",
+                             "--batch FILE", "Examples:", "Exit codes: 0"})
+        EXPECT_NE(at(text), std::string::npos) << text;
+    EXPECT_LT(at("One chart"), at("--name"));
+    EXPECT_LT(at("--dst"), at("A batch"));
+    EXPECT_LT(at("A batch"), at("--batch FILE"));
+    EXPECT_LT(at("The tables"), at("\n  --zones"));
+    EXPECT_EQ(at("Excludes"), std::string::npos);
+    EXPECT_EQ(at("TEXT"), std::string::npos) << "every value is named for what to type";
 }
 
 TEST(ChartTool, BatchGoesOnPastBadRows)
