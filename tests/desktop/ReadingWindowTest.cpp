@@ -96,6 +96,35 @@ TEST_F(Reading, SavedHtmlAndPdfHoldTheWholeReading)
     EXPECT_EQ(pdfText.count(QStringLiteral("Karmic In")), 10);
 }
 
+// A name in other alphabets reaches the saved reading unchanged, in capitals (python3 -c
+// 'print("Ødegaard Σίσυφος".upper())' gives ØDEGAARD ΣΊΣΥΦΟΣ).
+TEST_F(Reading, NamesInOtherAlphabetsReachTheHtmlAndThePdf)
+{
+    FillValidForm();
+    window->txtName->setText(QStringLiteral("Ødegaard Σίσυφος"));
+    const QString name = QStringLiteral("ØDEGAARD ΣΊΣΥΦΟΣ");
+    ASSERT_EQ(window->txtName->text(), name);
+    window->cmdRashi_Click();
+    frmDisplay* results = window->resultsWindow();
+    ASSERT_NE(results, nullptr);
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    ASSERT_TRUE(results->SaveReadingTo(folder.filePath(QStringLiteral("reading.html"))));
+    QFile html(folder.filePath(QStringLiteral("reading.html")));
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(html.readAll()).contains(QStringLiteral("<h1>%1</h1>").arg(name)));
+
+    const QString pdfPath = folder.filePath(QStringLiteral("reading.pdf"));
+    ASSERT_TRUE(results->SaveReadingTo(pdfPath));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    QProcess extract;
+    extract.start(pdftotext, {pdfPath, QStringLiteral("-")});
+    ASSERT_TRUE(extract.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(extract.readAllStandardOutput()).contains(name));
+}
+
 TEST_F(Reading, AFailedSaveSaysSoAndWritesNothing)
 {
     frmDisplay* results = CalculateDelhi("10", "30");
