@@ -65,6 +65,10 @@ desktop/frmMain.cpp ==> cmbTimeZone->setCurrentIndex(kGreenwichZonePosition); ==
 desktop/StartupChecks.cpp ==> lock_.setStaleLockTime(0); ==> lock_.setStaleLockTime(30000);
 desktop/StartupChecks.cpp ==> days >= -kReminderIntervalDays && days <= kReminderIntervalDays ==> days <= kReminderIntervalDays
 desktop/FilteredLineEdit.cpp ==> if (event->matches(QKeySequence::Paste)) { ==> if (false) {
+desktop/FilteredLineEdit.cpp ==> if (ownEdits_ > 0 || !filter_) { ==> if (true) {
+desktop/TabPanel.cpp ==> each == tab ? Qt::StrongFocus : Qt::ClickFocus ==> Qt::StrongFocus
+desktop/AccessibleControls.cpp ==> (t == QAccessible::Name && list()->accessibleName().isEmpty()) ==> t == QAccessible::Name
+chart/BirthData.cpp ==> continue; // accents and vowel signs ==> return std::nullopt; // accents and vowel signs
 desktop/ReadingExport.cpp ==> || !file.commit()) ==> )
 desktop/modHelp.cpp ==> &QAction::triggered, bar, &OpenDonationPage); ==> &QAction::triggered, bar, &OpenHomePage);
 EOF
