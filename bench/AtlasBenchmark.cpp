@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place atlas: load, search per keystroke, its memory, and one clock reading per birth.
 #include "atlas/Atlas.h"
 #include "atlas/Clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How far the classic formulas stray from the precise ephemeris: for many births spread over the years,
 // the zones and the globe, the largest difference per body, how many charts put a body in another
 // decanate, and how many of those the edge check (PreciseDecanate_Calculation) reaches. The bounds in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the chart tool on a generated batch whose rows name their place (a place column instead of lon,
 # lat, zone) with --json to /dev/null, and reports its peak memory.
 # Usage: bench/batch-places.sh PATH/TO/tessaline-chart [ROWS]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the chart tool on a generated 100,000-row batch with --json to /dev/null and reports its peak
 # memory. Usage: bench/batch.sh PATH/TO/tessaline-chart [ROWS [MORE OPTIONS, e.g. --precise]]
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: the start-up checks, then the birth data window, and from it the results.
 
 #include "desktop/ImageList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one file that speaks to the ephemeris library: nothing else includes its header.
 
 #include "ephemeris/PreciseEphemeris.h"

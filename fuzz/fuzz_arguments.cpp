@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a command line, one argument per line. A batch always reads standard input (the rest of
 // the bytes after an empty line), never a file named by the input.
 #include "cli/ChartTool.h"

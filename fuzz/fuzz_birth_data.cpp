@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the birth data window's form: the first bytes choose the list positions and the options as
 // the window's lists allow them, the rest are the five text boxes, one per line, exactly as typed or pasted.
 // The checks must judge every form without fault, and a form they pass must calculate.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a batch: the CSV reader, the argument parsing and checks of every row, and the chart of
 // every row that passes them.
 #include "cli/ChartTool.h"

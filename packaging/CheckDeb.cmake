@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the .deb with CPack and reads it back.
 #   CPACK, CONFIG   cpack and the build's CPackConfig.cmake    WORK  a scratch folder (emptied first)
 #   DPKG_DEB        dpkg-deb     FILES  paths under the install prefix    DESKTOP  whether the program is built

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into PREFIX and checks the installed files.
 #   BUILD_DIR  the build tree        PREFIX     a scratch prefix (emptied first)
 #   FILES      paths that must exist under PREFIX

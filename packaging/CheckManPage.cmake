@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the chart tool's manual page.
 #   TOOL   the built tessaline-chart     PAGE   the roff source     GROFF  groff, if found
 #   README the project's README

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: draws the program's SVG icon as square PNG files for the hicolor icon theme.
 //
 //   tessaline_render_icon SVG OUTPUT_FOLDER NAME SIZE...

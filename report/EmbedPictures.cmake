@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a C++ source that holds the ten body pictures as text, so the Qt-free reading can inline them.
 # Called with -DPICTURE_DIR=... -DOUTPUT=...
 set(bodies sun moon mercury venus mars jupiter saturn uranus neptune pluto)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every include of the source folders points down: a folder includes itself and the layers below it, never
 # one beside it or above it, and Qt is included in desktop/ alone. Prints each offending line as
 # file:line and exits 1 when there is one.

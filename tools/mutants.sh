@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plants each fault below, one at a time, in a scratch copy of the tree, builds what it touches and runs the
 # suite; a fault the suite does not notice "survives". Prints the survivors and the kill rate, and exits 1
 # when a fault survives. Slow (a build and a suite run per fault): run it by hand, not in CI.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 machine for QB Tessaline, builds it, and then either starts the program or runs
 # every test headless.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timings of the desktop program, run under a display (xvfb-run -a, or QT_QPA_PLATFORM=offscreen):
 //   click-to-results   median time from a click on "Get My Tessaline" to the results window shown and painted
 //   start-to-window    median time from process start to the birth data window shown and painted (fresh processes)

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every mode of the chart tool, with its standard output on a full device and closed: each must end with
 # status 3 and one line on stderr naming the reason, never 0 with the output lost.
 #   output_failure.sh TOOL

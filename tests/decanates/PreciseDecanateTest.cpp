@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/CalculationDriver.h"
 #include "decanates/DecanateAssignment.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader finds in both windows, read through Qt's accessibility interface: names, roles,
 // values and states, the tab list of the results, the focus order, and text set by an assistive tool.
 

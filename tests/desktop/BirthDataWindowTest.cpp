@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth data window: lists and defaults, key filters (typed and pasted), validation, place lookup.
 
 #include "DesktopTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failures of the surroundings, each said. Saving and printing the reading into places that fail: a file
 // system that is full, one that is read-only, a folder that is really a file; each must leave no partial
 // file and the file that was there before intact (the file systems are real tmpfs mounts, made when the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Web links of both windows and the about box.
 
 #include "DesktopTestSupport.h"

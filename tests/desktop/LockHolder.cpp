@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper: takes the lock file named on the command line the way a running copy does, says "locked"
 // on stdout and then waits, so a test can kill it and leave the lock behind.
 

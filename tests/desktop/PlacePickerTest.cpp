@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The place search of the birth data window: choosing a place, the clock line, the hand's choice winning,
 // the warnings, and the same universal time as the chart tool.
 

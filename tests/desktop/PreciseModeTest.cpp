@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Options menu's precise positions: remembered through the settings, and what the results window shows
 // in each mode.
 #include "DesktopTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the results window adds for keeping a reading: the instant line, the birth-time margins, and the
 // reading saved as HTML or PDF.
 #include "DesktopTestSupport.h"

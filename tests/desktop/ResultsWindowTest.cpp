@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole calculation through the windows: the driver, the results window, Back and Exit.
 
 #include "DesktopTestSupport.h"

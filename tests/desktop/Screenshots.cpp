@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the README's pictures from the real windows: run under a display, e.g.
 //   xvfb-run -a build/dev/tests/desktop/desktop_screenshots docs
 // It fills in a sample birth, calculates, and grabs the birth data window, the results window and the about box,

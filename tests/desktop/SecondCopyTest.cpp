@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a real (virtual) X display: a second copy ends with "Application is already running"
 // while the first keeps running.
 //

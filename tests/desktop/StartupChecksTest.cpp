@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the running-copy guard and the update reminder, through a scripted clock, a temporary settings
 // file and lock files held by the test or by a helper process.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference ayanamsas for the sidereal zodiac tests, from astronomy-engine (an independent implementation
 // of precession and nutation) and the published definitions: Lahiri, 23°15'00.658" on 1956-03-21 0h;
 // Fagan/Bradley, 24°02'31.36" (mean) on 1950-01-01 (JD 2433282.42346); True Chitrapaksha, Spica at 180°.

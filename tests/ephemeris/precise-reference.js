@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reference positions for the precise ephemeris tests, from astronomy-engine (an independent
 // implementation): apparent geocentric ecliptic longitudes of date, the angles from its apparent sidereal
 // time and true obliquity, the mean node from the published polynomial plus its nutation in longitude.

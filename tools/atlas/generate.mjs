@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the place atlas, data/atlas/atlas.tsv, from the pinned npm packages of package.json:
 //
 //   cd tools/atlas && npm ci && node generate.mjs [--out ../../data/atlas/atlas.tsv] [--check-polygons REPORT]
