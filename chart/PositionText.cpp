@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/PositionText.h"
 
+#include "chart/BirthData.h"
+
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -128,6 +130,20 @@ std::string ClockText(const CivilInstant& at)
 {
     char text[8];
     std::snprintf(text, sizeof text, "%02d:%02d", (at.hour % 24 + 24) % 24, (at.minute % 60 + 60) % 60);
+    return text;
+}
+
+std::string DayText(const CivilInstant& at)
+{
+    const std::string_view month
+        = at.month >= 1 && at.month <= 12 ? kMonthNames[static_cast<std::size_t>(at.month - 1)] : std::string_view();
+    return std::to_string(at.day) + " " + std::string(month) + " " + std::to_string(at.year);
+}
+
+std::string LocalDateTimeText(const CivilInstant& at)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%s", at.year, at.month, at.day, ClockText(at).c_str());
     return text;
 }
 

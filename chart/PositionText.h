@@ -35,4 +35,10 @@ ZodiacFields SplitZodiacPosition(double x) noexcept;
 // The clock time as "HH:MM".
 std::string ClockText(const CivilInstant& at);
 
+// The calendar day as people write it: "31 December 2049".
+std::string DayText(const CivilInstant& at);
+
+// The local date and clock time in ISO 8601 form, without a zone: "2049-12-31T22:24".
+std::string LocalDateTimeText(const CivilInstant& at);
+
 } // namespace tessaline

@@ -3,6 +3,7 @@
 
 #include "report/Reading.h"
 
+#include "chart/BirthMoment.h"
 #include "chart/PositionText.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
@@ -191,7 +192,7 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
         });
         const auto clockOrNull = [&out](const std::optional<CivilInstant>& at) {
             if (at)
-                AppendJsonString(out, ClockText(*at));
+                AppendJsonString(out, LocalDateTimeText(*at));
             else
                 out += "null";
         };
@@ -344,7 +345,9 @@ std::string WrapText(std::string_view text, std::size_t width, std::string_view 
 
 void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
 {
-    out << TerminalText(state.birthRecord.name) << '\n' << WrapText(InstantLine(state), width, "") << "\n\n";
+    out << TerminalText(state.birthRecord.name) << '\n'
+        << WrapText(InstantLine(state), width, "") << '\n'
+        << WrapText(AnglesLine(state), width, "") << "\n\n";
     for (std::size_t i = 0; i < kBodyCount; ++i)
         out << "  " << std::left << std::setw(11) << BodyName(static_cast<BodyIndex>(i)) << state.positionTable[i]
             << '\n';
@@ -354,7 +357,8 @@ void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
         out << '\n'
             << BodyName(static_cast<BodyIndex>(i)) << "  " << state.positionTable[i] << "  " << result.DecanateName
             << '\n';
-        if (const std::string sentence = MarginSentence(state.margins[i]); !sentence.empty())
+        if (const std::string sentence = MarginSentence(state.margins[i], ClockInstant(state.birthRecord));
+            !sentence.empty())
             out << WrapText(sentence, width, "  ") << '\n';
         if (const std::string sentence = PreciseDecanateSentence(state, static_cast<BodyIndex>(i)); !sentence.empty())
             out << WrapText(sentence, width, "  ") << '\n';

@@ -132,15 +132,23 @@ void Margins_Calculation(ChartState& state)
     }
 }
 
-std::string MarginSentence(const BirthTimeMargin& margin)
+std::string MarginSentence(const BirthTimeMargin& margin, const CivilInstant& birthClock)
 {
+    // The last minute that still keeps the decanate, with its day when that is not the birth's.
+    const auto held = [&birthClock](const CivilInstant& change, int towardBirth) {
+        const CivilInstant at = AddMinutes(change, towardBirth);
+        std::string text = ClockText(at);
+        if (at.year != birthClock.year || at.month != birthClock.month || at.day != birthClock.day)
+            text += " on " + DayText(at);
+        return text;
+    };
     std::string sentence;
     if (margin.changesBefore)
-        sentence = "before " + ClockText(AddMinutes(*margin.changesBefore, 1));
+        sentence = "before " + held(*margin.changesBefore, 1);
     if (margin.changesAfter) {
         if (!sentence.empty())
             sentence += " or ";
-        sentence += "after " + ClockText(AddMinutes(*margin.changesAfter, -1));
+        sentence += "after " + held(*margin.changesAfter, -1);
     }
     return sentence.empty() ? sentence : "The decanate changes if the birth was " + sentence;
 }

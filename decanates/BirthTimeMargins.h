@@ -13,8 +13,9 @@ namespace tessaline {
 void Margins_Calculation(ChartState& state);
 
 // "The decanate changes if the birth was before 09:14 or after 13:02", or empty when the decanate holds
-// for three hours either way.
-std::string MarginSentence(const BirthTimeMargin& margin);
+// for three hours either way. A time on another calendar day than the birth's clock names its day:
+// "before 22:24 on 31 December 2049".
+std::string MarginSentence(const BirthTimeMargin& margin, const CivilInstant& birthClock);
 
 inline constexpr int kMarginWindowMinutes = 180;
 

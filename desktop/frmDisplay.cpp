@@ -12,6 +12,7 @@
 #include "desktop/modHelp.h"
 #include "report/Reading.h"
 
+#include "chart/BirthMoment.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
 
@@ -89,6 +90,17 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildBanner());
+    // Whose chart, when it was calculated for, and its angles, above the tabs.
+    lblName = new QLabel(central);
+    lblName->setObjectName(QStringLiteral("lblName"));
+    lblName->setTextFormat(Qt::PlainText);
+    lblName->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblName->setAccessibleName(tr("Name"));
+    QFont heading = lblName->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.3);
+    lblName->setFont(heading);
+    layout->addWidget(lblName);
     lblInstant = new QLabel(central);
     lblInstant->setObjectName(QStringLiteral("lblInstant"));
     lblInstant->setTextFormat(Qt::PlainText);
@@ -96,6 +108,13 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
     lblInstant->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblInstant->setAccessibleDescription(tr("Instant of the chart")); // its name is the line itself
     layout->addWidget(lblInstant);
+    lblAngles = new QLabel(central);
+    lblAngles->setObjectName(QStringLiteral("lblAngles"));
+    lblAngles->setTextFormat(Qt::PlainText);
+    lblAngles->setWordWrap(true);
+    lblAngles->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblAngles->setAccessibleName(tr("Ascendant, Midheaven and lunar nodes"));
+    layout->addWidget(lblAngles);
 
     SSTab1 = new TabPanel(5, central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -310,11 +329,14 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
 {
     reading_ = state;
     pictures_ = std::make_unique<ImageList>(pictures);
+    lblName->setText(QString::fromStdString(state.birthRecord.name));
     lblInstant->setText(QString::fromStdString(InstantLine(state)));
+    lblAngles->setText(QString::fromStdString(AnglesLine(state)));
+    const CivilInstant birthClock = ClockInstant(state.birthRecord);
     const qreal ratio = devicePixelRatioF();
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         const DecanateResult& result = state.decanateResults[body];
-        const QString margin = QString::fromStdString(MarginSentence(state.margins[body]));
+        const QString margin = QString::fromStdString(MarginSentence(state.margins[body], birthClock));
         lblMargin[body]->setText(margin);
         lblMargin[body]->setVisible(!margin.isEmpty());
         const QString precise = QString::fromStdString(PreciseDecanateSentence(state, static_cast<BodyIndex>(body)));

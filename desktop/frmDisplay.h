@@ -48,7 +48,9 @@ public:
     // message.
     bool PrintReadingOn(QPrinter& printer);
 
+    QLabel* lblName = nullptr;
     QLabel* lblInstant = nullptr;
+    QLabel* lblAngles = nullptr;
     PerBody<QLabel> lblMargin{};
     PerBody<QLabel> lblPrecise{};
 

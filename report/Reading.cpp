@@ -9,6 +9,7 @@
 #include "chart/ZoneTable.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
+#include "decanates/DecanateTable.h"
 
 #include <array>
 #include <cstdio>
@@ -18,17 +19,6 @@
 namespace tessaline {
 
 namespace {
-
-std::string_view MonthName(int month) noexcept
-{
-    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : std::string_view();
-}
-
-// "15 June 1975"
-std::string DateText(int year, int month, int day)
-{
-    return std::to_string(day) + " " + std::string(MonthName(month)) + " " + std::to_string(year);
-}
 
 // Signed hours and minutes: "+5:30", "-10:00", or with two-digit hours "+05:30".
 std::string OffsetText(int minutes, bool twoDigitHours)
@@ -105,6 +95,7 @@ h3 { font-size: 1em; margin: 1em 0 0.2em; }
 p { margin: 0.2em 0; }
 th { text-align: left; font-weight: normal; color: #6b5447; padding: 0.1em 1.5em 0.1em 0; }
 td { font-weight: bold; }
+.angles { font-weight: bold; margin: 0.6em 0; }
 .instant { margin: 1em 0; padding: 0.5em 0.8em; background: #f3ebe3; border-left: 4px solid #3f2b23; }
 .margin { font-style: italic; margin-top: 0.6em; }
 .precise { margin-top: 0.6em; padding-left: 0.6em; border-left: 3px solid #b08d57; }
@@ -132,8 +123,8 @@ std::string InstantLine(const ChartState& state)
 {
     const CivilInstant& at = state.universalInstant;
     const BirthRecord& record = state.birthRecord;
-    std::string line = "Calculated for " + DateText(at.year, at.month, at.day) + ", " + ClockText(at)
-        + " Universal Time (zone " + OffsetText(ZoneMinutesEastPositive(state.zoneCorrection), false) + ", "
+    std::string line = "Calculated for " + DayText(at) + ", " + ClockText(at) + " Universal Time (zone "
+        + OffsetText(ZoneMinutesEastPositive(state.zoneCorrection), false) + ", "
         + (record.daylightSaving != 0 ? "daylight saving" : "no daylight saving") + "), ";
     line += CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W');
     line += ", ";
@@ -157,6 +148,22 @@ std::string InstantLine(const ChartState& state)
     return line;
 }
 
+std::string AnglesLine(const ChartState& state)
+{
+    const auto entry = [&state](BodyIndex body) {
+        return std::string(BodyName(body)) + " " + state.positionTable[ToIndex(body)];
+    };
+    std::string line = entry(BodyIndex::Ascendant);
+    if (const auto decanate = DecanateOfEntry(state.positionTable[ToIndex(BodyIndex::Ascendant)])) {
+        const DecanateRow& row = LookUpDecanate(decanate->signIndex, decanate->decanate);
+        line += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet) + ", "
+            + std::string(row.Keyword) + ")";
+    }
+    for (const BodyIndex body : {BodyIndex::Midheaven, BodyIndex::Rahu, BodyIndex::Ketu})
+        line += " \u00B7 " + entry(body);
+    return line;
+}
+
 std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
 {
     const BirthRecord& record = state.birthRecord;
@@ -169,7 +176,7 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     html += "</style>\n</head>\n<body>\n<h1>";
     AppendEscaped(html, record.name);
     html += "</h1>\n<table class=\"birth\">\n";
-    AppendRow(html, "Date of Birth", DateText(record.year, record.month, record.day));
+    AppendRow(html, "Date of Birth", DayText(ClockInstant(record)));
     AppendRow(html, "Time of Birth", ClockText(ClockInstant(record)));
     const auto& zones = ZoneTable();
     if (!state.place.empty())
@@ -184,6 +191,8 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N'));
     html += "</table>\n<p class=\"instant\">";
     AppendEscaped(html, InstantLine(state));
+    html += "</p>\n<p class=\"angles\">";
+    AppendEscaped(html, AnglesLine(state));
     html += "</p>\n";
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
@@ -206,7 +215,7 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
         else
             html += "<img src=\"picture-" + std::to_string(i + 1) + ".png\" width=\"96\" height=\"96\" alt=\"\">";
         html += "</td></tr></table>\n";
-        if (const std::string sentence = MarginSentence(state.margins[i]); !sentence.empty()) {
+        if (const std::string sentence = MarginSentence(state.margins[i], ClockInstant(record)); !sentence.empty()) {
             html += "<p class=\"margin\">";
             AppendEscaped(html, sentence);
             html += "</p>\n";

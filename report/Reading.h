@@ -13,6 +13,10 @@ namespace tessaline {
 // "; sidereal zodiac, Lahiri ayanamsa 23°31′".
 std::string InstantLine(const ChartState& state);
 
+// "Ascendant 29 Leo 24 in the decanate of Aries (Mars, Promotion) · Midheaven 27 Tau 20 · Rahu 28 Sco 55 ·
+// Ketu 28 Tau 55": the angles and nodes, with the Ascendant's decanate sign, ruling planet and keyword.
+std::string AnglesLine(const ChartState& state);
+
 // The clock's offset from universal time at the birth, daylight saving included, east positive: "+05:30".
 std::string UtcOffsetText(const ChartState& state);
 
@@ -23,9 +27,9 @@ std::string InstantUtText(const ChartState& state);
 // whose source is "picture-N.png" (N = 1..10, Sun to Pluto) for a renderer that supplies the images.
 enum class ReadingPictures { InlineSvg, NamedImages };
 
-// The whole reading as one HTML document: the name, the birth data as entered, the instant used, and
-// for each body its picture, position, decanate, the six short fields, the margin sentence, the precise
-// decanate's sentence where it differs, and the three texts under their captions.
+// The whole reading as one HTML document: the name, the birth data as entered, the instant used, the
+// angles line, and for each body its picture, position, decanate, the six short fields, the margin
+// sentence, the precise decanate's sentence where it differs, and the three texts under their captions.
 std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures = ReadingPictures::InlineSvg);
 
 } // namespace tessaline

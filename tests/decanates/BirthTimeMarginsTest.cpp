@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decanates/BirthTimeMargins.h"
 
+#include "chart/BirthMoment.h"
 #include "decanates/CalculationDriver.h"
 #include "decanates/DecanateAssignment.h"
 #include "ephemeris/CivilTime.h"
@@ -116,7 +117,7 @@ TEST(BirthTimeMargins, NoBodyChanges)
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         EXPECT_FALSE(state.margins[body].changesBefore) << BodyName(BodyIndex(body));
         EXPECT_FALSE(state.margins[body].changesAfter) << BodyName(BodyIndex(body));
-        EXPECT_EQ(MarginSentence(state.margins[body]), "");
+        EXPECT_EQ(MarginSentence(state.margins[body], ClockInstant(state.birthRecord)), "");
     }
     ExpectSameMargins(form);
 }
@@ -152,14 +153,62 @@ TEST(BirthTimeMargins, AgreeWithEnteringEveryMinuteForManyBirths)
 
 TEST(MarginSentence, NamesTheClockTimesAtWhichTheDecanateStillHolds)
 {
+    const CivilInstant birth{1975, 6, 15, 10, 30};
     const CivilInstant before{1975, 6, 15, 9, 13};
     const CivilInstant after{1975, 6, 15, 13, 3};
-    EXPECT_EQ(MarginSentence({before, after}), "The decanate changes if the birth was before 09:14 or after 13:02");
-    EXPECT_EQ(MarginSentence({before, std::nullopt}), "The decanate changes if the birth was before 09:14");
-    EXPECT_EQ(MarginSentence({std::nullopt, CivilInstant{1975, 6, 16, 0, 0}}),
+    EXPECT_EQ(MarginSentence({before, after}, birth),
+              "The decanate changes if the birth was before 09:14 or after 13:02");
+    EXPECT_EQ(MarginSentence({before, std::nullopt}, birth), "The decanate changes if the birth was before 09:14");
+    EXPECT_EQ(MarginSentence({std::nullopt, CivilInstant{1975, 6, 16, 0, 0}}, birth),
               "The decanate changes if the birth was after 23:59");
-    EXPECT_EQ(MarginSentence({}), "");
+    EXPECT_EQ(MarginSentence({}, birth), "");
 }
+
+// A margin whose last minute falls on another calendar day than the birth names that day. The dates are
+// plain calendar arithmetic: the minute after 23:59 is 00:00 of the next day, 2024 is a leap year.
+struct DayCase {
+    const char* label;
+    CivilInstant birth;
+    BirthTimeMargin margin;
+    const char* sentence;
+};
+
+class MarginDay : public testing::TestWithParam<DayCase>
+{
+};
+
+TEST_P(MarginDay, NamesTheDayWhenItIsNotTheBirthDay)
+{
+    EXPECT_EQ(MarginSentence(GetParam().margin, GetParam().birth), GetParam().sentence);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Calendar, MarginDay,
+    testing::Values(DayCase{"BeforeMidnight",
+                            {1975, 6, 15, 1, 0},
+                            {CivilInstant{1975, 6, 14, 22, 23}, std::nullopt},
+                            "The decanate changes if the birth was before 22:24 on 14 June 1975"},
+                    DayCase{"AfterMidnight",
+                            {1975, 6, 15, 23, 10},
+                            {std::nullopt, CivilInstant{1975, 6, 16, 1, 5}},
+                            "The decanate changes if the birth was after 01:04 on 16 June 1975"},
+                    DayCase{"LastMinuteIsTheBirthDay",
+                            {1975, 6, 15, 1, 0},
+                            {CivilInstant{1975, 6, 14, 23, 59}, std::nullopt},
+                            "The decanate changes if the birth was before 00:00"},
+                    DayCase{"AcrossNewYear",
+                            {2050, 1, 1, 0, 30},
+                            {CivilInstant{2049, 12, 31, 22, 23}, std::nullopt},
+                            "The decanate changes if the birth was before 22:24 on 31 December 2049"},
+                    DayCase{"IntoNewYear",
+                            {1999, 12, 31, 23, 0},
+                            {CivilInstant{1999, 12, 31, 21, 0}, CivilInstant{2000, 1, 1, 1, 30}},
+                            "The decanate changes if the birth was before 21:01 or after 01:29 on 1 January 2000"},
+                    DayCase{"LeapDay",
+                            {2024, 3, 1, 0, 20},
+                            {CivilInstant{2024, 2, 29, 22, 0}, std::nullopt},
+                            "The decanate changes if the birth was before 22:01 on 29 February 2024"}),
+    [](const testing::TestParamInfo<DayCase>& info) { return std::string(info.param.label); });
 
 } // namespace
 } // namespace tessaline

@@ -44,6 +44,11 @@ TEST_F(Reading, InstantLineStandsAboveTheTabs)
               QStringLiteral("Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving), "
                              "77°12′ E, 28°36′ N"));
     EXPECT_TRUE(results->lblInstant->isVisible());
+    EXPECT_EQ(results->lblName->text(), QStringLiteral("ASHA RAO"));
+    // The README's worked example; the Ascendant's decanate is checked against the table in the report tests.
+    EXPECT_TRUE(results->lblAngles->text().startsWith(QStringLiteral("Ascendant 29 Leo 24 in the decanate of Aries")));
+    EXPECT_TRUE(
+        results->lblAngles->text().endsWith(QStringLiteral("Midheaven 27 Tau 20 · Rahu 28 Sco 55 · Ketu 28 Tau 55")));
 }
 
 TEST_F(Reading, MarginShowsOnlyWhereTheDecanateMayChange)

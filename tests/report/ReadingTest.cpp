@@ -96,6 +96,19 @@ BirthDataForm AshaRao()
                          .latMinutes = "36"};
 }
 
+TEST(AnglesLine, ShowsTheAnglesAndNodesOfTheWorkedExample)
+{
+    // The README's worked example. The Ascendant's 29° Leo lies in Leo's third decanate, which the
+    // triplicity rule gives to Aries, ruled by Mars.
+    ChartState state;
+    ASSERT_FALSE(CalculateChart(state, AshaRao()));
+    const std::string line = AnglesLine(state);
+    EXPECT_EQ(line.rfind("Ascendant 29 Leo 24 in the decanate of Aries (Mars, ", 0), 0u) << line;
+    const std::string rest = " \u00B7 Midheaven 27 Tau 20 \u00B7 Rahu 28 Sco 55 \u00B7 Ketu 28 Tau 55";
+    ASSERT_GT(line.size(), rest.size());
+    EXPECT_EQ(line.substr(line.size() - rest.size()), rest) << line;
+}
+
 TEST(RenderReadingHtml, HoldsTheWholeReadingInOneDocument)
 {
     ChartState state;
@@ -112,6 +125,7 @@ TEST(RenderReadingHtml, HoldsTheWholeReadingInOneDocument)
     EXPECT_EQ(count("<h1>ASHA RAO</h1>"), 1u);
     EXPECT_EQ(count("Indian Time, IST, +5.3"), 1u);
     EXPECT_EQ(count("Calculated for 15 June 1975, 05:00 Universal Time"), 1u);
+    EXPECT_EQ(count("<p class=\"angles\">Ascendant 29 Leo 24"), 1u);
     EXPECT_EQ(count("<h2>"), 10u);
     EXPECT_EQ(count("<svg"), 10u); // every picture inline: nothing to fetch
     EXPECT_EQ(count("src="), 0u);
