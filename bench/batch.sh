@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Times the chart tool on a generated 100,000-row batch with --json to /dev/null and reports its peak
-# memory. Usage: bench/batch.sh PATH/TO/tessaline-chart [ROWS [MORE OPTIONS, e.g. --precise]]
+# Times the chart tool on a generated 100,000-row batch written to /dev/null and reports its peak memory.
+# Usage: bench/batch.sh PATH/TO/tessaline-chart [ROWS [OPTIONS...]]   (--json unless --csv is given)
+#   bench/batch.sh build/release/cli/tessaline-chart 100000 --csv
+#   bench/batch.sh build/release/cli/tessaline-chart 100000 --json --brief
+#   bench/batch.sh build/release/cli/tessaline-chart 100000 --precise
 set -euo pipefail
-tool=${1:?usage: $0 PATH/TO/tessaline-chart [ROWS]}
+tool=${1:?usage: $0 PATH/TO/tessaline-chart [ROWS [OUTPUT OPTIONS...]]}
 rows=${2:-100000}
-shift $(($# > 1 ? 2 : 1))
+shift $(($# < 2 ? $# : 2))
+output=("$@")
+[[ " ${output[*]} " == *" --csv "* || " ${output[*]} " == *" --json "* ]] || output=(--json "${output[@]}")
 csv=$(mktemp --suffix=.csv)
 trap 'rm -f "$csv"' EXIT
 
@@ -20,8 +25,8 @@ awk -v rows="$rows" 'BEGIN {
 }' >"$csv"
 
 start=$(date +%s.%N)
-/usr/bin/time -f "%M" -o "$csv.mem" "$tool" --batch "$csv" --json "$@" >/dev/null
+/usr/bin/time -f "%M" -o "$csv.mem" "$tool" --batch "$csv" "${output[@]}" >/dev/null
 end=$(date +%s.%N)
-printf 'rows: %d  wall time: %.3f s  peak memory: %.1f MB\n' "$rows" "$(echo "$end - $start" | bc)" \
+printf '%s  rows: %d  wall time: %.3f s  peak memory: %.1f MB\n' "${output[*]}" "$rows" "$(echo "$end - $start" | bc)" \
     "$(echo "$(cat "$csv.mem") / 1024" | bc -l)"
 rm -f "$csv.mem"

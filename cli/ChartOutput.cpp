@@ -118,7 +118,7 @@ void AppendShortestDouble(std::string& out, double value)
 } // namespace
 
 void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line,
-                     std::string_view moreMembers)
+                     std::string_view moreMembers, bool brief)
 {
     const auto key = [&out](std::string_view name) { // our own key names: nothing to escape
         out += '"';
@@ -185,7 +185,10 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
         out += ',';
         key("decanateName");
         AppendJsonString(out, result.DecanateName);
+        int field = 0;
         ForEachDecanateField(result, [&](const char* name, const char*, std::string_view value) {
+            if (brief && field++ >= kShortFieldCount)
+                return;
             out += ',';
             key(name);
             AppendJsonString(out, value);
@@ -219,6 +222,110 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
         out += '}';
     }
     out += "]}";
+}
+
+void AppendCsvField(std::string& out, std::string_view text)
+{
+    const bool looksLikeFormula = !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
+    const bool signedNumber = text.size() > 1 && (text[0] == '+' || text[0] == '-')
+        && text.find_first_not_of("0123456789:.", 1) == std::string_view::npos;
+    const bool quoted = text.find_first_of(",\"\r\n") != std::string_view::npos;
+    if (quoted)
+        out += '"';
+    if (looksLikeFormula && !signedNumber)
+        out += '\'';
+    if (!quoted) {
+        out += text;
+        return;
+    }
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+namespace {
+
+constexpr std::size_t kCsvColumnCount = 1 + kBirthColumnNames.size() + 2 + 2 * kBodyCount + 4 * kDecanateBodyCount + 1;
+
+void AppendCsvStart(std::string& out, std::optional<std::size_t> line, const BirthColumns& inputs)
+{
+    if (line)
+        out += std::to_string(*line);
+    for (std::string_view input : inputs) {
+        out += ',';
+        AppendCsvField(out, input);
+    }
+}
+
+} // namespace
+
+void AppendCsvHeader(std::string& out)
+{
+    out += "line";
+    for (const char* column : kBirthColumnNames) {
+        out += ',';
+        out += column;
+    }
+    out += ",instantUT,utcOffset";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        out += BodyName(static_cast<BodyIndex>(i));
+    }
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        out += BodyName(static_cast<BodyIndex>(i));
+        out += "Longitude";
+    }
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
+        for (const char* column : {"DecanateSign", "Decanate", "ChangesBefore", "ChangesAfter"}) {
+            out += ',';
+            out += BodyName(static_cast<BodyIndex>(i));
+            out += column;
+        }
+    }
+    out += ",error\n";
+}
+
+void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std::size_t> line,
+                    const BirthColumns& inputs)
+{
+    AppendCsvStart(out, line, inputs);
+    out += ',';
+    out += InstantUtText(state);
+    out += ',';
+    AppendCsvField(out, UtcOffsetText(state));
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        AppendCsvField(out, state.positionTable[i]);
+    }
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        AppendShortestDouble(out, state.longitudes[i]);
+    }
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
+        out += ',';
+        AppendCsvField(out, state.decanateResults[i].DecanateSign);
+        out += ',';
+        if (const auto decanate = DecanateOfEntry(state.positionTable[i]))
+            out += static_cast<char>('0' + decanate->decanate);
+        for (const auto& at : {state.margins[i].changesBefore, state.margins[i].changesAfter}) {
+            out += ',';
+            if (at)
+                out += LocalDateTimeText(*at);
+        }
+    }
+    out += ",\n";
+}
+
+void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message)
+{
+    AppendCsvStart(out, line, inputs);
+    out.append(kCsvColumnCount - 1 - inputs.size(), ','); // empty chart columns, then the error
+    AppendCsvField(out, message);
+    out += '\n';
 }
 
 Json DecanateTableJson()

@@ -3,6 +3,7 @@
 
 #include "chart/ChartState.h"
 
+#include <array>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
@@ -19,8 +20,28 @@ using Json = nlohmann::ordered_json;
 // a classic chart's precise decanate differs]}. Written straight into out: a batch writes a
 // hundred thousand of these, and the decanate texts alone are some kilobytes each.
 // moreMembers, when given, is inserted after "utcOffset" as it stands ("place": {...}, "clock": {...}).
+// Brief leaves out the three interpretation texts of each body, which --decanates gives once for all.
 void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line,
-                     std::string_view moreMembers = {});
+                     std::string_view moreMembers = {}, bool brief = false);
+
+// The birth as a batch row gives it, in the order of kBirthColumnNames; a column the batch lacks is empty.
+inline constexpr std::array<const char*, 11> kBirthColumnNames{"name", "date",  "time",    "zone",   "lon",     "lat",
+                                                               "dst",  "place", "placeId", "zodiac", "ayanamsa"};
+using BirthColumns = std::array<std::string_view, kBirthColumnNames.size()>;
+
+// CSV for spreadsheets (RFC 4180, one record per line): the header, then one row per chart or per
+// rejected birth. The columns: line, the birth columns, instantUT, utcOffset, the 14 positions, the 14
+// longitudes, for each of the ten bodies its decanate sign, decanate number (1-3) and the two margin
+// times, and last error. A rejected row fills line, the birth columns it has, and error.
+void AppendCsvHeader(std::string& out);
+void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std::size_t> line,
+                    const BirthColumns& inputs);
+void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message);
+
+// One CSV field: quoted when it holds a comma, a quote or a line break. A text a spreadsheet would run as
+// a formula (starting with = + - @, a tab or a carriage return) is kept as text by a leading apostrophe,
+// except a signed number or clock offset ("-05:30"), which no spreadsheet can turn into a call.
+void AppendCsvField(std::string& out, std::string_view text);
 
 // A JSON string literal for UTF-8 text: quotes, backslashes and control characters escaped.
 void AppendJsonString(std::string& out, std::string_view text);

@@ -36,6 +36,8 @@ constexpr const char* kVersion = "tessaline-chart 1.15.0";
 constexpr std::size_t kDefaultWidth = 80;
 constexpr std::array<const char*, 9> kColumns{"name", "date", "time", "zone", "lon", "lat", "dst", "place", "placeid"};
 enum Column : std::size_t { kName, kDate, kTime, kZone, kLon, kLat, kDst, kPlace, kPlaceId };
+// --csv repeats the birth columns in this order, then the zodiac and the ayanamsa.
+static_assert(kBirthColumnNames.size() == kColumns.size() + 2);
 constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
 // The output stream and, once it has failed, the system's reason: a full disk, a closed stream.
@@ -58,6 +60,8 @@ struct Output {
 struct Options {
     BirthArguments birth;
     bool json = false;
+    bool brief = false;
+    bool csv = false;
     bool html = false;
     std::string batch;
     bool zones = false;
@@ -175,7 +179,7 @@ public:
 constexpr const char* kOneChart = "One chart (a date, a time, and a place or --zone, --lon and --lat)";
 constexpr const char* kBatch = "A batch: one chart per CSV row";
 constexpr const char* kTables = "The tables";
-constexpr const char* kOutput = "How to calculate and print (text when neither --json nor --html)";
+constexpr const char* kOutput = "How to calculate and print (text when none of --json, --csv, --html)";
 
 constexpr const char* kHelpFooter = R"(Examples:
   One chart:   tessaline-chart --name "ASHA RAO" --date 1975-06-15 --time 10:30 --zone 34 --lon 77E12 --lat 28N36
@@ -258,8 +262,16 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
         out << RenderReadingHtml(state);
     } else if (options.json) {
         std::string line;
-        AppendChartJson(line, state, std::nullopt, placeJson);
+        AppendChartJson(line, state, std::nullopt, placeJson, options.brief);
         out << Json::parse(line).dump(2) << '\n';
+    } else if (options.csv) {
+        const BirthArguments& birth = options.birth;
+        std::string text;
+        AppendCsvHeader(text);
+        AppendChartCsv(text, state, std::nullopt,
+                       {birth.name, birth.date, birth.time, birth.zone, birth.lon, birth.lat, birth.dst ? "1" : "0",
+                        options.place, options.placeId, options.zodiac, options.ayanamsa});
+        out << text;
     } else
         PrintChart(out, state, TextWidth());
     return kExitOk;
@@ -374,6 +386,10 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     AtlasOnDemand atlases;
     std::string placeJson;
     std::string text; // one output line, its buffer reused row after row
+    if (options.csv) {
+        AppendCsvHeader(text);
+        out << text;
+    }
     const std::size_t width = TextWidth();
     int exitCode = kExitOk;
     std::size_t rowsRead = 0;
@@ -385,12 +401,19 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
             continue; // a blank line
         ++rowsRead;
 
+        BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
         if (rejected) {
             // the reader's own reason
         } else if (fields.size() != columnCount) {
             rejected = "The row has " + std::to_string(fields.size()) + " fields where the header has "
                 + std::to_string(columnCount);
         } else {
+            for (std::size_t c = 0; c < inputs.size(); ++c) {
+                const std::size_t at = c < kColumns.size() ? columnOf[c]
+                    : c == kColumns.size()                 ? zodiacColumn.value_or(kNoColumn)
+                                                           : ayanamsaColumn.value_or(kNoColumn);
+                inputs[c] = at == kNoColumn ? std::string_view{} : std::string_view(fields[at]);
+            }
             BirthArguments birth{field(kName), field(kDate), field(kTime), field(kZone),
                                  field(kLon),  field(kLat),  false};
             const PlaceRequest request{field(kPlace), field(kPlaceId), std::nullopt};
@@ -421,15 +444,23 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
         if (rejected) {
             exitCode = kExitRejected;
             ++rowsRejected;
-            if (options.json) // the message may quote what the row held, valid UTF-8 or not
+            if (options.json) { // the message may quote what the row held, valid UTF-8 or not
                 out << Json{{"line", line}, {"error", *rejected}}.dump(-1, ' ', false, Json::error_handler_t::replace)
                     << '\n';
-            else
+            } else if (options.csv) {
+                text.clear();
+                AppendCsvError(text, line, inputs, *rejected);
+                out << text;
+            } else
                 err << "line " << line << ": " << TerminalText(*rejected) << '\n';
         } else if (options.json) {
             text.clear();
-            AppendChartJson(text, state, line, placeJson);
+            AppendChartJson(text, state, line, placeJson, options.brief);
             text += '\n';
+            out << text;
+        } else if (options.csv) {
+            text.clear();
+            AppendChartCsv(text, state, line, inputs);
             out << text;
         } else {
             out << "line " << line << ": ";
@@ -515,6 +546,12 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     auto* json = app.add_flag("--json", options.json,
                               "JSON: a chart, a line per batch row, or the zones with utcOffset (east positive)")
                      ->group(kOutput);
+    auto* brief = app.add_flag("--brief", options.brief,
+                               "with --json, leave out each body's three interpretation texts (see --decanates)")
+                      ->group(kOutput);
+    auto* csv = app.add_flag("--csv", options.csv,
+                             "CSV for spreadsheets: a header, then a row per chart or rejected batch row")
+                    ->group(kOutput);
     auto* html = app.add_flag("--html", options.html, "one chart's reading as one self-contained HTML document")
                      ->group(kOutput);
     app.set_help_flag("-h,--help", "print this help and exit")->group("Help");
@@ -537,6 +574,11 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     }
     html->excludes(json);
     html->excludes(batch);
+    brief->needs(json);
+    csv->excludes(json);
+    csv->excludes(html);
+    for (CLI::Option* option : {zones, decanates, places, ayanamsas})
+        csv->excludes(option);
     batch->excludes(zones);
     batch->excludes(decanates);
     zones->excludes(decanates);

@@ -5,6 +5,7 @@
 #include "cli/Csv.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -434,6 +435,85 @@ TEST(ChartTool, BatchHeaderMayStartWithAByteOrderMark)
                                 "ASHA RAO,1975-06-15,10:30,34,77E12,28N36,0\n");
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(nlohmann::json::parse(run.out)["positions"]["Sun"], "23 Gem 29");
+}
+
+// Reads CSV output back with the tool's own reader: every record as a column-name map.
+std::vector<std::map<std::string, std::string>> ReadCsv(const std::string& text, std::size_t& columns)
+{
+    std::istringstream in(text);
+    CsvReader reader(in);
+    std::vector<std::string> header;
+    std::vector<std::string> fields;
+    std::vector<std::map<std::string, std::string>> rows;
+    if (!reader.Next(header))
+        return rows;
+    columns = header.size();
+    while (reader.Next(fields)) {
+        EXPECT_EQ(fields.size(), header.size()) << "line " << reader.RecordLine();
+        EXPECT_FALSE(reader.Malformed());
+        std::map<std::string, std::string> row;
+        for (std::size_t c = 0; c < fields.size() && c < header.size(); ++c)
+            row[header[c]] = fields[c];
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+TEST(ChartTool, CsvHasOneRowPerBirthAndReadsBack)
+{
+    const std::string csv = "dst,name,date,time,zone,lon,lat\n"
+                            "0,ASHA RAO,1975-06-15,10:30,34,77E12,28N36\n"
+                            "0,,1975-06-15,10:30,34,77E12,28N36\n"
+                            "1,\"=HYPERLINK(1,2)\",1975-06-15,10:30,34,77E12,28N36\n";
+    const ToolRun run = RunTool({"--batch", "-", "--csv"}, csv);
+    EXPECT_EQ(run.code, 1);
+    std::size_t columns = 0;
+    const auto rows = ReadCsv(run.out, columns);
+    // line, 11 birth columns, instant and offset, 14 positions, 14 longitudes, 4 for each of 10 bodies, error.
+    EXPECT_EQ(columns, 1u + 11 + 2 + 14 + 14 + 40 + 1);
+    ASSERT_EQ(rows.size(), 3u);
+    const auto& chart = rows[0];
+    EXPECT_EQ(chart.at("line"), "2");
+    EXPECT_EQ(chart.at("name"), "ASHA RAO");
+    EXPECT_EQ(chart.at("instantUT"), "1975-06-15T05:00Z"); // the README's worked example
+    EXPECT_EQ(chart.at("utcOffset"), "+05:30");
+    EXPECT_EQ(chart.at("Sun"), "23 Gem 29");
+    EXPECT_EQ(chart.at("Ketu"), "28 Tau 55");
+    EXPECT_NEAR(std::stod(chart.at("MercuryLongitude")), 76.885388, 1e-6);
+    EXPECT_EQ(chart.at("SunDecanateSign"), "Aquarius"); // Gemini's third decanate
+    EXPECT_EQ(chart.at("SunDecanate"), "3"); // 23° of the sign
+    EXPECT_EQ(chart.at("MoonDecanate"), "1"); // 4° of the sign
+    EXPECT_EQ(chart.at("SunChangesBefore"), "");
+    EXPECT_EQ(chart.at("error"), "");
+    EXPECT_EQ(rows[1].at("line"), "3");
+    EXPECT_EQ(rows[1].at("error"), "Please Enter Name");
+    EXPECT_EQ(rows[1].at("Sun"), "");
+    // A rejected name a spreadsheet would run as a formula stays text.
+    EXPECT_EQ(rows[2].at("name"), "'=HYPERLINK(1,2)");
+    EXPECT_EQ(rows[2].at("error"), "Please Enter only Letters");
+
+    // The output is itself a batch: the chart comes out the same, the rejected rows again rejected.
+    const ToolRun again = RunTool({"--batch", "-", "--json"}, run.out);
+    EXPECT_EQ(again.code, 1);
+    EXPECT_EQ(nlohmann::json::parse(again.out.substr(0, again.out.find('\n')))["positions"]["Sun"], "23 Gem 29");
+}
+
+TEST(ChartTool, BriefJsonLacksOnlyTheTexts)
+{
+    const std::string csv = "name,date,time,zone,lon,lat,dst\nASHA RAO,1975-06-15,19:26,34,77E12,28N36,0\n";
+    const ToolRun full = RunTool({"--batch", "-", "--json"}, csv);
+    const ToolRun brief = RunTool({"--batch", "-", "--json", "--brief"}, csv);
+    ASSERT_EQ(brief.code, 0) << brief.err;
+    auto expected = nlohmann::ordered_json::parse(full.out);
+    for (auto& body : expected["decanates"])
+        for (const char* text : {"karmicInfluence", "moreAboutTreeZodiac", "moreAboutDecanateSign"}) {
+            ASSERT_TRUE(body.contains(text));
+            body.erase(text);
+        }
+    EXPECT_EQ(nlohmann::ordered_json::parse(brief.out), expected);
+    auto briefAlone = kDelhi;
+    briefAlone.push_back("--brief");
+    EXPECT_EQ(RunTool(briefAlone).code, 2); // --brief is a kind of JSON
 }
 
 TEST(AppendJsonString, ReadsBackAsTheSameText)
