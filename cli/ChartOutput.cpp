@@ -248,7 +248,8 @@ void AppendCsvField(std::string& out, std::string_view text)
 
 namespace {
 
-constexpr std::size_t kCsvColumnCount = 1 + kBirthColumnNames.size() + 2 + 2 * kBodyCount + 4 * kDecanateBodyCount + 1;
+constexpr std::size_t kCsvColumnCount
+    = 1 + BatchHeader::kNames.size() + 2 + 2 * kBodyCount + 4 * kDecanateBodyCount + 1;
 
 void AppendCsvStart(std::string& out, std::optional<std::size_t> line, const BirthColumns& inputs)
 {
@@ -265,7 +266,7 @@ void AppendCsvStart(std::string& out, std::optional<std::size_t> line, const Bir
 void AppendCsvHeader(std::string& out)
 {
     out += "line";
-    for (const char* column : kBirthColumnNames) {
+    for (std::string_view column : BatchHeader::kNames) {
         out += ',';
         out += column;
     }

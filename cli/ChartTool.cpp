@@ -3,10 +3,11 @@
 
 #include "report/Reading.h"
 
+#include "chart/BirthArguments.h"
+#include "chart/BirthBatch.h"
+#include "chart/Csv.h"
 #include "chart/ZoneTable.h"
-#include "cli/BirthArguments.h"
 #include "cli/ChartOutput.h"
-#include "cli/Csv.h"
 #include "cli/PlaceOptions.h"
 #include "decanates/CalculationDriver.h"
 #include "ephemeris/PreciseEphemeris.h"
@@ -34,11 +35,6 @@ namespace {
 
 constexpr const char* kVersion = "tessaline-chart 1.15.0";
 constexpr std::size_t kDefaultWidth = 80;
-constexpr std::array<const char*, 9> kColumns{"name", "date", "time", "zone", "lon", "lat", "dst", "place", "placeid"};
-enum Column : std::size_t { kName, kDate, kTime, kZone, kLon, kLat, kDst, kPlace, kPlaceId };
-// --csv repeats the birth columns in this order, then the zodiac and the ayanamsa.
-static_assert(kBirthColumnNames.size() == kColumns.size() + 2);
-constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
 
 // The output stream and, once it has failed, the system's reason: a full disk, a closed stream.
 struct Output {
@@ -282,31 +278,6 @@ std::string Plural(std::size_t count, std::string_view noun)
     return std::to_string(count) + ' ' + std::string(noun) + (count == 1 ? "" : "s");
 }
 
-// Why the reader refused a row, or nothing when it read the row whole.
-std::optional<std::string> ReaderProblem(const CsvReader& reader)
-{
-    const std::string quoteLine = std::to_string(reader.QuoteLine());
-    const std::string goesOn
-        = reader.ResumedAt() != 0 ? "; reading goes on at line " + std::to_string(reader.ResumedAt()) : "";
-    switch (reader.LastProblem()) {
-    case CsvReader::Problem::None:
-        return std::nullopt;
-    case CsvReader::Problem::StrayQuote:
-        if (reader.ResumedAt() != 0)
-            return "The quote opened on line " + quoteLine + " closes with text after it" + goesOn;
-        return std::string("The row has a stray quote, or text after a closing quote");
-    case CsvReader::Problem::UnclosedQuote:
-        return "The quote opened on line " + quoteLine + " is never closed" + goesOn;
-    case CsvReader::Problem::QuoteTooLong:
-        return "The quote opened on line " + quoteLine + " runs on past 16 MB" + goesOn;
-    case CsvReader::Problem::TooLong:
-        return std::string("The row is longer than 16 MB");
-    case CsvReader::Problem::TooManyFields:
-        return std::string("The row has more than 1024 fields");
-    }
-    return std::nullopt;
-}
-
 int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& stdIn, Output& output, std::ostream& err)
 {
     std::ostream& out = output.out;
@@ -351,36 +322,16 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
             << '\n';
         return kExitUsage;
     }
-    std::array<std::size_t, kColumns.size()> columnOf{};
-    for (std::size_t c = 0; c < kColumns.size(); ++c) {
-        std::size_t found = 0;
-        while (found < fields.size() && Lowered(fields[found]) != kColumns[c])
-            ++found;
-        columnOf[c] = found == fields.size() ? kNoColumn : found;
+    auto readHeader = BatchHeader::Read(fields);
+    if (const auto* message = std::get_if<std::string>(&readHeader)) {
+        err << TerminalText(*message) << '\n';
+        return kExitUsage;
     }
-    // A batch that names its places needs no coordinates, zone or dst columns.
-    const bool placed = columnOf[kPlace] != kNoColumn || columnOf[kPlaceId] != kNoColumn;
-    for (std::size_t c = 0; c <= kDst; ++c) {
-        if (columnOf[c] == kNoColumn && (c <= kTime || !placed)) {
-            err << "The batch header has no column \"" << kColumns[c]
-                << "\": it must name name,date,time,zone,lon,lat,dst (or name,date,time,place)\n";
-            return kExitUsage;
-        }
-    }
-    // Optional columns: a row's zodiac and ayanamsa, where empty the command line's.
-    const auto optionalColumn = [&fields](std::string_view name) {
-        std::size_t found = 0;
-        while (found < fields.size() && Lowered(fields[found]) != name)
-            ++found;
-        return found < fields.size() ? std::optional<std::size_t>(found) : std::nullopt;
+    const auto& header = std::get<BatchHeader>(readHeader);
+    using enum BatchHeader::Column;
+    const auto field = [&header, &fields](BatchHeader::Column c) {
+        return std::string(header.Field(fields, c));
     };
-    const std::optional<std::size_t> zodiacColumn = optionalColumn("zodiac");
-    const std::optional<std::size_t> ayanamsaColumn = optionalColumn("ayanamsa");
-
-    const auto field = [&fields, &columnOf](Column c) {
-        return columnOf[c] == kNoColumn ? std::string() : fields[columnOf[c]];
-    };
-    const std::size_t columnCount = fields.size();
 
     ChartState state = NewChartState(options, zodiac, err);
     AtlasOnDemand atlases;
@@ -396,7 +347,7 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     std::size_t rowsRejected = 0;
     while (reader.Next(fields)) {
         const std::size_t line = reader.RecordLine();
-        std::optional<std::string> rejected = ReaderProblem(reader);
+        std::optional<std::string> rejected = CsvRecordProblem(reader);
         if (!rejected && fields.size() == 1 && fields[0].empty())
             continue; // a blank line
         ++rowsRead;
@@ -404,23 +355,18 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
         BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
         if (rejected) {
             // the reader's own reason
-        } else if (fields.size() != columnCount) {
+        } else if (fields.size() != header.FieldCount()) {
             rejected = "The row has " + std::to_string(fields.size()) + " fields where the header has "
-                + std::to_string(columnCount);
+                + std::to_string(header.FieldCount());
         } else {
-            for (std::size_t c = 0; c < inputs.size(); ++c) {
-                const std::size_t at = c < kColumns.size() ? columnOf[c]
-                    : c == kColumns.size()                 ? zodiacColumn.value_or(kNoColumn)
-                                                           : ayanamsaColumn.value_or(kNoColumn);
-                inputs[c] = at == kNoColumn ? std::string_view{} : std::string_view(fields[at]);
-            }
+            for (std::size_t c = 0; c < inputs.size(); ++c)
+                inputs[c] = header.Field(fields, static_cast<BatchHeader::Column>(c));
             BirthArguments birth{field(kName), field(kDate), field(kTime), field(kZone),
                                  field(kLon),  field(kLat),  false};
             const PlaceRequest request{field(kPlace), field(kPlaceId), std::nullopt};
             const std::string dstText = field(kDst);
             const auto dst = ParseFlag(dstText);
-            const auto rowZodiac = ParseZodiac(zodiacColumn ? fields[*zodiacColumn] : std::string_view{},
-                                               ayanamsaColumn ? fields[*ayanamsaColumn] : std::string_view{}, zodiac);
+            const auto rowZodiac = ParseZodiac(header.Field(fields, kZodiac), header.Field(fields, kAyanamsa), zodiac);
             placeJson.clear();
             if (!dst)
                 rejected = "dst must be 1 or 0 (true/false, yes/no)";
@@ -432,7 +378,7 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
                 if (dstText.find_first_not_of(' ') != std::string::npos)
                     withDst.dst = *dst;
                 rejected = CalculateAtPlace(state, birth, withDst, atlases, placeJson);
-            } else if (columnOf[kLon] == kNoColumn || columnOf[kLat] == kNoColumn || columnOf[kZone] == kNoColumn)
+            } else if (!header.Has(kLon) || !header.Has(kLat) || !header.Has(kZone))
                 rejected = "The row names no place, and the batch has no lon, lat and zone columns";
             else {
                 birth.dst = *dst;

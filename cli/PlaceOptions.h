@@ -4,7 +4,7 @@
 #include "atlas/Atlas.h"
 #include "atlas/Suggestion.h"
 
-#include "cli/BirthArguments.h"
+#include "chart/BirthArguments.h"
 
 #include <memory>
 #include <optional>

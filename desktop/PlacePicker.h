@@ -68,6 +68,8 @@ public:
     QPushButton* cmdApplyZone = nullptr;
     QLabel* lblZoneWarning = nullptr;
 
+    // Forgets the chosen place, as editing its coordinates does: the form's own values stand.
+    void clearPlace() { dropPlace(); }
     // Chooses the n-th place of the list, as Enter on it does.
     void choosePlace(int row);
     // Waits until the atlas has been read (it is read on a worker thread when the place box is first used).

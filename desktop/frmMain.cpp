@@ -12,6 +12,7 @@
 #include "desktop/frmDisplay.h"
 #include "desktop/modHelp.h"
 
+#include "chart/BirthBatch.h"
 #include "chart/ZoneTable.h"
 #include "decanates/CalculationDriver.h"
 
@@ -21,17 +22,28 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QSettings>
 #include <QVBoxLayout>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <vector>
 
 namespace tessaline {
 
@@ -40,6 +52,9 @@ namespace {
 const QString kPrecisePositionsKey = QStringLiteral("Options/PrecisePositions");
 // "tropical", or the key of the sidereal zodiac's ayanamsa ("lahiri", ...).
 const QString kZodiacKey = QStringLiteral("Options/Zodiac");
+// The birth data files saved or opened, newest first.
+const QString kRecentKey = QStringLiteral("RecentBirthData");
+constexpr int kRecentCount = 10;
 
 // Runs every character of an entry through one of the core's key filters; nothing if any is rejected.
 std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> (*filter)(char) noexcept)
@@ -128,6 +143,15 @@ void frmMain::buildMenus()
     menuBar()->setAutoFillBackground(true);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    mnuOpenBirthData = file->addAction(tr("&Open Birth Data…"));
+    mnuOpenBirthData->setObjectName(QStringLiteral("mnuOpenBirthData"));
+    mnuOpenBirthData->setShortcut(QKeySequence::Open);
+    mnuOpenRecent = file->addMenu(tr("Open &Recent"));
+    mnuOpenRecent->setObjectName(QStringLiteral("mnuOpenRecent"));
+    mnuSaveBirthData = file->addAction(tr("&Save Birth Data…"));
+    mnuSaveBirthData->setObjectName(QStringLiteral("mnuSaveBirthData"));
+    mnuSaveBirthData->setShortcut(QKeySequence::Save);
+    file->addSeparator();
     mnuNext = file->addAction(tr("Get My Tessaline"));
     mnuNext->setObjectName(QStringLiteral("mnuNext"));
     mnuExit = file->addAction(tr("E&xit"));
@@ -177,6 +201,11 @@ void frmMain::buildMenus()
     mnuAbout = help.mnuAbout;
     mnuDonate = help.mnuDonate;
 
+    if (settings_ != nullptr)
+        recent_ = settings_->value(kRecentKey).toStringList().mid(0, kRecentCount);
+    rebuildRecentMenu();
+    connect(mnuOpenBirthData, &QAction::triggered, this, &frmMain::mnuOpenBirthData_Click);
+    connect(mnuSaveBirthData, &QAction::triggered, this, &frmMain::mnuSaveBirthData_Click);
     connect(mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
@@ -555,6 +584,238 @@ void frmMain::cmdBrowser_Click()
     const QString query = txtMCity->text() + QLatin1Char(' ') + txtMState->text() + QLatin1Char(' ')
         + txtMCountry->text() + QStringLiteral(" Latitude Longitude");
     LocationSearch().search(query, HomePageAddress());
+}
+
+namespace {
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<int> ChooseRowInDialog(QWidget* parent, const QStringList& rows)
+{
+    bool chosen = false;
+    const QString row
+        = QInputDialog::getItem(parent, QObject::tr("Open Birth Data"),
+                                QObject::tr("The file holds several births. Which one?"), rows, 0, false, &chosen);
+    if (!chosen)
+        return std::nullopt;
+    return static_cast<int>(rows.indexOf(row));
+}
+
+// One row of a birth batch as the window takes it: the form, or the message that refuses the row.
+ParsedBirth RowBirth(const BatchHeader& header, const std::vector<std::string>& fields)
+{
+    using enum BatchHeader::Column;
+    const auto text = [&](BatchHeader::Column c) {
+        return std::string(header.Field(fields, c));
+    };
+    const auto dst = ParseFlag(header.Field(fields, kDst));
+    if (!dst)
+        return std::string("dst must be 1 or 0 (true/false, yes/no)");
+    if (text(kZone).empty() && text(kLon).empty() && text(kLat).empty()
+        && !(text(kPlace).empty() && text(kPlaceId).empty()))
+        return std::string("The row names its place but gives no zone, lon and lat: the window opens rows with "
+                           "coordinates (the chart tool calculates rows by place)");
+    ParsedBirth birth = ParseBirthArguments(
+        BirthArguments{text(kName), text(kDate), text(kTime), text(kZone), text(kLon), text(kLat), *dst});
+    auto* form = std::get_if<BirthDataForm>(&birth);
+    if (form == nullptr || !form->exactZone)
+        return birth;
+    // An exact clock offset is opened as the zone row that gives it, without or with the daylight-saving tick.
+    const int minutes = form->exactZone->zoneCorrectionHours * 60 + form->exactZone->zoneCorrectionMinutes;
+    for (bool tick : {false, true})
+        for (std::size_t row = 0; row < kZoneCount; ++row) {
+            const ZoneRow& zone = ZoneTable()[row];
+            if (zone.correctionHours * 60 + zone.correctionMinutes - (tick ? 60 : 0) == minutes) {
+                form->exactZone.reset();
+                form->zonePosition = static_cast<int>(row);
+                form->daylightSaving = tick;
+                return birth;
+            }
+        }
+    return "The clock offset " + text(kZone)
+        + " is not one of the window's zones, with or without daylight saving (the chart tool calculates it)";
+}
+
+// One row of a batch, kept past the reader's next row.
+struct BatchRow {
+    std::size_t line;
+    QString label;
+    ParsedBirth birth;
+};
+
+} // namespace
+
+void frmMain::rememberFile(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recent_.removeAll(absolute);
+    recent_.prepend(absolute);
+    while (recent_.size() > kRecentCount)
+        recent_.removeLast();
+    saveChoice(kRecentKey, recent_);
+    rebuildRecentMenu();
+}
+
+void frmMain::rebuildRecentMenu()
+{
+    mnuOpenRecent->clear();
+    for (int i = 0; i < recent_.size(); ++i) {
+        const QString path = recent_[i];
+        QAction* entry = mnuOpenRecent->addAction(
+            QStringLiteral("&%1 %2").arg(i == 9 ? 0 : i + 1).arg(QDir::toNativeSeparators(path)));
+        entry->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
+        connect(entry, &QAction::triggered, this, [this, path] { OpenBirthDataFrom(path); });
+    }
+    mnuOpenRecent->setEnabled(!recent_.isEmpty());
+}
+
+bool frmMain::SaveBirthDataTo(const QString& path)
+{
+    const BirthDataForm form = CurrentForm();
+    if (const std::optional<ValidationFailure> failure = ValidateBirthData(form)) {
+        ShowMessage(this, failure->icon, FromUtf8(failure->message));
+        focusField(failure->focus);
+        return false;
+    }
+    // Written in full to a temporary file first, so a failure never leaves half a file behind.
+    QSaveFile file(path);
+    const std::string text = BirthBatchText(BirthArgumentsFromForm(form));
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
+        || !file.commit()) {
+        ShowMessage(
+            this, MessageIcon::Critical,
+            tr("The birth data could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    rememberFile(path);
+    return true;
+}
+
+bool frmMain::OpenBirthDataFrom(const QString& path)
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const auto refuse = [this, &shownPath](std::size_t line, const QString& why) {
+        ShowMessage(this, MessageIcon::Critical,
+                    line > 0 ? tr("%1, line %2: %3").arg(shownPath).arg(line).arg(why)
+                             : tr("The birth data could not be read from %1: %2").arg(shownPath, why));
+        return false;
+    };
+    if (QFileInfo(path).isDir())
+        return refuse(0, tr("it is a folder"));
+    errno = 0;
+    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+    if (!in)
+        return refuse(0, errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : tr("it cannot be opened"));
+
+    CsvReader reader(in);
+    std::vector<std::string> fields;
+    if (!reader.Next(fields))
+        return refuse(0, reader.ReadError().empty() ? tr("it is empty") : FromUtf8(reader.ReadError()));
+    if (reader.TooLong())
+        return refuse(reader.RecordLine(), tr("the header is too long for a birth batch"));
+    const auto readHeader = BatchHeader::Read(fields);
+    if (const auto* message = std::get_if<std::string>(&readHeader))
+        return refuse(reader.RecordLine(), FromUtf8(*message));
+    const auto& header = std::get<BatchHeader>(readHeader);
+
+    std::vector<BatchRow> rows;
+    while (reader.Next(fields)) {
+        std::optional<std::string> problem = CsvRecordProblem(reader);
+        if (!problem && fields.size() == 1 && fields[0].empty())
+            continue; // a blank line
+        if (!problem && fields.size() != header.FieldCount())
+            problem = "The row has " + std::to_string(fields.size()) + " fields where the header has "
+                + std::to_string(header.FieldCount());
+        BatchRow row{reader.RecordLine(), {}, std::string()};
+        // What the list shows for the row: its line, and the name, date and time as written.
+        row.label = tr("line %1").arg(row.line);
+        if (problem) {
+            row.birth = std::move(*problem);
+        } else {
+            using enum BatchHeader::Column;
+            row.label += QStringLiteral(": %1, %2 %3")
+                             .arg(FromUtf8(header.Field(fields, kName)).left(60),
+                                  FromUtf8(header.Field(fields, kDate)).left(12),
+                                  FromUtf8(header.Field(fields, kTime)).left(8));
+            row.birth = RowBirth(header, fields);
+        }
+        rows.push_back(std::move(row));
+    }
+    if (!reader.ReadError().empty())
+        return refuse(0, FromUtf8(reader.ReadError()));
+    if (rows.empty())
+        return refuse(0, tr("it holds no birth, only the header"));
+
+    std::size_t chosen = 0;
+    if (rows.size() > 1) {
+        QStringList labels;
+        for (const BatchRow& each : rows)
+            labels.append(each.label);
+        const std::optional<int> picked = (chooseRow_ ? chooseRow_ : ChooseRowInDialog)(this, labels);
+        if (!picked || *picked < 0 || static_cast<std::size_t>(*picked) >= rows.size())
+            return false;
+        chosen = static_cast<std::size_t>(*picked);
+    }
+    const BatchRow& birth = rows[chosen];
+    if (const auto* message = std::get_if<std::string>(&birth.birth))
+        return refuse(birth.line, FromUtf8(*message));
+    const auto& form = std::get<BirthDataForm>(birth.birth);
+    if (const std::optional<ValidationFailure> failure = ValidateBirthData(form))
+        return refuse(birth.line, FromUtf8(failure->message));
+    fillForm(form);
+    rememberFile(path);
+    return true;
+}
+
+void frmMain::fillForm(const BirthDataForm& form)
+{
+    placePicker->clearPlace(); // the file's coordinates and zone stand, not a place chosen before
+    txtName->setText(QString::fromStdString(form.name));
+    cboMonth->setCurrentIndex(form.monthPosition);
+    cboDate->setCurrentIndex(form.dayPosition);
+    cboYear->setCurrentIndex(form.yearPosition);
+    cboHH->setCurrentIndex(cboHH->findText(QString::number(form.hour)));
+    cboMM->setCurrentIndex(cboMM->findText(QString::number(form.minute)));
+    cboSS->setCurrentIndex(0);
+    cmbTimeZone->setCurrentIndex(form.zonePosition);
+    chkDST->setChecked(form.daylightSaving);
+    // The checked values, so that "028" fits a two-digit box as 28.
+    const auto number = [](const std::string& text) {
+        return QString::number(CoordinateValue(text).value_or(0));
+    };
+    txtLonD->setText(number(form.lonDegrees));
+    txtLonM->setText(number(form.lonMinutes));
+    txtLatD->setText(number(form.latDegrees));
+    txtLatM->setText(number(form.latMinutes));
+    optLong[form.isEast ? 0 : 1]->setChecked(true);
+    optLat[form.isSouth ? 1 : 0]->setChecked(true);
+    placePicker->clearPlace(); // in case a change above brought one back
+}
+
+void frmMain::mnuSaveBirthData_Click()
+{
+    const QString filter = tr("Birth data (*.csv)");
+    const QString start = recent_.isEmpty() ? QDir::homePath() : QFileInfo(recent_.first()).absolutePath();
+    const QString suggested = QDir(start).filePath(txtName->text().trimmed() + QStringLiteral(".csv"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Birth Data"), suggested, filter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    SaveBirthDataTo(path);
+}
+
+void frmMain::mnuOpenBirthData_Click()
+{
+    const QString start = recent_.isEmpty() ? QDir::homePath() : QFileInfo(recent_.first()).absolutePath();
+    const QString path
+        = QFileDialog::getOpenFileName(this, tr("Open Birth Data"), start, tr("Birth data (*.csv);;All files (*)"));
+    if (!path.isEmpty())
+        OpenBirthDataFrom(path);
 }
 
 void frmMain::mnuAbout_Click()

@@ -8,9 +8,11 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 #include <QVariant>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -58,6 +60,18 @@ public:
     // The controls as the plain values the core reads.
     BirthDataForm CurrentForm() const;
 
+    // Saves the window's inputs as a one-row birth batch, after the checks of Get My Tessaline; a failure
+    // is reported in a message naming the file.
+    bool SaveBirthDataTo(const QString& path);
+    // Fills the window from a birth batch (a row the user picks when it holds several); a file that cannot
+    // be read or a row the checks refuse is reported naming the file and line, and changes nothing.
+    bool OpenBirthDataFrom(const QString& path);
+    // The last ten files saved or opened, newest first (kept in the constructor's settings, if given).
+    QStringList recentFiles() const { return recent_; }
+    // Picks one of several rows, each shown as "line N: NAME, date time"; the index, or nothing to cancel.
+    using RowChooser = std::function<std::optional<int>(QWidget* parent, const QStringList& rows)>;
+    void setRowChooser(RowChooser chooser) { chooseRow_ = std::move(chooser); }
+
     const ChartState& chartState() const noexcept { return chartState_; }
     frmDisplay* resultsWindow() const noexcept;
 
@@ -103,6 +117,9 @@ public:
     QFrame* Frame2 = nullptr;
     LinkLabel* Label61 = nullptr;
 
+    QAction* mnuOpenBirthData = nullptr;
+    QMenu* mnuOpenRecent = nullptr;
+    QAction* mnuSaveBirthData = nullptr;
     QAction* mnuNext = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuPrecise = nullptr;
@@ -132,10 +149,17 @@ private:
     ZodiacChoice chosenZodiac() const;
     void focusField(BirthField field);
     std::optional<QString> coordinateKeyPress(const QString& incoming);
+    void mnuSaveBirthData_Click();
+    void mnuOpenBirthData_Click();
+    void fillForm(const BirthDataForm& form);
+    void rememberFile(const QString& path);
+    void rebuildRecentMenu();
 
     ChartState chartState_;
     QPointer<frmDisplay> display_;
     QSettings* settings_ = nullptr;
+    QStringList recent_;
+    RowChooser chooseRow_;
 };
 
 } // namespace tessaline

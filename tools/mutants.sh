@@ -54,12 +54,12 @@ report/Reading.cpp ==> daylightSaving != 0 ? 60 : 0; ==> daylightSaving != 0 ? -
 report/Reading.cpp ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N')); ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'N' : 'S'));
 report/Reading.cpp ==> AppendSection(html, "Karmic Influence", result.KarmicInfluence); ==> AppendSection(html, "Karmic Influence", result.MoreAboutDecanateSign);
 # cli: arguments, JSON escaping, exit codes, the byte-order mark
-cli/BirthArguments.cpp ==> form.isSouth = !lat->positiveSide; ==> form.isSouth = lat->positiveSide;
-cli/BirthArguments.cpp ==> (*time)[0] > 23 ==> (*time)[0] > 24
-cli/BirthArguments.cpp ==> year > kLastYear ==> year >= kLastYear
+chart/BirthArguments.cpp ==> form.isSouth = !lat->positiveSide; ==> form.isSouth = lat->positiveSide;
+chart/BirthArguments.cpp ==> (*time)[0] > 23 ==> (*time)[0] > 24
+chart/BirthArguments.cpp ==> year > kLastYear ==> year >= kLastYear
 cli/ChartOutput.cpp ==> if (c >= 0x20 && c != '"' && c != '\\') { ==> if (c >= 0x20 && c != '"') {
 cli/ChartTool.cpp ==> exitCode = kExitRejected; ==> exitCode = kExitOk;
-cli/Csv.cpp ==> undecoded_.erase(0, 3); ==> undecoded_.erase(0, 2);
+chart/Csv.cpp ==> undecoded_.erase(0, 3); ==> undecoded_.erase(0, 2);
 # desktop: the form, the start-up guard and reminder, the key filter, saving, the menus
 desktop/frmMain.cpp ==> form.isSouth = optLat[1]->isChecked(); ==> form.isSouth = optLat[0]->isChecked();
 desktop/frmMain.cpp ==> cmbTimeZone->setCurrentIndex(kGreenwichZonePosition); ==> cmbTimeZone->setCurrentIndex(0);

@@ -2,7 +2,7 @@
 #include "cli/ChartTool.h"
 
 #include "cli/ChartOutput.h"
-#include "cli/Csv.h"
+#include "chart/Csv.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -2,7 +2,7 @@
 // The chart tool with broken surroundings and hostile input: an output that fails, a damaged batch, bytes
 // meant for the terminal.
 #include "cli/ChartTool.h"
-#include "cli/Csv.h"
+#include "chart/Csv.h"
 
 #include <algorithm>
 #include <fstream>

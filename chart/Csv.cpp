@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/Csv.h"
+#include "chart/Csv.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -7,7 +7,7 @@
 #include <exception>
 #include <system_error>
 
-namespace tessaline::cli {
+namespace tessaline {
 
 namespace {
 
@@ -309,4 +309,4 @@ void CsvReader::Decode(bool atEnd)
     }
 }
 
-} // namespace tessaline::cli
+} // namespace tessaline

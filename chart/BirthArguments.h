@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-namespace tessaline::cli {
+namespace tessaline {
 
 // The birth of one chart as the chart tool receives it, every field still text.
 struct BirthArguments {
@@ -30,7 +30,11 @@ ParsedBirth ParseBirthArguments(const BirthArguments& arguments);
 // for anything else or beyond 14 hours.
 std::optional<ZoneCorrection> ParseExactOffset(std::string_view text) noexcept;
 
+// The texts that read back as the form: date 1975-06-15, time 10:30, zone 34 (or the exact offset +05:45),
+// lon 77E12, lat 28N36. The form has passed ValidateBirthData.
+BirthArguments BirthArgumentsFromForm(const BirthDataForm& form);
+
 // "1", "0", "true", "false", "yes", "no" in any case, or empty for no; nothing for anything else.
 std::optional<bool> ParseFlag(std::string_view text) noexcept;
 
-} // namespace tessaline::cli
+} // namespace tessaline

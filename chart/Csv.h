@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace tessaline::cli {
+namespace tessaline {
 
 // Reads comma-separated records one at a time (quoting as in RFC 4180: fields in double quotes may hold
 // commas, line breaks and doubled quotes). Lines end in LF, CRLF or a lone CR. The separator is the first
@@ -98,4 +98,4 @@ private:
     void SkipRestOfLine();
 };
 
-} // namespace tessaline::cli
+} // namespace tessaline

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "cli/BirthArguments.h"
+#include "chart/BirthArguments.h"
 
 #include "chart/ZoneTable.h"
 
 #include <charconv>
+#include <cstdio>
 #include <optional>
 #include <utility>
 
-namespace tessaline::cli {
+namespace tessaline {
 
 namespace {
 
@@ -129,6 +130,35 @@ std::optional<bool> ParseFlag(std::string_view text) noexcept
     return std::nullopt;
 }
 
+BirthArguments BirthArgumentsFromForm(const BirthDataForm& form)
+{
+    BirthArguments arguments;
+    arguments.name = form.name;
+    char text[64]; // room for any int, so nothing is ever cut
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", kFirstYear + form.yearPosition, form.monthPosition + 1,
+                  form.dayPosition + 1);
+    arguments.date = text;
+    std::snprintf(text, sizeof text, "%02d:%02d", form.hour, form.minute);
+    arguments.time = text;
+    if (form.exactZone) {
+        const int east = -(form.exactZone->zoneCorrectionHours * 60 + form.exactZone->zoneCorrectionMinutes);
+        const int magnitude = east < 0 ? -east : east;
+        std::snprintf(text, sizeof text, "%c%02d:%02d", east < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
+        arguments.zone = text;
+    } else {
+        arguments.zone = std::to_string(form.zonePosition);
+    }
+    const auto coordinate = [&text](const std::string& degrees, char side, const std::string& minutes) {
+        std::snprintf(text, sizeof text, "%d%c%02d", CoordinateValue(degrees).value_or(0), side,
+                      CoordinateValue(minutes).value_or(0));
+        return std::string(text);
+    };
+    arguments.lon = coordinate(form.lonDegrees, form.isEast ? 'E' : 'W', form.lonMinutes);
+    arguments.lat = coordinate(form.latDegrees, form.isSouth ? 'S' : 'N', form.latMinutes);
+    arguments.dst = form.daylightSaving;
+    return arguments;
+}
+
 ParsedBirth ParseBirthArguments(const BirthArguments& arguments)
 {
     BirthDataForm form;
@@ -188,4 +218,4 @@ ParsedBirth ParseBirthArguments(const BirthArguments& arguments)
     return form;
 }
 
-} // namespace tessaline::cli
+} // namespace tessaline

@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/BirthBatch.h"
+
+namespace tessaline {
+
+namespace {
+
+// A header name as compared: blanks dropped, ASCII letters lowered.
+std::string Folded(std::string_view text)
+{
+    std::string out;
+    for (char c : text)
+        if (c != ' ')
+            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    return out;
+}
+
+// Quoted when it holds a comma, a quote or a line break (RFC 4180).
+void AppendField(std::string& out, std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += text;
+        return;
+    }
+    out += '"';
+    for (char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+} // namespace
+
+std::variant<BatchHeader, std::string> BatchHeader::Read(const std::vector<std::string>& fields)
+{
+    BatchHeader header;
+    header.fieldCount_ = fields.size();
+    for (std::size_t c = 0; c < kNames.size(); ++c) {
+        const std::string wanted = Folded(kNames[c]);
+        std::size_t found = 0;
+        while (found < fields.size() && Folded(fields[found]) != wanted)
+            ++found;
+        header.columnOf_[c] = found == fields.size() ? kAbsent : found;
+    }
+    for (std::size_t c = kName; c <= kDst; ++c)
+        if (!header.Has(static_cast<Column>(c)) && (c <= kTime || !header.Placed()))
+            return "The batch header has no column \"" + std::string(kNames[c])
+                + "\": it must name name,date,time,zone,lon,lat,dst (or name,date,time,place)";
+    return header;
+}
+
+std::optional<std::string> CsvRecordProblem(const CsvReader& reader)
+{
+    const std::string quoteLine = std::to_string(reader.QuoteLine());
+    const std::string goesOn
+        = reader.ResumedAt() != 0 ? "; reading goes on at line " + std::to_string(reader.ResumedAt()) : "";
+    switch (reader.LastProblem()) {
+    case CsvReader::Problem::None:
+        return std::nullopt;
+    case CsvReader::Problem::StrayQuote:
+        if (reader.ResumedAt() != 0)
+            return "The quote opened on line " + quoteLine + " closes with text after it" + goesOn;
+        return std::string("The row has a stray quote, or text after a closing quote");
+    case CsvReader::Problem::UnclosedQuote:
+        return "The quote opened on line " + quoteLine + " is never closed" + goesOn;
+    case CsvReader::Problem::QuoteTooLong:
+        return "The quote opened on line " + quoteLine + " runs on past 16 MB" + goesOn;
+    case CsvReader::Problem::TooLong:
+        return std::string("The row is longer than 16 MB");
+    case CsvReader::Problem::TooManyFields:
+        return std::string("The row has more than 1024 fields");
+    }
+    return std::nullopt;
+}
+
+std::string BirthBatchText(const BirthArguments& birth)
+{
+    std::string text = "name,date,time,zone,lon,lat,dst\n";
+    for (const std::string* field : {&birth.name, &birth.date, &birth.time, &birth.zone, &birth.lon, &birth.lat}) {
+        AppendField(text, *field);
+        text += ',';
+    }
+    text += birth.dst ? "1\n" : "0\n";
+    return text;
+}
+
+} // namespace tessaline
