@@ -4,20 +4,92 @@
 #include "desktop/ImageList.h"
 #include "report/Reading.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
+
+#include <vector>
 
 namespace tessaline {
 
 namespace {
 
 constexpr int kPrintedPictureSide = 96;
+constexpr int kPdfResolution = 1200;
+const QString kProgramName = QStringLiteral("QB Tessaline");
+
+// The document's title: whose reading it is.
+QString ReadingTitle(const ChartState& state)
+{
+    return QString::fromStdString(state.birthRecord.name).trimmed();
+}
+
+// Title and author where PDF readers look for them: the document information the writer fills holds the
+// title and the creating program; the XMP packet adds the author (dc:creator).
+QByteArray XmpMetadata(const QString& title, const QString& author)
+{
+    const auto escaped = [](const QString& text) {
+        return text.toHtmlEscaped().toUtf8();
+    };
+    return QByteArray("<?xpacket begin=\"\xEF\xBB\xBF\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>\n"
+                      "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\">\n"
+                      "<rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">\n"
+                      "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
+                      "xmlns:xmp=\"http://ns.adobe.com/xap/1.0/\" xmlns:pdf=\"http://ns.adobe.com/pdf/1.3/\">\n"
+                      "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">")
+        + escaped(title) + "</rdf:li></rdf:Alt></dc:title>\n<dc:creator><rdf:Seq><rdf:li>" + escaped(author)
+        + "</rdf:li></rdf:Seq></dc:creator>\n<xmp:CreatorTool>" + escaped(author) + "</xmp:CreatorTool>\n<pdf:Producer>"
+        + escaped(author) + "</pdf:Producer>\n</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end=\"w\"?>";
+}
+
+// Moves to a new page every body (its heading to the end of its last text) that would otherwise be split
+// across two, as long as it fits on one page. The document is laid out in pages of the device's
+// printable area.
+void KeepBodiesWhole(QTextDocument& document, const QPagedPaintDevice& device)
+{
+    constexpr int kDocumentDpi = 96;
+    document.setPageSize(device.pageLayout().paintRectPixels(kDocumentDpi).size());
+    const qreal pageHeight = document.pageSize().height();
+    QAbstractTextDocumentLayout* layout = document.documentLayout();
+
+    std::vector<QTextBlock> headings;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        if (block.blockFormat().headingLevel() == 2)
+            headings.push_back(block);
+    for (std::size_t i = 0; i < headings.size(); ++i) {
+        const QTextBlock last = i + 1 < headings.size() ? headings[i + 1].previous() : document.lastBlock();
+        const qreal top = layout->blockBoundingRect(headings[i]).top();
+        const qreal bottom = layout->blockBoundingRect(last).bottom();
+        if (bottom - top > pageHeight || static_cast<int>(top / pageHeight) == static_cast<int>(bottom / pageHeight))
+            continue;
+        // Break before the rule above the heading, so the rule and its body start the page together.
+        QTextBlock first = headings[i];
+        if (first.previous().isValid() && first.previous().text().trimmed().isEmpty())
+            first = first.previous();
+        QTextCursor cursor(first);
+        QTextBlockFormat format = first.blockFormat();
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        cursor.setBlockFormat(format);
+        // Qt 6.4 lays out only what the edit touched, leaving text after tables unplaced: lay it all out again.
+        document.markContentsDirty(0, document.characterCount());
+    }
+}
+
+// Lays the reading out in pages of the device, no body split across two, and paints it.
+void PrintPaged(const ChartState& state, const ImageList& pictures, QPagedPaintDevice& device)
+{
+    const std::unique_ptr<QTextDocument> document = ReadingDocument(state, pictures);
+    KeepBodiesWhole(*document, device);
+    document->print(&device);
+}
 
 // The reading as a PDF through a temporary file beside path. The page layout and resolution are the
 // printer's when printing to a file.
@@ -31,9 +103,16 @@ QString WritePdf(const ChartState& state, const ImageList& pictures, const QStri
         if (printer != nullptr) {
             writer.setResolution(printer->resolution());
             writer.setPageLayout(printer->pageLayout());
+        } else {
+            writer.setResolution(kPdfResolution);
+            writer.setPageSize(QPageSize(QPageSize::A4));
+            writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
         }
-        writer.setTitle(QString::fromStdString(state.birthRecord.name).trimmed());
-        ReadingDocument(state, pictures)->print(&writer);
+        const QString title = ReadingTitle(state);
+        writer.setTitle(title);
+        writer.setCreator(kProgramName);
+        writer.setDocumentXmpMetadata(XmpMetadata(title, kProgramName));
+        PrintPaged(state, pictures, writer);
     }
     // The document paints nothing when its painter cannot begin on the writer; a write that failed on
     // the way (a full disk) is remembered by the file and fails the commit.
@@ -86,7 +165,9 @@ QString PrintReading(const ChartState& state, const ImageList& pictures, QPrinte
     }
     if (!printer.isValid())
         return QObject::tr("the printer %1 is not available").arg(printer.printerName());
-    ReadingDocument(state, pictures)->print(&printer);
+    printer.setDocName(ReadingTitle(state));
+    printer.setCreator(kProgramName);
+    PrintPaged(state, pictures, printer);
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         return QObject::tr("the print job could not be started");
     return {};

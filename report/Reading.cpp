@@ -198,9 +198,13 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         const auto body = static_cast<BodyIndex>(i);
         const DecanateResult& result = state.decanateResults[i];
-        html += "<div class=\"body\">\n<h2>";
+        html += "<div class=\"body\">\n";
+        if (pictures == ReadingPictures::NamedImages)
+            html += "<hr>\n"; // a renderer that supplies the images draws no heading borders: a rule instead
+        html += "<h2>";
         AppendEscaped(html, BodyName(body));
-        html += "</h2>\n<table class=\"layout\"><tr><td class=\"fieldcell\">\n<table class=\"fields\">\n";
+        html
+            += "</h2>\n<table class=\"layout\" width=\"100%\"><tr><td class=\"fieldcell\">\n<table class=\"fields\">\n";
         AppendRow(html, "Position", state.positionTable[i]);
         AppendRow(html, "Decanate Name", result.DecanateName);
         AppendRow(html, "Decanate Sign", result.DecanateSign);

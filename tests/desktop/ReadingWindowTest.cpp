@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -129,6 +130,43 @@ TEST_F(Reading, NamesInOtherAlphabetsReachTheHtmlAndThePdf)
     extract.start(pdftotext, {pdfPath, QStringLiteral("-")});
     ASSERT_TRUE(extract.waitForFinished(30000));
     EXPECT_TRUE(QString::fromUtf8(extract.readAllStandardOutput()).contains(name));
+}
+
+TEST_F(Reading, PdfNamesThePersonAndSplitsNoBodyAcrossPages)
+{
+    frmDisplay* results = CalculateDelhi("19", "26");
+    ASSERT_NE(results, nullptr);
+    QTemporaryDir folder;
+    const QString pdfPath = folder.filePath(QStringLiteral("reading.pdf"));
+    ASSERT_TRUE(results->SaveReadingTo(pdfPath));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdfinfo.isEmpty() || pdftotext.isEmpty())
+        GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+    const auto run = [](const QString& program, const QStringList& arguments) {
+        QProcess process;
+        process.start(program, arguments);
+        EXPECT_TRUE(process.waitForFinished(30000));
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString info = run(pdfinfo, {pdfPath});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Title: +ASHA RAO\n")))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Creator: +QB Tessaline\n")))) << info.toStdString();
+    const QString xmp = run(pdfinfo, {QStringLiteral("-meta"), pdfPath});
+    EXPECT_TRUE(xmp.contains(QStringLiteral("<dc:creator><rdf:Seq><rdf:li>QB Tessaline</rdf:li>")))
+        << xmp.toStdString();
+
+    // Each body runs from its "Decanate Name" row to its "More About Decanate Sign" text: on every page
+    // as many bodies begin as end, so none is cut in two.
+    const QStringList pages = run(pdftotext, {pdfPath, QStringLiteral("-")}).split(QLatin1Char('\f'));
+    ASSERT_GE(pages.size(), 3);
+    int bodies = 0;
+    for (const QString& page : pages) {
+        EXPECT_EQ(page.count(QStringLiteral("Decanate Name")), page.count(QStringLiteral("More About Decanate Sign")))
+            << page.toStdString();
+        bodies += static_cast<int>(page.count(QStringLiteral("Decanate Name")));
+    }
+    EXPECT_EQ(bodies, 10);
 }
 
 TEST_F(Reading, AFailedSaveSaysSoAndWritesNothing)
