@@ -77,7 +77,10 @@ frmAbout::frmAbout(QWidget* parent)
     Line2->setFrameShape(QFrame::HLine);
     Line2->setFrameShadow(QFrame::Sunken);
 
-    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ") + HomePageAddress(), this);
+    const QString homePage = HomePageAddress();
+    lblHomePage = new LinkLabel(QStringLiteral("Click here to visit ")
+                                    + (homePage.isEmpty() ? QStringLiteral("our home page") : homePage),
+                                this);
     lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);

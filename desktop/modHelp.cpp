@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -14,6 +15,7 @@ namespace tessaline {
 namespace {
 
 UrlOpener* installed = nullptr;
+std::optional<SiteAddresses> replacedSites;
 
 QString WithoutTrailingSlash(QString address)
 {
@@ -47,42 +49,105 @@ void OpenWebPage(const QString& address)
     }
 }
 
+SiteAddresses BuiltSiteAddresses()
+{
+    return {WithoutTrailingSlash(QStringLiteral(TESSALINE_PROGRAM_SITE)),
+            WithoutTrailingSlash(QStringLiteral(TESSALINE_MAKER_SITE)),
+            WithoutTrailingSlash(QStringLiteral(TESSALINE_HELP_SITE))};
+}
+
+void SetSiteAddresses(const std::optional<SiteAddresses>& sites)
+{
+    replacedSites = sites;
+    if (replacedSites) {
+        replacedSites->program = WithoutTrailingSlash(replacedSites->program);
+        replacedSites->maker = WithoutTrailingSlash(replacedSites->maker);
+        replacedSites->help = WithoutTrailingSlash(replacedSites->help);
+    }
+}
+
+namespace {
+
+SiteAddresses Sites()
+{
+    return replacedSites ? *replacedSites : BuiltSiteAddresses();
+}
+
+// Opens site + path, or says that this build sets no address for the page.
+void OpenOnSite(const QString& site, const QString& path, const QString& page)
+{
+    if (site.isEmpty()) {
+        ShowMessage(
+            nullptr, MessageIcon::Information,
+            QObject::tr("This copy of QB Tessaline has no address for %1: it was built without one.").arg(page));
+        return;
+    }
+    OpenWebPage(site + path);
+}
+
+} // namespace
+
 QString ProgramSiteAddress()
 {
-    return WithoutTrailingSlash(QStringLiteral(TESSALINE_PROGRAM_SITE));
+    return Sites().program;
 }
 QString MakerSiteAddress()
 {
-    return WithoutTrailingSlash(QStringLiteral(TESSALINE_MAKER_SITE));
+    return Sites().maker;
 }
 QString HelpSiteAddress()
 {
-    return WithoutTrailingSlash(QStringLiteral(TESSALINE_HELP_SITE));
+    return Sites().help;
 }
 QString HomePageAddress()
 {
-    return MakerSiteAddress() + QLatin1Char('/');
+    const QString site = MakerSiteAddress();
+    return site.isEmpty() ? QString() : site + QLatin1Char('/');
+}
+
+QString ManualPath()
+{
+    const QStringList candidates{
+        QCoreApplication::applicationDirPath() + QStringLiteral("/../share/doc/tessaline/manual.html"),
+        QStringLiteral(TESSALINE_SOURCE_DIR "/docs/manual.html"),
+    };
+    for (const QString& candidate : candidates)
+        if (QFileInfo(candidate).isFile())
+            return QFileInfo(candidate).canonicalFilePath();
+    return {};
 }
 
 void OpenOnlineHelp()
 {
-    OpenWebPage(ProgramSiteAddress() + QStringLiteral("/qb-free-tessaline-help.html"));
+    if (!ProgramSiteAddress().isEmpty()) {
+        OpenWebPage(ProgramSiteAddress() + QStringLiteral("/qb-free-tessaline-help.html"));
+        return;
+    }
+    const QString manual = ManualPath();
+    if (manual.isEmpty()) {
+        ShowMessage(nullptr, MessageIcon::Information,
+                    QObject::tr("The manual of QB Tessaline is not installed, and this copy has no address for "
+                                "online help."));
+        return;
+    }
+    OpenWebPage(QString::fromUtf8(QUrl::fromLocalFile(manual).toEncoded()));
 }
 void OpenDownloadPage()
 {
-    OpenWebPage(ProgramSiteAddress() + QStringLiteral("/download-qb-free-tessaline.html"));
+    OpenOnSite(ProgramSiteAddress(), QStringLiteral("/download-qb-free-tessaline.html"),
+               QObject::tr("the download page"));
 }
 void OpenHomePage()
 {
-    OpenWebPage(HomePageAddress());
+    OpenOnSite(MakerSiteAddress(), QStringLiteral("/"), QObject::tr("the home page"));
 }
 void OpenDonationPage()
 {
-    OpenWebPage(HelpSiteAddress() + QStringLiteral("/donate.html"));
+    OpenOnSite(HelpSiteAddress(), QStringLiteral("/donate.html"), QObject::tr("the donation page"));
 }
 void OpenCoBrandPage()
 {
-    OpenWebPage(HelpSiteAddress() + QStringLiteral("/co-brand.html"));
+    OpenOnSite(HelpSiteAddress(), QStringLiteral("/co-brand.html"), QObject::tr("the co-branding page"));
 }
 
 HelpMenuEntries AddHelpMenus(QMenuBar* bar, const QString& updateCaption)

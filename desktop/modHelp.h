@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <optional>
+
 class QAction;
 class QMenuBar;
 
@@ -24,14 +26,30 @@ void SetUrlOpener(UrlOpener* opener) noexcept;
 // gives the address so that it can be copied.
 void OpenWebPage(const QString& address);
 
-// The three sites, fixed when the program is built (see desktop/CMakeLists.txt), without a trailing slash.
+// The three sites, fixed when the program is built (see desktop/CMakeLists.txt), without a trailing slash;
+// empty when the build sets none.
+struct SiteAddresses {
+    QString program;
+    QString maker;
+    QString help;
+};
+SiteAddresses BuiltSiteAddresses();
+// Other sites for this run (tests); nothing restores the built ones.
+void SetSiteAddresses(const std::optional<SiteAddresses>& sites);
+
 QString ProgramSiteAddress();
 QString MakerSiteAddress();
 QString HelpSiteAddress();
 
-// The maker's home page: the main site's root.
+// The maker's home page: the main site's root; empty when no main site is set.
 QString HomePageAddress();
 
+// The manual shipped with the program (share/doc/tessaline/manual.html beside the installed program, or
+// the source tree's docs/ for a build run in place); empty when neither is there.
+QString ManualPath();
+
+// Each opens its page; an entry whose site the build does not set says so in a message instead. Online
+// Help opens the shipped manual when no program site is set.
 void OpenOnlineHelp();
 void OpenDownloadPage();
 void OpenHomePage();

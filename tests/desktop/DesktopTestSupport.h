@@ -50,6 +50,24 @@ public:
     std::vector<QString> opened;
 };
 
+// The sites the fixtures install, whatever the build sets (by default none).
+inline QString ProgramSite()
+{
+    return QStringLiteral("https://program.test");
+}
+inline QString MakerSite()
+{
+    return QStringLiteral("https://maker.test");
+}
+inline QString HelpSite()
+{
+    return QStringLiteral("https://help.test");
+}
+inline SiteAddresses TestSites()
+{
+    return {ProgramSite(), MakerSite(), HelpSite()};
+}
+
 // A fresh birth data window with the message and browser seams recording.
 class DesktopTest : public ::testing::Test
 {
@@ -58,6 +76,7 @@ protected:
     {
         SetMessagePresenter(&messages);
         SetUrlOpener(&browser);
+        SetSiteAddresses(TestSites());
         window = std::make_unique<frmMain>();
         window->show();
         ActivateMain();
@@ -76,6 +95,7 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         SetMessagePresenter(nullptr);
         SetUrlOpener(nullptr);
+        SetSiteAddresses(std::nullopt);
     }
 
     // A form that passes every check: the defaults (1 January 1901, 0:00, GMT) and a name and place.
@@ -103,19 +123,4 @@ protected:
     RecordingOpener browser;
     std::unique_ptr<frmMain> window;
 };
-
-// The configured sites, as the build passes them to the program.
-inline QString ProgramSite()
-{
-    return QStringLiteral(TESSALINE_PROGRAM_SITE);
-}
-inline QString MakerSite()
-{
-    return QStringLiteral(TESSALINE_MAKER_SITE);
-}
-inline QString HelpSite()
-{
-    return QStringLiteral(TESSALINE_HELP_SITE);
-}
-
 } // namespace tessaline::testing

@@ -115,6 +115,26 @@ TEST_F(ResultsLinks, DonateIsAMenuBarEntryWithoutSubmenu)
     EXPECT_EQ(browser.opened[0], DonationPage());
 }
 
+// A build that sets no site: Online Help opens the shipped manual; every other entry says it has no address
+// and opens nothing, rather than a placeholder.
+TEST_P(WebLink, WithoutASiteSaysSoInsteadOfOpeningAPage)
+{
+    SetSiteAddresses(SiteAddresses{});
+    const Link& link = Links()[static_cast<std::size_t>(GetParam())];
+    link.use(*window);
+    if (link.address == OnlineHelp()) {
+        EXPECT_TRUE(messages.shown.empty());
+        ASSERT_EQ(browser.opened.size(), 1U);
+        EXPECT_TRUE(browser.opened[0].startsWith(QStringLiteral("file:///"))) << browser.opened[0].toStdString();
+        EXPECT_TRUE(browser.opened[0].endsWith(QStringLiteral("/docs/manual.html"))
+                    || browser.opened[0].endsWith(QStringLiteral("/share/doc/tessaline/manual.html")));
+    } else {
+        EXPECT_TRUE(browser.opened.empty()) << link.label;
+        ASSERT_EQ(messages.shown.size(), 1U) << link.label;
+        EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("has no address for"))) << link.label;
+    }
+}
+
 // Opens the about box from a window's Help menu and hands it to `check` while it runs modally.
 void WithAboutBox(QAction* about, const std::function<void(frmAbout&)>& check)
 {

@@ -51,11 +51,13 @@ protected:
         ASSERT_TRUE(folder.isValid());
         SetMessagePresenter(&messages);
         SetUrlOpener(&browser);
+        SetSiteAddresses(TestSites());
     }
     void TearDown() override
     {
         SetMessagePresenter(nullptr);
         SetUrlOpener(nullptr);
+        SetSiteAddresses(std::nullopt);
     }
 
     QString settingsPath() const { return folder.filePath(QStringLiteral("tessaline.conf")); }
