@@ -95,7 +95,7 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
     lblName->setObjectName(QStringLiteral("lblName"));
     lblName->setTextFormat(Qt::PlainText);
     lblName->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblName->setAccessibleName(tr("Name"));
+    lblName->setAccessibleDescription(tr("Whose chart")); // its name is the person's name itself
     QFont heading = lblName->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
@@ -113,7 +113,7 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
     lblAngles->setTextFormat(Qt::PlainText);
     lblAngles->setWordWrap(true);
     lblAngles->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblAngles->setAccessibleName(tr("Ascendant, Midheaven and lunar nodes"));
+    lblAngles->setAccessibleDescription(tr("Ascendant, Midheaven and lunar nodes")); // heard as the line
     layout->addWidget(lblAngles);
 
     SSTab1 = new TabPanel(5, central);
