@@ -46,10 +46,10 @@ decanates/DecanateAssignment.cpp ==> if (wholeDegrees < 20) { ==> if (wholeDegre
 decanates/DecanateTable.cpp ==> Now your own judgement ==> Now your own judgment
 decanates/BirthTimeMargins.h ==> kMarginWindowMinutes = 180; ==> kMarginWindowMinutes = 120;
 decanates/BirthTimeMargins.cpp ==> 2.5, // Moon ==> 0.5, // Moon
-decanates/BirthTimeMargins.cpp ==> ClockText(AddMinutes(*margin.changesBefore, 1)) ==> ClockText(*margin.changesBefore)
+decanates/BirthTimeMargins.cpp ==> held(*margin.changesBefore, 1) ==> held(*margin.changesBefore, 0)
 decanates/CalculationDriver.cpp ==> record.isSouth = Flag(form.isSouth); ==> record.isSouth = Flag(form.isEast);
 # report: the birth date, the offset, the hemisphere, the texts' places
-report/Reading.cpp ==> DateText(record.year, record.month, record.day) ==> DateText(record.year, record.day, record.month)
+chart/PositionText.cpp ==> kMonthNames[static_cast<std::size_t>(at.month - 1)] ==> kMonthNames[static_cast<std::size_t>(at.month % 12)]
 report/Reading.cpp ==> daylightSaving != 0 ? 60 : 0; ==> daylightSaving != 0 ? -60 : 0;
 report/Reading.cpp ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N')); ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'N' : 'S'));
 report/Reading.cpp ==> AppendSection(html, "Karmic Influence", result.KarmicInfluence); ==> AppendSection(html, "Karmic Influence", result.MoreAboutDecanateSign);
@@ -60,6 +60,9 @@ chart/BirthArguments.cpp ==> year > kLastYear ==> year >= kLastYear
 cli/ChartOutput.cpp ==> if (c >= 0x20 && c != '"' && c != '\\') { ==> if (c >= 0x20 && c != '"') {
 cli/ChartTool.cpp ==> exitCode = kExitRejected; ==> exitCode = kExitOk;
 chart/Csv.cpp ==> undecoded_.erase(0, 3); ==> undecoded_.erase(0, 2);
+cli/ChartOutput.cpp ==> if (brief && field++ >= kShortFieldCount) ==> if (brief && field++ > kShortFieldCount)
+cli/ChartOutput.cpp ==> if (looksLikeFormula && !signedNumber) ==> if (looksLikeFormula && signedNumber)
+cli/ChartOutput.cpp ==> out.append(kCsvColumnCount - 1 - inputs.size(), ','); ==> out.append(kCsvColumnCount - inputs.size(), ',');
 # desktop: the form, the start-up guard and reminder, the key filter, saving, the menus
 desktop/frmMain.cpp ==> form.isSouth = optLat[1]->isChecked(); ==> form.isSouth = optLat[0]->isChecked();
 desktop/frmMain.cpp ==> cmbTimeZone->setCurrentIndex(kGreenwichZonePosition); ==> cmbTimeZone->setCurrentIndex(0);
@@ -72,6 +75,7 @@ desktop/AccessibleControls.cpp ==> (t == QAccessible::Name && list()->accessible
 chart/BirthData.cpp ==> continue; // accents and vowel signs ==> return std::nullopt; // accents and vowel signs
 desktop/ReadingExport.cpp ==> || !file.commit()) ==> )
 desktop/modHelp.cpp ==> &QAction::triggered, bar, &OpenDonationPage); ==> &QAction::triggered, bar, &OpenHomePage);
+desktop/frmMain.cpp ==> - (tick ? 60 : 0) == minutes) ==> + (tick ? 60 : 0) == minutes)
 EOF
 }
 

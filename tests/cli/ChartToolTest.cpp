@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ChartTool.h"
 
-#include "cli/ChartOutput.h"
 #include "chart/Csv.h"
+#include "cli/ChartOutput.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart tool with broken surroundings and hostile input: an output that fails, a damaged batch, bytes
 // meant for the terminal.
-#include "cli/ChartTool.h"
 #include "chart/Csv.h"
+#include "cli/ChartTool.h"
 
 #include <algorithm>
 #include <fstream>
