@@ -143,6 +143,9 @@ struct ChartState {
     // In a classic chart, the bodies whose precise decanate differs from the classic one; always empty in a
     // precise chart.
     std::array<std::optional<PreciseDecanate>, kDecanateBodyCount> preciseDecanates;
+    // Set by the program: whether a classic chart looks for those bodies. The check costs more than the chart
+    // itself; output that never shows its result (spreadsheet rows) leaves it out.
+    bool checkPreciseDecanates = true;
 
     // The chosen row of the zone list, -1 before the first calculation and when the correction is an exact
     // offset from the place atlas.

@@ -234,6 +234,7 @@ ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac, std
 {
     ChartState state;
     state.zodiac = zodiac;
+    state.checkPreciseDecanates = !options.csv; // a CSV row has no column for it
     if (options.precise) {
         state.ephemeris = EphemerisMode::Precise;
         if (PreciseEphemerisSource() == PreciseSource::Analytic)

@@ -133,7 +133,7 @@ namespace tessaline {
 void PreciseDecanate_Calculation(ChartState& state)
 {
     state.preciseDecanates = {};
-    if (state.ephemeris != EphemerisMode::Classic)
+    if (state.ephemeris != EphemerisMode::Classic || !state.checkPreciseDecanates)
         return;
     const DecanateTable& table = BuildDecanateTable();
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
