@@ -5,16 +5,6 @@ namespace tessaline {
 
 namespace {
 
-// A header name as compared: blanks dropped, ASCII letters lowered.
-std::string Folded(std::string_view text)
-{
-    std::string out;
-    for (char c : text)
-        if (c != ' ')
-            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    return out;
-}
-
 // Quoted when it holds a comma, a quote or a line break (RFC 4180).
 void AppendField(std::string& out, std::string_view text)
 {
@@ -32,6 +22,15 @@ void AppendField(std::string& out, std::string_view text)
 }
 
 } // namespace
+
+std::string Folded(std::string_view text)
+{
+    std::string out;
+    for (char c : text)
+        if (c != ' ')
+            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+    return out;
+}
 
 std::variant<BatchHeader, std::string> BatchHeader::Read(const std::vector<std::string>& fields)
 {

@@ -44,6 +44,9 @@ private:
     std::size_t fieldCount_ = 0;
 };
 
+// A header name or a key as compared: blanks dropped, ASCII letters lowered ("Place Id" is "placeid").
+std::string Folded(std::string_view text);
+
 // Why the reader refused its last record, or nothing when it read the record whole.
 std::optional<std::string> CsvRecordProblem(const CsvReader& reader);
 

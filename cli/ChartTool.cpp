@@ -189,22 +189,13 @@ Exit codes: 0 every chart calculated; 1 a chart, or a row of a batch, was reject
 message says why); 2 a usage error (an unknown, missing or conflicting option, an unreadable batch file);
 3 the output could not be written (a full disk, a closed output).)";
 
-std::string Lowered(std::string_view text)
-{
-    std::string out;
-    for (char c : text)
-        if (c != ' ')
-            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    return out;
-}
-
 // The zodiac named by a --zodiac and an --ayanamsa text (or a row's columns), either may be empty: an
 // ayanamsa alone means the sidereal zodiac, a sidereal zodiac alone means Lahiri, nothing means fallback.
 std::variant<ZodiacChoice, std::string> ParseZodiac(std::string_view zodiac, std::string_view ayanamsa,
                                                     const ZodiacChoice& fallback)
 {
     ZodiacChoice choice = fallback;
-    const std::string zodiacKey = Lowered(zodiac);
+    const std::string zodiacKey = Folded(zodiac);
     if (zodiacKey == "tropical")
         choice = {};
     else if (zodiacKey == "sidereal")
