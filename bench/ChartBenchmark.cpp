@@ -57,6 +57,22 @@ void FullChartWithMargins(benchmark::State& st)
 }
 BENCHMARK(FullChartWithMargins);
 
+// A sidereal chart with its margins, a minute later each time, so no result of the last one can be reused.
+void SiderealChartWithMargins(benchmark::State& st)
+{
+    tessaline::ChartState state;
+    state.zodiac = {tessaline::Zodiac::Sidereal, tessaline::Ayanamsa::Lahiri};
+    tessaline::BirthDataForm form = Delhi1975();
+    int minute = 0;
+    for (auto _ : st) {
+        form.minute = minute++ % 60;
+        auto failure = tessaline::CalculateChart(state, form);
+        benchmark::DoNotOptimize(failure);
+        benchmark::DoNotOptimize(state.positionTable);
+    }
+}
+BENCHMARK(SiderealChartWithMargins);
+
 // The same chart from the precise ephemeris.
 void PreciseFullChart(benchmark::State& st)
 {

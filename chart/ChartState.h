@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tessaline {
 
@@ -92,6 +93,7 @@ enum class Zodiac { Tropical, Sidereal };
 struct ZodiacChoice {
     Zodiac zodiac = Zodiac::Tropical;
     Ayanamsa ayanamsa = Ayanamsa::Lahiri;
+    friend bool operator==(const ZodiacChoice&, const ZodiacChoice&) = default;
 };
 
 // "DD Sss MM": degrees within the sign, sign code, minutes; nine characters, fixed columns.
@@ -140,6 +142,9 @@ struct ChartState {
     ZodiacChoice zodiac;
     // The ayanamsa of the birth instant, subtracted from every point of a sidereal chart; 0 in a tropical one.
     double ayanamsaDegrees = 0.0;
+    // The instant (UT) and zodiac that ayanamsaDegrees was taken for: the three engines of one chart ask the
+    // ephemeris library once, not three times.
+    std::optional<std::pair<CivilInstant, ZodiacChoice>> ayanamsaTakenFor;
     // In a classic chart, the bodies whose precise decanate differs from the classic one; always empty in a
     // precise chart.
     std::array<std::optional<PreciseDecanate>, kDecanateBodyCount> preciseDecanates;

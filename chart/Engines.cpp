@@ -21,10 +21,16 @@ double PreciseJulianDay(const ChartState& state) noexcept
     return JulianDayUT(BodiesInstant(state.birthRecord, state.zoneCorrection));
 }
 
-// The ayanamsa of the chart's birth instant, kept in the state for what is shown beside the chart.
+// The ayanamsa of the chart's birth instant, kept in the state for what is shown beside the chart and
+// taken from the library only when the instant or the zodiac has changed since.
 double ChartAyanamsa(ChartState& state) noexcept
 {
-    state.ayanamsaDegrees = AyanamsaFor(state.zodiac, BodiesInstant(state.birthRecord, state.zoneCorrection));
+    const CivilInstant at = BodiesInstant(state.birthRecord, state.zoneCorrection);
+    if (!state.ayanamsaTakenFor || state.ayanamsaTakenFor->first != at
+        || state.ayanamsaTakenFor->second != state.zodiac) {
+        state.ayanamsaDegrees = AyanamsaFor(state.zodiac, at);
+        state.ayanamsaTakenFor.emplace(at, state.zodiac);
+    }
     return state.ayanamsaDegrees;
 }
 

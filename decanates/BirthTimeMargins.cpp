@@ -11,6 +11,8 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace tessaline {
 
@@ -44,12 +46,32 @@ BirthRecord ShiftedRecord(const BirthRecord& record, int minutes) noexcept
     return shifted;
 }
 
+// The ayanamsa at each minute offset the search has looked at: the bodies near an edge look at the same
+// minutes (the window's ends first), and each look from the library costs more than a classic chart.
+class AyanamsaByMinute
+{
+public:
+    double At(int minutes, const BirthRecord& shifted, const ChartState& state)
+    {
+        for (const auto& [at, degrees] : taken_)
+            if (at == minutes)
+                return degrees;
+        const double degrees = AyanamsaFor(state.zodiac, BodiesInstant(shifted, state.zoneCorrection));
+        taken_.emplace_back(minutes, degrees);
+        return degrees;
+    }
+
+private:
+    std::vector<std::pair<int, double>> taken_;
+};
+
 class BodyProbe
 {
 public:
-    BodyProbe(const ChartState& state, std::size_t body)
+    BodyProbe(const ChartState& state, std::size_t body, AyanamsaByMinute& ayanamsas)
         : state_(state)
         , body_(body)
+        , ayanamsas_(ayanamsas)
     { }
 
     struct Sample {
@@ -61,8 +83,10 @@ public:
     Sample At(int minutes) const
     {
         const BirthRecord shifted = ShiftedRecord(state_.birthRecord, minutes);
-        const double longitude = BodyLongitudeFor(static_cast<BodyIndex>(body_), shifted, state_.zoneCorrection,
-                                                  state_.ephemeris, state_.zodiac);
+        double longitude
+            = BodyLongitudeFor(static_cast<BodyIndex>(body_), shifted, state_.zoneCorrection, state_.ephemeris);
+        if (state_.zodiac.zodiac == Zodiac::Sidereal)
+            longitude = InZodiac(longitude, state_.zodiac, ayanamsas_.At(minutes, shifted, state_));
         return {longitude, DecanateOfEntry(FormatPositionEntry(longitude))};
     }
 
@@ -103,6 +127,7 @@ public:
 private:
     const ChartState& state_;
     std::size_t body_;
+    AyanamsaByMinute& ayanamsas_;
 };
 
 } // namespace
@@ -110,6 +135,7 @@ private:
 void Margins_Calculation(ChartState& state)
 {
     const CivilInstant clock = ClockInstant(state.birthRecord);
+    AyanamsaByMinute ayanamsas;
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         BirthTimeMargin& margin = state.margins[body];
         margin = {};
@@ -124,7 +150,7 @@ void Margins_Calculation(ChartState& state)
         const double reach = kMostTravelInWindow[body];
         if (lambda - edgeBelow > reach && edgeBelow + 10.0 - lambda > reach)
             continue;
-        const BodyProbe probe(state, body);
+        const BodyProbe probe(state, body, ayanamsas);
         if (const auto minutes = probe.FirstChange(-1, lambda, chart))
             margin.changesBefore = AddMinutes(clock, *minutes);
         if (const auto minutes = probe.FirstChange(+1, lambda, chart))
