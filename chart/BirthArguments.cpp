@@ -140,14 +140,7 @@ BirthArguments BirthArgumentsFromForm(const BirthDataForm& form)
     arguments.date = text;
     std::snprintf(text, sizeof text, "%02d:%02d", form.hour, form.minute);
     arguments.time = text;
-    if (form.exactZone) {
-        const int east = -(form.exactZone->zoneCorrectionHours * 60 + form.exactZone->zoneCorrectionMinutes);
-        const int magnitude = east < 0 ? -east : east;
-        std::snprintf(text, sizeof text, "%c%02d:%02d", east < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
-        arguments.zone = text;
-    } else {
-        arguments.zone = std::to_string(form.zonePosition);
-    }
+    arguments.zone = form.exactZone ? OffsetText(MinutesEast(*form.exactZone) * 60) : std::to_string(form.zonePosition);
     const auto coordinate = [&text](const std::string& degrees, char side, const std::string& minutes) {
         std::snprintf(text, sizeof text, "%d%c%02d", CoordinateValue(degrees).value_or(0), side,
                       CoordinateValue(minutes).value_or(0));

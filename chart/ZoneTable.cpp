@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/ZoneTable.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 namespace tessaline {
 
 namespace {
@@ -98,6 +101,25 @@ void Zone_Calculation(ChartState& state, int selectedPosition) noexcept
     state.zoneCorrection.zoneCorrectionHours = row.correctionHours;
     state.zoneCorrection.zoneCorrectionMinutes = row.correctionMinutes;
     state.zonePosition = selectedPosition;
+}
+
+int MinutesEast(const ZoneCorrection& zone) noexcept
+{
+    return -(zone.zoneCorrectionHours * 60 + zone.zoneCorrectionMinutes);
+}
+
+std::string OffsetText(int secondsEast, bool twoDigitHours)
+{
+    const int magnitude = std::abs(secondsEast);
+    const char sign = secondsEast < 0 ? '-' : '+';
+    char text[32];
+    if (magnitude % 60 != 0)
+        std::snprintf(text, sizeof text, twoDigitHours ? "%c%02d:%02d:%02d" : "%c%d:%02d:%02d", sign, magnitude / 3600,
+                      magnitude / 60 % 60, magnitude % 60);
+    else
+        std::snprintf(text, sizeof text, twoDigitHours ? "%c%02d:%02d" : "%c%d:%02d", sign, magnitude / 3600,
+                      magnitude / 60 % 60);
+    return text;
 }
 
 } // namespace tessaline

@@ -16,7 +16,6 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -134,24 +133,16 @@ std::optional<std::string> CalculateAtPlace(ChartState& state, const BirthArgume
     return std::nullopt;
 }
 
-// "+05:30": the zone's offset from universal time, east positive, as a chart's utcOffset.
-std::string UtcOffset(const ZoneRow& zone)
-{
-    const int east = -(zone.correctionHours * 60 + zone.correctionMinutes);
-    const int magnitude = east < 0 ? -east : east;
-    char text[16];
-    std::snprintf(text, sizeof text, "%c%02d:%02d", east < 0 ? '-' : '+', magnitude / 60, magnitude % 60);
-    return text;
-}
-
 void PrintZones(std::ostream& out, bool json)
 {
     const auto& zones = ZoneTable();
     if (json) {
         Json list = Json::array();
         for (std::size_t i = 0; i < zones.size(); ++i)
-            list.push_back(
-                Json{{"position", i}, {"zone", std::string(zones[i].displayText)}, {"utcOffset", UtcOffset(zones[i])}});
+            list.push_back(Json{
+                {"position", i},
+                {"zone", std::string(zones[i].displayText)},
+                {"utcOffset", OffsetText(MinutesEast({zones[i].correctionHours, zones[i].correctionMinutes}) * 60)}});
         out << list.dump(2) << '\n';
         return;
     }

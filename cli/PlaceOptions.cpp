@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PlaceOptions.h"
 
+#include "chart/ZoneTable.h"
 #include "cli/ChartOutput.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
@@ -20,19 +20,6 @@ std::string ArcMinuteText(double degrees, char positive, char negative)
 {
     const long arcMinutes = std::lround(std::abs(degrees) * 60.0);
     return std::to_string(arcMinutes / 60) + (degrees < 0 ? negative : positive) + std::to_string(arcMinutes % 60);
-}
-
-// "+05:30", "-04:30", "+01:19:32".
-std::string SignedOffset(int seconds)
-{
-    const int magnitude = std::abs(seconds);
-    char text[24];
-    if (magnitude % 60 != 0)
-        std::snprintf(text, sizeof text, "%c%02d:%02d:%02d", seconds < 0 ? '-' : '+', magnitude / 3600,
-                      magnitude / 60 % 60, magnitude % 60);
-    else
-        std::snprintf(text, sizeof text, "%c%02d:%02d", seconds < 0 ? '-' : '+', magnitude / 3600, magnitude / 60 % 60);
-    return text;
 }
 
 Json PlaceJson(const atlas::Atlas& atlas, const atlas::Place& place)
@@ -153,8 +140,8 @@ std::string PlaceAndClockJson(const atlas::Atlas& atlas, const PlacedClock& cloc
     const char* kind = reading.kind == atlas::ClockKind::Gap ? "gap"
         : reading.kind == atlas::ClockKind::Overlap          ? "overlap"
                                                              : "unique";
-    const Json json{{"offset", SignedOffset(reading.localMeanTime ? reading.first.seconds : chosen.seconds)},
-                    {"summerTime", SignedOffset(chosen.summerSeconds)},
+    const Json json{{"offset", OffsetText(reading.localMeanTime ? reading.first.seconds : chosen.seconds)},
+                    {"summerTime", OffsetText(chosen.summerSeconds)},
                     {"abbreviation", chosen.abbreviation},
                     {"kind", kind},
                     {"source", clock.fromAtlas ? "atlas" : "row"},

@@ -20,21 +20,6 @@ namespace tessaline {
 
 namespace {
 
-// Signed hours and minutes: "+5:30", "-10:00", or with two-digit hours "+05:30".
-std::string OffsetText(int minutes, bool twoDigitHours)
-{
-    char text[16];
-    const int magnitude = std::abs(minutes);
-    std::snprintf(text, sizeof text, twoDigitHours ? "%c%02d:%02d" : "%c%d:%02d", minutes < 0 ? '-' : '+',
-                  magnitude / 60, magnitude % 60);
-    return text;
-}
-
-int ZoneMinutesEastPositive(const ZoneCorrection& zone) noexcept
-{
-    return -(zone.zoneCorrectionHours * 60 + zone.zoneCorrectionMinutes);
-}
-
 // "77°12′ E": degrees and minutes as entered, with the hemisphere's letter.
 std::string CoordinateText(int degrees, int minutes, char hemisphere)
 {
@@ -108,7 +93,7 @@ td.picture svg { width: 96px; height: 96px; }
 std::string UtcOffsetText(const ChartState& state)
 {
     const int daylightSaving = state.birthRecord.daylightSaving != 0 ? 60 : 0;
-    return OffsetText(ZoneMinutesEastPositive(state.zoneCorrection) + daylightSaving, true);
+    return OffsetText((MinutesEast(state.zoneCorrection) + daylightSaving) * 60);
 }
 
 std::string InstantUtText(const ChartState& state)
@@ -124,7 +109,7 @@ std::string InstantLine(const ChartState& state)
     const CivilInstant& at = state.universalInstant;
     const BirthRecord& record = state.birthRecord;
     std::string line = "Calculated for " + DayText(at) + ", " + ClockText(at) + " Universal Time (zone "
-        + OffsetText(ZoneMinutesEastPositive(state.zoneCorrection), false) + ", "
+        + OffsetText(MinutesEast(state.zoneCorrection) * 60, false) + ", "
         + (record.daylightSaving != 0 ? "daylight saving" : "no daylight saving") + "), ";
     line += CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W');
     line += ", ";
@@ -185,7 +170,7 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
         AppendRow(html, "Zone", zones[static_cast<std::size_t>(state.zonePosition)].displayText);
     else if (!state.clock.empty())
         AppendRow(html, "Zone",
-                  "UT" + OffsetText(ZoneMinutesEastPositive(state.zoneCorrection), false) + " from the place atlas");
+                  "UT" + OffsetText(MinutesEast(state.zoneCorrection) * 60, false) + " from the place atlas");
     AppendRow(html, "Daylight Saving Time", record.daylightSaving != 0 ? "Yes" : "No");
     AppendRow(html, "Longitude", CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W'));
     AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N'));

@@ -75,6 +75,19 @@ TEST(ZoneCalculation, NoSelectionKeepsThePreviousCorrection)
     EXPECT_EQ(state.zoneCorrection.zoneCorrectionMinutes, -30);
 }
 
+// Offsets as the zone list and clock histories give them: India +5:30, Newfoundland -3:30, and Amsterdam's
+// summer time of 1920, local mean time plus an hour (+1:19:32).
+TEST(OffsetText, SignsHoursMinutesAndSecondsWhenThereAreAny)
+{
+    ChartState india;
+    Zone_Calculation(india, 34);
+    EXPECT_EQ(OffsetText(MinutesEast(india.zoneCorrection) * 60), "+05:30");
+    EXPECT_EQ(OffsetText(MinutesEast(india.zoneCorrection) * 60, false), "+5:30");
+    EXPECT_EQ(OffsetText(-(3 * 3600 + 30 * 60)), "-03:30");
+    EXPECT_EQ(OffsetText(0, false), "+0:00");
+    EXPECT_EQ(OffsetText(3600 + 19 * 60 + 32), "+01:19:32");
+}
+
 // ---- Validation -------------------------------------------------------------------------------------
 
 BirthDataForm ValidForm()
