@@ -3,26 +3,6 @@
 
 namespace tessaline {
 
-namespace {
-
-// Quoted when it holds a comma, a quote or a line break (RFC 4180).
-void AppendField(std::string& out, std::string_view text)
-{
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-} // namespace
-
 std::string Folded(std::string_view text)
 {
     std::string out;
@@ -50,6 +30,9 @@ std::variant<BatchHeader, std::string> BatchHeader::Read(const std::vector<std::
     return header;
 }
 
+namespace {
+
+// Why the reader refused its last record, or nothing when it read the record whole.
 std::optional<std::string> CsvRecordProblem(const CsvReader& reader)
 {
     const std::string quoteLine = std::to_string(reader.QuoteLine());
@@ -74,11 +57,28 @@ std::optional<std::string> CsvRecordProblem(const CsvReader& reader)
     return std::nullopt;
 }
 
+} // namespace
+
+bool BatchHeader::NextRow(CsvReader& reader, std::vector<std::string>& fields,
+                          std::optional<std::string>& problem) const
+{
+    while (reader.Next(fields)) {
+        problem = CsvRecordProblem(reader);
+        if (!problem && fields.size() == 1 && fields[0].empty())
+            continue; // a blank line
+        if (!problem && fields.size() != fieldCount_)
+            problem = "The row has " + std::to_string(fields.size()) + " fields where the header has "
+                + std::to_string(fieldCount_);
+        return true;
+    }
+    return false;
+}
+
 std::string BirthBatchText(const BirthArguments& birth)
 {
     std::string text = "name,date,time,zone,lon,lat,dst\n";
     for (const std::string* field : {&birth.name, &birth.date, &birth.time, &birth.zone, &birth.lon, &birth.lat}) {
-        AppendField(text, *field);
+        AppendCsvQuoted(text, *field);
         text += ',';
     }
     text += birth.dst ? "1\n" : "0\n";

@@ -32,6 +32,11 @@ public:
     bool Placed() const noexcept { return Has(kPlace) || Has(kPlaceId); }
     std::size_t FieldCount() const noexcept { return fieldCount_; }
 
+    // Reads the next record that is not a blank line. problem is what refuses it before its values are
+    // read (the reader's reason, or another number of fields than the header's), nothing for a record of
+    // the header's shape. False at the end of the input or when reading fails (the reader's ReadError).
+    bool NextRow(CsvReader& reader, std::vector<std::string>& fields, std::optional<std::string>& problem) const;
+
     // A row's value for a column, empty when the batch has no such column. The row has FieldCount() fields.
     std::string_view Field(const std::vector<std::string>& row, Column column) const
     {
@@ -47,8 +52,8 @@ private:
 // A header name or a key as compared: blanks dropped, ASCII letters lowered ("Place Id" is "placeid").
 std::string Folded(std::string_view text);
 
-// Why the reader refused its last record, or nothing when it read the record whole.
-std::optional<std::string> CsvRecordProblem(const CsvReader& reader);
+// A row's dst column when it is not a flag.
+inline constexpr std::string_view kMsgDstNotAFlag = "dst must be 1 or 0 (true/false, yes/no)";
 
 // A one-row batch, header and row, for one birth: the file the birth data window saves.
 std::string BirthBatchText(const BirthArguments& birth);

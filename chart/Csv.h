@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <istream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaline {
@@ -97,5 +98,9 @@ private:
     void GiveBackAfterQuoteLine();
     void SkipRestOfLine();
 };
+
+// One field of a CSV record as the reader reads it back (RFC 4180): in quotes, its quotes doubled, when it
+// holds a comma, a quote or a line break. prefix goes in front of the text, inside the quotes.
+void AppendCsvQuoted(std::string& out, std::string_view text, std::string_view prefix = {});
 
 } // namespace tessaline

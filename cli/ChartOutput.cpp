@@ -4,12 +4,12 @@
 #include "report/Reading.h"
 
 #include "chart/BirthMoment.h"
+#include "chart/Csv.h"
 #include "chart/PositionText.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
 
-#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -230,23 +230,7 @@ void AppendCsvField(std::string& out, std::string_view text)
     const bool looksLikeFormula = !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
     const bool signedNumber = text.size() > 1 && (text[0] == '+' || text[0] == '-')
         && text.find_first_not_of("0123456789:.", 1) == std::string_view::npos;
-    // A plain loop: find_first_of searches the four characters once per byte of the text.
-    const bool quoted
-        = std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
-    if (quoted)
-        out += '"';
-    if (looksLikeFormula && !signedNumber)
-        out += '\'';
-    if (!quoted) {
-        out += text;
-        return;
-    }
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
+    AppendCsvQuoted(out, text, looksLikeFormula && !signedNumber ? "'" : "");
 }
 
 namespace {

@@ -328,20 +328,13 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     int exitCode = kExitOk;
     std::size_t rowsRead = 0;
     std::size_t rowsRejected = 0;
-    while (reader.Next(fields)) {
+    std::optional<std::string> rejected;
+    while (header.NextRow(reader, fields, rejected)) {
         const std::size_t line = reader.RecordLine();
-        std::optional<std::string> rejected = CsvRecordProblem(reader);
-        if (!rejected && fields.size() == 1 && fields[0].empty())
-            continue; // a blank line
         ++rowsRead;
 
         BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
-        if (rejected) {
-            // the reader's own reason
-        } else if (fields.size() != header.FieldCount()) {
-            rejected = "The row has " + std::to_string(fields.size()) + " fields where the header has "
-                + std::to_string(header.FieldCount());
-        } else {
+        if (!rejected) {
             for (std::size_t c = 0; c < inputs.size(); ++c)
                 inputs[c] = header.Field(fields, static_cast<BatchHeader::Column>(c));
             BirthArguments birth{field(kName), field(kDate), field(kTime), field(kZone),
@@ -352,7 +345,7 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
             const auto rowZodiac = ParseZodiac(header.Field(fields, kZodiac), header.Field(fields, kAyanamsa), zodiac);
             placeJson.clear();
             if (!dst)
-                rejected = "dst must be 1 or 0 (true/false, yes/no)";
+                rejected = std::string(kMsgDstNotAFlag);
             else if (const auto* message = std::get_if<std::string>(&rowZodiac))
                 rejected = "In this row " + *message;
             else if (request.Named()) {

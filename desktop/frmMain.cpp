@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/frmMain.h"
 
+#include "atlas/Suggestion.h"
 #include "desktop/AccessibleControls.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/FilteredLineEdit.h"
@@ -613,7 +614,7 @@ ParsedBirth RowBirth(const BatchHeader& header, const std::vector<std::string>& 
     };
     const auto dst = ParseFlag(header.Field(fields, kDst));
     if (!dst)
-        return std::string("dst must be 1 or 0 (true/false, yes/no)");
+        return std::string(kMsgDstNotAFlag);
     if (text(kZone).empty() && text(kLon).empty() && text(kLat).empty()
         && !(text(kPlace).empty() && text(kPlaceId).empty()))
         return std::string("The row names its place but gives no zone, lon and lat: the window opens rows with "
@@ -624,17 +625,15 @@ ParsedBirth RowBirth(const BatchHeader& header, const std::vector<std::string>& 
     if (form == nullptr || !form->exactZone)
         return birth;
     // An exact clock offset is opened as the zone row that gives it, without or with the daylight-saving tick.
-    const int minutes = form->exactZone->zoneCorrectionHours * 60 + form->exactZone->zoneCorrectionMinutes;
+    const int minutesEast = MinutesEast(*form->exactZone);
     for (bool tick : {false, true})
-        for (std::size_t row = 0; row < kZoneCount; ++row) {
-            const ZoneRow& zone = ZoneTable()[row];
-            if (zone.correctionHours * 60 + zone.correctionMinutes - (tick ? 60 : 0) == minutes) {
+        for (int row = 0; row < static_cast<int>(kZoneCount); ++row)
+            if (atlas::RowOffsetMinutes(row, tick) == minutesEast) {
                 form->exactZone.reset();
-                form->zonePosition = static_cast<int>(row);
+                form->zonePosition = row;
                 form->daylightSaving = tick;
                 return birth;
             }
-        }
     return "The clock offset " + text(kZone)
         + " is not one of the window's zones, with or without daylight saving (the chart tool calculates it)";
 }
@@ -723,13 +722,8 @@ bool frmMain::OpenBirthDataFrom(const QString& path)
     const auto& header = std::get<BatchHeader>(readHeader);
 
     std::vector<BatchRow> rows;
-    while (reader.Next(fields)) {
-        std::optional<std::string> problem = CsvRecordProblem(reader);
-        if (!problem && fields.size() == 1 && fields[0].empty())
-            continue; // a blank line
-        if (!problem && fields.size() != header.FieldCount())
-            problem = "The row has " + std::to_string(fields.size()) + " fields where the header has "
-                + std::to_string(header.FieldCount());
+    std::optional<std::string> problem;
+    while (header.NextRow(reader, fields, problem)) {
         BatchRow row{reader.RecordLine(), {}, std::string()};
         // What the list shows for the row: its line, and the name, date and time as written.
         row.label = tr("line %1").arg(row.line);
@@ -796,11 +790,15 @@ void frmMain::fillForm(const BirthDataForm& form)
     placePicker->clearPlace(); // in case a change above brought one back
 }
 
+QString frmMain::birthDataFolder() const
+{
+    return recent_.isEmpty() ? QDir::homePath() : QFileInfo(recent_.first()).absolutePath();
+}
+
 void frmMain::mnuSaveBirthData_Click()
 {
     const QString filter = tr("Birth data (*.csv)");
-    const QString start = recent_.isEmpty() ? QDir::homePath() : QFileInfo(recent_.first()).absolutePath();
-    const QString suggested = QDir(start).filePath(txtName->text().trimmed() + QStringLiteral(".csv"));
+    const QString suggested = QDir(birthDataFolder()).filePath(txtName->text().trimmed() + QStringLiteral(".csv"));
     QString path = QFileDialog::getSaveFileName(this, tr("Save Birth Data"), suggested, filter);
     if (path.isEmpty())
         return;
@@ -811,9 +809,8 @@ void frmMain::mnuSaveBirthData_Click()
 
 void frmMain::mnuOpenBirthData_Click()
 {
-    const QString start = recent_.isEmpty() ? QDir::homePath() : QFileInfo(recent_.first()).absolutePath();
-    const QString path
-        = QFileDialog::getOpenFileName(this, tr("Open Birth Data"), start, tr("Birth data (*.csv);;All files (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Birth Data"), birthDataFolder(),
+                                                      tr("Birth data (*.csv);;All files (*)"));
     if (!path.isEmpty())
         OpenBirthDataFrom(path);
 }

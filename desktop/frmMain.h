@@ -154,6 +154,8 @@ private:
     void fillForm(const BirthDataForm& form);
     void rememberFile(const QString& path);
     void rebuildRecentMenu();
+    // Where the file dialogs start: the folder of the newest recent file, else the home folder.
+    QString birthDataFolder() const;
 
     ChartState chartState_;
     QPointer<frmDisplay> display_;

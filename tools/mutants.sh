@@ -61,7 +61,7 @@ cli/ChartOutput.cpp ==> if (c >= 0x20 && c != '"' && c != '\\') { ==> if (c >= 0
 cli/ChartTool.cpp ==> exitCode = kExitRejected; ==> exitCode = kExitOk;
 chart/Csv.cpp ==> undecoded_.erase(0, 3); ==> undecoded_.erase(0, 2);
 cli/ChartOutput.cpp ==> if (brief && field++ >= kShortFieldCount) ==> if (brief && field++ > kShortFieldCount)
-cli/ChartOutput.cpp ==> if (looksLikeFormula && !signedNumber) ==> if (looksLikeFormula && signedNumber)
+cli/ChartOutput.cpp ==> looksLikeFormula && !signedNumber ? ==> looksLikeFormula && signedNumber ?
 cli/ChartOutput.cpp ==> out.append(kCsvColumnCount - 1 - inputs.size(), ','); ==> out.append(kCsvColumnCount - inputs.size(), ',');
 # desktop: the form, the start-up guard and reminder, the key filter, saving, the menus
 desktop/frmMain.cpp ==> form.isSouth = optLat[1]->isChecked(); ==> form.isSouth = optLat[0]->isChecked();
@@ -75,7 +75,7 @@ desktop/AccessibleControls.cpp ==> (t == QAccessible::Name && list()->accessible
 chart/BirthData.cpp ==> continue; // accents and vowel signs ==> return std::nullopt; // accents and vowel signs
 desktop/ReadingExport.cpp ==> || !file.commit()) ==> )
 desktop/modHelp.cpp ==> &QAction::triggered, bar, &OpenDonationPage); ==> &QAction::triggered, bar, &OpenHomePage);
-desktop/frmMain.cpp ==> - (tick ? 60 : 0) == minutes) ==> + (tick ? 60 : 0) == minutes)
+desktop/frmMain.cpp ==> for (bool tick : {false, true}) ==> for (bool tick : {false})
 EOF
 }
 
