@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ChartTool.h"
 
+#include "ToolRun.h"
+
 #include "chart/Csv.h"
 #include "cli/ChartOutput.h"
 
@@ -13,25 +15,6 @@
 
 namespace tessaline::cli {
 namespace {
-
-struct ToolRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-ToolRun RunTool(std::vector<std::string> args, const std::string& input = "")
-{
-    args.insert(args.begin(), "tessaline-chart");
-    std::vector<const char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(a.c_str());
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunChartTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {code, out.str(), err.str()};
-}
 
 const std::vector<std::string> kDelhi{"--name", "asha rao", "--date", "1975-06-15", "--time", "10:30",
                                       "--zone", "34",       "--lon",  "77E12",      "--lat",  "28N36"};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The chart tool with broken surroundings and hostile input: an output that fails, a damaged batch, bytes
 // meant for the terminal.
+#include "ToolRun.h"
+
 #include "chart/Csv.h"
 #include "cli/ChartTool.h"
 
@@ -15,30 +17,6 @@
 
 namespace tessaline::cli {
 namespace {
-
-struct ToolRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-ToolRun Tool(std::vector<std::string> args, std::istream& in)
-{
-    args.insert(args.begin(), "tessaline-chart");
-    std::vector<const char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(a.c_str());
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunChartTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {code, out.str(), err.str()};
-}
-
-ToolRun Tool(std::vector<std::string> args, const std::string& input = "")
-{
-    std::istringstream in(input);
-    return Tool(std::move(args), in);
-}
 
 const std::string kHeader = "name,date,time,zone,lon,lat,dst\n";
 // New Delhi, 15 June 1975, 10:30 IST: the Sun at 23 Gem 29 (the chart tool's worked example).
@@ -69,7 +47,7 @@ struct BatchResult {
 
 BatchResult RunBatch(const std::string& csv)
 {
-    const ToolRun run = Tool({"--batch", "-", "--json"}, csv);
+    const ToolRun run = RunTool({"--batch", "-", "--json"}, csv);
     BatchResult result;
     std::istringstream lines(run.out);
     for (std::string line; std::getline(lines, line);) {
@@ -155,7 +133,7 @@ TEST(DamagedBatch, NoRowIsLostWithoutAWord)
 TEST(DamagedBatch, SummaryOnStderrKeepsJsonLinesPure)
 {
     const ToolRun run
-        = Tool({"--batch", "-", "--json"}, kHeader + '"' + kDelhi + '\n' + kDelhi + "\n\n" + kDelhi + '\n');
+        = RunTool({"--batch", "-", "--json"}, kHeader + '"' + kDelhi + '\n' + kDelhi + "\n\n" + kDelhi + '\n');
     EXPECT_EQ(run.code, kExitRejected);
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3);
     EXPECT_EQ(run.err, "tessaline-chart: 3 rows read, 2 charts written, 1 row rejected\n");
@@ -172,14 +150,14 @@ TEST(DamagedBatch, HeaderOverTheLimitsAndUnreadableInputAreSaidInOurWords)
         {longHeader + '\n' + kDelhi, "The batch header is too long: it is longer than 16 MB\n"},
     };
     for (const auto& [csv, message] : cases) {
-        const ToolRun run = Tool({"--batch", "-"}, csv);
+        const ToolRun run = RunTool({"--batch", "-"}, csv);
         EXPECT_EQ(run.code, kExitUsage);
         EXPECT_EQ(run.err, message);
     }
 
     std::ifstream folder("/"); // opens, but reading it fails
     ASSERT_TRUE(folder.is_open());
-    const ToolRun run = Tool({"--batch", "-"}, folder);
+    const ToolRun run = RunTool({"--batch", "-"}, folder);
     EXPECT_EQ(run.code, kExitUsage);
     EXPECT_EQ(run.err, "Reading the batch failed: the input could not be read: Is a directory\n");
 }
@@ -227,7 +205,7 @@ TEST(TerminalSafety, NoInputReachesTheTerminalRaw)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        const ToolRun run = Tool(c.args, c.input);
+        const ToolRun run = RunTool(c.args, c.input);
         EXPECT_NE(run.code, kExitOk);
         EXPECT_TRUE(TerminalSafe(run.err)) << run.err;
         EXPECT_TRUE(TerminalSafe(run.out)) << run.out;

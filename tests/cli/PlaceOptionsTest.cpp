@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ToolRun.h"
+
 #include "cli/ChartTool.h"
 
 #include <cstdlib>
@@ -10,25 +12,6 @@
 
 namespace tessaline::cli {
 namespace {
-
-struct ToolRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-ToolRun RunTool(std::vector<std::string> args, const std::string& input = "")
-{
-    args.insert(args.begin(), "tessaline-chart");
-    std::vector<const char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(a.c_str());
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = RunChartTool(static_cast<int>(argv.size()), argv.data(), in, out, err);
-    return {code, out.str(), err.str()};
-}
 
 nlohmann::json Chart(const std::vector<std::string>& place, const std::string& date, const std::string& time,
                      std::vector<std::string> more = {})
