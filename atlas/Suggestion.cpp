@@ -110,6 +110,19 @@ ZoneSuggestion Exact(int seconds)
     return suggestion;
 }
 
+// The row and tick that give an offset exactly, else the exact offset itself.
+ZoneSuggestion RowOrExact(const ClockOffset& offset, std::string_view zoneId)
+{
+    const auto choice = RowChoice(offset, zoneId);
+    if (!choice)
+        return Exact(offset.seconds);
+    ZoneSuggestion suggestion;
+    suggestion.row = choice->row;
+    suggestion.tick = choice->tick;
+    suggestion.clockSeconds = offset.seconds;
+    return suggestion;
+}
+
 std::string Used(const ZoneSuggestion& suggestion)
 {
     if (suggestion.kind == SuggestionKind::Row)
@@ -180,12 +193,7 @@ ZoneSuggestion SuggestZone(const ClockReading& reading, const SuggestionContext&
 
     if (reading.kind == ClockKind::Gap) {
         // The clock not yet put forward: the offset before the jump.
-        if (const auto choice = RowChoice(reading.first, context.zoneId)) {
-            suggestion.row = choice->row;
-            suggestion.tick = choice->tick;
-            suggestion.clockSeconds = reading.first.seconds;
-        } else
-            suggestion = Exact(reading.first.seconds);
+        suggestion = RowOrExact(reading.first, context.zoneId);
         suggestion.sentence = where + "that clock time never existed: the clocks jumped from "
             + OffsetName(reading.first.seconds) + " to " + OffsetName(reading.second.seconds)
             + "; the chart takes the clock as not yet put forward" + Used(suggestion);
@@ -203,24 +211,13 @@ ZoneSuggestion SuggestZone(const ClockReading& reading, const SuggestionContext&
             suggestion.tick = context.tickChoosesEarlier;
             suggestion.clockSeconds = suggestion.tick ? reading.first.seconds : reading.second.seconds;
         } else {
-            const ClockOffset& chosen = context.tickChoosesEarlier ? reading.first : reading.second;
-            if (const auto choice = RowChoice(chosen, context.zoneId)) {
-                suggestion.row = choice->row;
-                suggestion.tick = choice->tick;
-                suggestion.clockSeconds = chosen.seconds;
-            } else
-                suggestion = Exact(chosen.seconds);
+            suggestion = RowOrExact(context.tickChoosesEarlier ? reading.first : reading.second, context.zoneId);
         }
         suggestion.sentence = twice + Used(suggestion);
         return suggestion;
     }
 
-    if (const auto choice = RowChoice(reading.first, context.zoneId)) {
-        suggestion.row = choice->row;
-        suggestion.tick = choice->tick;
-        suggestion.clockSeconds = reading.first.seconds;
-    } else
-        suggestion = Exact(reading.first.seconds);
+    suggestion = RowOrExact(reading.first, context.zoneId);
     suggestion.sentence = where + "clocks ran " + Described(reading.first) + Used(suggestion);
     return suggestion;
 }
