@@ -14,25 +14,14 @@ namespace {
 
 constexpr int kHour = 3600;
 
-// The parts of a row's text: "Central European Time,CET,+1.0".
-std::string_view RowPart(int row, int part)
+const ZoneRow& Row(int row)
 {
-    std::string_view text = ZoneTable()[static_cast<std::size_t>(row)].displayText;
-    for (int i = 0; i < part; ++i) {
-        const auto comma = text.find(',');
-        text = comma == std::string_view::npos ? std::string_view{} : text.substr(comma + 1);
-    }
-    text = text.substr(0, text.find(','));
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
+    return ZoneTable()[static_cast<std::size_t>(row)];
 }
 
 bool IsWarOrDoubleRow(int row)
 {
-    const std::string_view abbreviation = RowPart(row, 1);
+    const std::string_view abbreviation = Row(row).abbreviation;
     return abbreviation == "BDST" || abbreviation.ends_with("WT");
 }
 
@@ -45,9 +34,9 @@ int RowFor(int offsetMinutes, std::string_view abbreviation, std::string_view zo
     for (int row = 0; row < static_cast<int>(kZoneCount); ++row) {
         if (RowOffsetMinutes(row, false) != offsetMinutes)
             continue;
-        const std::string_view name = RowPart(row, 0);
+        const std::string_view name = Row(row).name;
         int rank = 1;
-        if (RowPart(row, 1) == abbreviation)
+        if (Row(row).abbreviation == abbreviation)
             rank = 4;
         else if (!IsSummerOrWarRow(row))
             rank = name.find("Austral") != std::string_view::npos && !zoneId.starts_with("Australia/") ? 2 : 3;
@@ -61,7 +50,7 @@ int RowFor(int offsetMinutes, std::string_view abbreviation, std::string_view zo
 
 std::string RowName(int row, bool tick)
 {
-    std::string name(RowPart(row, 0));
+    std::string name(Row(row).name);
     if (tick)
         name += " with daylight saving";
     return name;
@@ -88,7 +77,7 @@ std::optional<Choice> RowChoice(const ClockOffset& offset, std::string_view zone
         return std::nullopt;
     const int minutes = offset.seconds / 60;
     const int same = RowFor(minutes, offset.abbreviation, zoneId);
-    if (same >= 0 && IsWarOrDoubleRow(same) && RowPart(same, 1) == offset.abbreviation)
+    if (same >= 0 && IsWarOrDoubleRow(same) && Row(same).abbreviation == offset.abbreviation)
         return Choice{same, false};
     if (offset.summerSeconds == kHour)
         if (const int standard = RowFor(minutes - 60, "", zoneId); standard >= 0)
@@ -154,7 +143,7 @@ bool IsSummerOrWarRow(int row) noexcept
 {
     if (row < 0 || row >= static_cast<int>(kZoneCount))
         return false;
-    const std::string_view name = RowPart(row, 0);
+    const std::string_view name = Row(row).name;
     for (std::string_view word : {"Daylight", "Summer", "War"})
         if (name.find(word) != std::string_view::npos)
             return true;

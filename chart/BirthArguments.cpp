@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/BirthArguments.h"
 
+#include "chart/Text.h"
 #include "chart/ZoneTable.h"
 
 #include <charconv>
@@ -107,21 +108,13 @@ std::optional<ZoneCorrection> ParseExactOffset(std::string_view text) noexcept
     return ZoneCorrection{sign * *hours, sign * *minutes};
 }
 
-std::optional<bool> ParseFlag(std::string_view text) noexcept
+std::optional<bool> ParseFlag(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
+    if (TrimBlanks(text).empty())
         return false;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    const auto is = [text](std::string_view word) {
-        if (text.size() != word.size())
-            return false;
-        for (std::size_t i = 0; i < word.size(); ++i) {
-            const char c = text[i];
-            if (((c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c) != word[i])
-                return false;
-        }
-        return true;
+    const std::string key = CaseFolded(TrimBlanks(text));
+    const auto is = [&key](std::string_view word) {
+        return key == word;
     };
     if (is("0") || is("false") || is("no"))
         return false;

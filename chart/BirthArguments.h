@@ -35,6 +35,6 @@ std::optional<ZoneCorrection> ParseExactOffset(std::string_view text) noexcept;
 BirthArguments BirthArgumentsFromForm(const BirthDataForm& form);
 
 // "1", "0", "true", "false", "yes", "no" in any case, or empty for no; nothing for anything else.
-std::optional<bool> ParseFlag(std::string_view text) noexcept;
+std::optional<bool> ParseFlag(std::string_view text);
 
 } // namespace tessaline

@@ -1,25 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/BirthBatch.h"
 
-namespace tessaline {
+#include "chart/Text.h"
 
-std::string Folded(std::string_view text)
-{
-    std::string out;
-    for (char c : text)
-        if (c != ' ')
-            out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-    return out;
-}
+namespace tessaline {
 
 std::variant<BatchHeader, std::string> BatchHeader::Read(const std::vector<std::string>& fields)
 {
     BatchHeader header;
     header.fieldCount_ = fields.size();
     for (std::size_t c = 0; c < kNames.size(); ++c) {
-        const std::string wanted = Folded(kNames[c]);
+        const std::string wanted = FoldKey(kNames[c]);
         std::size_t found = 0;
-        while (found < fields.size() && Folded(fields[found]) != wanted)
+        while (found < fields.size() && FoldKey(fields[found]) != wanted)
             ++found;
         header.columnOf_[c] = found == fields.size() ? kAbsent : found;
     }

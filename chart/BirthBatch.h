@@ -49,9 +49,6 @@ private:
     std::size_t fieldCount_ = 0;
 };
 
-// A header name or a key as compared: blanks dropped, ASCII letters lowered ("Place Id" is "placeid").
-std::string Folded(std::string_view text);
-
 // A row's dst column when it is not a flag.
 inline constexpr std::string_view kMsgDstNotAFlag = "dst must be 1 or 0 (true/false, yes/no)";
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/BirthData.h"
 
+#include "chart/Text.h"
+
 #include <charconv>
 #include <cstdint>
 #include <memory>
@@ -11,14 +13,6 @@
 namespace tessaline {
 
 namespace {
-
-std::string_view TrimBlanks(std::string_view s) noexcept
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return s.substr(first, s.find_last_not_of(' ') - first + 1);
-}
 
 struct RangeCheck {
     const std::string BirthDataForm::*text;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/ChartState.h"
 
+#include "chart/Text.h"
+
 #include <array>
 
 namespace tessaline {
@@ -13,6 +15,17 @@ const char* BodyName(BodyIndex body) noexcept
     };
     const auto i = ToIndex(body);
     return i < kNames.size() ? kNames[i] : "";
+}
+
+std::optional<Ayanamsa> AyanamsaNamed(std::string_view text)
+{
+    const std::string key = CaseFolded(text);
+    for (int i = 0; i < kAyanamsaCount; ++i) {
+        const auto ayanamsa = static_cast<Ayanamsa>(i);
+        if (key == CaseFolded(AyanamsaName(ayanamsa)) || key == CaseFolded(AyanamsaKey(ayanamsa)))
+            return ayanamsa;
+    }
+    return std::nullopt;
 }
 
 } // namespace tessaline

@@ -96,6 +96,10 @@ struct ZodiacChoice {
     friend bool operator==(const ZodiacChoice&, const ZodiacChoice&) = default;
 };
 
+// The ayanamsa with either its key or its name ("fagan-bradley", "Fagan/Bradley"), in any case; nothing for
+// any other text.
+std::optional<Ayanamsa> AyanamsaNamed(std::string_view text);
+
 // "DD Sss MM": degrees within the sign, sign code, minutes; nine characters, fixed columns.
 using PositionEntry = std::string;
 using PositionTable = std::array<PositionEntry, kBodyCount>;

@@ -2,6 +2,7 @@
 #include "chart/PositionText.h"
 
 #include "chart/BirthData.h"
+#include "chart/Text.h"
 
 #include <array>
 #include <cmath>
@@ -12,15 +13,6 @@ namespace tessaline {
 namespace {
 
 constexpr std::string_view kDegreeSign = "\u00B0";
-
-std::string_view Trim(std::string_view s) noexcept
-{
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
-}
 
 // A text of at most a couple of dozen characters built in place, without allocating on the way.
 class ShortText
@@ -108,14 +100,14 @@ std::string FormatPositionEntry(double x)
 
 std::string FormatPositionEntry(std::string_view text)
 {
-    const std::string_view t = Trim(text);
+    const std::string_view t = TrimBlanks(text);
     const auto degreeAt = t.find(kDegreeSign);
     const auto apostropheAt = t.find('\'');
-    const std::string_view degrees = Trim(t.substr(0, degreeAt));
+    const std::string_view degrees = TrimBlanks(t.substr(0, degreeAt));
     std::string_view minutes;
     if (degreeAt != std::string_view::npos && apostropheAt != std::string_view::npos && apostropheAt > degreeAt)
-        minutes = Trim(t.substr(degreeAt + kDegreeSign.size(), apostropheAt - degreeAt - kDegreeSign.size()));
-    const std::string_view sign = Trim(text.size() >= 3 ? text.substr(text.size() - 3) : text);
+        minutes = TrimBlanks(t.substr(degreeAt + kDegreeSign.size(), apostropheAt - degreeAt - kDegreeSign.size()));
+    const std::string_view sign = TrimBlanks(text.size() >= 3 ? text.substr(text.size() - 3) : text);
 
     ShortText entry;
     entry.AddTwoDigits(degrees);

@@ -10,16 +10,30 @@
 
 namespace tessaline {
 
+// How the list writes a row: commas alone ("Central European Time,CET,+1.0") or each with a blank after it
+// ("Azores Time, AT, -2.0"), as the rows have always read.
+enum class ZoneCommas { kPlain, kSpaced };
+
+// One row of the zone list: its parts, from which the list's text is made.
 struct ZoneRow {
-    std::string_view displayText; // shown verbatim in the list, used for nothing else
+    std::string_view name; // "Central European Time"
+    std::string_view abbreviation; // "CET"
     int correctionHours; // added to the clock time to get universal time
     int correctionMinutes; // same sign as the hours
+    ZoneCommas commas;
+    // The offset as the list writes it, where that is not the correction's own ("+5.3" for five and a half
+    // hours east); empty for every other row.
+    std::string_view writtenOffset = {};
 };
 
 inline constexpr std::size_t kZoneCount = 71;
 inline constexpr int kGreenwichZonePosition = 29;
 
 const std::array<ZoneRow, kZoneCount>& ZoneTable() noexcept;
+
+// The text the list shows for a position: name, abbreviation and the offset east of Greenwich in hours with
+// one decimal, "Central European Time,CET,+1.0"; empty for a position outside 0..70.
+std::string_view ZoneDisplayText(int position) noexcept;
 
 // Sets the signed zone correction from the list position; a position outside 0..70 (no row chosen)
 // leaves the previous correction standing.

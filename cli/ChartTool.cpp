@@ -6,6 +6,8 @@
 #include "chart/BirthArguments.h"
 #include "chart/BirthBatch.h"
 #include "chart/Csv.h"
+#include "chart/Text.h"
+#include "chart/Version.h"
 #include "chart/ZoneTable.h"
 #include "cli/ChartOutput.h"
 #include "cli/PlaceOptions.h"
@@ -32,7 +34,6 @@ namespace tessaline::cli {
 
 namespace {
 
-constexpr const char* kVersion = "tessaline-chart 1.15.0";
 constexpr std::size_t kDefaultWidth = 80;
 
 // The output stream and, once it has failed, the system's reason: a full disk, a closed stream.
@@ -141,14 +142,14 @@ void PrintZones(std::ostream& out, bool json)
         for (std::size_t i = 0; i < zones.size(); ++i)
             list.push_back(Json{
                 {"position", i},
-                {"zone", std::string(zones[i].displayText)},
+                {"zone", std::string(ZoneDisplayText(static_cast<int>(i)))},
                 {"utcOffset", OffsetText(MinutesEast({zones[i].correctionHours, zones[i].correctionMinutes}) * 60)}});
         out << list.dump(2) << '\n';
         return;
     }
     out << "position\tzone (as listed)\thours to UT\tminutes to UT\n"; // the clock time plus these is UT
     for (std::size_t i = 0; i < zones.size(); ++i)
-        out << i << '\t' << zones[i].displayText << '\t' << zones[i].correctionHours << '\t'
+        out << i << '\t' << ZoneDisplayText(static_cast<int>(i)) << '\t' << zones[i].correctionHours << '\t'
             << zones[i].correctionMinutes << '\n';
 }
 
@@ -186,7 +187,7 @@ std::variant<ZodiacChoice, std::string> ParseZodiac(std::string_view zodiac, std
                                                     const ZodiacChoice& fallback)
 {
     ZodiacChoice choice = fallback;
-    const std::string zodiacKey = Folded(zodiac);
+    const std::string zodiacKey = FoldKey(zodiac);
     if (zodiacKey == "tropical")
         choice = {};
     else if (zodiacKey == "sidereal")
@@ -477,7 +478,8 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     auto* html = app.add_flag("--html", options.html, "one chart's reading as one self-contained HTML document")
                      ->group(kOutput);
     app.set_help_flag("-h,--help", "print this help and exit")->group("Help");
-    app.set_version_flag("--version", kVersion, "print the version and exit")->group("Help");
+    app.set_version_flag("--version", "tessaline-chart " + std::string(kProgramVersion), "print the version and exit")
+        ->group("Help");
     const std::array<CLI::Option*, 9> single{name, date, time, zone, lon, lat, dst, place, placeId};
     place->excludes(placeId);
     for (CLI::Option* option : {lon, lat}) {

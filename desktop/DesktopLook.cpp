@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/DesktopLook.h"
 
+#include "chart/Version.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 
 namespace tessaline {
+
+QString ProgramTitle()
+{
+    return QString::fromLatin1(kProgramTitle.data(), static_cast<qsizetype>(kProgramTitle.size()));
+}
 
 QFont DesktopFont()
 {

@@ -20,7 +20,7 @@ frmAbout::frmAbout(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("QB Tessaline v1.15"));
+    setWindowTitle(ProgramTitle());
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont());
     setModal(true);
@@ -30,7 +30,7 @@ frmAbout::frmAbout(QWidget* parent)
     picIcon->setPixmap(ProgramIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
     picIcon->setAccessibleName(tr("Program icon"));
 
-    Label2 = new QLabel(QStringLiteral("QB Tessaline v1.15"), this);
+    Label2 = new QLabel(ProgramTitle(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     QFont title = Label2->font();
     title.setBold(true);

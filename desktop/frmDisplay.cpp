@@ -81,7 +81,7 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("QB Tessaline v1.15"));
+    setWindowTitle(ProgramTitle());
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont());
 

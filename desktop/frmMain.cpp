@@ -116,7 +116,7 @@ frmMain::frmMain(QWidget* parent, QSettings* settings)
     , settings_(settings)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("QB Tessaline v1.15"));
+    setWindowTitle(ProgramTitle());
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont());
     setPalette(BrownPalette());
@@ -440,9 +440,9 @@ void frmMain::Form_Load()
 {
     for (const std::string_view month : kMonthNames)
         cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
-    for (const ZoneRow& row : ZoneTable()) {
-        cmbTimeZone->addItem(
-            QString::fromLatin1(row.displayText.data(), static_cast<qsizetype>(row.displayText.size())));
+    for (int row = 0; row < static_cast<int>(kZoneCount); ++row) {
+        const std::string_view text = ZoneDisplayText(row);
+        cmbTimeZone->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
     }
     AddNumbers(cboDate, 1, 31);
     AddNumbers(cboYear, kFirstYear, kLastYear);

@@ -6,6 +6,8 @@
 #include "desktop/UnattendedMessages.h"
 #include "desktop/frmMain.h"
 
+#include "chart/Version.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QSettings>
@@ -97,7 +99,8 @@ std::optional<int> AnswerCommandLine(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(
+        tessaline::kProgramShortVersion.data(), static_cast<qsizetype>(tessaline::kProgramShortVersion.size())));
     if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) {
         return *answered;
     }

@@ -59,20 +59,6 @@ constexpr std::array<AyanamsaEntry, kAyanamsaCount> kAyanamsas{{
     {"True Chitrapaksha", "true-chitrapaksha", SE_SIDM_TRUE_CITRA},
 }};
 
-bool SameWord(std::string_view a, std::string_view b) noexcept
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
-        };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // [0, 360) from any finite angle.
 double Wrapped(double degrees) noexcept
 {
@@ -128,14 +114,6 @@ const char* AyanamsaKey(Ayanamsa ayanamsa) noexcept
 {
     const auto i = static_cast<std::size_t>(ayanamsa);
     return i < kAyanamsas.size() ? kAyanamsas[i].key : "";
-}
-
-std::optional<Ayanamsa> AyanamsaNamed(std::string_view text) noexcept
-{
-    for (std::size_t i = 0; i < kAyanamsas.size(); ++i)
-        if (SameWord(text, kAyanamsas[i].name) || SameWord(text, kAyanamsas[i].key))
-            return static_cast<Ayanamsa>(i);
-    return std::nullopt;
 }
 
 double PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT) noexcept

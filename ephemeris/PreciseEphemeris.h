@@ -49,9 +49,6 @@ const char* AyanamsaName(Ayanamsa ayanamsa) noexcept;
 // "lahiri", "raman", "krishnamurti", "fagan-bradley", "true-chitrapaksha": one word for a command line.
 const char* AyanamsaKey(Ayanamsa ayanamsa) noexcept;
 
-// The ayanamsa with either its key or its name, in any case; nothing for any other text.
-std::optional<Ayanamsa> AyanamsaNamed(std::string_view text) noexcept;
-
 // The ayanamsa at a universal instant, nutation included, as the library defines it: what to subtract
 // from an apparent tropical longitude of date. Degrees, about 24 for Lahiri in this century.
 double PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT) noexcept;

@@ -163,11 +163,10 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     html += "</h1>\n<table class=\"birth\">\n";
     AppendRow(html, "Date of Birth", DayText(ClockInstant(record)));
     AppendRow(html, "Time of Birth", ClockText(ClockInstant(record)));
-    const auto& zones = ZoneTable();
     if (!state.place.empty())
         AppendRow(html, "Place", state.place);
-    if (state.zonePosition >= 0 && state.zonePosition < static_cast<int>(zones.size()))
-        AppendRow(html, "Zone", zones[static_cast<std::size_t>(state.zonePosition)].displayText);
+    if (const std::string_view zone = ZoneDisplayText(state.zonePosition); !zone.empty())
+        AppendRow(html, "Zone", zone);
     else if (!state.clock.empty())
         AppendRow(html, "Zone",
                   "UT" + OffsetText(MinutesEast(state.zoneCorrection) * 60, false) + " from the place atlas");

@@ -131,19 +131,6 @@ TEST(PreciseEphemeris, AyanamsasMatchTheirDefinitions)
     }
 }
 
-TEST(PreciseEphemeris, AyanamsasAreFoundByKeyOrNameInAnyCase)
-{
-    for (int i = 0; i < kAyanamsaCount; ++i) {
-        const auto ayanamsa = static_cast<Ayanamsa>(i);
-        EXPECT_EQ(AyanamsaNamed(AyanamsaKey(ayanamsa)), ayanamsa);
-        EXPECT_EQ(AyanamsaNamed(AyanamsaName(ayanamsa)), ayanamsa);
-    }
-    EXPECT_EQ(AyanamsaNamed("FAGAN/bradley"), Ayanamsa::FaganBradley);
-    EXPECT_EQ(AyanamsaNamed("True Chitrapaksha"), Ayanamsa::TrueChitrapaksha);
-    for (const char* other : {"", "lahir", "lahiri ", "tropical", "fagan bradley"})
-        EXPECT_EQ(AyanamsaNamed(other), std::nullopt) << other;
-}
-
 TEST(PreciseEphemerisDeathTest, WithoutDataFilesFallsBackToTheAnalyticMode)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
