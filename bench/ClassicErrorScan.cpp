@@ -52,15 +52,26 @@ int main(int argc, char** argv)
         r.isEast = uniform(0, 1) != 0 ? kTrue : kFalse;
         r.isSouth = uniform(0, 1) != 0 ? kTrue : kFalse;
         state.ephemeris = EphemerisMode::Classic;
-        RunChartEngines(state);
+        Status done = StoreBirthInstant(state);
+        if (done)
+            done = RunChartEngines(state);
+        if (!done) {
+            std::fprintf(stderr, "%s\n", done.error().c_str());
+            return 2;
+        }
 
-        const CivilInstant at = BodiesInstant(r, state.zoneCorrection);
         bool missed = false;
         for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-            const double precise = PreciseBodyLongitude(static_cast<BodyIndex>(body), at);
+            const Result<double> computed
+                = BodyLongitudeAt(static_cast<BodyIndex>(body), state.instant, EphemerisMode::Precise);
+            if (!computed) {
+                std::fprintf(stderr, "%s\n", computed.error().c_str());
+                return 2;
+            }
+            const double precise = *computed;
             const double apart = std::abs(std::remainder(precise - state.longitudes[body], 360.0));
             largest[body] = std::max(largest[body], apart);
-            if (DecanateOfEntry(FormatPositionEntry(precise)) != DecanateOfEntry(state.positionTable[body])) {
+            if (DecanateOfLongitude(precise) != DecanateOfLongitude(state.longitudes[body])) {
                 missed = true;
                 ++bodiesMissed;
                 missesFlagged += state.preciseDecanates[body].has_value() ? 1 : 0;

@@ -38,6 +38,11 @@ constexpr int kDay29 = 28; // list positions count from day 1
 constexpr int kDay30 = 29;
 constexpr int kDay31 = 30;
 
+Unexpected<ValidationFailure> Failed(int check, std::string_view message, MessageIcon icon, BirthField focus)
+{
+    return {ValidationFailure{check, std::string(message), icon, focus}};
+}
+
 bool IsThirtyDayMonth(int monthPosition) noexcept
 {
     return monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
@@ -57,16 +62,16 @@ std::optional<int> CoordinateValue(std::string_view text) noexcept
     return value;
 }
 
-std::optional<ValidationFailure> ValidateBirthData(const BirthDataForm& form)
+Result<void, ValidationFailure> ValidateBirthData(const BirthDataForm& form)
 {
     if (TrimBlanks(form.name).empty())
-        return ValidationFailure{1, "Please Enter Name", MessageIcon::Critical, BirthField::Name};
+        return Failed(1, "Please Enter Name", MessageIcon::Critical, BirthField::Name);
 
     int check = 2;
     for (const RangeCheck& range : kRangeChecks) {
         const std::optional<int> value = CoordinateValue(form.*range.text);
         if (!value || *value < 0 || *value > range.maximum)
-            return ValidationFailure{check, range.message, MessageIcon::Critical, range.field};
+            return Failed(check, range.message, MessageIcon::Critical, range.field);
         ++check;
     }
 
@@ -74,12 +79,11 @@ std::optional<ValidationFailure> ValidateBirthData(const BirthDataForm& form)
         const int year = kFirstYear + form.yearPosition;
         const bool leapYear = year % 4 == 0; // exact for 1901..2050
         if (form.dayPosition >= (leapYear ? kDay30 : kDay29))
-            return ValidationFailure{6, "Please Enter Correct Date Or Month!", MessageIcon::Information,
-                                     BirthField::None};
+            return Failed(6, "Please Enter Correct Date Or Month!", MessageIcon::Information, BirthField::None);
     }
     if (IsThirtyDayMonth(form.monthPosition) && form.dayPosition == kDay31)
-        return ValidationFailure{7, "Please Enter Correct Date Or Month !", MessageIcon::Information, BirthField::None};
-    return std::nullopt;
+        return Failed(7, "Please Enter Correct Date Or Month !", MessageIcon::Information, BirthField::None);
+    return {};
 }
 
 std::optional<std::string> FilterNameText(std::string_view entry, std::string_view before)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chart/ChartState.h"
+#include "ephemeris/Result.h"
 
 #include <array>
 #include <optional>
@@ -45,16 +46,17 @@ enum class MessageIcon { Information, Critical };
 // The field that receives the focus after a failed check, if any.
 enum class BirthField { None, Name, LonDegrees, LonMinutes, LatDegrees, LatMinutes };
 
+// Why a form was not calculated: one of the checks, or (check 0) a position the precise ephemeris could
+// not compute.
 struct ValidationFailure {
-    int check = 0; // 1..7, the order in which the checks run
-    std::string_view message;
+    int check = 0; // 1..7, the order in which the checks run; 0 when the calculation itself failed
+    std::string message;
     MessageIcon icon = MessageIcon::Critical;
     BirthField focus = BirthField::None;
 };
 
-// Runs the checks in their fixed order and returns the first that fails, or nothing when the form may
-// be calculated.
-std::optional<ValidationFailure> ValidateBirthData(const BirthDataForm& form);
+// Runs the checks in their fixed order: success when the form may be calculated, else the first that fails.
+Result<void, ValidationFailure> ValidateBirthData(const BirthDataForm& form);
 
 // A coordinate box's trimmed text as a whole number; nothing when it is blank or not a whole number.
 std::optional<int> CoordinateValue(std::string_view text) noexcept;

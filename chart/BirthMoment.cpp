@@ -2,6 +2,9 @@
 #include "chart/BirthMoment.h"
 
 #include "ephemeris/CivilTime.h"
+#include "ephemeris/JulianDay.h"
+#include "ephemeris/Planets.h"
+#include "ephemeris/PreciseEphemeris.h"
 
 namespace tessaline {
 
@@ -34,6 +37,20 @@ CivilInstant BodiesInstant(const BirthRecord& record, const ZoneCorrection& zone
     if (record.daylightSaving != 0)
         minutes -= 60; // the clock ran an hour ahead of the zone's standard time
     return AddMinutes(ClockInstant(record), minutes);
+}
+
+BirthInstant MakeBirthInstant(const BirthRecord& record, const ZoneCorrection& zone) noexcept
+{
+    const BirthMoment moment = BirthUniversalTime(record, zone);
+    BirthInstant instant;
+    instant.universal = BodiesInstant(record, zone);
+    instant.julianDay = JulianDayUT(instant.universal);
+    instant.j2000Days = J2000DayNumber(instant.universal);
+    instant.clockDayNumber = JulianDayNumber(record.month, record.day, record.year);
+    instant.universalHours = moment.universalTime;
+    instant.signedLongitude = moment.signedLongitude;
+    instant.signedLatitude = moment.signedLatitude;
+    return instant;
 }
 
 } // namespace tessaline

@@ -23,4 +23,7 @@ CivilInstant ClockInstant(const BirthRecord& record) noexcept;
 // back one hour, with carry into day, month and year. The one instant of every body of the chart.
 CivilInstant BodiesInstant(const BirthRecord& record, const ZoneCorrection& zone) noexcept;
 
+// Everything the engines read of a record and its zone, worked out once.
+BirthInstant MakeBirthInstant(const BirthRecord& record, const ZoneCorrection& zone) noexcept;
+
 } // namespace tessaline

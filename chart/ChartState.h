@@ -81,6 +81,22 @@ struct BirthTimeMargin {
     std::optional<CivilInstant> changesAfter; // the earliest later one
 };
 
+// The birth as every engine reads it, worked out once from the birth record and the zone correction: the
+// instant in universal time in the forms the formulas take, and the place with its signs.
+struct BirthInstant {
+    // The clock date-time moved by the signed zone correction and, under daylight saving, back one hour,
+    // with carry into day, month and year: the one instant of the chart.
+    CivilInstant universal;
+    double julianDay = 0.0; // Julian day (UT) of that instant: the precise ephemeris and the ayanamsa
+    double j2000Days = 0.0; // days from J2000.0 of that instant: the Sun, the planets and the nodes
+    // The Moon's and the angles' road to the same instant: the Julian Day Number of the clock's date and the
+    // hours of universal time counted from that date's midnight (below 0 or past 24, never wrapped).
+    double clockDayNumber = 0.0;
+    double universalHours = 0.0;
+    double signedLongitude = 0.0; // degrees, west positive
+    double signedLatitude = 0.0; // degrees, north positive
+};
+
 // Which ephemeris gives the chart's positions: the classic formulas (the default, reproducible to the last
 // digit) or the precise ephemeris library.
 enum class EphemerisMode { Classic, Precise };
@@ -127,7 +143,8 @@ struct PreciseDecanate {
 };
 
 // Everything one calculation leaves behind. One instance lives for the whole run and each calculation
-// overwrites it field by field; nothing is ever cleared.
+// overwrites it field by field; the place and clock sentence, the margins and the precise decanates are
+// emptied first, so nothing of an earlier chart stays beside a new one.
 struct ChartState {
     BirthRecord birthRecord;
     ZoneCorrection zoneCorrection;
@@ -144,11 +161,12 @@ struct ChartState {
     EphemerisMode ephemeris = EphemerisMode::Classic;
     // Set by the program before a calculation, like the mode.
     ZodiacChoice zodiac;
-    // The ayanamsa of the birth instant, subtracted from every point of a sidereal chart; 0 in a tropical one.
+    // Worked out once before the engines run (StoreBirthData): the instant and place they all read; the
+    // ayanamsa of that instant, subtracted from every point of a sidereal chart (0 in a tropical one); and in
+    // a precise chart the ephemeris's points at that instant.
+    BirthInstant instant;
     double ayanamsaDegrees = 0.0;
-    // The instant (UT) and zodiac that ayanamsaDegrees was taken for: the three engines of one chart ask the
-    // ephemeris library once, not three times.
-    std::optional<std::pair<CivilInstant, ZodiacChoice>> ayanamsaTakenFor;
+    PrecisePoints precisePoints;
     // In a classic chart, the bodies whose precise decanate differs from the classic one; always empty in a
     // precise chart.
     std::array<std::optional<PreciseDecanate>, kDecanateBodyCount> preciseDecanates;
@@ -163,8 +181,6 @@ struct ChartState {
     // the program when the birth came from the atlas.
     std::string place;
     std::string clock;
-    // The one instant of the chart in universal time: clock time, zone and daylight saving applied.
-    CivilInstant universalInstant;
     // How firm each body's decanate is against an uncertain birth time, Sun to Pluto.
     std::array<BirthTimeMargin, kDecanateBodyCount> margins;
 };

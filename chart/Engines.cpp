@@ -14,31 +14,11 @@
 
 namespace tessaline {
 
-namespace {
-
-double PreciseJulianDay(const ChartState& state) noexcept
+Result<double> AyanamsaFor(const ZodiacChoice& zodiac, double julianDayUT)
 {
-    return JulianDayUT(BodiesInstant(state.birthRecord, state.zoneCorrection));
-}
-
-// The ayanamsa of the chart's birth instant, kept in the state for what is shown beside the chart and
-// taken from the library only when the instant or the zodiac has changed since.
-double ChartAyanamsa(ChartState& state) noexcept
-{
-    const CivilInstant at = BodiesInstant(state.birthRecord, state.zoneCorrection);
-    if (!state.ayanamsaTakenFor || state.ayanamsaTakenFor->first != at
-        || state.ayanamsaTakenFor->second != state.zodiac) {
-        state.ayanamsaDegrees = AyanamsaFor(state.zodiac, at);
-        state.ayanamsaTakenFor.emplace(at, state.zodiac);
-    }
-    return state.ayanamsaDegrees;
-}
-
-} // namespace
-
-double AyanamsaFor(const ZodiacChoice& zodiac, const CivilInstant& universal) noexcept
-{
-    return zodiac.zodiac == Zodiac::Sidereal ? PreciseAyanamsa(zodiac.ayanamsa, JulianDayUT(universal)) : 0.0;
+    if (zodiac.zodiac == Zodiac::Tropical)
+        return 0.0;
+    return PreciseAyanamsa(zodiac.ayanamsa, julianDayUT);
 }
 
 double InZodiac(double tropical, const ZodiacChoice& zodiac, double ayanamsaDegrees) noexcept
@@ -51,90 +31,77 @@ double InZodiac(double tropical, const ZodiacChoice& zodiac, double ayanamsaDegr
     return sidereal >= 360.0 ? sidereal - 360.0 : sidereal;
 }
 
+Status StoreBirthInstant(ChartState& state)
+{
+    BirthInstant& instant = state.instant;
+    instant = MakeBirthInstant(state.birthRecord, state.zoneCorrection);
+    const Result<double> ayanamsa = AyanamsaFor(state.zodiac, instant.julianDay);
+    if (!ayanamsa)
+        return Fail(ayanamsa.error());
+    state.ayanamsaDegrees = *ayanamsa;
+    state.precisePoints = {};
+    if (state.ephemeris == EphemerisMode::Precise) {
+        Result<PrecisePoints> points
+            = PreciseChartPoints(instant.julianDay, instant.signedLongitude, instant.signedLatitude);
+        if (!points)
+            return Fail(points.error());
+        state.precisePoints = *points;
+    }
+    return {};
+}
+
 void Angles_Calculation(ChartState& state)
 {
-    const BirthRecord& record = state.birthRecord;
-    const BirthMoment moment = BirthUniversalTime(record, state.zoneCorrection);
-    double ascendant = 0.0;
-    double midheaven = 0.0;
-    if (state.ephemeris == EphemerisMode::Precise) {
-        const PreciseAngles angles
-            = PreciseChartAngles(PreciseJulianDay(state), moment.signedLongitude, moment.signedLatitude);
-        ascendant = angles.ascendant;
-        midheaven = angles.midheaven;
-    } else {
-        const double J = JulianDayNumber(record.month, record.day, record.year);
+    const BirthInstant& at = state.instant;
+    double ascendant = state.precisePoints.angles.ascendant;
+    double midheaven = state.precisePoints.angles.midheaven;
+    if (state.ephemeris == EphemerisMode::Classic) {
         const ChartAngles angles
-            = ComputeAngles(J, moment.universalTime, moment.signedLongitude, moment.signedLatitude);
+            = ComputeAngles(at.clockDayNumber, at.universalHours, at.signedLongitude, at.signedLatitude);
         ascendant = ReduceDegrees(angles.ascendant);
         midheaven = ReduceDegrees(angles.midheaven);
     }
-    const double ayanamsa = ChartAyanamsa(state);
-    ascendant = InZodiac(ascendant, state.zodiac, ayanamsa);
-    midheaven = InZodiac(midheaven, state.zodiac, ayanamsa);
+    ascendant = InZodiac(ascendant, state.zodiac, state.ayanamsaDegrees);
+    midheaven = InZodiac(midheaven, state.zodiac, state.ayanamsaDegrees);
     state.ascendantText = FormatZodiacPosition(ascendant);
     state.midheavenText = FormatZodiacPosition(midheaven);
     state.longitudes[ToIndex(BodyIndex::Ascendant)] = ascendant;
     state.longitudes[ToIndex(BodyIndex::Midheaven)] = midheaven;
 }
 
-double MoonLongitudeFor(const BirthRecord& record, const ZoneCorrection& zone) noexcept
-{
-    const BirthMoment moment = BirthUniversalTime(record, zone);
-    const double J = JulianDayNumber(record.month, record.day, record.year);
-    return MoonLongitude(CenturiesSinceJ2000(J, moment.universalTime));
-}
-
-double PreciseBodyLongitude(BodyIndex body, const CivilInstant& universal) noexcept
-{
-    return PreciseLongitude(static_cast<PreciseBody>(ToIndex(body)), JulianDayUT(universal));
-}
-
-double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCorrection& zone,
-                        EphemerisMode mode) noexcept
+Result<double> BodyLongitudeAt(BodyIndex body, const BirthInstant& at, EphemerisMode mode)
 {
     if (mode == EphemerisMode::Precise)
-        return PreciseBodyLongitude(body, BodiesInstant(record, zone));
+        return PreciseLongitude(static_cast<PreciseBody>(ToIndex(body)), at.julianDay);
     if (body == BodyIndex::Moon)
-        return MoonLongitudeFor(record, zone);
+        return MoonLongitude(CenturiesSinceJ2000(at.clockDayNumber, at.universalHours));
     const auto orbit = std::find_if(kBodyOrbits.begin(), kBodyOrbits.end(),
                                     [body](const BodyOrbit& entry) { return entry.body == body; });
-    return GeocentricLongitude(orbit->orbit, J2000DayNumber(BodiesInstant(record, zone)));
-}
-
-double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCorrection& zone, EphemerisMode mode,
-                        const ZodiacChoice& zodiac) noexcept
-{
-    const double tropical = BodyLongitudeFor(body, record, zone, mode);
-    if (zodiac.zodiac == Zodiac::Tropical)
-        return tropical;
-    return InZodiac(tropical, zodiac, AyanamsaFor(zodiac, BodiesInstant(record, zone)));
+    return GeocentricLongitude(orbit->orbit, at.j2000Days);
 }
 
 void Moon_Calculation(ChartState& state)
 {
+    const BirthInstant& at = state.instant;
     const double tropical = state.ephemeris == EphemerisMode::Precise
-        ? PreciseLongitude(PreciseBody::Moon, PreciseJulianDay(state))
-        : MoonLongitudeFor(state.birthRecord, state.zoneCorrection);
-    const double lambda = InZodiac(tropical, state.zodiac, ChartAyanamsa(state));
+        ? state.precisePoints.bodies[ToIndex(BodyIndex::Moon)]
+        : MoonLongitude(CenturiesSinceJ2000(at.clockDayNumber, at.universalHours));
+    const double lambda = InZodiac(tropical, state.zodiac, state.ayanamsaDegrees);
     state.moonPosition = FormatZodiacPosition(lambda);
     state.longitudes[ToIndex(BodyIndex::Moon)] = lambda;
 }
 
 void Positions_Calculation(ChartState& state)
 {
-    const CivilInstant at = BodiesInstant(state.birthRecord, state.zoneCorrection);
-    state.universalInstant = at;
     const bool precise = state.ephemeris == EphemerisMode::Precise;
-    const double d = J2000DayNumber(at);
-    const double jd = JulianDayUT(at);
-    const double ayanamsa = ChartAyanamsa(state);
+    const double d = state.instant.j2000Days;
+    const double ayanamsa = state.ayanamsaDegrees;
 
     std::array<double, kOrbitCount> lambdas{};
     if (!precise)
         lambdas = GeocentricLongitudes(d);
     for (const BodyOrbit& entry : kBodyOrbits) {
-        const double lambda = InZodiac(precise ? PreciseLongitude(static_cast<PreciseBody>(ToIndex(entry.body)), jd)
+        const double lambda = InZodiac(precise ? state.precisePoints.bodies[ToIndex(entry.body)]
                                                : lambdas[static_cast<std::size_t>(entry.orbit)],
                                        state.zodiac, ayanamsa);
         state.longitudes[ToIndex(entry.body)] = lambda;
@@ -147,7 +114,7 @@ void Positions_Calculation(ChartState& state)
     LunarNodes nodes{};
     if (precise) {
         // The standard mean node, without the classic rule's degree.
-        nodes.rahu = PreciseMeanNode(jd);
+        nodes.rahu = state.precisePoints.meanNode;
         nodes.ketu = nodes.rahu < 180.0 ? nodes.rahu + 180.0 : nodes.rahu - 180.0;
     } else
         nodes = MeanLunarNodes(d);

@@ -8,40 +8,32 @@
 
 namespace tessaline {
 
-// The engines: each reads the birth record from the state, asks the astronomy below for its points
-// (the classic formulas or the precise ephemeris, as the state's mode says) and writes their texts and
-// longitudes back. Run in this order: the Moon and the angles first, since the
-// position table takes their long-form texts.
+// The engines: each reads the typed birth instant that StoreBirthData worked out once (and, in a precise
+// chart, the ephemeris's points at it), computes its points by the classic formulas or takes the precise
+// ones, and writes their longitudes and texts back. Run in this order: the Moon and the angles first, since
+// the position table takes their long-form texts. Every point is counted in the state's zodiac: in a
+// sidereal chart the ayanamsa of the birth instant is subtracted before formatting.
 
-// Every point the engines write is counted in the state's zodiac: in a sidereal chart each engine subtracts
-// the ayanamsa of the birth instant (from the precise ephemeris, in both modes) before formatting.
+// What every engine reads, worked out once from the stored birth record, zone correction, mode and zodiac:
+// the birth instant, the ayanamsa of a sidereal chart and the points of a precise one. Fails where the
+// precise ephemeris does.
+Status StoreBirthInstant(ChartState& state);
 
-// Fills ascendantText and midheavenText (long form) from the birth record.
+// Fills ascendantText and midheavenText (long form) and their longitudes.
 void Angles_Calculation(ChartState& state);
 
-// The Moon's longitude for a record's clock time and a zone, by the birth moment's road: universal time,
-// Julian Day Number, centuries from J2000.0.
-double MoonLongitudeFor(const BirthRecord& record, const ZoneCorrection& zone) noexcept;
-
-// The Moon for the birth in the record: fills moonPosition (long form) and its longitude.
+// The Moon for the birth: fills moonPosition (long form) and its longitude.
 void Moon_Calculation(ChartState& state);
 
-// A body's precise longitude (Sun to Pluto) at an instant in universal time; degrees in [0, 360).
-double PreciseBodyLongitude(BodyIndex body, const CivilInstant& universal) noexcept;
+// A body's tropical longitude (Sun to Pluto) at an instant by the mode's road, what the chart shows before
+// the zodiac; degrees in [0, 360]. Fails only where the precise ephemeris does.
+Result<double> BodyLongitudeAt(BodyIndex body, const BirthInstant& at, EphemerisMode mode);
 
-// A body's longitude (Sun to Pluto) for a record and a zone, by the mode's road: what the chart shows.
-double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCorrection& zone,
-                        EphemerisMode mode) noexcept;
-
-// The ayanamsa to subtract at an instant in universal time for a choice of zodiac; 0 for the tropical one.
-double AyanamsaFor(const ZodiacChoice& zodiac, const CivilInstant& universal) noexcept;
+// The ayanamsa to subtract at an instant (Julian day, UT) for a choice of zodiac; 0 for the tropical one.
+Result<double> AyanamsaFor(const ZodiacChoice& zodiac, double julianDayUT);
 
 // A tropical longitude counted in the chosen zodiac; degrees in [0, 360). A tropical one comes back unchanged.
 double InZodiac(double tropical, const ZodiacChoice& zodiac, double ayanamsaDegrees) noexcept;
-
-// The same in the chosen zodiac, the ayanamsa taken at the birth instant of the record.
-double BodyLongitudeFor(BodyIndex body, const BirthRecord& record, const ZoneCorrection& zone, EphemerisMode mode,
-                        const ZodiacChoice& zodiac) noexcept;
 
 // Which orbit gives each body: the Earth's orbit, seen from the Earth, gives the Sun.
 struct BodyOrbit {

@@ -297,7 +297,7 @@ void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std
         out += ',';
         AppendCsvField(out, state.decanateResults[i].DecanateSign);
         out += ',';
-        if (const auto decanate = DecanateOfEntry(state.positionTable[i]))
+        if (const auto decanate = DecanateOfLongitude(state.longitudes[i]))
             out += static_cast<char>('0' + decanate->decanate);
         for (const auto& at : {state.margins[i].changesBefore, state.margins[i].changesAfter}) {
             out += ',';

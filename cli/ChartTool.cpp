@@ -95,8 +95,8 @@ std::optional<std::string> Calculate(ChartState& state, const BirthArguments& bi
     if (auto* message = std::get_if<std::string>(&parsed))
         return std::move(*message);
     const auto& form = std::get<BirthDataForm>(parsed);
-    if (const auto failure = CalculateChart(state, form))
-        return std::string(failure->message);
+    if (auto done = CalculateChart(state, form); !done)
+        return std::move(done).error().message;
     return std::nullopt;
 }
 
@@ -126,8 +126,8 @@ std::optional<std::string> CalculateAtPlace(ChartState& state, const BirthArgume
     auto parsed = ParsePlacedBirth(birth, request.dst, atlas, *place, clock);
     if (auto* message = std::get_if<std::string>(&parsed))
         return std::move(*message);
-    if (const auto failure = CalculateChart(state, std::get<BirthDataForm>(parsed)))
-        return std::string(failure->message);
+    if (auto done = CalculateChart(state, std::get<BirthDataForm>(parsed)); !done)
+        return std::move(done).error().message;
     state.place = clock.label;
     state.clock = clock.sentence;
     placeJson = PlaceAndClockJson(atlas, clock);

@@ -51,13 +51,14 @@ BirthRecord ShiftedRecord(const BirthRecord& record, int minutes) noexcept
 class AyanamsaByMinute
 {
 public:
-    double At(int minutes, const BirthRecord& shifted, const ChartState& state)
+    Result<double> At(int minutes, const BirthInstant& shifted, const ZodiacChoice& zodiac)
     {
         for (const auto& [at, degrees] : taken_)
             if (at == minutes)
                 return degrees;
-        const double degrees = AyanamsaFor(state.zodiac, BodiesInstant(shifted, state.zoneCorrection));
-        taken_.emplace_back(minutes, degrees);
+        Result<double> degrees = AyanamsaFor(zodiac, shifted.julianDay);
+        if (degrees)
+            taken_.emplace_back(minutes, *degrees);
         return degrees;
     }
 
@@ -80,14 +81,20 @@ public:
     };
 
     // The body for the clock time moved by minutes.
-    Sample At(int minutes) const
+    Result<Sample> At(int minutes) const
     {
-        const BirthRecord shifted = ShiftedRecord(state_.birthRecord, minutes);
-        double longitude
-            = BodyLongitudeFor(static_cast<BodyIndex>(body_), shifted, state_.zoneCorrection, state_.ephemeris);
-        if (state_.zodiac.zodiac == Zodiac::Sidereal)
-            longitude = InZodiac(longitude, state_.zodiac, ayanamsas_.At(minutes, shifted, state_));
-        return {longitude, DecanateOfEntry(FormatPositionEntry(longitude))};
+        const BirthInstant shifted
+            = MakeBirthInstant(ShiftedRecord(state_.birthRecord, minutes), state_.zoneCorrection);
+        Result<double> longitude = BodyLongitudeAt(static_cast<BodyIndex>(body_), shifted, state_.ephemeris);
+        if (!longitude)
+            return Fail(longitude.error());
+        if (state_.zodiac.zodiac == Zodiac::Sidereal) {
+            const Result<double> ayanamsa = ayanamsas_.At(minutes, shifted, state_.zodiac);
+            if (!ayanamsa)
+                return Fail(ayanamsa.error());
+            *longitude = InZodiac(*longitude, state_.zodiac, *ayanamsa);
+        }
+        return Sample{*longitude, DecanateOfLongitude(*longitude)};
     }
 
     // The first minute offset in the direction (+1 or −1) with another decanate than the chart's, if any
@@ -95,17 +102,23 @@ public:
     // it has left its decanate it stays out. It moves almost evenly too: the search starts at the minute
     // where the straight line from the entered time to the window's end meets the decanate edge, and
     // steps from there to the exact minute, usually in one or two looks.
-    std::optional<int> FirstChange(int direction, double chartLongitude,
-                                   const std::optional<EntryDecanate>& chart) const
+    Result<std::optional<int>> FirstChange(int direction, double chartLongitude,
+                                           const std::optional<EntryDecanate>& chart) const
     {
-        const Sample end = At(direction * kMarginWindowMinutes);
-        if (end.decanate == chart)
-            return std::nullopt;
+        const Result<Sample> end = At(direction * kMarginWindowMinutes);
+        if (!end)
+            return Fail(end.error());
+        if (end->decanate == chart)
+            return std::optional<int>();
 
+        std::string failure;
         const auto differs = [&](int minutes) {
-            return At(direction * minutes).decanate != chart;
+            const Result<Sample> sample = At(direction * minutes);
+            if (!sample)
+                failure = sample.error();
+            return !sample || sample->decanate != chart; // a failure stops the walk, then is reported
         };
-        const double travel = std::remainder(end.longitude - chartLongitude, 360.0); // signed, across 0°
+        const double travel = std::remainder(end->longitude - chartLongitude, 360.0); // signed, across 0°
         const double edgeBelow = 10.0 * std::floor(chartLongitude / 10.0);
         const double toEdge = travel > 0.0 ? edgeBelow + 10.0 - chartLongitude : edgeBelow - chartLongitude;
         int minute = kMarginWindowMinutes / 2;
@@ -117,11 +130,13 @@ public:
             do
                 ++minute;
             while (minute < kMarginWindowMinutes && !differs(minute));
-            return direction * minute; // the window's end differs, so the walk stops there at the latest
+        } else {
+            while (minute > 1 && failure.empty() && differs(minute - 1))
+                --minute;
         }
-        while (minute > 1 && differs(minute - 1))
-            --minute;
-        return direction * minute;
+        if (!failure.empty())
+            return Fail(std::move(failure));
+        return std::optional<int>(direction * minute);
     }
 
 private:
@@ -132,30 +147,37 @@ private:
 
 } // namespace
 
-void Margins_Calculation(ChartState& state)
+Status Margins_Calculation(ChartState& state)
 {
     const CivilInstant clock = ClockInstant(state.birthRecord);
     AyanamsaByMinute ayanamsas;
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         BirthTimeMargin& margin = state.margins[body];
         margin = {};
-        const std::optional<EntryDecanate> chart = DecanateOfEntry(state.positionTable[body]);
+        const double lambda = state.longitudes[body];
+        const std::optional<EntryDecanate> chart = DecanateOfLongitude(lambda);
         if (!chart)
             continue;
 
         // Only a body within reach of a decanate edge can change in the window; a planet may be
         // retrograde, so either edge can be met in either direction of time.
-        const double lambda = state.longitudes[body];
         const double edgeBelow = 10.0 * std::floor(lambda / 10.0);
         const double reach = kMostTravelInWindow[body];
         if (lambda - edgeBelow > reach && edgeBelow + 10.0 - lambda > reach)
             continue;
         const BodyProbe probe(state, body, ayanamsas);
-        if (const auto minutes = probe.FirstChange(-1, lambda, chart))
-            margin.changesBefore = AddMinutes(clock, *minutes);
-        if (const auto minutes = probe.FirstChange(+1, lambda, chart))
-            margin.changesAfter = AddMinutes(clock, *minutes);
+        const Result<std::optional<int>> before = probe.FirstChange(-1, lambda, chart);
+        if (!before)
+            return Fail(before.error());
+        if (*before)
+            margin.changesBefore = AddMinutes(clock, **before);
+        const Result<std::optional<int>> after = probe.FirstChange(+1, lambda, chart);
+        if (!after)
+            return Fail(after.error());
+        if (*after)
+            margin.changesAfter = AddMinutes(clock, **after);
     }
+    return {};
 }
 
 std::string MarginSentence(const BirthTimeMargin& margin, const CivilInstant& birthClock)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chart/ChartState.h"
+#include "ephemeris/Result.h"
 
 #include <string>
 
@@ -9,8 +10,9 @@ namespace tessaline {
 
 // How far the birth time may be off before a body changes decanate: for each of the ten bodies, the
 // latest earlier and the earliest later clock time within three hours at which the chart entered for
-// that time would show another decanate. Reads the stored record, zone and positions.
-void Margins_Calculation(ChartState& state);
+// that time would show another decanate. Reads the stored record, zone and longitudes; fails where the
+// precise ephemeris does.
+Status Margins_Calculation(ChartState& state);
 
 // "The decanate changes if the birth was before 09:14 or after 13:02", or empty when the decanate holds
 // for three hours either way. A time on another calendar day than the birth's clock names its day:

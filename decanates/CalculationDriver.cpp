@@ -31,7 +31,7 @@ std::int16_t Flag(bool on) noexcept
 
 } // namespace
 
-void StoreBirthData(ChartState& state, const BirthDataForm& form)
+Status StoreBirthData(ChartState& state, const BirthDataForm& form)
 {
     BirthRecord& record = state.birthRecord;
     record.name = form.name;
@@ -57,25 +57,31 @@ void StoreBirthData(ChartState& state, const BirthDataForm& form)
     record.isEast = Flag(form.isEast);
     record.isSouth = Flag(form.isSouth);
     record.daylightSaving = Flag(form.daylightSaving && !form.exactZone); // an exact offset has it already
+
+    return StoreBirthInstant(state);
 }
 
-void RunChartEngines(ChartState& state)
+Status RunChartEngines(ChartState& state)
 {
     Angles_Calculation(state);
     Moon_Calculation(state);
     Positions_Calculation(state);
     Decanate_Calculation(state);
-    PreciseDecanate_Calculation(state);
+    return PreciseDecanate_Calculation(state);
 }
 
-std::optional<ValidationFailure> CalculateChart(ChartState& state, const BirthDataForm& form)
+Result<void, ValidationFailure> CalculateChart(ChartState& state, const BirthDataForm& form)
 {
-    if (auto failure = ValidateBirthData(form))
-        return failure;
-    StoreBirthData(state, form);
-    RunChartEngines(state);
-    Margins_Calculation(state);
-    return std::nullopt;
+    if (auto checked = ValidateBirthData(form); !checked)
+        return Unexpected<ValidationFailure>{std::move(checked).error()};
+    Status done = StoreBirthData(state, form);
+    if (done)
+        done = RunChartEngines(state);
+    if (done)
+        done = Margins_Calculation(state);
+    if (!done)
+        return Unexpected<ValidationFailure>{ValidationFailure{0, std::move(done).error()}};
+    return {};
 }
 
 } // namespace tessaline

@@ -17,6 +17,8 @@ namespace tessaline {
 namespace {
 
 constexpr std::array<std::string_view, 3> kDecanateNames = {"First Decanate", "Second Decanate", "Third Decanate"};
+constexpr std::array<std::string_view, 3> kDecanateNamesInSentence
+    = {"first decanate", "second decanate", "third decanate"};
 
 // Characters 4 to 6 of a position entry ("DD Sss MM"): the sign key, or fewer characters when the entry is
 // shorter.
@@ -130,27 +132,37 @@ void Decanate_Calculation(ChartState& state)
 
 namespace tessaline {
 
-void PreciseDecanate_Calculation(ChartState& state)
+std::optional<EntryDecanate> DecanateOfLongitude(double degrees) noexcept
+{
+    if (!std::isfinite(degrees))
+        return std::nullopt;
+    const ZodiacFields fields = SplitZodiacPosition(degrees);
+    return EntryDecanate{fields.sign, DecanateOf(fields.degrees)};
+}
+
+Status PreciseDecanate_Calculation(ChartState& state)
 {
     state.preciseDecanates = {};
     if (state.ephemeris != EphemerisMode::Classic || !state.checkPreciseDecanates)
-        return;
+        return {};
     const DecanateTable& table = BuildDecanateTable();
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         if (!NearDecanateEdge(state.longitudes[body], kClassicErrorBound[body]))
             continue;
-        const std::optional<EntryDecanate> classic = DecanateOfEntry(state.positionTable[body]);
-        const double lambda = InZodiac(PreciseBodyLongitude(static_cast<BodyIndex>(body), state.universalInstant),
-                                       state.zodiac, state.ayanamsaDegrees);
-        PositionEntry entry = FormatPositionEntry(lambda);
-        const std::optional<EntryDecanate> precise = DecanateOfEntry(entry);
-        if (!precise || precise == classic)
+        const Result<double> tropical
+            = BodyLongitudeAt(static_cast<BodyIndex>(body), state.instant, EphemerisMode::Precise);
+        if (!tropical)
+            return Fail(tropical.error());
+        const double lambda = InZodiac(*tropical, state.zodiac, state.ayanamsaDegrees);
+        const std::optional<EntryDecanate> precise = DecanateOfLongitude(lambda);
+        if (!precise || precise == DecanateOfLongitude(state.longitudes[body]))
             continue;
         PreciseDecanate& named = state.preciseDecanates[body].emplace();
-        named.position = std::move(entry);
+        named.position = FormatPositionEntry(lambda);
         const auto d = static_cast<std::size_t>(precise->decanate - 1);
         FillResult(named.decanate, kDecanateNames[d], table[static_cast<std::size_t>(precise->signIndex)].rows[d]);
     }
+    return {};
 }
 
 std::string PreciseDecanateSentence(const ChartState& state, BodyIndex body)
@@ -159,12 +171,14 @@ std::string PreciseDecanateSentence(const ChartState& state, BodyIndex body)
     if (i >= kDecanateBodyCount || !state.preciseDecanates[i])
         return {};
     const PreciseDecanate& named = *state.preciseDecanates[i];
-    std::string name(named.decanate.DecanateName);
-    for (char& c : name)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-    return "A precise ephemeris puts " + std::string(BodyName(body)) + " at " + named.position + ", in the " + name
-        + " (" + std::string(named.decanate.DecanateSign) + "), ruled by " + std::string(named.decanate.RulingPlanet)
-        + ".";
+    // "the third decanate": the table's name as it reads inside a sentence.
+    std::string_view name = named.decanate.DecanateName;
+    for (std::size_t d = 0; d < kDecanateNames.size(); ++d)
+        if (name == kDecanateNames[d])
+            name = kDecanateNamesInSentence[d];
+    return "A precise ephemeris puts " + std::string(BodyName(body)) + " at " + named.position + ", in the "
+        + std::string(name) + " (" + std::string(named.decanate.DecanateSign) + "), ruled by "
+        + std::string(named.decanate.RulingPlanet) + ".";
 }
 
 } // namespace tessaline

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chart/ChartState.h"
+#include "ephemeris/Result.h"
 
 #include <optional>
 #include <string>
@@ -23,11 +24,15 @@ std::optional<EntryDecanate> DecanateOfEntry(std::string_view entry) noexcept;
 // or whose first two characters are not two digits, keeps its previous result.
 void Decanate_Calculation(ChartState& state);
 
+// The sign and decanate of a longitude in degrees, [0, 360]: whole degrees within the sign decide, as in the
+// position texts (360 is 0° Aries). Nothing for a longitude that is not finite.
+std::optional<EntryDecanate> DecanateOfLongitude(double degrees) noexcept;
+
 // In a classic chart, for each body Sun to Pluto within reach of a decanate edge (the classic formulas'
 // largest error, with room to spare), the precise position; where its sign or decanate differs from the
 // classic one, preciseDecanates names it. In a precise chart it leaves preciseDecanates empty. Runs after
-// Decanate_Calculation.
-void PreciseDecanate_Calculation(ChartState& state);
+// Decanate_Calculation; fails where the precise ephemeris does.
+Status PreciseDecanate_Calculation(ChartState& state);
 
 // "A precise ephemeris puts Saturn at 20 Cap 03, in the third decanate (Virgo), ruled by
 // Mercury." or

@@ -547,10 +547,9 @@ void frmMain::cmdRashi_Click()
 {
     chartState_.ephemeris = mnuPrecise->isChecked() ? EphemerisMode::Precise : EphemerisMode::Classic;
     chartState_.zodiac = chosenZodiac();
-    if (const std::optional<ValidationFailure> failure = CalculateChart(chartState_, CurrentForm())) {
-        ShowMessage(this, failure->icon,
-                    QString::fromLatin1(failure->message.data(), static_cast<qsizetype>(failure->message.size())));
-        focusField(failure->focus);
+    if (const auto done = CalculateChart(chartState_, CurrentForm()); !done) {
+        ShowMessage(this, done.error().icon, QString::fromStdString(done.error().message));
+        focusField(done.error().focus);
         return;
     }
     chartState_.place = placePicker->placeLabel();
@@ -674,9 +673,9 @@ void frmMain::rebuildRecentMenu()
 bool frmMain::SaveBirthDataTo(const QString& path)
 {
     const BirthDataForm form = CurrentForm();
-    if (const std::optional<ValidationFailure> failure = ValidateBirthData(form)) {
-        ShowMessage(this, failure->icon, FromUtf8(failure->message));
-        focusField(failure->focus);
+    if (const auto checked = ValidateBirthData(form); !checked) {
+        ShowMessage(this, checked.error().icon, FromUtf8(checked.error().message));
+        focusField(checked.error().focus);
         return false;
     }
     // Written in full to a temporary file first, so a failure never leaves half a file behind.
@@ -758,8 +757,8 @@ bool frmMain::OpenBirthDataFrom(const QString& path)
     if (const auto* message = std::get_if<std::string>(&birth.birth))
         return refuse(birth.line, FromUtf8(*message));
     const auto& form = std::get<BirthDataForm>(birth.birth);
-    if (const std::optional<ValidationFailure> failure = ValidateBirthData(form))
-        return refuse(birth.line, FromUtf8(failure->message));
+    if (const auto checked = ValidateBirthData(form); !checked)
+        return refuse(birth.line, FromUtf8(checked.error().message));
     fillForm(form);
     rememberFile(path);
     return true;

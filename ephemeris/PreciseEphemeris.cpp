@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <string>
 #include <swephexp.h>
 
 namespace tessaline {
@@ -66,14 +68,28 @@ double Wrapped(double degrees) noexcept
     return r < 0.0 ? r + 360.0 : (r >= 360.0 ? 0.0 : r);
 }
 
-double LongitudeOf(int body, double julianDayUT) noexcept
+// What the library said when a call failed, with the instant it was asked for.
+Unexpected<std::string> LibraryFailure(const char* what, double julianDayUT, const char* error)
+{
+    char at[48];
+    std::snprintf(at, sizeof at, " at Julian day %.5f", julianDayUT);
+    std::string message = std::string("The precise ephemeris could not compute ") + what + at;
+    if (error[0] != '\0')
+        message += std::string(": ") + error;
+    return Fail(std::move(message));
+}
+
+Result<double> LongitudeOf(int body, double julianDayUT, const char* what)
 {
     const Library& library = OpenLibrary();
     std::array<double, 6> x{};
     std::array<char, AS_MAXCH> error{};
-    if (swe_calc_ut(julianDayUT, body, library.sourceFlag, x.data(), error.data()) < 0)
-        swe_calc_ut(julianDayUT, body, SEFLG_MOSEPH, x.data(), error.data()); // outside the files' years
-    return Wrapped(x[0]);
+    if (swe_calc_ut(julianDayUT, body, library.sourceFlag, x.data(), error.data()) >= 0 && std::isfinite(x[0]))
+        return Wrapped(x[0]);
+    error.fill('\0'); // outside the files' years: the analytic theory covers millennia
+    if (swe_calc_ut(julianDayUT, body, SEFLG_MOSEPH, x.data(), error.data()) >= 0 && std::isfinite(x[0]))
+        return Wrapped(x[0]);
+    return LibraryFailure(what, julianDayUT, error.data());
 }
 
 } // namespace
@@ -84,24 +100,49 @@ double JulianDayUT(const CivilInstant& at) noexcept
     return kJulianDayOf1970 + days + (at.hour * 60 + at.minute) / 1440.0;
 }
 
-double PreciseLongitude(PreciseBody body, double julianDayUT) noexcept
+Result<double> PreciseLongitude(PreciseBody body, double julianDayUT)
 {
-    return LongitudeOf(kLibraryBody[static_cast<std::size_t>(body)], julianDayUT);
+    constexpr std::array<const char*, kPreciseBodyCount> kNames{"the Sun", "the Moon", "Mercury", "Venus",   "Mars",
+                                                                "Jupiter", "Saturn",   "Uranus",  "Neptune", "Pluto"};
+    const auto i = static_cast<std::size_t>(body);
+    return LongitudeOf(kLibraryBody[i], julianDayUT, kNames[i]);
 }
 
-PreciseAngles PreciseChartAngles(double julianDayUT, double signedLongitude, double signedLatitude) noexcept
+Result<PreciseAngles> PreciseChartAngles(double julianDayUT, double signedLongitude, double signedLatitude)
 {
     OpenLibrary();
     std::array<double, 13> cusps{};
     std::array<double, 10> ascmc{};
     // Porphyry cusps are defined at every latitude; the Ascendant and Midheaven do not depend on them.
-    swe_houses_ex(julianDayUT, 0, signedLatitude, -signedLongitude, 'O', cusps.data(), ascmc.data());
-    return {Wrapped(ascmc[SE_ASC]), Wrapped(ascmc[SE_MC])};
+    if (swe_houses_ex(julianDayUT, 0, signedLatitude, -signedLongitude, 'O', cusps.data(), ascmc.data()) < 0
+        || !std::isfinite(ascmc[SE_ASC]) || !std::isfinite(ascmc[SE_MC]))
+        return LibraryFailure("the Ascendant and Midheaven", julianDayUT, "");
+    return PreciseAngles{Wrapped(ascmc[SE_ASC]), Wrapped(ascmc[SE_MC])};
 }
 
-double PreciseMeanNode(double julianDayUT) noexcept
+Result<double> PreciseMeanNode(double julianDayUT)
 {
-    return LongitudeOf(SE_MEAN_NODE, julianDayUT);
+    return LongitudeOf(SE_MEAN_NODE, julianDayUT, "the Moon's node");
+}
+
+Result<PrecisePoints> PreciseChartPoints(double julianDayUT, double signedLongitude, double signedLatitude)
+{
+    PrecisePoints points;
+    for (int i = 0; i < kPreciseBodyCount; ++i) {
+        const Result<double> lambda = PreciseLongitude(static_cast<PreciseBody>(i), julianDayUT);
+        if (!lambda)
+            return Fail(lambda.error());
+        points.bodies[static_cast<std::size_t>(i)] = *lambda;
+    }
+    const Result<double> node = PreciseMeanNode(julianDayUT);
+    if (!node)
+        return Fail(node.error());
+    points.meanNode = *node;
+    Result<PreciseAngles> angles = PreciseChartAngles(julianDayUT, signedLongitude, signedLatitude);
+    if (!angles)
+        return Fail(angles.error());
+    points.angles = *angles;
+    return points;
 }
 
 const char* AyanamsaName(Ayanamsa ayanamsa) noexcept
@@ -116,7 +157,7 @@ const char* AyanamsaKey(Ayanamsa ayanamsa) noexcept
     return i < kAyanamsas.size() ? kAyanamsas[i].key : "";
 }
 
-double PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT) noexcept
+Result<double> PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT)
 {
     const Library& library = OpenLibrary();
     const auto i = static_cast<std::size_t>(ayanamsa);
@@ -125,9 +166,12 @@ double PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT) noexcept
     std::array<char, AS_MAXCH> error{};
     // Without the data files the library still has the precession and nutation it needs, and for True
     // Chitrapaksha the star catalogue in the same folder.
-    if (swe_get_ayanamsa_ex_ut(julianDayUT, library.sourceFlag, &degrees, error.data()) < 0)
-        swe_get_ayanamsa_ex_ut(julianDayUT, SEFLG_MOSEPH, &degrees, error.data());
-    return degrees;
+    if (swe_get_ayanamsa_ex_ut(julianDayUT, library.sourceFlag, &degrees, error.data()) >= 0 && std::isfinite(degrees))
+        return degrees;
+    error.fill('\0');
+    if (swe_get_ayanamsa_ex_ut(julianDayUT, SEFLG_MOSEPH, &degrees, error.data()) >= 0 && std::isfinite(degrees))
+        return degrees;
+    return LibraryFailure("the ayanamsa", julianDayUT, error.data());
 }
 
 PreciseSource PreciseEphemerisSource() noexcept

@@ -2,7 +2,9 @@
 #pragma once
 
 #include "ephemeris/CivilTime.h"
+#include "ephemeris/Result.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,8 +24,9 @@ enum class PreciseSource { DataFiles, Analytic };
 double JulianDayUT(const CivilInstant& at) noexcept;
 
 // Geocentric apparent ecliptic longitude of date (light-time, aberration, deflection, nutation) at a
-// universal instant, the library's ΔT applied; degrees in [0, 360).
-double PreciseLongitude(PreciseBody body, double julianDayUT) noexcept;
+// universal instant, the library's ΔT applied; degrees in [0, 360). The error says why the library could
+// not compute it: a position that failed is never handed on as 0°.
+Result<double> PreciseLongitude(PreciseBody body, double julianDayUT);
 
 struct PreciseAngles {
     double ascendant = 0.0; // degrees, [0, 360)
@@ -32,10 +35,19 @@ struct PreciseAngles {
 
 // Ascendant and Midheaven with nutation (true obliquity, apparent sidereal time) for a universal instant
 // and a place (longitude west positive, latitude north positive, degrees, as the engines hold them).
-PreciseAngles PreciseChartAngles(double julianDayUT, double signedLongitude, double signedLatitude) noexcept;
+Result<PreciseAngles> PreciseChartAngles(double julianDayUT, double signedLongitude, double signedLatitude);
 
 // The Moon's mean ascending node, ecliptic of date; degrees in [0, 360).
-double PreciseMeanNode(double julianDayUT) noexcept;
+Result<double> PreciseMeanNode(double julianDayUT);
+
+// Every point of a precise chart at one instant and place: the bodies in PreciseBody order, the mean node
+// and the angles.
+struct PrecisePoints {
+    std::array<double, kPreciseBodyCount> bodies{};
+    double meanNode = 0.0;
+    PreciseAngles angles;
+};
+Result<PrecisePoints> PreciseChartPoints(double julianDayUT, double signedLongitude, double signedLatitude);
 
 // The ayanamsas a sidereal chart can use: how far the sidereal zodiac's first point lies behind the
 // tropical one. Lahiri (Chitrapaksha) is the usual choice and comes first.
@@ -51,7 +63,7 @@ const char* AyanamsaKey(Ayanamsa ayanamsa) noexcept;
 
 // The ayanamsa at a universal instant, nutation included, as the library defines it: what to subtract
 // from an apparent tropical longitude of date. Degrees, about 24 for Lahiri in this century.
-double PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT) noexcept;
+Result<double> PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT);
 
 // Whether the data files were found. The library is opened on the first call of any function here and
 // looks in SE_EPHE_PATH when it is set, else in its installed data folder.

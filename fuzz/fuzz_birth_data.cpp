@@ -37,9 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (char c : form.name)
         (void)tessaline::FilterNameKey(c);
 
-    const bool passes = !tessaline::ValidateBirthData(form).has_value();
+    const bool passes = tessaline::ValidateBirthData(form).has_value();
     tessaline::ChartState state;
-    if (tessaline::CalculateChart(state, form).has_value() == passes)
+    if (tessaline::CalculateChart(state, form).has_value() != passes)
         __builtin_trap(); // the calculation must judge the form as the checks do
     return 0;
 }

@@ -98,7 +98,7 @@ std::string UtcOffsetText(const ChartState& state)
 
 std::string InstantUtText(const ChartState& state)
 {
-    const CivilInstant& at = state.universalInstant;
+    const CivilInstant& at = state.instant.universal;
     char text[24];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02dZ", at.year, at.month, at.day, at.hour, at.minute);
     return text;
@@ -106,7 +106,7 @@ std::string InstantUtText(const ChartState& state)
 
 std::string InstantLine(const ChartState& state)
 {
-    const CivilInstant& at = state.universalInstant;
+    const CivilInstant& at = state.instant.universal;
     const BirthRecord& record = state.birthRecord;
     std::string line = "Calculated for " + DayText(at) + ", " + ClockText(at) + " Universal Time (zone "
         + OffsetText(MinutesEast(state.zoneCorrection) * 60, false) + ", "
@@ -139,7 +139,7 @@ std::string AnglesLine(const ChartState& state)
         return std::string(BodyName(body)) + " " + state.positionTable[ToIndex(body)];
     };
     std::string line = entry(BodyIndex::Ascendant);
-    if (const auto decanate = DecanateOfEntry(state.positionTable[ToIndex(BodyIndex::Ascendant)])) {
+    if (const auto decanate = DecanateOfLongitude(state.longitudes[ToIndex(BodyIndex::Ascendant)])) {
         const DecanateRow& row = LookUpDecanate(decanate->signIndex, decanate->decanate);
         line += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet) + ", "
             + std::string(row.Keyword) + ")";

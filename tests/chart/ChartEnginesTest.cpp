@@ -228,6 +228,7 @@ TEST(PreciseMode, EveryPointComesFromThePreciseEphemeris)
     state.ephemeris = EphemerisMode::Precise;
     state.birthRecord = {"TEST", 6, 15, 1975, 10, 30, 5, 30, 77, 12, 28, 36, kTrue, kFalse, kFalse};
     state.zoneCorrection = {-5, -30};
+    ASSERT_TRUE(StoreBirthInstant(state).has_value());
     Angles_Calculation(state);
     Moon_Calculation(state);
     Positions_Calculation(state);
@@ -261,6 +262,7 @@ TEST(SiderealZodiac, EveryPointMovesBackByTheAyanamsaInBothModes)
             state.zodiac = {zodiac, Ayanamsa::Lahiri};
             state.birthRecord = {"TEST", 6, 15, 1975, 10, 30, 5, 30, 77, 12, 28, 36, kTrue, kFalse, kFalse};
             state.zoneCorrection = {-5, -30};
+            EXPECT_TRUE(StoreBirthInstant(state).has_value());
             Angles_Calculation(state);
             Moon_Calculation(state);
             Positions_Calculation(state);

@@ -43,7 +43,7 @@ constexpr int kThreeHours = 3 * 60;
 std::array<BirthTimeMargin, kDecanateBodyCount> MarginsByEnteringEveryMinute(const BirthDataForm& form)
 {
     ChartState chart;
-    EXPECT_FALSE(CalculateChart(chart, form));
+    EXPECT_TRUE(CalculateChart(chart, form).has_value());
     const CivilInstant clock{kFirstYear + form.yearPosition, form.monthPosition + 1, form.dayPosition + 1, form.hour,
                              form.minute};
     std::array<BirthTimeMargin, kDecanateBodyCount> margins;
@@ -57,7 +57,7 @@ std::array<BirthTimeMargin, kDecanateBodyCount> MarginsByEnteringEveryMinute(con
             shifted.hour = at.hour;
             shifted.minute = at.minute;
             ChartState other;
-            EXPECT_FALSE(CalculateChart(other, shifted));
+            EXPECT_TRUE(CalculateChart(other, shifted).has_value());
             for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
                 auto& found = direction < 0 ? margins[body].changesBefore : margins[body].changesAfter;
                 if (!found && DecanateOfEntry(other.positionTable[body]) != DecanateOfEntry(chart.positionTable[body]))
@@ -71,7 +71,7 @@ std::array<BirthTimeMargin, kDecanateBodyCount> MarginsByEnteringEveryMinute(con
 void ExpectSameMargins(const BirthDataForm& form)
 {
     ChartState state;
-    ASSERT_FALSE(CalculateChart(state, form));
+    ASSERT_TRUE(CalculateChart(state, form).has_value());
     const auto expected = MarginsByEnteringEveryMinute(form);
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         EXPECT_EQ(state.margins[body].changesBefore, expected[body].changesBefore) << BodyName(BodyIndex(body));
@@ -85,7 +85,7 @@ TEST(BirthTimeMargins, MoonMinutesFromAnEdge)
     // hour, so at 19:26 it is at 9° 5x' Virgo, a few minutes short of the second decanate.
     const BirthDataForm form = Form(1975, 6, 15, 19, 26, 34, false);
     ChartState state;
-    ASSERT_FALSE(CalculateChart(state, form));
+    ASSERT_TRUE(CalculateChart(state, form).has_value());
     ASSERT_EQ(state.positionTable[ToIndex(BodyIndex::Moon)].substr(0, 7), "09 Vir ");
     const BirthTimeMargin& moon = state.margins[ToIndex(BodyIndex::Moon)];
     ASSERT_TRUE(moon.changesAfter);
@@ -100,7 +100,7 @@ TEST(BirthTimeMargins, MoonTwoAndAHalfHoursFromAnEdge)
     // the window, but outside a window of two hours.
     const BirthDataForm form = Form(1975, 6, 15, 17, 0, 34, false);
     ChartState state;
-    ASSERT_FALSE(CalculateChart(state, form));
+    ASSERT_TRUE(CalculateChart(state, form).has_value());
     const auto& after = state.margins[ToIndex(BodyIndex::Moon)].changesAfter;
     ASSERT_TRUE(after);
     EXPECT_GT(after->hour * 60 + after->minute, 19 * 60);
@@ -113,7 +113,7 @@ TEST(BirthTimeMargins, NoBodyChanges)
     // more than a degree from an edge but Venus (1° 34'), which moves a quarter of a degree in a day.
     const BirthDataForm form = Form(2000, 1, 1, 12, 0, 29, false, "0", "0", false);
     ChartState state;
-    ASSERT_FALSE(CalculateChart(state, form));
+    ASSERT_TRUE(CalculateChart(state, form).has_value());
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         EXPECT_FALSE(state.margins[body].changesBefore) << BodyName(BodyIndex(body));
         EXPECT_FALSE(state.margins[body].changesAfter) << BodyName(BodyIndex(body));
@@ -128,7 +128,7 @@ TEST(BirthTimeMargins, RetrogradePlanetLeavesItsDecanateBackwards)
     // time it reaches the edge above it, not the one below.
     const BirthDataForm form = Form(2024, 9, 1, 4, 6, 64, false);
     ChartState state;
-    ASSERT_FALSE(CalculateChart(state, form));
+    ASSERT_TRUE(CalculateChart(state, form).has_value());
     ASSERT_EQ(state.positionTable[ToIndex(BodyIndex::Pluto)], "29 Cap 59");
     EXPECT_TRUE(state.margins[ToIndex(BodyIndex::Pluto)].changesBefore);
     EXPECT_FALSE(state.margins[ToIndex(BodyIndex::Pluto)].changesAfter);

@@ -130,7 +130,7 @@ TEST_F(PlacePickerTest, AnOffsetNoRowHasChartsExactlyAndAgreesWithTheChartTool)
     EXPECT_EQ(form.exactZone->zoneCorrectionMinutes, -45);
 
     window->cmdRashi_Click();
-    const CivilInstant at = window->chartState().universalInstant;
+    const CivilInstant at = window->chartState().instant.universal;
     EXPECT_EQ(at, (CivilInstant{2000, 1, 1, 6, 15}));
     EXPECT_NE(window->chartState().place.find("Kathmandu"), std::string::npos);
 
