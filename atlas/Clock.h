@@ -3,10 +3,10 @@
 
 #include "chart/ChartState.h"
 #include "ephemeris/CivilTime.h"
+#include "ephemeris/Result.h"
 
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace tessaline::atlas {
 
@@ -40,8 +40,7 @@ struct ClockReading {
 // The clock at a place from the system's time-zone database: zone id ("Europe/Paris"), the local date and
 // clock time, and the birthplace's longitude in degrees east. The message says why when the zone is not
 // known to this computer.
-std::variant<ClockReading, std::string> ReadClock(std::string_view zoneId, const CivilInstant& local,
-                                                  double longitudeEast);
+Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& local, double longitudeEast);
 
 // "UT+5:08:48", "UT−4:30", "UT+0:00" (seconds only when there are some).
 std::string OffsetName(int seconds);

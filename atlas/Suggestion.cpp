@@ -65,27 +65,25 @@ std::string Described(const ClockOffset& offset)
     return text;
 }
 
-struct Choice {
-    int row = -1;
-    bool tick = false;
-};
+} // namespace
 
-// The row and tick that express a clock offset exactly, if any.
-std::optional<Choice> RowChoice(const ClockOffset& offset, std::string_view zoneId)
+std::optional<RowAndTick> RowForOffset(const ClockOffset& offset, std::string_view zoneId)
 {
     if (offset.seconds % 60 != 0)
         return std::nullopt;
     const int minutes = offset.seconds / 60;
     const int same = RowFor(minutes, offset.abbreviation, zoneId);
     if (same >= 0 && IsWarOrDoubleRow(same) && Row(same).abbreviation == offset.abbreviation)
-        return Choice{same, false};
+        return RowAndTick{same, false};
     if (offset.summerSeconds == kHour)
         if (const int standard = RowFor(minutes - 60, "", zoneId); standard >= 0)
-            return Choice{standard, true};
+            return RowAndTick{standard, true};
     if (same >= 0)
-        return Choice{same, false};
+        return RowAndTick{same, false};
     return std::nullopt;
 }
+
+namespace {
 
 ZoneSuggestion Exact(int seconds)
 {
@@ -102,7 +100,7 @@ ZoneSuggestion Exact(int seconds)
 // The row and tick that give an offset exactly, else the exact offset itself.
 ZoneSuggestion RowOrExact(const ClockOffset& offset, std::string_view zoneId)
 {
-    const auto choice = RowChoice(offset, zoneId);
+    const auto choice = RowForOffset(offset, zoneId);
     if (!choice)
         return Exact(offset.seconds);
     ZoneSuggestion suggestion;
@@ -193,14 +191,17 @@ ZoneSuggestion SuggestZone(const ClockReading& reading, const SuggestionContext&
         const std::string twice = where + "that clock time happened twice, first at " + Described(reading.first)
             + ", then at " + Described(reading.second) + "; the daylight-saving tick chooses (ticked = the first)";
         // The tick can carry the choice when the later reading has a row and the earlier is one hour on.
-        const auto later = RowChoice(reading.second, context.zoneId);
+        const auto later = RowForOffset(reading.second, context.zoneId);
         if (later && !later->tick && reading.first.seconds - reading.second.seconds == kHour
             && !IsSummerOrWarRow(later->row)) {
             suggestion.row = later->row;
             suggestion.tick = context.tickChoosesEarlier;
             suggestion.clockSeconds = suggestion.tick ? reading.first.seconds : reading.second.seconds;
+            suggestion.tickChoosesReading = true;
         } else {
             suggestion = RowOrExact(context.tickChoosesEarlier ? reading.first : reading.second, context.zoneId);
+            // An exact offset leaves the tick free to show the choice; a row has a tick of its own.
+            suggestion.tickChoosesReading = suggestion.kind == SuggestionKind::ExactOffset;
         }
         suggestion.sentence = twice + Used(suggestion);
         return suggestion;

@@ -34,7 +34,21 @@ struct ZoneSuggestion {
     int clockSeconds = 0; // the offset east of Greenwich the clock ran on
     ZoneCorrection exact; // ExactOffset: the signed correction (west positive), rounded to the minute
     std::string sentence; // one line saying what was found and what is used
+    // In a clock time that happened twice: the daylight-saving tick shows and chooses the reading (ticked =
+    // the earlier), rather than being part of the row.
+    bool tickChoosesReading = false;
 };
+
+// A row of the list and its daylight-saving tick.
+struct RowAndTick {
+    int row = -1;
+    bool tick = false;
+};
+
+// The row and tick that express a clock offset exactly, if any: the row whose abbreviation is the clock's
+// for war and double-summer time, summer time of one hour as the standard row with the tick, else a row of
+// the offset (a standard row before a summer one, Australian rows only for Australian zones).
+std::optional<RowAndTick> RowForOffset(const ClockOffset& offset, std::string_view zoneId);
 
 // The row or exact offset for a clock reading, and its sentence. The war-time and double-summer rows are
 // taken when the abbreviation says so; summer time of one hour is the standard row with the tick; a time in

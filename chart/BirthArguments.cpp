@@ -145,33 +145,33 @@ BirthArguments BirthArgumentsFromForm(const BirthDataForm& form)
     return arguments;
 }
 
-ParsedBirth ParseBirthArguments(const BirthArguments& arguments)
+Result<BirthDataForm> ParseBirthArguments(const BirthArguments& arguments, Reader reader)
 {
     BirthDataForm form;
 
     // The name goes through the window's name filter, as if pasted; Enter and Backspace are keys, not text.
     std::optional<std::string> name = FilterNameText(arguments.name);
     if (!name || name->find_first_of("\r\b") != std::string::npos)
-        return std::string(kMsgOnlyLetters);
+        return Fail(std::string(kMsgOnlyLetters));
     form.name = std::move(*name);
 
     const auto date = SplitNumbers(arguments.date, '-', 3);
     if (!date || arguments.date.size() != 10)
-        return "Date " + Quoted(arguments.date) + " is not a date: write it as YYYY-MM-DD, e.g. 1975-06-15";
+        return Fail("Date " + Quoted(arguments.date) + " is not a date: write it as YYYY-MM-DD, e.g. 1975-06-15");
     const auto [year, month, day] = *date;
     if (year < kFirstYear || year > kLastYear)
-        return "Year " + std::to_string(year) + " is outside the years the program calculates (1901 to 2050)";
+        return Fail("Year " + std::to_string(year) + " is outside the years the program calculates (1901 to 2050)");
     if (month < 1 || month > 12)
-        return "Month " + std::to_string(month) + " does not exist: use 01 to 12";
+        return Fail("Month " + std::to_string(month) + " does not exist: use 01 to 12");
     if (day < 1 || day > 31)
-        return "Day " + std::to_string(day) + " does not exist: use 01 to 31";
+        return Fail("Day " + std::to_string(day) + " does not exist: use 01 to 31");
     form.yearPosition = year - kFirstYear;
     form.monthPosition = month - 1;
     form.dayPosition = day - 1;
 
     const auto time = SplitNumbers(arguments.time, ':', 2);
     if (!time || (*time)[0] > 23 || (*time)[1] > 59 || (*time)[2] > 59)
-        return "Time " + Quoted(arguments.time) + " is not a clock time: write it as HH:MM from 00:00 to 23:59";
+        return Fail("Time " + Quoted(arguments.time) + " is not a clock time: write it as HH:MM from 00:00 to 23:59");
     form.hour = (*time)[0];
     form.minute = (*time)[1];
 
@@ -180,28 +180,52 @@ ParsedBirth ParseBirthArguments(const BirthArguments& arguments)
     } else {
         const auto zone = Digits(arguments.zone);
         if (!zone || *zone >= static_cast<int>(kZoneCount))
-            return "Zone " + Quoted(arguments.zone)
-                + " is not a zone: give its list position, 0 to 70 (see --zones), or the clock's exact offset "
-                  "as +HH:MM or -HH:MM";
+            return Fail("Zone " + Quoted(arguments.zone) + " is not a zone: give its list position, 0 to 70"
+                        + (reader == Reader::ChartTool ? " (see --zones)" : "")
+                        + ", or the clock's exact offset as +HH:MM or -HH:MM");
         form.zonePosition = *zone;
     }
     form.daylightSaving = arguments.dst;
 
     const auto lon = ParseCoordinate(arguments.lon, 'E', 'W');
     if (!lon)
-        return "Longitude " + Quoted(arguments.lon) + " is not a longitude: write degrees, E or W, minutes, e.g. 77E12";
+        return Fail("Longitude " + Quoted(arguments.lon)
+                    + " is not a longitude: write degrees, E or W, minutes, e.g. 77E12");
     form.lonDegrees = lon->degrees;
     form.lonMinutes = lon->minutes;
     form.isEast = lon->positiveSide;
 
     const auto lat = ParseCoordinate(arguments.lat, 'N', 'S');
     if (!lat)
-        return "Latitude " + Quoted(arguments.lat) + " is not a latitude: write degrees, N or S, minutes, e.g. 28N36";
+        return Fail("Latitude " + Quoted(arguments.lat)
+                    + " is not a latitude: write degrees, N or S, minutes, e.g. 28N36");
     form.latDegrees = lat->degrees;
     form.latMinutes = lat->minutes;
     form.isSouth = !lat->positiveSide;
 
     return form;
+}
+
+Result<ZodiacChoice> ParseZodiac(std::string_view zodiac, std::string_view ayanamsa, const ZodiacChoice& fallback,
+                                 Reader reader)
+{
+    ZodiacChoice choice = fallback;
+    const std::string zodiacKey = FoldKey(zodiac);
+    if (zodiacKey == "tropical")
+        choice = {};
+    else if (zodiacKey == "sidereal")
+        choice.zodiac = Zodiac::Sidereal;
+    else if (!zodiacKey.empty())
+        return Fail("the zodiac must be tropical or sidereal, not \"" + std::string(zodiac) + "\"");
+    if (ayanamsa.empty())
+        return choice;
+    const std::optional<Ayanamsa> named = AyanamsaNamed(ayanamsa);
+    if (!named)
+        return Fail("no ayanamsa is called \"" + std::string(ayanamsa) + "\""
+                    + (reader == Reader::ChartTool ? " (see --ayanamsas)" : ""));
+    if (zodiacKey == "tropical")
+        return Fail("an ayanamsa belongs to the sidereal zodiac, not the tropical one");
+    return ZodiacChoice{Zodiac::Sidereal, *named};
 }
 
 } // namespace tessaline

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "chart/BirthData.h"
+#include "ephemeris/Result.h"
 
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace tessaline {
 
@@ -20,11 +20,18 @@ struct BirthArguments {
     bool dst = false;
 };
 
-// Either the filled form or the message that rejects the birth. The form's own checks (name, the four
-// coordinates, the calendar) are left to ValidateBirthData, so their messages are the window's.
-using ParsedBirth = std::variant<BirthDataForm, std::string>;
+// Who reads a message: the chart tool's may point to its options ("see --zones"), the window's never do.
+enum class Reader { ChartTool, Window };
 
-ParsedBirth ParseBirthArguments(const BirthArguments& arguments);
+// The filled form, or the message that rejects the birth. The form's own checks (name, the four
+// coordinates, the calendar) are left to ValidateBirthData, so their messages are the window's.
+Result<BirthDataForm> ParseBirthArguments(const BirthArguments& arguments, Reader reader = Reader::ChartTool);
+
+// The zodiac named by a zodiac and an ayanamsa text (the chart tool's options, or a batch row's columns),
+// either may be empty: an ayanamsa alone means the sidereal zodiac, a sidereal zodiac alone means Lahiri,
+// nothing means fallback. The message starts in lower case, to follow the caller's words.
+Result<ZodiacChoice> ParseZodiac(std::string_view zodiac, std::string_view ayanamsa, const ZodiacChoice& fallback,
+                                 Reader reader);
 
 // "+05:45", "-4:30": the clock's offset east of Greenwich as the signed correction (west positive); nothing
 // for anything else or beyond 14 hours.

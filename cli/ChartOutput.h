@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/BirthBatch.h"
+#include "chart/BatchFile.h"
 #include "chart/ChartState.h"
 
 #include <array>

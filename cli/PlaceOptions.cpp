@@ -12,16 +12,6 @@ namespace tessaline::cli {
 
 namespace {
 
-constexpr std::size_t kCandidatesShown = 5;
-constexpr int kClearLead = 10; // the best match wins outright at ten times the next one's population
-
-// Degrees, the hemisphere letter, minutes, to the nearest arc-minute: -89.644 -> "89W39".
-std::string ArcMinuteText(double degrees, char positive, char negative)
-{
-    const long arcMinutes = std::lround(std::abs(degrees) * 60.0);
-    return std::to_string(arcMinutes / 60) + (degrees < 0 ? negative : positive) + std::to_string(arcMinutes % 60);
-}
-
 Json PlaceJson(const atlas::Atlas& atlas, const atlas::Place& place)
 {
     return Json{{"id", place.geonamesId},
@@ -58,83 +48,17 @@ std::variant<const atlas::Atlas*, std::string> AtlasOnDemand::Get()
     return failure_;
 }
 
-std::variant<const atlas::Place*, std::string> ResolvePlace(const atlas::Atlas& atlas, std::string_view query)
+std::string PlaceAndClockJson(const atlas::Atlas& atlas, const atlas::PlacedBirth& placed)
 {
-    const auto found = atlas.Search(query, kCandidatesShown + 1);
-    std::string quoted = "\"" + std::string(query.substr(0, 80)) + "\"";
-    if (found.empty())
-        return "No place in the atlas matches " + quoted;
-    const bool clearLead = found.size() == 1
-        || (found[0].place->population > 0
-            && std::int64_t{found[0].place->population} >= std::int64_t{kClearLead} * found[1].place->population);
-    if (clearLead)
-        return found[0].place;
-    std::string message = "The place " + quoted
-        + " is ambiguous; give more of it (\"Name, Region, Country\") or "
-          "--place-id with one of these ids:";
-    // One line, candidates apart by semicolons: the message is shown with every control character escaped.
-    for (std::size_t i = 0; i < found.size() && i < kCandidatesShown; ++i)
-        message += (i == 0 ? " " : "; ") + std::to_string(found[i].place->geonamesId) + ' '
-            + atlas.Label(*found[i].place) + " (" + atlas.Detail(*found[i].place) + ")";
-    return message;
-}
-
-std::variant<BirthDataForm, std::string> ParsePlacedBirth(BirthArguments birth, std::optional<bool> dst,
-                                                          const atlas::Atlas& atlas, const atlas::Place& place,
-                                                          PlacedClock& clock)
-{
-    clock = PlacedClock{};
-    clock.place = &place;
-    birth.lon = ArcMinuteText(place.Longitude(), 'E', 'W');
-    birth.lat = ArcMinuteText(place.Latitude(), 'N', 'S');
-    clock.fromAtlas = birth.zone.empty() || birth.zone == "auto";
-    if (clock.fromAtlas)
-        birth.zone = "0"; // stands in until the clock history has spoken
-    if (!clock.fromAtlas)
-        birth.dst = dst.value_or(false);
-    ParsedBirth parsed = ParseBirthArguments(birth);
-    if (auto* message = std::get_if<std::string>(&parsed))
-        return std::move(*message);
-    auto form = std::get<BirthDataForm>(std::move(parsed));
-    clock.label = atlas.Label(place);
-
-    const CivilInstant local{kFirstYear + form.yearPosition, form.monthPosition + 1, form.dayPosition + 1, form.hour,
-                             form.minute};
-    auto reading = atlas::ReadClock(atlas.ZoneId(place), local, place.Longitude());
-    if (auto* message = std::get_if<std::string>(&reading)) {
-        if (clock.fromAtlas)
-            return *message;
-        return form; // the zone was given by hand: the chart needs no clock history
-    }
-    clock.reading = std::get<atlas::ClockReading>(reading);
-    clock.suggestion = atlas::SuggestZone(
-        *clock.reading,
-        atlas::SuggestionContext{place.name, atlas.ZoneId(place), local, place.Longitude(), dst.value_or(true)});
-    if (!clock.fromAtlas) {
-        clock.sentence = "Zone given by hand; the atlas found: " + clock.suggestion.sentence;
-        return form;
-    }
-    clock.sentence = clock.suggestion.sentence;
-    if (clock.suggestion.kind == atlas::SuggestionKind::Row) {
-        form.zonePosition = clock.suggestion.row;
-        form.daylightSaving = clock.suggestion.tick;
-    } else {
-        form.exactZone = clock.suggestion.exact;
-        form.daylightSaving = false;
-    }
-    return form;
-}
-
-std::string PlaceAndClockJson(const atlas::Atlas& atlas, const PlacedClock& clock)
-{
-    std::string out = "\"place\":" + PlaceJson(atlas, *clock.place).dump() + ",\"clock\":";
-    if (!clock.reading) {
+    std::string out = "\"place\":" + PlaceJson(atlas, *placed.ChosenPlace()).dump() + ",\"clock\":";
+    if (!placed.Reading()) {
         out += "null";
         return out;
     }
-    const atlas::ClockReading& reading = *clock.reading;
-    const atlas::ClockOffset& chosen
-        = clock.suggestion.clockSeconds == reading.second.seconds && reading.kind != atlas::ClockKind::Unique
+    const atlas::ClockReading& reading = *placed.Reading();
+    const atlas::ZoneSuggestion& suggestion = *placed.Suggestion();
+    const atlas::ClockOffset& chosen = suggestion.clockSeconds == reading.second.seconds
+            && reading.kind != atlas::ClockKind::Unique
         ? reading.second
         : reading.first;
     const char* kind = reading.kind == atlas::ClockKind::Gap ? "gap"
@@ -144,8 +68,8 @@ std::string PlaceAndClockJson(const atlas::Atlas& atlas, const PlacedClock& cloc
                     {"summerTime", OffsetText(chosen.summerSeconds)},
                     {"abbreviation", chosen.abbreviation},
                     {"kind", kind},
-                    {"source", clock.fromAtlas ? "atlas" : "row"},
-                    {"sentence", clock.suggestion.sentence}};
+                    {"source", placed.HandChose() ? "row" : "atlas"},
+                    {"sentence", suggestion.sentence}};
     out += json.dump();
     return out;
 }

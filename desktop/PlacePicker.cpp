@@ -99,23 +99,35 @@ PlacePicker::PlacePicker(const Controls& controls, QWidget* parent)
     txtPlace->installEventFilter(this);
     lstPlaces->installEventFilter(this);
     connect(txtPlace, &QLineEdit::textEdited, this, [this] {
+        if (placed_.ChosenPlace() != nullptr) { // a place retyped and not chosen is no place
+            placed_.DropPlace(atlas::PlaceDropped::PlaceRetyped);
+            render();
+        }
         startLoading();
         search();
     });
     connect(lstPlaces, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { choosePlace(lstPlaces->row(item)); });
     connect(cmdApplyZone, &QPushButton::clicked, this, [this] {
-        overridden_ = false;
-        refresh();
+        placed_.Apply();
+        render();
     });
     for (QComboBox* box : {c_.month, c_.day, c_.year, c_.hour, c_.minute})
-        connect(box, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
-    connect(c_.zone, &QComboBox::currentIndexChanged, this, [this] { zoneChangedByHand(false); });
-    connect(c_.dst, &QCheckBox::toggled, this, [this] { zoneChangedByHand(true); });
+        connect(box, &QComboBox::currentIndexChanged, this, [this] {
+            placed_.SetLocalTime(localTime());
+            render();
+        });
+    connect(c_.zone, &QComboBox::currentIndexChanged, this, &PlacePicker::zoneChosen);
+    connect(c_.dst, &QCheckBox::toggled, this, [this](bool checked) {
+        if (rendering_)
+            return;
+        placed_.ChooseTick(checked);
+        render();
+    });
     for (QLineEdit* box : {c_.lonDegrees, c_.lonMinutes, c_.latDegrees, c_.latMinutes})
-        connect(box, &QLineEdit::textEdited, this, [this] { dropPlace(); });
+        connect(box, &QLineEdit::textEdited, this, &PlacePicker::coordinatesEdited);
     for (QRadioButton* button : {c_.east, c_.west, c_.north, c_.south})
-        connect(button, &QRadioButton::clicked, this, [this] { dropPlace(); });
+        connect(button, &QRadioButton::toggled, this, &PlacePicker::coordinatesEdited);
 }
 
 PlacePicker::~PlacePicker()
@@ -156,7 +168,7 @@ void PlacePicker::atlasLoaded()
     }
     loaded_.reset();
     search();
-    refresh();
+    render();
 }
 
 void PlacePicker::waitForAtlas()
@@ -218,17 +230,30 @@ void PlacePicker::choosePlace(int row)
     if (!atlas_ || row < 0 || row >= static_cast<int>(results_.size()))
         return;
     const atlas::Place& place = *results_[static_cast<std::size_t>(row)];
-    chosen_ = &place;
-    overridden_ = false;
+    rendering_ = true; // filling the form is no edit of the user's
     txtPlace->setText(Text(atlas_->Label(place)));
     c_.city->setText(Text(place.name));
     c_.state->setText(Text(atlas_->RegionName(place)));
     c_.country->setText(Text(atlas_->CountryName(place)));
     FillCoordinate(place.Longitude(), c_.lonDegrees, c_.lonMinutes, c_.east, c_.west);
     FillCoordinate(place.Latitude(), c_.latDegrees, c_.latMinutes, c_.north, c_.south);
+    rendering_ = false;
+    placed_.SetLocalTime(localTime());
+    placed_.ChoosePlace(*atlas_, place);
     lstPlaces->hide();
     txtPlace->setFocus(Qt::OtherFocusReason);
-    refresh();
+    render();
+}
+
+void PlacePicker::showBirth(const BirthDataForm& form)
+{
+    placed_.DropPlace(atlas::PlaceDropped::Replaced);
+    placed_.SetLocalTime(localTime());
+    placed_.ChooseZone(form.exactZone ? atlas::ZoneForOffset(MinutesEast(*form.exactZone))
+                                      : atlas::ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
+    txtPlace->clear();
+    lstPlaces->hide();
+    render();
 }
 
 CivilInstant PlacePicker::localTime() const
@@ -237,134 +262,76 @@ CivilInstant PlacePicker::localTime() const
                         c_.hour->currentIndex(), c_.minute->currentIndex()};
 }
 
-void PlacePicker::refresh()
+void PlacePicker::zoneChosen(int index)
 {
-    reading_.reset();
-    suggestion_.reset();
-    cmdApplyZone->hide();
-    if (chosen_ == nullptr || !atlas_) {
-        if (atlasProblem_.isEmpty() && (loader_ == nullptr || loader_->isFinished()))
-            lblClock->clear();
-        updateWarnings();
+    if (rendering_ || index < 0)
         return;
-    }
-    const auto local = localTime();
-    auto reading = atlas::ReadClock(atlas_->ZoneId(*chosen_), local, chosen_->Longitude());
-    if (auto* message = std::get_if<std::string>(&reading)) {
-        exact_.reset();
-        lblClock->setText(Text(*message) + QLatin1Char('.'));
-        updateWarnings();
-        return;
-    }
-    reading_ = std::get<atlas::ClockReading>(reading);
-    const bool earlier = reading_->kind != atlas::ClockKind::Overlap || c_.dst->isChecked() || !overridden_;
-    suggestion_ = atlas::SuggestZone(
-        *reading_,
-        atlas::SuggestionContext{chosen_->name, atlas_->ZoneId(*chosen_), local, chosen_->Longitude(),
-                                 reading_->kind == atlas::ClockKind::Overlap ? earlier : true});
-    const QString sentence = Text(suggestion_->sentence);
-    if (!overridden_) {
-        apply(*suggestion_);
-        lblClock->setText(sentence);
-    } else {
-        lblClock->setText(tr("You chose the zone by hand; the atlas suggests: ") + sentence);
-        cmdApplyZone->show();
-    }
-    updateWarnings();
+    if (index < static_cast<int>(kZoneCount))
+        placed_.ChooseRow(index);
+    else if (const auto exact = placed_.ExactEntry())
+        placed_.ChooseZone(*exact);
+    render();
 }
 
-void PlacePicker::apply(const atlas::ZoneSuggestion& suggestion)
+std::optional<double> PlacePicker::formLongitude() const
 {
-    applying_ = true;
-    if (suggestion.kind == atlas::SuggestionKind::Row) {
-        c_.zone->setCurrentIndex(suggestion.row);
-        c_.dst->setChecked(suggestion.tick);
-        exact_.reset();
-    } else {
-        c_.zone->setCurrentIndex(-1);
-        c_.dst->setChecked(false);
-        exact_ = suggestion.exact;
-    }
-    applying_ = false;
-}
-
-void PlacePicker::zoneChangedByHand(bool tickOnly)
-{
-    if (applying_)
-        return;
-    if (chosen_ != nullptr && suggestion_) {
-        // In an overlap the tick chooses which of the two readings: that is no override.
-        const bool choosingReading = tickOnly && reading_ && reading_->kind == atlas::ClockKind::Overlap
-            && suggestion_->kind == atlas::SuggestionKind::Row && c_.zone->currentIndex() == suggestion_->row;
-        if (choosingReading) {
-            const auto local = localTime();
-            suggestion_ = atlas::SuggestZone(*reading_,
-                                             atlas::SuggestionContext{chosen_->name, atlas_->ZoneId(*chosen_), local,
-                                                                      chosen_->Longitude(), c_.dst->isChecked()});
-            lblClock->setText(Text(suggestion_->sentence));
-            updateWarnings();
-            return;
-        }
-        overridden_ = true;
-        exact_.reset(); // a row chosen by hand wins over the exact offset
-        refresh();
-        return;
-    }
-    updateWarnings();
-}
-
-void PlacePicker::dropPlace()
-{
-    if (chosen_ != nullptr) {
-        chosen_ = nullptr;
-        exact_.reset();
-        overridden_ = false;
-        txtPlace->clear();
-        lblClock->setText(tr("The coordinates were changed by hand: the place and its clock are no longer used."));
-        cmdApplyZone->hide();
-    }
-    updateWarnings();
-}
-
-void PlacePicker::updateWarnings()
-{
-    QStringList warnings;
-    const int row = c_.zone->currentIndex();
-    const bool tick = c_.dst->isChecked();
-    if (atlas::IsSummerOrWarRow(row) && tick)
-        warnings << tr("This zone is already summer or war time: ticking Daylight Saving Time as well counts "
-                       "summer time twice.");
     bool degreesOk = false;
     const int degrees = c_.lonDegrees->text().toInt(&degreesOk);
-    if (degreesOk && (row >= 0 || exact_)) {
-        const double longitude = (degrees + c_.lonMinutes->text().toInt() / 60.0) * (c_.west->isChecked() ? -1 : 1);
-        const int offsetMinutes = exact_ && !overridden_
-            ? -(exact_->zoneCorrectionHours * 60 + exact_->zoneCorrectionMinutes)
-            : atlas::RowOffsetMinutes(row, tick);
-        if (atlas::FarFromLongitude(offsetMinutes, longitude))
-            warnings << tr("The zone is more than three hours from what the longitude suggests (about %1).")
-                            .arg(Text(atlas::OffsetName(static_cast<int>(std::lround(longitude / 15.0)) * 3600)));
+    if (!degreesOk)
+        return std::nullopt;
+    return (degrees + c_.lonMinutes->text().toInt() / 60.0) * (c_.west->isChecked() ? -1 : 1);
+}
+
+void PlacePicker::coordinatesEdited()
+{
+    if (rendering_)
+        return;
+    if (const atlas::Place* place = placed_.ChosenPlace()) {
+        // The place stands while the form shows its coordinates, to the arc-minute, whatever was clicked.
+        const auto same = [](double degrees, QLineEdit* whole, QLineEdit* minutes, QRadioButton* negative) {
+            const long arcMinutes = std::lround(std::abs(degrees) * 60.0);
+            return whole->text() == QString::number(arcMinutes / 60)
+                && minutes->text() == QString::number(arcMinutes % 60)
+                && (arcMinutes == 0 || negative->isChecked() == (degrees < 0));
+        };
+        if (!same(place->Longitude(), c_.lonDegrees, c_.lonMinutes, c_.west)
+            || !same(place->Latitude(), c_.latDegrees, c_.latMinutes, c_.south))
+            placed_.DropPlace(atlas::PlaceDropped::CoordinatesEdited);
     }
+    render();
+}
+
+void PlacePicker::render()
+{
+    const bool wasRendering = rendering_;
+    rendering_ = true;
+    // The list's last entry is the exact offset on offer, named after where it came from.
+    const auto exact = placed_.ExactEntry();
+    const int exactIndex = static_cast<int>(kZoneCount);
+    if (exact && c_.zone->count() == exactIndex)
+        c_.zone->addItem(Text(exact->exactName));
+    else if (exact)
+        c_.zone->setItemText(exactIndex, Text(exact->exactName));
+    else if (c_.zone->count() > exactIndex)
+        c_.zone->removeItem(exactIndex);
+    const atlas::ZoneInUse zone = placed_.Zone();
+    c_.zone->setCurrentIndex(zone.exact ? exactIndex : zone.row);
+    c_.dst->setChecked(zone.tick);
+    c_.dst->setEnabled(placed_.TickCounts());
+
+    QString line = Text(placed_.ClockLine());
+    if (line.isEmpty() && placed_.ChosenPlace() == nullptr)
+        line = atlasProblem_.isEmpty() && loader_ != nullptr && !loader_->isFinished() ? tr("Reading the place atlas…")
+                                                                                       : atlasProblem_;
+    lblClock->setText(line);
+    cmdApplyZone->setVisible(placed_.OffersApply());
+
+    QStringList warnings;
+    for (const std::string& warning : placed_.Warnings(formLongitude()))
+        warnings << Text(warning);
     lblZoneWarning->setText(warnings.join(QLatin1Char(' ')));
     lblZoneWarning->setVisible(!warnings.isEmpty());
-}
-
-void PlacePicker::applyTo(BirthDataForm& form) const
-{
-    if (chosen_ != nullptr && exact_ && !overridden_)
-        form.exactZone = exact_;
-}
-
-std::string PlacePicker::placeLabel() const
-{
-    return chosen_ != nullptr && atlas_ ? atlas_->Label(*chosen_) : std::string();
-}
-
-std::string PlacePicker::clockSentence() const
-{
-    if (chosen_ == nullptr || !suggestion_)
-        return {};
-    return overridden_ ? "Zone chosen by hand; the atlas found: " + suggestion_->sentence : suggestion_->sentence;
+    rendering_ = wasRendering;
 }
 
 } // namespace tessaline

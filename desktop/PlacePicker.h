@@ -2,6 +2,7 @@
 #pragma once
 
 #include "atlas/Atlas.h"
+#include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
 
 #include "chart/BirthData.h"
@@ -27,9 +28,11 @@ class QThread;
 
 namespace tessaline {
 
-// The birth data window's place search and what it says about the clock. Choosing a place fills City,
-// State, Country, the coordinates and the suggested zone; the line under the zone frame says what the clock
-// read, and a warning line catches summer time counted twice and a zone far from the longitude.
+// The birth data window's place search and its clock line. It draws the placed birth (atlas/PlacedBirth.h),
+// which holds the rules, and forwards the user's actions to it: choosing a place fills City, State, Country,
+// the coordinates and the zone the rules give; the zone list and tick always show the zone the chart uses
+// (an exact offset as the list's last entry); the line under the zone frame says what the clock read, and a
+// warning line catches summer time counted twice and a zone far from the longitude.
 class PlacePicker : public QObject
 {
     Q_OBJECT
@@ -68,17 +71,19 @@ public:
     QPushButton* cmdApplyZone = nullptr;
     QLabel* lblZoneWarning = nullptr;
 
-    // Forgets the chosen place, as editing its coordinates does: the form's own values stand.
-    void clearPlace() { dropPlace(); }
     // Chooses the n-th place of the list, as Enter on it does.
     void choosePlace(int row);
     // Waits until the atlas has been read (it is read on a worker thread when the place box is first used).
     void waitForAtlas();
-    // The exact offset, when the atlas is in charge and no row expresses the clock.
-    void applyTo(BirthDataForm& form) const;
+    // The form filled from elsewhere (a birth file): no place, the form's zone and tick, an exact offset as
+    // the row that gives it where one does.
+    void showBirth(const BirthDataForm& form);
+    // The zone, tick and exact offset the chart uses, into a form.
+    void applyTo(BirthDataForm& form) const { placed_.ApplyTo(form); }
     // For the chart: "Springfield, Illinois, United States" and the clock sentence; empty without a place.
-    std::string placeLabel() const;
-    std::string clockSentence() const;
+    std::string placeLabel() const { return placed_.PlaceLabel(); }
+    std::string clockSentence() const { return placed_.ChartClockSentence(); }
+    const atlas::PlacedBirth& placedBirth() const noexcept { return placed_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -87,11 +92,11 @@ private:
     void startLoading();
     void atlasLoaded();
     void search();
-    void refresh();
-    void apply(const atlas::ZoneSuggestion& suggestion);
-    void zoneChangedByHand(bool tickOnly);
-    void dropPlace();
-    void updateWarnings();
+    // Draws the placed birth: the zone list and its exact entry, the tick, the clock line, Apply, warnings.
+    void render();
+    void zoneChosen(int index);
+    void coordinatesEdited();
+    std::optional<double> formLongitude() const;
     CivilInstant localTime() const;
 
     Controls c_;
@@ -100,12 +105,8 @@ private:
     std::unique_ptr<atlas::Atlas> atlas_;
     QString atlasProblem_;
     std::vector<const atlas::Place*> results_;
-    const atlas::Place* chosen_ = nullptr;
-    std::optional<atlas::ClockReading> reading_;
-    std::optional<atlas::ZoneSuggestion> suggestion_;
-    std::optional<ZoneCorrection> exact_;
-    bool overridden_ = false;
-    bool applying_ = false;
+    atlas::PlacedBirth placed_;
+    bool rendering_ = false; // the picker itself is setting the controls
 };
 
 } // namespace tessaline

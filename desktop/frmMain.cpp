@@ -13,7 +13,7 @@
 #include "desktop/frmDisplay.h"
 #include "desktop/modHelp.h"
 
-#include "chart/BirthBatch.h"
+#include "chart/BatchFile.h"
 #include "chart/ZoneTable.h"
 #include "decanates/CalculationDriver.h"
 
@@ -618,23 +618,8 @@ ParsedBirth RowBirth(const BatchHeader& header, const std::vector<std::string>& 
         && !(text(kPlace).empty() && text(kPlaceId).empty()))
         return std::string("The row names its place but gives no zone, lon and lat: the window opens rows with "
                            "coordinates (the chart tool calculates rows by place)");
-    ParsedBirth birth = ParseBirthArguments(
+    return ParseBirthArguments(
         BirthArguments{text(kName), text(kDate), text(kTime), text(kZone), text(kLon), text(kLat), *dst});
-    auto* form = std::get_if<BirthDataForm>(&birth);
-    if (form == nullptr || !form->exactZone)
-        return birth;
-    // An exact clock offset is opened as the zone row that gives it, without or with the daylight-saving tick.
-    const int minutesEast = MinutesEast(*form->exactZone);
-    for (bool tick : {false, true})
-        for (int row = 0; row < static_cast<int>(kZoneCount); ++row)
-            if (atlas::RowOffsetMinutes(row, tick) == minutesEast) {
-                form->exactZone.reset();
-                form->zonePosition = row;
-                form->daylightSaving = tick;
-                return birth;
-            }
-    return "The clock offset " + text(kZone)
-        + " is not one of the window's zones, with or without daylight saving (the chart tool calculates it)";
 }
 
 // One row of a batch, kept past the reader's next row.
@@ -766,7 +751,6 @@ bool frmMain::OpenBirthDataFrom(const QString& path)
 
 void frmMain::fillForm(const BirthDataForm& form)
 {
-    placePicker->clearPlace(); // the file's coordinates and zone stand, not a place chosen before
     txtName->setText(QString::fromStdString(form.name));
     cboMonth->setCurrentIndex(form.monthPosition);
     cboDate->setCurrentIndex(form.dayPosition);
@@ -774,8 +758,6 @@ void frmMain::fillForm(const BirthDataForm& form)
     cboHH->setCurrentIndex(cboHH->findText(QString::number(form.hour)));
     cboMM->setCurrentIndex(cboMM->findText(QString::number(form.minute)));
     cboSS->setCurrentIndex(0);
-    cmbTimeZone->setCurrentIndex(form.zonePosition);
-    chkDST->setChecked(form.daylightSaving);
     // The checked values, so that "028" fits a two-digit box as 28.
     const auto number = [](const std::string& text) {
         return QString::number(CoordinateValue(text).value_or(0));
@@ -786,7 +768,9 @@ void frmMain::fillForm(const BirthDataForm& form)
     txtLatM->setText(number(form.latMinutes));
     optLong[form.isEast ? 0 : 1]->setChecked(true);
     optLat[form.isSouth ? 1 : 0]->setChecked(true);
-    placePicker->clearPlace(); // in case a change above brought one back
+    for (QLineEdit* part : {txtMCity, txtMState, txtMCountry})
+        part->clear(); // the file names no place: nothing of one chosen before stays beside its coordinates
+    placePicker->showBirth(form); // the file's zone and tick, and no place
 }
 
 QString frmMain::birthDataFolder() const

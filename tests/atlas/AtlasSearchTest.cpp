@@ -100,7 +100,7 @@ TEST_F(ShippedAtlas, EveryZoneItNamesIsInThisComputersDatabase)
 {
     EXPECT_GT(A().Places().size(), 199000U);
     for (std::string_view zone : A().Zones())
-        EXPECT_TRUE(std::holds_alternative<ClockReading>(ReadClock(zone, {2000, 1, 1, 12, 0}, 0.0))) << zone;
+        EXPECT_TRUE(ReadClock(zone, {2000, 1, 1, 12, 0}, 0.0).has_value()) << zone;
 }
 
 TEST(AtlasFile, ADamagedOrForeignFileIsRefusedWithItsReason)

@@ -87,9 +87,6 @@ TEST_F(BirthDataFile, RefusedFileOrRowNamesFileAndLineAndChangesNothing)
          "lon.csv, line 3: Please Enter Value Between 0 And 179 in the Degree of Longitude"},
         {"quote.csv", "name,date,time,zone,lon,lat,dst\n\"A,1975-06-15,10:30,34,77E12,28N36,0\n",
          "quote.csv, line 2: The quote opened on line 2 is never closed"},
-        // Local mean time of a place before standard time: no row of the list gives it.
-        {"offset.csv", "name,date,time,zone,lon,lat,dst\nA,1905-06-15,10:30,+00:20,4E54,52N22,0\n",
-         "offset.csv, line 2: The clock offset +00:20 is not one of the window's zones"},
         {"place.csv", "name,date,time,place\nA,1975-06-15,10:30,New Delhi\n",
          "place.csv, line 2: The row names its place but gives no zone, lon and lat"},
     };

@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "atlas/PlacedBirth.h"
+
+#include "chart/ZoneTable.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <system_error>
+
+namespace tessaline::atlas {
+
+namespace {
+
+constexpr std::size_t kCandidatesShown = 5;
+constexpr int kClearLead = 10; // the best match wins outright at ten times the next one's population
+
+ZoneCorrection CorrectionOf(int minutesEast) noexcept
+{
+    return {-minutesEast / 60, -minutesEast % 60}; // west positive, both parts of one sign
+}
+
+// Degrees, the hemisphere letter, minutes, to the nearest arc-minute: -89.644 -> "89W39".
+std::string ArcMinuteText(double degrees, char positive, char negative)
+{
+    const long arcMinutes = std::lround(std::abs(degrees) * 60.0);
+    return std::to_string(arcMinutes / 60) + (degrees < 0 ? negative : positive) + std::to_string(arcMinutes % 60);
+}
+
+std::string ExactName(std::string_view placeName, int minutesEast)
+{
+    const std::string offset = OffsetName(minutesEast * 60);
+    return placeName.empty() ? "Clock offset " + offset : "Local clock of " + std::string(placeName) + ", " + offset;
+}
+
+} // namespace
+
+int ZoneInUse::MinutesEast() const noexcept
+{
+    return exact ? exactMinutesEast : RowOffsetMinutes(row, tick);
+}
+
+bool ZoneInUse::SameZone(const ZoneInUse& other) const noexcept
+{
+    if (exact != other.exact)
+        return false;
+    return exact ? exactMinutesEast == other.exactMinutesEast : row == other.row && tick == other.tick;
+}
+
+ZoneInUse ZoneForOffset(int minutesEast, std::string name)
+{
+    // A standard row first (the offset as it stands), then a row with the tick (the offset an hour on).
+    for (const int summer : {0, 3600})
+        if (const auto choice = RowForOffset(ClockOffset{minutesEast * 60, summer, ""}, ""))
+            if (choice->tick == (summer != 0))
+                return ZoneInUse{false, choice->row, choice->tick, 0, {}};
+    ZoneInUse zone;
+    zone.exact = true;
+    zone.exactMinutesEast = minutesEast;
+    zone.exactName = name.empty() ? ExactName({}, minutesEast) : std::move(name);
+    return zone;
+}
+
+void PlacedBirth::ChoosePlace(const Atlas& atlas, const Place& place)
+{
+    const ZoneInUse before = Zone();
+    atlas_ = &atlas;
+    place_ = &place;
+    dropped_.reset();
+    hand_.reset();
+    earlier_ = true;
+    Refresh();
+    if (!suggestion_)
+        hand_ = before; // no clock history here: the zone stays as it was, the hand's to change
+}
+
+void PlacedBirth::DropPlace(PlaceDropped why)
+{
+    if (place_ == nullptr)
+        return;
+    hand_ = Zone(); // what the chart used stays, now as a choice of the hand
+    place_ = nullptr;
+    dropped_ = why;
+    earlier_ = true;
+    Refresh();
+}
+
+std::string PlacedBirth::PlaceLabel() const
+{
+    return place_ != nullptr ? atlas_->Label(*place_) : std::string();
+}
+
+void PlacedBirth::SetLocalTime(const CivilInstant& local)
+{
+    if (local == local_)
+        return;
+    local_ = local;
+    Refresh();
+}
+
+void PlacedBirth::Refresh()
+{
+    reading_.reset();
+    suggestion_.reset();
+    readingProblem_.clear();
+    if (place_ == nullptr)
+        return;
+    const std::string_view zoneId = atlas_->ZoneId(*place_);
+    Result<ClockReading> reading = ReadClock(zoneId, local_, place_->Longitude());
+    if (!reading) {
+        readingProblem_ = reading.error();
+        return;
+    }
+    reading_ = *reading;
+    suggestion_ = SuggestZone(*reading_, SuggestionContext{place_->name, zoneId, local_, place_->Longitude(),
+                                                           reading_->kind != ClockKind::Overlap || earlier_});
+}
+
+void PlacedBirth::ChooseRow(int row)
+{
+    const ZoneInUse now = Zone();
+    hand_ = ZoneInUse{false, row, now.exact ? false : now.tick, 0, {}};
+}
+
+void PlacedBirth::ChooseTick(bool tick)
+{
+    if (!hand_ && suggestion_ && suggestion_->tickChoosesReading) {
+        ChooseReading(tick);
+        return;
+    }
+    ZoneInUse zone = Zone();
+    if (zone.exact)
+        return; // an exact offset is the clock's whole offset: no tick counts on it
+    zone.tick = tick;
+    hand_ = std::move(zone);
+}
+
+void PlacedBirth::ChooseZone(ZoneInUse zone)
+{
+    if (zone.exact && zone.exactName.empty())
+        zone.exactName = ExactName(place_ != nullptr ? place_->name : std::string_view(), zone.exactMinutesEast);
+    hand_ = std::move(zone);
+}
+
+void PlacedBirth::ChooseReading(bool earlier)
+{
+    if (earlier == earlier_)
+        return;
+    earlier_ = earlier;
+    Refresh();
+}
+
+void PlacedBirth::Apply()
+{
+    if (place_ == nullptr)
+        return;
+    hand_.reset();
+    if (!earlier_)
+        ChooseReading(true);
+}
+
+ZoneInUse PlacedBirth::Zone() const
+{
+    if (hand_ || !suggestion_)
+        return hand_.value_or(ZoneInUse{});
+    if (suggestion_->kind == SuggestionKind::Row)
+        return ZoneInUse{false, suggestion_->row, suggestion_->tick, 0, {}};
+    ZoneInUse zone;
+    zone.exact = true;
+    zone.exactMinutesEast = MinutesEast(suggestion_->exact);
+    zone.exactName = ExactName(place_->name, zone.exactMinutesEast);
+    zone.tick = suggestion_->tickChoosesReading && earlier_; // shows the reading chosen
+    return zone;
+}
+
+std::optional<ZoneInUse> PlacedBirth::ExactEntry() const
+{
+    if (hand_ && hand_->exact)
+        return hand_;
+    if (suggestion_ && suggestion_->kind == SuggestionKind::ExactOffset) {
+        ZoneInUse zone = Zone();
+        if (hand_) { // the atlas's offer stands beside a row chosen by hand
+            zone.exact = true;
+            zone.exactMinutesEast = MinutesEast(suggestion_->exact);
+            zone.exactName = ExactName(place_->name, zone.exactMinutesEast);
+            zone.tick = false;
+        }
+        return zone;
+    }
+    return std::nullopt;
+}
+
+bool PlacedBirth::TickCounts() const
+{
+    return !Zone().exact || (!hand_ && suggestion_ && suggestion_->tickChoosesReading);
+}
+
+std::string PlacedBirth::ClockLine() const
+{
+    if (place_ == nullptr) {
+        if (dropped_ == PlaceDropped::CoordinatesEdited)
+            return "The coordinates were changed by hand: the place and its clock are no longer used.";
+        if (dropped_ == PlaceDropped::PlaceRetyped)
+            return "No place is chosen: the chart uses the coordinates and the zone as they stand.";
+        return {};
+    }
+    if (!readingProblem_.empty())
+        return readingProblem_ + ".";
+    if (!suggestion_)
+        return {};
+    return hand_ ? "You chose the zone by hand; the atlas suggests: " + suggestion_->sentence : suggestion_->sentence;
+}
+
+bool PlacedBirth::OffersApply() const
+{
+    return place_ != nullptr && hand_ && suggestion_;
+}
+
+std::string PlacedBirth::ChartClockSentence() const
+{
+    if (place_ == nullptr || !suggestion_)
+        return {};
+    return hand_ ? "Zone chosen by hand; the atlas found: " + suggestion_->sentence : suggestion_->sentence;
+}
+
+std::vector<std::string> PlacedBirth::Warnings(std::optional<double> longitudeEast) const
+{
+    std::vector<std::string> warnings;
+    const ZoneInUse zone = Zone();
+    if (!zone.exact && zone.tick && IsSummerOrWarRow(zone.row))
+        warnings.emplace_back("This zone is already summer or war time: ticking Daylight Saving Time as well counts "
+                              "summer time twice.");
+    if (longitudeEast && FarFromLongitude(zone.MinutesEast(), *longitudeEast))
+        warnings.push_back("The zone is more than three hours from what the longitude suggests (about "
+                           + OffsetName(static_cast<int>(std::lround(*longitudeEast / 15.0)) * 3600) + ").");
+    return warnings;
+}
+
+void PlacedBirth::ApplyTo(BirthDataForm& form) const
+{
+    const ZoneInUse zone = Zone();
+    if (zone.exact) {
+        form.exactZone = CorrectionOf(zone.exactMinutesEast);
+        form.zonePosition = -1;
+        form.daylightSaving = false;
+    } else {
+        form.exactZone.reset();
+        form.zonePosition = zone.row;
+        form.daylightSaving = zone.tick;
+    }
+}
+
+Result<const Place*> ResolvePlace(const Atlas& atlas, std::string_view query, Reader reader)
+{
+    const auto found = atlas.Search(query, kCandidatesShown + 1);
+    std::string quoted(1, '"');
+    quoted += query.substr(0, 80);
+    quoted += '"';
+    if (found.empty())
+        return Fail("No place in the atlas matches " + quoted);
+    const bool clearLead = found.size() == 1
+        || (found[0].place->population > 0
+            && std::int64_t{found[0].place->population} >= std::int64_t{kClearLead} * found[1].place->population);
+    if (clearLead)
+        return found[0].place;
+    std::string message = "The place " + quoted + " is ambiguous; give more of it (\"Name, Region, Country\")"
+        + (reader == Reader::ChartTool ? " or --place-id with one of these ids:" : "; these are the likeliest:");
+    // One line, candidates apart by semicolons: the message is shown with every control character escaped.
+    for (std::size_t i = 0; i < found.size() && i < kCandidatesShown; ++i) {
+        message += i == 0 ? " " : "; ";
+        message += std::to_string(found[i].place->geonamesId);
+        message += ' ';
+        message += atlas.Label(*found[i].place);
+        message += " (" + atlas.Detail(*found[i].place) + ")";
+    }
+    return Fail(std::move(message));
+}
+
+Result<const Place*> PlaceWithId(const Atlas& atlas, std::string_view id)
+{
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), number);
+    const Place* place = nullptr;
+    if (error != std::errc{} || end != id.data() + id.size() || (place = atlas.FindId(number)) == nullptr)
+        return Fail("No place in the atlas has the id \"" + std::string(id.substr(0, 20)) + "\"");
+    return place;
+}
+
+Result<const Place*> FindPlace(const Atlas& atlas, std::string_view name, std::string_view id, Reader reader)
+{
+    return id.empty() ? ResolvePlace(atlas, name, reader) : PlaceWithId(atlas, id);
+}
+
+Result<BirthDataForm> BirthAtPlace(BirthArguments birth, std::optional<bool> dst, const Atlas& atlas,
+                                   const Place& place, PlacedBirth& placed, Reader reader)
+{
+    birth.lon = ArcMinuteText(place.Longitude(), 'E', 'W');
+    birth.lat = ArcMinuteText(place.Latitude(), 'N', 'S');
+    const bool fromAtlas = birth.zone.empty() || birth.zone == "auto";
+    if (fromAtlas)
+        birth.zone = "0"; // stands in until the clock history has spoken
+    else
+        birth.dst = dst.value_or(false);
+    Result<BirthDataForm> parsed = ParseBirthArguments(birth, reader);
+    if (!parsed)
+        return parsed;
+    BirthDataForm& form = *parsed;
+
+    placed = PlacedBirth();
+    placed.SetLocalTime(CivilInstant{kFirstYear + form.yearPosition, form.monthPosition + 1, form.dayPosition + 1,
+                                     form.hour, form.minute});
+    placed.ChoosePlace(atlas, place);
+    placed.ChooseReading(dst.value_or(true));
+    if (!placed.ReadingProblem().empty() && fromAtlas)
+        return Fail(placed.ReadingProblem());
+    if (!fromAtlas)
+        placed.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, MinutesEast(*form.exactZone), {}}
+                                         : ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
+    placed.ApplyTo(form);
+    return parsed;
+}
+
+} // namespace tessaline::atlas

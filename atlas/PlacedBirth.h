@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "atlas/Atlas.h"
+#include "atlas/Clock.h"
+#include "atlas/Suggestion.h"
+
+#include "chart/BirthArguments.h"
+#include "chart/BirthData.h"
+#include "ephemeris/CivilTime.h"
+#include "ephemeris/Result.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessaline::atlas {
+
+// The zone a chart uses: a row of the list with the daylight-saving tick, or an exact clock offset that no
+// row gives (local mean time, a city's mean time, Kathmandu's +5:45), rounded to the minute.
+struct ZoneInUse {
+    bool exact = false;
+    int row = 29; // a row: its list position
+    bool tick = false; // a row: the daylight-saving tick
+    int exactMinutesEast = 0; // exact: the clock's offset east of Greenwich
+    // exact: how the zone list names it, "Local clock of Kathmandu, UT+5:45" ("Clock offset UT+5:45" when no
+    // place named it).
+    std::string exactName;
+
+    // The offset east of Greenwich the chart reads the clock with, daylight saving included.
+    int MinutesEast() const noexcept;
+    bool SameZone(const ZoneInUse& other) const noexcept;
+};
+
+// The zone of an exact clock offset as the window lists it: the standard row that gives it, else a row
+// with the daylight-saving tick, else the exact offset itself (named by name, or "Clock offset UT+5:45").
+ZoneInUse ZoneForOffset(int minutesEast, std::string name = {});
+
+// Why the chosen place no longer counts.
+enum class PlaceDropped {
+    CoordinatesEdited, // the coordinates no longer are the place's
+    PlaceRetyped, // the Place box was typed into and nothing chosen
+    Replaced, // the form was filled from elsewhere (a birth file)
+};
+
+// One birth as both programs hold it: the place chosen from the atlas (or none), the local date and clock
+// time, and the hand's choices of zone, tick and exact offset. From them come the clock reading, the atlas's
+// suggestion, the zone the chart uses, the sentences the window shows under the zone and the chart names as
+// its clock, the warnings, and what a birth file stores. The rules:
+// - with a place and no hand choice, the zone is the atlas's suggestion for the date and time; a choice by
+//   hand (a row, the tick, an exact offset) wins until Apply or another place is chosen, whatever the date;
+// - in a clock time that happened twice, the tick on the suggested zone chooses the reading (ticked = the
+//   earlier) and is no hand choice; that choice also holds until Apply or another place;
+// - dropping the place (coordinates edited, Place retyped) keeps the zone in use, as a hand choice.
+class PlacedBirth
+{
+public:
+    PlacedBirth() = default;
+
+    void ChoosePlace(const Atlas& atlas, const Place& place);
+    void DropPlace(PlaceDropped why);
+    const Place* ChosenPlace() const noexcept { return place_; }
+    // "Springfield, Illinois, United States"; empty without a place.
+    std::string PlaceLabel() const;
+
+    void SetLocalTime(const CivilInstant& local);
+    const CivilInstant& LocalTime() const noexcept { return local_; }
+
+    // The hand's choices.
+    void ChooseRow(int row);
+    void ChooseTick(bool tick);
+    void ChooseZone(ZoneInUse zone);
+    // In a clock time that happened twice: which reading (the earlier, summer time, or the later).
+    void ChooseReading(bool earlier);
+    // The atlas's suggestion stands again.
+    void Apply();
+
+    // The zone the chart uses, which the window shows.
+    ZoneInUse Zone() const;
+    // The exact offset the zone list offers as its last entry, if any: the hand's, else the atlas's.
+    std::optional<ZoneInUse> ExactEntry() const;
+    // The tick means something: on a row, and in a clock time that happened twice (it chooses the reading).
+    bool TickCounts() const;
+
+    bool HandChose() const noexcept { return hand_.has_value(); }
+    // The line under the zone: what the atlas found, what the hand chose instead, or why there is no place.
+    std::string ClockLine() const;
+    // Apply is offered: the hand's zone is not the atlas's.
+    bool OffersApply() const;
+    // What the chart names as its clock: the atlas's sentence, after "Zone chosen by hand; the atlas found: "
+    // when the hand chose; empty without a place or reading.
+    std::string ChartClockSentence() const;
+    // Summer time counted twice, and a zone more than three hours from what the longitude suggests.
+    std::vector<std::string> Warnings(std::optional<double> longitudeEast) const;
+
+    const std::optional<ClockReading>& Reading() const noexcept { return reading_; }
+    const std::optional<ZoneSuggestion>& Suggestion() const noexcept { return suggestion_; }
+    // Why there is no reading (the zone is not in this computer's time-zone database); empty otherwise.
+    const std::string& ReadingProblem() const noexcept { return readingProblem_; }
+
+    // The zone, tick and exact offset into a form: what a chart and a birth file take.
+    void ApplyTo(BirthDataForm& form) const;
+
+private:
+    void Refresh();
+
+    const Atlas* atlas_ = nullptr;
+    const Place* place_ = nullptr;
+    CivilInstant local_{kFirstYear, 1, 1, 0, 0};
+    std::optional<ZoneInUse> hand_ = ZoneInUse{};
+    bool earlier_ = true;
+    std::optional<PlaceDropped> dropped_;
+    std::optional<ClockReading> reading_;
+    std::optional<ZoneSuggestion> suggestion_;
+    std::string readingProblem_;
+};
+
+// One place for a query whose comma- or blank-separated parts match name, region and country: the best match
+// when its population is at least ten times the next one's; otherwise the message listing the best five
+// with their ids (and, for the chart tool, how to give one).
+Result<const Place*> ResolvePlace(const Atlas& atlas, std::string_view query, Reader reader);
+
+// The place with a GeoNames id given as text.
+Result<const Place*> PlaceWithId(const Atlas& atlas, std::string_view id);
+
+// The place a birth names: by its id when one is given, else by its name.
+Result<const Place*> FindPlace(const Atlas& atlas, std::string_view name, std::string_view id, Reader reader);
+
+// The birth at a place: its coordinates (to the nearest arc-minute) in place of lon and lat; with the zone
+// "auto" or empty, the zone row and tick, or the exact offset, from the clock history, dst then choosing the
+// reading of a clock time that happened twice (nothing: the earlier); a zone given by hand is kept, with dst
+// as its tick. placed holds the place, its clock and the choices afterwards.
+Result<BirthDataForm> BirthAtPlace(BirthArguments birth, std::optional<bool> dst, const Atlas& atlas,
+                                   const Place& place, PlacedBirth& placed, Reader reader);
+
+} // namespace tessaline::atlas

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/OneChart.h"
+
+#include "report/Reading.h"
+
+#include "atlas/PlacedBirth.h"
+#include "chart/BatchFile.h"
+#include "cli/ChartOutput.h"
+#include "cli/ChartTool.h"
+#include "decanates/CalculationDriver.h"
+#include "ephemeris/PreciseEphemeris.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace tessaline::cli {
+
+namespace {
+
+constexpr std::size_t kDefaultWidth = 80;
+
+Status Charted(Result<void, ValidationFailure> done)
+{
+    if (!done)
+        return Fail(std::move(done).error().message);
+    return {};
+}
+
+} // namespace
+
+std::size_t TextWidth()
+{
+    winsize size{};
+    if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col >= 40)
+        return size.ws_col;
+    return kDefaultWidth;
+}
+
+ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac, std::ostream& err)
+{
+    ChartState state;
+    state.zodiac = zodiac;
+    state.checkPreciseDecanates = !options.csv; // a CSV row has no column for it
+    if (options.precise) {
+        state.ephemeris = EphemerisMode::Precise;
+        if (PreciseEphemerisSource() == PreciseSource::Analytic)
+            err << "Note: " << PreciseEphemerisDescription() << ".\n";
+    }
+    return state;
+}
+
+Status Calculate(ChartState& state, const BirthArguments& birth)
+{
+    Result<BirthDataForm> form = ParseBirthArguments(birth, Reader::ChartTool);
+    if (!form)
+        return Fail(std::move(form).error());
+    return Charted(CalculateChart(state, *form));
+}
+
+Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request,
+                        AtlasOnDemand& atlases, std::string& placeJson)
+{
+    const auto got = atlases.Get();
+    if (const auto* message = std::get_if<std::string>(&got))
+        return Fail(*message);
+    const atlas::Atlas& atlas = *std::get<const atlas::Atlas*>(got);
+    const Result<const atlas::Place*> place = atlas::FindPlace(atlas, request.place, request.placeId, Reader::ChartTool);
+    if (!place)
+        return Fail(place.error());
+    atlas::PlacedBirth placed;
+    Result<BirthDataForm> form = atlas::BirthAtPlace(birth, request.dst, atlas, **place, placed, Reader::ChartTool);
+    if (!form)
+        return Fail(std::move(form).error());
+    if (Status done = Charted(CalculateChart(state, *form)); !done)
+        return done;
+    state.place = placed.PlaceLabel();
+    state.clock = placed.ChartClockSentence();
+    placeJson = PlaceAndClockJson(atlas, placed);
+    return {};
+}
+
+int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceRequest& request, std::ostream& out,
+              std::ostream& err)
+{
+    ChartState state = NewChartState(options, zodiac, err);
+    AtlasOnDemand atlases;
+    std::string placeJson;
+    const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, atlases, placeJson)
+                                        : Calculate(state, options.birth);
+    if (!done) {
+        err << TerminalText(done.error()) << '\n';
+        return kExitRejected;
+    }
+    if (options.html) {
+        out << RenderReadingHtml(state);
+    } else if (options.json) {
+        std::string line;
+        AppendChartJson(line, state, std::nullopt, placeJson, options.brief);
+        out << Json::parse(line).dump(2) << '\n';
+    } else if (options.csv) {
+        const BirthArguments& birth = options.birth;
+        std::string text;
+        AppendCsvHeader(text);
+        AppendChartCsv(text, state, std::nullopt,
+                       {birth.name, birth.date, birth.time, birth.zone, birth.lon, birth.lat, birth.dst ? "1" : "0",
+                        options.place, options.placeId, options.zodiac, options.ayanamsa});
+        out << text;
+    } else
+        PrintChart(out, state, TextWidth());
+    return kExitOk;
+}
+
+} // namespace tessaline::cli

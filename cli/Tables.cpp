@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/Tables.h"
+
+#include "cli/ChartOutput.h"
+
+#include "chart/ZoneTable.h"
+#include "ephemeris/PreciseEphemeris.h"
+
+namespace tessaline::cli {
+
+void PrintZones(std::ostream& out, bool json)
+{
+    const auto& zones = ZoneTable();
+    if (json) {
+        Json list = Json::array();
+        for (std::size_t i = 0; i < zones.size(); ++i)
+            list.push_back(Json{
+                {"position", i},
+                {"zone", std::string(ZoneDisplayText(static_cast<int>(i)))},
+                {"utcOffset", OffsetText(MinutesEast({zones[i].correctionHours, zones[i].correctionMinutes}) * 60)}});
+        out << list.dump(2) << '\n';
+        return;
+    }
+    out << "position\tzone (as listed)\thours to UT\tminutes to UT\n"; // the clock time plus these is UT
+    for (std::size_t i = 0; i < zones.size(); ++i)
+        out << i << '\t' << ZoneDisplayText(static_cast<int>(i)) << '\t' << zones[i].correctionHours << '\t'
+            << zones[i].correctionMinutes << '\n';
+}
+
+void PrintAyanamsas(std::ostream& out)
+{
+    for (int i = 0; i < kAyanamsaCount; ++i)
+        out << AyanamsaKey(static_cast<Ayanamsa>(i)) << '\t' << AyanamsaName(static_cast<Ayanamsa>(i))
+            << (i == 0 ? "\t(the default)" : "") << '\n';
+}
+
+} // namespace tessaline::cli

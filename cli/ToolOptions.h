@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "chart/BirthArguments.h"
+#include "chart/ChartState.h"
+
+#include <cerrno>
+#include <cstddef>
+#include <optional>
+#include <ostream>
+#include <string>
+
+namespace tessaline::cli {
+
+// What the command line asked for.
+struct Options {
+    BirthArguments birth;
+    bool json = false;
+    bool brief = false;
+    bool csv = false;
+    bool html = false;
+    std::string batch;
+    bool zones = false;
+    bool decanates = false;
+    bool precise = false;
+    std::string zodiac;
+    std::string ayanamsa;
+    bool ayanamsas = false;
+    std::string place;
+    std::string placeId;
+    std::string places;
+};
+
+// Where a birth was: the atlas query or GeoNames id, when the birth names its place; and the daylight-saving
+// flag as given (nothing when not given), which then chooses the reading in an overlap only.
+struct PlaceRequest {
+    std::string place;
+    std::string placeId;
+    std::optional<bool> dst;
+    bool Named() const { return !place.empty() || !placeId.empty(); }
+};
+
+// The output stream and, once it has failed, the system's reason: a full disk, a closed stream.
+struct Output {
+    std::ostream& out;
+    int error = 0;
+
+    // Whether out has refused something written to it. Asked straight after the writes, so errno still
+    // holds the reason of the write that failed.
+    bool Failed()
+    {
+        if (out.good())
+            return false;
+        if (error == 0)
+            error = errno != 0 ? errno : EIO;
+        return true;
+    }
+};
+
+// The width to wrap text to: the terminal's when standard output is one, else 80 columns.
+std::size_t TextWidth();
+
+// A chart state in the chosen mode and zodiac. A precise chart without the ephemeris's data files still
+// comes out, from the library's analytic mode, and the user is told so once.
+ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac, std::ostream& err);
+
+} // namespace tessaline::cli
