@@ -256,6 +256,31 @@ void PlacePicker::showBirth(const BirthDataForm& form)
     render();
 }
 
+Result<BirthDataForm> PlacePicker::birthAtPlace(const BatchBirth& birth, atlas::PlacedBirth& placed)
+{
+    waitForAtlas();
+    if (!atlas_)
+        return Fail(atlasProblem_.isEmpty() ? std::string("The place atlas is not installed")
+                                            : atlasProblem_.toStdString());
+    const Result<const atlas::Place*> place = atlas::FindPlace(*atlas_, birth.place, birth.placeId, Reader::Window);
+    if (!place)
+        return Fail(place.error());
+    return atlas::BirthAtPlace(birth.birth, birth.dst, *atlas_, **place, placed, Reader::Window);
+}
+
+void PlacePicker::showPlacedBirth(const atlas::PlacedBirth& placed)
+{
+    placed_ = placed;
+    if (const atlas::Place* place = placed_.ChosenPlace(); place != nullptr && atlas_) {
+        txtPlace->setText(Text(atlas_->Label(*place)));
+        c_.city->setText(Text(place->name));
+        c_.state->setText(Text(atlas_->RegionName(*place)));
+        c_.country->setText(Text(atlas_->CountryName(*place)));
+    }
+    lstPlaces->hide();
+    render();
+}
+
 CivilInstant PlacePicker::localTime() const
 {
     return CivilInstant{kFirstYear + c_.year->currentIndex(), c_.month->currentIndex() + 1, c_.day->currentIndex() + 1,

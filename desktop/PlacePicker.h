@@ -5,6 +5,7 @@
 #include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
 
+#include "chart/BatchFile.h"
 #include "chart/BirthData.h"
 
 #include <QPointer>
@@ -78,6 +79,11 @@ public:
     // The form filled from elsewhere (a birth file): no place, the form's zone and tick, an exact offset as
     // the row that gives it where one does.
     void showBirth(const BirthDataForm& form);
+    // A birth file's row at a place of the atlas: its form and placed birth, or why it cannot be opened (the
+    // atlas is read first if it has not been). Changes nothing in the window.
+    Result<BirthDataForm> birthAtPlace(const BatchBirth& birth, atlas::PlacedBirth& placed);
+    // The window filled from such a row: its place chosen, with City, State, Country and the zone it gives.
+    void showPlacedBirth(const atlas::PlacedBirth& placed);
     // The zone, tick and exact offset the chart uses, into a form.
     void applyTo(BirthDataForm& form) const { placed_.ApplyTo(form); }
     // For the chart: "Springfield, Illinois, United States" and the clock sentence; empty without a place.

@@ -1,61 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/frmMain.h"
 
-#include "atlas/Suggestion.h"
 #include "desktop/AccessibleControls.h"
+#include "desktop/BirthDataFiles.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/LinkLabel.h"
 #include "desktop/LocationSearch.h"
 #include "desktop/MessagePresenter.h"
+#include "desktop/OptionsMenu.h"
 #include "desktop/PlacePicker.h"
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/modHelp.h"
 
-#include "chart/BatchFile.h"
 #include "chart/ZoneTable.h"
 #include "decanates/CalculationDriver.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QVBoxLayout>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <vector>
 
 namespace tessaline {
 
 namespace {
-
-const QString kPrecisePositionsKey = QStringLiteral("Options/PrecisePositions");
-// "tropical", or the key of the sidereal zodiac's ayanamsa ("lahiri", ...).
-const QString kZodiacKey = QStringLiteral("Options/Zodiac");
-// The birth data files saved or opened, newest first.
-const QString kRecentKey = QStringLiteral("RecentBirthData");
-constexpr int kRecentCount = 10;
 
 // Runs every character of an entry through one of the core's key filters; nothing if any is rejected.
 std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> (*filter)(char) noexcept)
@@ -144,56 +125,21 @@ void frmMain::buildMenus()
     menuBar()->setAutoFillBackground(true);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    mnuOpenBirthData = file->addAction(tr("&Open Birth Data…"));
-    mnuOpenBirthData->setObjectName(QStringLiteral("mnuOpenBirthData"));
-    mnuOpenBirthData->setShortcut(QKeySequence::Open);
-    mnuOpenRecent = file->addMenu(tr("Open &Recent"));
-    mnuOpenRecent->setObjectName(QStringLiteral("mnuOpenRecent"));
-    mnuSaveBirthData = file->addAction(tr("&Save Birth Data…"));
-    mnuSaveBirthData->setObjectName(QStringLiteral("mnuSaveBirthData"));
-    mnuSaveBirthData->setShortcut(QKeySequence::Save);
+    birthDataFiles = new BirthDataFiles(*this, file, settings_);
+    mnuOpenBirthData = birthDataFiles->mnuOpenBirthData;
+    mnuOpenRecent = birthDataFiles->mnuOpenRecent;
+    mnuSaveBirthData = birthDataFiles->mnuSaveBirthData;
     file->addSeparator();
     mnuNext = file->addAction(tr("Get My Tessaline"));
     mnuNext->setObjectName(QStringLiteral("mnuNext"));
     mnuExit = file->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
-    QMenu* options = menuBar()->addMenu(tr("&Options"));
-    mnuPrecise = options->addAction(tr("&Precise Positions"));
-    mnuPrecise->setObjectName(QStringLiteral("mnuPrecise"));
-    mnuPrecise->setCheckable(true);
-    mnuPrecise->setStatusTip(tr("Positions from the precise ephemeris instead of the classic formulas"));
-    if (settings_ != nullptr)
-        mnuPrecise->setChecked(settings_->value(kPrecisePositionsKey, false).toBool());
-
-    mnuZodiac = options->addMenu(tr("&Zodiac"));
-    mnuZodiac->setObjectName(QStringLiteral("mnuZodiac"));
-    auto* zodiacs = new QActionGroup(mnuZodiac);
-    mnuTropical = mnuZodiac->addAction(tr("&Tropical"));
-    mnuTropical->setObjectName(QStringLiteral("mnuTropical"));
-    mnuTropical->setStatusTip(tr("Longitudes counted from the vernal point, as the program always has"));
-    mnuZodiac->addSeparator();
-    for (int i = 0; i < kAyanamsaCount; ++i) {
-        const auto ayanamsa = static_cast<Ayanamsa>(i);
-        QAction* action = mnuZodiac->addAction(tr("Sidereal, &%1 %2").arg(i + 1).arg(AyanamsaName(ayanamsa)));
-        action->setObjectName(QStringLiteral("mnuSidereal_") + QString::fromLatin1(AyanamsaKey(ayanamsa)));
-        action->setStatusTip(tr("Longitudes counted from a point among the stars, %1 ayanamsa behind the vernal point")
-                                 .arg(AyanamsaName(ayanamsa)));
-        mnuSidereal[static_cast<std::size_t>(i)] = action;
-    }
-    QAction* stored = mnuTropical;
-    const QString storedKey
-        = settings_ != nullptr ? settings_->value(kZodiacKey, QStringLiteral("tropical")).toString() : QString();
-    for (QAction* action : mnuSidereal)
-        if (action->objectName() == QStringLiteral("mnuSidereal_") + storedKey)
-            stored = action;
-    for (QAction* action : mnuZodiac->actions()) {
-        if (action->isSeparator())
-            continue;
-        action->setCheckable(true);
-        zodiacs->addAction(action);
-    }
-    stored->setChecked(true); // an unknown stored value leaves the tropical zodiac
+    options = new OptionsMenu(menuBar(), this, settings_);
+    mnuPrecise = options->mnuPrecise;
+    mnuZodiac = options->mnuZodiac;
+    mnuTropical = options->mnuTropical;
+    mnuSidereal = options->mnuSidereal;
 
     const HelpMenuEntries help = AddHelpMenus(menuBar(), tr("Check for Software &Update"));
     mnuOnline = help.mnuOnline;
@@ -202,16 +148,9 @@ void frmMain::buildMenus()
     mnuAbout = help.mnuAbout;
     mnuDonate = help.mnuDonate;
 
-    if (settings_ != nullptr)
-        recent_ = settings_->value(kRecentKey).toStringList().mid(0, kRecentCount);
-    rebuildRecentMenu();
-    connect(mnuOpenBirthData, &QAction::triggered, this, &frmMain::mnuOpenBirthData_Click);
-    connect(mnuSaveBirthData, &QAction::triggered, this, &frmMain::mnuSaveBirthData_Click);
     connect(mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
-    connect(mnuPrecise, &QAction::toggled, this, &frmMain::mnuPrecise_Click);
-    connect(zodiacs, &QActionGroup::triggered, this, &frmMain::mnuZodiac_Click);
 }
 
 void frmMain::buildControls()
@@ -273,7 +212,58 @@ void frmMain::buildControls()
     zone->addWidget(cmbTimeZone, 1);
     zone->addWidget(chkDST);
 
-    // Longitude and latitude.
+    QLayout* coordinates = buildCoordinates(central);
+    QWidget* place = buildPlaceLookup(central);
+
+    placePicker
+        = new PlacePicker({cboMonth, cboDate, cboYear, cboHH, cboMM, cmbTimeZone, chkDST, txtLonD, txtLonM, optLong[0],
+                           optLong[1], txtLatD, txtLatM, optLat[0], optLat[1], txtMCity, txtMState, txtMCountry},
+                          central);
+
+    // Calculate.
+    cmdRashi = new QPushButton(QStringLiteral("Get My Tessaline"), central);
+    cmdRashi->setObjectName(QStringLiteral("cmdRashi"));
+    cmdRashi->setAccessibleName(QStringLiteral("Get My Tessaline"));
+    cmdRashi->setDefault(true);
+    QFont bold = cmdRashi->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    cmdRashi->setFont(bold);
+    cmdRashi->setMinimumHeight(cmdRashi->sizeHint().height() * 3 / 2);
+
+    // Advertisement.
+    Frame2 = new QFrame(central);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setFrameShape(QFrame::Box);
+    Label61 = new LinkLabel(tr("Talk about your chart with others in our astrology discussion forums. Click here!"),
+                            Frame2);
+    Label61->setObjectName(QStringLiteral("Label61"));
+    Label61->setAlignment(Qt::AlignCenter);
+    auto* ad = new QHBoxLayout(Frame2);
+    ad->addWidget(Label61);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setSpacing(10);
+    layout->addWidget(Label2);
+    layout->addLayout(person);
+    layout->addWidget(fraZone);
+    layout->addWidget(placePicker->clockArea);
+    layout->addLayout(coordinates);
+    layout->addWidget(placePicker->searchArea);
+    layout->addWidget(place);
+    layout->addWidget(cmdRashi);
+    layout->addWidget(Frame2);
+    layout->addStretch(1);
+    setCentralWidget(central);
+
+    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
+    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
+    connect(Label61, &LinkLabel::clicked, this, &OpenHomePage);
+}
+
+// Longitude and latitude: degrees, minutes and the hemisphere of each, side by side.
+QLayout* frmMain::buildCoordinates(QWidget* central)
+{
     const auto coordinateFrame
         = [central](const char* name, const QString& title, FilteredLineEdit* degrees, QLabel* degreesCaption,
                     FilteredLineEdit* minutes, QLabel* minutesCaption, std::array<QRadioButton*, 2>& options) {
@@ -322,8 +312,12 @@ void frmMain::buildControls()
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(Frame4, 1);
     coordinates->addWidget(Frame3, 1);
+    return coordinates;
+}
 
-    // Place lookup.
+// City, State and Country, and the button that looks their coordinates up on the web.
+QWidget* frmMain::buildPlaceLookup(QWidget* central)
+{
     auto* place = new QFrame(central);
     place->setObjectName(QStringLiteral("fraPlace"));
     place->setFrameShape(QFrame::StyledPanel);
@@ -352,51 +346,7 @@ void frmMain::buildControls()
     placeGrid->addWidget(cmdBrowser, 1, 2, 1, 2);
     placeGrid->setColumnStretch(1, 1);
     placeGrid->setColumnStretch(3, 1);
-
-    placePicker
-        = new PlacePicker({cboMonth, cboDate, cboYear, cboHH, cboMM, cmbTimeZone, chkDST, txtLonD, txtLonM, optLong[0],
-                           optLong[1], txtLatD, txtLatM, optLat[0], optLat[1], txtMCity, txtMState, txtMCountry},
-                          central);
-
-    // Calculate.
-    cmdRashi = new QPushButton(QStringLiteral("Get My Tessaline"), central);
-    cmdRashi->setObjectName(QStringLiteral("cmdRashi"));
-    cmdRashi->setAccessibleName(QStringLiteral("Get My Tessaline"));
-    cmdRashi->setDefault(true);
-    QFont bold = cmdRashi->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.2);
-    cmdRashi->setFont(bold);
-    cmdRashi->setMinimumHeight(cmdRashi->sizeHint().height() * 3 / 2);
-
-    // Advertisement.
-    Frame2 = new QFrame(central);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFrameShape(QFrame::Box);
-    Label61 = new LinkLabel(tr("Talk about your chart with others in our astrology discussion forums. Click here!"),
-                            Frame2);
-    Label61->setObjectName(QStringLiteral("Label61"));
-    Label61->setAlignment(Qt::AlignCenter);
-    auto* ad = new QHBoxLayout(Frame2);
-    ad->addWidget(Label61);
-
-    auto* layout = new QVBoxLayout(central);
-    layout->setSpacing(10);
-    layout->addWidget(Label2);
-    layout->addLayout(person);
-    layout->addWidget(fraZone);
-    layout->addWidget(placePicker->clockArea);
-    layout->addLayout(coordinates);
-    layout->addWidget(placePicker->searchArea);
-    layout->addWidget(place);
-    layout->addWidget(cmdRashi);
-    layout->addWidget(Frame2);
-    layout->addStretch(1);
-    setCentralWidget(central);
-
-    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::cmdRashi_Click);
-    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::cmdBrowser_Click);
-    connect(Label61, &LinkLabel::clicked, this, &OpenHomePage);
+    return place;
 }
 
 void frmMain::setReadingOrder()
@@ -516,10 +466,11 @@ BirthDataForm frmMain::CurrentForm() const
     return form;
 }
 
-void frmMain::focusField(BirthField field)
+void frmMain::showFailure(const ValidationFailure& failure)
 {
+    ShowMessage(this, failure.icon, QString::fromStdString(failure.message));
     QWidget* target = nullptr;
-    switch (field) {
+    switch (failure.focus) {
     case BirthField::Name:
         target = txtName;
         break;
@@ -538,18 +489,16 @@ void frmMain::focusField(BirthField field)
     case BirthField::None:
         break;
     }
-    if (target != nullptr) {
+    if (target != nullptr)
         target->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void frmMain::cmdRashi_Click()
 {
-    chartState_.ephemeris = mnuPrecise->isChecked() ? EphemerisMode::Precise : EphemerisMode::Classic;
-    chartState_.zodiac = chosenZodiac();
+    chartState_.ephemeris = options->chosenMode();
+    chartState_.zodiac = options->chosenZodiac();
     if (const auto done = CalculateChart(chartState_, CurrentForm()); !done) {
-        ShowMessage(this, done.error().icon, QString::fromStdString(done.error().message));
-        focusField(done.error().focus);
+        showFailure(done.error());
         return;
     }
     chartState_.place = placePicker->placeLabel();
@@ -586,170 +535,27 @@ void frmMain::cmdBrowser_Click()
     LocationSearch().search(query, HomePageAddress());
 }
 
-namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::optional<int> ChooseRowInDialog(QWidget* parent, const QStringList& rows)
-{
-    bool chosen = false;
-    const QString row
-        = QInputDialog::getItem(parent, QObject::tr("Open Birth Data"),
-                                QObject::tr("The file holds several births. Which one?"), rows, 0, false, &chosen);
-    if (!chosen)
-        return std::nullopt;
-    return static_cast<int>(rows.indexOf(row));
-}
-
-// One row of a birth batch as the window takes it: the form, or the message that refuses the row.
-ParsedBirth RowBirth(const BatchHeader& header, const std::vector<std::string>& fields)
-{
-    using enum BatchHeader::Column;
-    const auto text = [&](BatchHeader::Column c) {
-        return std::string(header.Field(fields, c));
-    };
-    const auto dst = ParseFlag(header.Field(fields, kDst));
-    if (!dst)
-        return std::string(kMsgDstNotAFlag);
-    if (text(kZone).empty() && text(kLon).empty() && text(kLat).empty()
-        && !(text(kPlace).empty() && text(kPlaceId).empty()))
-        return std::string("The row names its place but gives no zone, lon and lat: the window opens rows with "
-                           "coordinates (the chart tool calculates rows by place)");
-    return ParseBirthArguments(
-        BirthArguments{text(kName), text(kDate), text(kTime), text(kZone), text(kLon), text(kLat), *dst});
-}
-
-// One row of a batch, kept past the reader's next row.
-struct BatchRow {
-    std::size_t line;
-    QString label;
-    ParsedBirth birth;
-};
-
-} // namespace
-
-void frmMain::rememberFile(const QString& path)
-{
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    recent_.removeAll(absolute);
-    recent_.prepend(absolute);
-    while (recent_.size() > kRecentCount)
-        recent_.removeLast();
-    saveChoice(kRecentKey, recent_);
-    rebuildRecentMenu();
-}
-
-void frmMain::rebuildRecentMenu()
-{
-    mnuOpenRecent->clear();
-    for (int i = 0; i < recent_.size(); ++i) {
-        const QString path = recent_[i];
-        QAction* entry = mnuOpenRecent->addAction(
-            QStringLiteral("&%1 %2").arg(i == 9 ? 0 : i + 1).arg(QDir::toNativeSeparators(path)));
-        entry->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
-        connect(entry, &QAction::triggered, this, [this, path] { OpenBirthDataFrom(path); });
-    }
-    mnuOpenRecent->setEnabled(!recent_.isEmpty());
-}
-
 bool frmMain::SaveBirthDataTo(const QString& path)
 {
-    const BirthDataForm form = CurrentForm();
-    if (const auto checked = ValidateBirthData(form); !checked) {
-        ShowMessage(this, checked.error().icon, FromUtf8(checked.error().message));
-        focusField(checked.error().focus);
-        return false;
-    }
-    // Written in full to a temporary file first, so a failure never leaves half a file behind.
-    QSaveFile file(path);
-    const std::string text = BirthBatchText(BirthArgumentsFromForm(form));
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
-        || !file.commit()) {
-        ShowMessage(
-            this, MessageIcon::Critical,
-            tr("The birth data could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
-        return false;
-    }
-    rememberFile(path);
-    return true;
+    return birthDataFiles->saveTo(path);
 }
 
 bool frmMain::OpenBirthDataFrom(const QString& path)
 {
-    const QString shownPath = QDir::toNativeSeparators(path);
-    const auto refuse = [this, &shownPath](std::size_t line, const QString& why) {
-        ShowMessage(this, MessageIcon::Critical,
-                    line > 0 ? tr("%1, line %2: %3").arg(shownPath).arg(line).arg(why)
-                             : tr("The birth data could not be read from %1: %2").arg(shownPath, why));
-        return false;
-    };
-    if (QFileInfo(path).isDir())
-        return refuse(0, tr("it is a folder"));
-    errno = 0;
-    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-    if (!in)
-        return refuse(0, errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : tr("it cannot be opened"));
-
-    CsvReader reader(in);
-    std::vector<std::string> fields;
-    if (!reader.Next(fields))
-        return refuse(0, reader.ReadError().empty() ? tr("it is empty") : FromUtf8(reader.ReadError()));
-    if (reader.TooLong())
-        return refuse(reader.RecordLine(), tr("the header is too long for a birth batch"));
-    const auto readHeader = BatchHeader::Read(fields);
-    if (const auto* message = std::get_if<std::string>(&readHeader))
-        return refuse(reader.RecordLine(), FromUtf8(*message));
-    const auto& header = std::get<BatchHeader>(readHeader);
-
-    std::vector<BatchRow> rows;
-    std::optional<std::string> problem;
-    while (header.NextRow(reader, fields, problem)) {
-        BatchRow row{reader.RecordLine(), {}, std::string()};
-        // What the list shows for the row: its line, and the name, date and time as written.
-        row.label = tr("line %1").arg(row.line);
-        if (problem) {
-            row.birth = std::move(*problem);
-        } else {
-            using enum BatchHeader::Column;
-            row.label += QStringLiteral(": %1, %2 %3")
-                             .arg(FromUtf8(header.Field(fields, kName)).left(60),
-                                  FromUtf8(header.Field(fields, kDate)).left(12),
-                                  FromUtf8(header.Field(fields, kTime)).left(8));
-            row.birth = RowBirth(header, fields);
-        }
-        rows.push_back(std::move(row));
-    }
-    if (!reader.ReadError().empty())
-        return refuse(0, FromUtf8(reader.ReadError()));
-    if (rows.empty())
-        return refuse(0, tr("it holds no birth, only the header"));
-
-    std::size_t chosen = 0;
-    if (rows.size() > 1) {
-        QStringList labels;
-        for (const BatchRow& each : rows)
-            labels.append(each.label);
-        const std::optional<int> picked = (chooseRow_ ? chooseRow_ : ChooseRowInDialog)(this, labels);
-        if (!picked || *picked < 0 || static_cast<std::size_t>(*picked) >= rows.size())
-            return false;
-        chosen = static_cast<std::size_t>(*picked);
-    }
-    const BatchRow& birth = rows[chosen];
-    if (const auto* message = std::get_if<std::string>(&birth.birth))
-        return refuse(birth.line, FromUtf8(*message));
-    const auto& form = std::get<BirthDataForm>(birth.birth);
-    if (const auto checked = ValidateBirthData(form); !checked)
-        return refuse(birth.line, FromUtf8(checked.error().message));
-    fillForm(form);
-    rememberFile(path);
-    return true;
+    return birthDataFiles->openFrom(path);
 }
 
-void frmMain::fillForm(const BirthDataForm& form)
+QStringList frmMain::recentFiles() const
+{
+    return birthDataFiles->recentFiles();
+}
+
+void frmMain::setRowChooser(std::function<std::optional<int>(QWidget* parent, const QStringList& rows)> chooser)
+{
+    birthDataFiles->setRowChooser(std::move(chooser));
+}
+
+void frmMain::fillForm(const BirthDataForm& form, const atlas::PlacedBirth* placed)
 {
     txtName->setText(QString::fromStdString(form.name));
     cboMonth->setCurrentIndex(form.monthPosition);
@@ -768,34 +574,13 @@ void frmMain::fillForm(const BirthDataForm& form)
     txtLatM->setText(number(form.latMinutes));
     optLong[form.isEast ? 0 : 1]->setChecked(true);
     optLat[form.isSouth ? 1 : 0]->setChecked(true);
+    if (placed != nullptr) {
+        placePicker->showPlacedBirth(*placed); // with City, State and Country of its place
+        return;
+    }
     for (QLineEdit* part : {txtMCity, txtMState, txtMCountry})
         part->clear(); // the file names no place: nothing of one chosen before stays beside its coordinates
-    placePicker->showBirth(form); // the file's zone and tick, and no place
-}
-
-QString frmMain::birthDataFolder() const
-{
-    return recent_.isEmpty() ? QDir::homePath() : QFileInfo(recent_.first()).absolutePath();
-}
-
-void frmMain::mnuSaveBirthData_Click()
-{
-    const QString filter = tr("Birth data (*.csv)");
-    const QString suggested = QDir(birthDataFolder()).filePath(txtName->text().trimmed() + QStringLiteral(".csv"));
-    QString path = QFileDialog::getSaveFileName(this, tr("Save Birth Data"), suggested, filter);
-    if (path.isEmpty())
-        return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
-    SaveBirthDataTo(path);
-}
-
-void frmMain::mnuOpenBirthData_Click()
-{
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open Birth Data"), birthDataFolder(),
-                                                      tr("Birth data (*.csv);;All files (*)"));
-    if (!path.isEmpty())
-        OpenBirthDataFrom(path);
+    placePicker->showBirth(form);
 }
 
 void frmMain::mnuAbout_Click()
@@ -804,40 +589,9 @@ void frmMain::mnuAbout_Click()
     about.exec();
 }
 
-void frmMain::mnuPrecise_Click(bool checked)
-{
-    saveChoice(kPrecisePositionsKey, checked);
-}
-
 ZodiacChoice frmMain::chosenZodiac() const
 {
-    for (std::size_t i = 0; i < mnuSidereal.size(); ++i)
-        if (mnuSidereal[i]->isChecked())
-            return {Zodiac::Sidereal, static_cast<Ayanamsa>(i)};
-    return {};
-}
-
-void frmMain::mnuZodiac_Click(QAction* /*chosen*/)
-{
-    const ZodiacChoice zodiac = chosenZodiac();
-    saveChoice(kZodiacKey,
-               zodiac.zodiac == Zodiac::Tropical ? QStringLiteral("tropical")
-                                                 : QString::fromLatin1(AyanamsaKey(zodiac.ayanamsa)));
-}
-
-void frmMain::saveChoice(const QString& key, const QVariant& value)
-{
-    if (settings_ == nullptr)
-        return;
-    settings_->setValue(key, value);
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError) {
-        const QString reason = settings_->status() == QSettings::AccessError ? tr("the file cannot be written")
-                                                                             : tr("the file is not a settings file");
-        ShowMessage(this, MessageIcon::Critical,
-                    tr("The choice could not be saved in %1: %2. It holds until the program ends.")
-                        .arg(settings_->fileName(), reason));
-    }
+    return options->chosenZodiac();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

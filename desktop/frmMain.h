@@ -9,7 +9,6 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
-#include <QVariant>
 
 #include <array>
 #include <functional>
@@ -21,6 +20,7 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -29,7 +29,12 @@ class QSettings;
 
 namespace tessaline {
 
+namespace atlas {
+class PlacedBirth;
+}
+class BirthDataFiles;
 class FilteredLineEdit;
+class OptionsMenu;
 class LinkLabel;
 class PlacePicker;
 class frmDisplay;
@@ -60,17 +65,18 @@ public:
     // The controls as the plain values the core reads.
     BirthDataForm CurrentForm() const;
 
-    // Saves the window's inputs as a one-row birth batch, after the checks of Get My Tessaline; a failure
-    // is reported in a message naming the file.
+    // The birth data files (File › Open, Open Recent, Save), in a class of their own; see BirthDataFiles.
     bool SaveBirthDataTo(const QString& path);
-    // Fills the window from a birth batch (a row the user picks when it holds several); a file that cannot
-    // be read or a row the checks refuse is reported naming the file and line, and changes nothing.
     bool OpenBirthDataFrom(const QString& path);
-    // The last ten files saved or opened, newest first (kept in the constructor's settings, if given).
-    QStringList recentFiles() const { return recent_; }
-    // Picks one of several rows, each shown as "line N: NAME, date time"; the index, or nothing to cancel.
-    using RowChooser = std::function<std::optional<int>(QWidget* parent, const QStringList& rows)>;
-    void setRowChooser(RowChooser chooser) { chooseRow_ = std::move(chooser); }
+    QStringList recentFiles() const;
+    void setRowChooser(std::function<std::optional<int>(QWidget* parent, const QStringList& rows)> chooser);
+
+    // A failed check as the window says it: its message, then the focus on its field.
+    void showFailure(const ValidationFailure& failure);
+    // The form filled from a birth file: its fields, and its place (with City, State and Country) or none.
+    void fillForm(const BirthDataForm& form, const atlas::PlacedBirth* placed);
+    // The zodiac of the Options menu.
+    ZodiacChoice chosenZodiac() const;
 
     const ChartState& chartState() const noexcept { return chartState_; }
     frmDisplay* resultsWindow() const noexcept;
@@ -117,6 +123,8 @@ public:
     QFrame* Frame2 = nullptr;
     LinkLabel* Label61 = nullptr;
 
+    BirthDataFiles* birthDataFiles = nullptr;
+    OptionsMenu* options = nullptr;
     QAction* mnuOpenBirthData = nullptr;
     QMenu* mnuOpenRecent = nullptr;
     QAction* mnuSaveBirthData = nullptr;
@@ -138,30 +146,17 @@ protected:
 
 private:
     void buildControls();
+    QLayout* buildCoordinates(QWidget* central);
+    QWidget* buildPlaceLookup(QWidget* central);
     void buildMenus();
     void Form_Load();
     void setReadingOrder();
     void mnuAbout_Click();
-    void mnuPrecise_Click(bool checked);
-    void mnuZodiac_Click(QAction* chosen);
-    // Stores one choice and reports a failed save; the choice holds for this run either way.
-    void saveChoice(const QString& key, const QVariant& value);
-    ZodiacChoice chosenZodiac() const;
-    void focusField(BirthField field);
     std::optional<QString> coordinateKeyPress(const QString& incoming);
-    void mnuSaveBirthData_Click();
-    void mnuOpenBirthData_Click();
-    void fillForm(const BirthDataForm& form);
-    void rememberFile(const QString& path);
-    void rebuildRecentMenu();
-    // Where the file dialogs start: the folder of the newest recent file, else the home folder.
-    QString birthDataFolder() const;
 
     ChartState chartState_;
     QPointer<frmDisplay> display_;
     QSettings* settings_ = nullptr;
-    QStringList recent_;
-    RowChooser chooseRow_;
 };
 
 } // namespace tessaline

@@ -87,8 +87,6 @@ TEST_F(BirthDataFile, RefusedFileOrRowNamesFileAndLineAndChangesNothing)
          "lon.csv, line 3: Please Enter Value Between 0 And 179 in the Degree of Longitude"},
         {"quote.csv", "name,date,time,zone,lon,lat,dst\n\"A,1975-06-15,10:30,34,77E12,28N36,0\n",
          "quote.csv, line 2: The quote opened on line 2 is never closed"},
-        {"place.csv", "name,date,time,place\nA,1975-06-15,10:30,New Delhi\n",
-         "place.csv, line 2: The row names its place but gives no zone, lon and lat"},
     };
     FillValidForm();
     const BirthDataForm typed = window->CurrentForm();

@@ -4,13 +4,17 @@
 
 #include "desktop/PlacePicker.h"
 
+#include "../cli/ToolRun.h"
 #include "DesktopTestSupport.h"
+#include "report/Reading.h"
 
 #include "cli/ChartTool.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <nlohmann/json.hpp>
@@ -43,6 +47,14 @@ protected:
         QTest::keyClick(picker.lstPlaces, Qt::Key_Return);
     }
     QString Clock() const { return window->placePicker->lblClock->text(); }
+    // Charts the form; the instant in universal time, as the chart tool writes it.
+    std::string ChartedInstant(frmMain& form)
+    {
+        form.cmdRashi_Click();
+        EXPECT_TRUE(messages.shown.empty()) << messages.shown.front().text.toStdString();
+        return InstantUtText(form.chartState());
+    }
+    QTemporaryDir folder;
 };
 
 // Springfield, Illinois: 39.802° N 89.644° W (GeoNames 4250542), America/Chicago; in July 1990 Chicago
@@ -146,6 +158,127 @@ TEST_F(PlacePickerTest, AnOffsetNoRowHasChartsExactlyAndAgreesWithTheChartTool)
     const auto chart = nlohmann::json::parse(out.str());
     EXPECT_EQ(chart["instantUT"], "2000-01-01T06:15Z");
     EXPECT_EQ(chart["positions"]["Moon"], window->chartState().positionTable[1]);
+}
+
+// Every state the window reaches at a place saves to a birth file that the window and the chart tool open to
+// the same chart. Universal times from the places' published clock history (tz database): Springfield,
+// Illinois keeps CST, UT-6, in January and CDT, UT-5, in July 1990; Kathmandu UT+5:45 since 1986; Guadalajara
+// kept local mean time in 1910, 103.392° W (the atlas) x 4 min = 6 h 53 min 34 s, 6:54 to the minute; Paris
+// jumped from 02:00 CET to 03:00 CEST on 2021-03-28 (02:30 read as CET, 01:30 UT) and went back from 03:00
+// CEST to 02:00 CET on 2021-10-31 (02:30 was 00:30 UT, then 01:30 UT).
+struct RoundTrip {
+    const char* label;
+    const char* place;
+    CivilInstant local;
+    bool untick;
+    const char* instantUT;
+};
+
+TEST_F(PlacePickerTest, EveryPlacedStateSavesToAFileBothProgramsOpenToTheSameChart)
+{
+    const RoundTrip trips[] = {
+        {"ZoneRow", "springfield illinois", {1990, 1, 15, 12, 0}, false, "1990-01-15T18:00Z"},
+        {"RowWithTick", "springfield illinois", {1990, 7, 1, 12, 0}, false, "1990-07-01T17:00Z"},
+        {"ExactOffset", "kathmandu", {1990, 6, 15, 10, 0}, false, "1990-06-15T04:15Z"},
+        {"LocalMeanTime", "guadalajara jalisco", {1910, 5, 1, 12, 0}, false, "1910-05-01T18:54Z"},
+        {"Gap", "paris", {2021, 3, 28, 2, 30}, false, "2021-03-28T01:30Z"},
+        {"OverlapTicked", "paris", {2021, 10, 31, 2, 30}, false, "2021-10-31T00:30Z"},
+        {"OverlapUnticked", "paris", {2021, 10, 31, 2, 30}, true, "2021-10-31T01:30Z"},
+    };
+    window->txtName->setText(QStringLiteral("ada"));
+    for (const RoundTrip& trip : trips) {
+        SCOPED_TRACE(trip.label);
+        const CivilInstant& at = trip.local;
+        SetDate(at.year, at.month, at.day, at.hour, at.minute);
+        window->placePicker->txtPlace->clear();
+        TypeAndChoose(trip.place);
+        if (trip.untick)
+            window->chkDST->setChecked(false);
+        ASSERT_EQ(ChartedInstant(*window), trip.instantUT) << Clock().toStdString();
+        const PositionTable chart = window->chartState().positionTable;
+        window->show();
+        ActivateMain();
+
+        const QString path = folder.filePath(QLatin1String(trip.label) + QStringLiteral(".csv"));
+        ASSERT_TRUE(window->SaveBirthDataTo(path));
+        frmMain reopened;
+        ASSERT_TRUE(reopened.OpenBirthDataFrom(path));
+        EXPECT_EQ(ChartedInstant(reopened), trip.instantUT);
+        EXPECT_EQ(reopened.chartState().positionTable, chart);
+        const cli::ToolRun tool = cli::RunTool({"--batch", path.toStdString(), "--json"});
+        ASSERT_EQ(tool.code, 0) << tool.err;
+        const auto row = nlohmann::json::parse(tool.out);
+        EXPECT_EQ(row["instantUT"], trip.instantUT);
+        EXPECT_EQ(row["positions"]["Moon"], chart[ToIndex(BodyIndex::Moon)]);
+    }
+}
+
+// Kathmandu's +5:45 is the list's last entry, and stays the zone in use when the coordinates are edited or
+// East, already chosen, is clicked again; the tick does not count on an exact offset.
+TEST_F(PlacePickerTest, EditingTheFormKeepsTheExactOffsetItShows)
+{
+    SetDate(1990, 6, 15, 10, 0);
+    window->txtName->setText(QStringLiteral("ada"));
+    TypeAndChoose("kathmandu");
+    QTest::mouseClick(window->optLong[0], Qt::LeftButton);
+    window->txtLatM->clear();
+    QTest::keyClicks(window->txtLatM, QStringLiteral("1"));
+    EXPECT_TRUE(window->placePicker->placeLabel().empty());
+    EXPECT_EQ(window->cmbTimeZone->currentText(), QStringLiteral("Local clock of Kathmandu, UT+5:45"));
+    EXPECT_FALSE(window->chkDST->isEnabled());
+    EXPECT_EQ(ChartedInstant(*window), "1990-06-15T04:15Z");
+    window->show();
+    const QString path = folder.filePath(QStringLiteral("kathmandu.csv"));
+    ASSERT_TRUE(window->SaveBirthDataTo(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(saved.readAll().contains(",+05:45,")) << "the offset in use is the offset saved";
+}
+
+// Paris, 31 October 2021, 02:30 happened twice; the tick chooses which. Unticked it stays unticked when the
+// minute changes: 02:45 CET is 01:45 UT.
+TEST_F(PlacePickerTest, AChoiceOfTheTickHoldsAcrossTimeChanges)
+{
+    SetDate(2021, 10, 31, 2, 30);
+    window->txtName->setText(QStringLiteral("ada"));
+    TypeAndChoose("paris");
+    ASSERT_TRUE(window->chkDST->isChecked());
+    QTest::mouseClick(window->chkDST, Qt::LeftButton);
+    EXPECT_FALSE(window->chkDST->isChecked());
+    window->cboMM->setCurrentIndex(45);
+    EXPECT_FALSE(window->chkDST->isChecked());
+    EXPECT_EQ(ChartedInstant(*window), "2021-10-31T01:45Z");
+}
+
+// A retyped Place box without a choice is no place; a birth file without a place leaves City, State and
+// Country empty beside its coordinates.
+TEST_F(PlacePickerTest, ARetypedPlaceOrAnOpenedFileLeavesNoOldPlaceBehind)
+{
+    SetDate(1990, 6, 15, 10, 0);
+    window->txtName->setText(QStringLiteral("ada"));
+    TypeAndChoose("paris texas");
+    QTest::keyClicks(window->placePicker->txtPlace, QStringLiteral(" london"));
+    ChartedInstant(*window);
+    EXPECT_TRUE(window->chartState().place.empty()) << window->chartState().place;
+    window->show();
+
+    const QString path = folder.filePath(QStringLiteral("plain.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name,date,time,zone,lon,lat,dst\nADA,1975-06-15,10:30,34,77E12,28N36,0\n");
+    file.close();
+    ASSERT_TRUE(window->OpenBirthDataFrom(path));
+    for (const QLineEdit* part : {window->txtMCity, window->txtMState, window->txtMCountry})
+        EXPECT_TRUE(part->text().isEmpty()) << part->objectName().toStdString();
+
+    // A row that names its place opens with it chosen, as the chart tool charts it: Kolkata kept IST, UT+5:30.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("name,date,time,place\nADA,1975-06-15,10:30,Kolkata\n");
+    file.close();
+    ASSERT_TRUE(window->OpenBirthDataFrom(path)) << messages.shown.back().text.toStdString();
+    EXPECT_EQ(window->txtMCity->text(), QStringLiteral("Kolkata"));
+    EXPECT_EQ(window->cmbTimeZone->currentIndex(), 34);
+    EXPECT_EQ(ChartedInstant(*window), "1975-06-15T05:00Z");
 }
 
 } // namespace

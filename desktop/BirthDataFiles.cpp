@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/BirthDataFiles.h"
+
+#include "atlas/PlacedBirth.h"
+#include "desktop/FilteredLineEdit.h"
+#include "desktop/MessagePresenter.h"
+#include "desktop/OptionsMenu.h"
+#include "desktop/PlacePicker.h"
+#include "desktop/frmMain.h"
+
+#include "chart/BatchFile.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QSaveFile>
+#include <QSettings>
+
+#include <vector>
+
+namespace tessaline {
+
+namespace {
+
+// The birth data files saved or opened, newest first.
+const QString kRecentKey = QStringLiteral("RecentBirthData");
+constexpr int kRecentCount = 10;
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::optional<int> ChooseRowInDialog(QWidget* parent, const QStringList& rows)
+{
+    bool chosen = false;
+    const QString row
+        = QInputDialog::getItem(parent, QObject::tr("Open Birth Data"),
+                                QObject::tr("The file holds several births. Which one?"), rows, 0, false, &chosen);
+    if (!chosen)
+        return std::nullopt;
+    return static_cast<int>(rows.indexOf(row));
+}
+
+// Why the batch could not be read at all, in the window's words.
+QString FailureText(const BatchFailure& failure)
+{
+    using enum BatchFailure::Kind;
+    switch (failure.kind) {
+    case Empty:
+        return QObject::tr("it is empty");
+    case HeaderTooLong:
+        return QObject::tr("the header is too long for a birth batch");
+    case CannotOpen:
+        return failure.reason.empty() ? QObject::tr("it cannot be opened") : FromUtf8(failure.reason);
+    case Folder:
+    case Header:
+    case ReadFailed:
+        break;
+    }
+    return FromUtf8(failure.reason);
+}
+
+// What the list shows for a row: its line, and the name, date and time as written.
+QString RowLabel(const BatchFile::Row& row)
+{
+    using enum BatchHeader::Column;
+    QString label = QObject::tr("line %1").arg(row.line);
+    if (row.birth || !row.fields[kName].empty())
+        label += QStringLiteral(": %1, %2 %3")
+                     .arg(FromUtf8(row.fields[kName]).left(60), FromUtf8(row.fields[kDate]).left(12),
+                          FromUtf8(row.fields[kTime]).left(8));
+    return label;
+}
+
+} // namespace
+
+BirthDataFiles::BirthDataFiles(frmMain& window, QMenu* file, QSettings* settings)
+    : QObject(&window)
+    , window_(window)
+    , settings_(settings)
+{
+    mnuOpenBirthData = file->addAction(tr("&Open Birth Data…"));
+    mnuOpenBirthData->setObjectName(QStringLiteral("mnuOpenBirthData"));
+    mnuOpenBirthData->setShortcut(QKeySequence::Open);
+    mnuOpenRecent = file->addMenu(tr("Open &Recent"));
+    mnuOpenRecent->setObjectName(QStringLiteral("mnuOpenRecent"));
+    mnuSaveBirthData = file->addAction(tr("&Save Birth Data…"));
+    mnuSaveBirthData->setObjectName(QStringLiteral("mnuSaveBirthData"));
+    mnuSaveBirthData->setShortcut(QKeySequence::Save);
+    if (settings_ != nullptr)
+        recent_ = settings_->value(kRecentKey).toStringList().mid(0, kRecentCount);
+    rebuildRecentMenu();
+
+    connect(mnuOpenBirthData, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(&window_, tr("Open Birth Data"), folder(),
+                                                          tr("Birth data (*.csv);;All files (*)"));
+        if (!path.isEmpty())
+            openFrom(path);
+    });
+    connect(mnuSaveBirthData, &QAction::triggered, this, [this] {
+        const QString suggested = QDir(folder()).filePath(window_.txtName->text().trimmed() + QStringLiteral(".csv"));
+        QString path
+            = QFileDialog::getSaveFileName(&window_, tr("Save Birth Data"), suggested, tr("Birth data (*.csv)"));
+        if (path.isEmpty())
+            return;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".csv");
+        saveTo(path);
+    });
+}
+
+void BirthDataFiles::remember(const QString& path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recent_.removeAll(absolute);
+    recent_.prepend(absolute);
+    while (recent_.size() > kRecentCount)
+        recent_.removeLast();
+    SaveChoice(&window_, settings_, kRecentKey, recent_);
+    rebuildRecentMenu();
+}
+
+void BirthDataFiles::rebuildRecentMenu()
+{
+    mnuOpenRecent->clear();
+    for (int i = 0; i < recent_.size(); ++i) {
+        const QString path = recent_[i];
+        QAction* entry = mnuOpenRecent->addAction(
+            QStringLiteral("&%1 %2").arg(i == 9 ? 0 : i + 1).arg(QDir::toNativeSeparators(path)));
+        entry->setObjectName(QStringLiteral("mnuRecent_%1").arg(i));
+        connect(entry, &QAction::triggered, this, [this, path] { openFrom(path); });
+    }
+    mnuOpenRecent->setEnabled(!recent_.isEmpty());
+}
+
+QString BirthDataFiles::folder() const
+{
+    return recent_.isEmpty() ? QDir::homePath() : QFileInfo(recent_.first()).absolutePath();
+}
+
+bool BirthDataFiles::refuse(const QString& path, std::size_t line, const QString& why) const
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    ShowMessage(&window_, MessageIcon::Critical,
+                line > 0 ? tr("%1, line %2: %3").arg(shownPath).arg(line).arg(why)
+                         : tr("The birth data could not be read from %1: %2").arg(shownPath, why));
+    return false;
+}
+
+bool BirthDataFiles::saveTo(const QString& path)
+{
+    const BirthDataForm form = window_.CurrentForm();
+    if (const auto checked = ValidateBirthData(form); !checked) {
+        window_.showFailure(checked.error());
+        return false;
+    }
+    // Written in full to a temporary file first, so a failure never leaves half a file behind.
+    QSaveFile file(path);
+    const std::string text = BirthBatchText(BirthArgumentsFromForm(form));
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
+        || !file.commit()) {
+        ShowMessage(
+            &window_, MessageIcon::Critical,
+            tr("The birth data could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    remember(path);
+    return true;
+}
+
+bool BirthDataFiles::openFrom(const QString& path)
+{
+    auto opened = BatchFile::Open(QFile::encodeName(path).toStdString());
+    if (!opened)
+        return refuse(path, opened.error().line, FailureText(opened.error()));
+    BatchFile& batch = **opened;
+    std::vector<BatchFile::Row> rows;
+    while (auto row = batch.Next(window_.chosenZodiac(), Reader::Window))
+        rows.push_back(std::move(*row));
+    if (const auto finished = batch.Finished(); !finished)
+        return refuse(path, 0, FailureText(finished.error()));
+    if (rows.empty())
+        return refuse(path, 0, tr("it holds no birth, only the header"));
+
+    std::size_t chosen = 0;
+    if (rows.size() > 1) {
+        QStringList labels;
+        for (const BatchFile::Row& row : rows)
+            labels.append(RowLabel(row));
+        const std::optional<int> picked = (chooseRow_ ? chooseRow_ : ChooseRowInDialog)(&window_, labels);
+        if (!picked || *picked < 0 || static_cast<std::size_t>(*picked) >= rows.size())
+            return false;
+        chosen = static_cast<std::size_t>(*picked);
+    }
+    const BatchFile::Row& row = rows[chosen];
+    if (!row.birth)
+        return refuse(path, row.line, FromUtf8(row.birth.error()));
+    const BatchBirth& birth = *row.birth;
+    atlas::PlacedBirth placed;
+    Result<BirthDataForm> form = birth.Placed() ? window_.placePicker->birthAtPlace(birth, placed)
+                                                : ParseBirthArguments(birth.birth, Reader::Window);
+    if (!form)
+        return refuse(path, row.line, FromUtf8(form.error()));
+    if (const auto checked = ValidateBirthData(*form); !checked)
+        return refuse(path, row.line, FromUtf8(checked.error().message));
+    window_.fillForm(*form, birth.Placed() ? &placed : nullptr);
+    remember(path);
+    return true;
+}
+
+} // namespace tessaline

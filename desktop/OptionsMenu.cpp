@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/OptionsMenu.h"
+
+#include "desktop/MessagePresenter.h"
+
+#include "ephemeris/PreciseEphemeris.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+
+namespace tessaline {
+
+namespace {
+
+const QString kPrecisePositionsKey = QStringLiteral("Options/PrecisePositions");
+// "tropical", or the key of the sidereal zodiac's ayanamsa ("lahiri", ...).
+const QString kZodiacKey = QStringLiteral("Options/Zodiac");
+
+} // namespace
+
+void SaveChoice(QWidget* parent, QSettings* settings, const QString& key, const QVariant& value)
+{
+    if (settings == nullptr)
+        return;
+    settings->setValue(key, value);
+    settings->sync();
+    if (settings->status() != QSettings::NoError) {
+        const QString reason = settings->status() == QSettings::AccessError
+            ? QObject::tr("the file cannot be written")
+            : QObject::tr("the file is not a settings file");
+        ShowMessage(parent, MessageIcon::Critical,
+                    QObject::tr("The choice could not be saved in %1: %2. It holds until the program ends.")
+                        .arg(settings->fileName(), reason));
+    }
+}
+
+OptionsMenu::OptionsMenu(QMenuBar* bar, QWidget* window, QSettings* settings)
+    : QObject(window)
+    , window_(window)
+    , settings_(settings)
+{
+    QMenu* options = bar->addMenu(tr("&Options"));
+    mnuPrecise = options->addAction(tr("&Precise Positions"));
+    mnuPrecise->setObjectName(QStringLiteral("mnuPrecise"));
+    mnuPrecise->setCheckable(true);
+    mnuPrecise->setStatusTip(tr("Positions from the precise ephemeris instead of the classic formulas"));
+    if (settings_ != nullptr)
+        mnuPrecise->setChecked(settings_->value(kPrecisePositionsKey, false).toBool());
+
+    mnuZodiac = options->addMenu(tr("&Zodiac"));
+    mnuZodiac->setObjectName(QStringLiteral("mnuZodiac"));
+    auto* zodiacs = new QActionGroup(mnuZodiac);
+    mnuTropical = mnuZodiac->addAction(tr("&Tropical"));
+    mnuTropical->setObjectName(QStringLiteral("mnuTropical"));
+    mnuTropical->setStatusTip(tr("Longitudes counted from the vernal point, as the program always has"));
+    mnuZodiac->addSeparator();
+    for (int i = 0; i < kAyanamsaCount; ++i) {
+        const auto ayanamsa = static_cast<Ayanamsa>(i);
+        QAction* action = mnuZodiac->addAction(tr("Sidereal, &%1 %2").arg(i + 1).arg(AyanamsaName(ayanamsa)));
+        action->setObjectName(QStringLiteral("mnuSidereal_") + QString::fromLatin1(AyanamsaKey(ayanamsa)));
+        action->setStatusTip(tr("Longitudes counted from a point among the stars, %1 ayanamsa behind the vernal point")
+                                 .arg(AyanamsaName(ayanamsa)));
+        mnuSidereal[static_cast<std::size_t>(i)] = action;
+    }
+    QAction* stored = mnuTropical;
+    const QString storedKey
+        = settings_ != nullptr ? settings_->value(kZodiacKey, QStringLiteral("tropical")).toString() : QString();
+    for (QAction* action : mnuSidereal)
+        if (action->objectName() == QStringLiteral("mnuSidereal_") + storedKey)
+            stored = action;
+    for (QAction* action : mnuZodiac->actions()) {
+        if (action->isSeparator())
+            continue;
+        action->setCheckable(true);
+        zodiacs->addAction(action);
+    }
+    stored->setChecked(true); // an unknown stored value leaves the tropical zodiac
+
+    connect(mnuPrecise, &QAction::toggled, this,
+            [this](bool checked) { SaveChoice(window_, settings_, kPrecisePositionsKey, checked); });
+    connect(zodiacs, &QActionGroup::triggered, this, [this] {
+        const ZodiacChoice zodiac = chosenZodiac();
+        SaveChoice(window_, settings_, kZodiacKey,
+                   zodiac.zodiac == Zodiac::Tropical ? QStringLiteral("tropical")
+                                                     : QString::fromLatin1(AyanamsaKey(zodiac.ayanamsa)));
+    });
+}
+
+EphemerisMode OptionsMenu::chosenMode() const
+{
+    return mnuPrecise->isChecked() ? EphemerisMode::Precise : EphemerisMode::Classic;
+}
+
+ZodiacChoice OptionsMenu::chosenZodiac() const
+{
+    for (std::size_t i = 0; i < mnuSidereal.size(); ++i)
+        if (mnuSidereal[i]->isChecked())
+            return {Zodiac::Sidereal, static_cast<Ayanamsa>(i)};
+    return {};
+}
+
+} // namespace tessaline

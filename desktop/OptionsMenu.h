@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "chart/ChartState.h"
+
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <array>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QSettings;
+class QWidget;
+
+namespace tessaline {
+
+// Stores one choice in the per-user settings (when there are any) and reports a failed save in a message; the
+// choice holds for this run either way.
+void SaveChoice(QWidget* parent, QSettings* settings, const QString& key, const QVariant& value);
+
+// The birth data window's Options menu: Precise Positions, and the zodiac (tropical, or sidereal with one of
+// the ayanamsas), each remembered in the settings.
+class OptionsMenu : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Adds the menu to the bar; settings, when given, hold the choices between runs.
+    OptionsMenu(QMenuBar* bar, QWidget* window, QSettings* settings);
+
+    QAction* mnuPrecise = nullptr;
+    QMenu* mnuZodiac = nullptr;
+    QAction* mnuTropical = nullptr;
+    std::array<QAction*, kAyanamsaCount> mnuSidereal{};
+
+    EphemerisMode chosenMode() const;
+    ZodiacChoice chosenZodiac() const;
+
+private:
+    QWidget* window_;
+    QSettings* settings_;
+};
+
+} // namespace tessaline
