@@ -118,13 +118,77 @@ void AppendShortestDouble(std::string& out, double value)
 
 } // namespace
 
+namespace {
+
+// "name": for our own key names, which need no escapes.
+void AppendKey(std::string& out, std::string_view name)
+{
+    out += '"';
+    out += name;
+    out += "\":";
+}
+
+// One body's entry of "decanates": its position, decanate and fields, the precise decanate where a classic
+// chart's differs, and its margins.
+void AppendDecanateJson(std::string& out, const ChartState& state, std::size_t i, bool brief)
+{
+    const auto key = [&out](std::string_view name) {
+        AppendKey(out, name);
+    };
+    out += '{';
+    const DecanateResult& result = state.decanateResults[i];
+    key("body");
+    AppendJsonString(out, BodyName(static_cast<BodyIndex>(i)));
+    out += ',';
+    key("position");
+    AppendJsonString(out, state.positionTable[i]);
+    out += ',';
+    key("decanateName");
+    AppendJsonString(out, result.DecanateName);
+    int field = 0;
+    ForEachDecanateField(result, [&](const char* name, const char*, std::string_view value) {
+        if (brief && field++ >= kShortFieldCount)
+            return;
+        out += ',';
+        key(name);
+        AppendJsonString(out, value);
+    });
+    const auto clockOrNull = [&out](const std::optional<CivilInstant>& at) {
+        if (at)
+            AppendJsonString(out, LocalDateTimeText(*at));
+        else
+            out += "null";
+    };
+    if (const auto& precise = state.preciseDecanates[i]) {
+        out += ',';
+        key("precise");
+        out += '{';
+        key("position");
+        AppendJsonString(out, precise->position);
+        out += ',';
+        key("decanateName");
+        AppendJsonString(out, precise->decanate.DecanateName);
+        out += ',';
+        key("decanateSign");
+        AppendJsonString(out, precise->decanate.DecanateSign);
+        out += '}';
+    }
+    out += ',';
+    key("changesBefore");
+    clockOrNull(state.margins[i].changesBefore);
+    out += ',';
+    key("changesAfter");
+    clockOrNull(state.margins[i].changesAfter);
+    out += '}';
+}
+
+} // namespace
+
 void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line,
                      std::string_view moreMembers, bool brief)
 {
-    const auto key = [&out](std::string_view name) { // our own key names: nothing to escape
-        out += '"';
-        out += name;
-        out += "\":";
+    const auto key = [&out](std::string_view name) {
+        AppendKey(out, name);
     };
     out += '{';
     if (line) {
@@ -176,51 +240,8 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
     }
     out += "},\"decanates\":[";
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
-        const DecanateResult& result = state.decanateResults[i];
-        out += i > 0 ? ",{" : "{";
-        key("body");
-        AppendJsonString(out, BodyName(static_cast<BodyIndex>(i)));
-        out += ',';
-        key("position");
-        AppendJsonString(out, state.positionTable[i]);
-        out += ',';
-        key("decanateName");
-        AppendJsonString(out, result.DecanateName);
-        int field = 0;
-        ForEachDecanateField(result, [&](const char* name, const char*, std::string_view value) {
-            if (brief && field++ >= kShortFieldCount)
-                return;
-            out += ',';
-            key(name);
-            AppendJsonString(out, value);
-        });
-        const auto clockOrNull = [&out](const std::optional<CivilInstant>& at) {
-            if (at)
-                AppendJsonString(out, LocalDateTimeText(*at));
-            else
-                out += "null";
-        };
-        if (const auto& precise = state.preciseDecanates[i]) {
-            out += ',';
-            key("precise");
-            out += '{';
-            key("position");
-            AppendJsonString(out, precise->position);
-            out += ',';
-            key("decanateName");
-            AppendJsonString(out, precise->decanate.DecanateName);
-            out += ',';
-            key("decanateSign");
-            AppendJsonString(out, precise->decanate.DecanateSign);
-            out += '}';
-        }
-        out += ',';
-        key("changesBefore");
-        clockOrNull(state.margins[i].changesBefore);
-        out += ',';
-        key("changesAfter");
-        clockOrNull(state.margins[i].changesAfter);
-        out += '}';
+        out += i > 0 ? "," : "";
+        AppendDecanateJson(out, state, i, brief);
     }
     out += "]}";
 }

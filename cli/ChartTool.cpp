@@ -161,12 +161,12 @@ std::optional<int> RunTable(const Options& options, std::ostream& out, std::ostr
     if (options.places.empty())
         return std::nullopt;
     AtlasOnDemand atlases;
-    const auto got = atlases.Get();
-    if (const auto* message = std::get_if<std::string>(&got)) {
-        err << TerminalText(*message) << '\n';
+    const Result<const atlas::Atlas*> got = atlases.Get();
+    if (!got) {
+        err << TerminalText(got.error()) << '\n';
         return kExitRejected;
     }
-    PrintPlaces(out, *std::get<const atlas::Atlas*>(got), options.places, options.json);
+    PrintPlaces(out, **got, options.places, options.json);
     return kExitOk;
 }
 

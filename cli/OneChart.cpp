@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/OneChart.h"
 
+#include "atlas/PlacedBirth.h"
 #include "report/Reading.h"
 
-#include "atlas/PlacedBirth.h"
 #include "chart/BatchFile.h"
 #include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
@@ -60,11 +60,12 @@ Status Calculate(ChartState& state, const BirthArguments& birth)
 Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request,
                         AtlasOnDemand& atlases, std::string& placeJson)
 {
-    const auto got = atlases.Get();
-    if (const auto* message = std::get_if<std::string>(&got))
-        return Fail(*message);
-    const atlas::Atlas& atlas = *std::get<const atlas::Atlas*>(got);
-    const Result<const atlas::Place*> place = atlas::FindPlace(atlas, request.place, request.placeId, Reader::ChartTool);
+    const Result<const atlas::Atlas*> got = atlases.Get();
+    if (!got)
+        return Fail(got.error());
+    const atlas::Atlas& atlas = **got;
+    const Result<const atlas::Place*> place
+        = atlas::FindPlace(atlas, request.place, request.placeId, Reader::ChartTool);
     if (!place)
         return Fail(place.error());
     atlas::PlacedBirth placed;

@@ -25,7 +25,7 @@ Json PlaceJson(const atlas::Atlas& atlas, const atlas::Place& place)
 
 } // namespace
 
-std::variant<const atlas::Atlas*, std::string> AtlasOnDemand::Get()
+Result<const atlas::Atlas*> AtlasOnDemand::Get()
 {
     if (!tried_) {
         tried_ = true;
@@ -45,7 +45,7 @@ std::variant<const atlas::Atlas*, std::string> AtlasOnDemand::Get()
     }
     if (atlas_)
         return atlas_.get();
-    return failure_;
+    return Fail(failure_);
 }
 
 std::string PlaceAndClockJson(const atlas::Atlas& atlas, const atlas::PlacedBirth& placed)
@@ -57,10 +57,9 @@ std::string PlaceAndClockJson(const atlas::Atlas& atlas, const atlas::PlacedBirt
     }
     const atlas::ClockReading& reading = *placed.Reading();
     const atlas::ZoneSuggestion& suggestion = *placed.Suggestion();
-    const atlas::ClockOffset& chosen = suggestion.clockSeconds == reading.second.seconds
-            && reading.kind != atlas::ClockKind::Unique
-        ? reading.second
-        : reading.first;
+    const atlas::ClockOffset& chosen
+        = suggestion.clockSeconds == reading.second.seconds && reading.kind != atlas::ClockKind::Unique ? reading.second
+                                                                                                        : reading.first;
     const char* kind = reading.kind == atlas::ClockKind::Gap ? "gap"
         : reading.kind == atlas::ClockKind::Overlap          ? "overlap"
                                                              : "unique";

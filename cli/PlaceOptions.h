@@ -21,7 +21,7 @@ class AtlasOnDemand
 {
 public:
     // The atlas, or why there is none (not installed, unreadable, damaged).
-    std::variant<const atlas::Atlas*, std::string> Get();
+    Result<const atlas::Atlas*> Get();
 
 private:
     std::unique_ptr<atlas::Atlas> atlas_;

@@ -93,11 +93,12 @@ void PrintPaged(const ChartState& state, const ImageList& pictures, QPagedPaintD
 
 // The reading as a PDF through a temporary file beside path. The page layout and resolution are the
 // printer's when printing to a file.
-QString WritePdf(const ChartState& state, const ImageList& pictures, const QString& path, const QPrinter* printer)
+Result<void, QString> WritePdf(const ChartState& state, const ImageList& pictures, const QString& path,
+                               const QPrinter* printer)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+        return Unexpected<QString>{file.errorString()};
     {
         QPdfWriter writer(&file);
         if (printer != nullptr) {
@@ -118,10 +119,10 @@ QString WritePdf(const ChartState& state, const ImageList& pictures, const QStri
     // the way (a full disk) is remembered by the file and fails the commit.
     if (file.pos() == 0) {
         file.cancelWriting();
-        return QObject::tr("the PDF could not be started");
+        return Unexpected<QString>{QObject::tr("the PDF could not be started")};
     }
     if (!file.commit())
-        return file.errorString();
+        return Unexpected<QString>{file.errorString()};
     return {};
 }
 
@@ -141,7 +142,7 @@ std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const Im
     return document;
 }
 
-QString SaveReading(const ChartState& state, const ImageList& pictures, const QString& path)
+Result<void, QString> SaveReading(const ChartState& state, const ImageList& pictures, const QString& path)
 {
     if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0)
         return WritePdf(state, pictures, path, nullptr);
@@ -152,24 +153,24 @@ QString SaveReading(const ChartState& state, const ImageList& pictures, const QS
     if (!file.open(QIODevice::WriteOnly)
         || file.write(html.data(), static_cast<qint64>(html.size())) != static_cast<qint64>(html.size())
         || !file.commit())
-        return file.errorString();
+        return Unexpected<QString>{file.errorString()};
     return {};
 }
 
-QString PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer)
+Result<void, QString> PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (printer.outputFileName().isEmpty())
-            return QObject::tr("no file was chosen to print to");
+            return Unexpected<QString>{QObject::tr("no file was chosen to print to")};
         return WritePdf(state, pictures, printer.outputFileName(), &printer);
     }
     if (!printer.isValid())
-        return QObject::tr("the printer %1 is not available").arg(printer.printerName());
+        return Unexpected<QString>{QObject::tr("the printer %1 is not available").arg(printer.printerName())};
     printer.setDocName(ReadingTitle(state));
     printer.setCreator(kProgramName);
     PrintPaged(state, pictures, printer);
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        return QObject::tr("the print job could not be started");
+        return Unexpected<QString>{QObject::tr("the print job could not be started")};
     return {};
 }
 

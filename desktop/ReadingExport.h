@@ -2,6 +2,7 @@
 #pragma once
 
 #include "chart/ChartState.h"
+#include "ephemeris/Result.h"
 
 #include <QString>
 
@@ -20,12 +21,11 @@ std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const Im
 
 // Writes the reading to a file, HTML or PDF as the name's ending says (anything else gets HTML). The
 // reading goes to a temporary file in the same folder, which replaces the file only once it is complete:
-// a failure leaves no partial file, and a file already there as it was. Returns what went wrong, or an
-// empty text when the file was written.
-QString SaveReading(const ChartState& state, const ImageList& pictures, const QString& path);
+// a failure leaves no partial file, and a file already there as it was. Fails with what went wrong.
+Result<void, QString> SaveReading(const ChartState& state, const ImageList& pictures, const QString& path);
 
 // Prints the reading on a printer that is already set up. A printer that prints to a file gets its PDF
-// written as SaveReading writes one. Returns what went wrong, or an empty text when the job went out.
-QString PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer);
+// written as SaveReading writes one. Fails with what went wrong.
+Result<void, QString> PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer);
 
 } // namespace tessaline

@@ -93,7 +93,18 @@ frmAbout::frmAbout(QWidget* parent)
         label->setAccessibleName(label->text());
     }
     cmdOK->setAccessibleName(QStringLiteral("OK"));
+    layOut(atlasCredit);
 
+    setTabOrder(cmdOK, lblCoBrand);
+    setTabOrder(lblCoBrand, lblHomePage);
+
+    connect(lblCoBrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
+    connect(lblHomePage, &LinkLabel::clicked, this, &OpenHomePage);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void frmAbout::layOut(QLabel* atlasCredit)
+{
     auto* texts = new QVBoxLayout;
     texts->addWidget(Label2);
     texts->addWidget(Label1);
@@ -120,13 +131,6 @@ frmAbout::frmAbout(QWidget* parent)
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     Label1->setFixedWidth(fontMetrics().averageCharWidth() * 60);
-
-    setTabOrder(cmdOK, lblCoBrand);
-    setTabOrder(lblCoBrand, lblHomePage);
-
-    connect(lblCoBrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
-    connect(lblHomePage, &LinkLabel::clicked, this, &OpenHomePage);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 } // namespace tessaline

@@ -29,6 +29,9 @@ public:
     LinkLabel* lblHomePage = nullptr;
     QFrame* Line2 = nullptr;
     QPushButton* cmdOK = nullptr;
+
+private:
+    void layOut(QLabel* atlasCredit);
 };
 
 } // namespace tessaline

@@ -207,7 +207,27 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
     panel->setObjectName(ArrayName("Frame3", body));
     panel->setAccessibleName(QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
     Frame3[body] = panel;
+    QGridLayout* fields = buildFields(panel, body);
 
+    picPlanet[body] = new QLabel(panel);
+    picPlanet[body]->setObjectName(ArrayName("picPlanet", body));
+    picPlanet[body]->setFixedSize(kPictureSide, kPictureSide);
+    picPlanet[body]->setAlignment(Qt::AlignCenter);
+    picPlanet[body]->setAccessibleName(tr("Picture of %1").arg(lblPlanetName[body]->text()));
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(fields, 1);
+    top->addWidget(picPlanet[body], 0, Qt::AlignTop | Qt::AlignRight);
+
+    auto* layout = new QVBoxLayout(panel);
+    layout->addLayout(top);
+    layout->addSpacing(8);
+    layout->addLayout(buildTexts(panel, body), 1);
+    return panel;
+}
+
+QGridLayout* frmDisplay::buildFields(QFrame* panel, std::size_t body)
+{
     struct Row {
         const char* caption;
         const char* name;
@@ -262,17 +282,11 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
         }
     }
     lblPlanetName[body]->setText(QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
+    return fields;
+}
 
-    picPlanet[body] = new QLabel(panel);
-    picPlanet[body]->setObjectName(ArrayName("picPlanet", body));
-    picPlanet[body]->setFixedSize(kPictureSide, kPictureSide);
-    picPlanet[body]->setAlignment(Qt::AlignCenter);
-    picPlanet[body]->setAccessibleName(tr("Picture of %1").arg(lblPlanetName[body]->text()));
-
-    auto* top = new QHBoxLayout;
-    top->addLayout(fields, 1);
-    top->addWidget(picPlanet[body], 0, Qt::AlignTop | Qt::AlignRight);
-
+QGridLayout* frmDisplay::buildTexts(QFrame* panel, std::size_t body)
+{
     struct Box {
         const char* caption;
         const char* name;
@@ -294,12 +308,7 @@ QFrame* frmDisplay::buildPanel(std::size_t body)
         texts->addWidget(text, 1, static_cast<int>(b));
         texts->setColumnStretch(static_cast<int>(b), 1);
     }
-
-    auto* layout = new QVBoxLayout(panel);
-    layout->addLayout(top);
-    layout->addSpacing(8);
-    layout->addLayout(texts, 1);
-    return panel;
+    return texts;
 }
 
 QWidget* frmDisplay::buildBottomStrip()
@@ -336,6 +345,7 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
     const qreal ratio = devicePixelRatioF();
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         const DecanateResult& result = state.decanateResults[body];
+        lblPosition[body]->setText(QString::fromStdString(state.positionTable[body]));
         const QString margin = QString::fromStdString(MarginSentence(state.margins[body], birthClock));
         lblMargin[body]->setText(margin);
         lblMargin[body]->setVisible(!margin.isEmpty());
@@ -375,11 +385,11 @@ void frmDisplay::cmdExit_Click()
 
 bool frmDisplay::SaveReadingTo(const QString& path)
 {
-    const QString failure = SaveReading(reading_, pictures_ ? *pictures_ : BodyPictures(), path);
-    if (failure.isEmpty())
+    const auto saved = SaveReading(reading_, pictures_ ? *pictures_ : BodyPictures(), path);
+    if (saved)
         return true;
     ShowMessage(this, MessageIcon::Critical,
-                tr("The reading could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), failure));
+                tr("The reading could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), saved.error()));
     return false;
 }
 
@@ -410,9 +420,10 @@ void frmDisplay::mnuPrint_Click()
 
 bool frmDisplay::PrintReadingOn(QPrinter& printer)
 {
-    const QString failure = PrintReading(reading_, pictures_ ? *pictures_ : BodyPictures(), printer);
-    if (failure.isEmpty())
+    const auto printed = PrintReading(reading_, pictures_ ? *pictures_ : BodyPictures(), printer);
+    if (printed)
         return true;
+    const QString& failure = printed.error();
     const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     ShowMessage(this, MessageIcon::Critical,
                 file.isEmpty()

@@ -13,6 +13,7 @@
 
 class QAction;
 class QFrame;
+class QGridLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -35,7 +36,8 @@ public:
     // `birthDataWindow` is shown again by Back; the window deletes itself when closed.
     explicit frmDisplay(QWidget* birthDataWindow);
 
-    // Writes, for every body, its picture (number i + 1 of the list) and the ten decanate texts.
+    // Fills the window from a chart: the name, instant and angles lines, and for every body its position, its
+    // picture (number i + 1 of the list), the ten decanate texts, its margin and precise sentences.
     void ShowDecanateResults(const ChartState& state, const ImageList& pictures);
 
     void cmdOK_Click();
@@ -91,6 +93,10 @@ private:
     void buildMenus();
     QWidget* buildBanner();
     QFrame* buildPanel(std::size_t body);
+    // The caption and value of each short field, with the margin and precise lines under the position.
+    QGridLayout* buildFields(QFrame* panel, std::size_t body);
+    // The three interpretation texts under their captions, side by side.
+    QGridLayout* buildTexts(QFrame* panel, std::size_t body);
     QWidget* buildBottomStrip();
     void mnuAbout_Click();
     void mnuSaveReading_Click();

@@ -5,6 +5,7 @@
 #include "desktop/BirthDataFiles.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/FilteredLineEdit.h"
+#include "desktop/FormControls.h"
 #include "desktop/LinkLabel.h"
 #include "desktop/LocationSearch.h"
 #include "desktop/MessagePresenter.h"
@@ -35,62 +36,6 @@
 #include <QVBoxLayout>
 
 namespace tessaline {
-
-namespace {
-
-// Runs every character of an entry through one of the core's key filters; nothing if any is rejected.
-std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> (*filter)(char) noexcept)
-{
-    QString result;
-    result.reserve(incoming.size());
-    for (const QChar c : incoming) {
-        if (c.unicode() > 127) {
-            return std::nullopt;
-        }
-        const std::optional<char> kept = filter(static_cast<char>(c.unicode()));
-        if (!kept) {
-            return std::nullopt;
-        }
-        result.append(QLatin1Char(*kept));
-    }
-    return result;
-}
-
-QComboBox* ChoiceList(const char* name, const QString& accessibleName, QWidget* parent)
-{
-    auto* list = new NamedList(parent);
-    list->setObjectName(QLatin1String(name));
-    list->setAccessibleName(accessibleName);
-    return list;
-}
-
-FilteredLineEdit* CoordinateBox(const char* name, const QString& accessibleName, int maxLength, QWidget* parent)
-{
-    auto* box = new FilteredLineEdit(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setMaxLength(maxLength);
-    box->setAccessibleName(accessibleName);
-    box->setAlignment(Qt::AlignRight);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5 + 16);
-    return box;
-}
-
-QLabel* Caption(const char* name, const QString& text, QWidget* buddy, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setBuddy(buddy);
-    return label;
-}
-
-void AddNumbers(QComboBox* list, int first, int last)
-{
-    for (int n = first; n <= last; ++n) {
-        list->addItem(QString::number(n));
-    }
-}
-
-} // namespace
 
 frmMain::frmMain(QWidget* parent, QSettings* settings)
     : QMainWindow(parent)
@@ -166,38 +111,7 @@ void frmMain::buildControls()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
 
-    // Name, date and time of birth.
-    txtName = new FilteredLineEdit(central);
-    txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setAccessibleName(tr("Name"));
-    txtName->setFilter(
-        [this](const QString& incoming, const QString& before) { return txtName_KeyPress(incoming, before); });
-    Label13 = Caption("Label13", tr("&Name"), txtName, central);
-
-    cboMonth = ChoiceList("cboMonth", tr("Month of birth"), central);
-    cboDate = ChoiceList("cboDate", tr("Day of birth"), central);
-    cboYear = ChoiceList("cboYear", tr("Year of birth"), central);
-    Label5 = Caption("Label5", tr("Date of &Birth"), cboMonth, central);
-
-    cboHH = ChoiceList("cboHH", tr("Hour of birth"), central);
-    cboMM = ChoiceList("cboMM", tr("Minute of birth"), central);
-    cboSS = ChoiceList("cboSS", tr("Second of birth"), central);
-    Label1 = Caption("Label1", tr("&Time of Birth"), cboHH, central);
-    Label12 = Caption("Label12", QStringLiteral("HH:MM:SS"), cboHH, central);
-
-    auto* person = new QGridLayout;
-    person->addWidget(Label13, 0, 0);
-    person->addWidget(txtName, 0, 1, 1, 4);
-    person->addWidget(Label5, 1, 0);
-    person->addWidget(cboMonth, 1, 1);
-    person->addWidget(cboDate, 1, 2);
-    person->addWidget(cboYear, 1, 3);
-    person->addWidget(Label1, 2, 0);
-    person->addWidget(cboHH, 2, 1);
-    person->addWidget(cboMM, 2, 2);
-    person->addWidget(cboSS, 2, 3);
-    person->addWidget(Label12, 2, 4);
-    person->setColumnStretch(4, 1);
+    QLayout* person = buildPerson(central);
 
     // Zone.
     fraZone = new QGroupBox(tr("&Zone"), central);
@@ -261,48 +175,59 @@ void frmMain::buildControls()
     connect(Label61, &LinkLabel::clicked, this, &OpenHomePage);
 }
 
+// The name, and the date and clock time of birth.
+QLayout* frmMain::buildPerson(QWidget* central)
+{
+    txtName = new FilteredLineEdit(central);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setAccessibleName(tr("Name"));
+    txtName->setFilter(
+        [this](const QString& incoming, const QString& before) { return txtName_KeyPress(incoming, before); });
+    Label13 = Caption("Label13", tr("&Name"), txtName, central);
+
+    cboMonth = ChoiceList("cboMonth", tr("Month of birth"), central);
+    cboDate = ChoiceList("cboDate", tr("Day of birth"), central);
+    cboYear = ChoiceList("cboYear", tr("Year of birth"), central);
+    Label5 = Caption("Label5", tr("Date of &Birth"), cboMonth, central);
+
+    cboHH = ChoiceList("cboHH", tr("Hour of birth"), central);
+    cboMM = ChoiceList("cboMM", tr("Minute of birth"), central);
+    cboSS = ChoiceList("cboSS", tr("Second of birth"), central);
+    Label1 = Caption("Label1", tr("&Time of Birth"), cboHH, central);
+    Label12 = Caption("Label12", QStringLiteral("HH:MM:SS"), cboHH, central);
+
+    auto* person = new QGridLayout;
+    person->addWidget(Label13, 0, 0);
+    person->addWidget(txtName, 0, 1, 1, 4);
+    person->addWidget(Label5, 1, 0);
+    person->addWidget(cboMonth, 1, 1);
+    person->addWidget(cboDate, 1, 2);
+    person->addWidget(cboYear, 1, 3);
+    person->addWidget(Label1, 2, 0);
+    person->addWidget(cboHH, 2, 1);
+    person->addWidget(cboMM, 2, 2);
+    person->addWidget(cboSS, 2, 3);
+    person->addWidget(Label12, 2, 4);
+    person->setColumnStretch(4, 1);
+    return person;
+}
+
 // Longitude and latitude: degrees, minutes and the hemisphere of each, side by side.
 QLayout* frmMain::buildCoordinates(QWidget* central)
 {
-    const auto coordinateFrame
-        = [central](const char* name, const QString& title, FilteredLineEdit* degrees, QLabel* degreesCaption,
-                    FilteredLineEdit* minutes, QLabel* minutesCaption, std::array<QRadioButton*, 2>& options) {
-              auto* frame = new QGroupBox(title, central);
-              frame->setObjectName(QLatin1String(name));
-              for (QWidget* w : std::initializer_list<QWidget*>{degrees, degreesCaption, minutes, minutesCaption,
-                                                                options[0], options[1]}) {
-                  w->setParent(frame);
-              }
-              auto* grid = new QGridLayout(frame);
-              grid->addWidget(degrees, 0, 0);
-              grid->addWidget(degreesCaption, 0, 1);
-              grid->addWidget(minutes, 0, 2);
-              grid->addWidget(minutesCaption, 0, 3);
-              grid->addWidget(options[0], 1, 0, 1, 2);
-              grid->addWidget(options[1], 1, 2, 1, 2);
-              grid->setColumnStretch(4, 1);
-              return frame;
-          };
-    const auto option = [](const char* name, int index, const QString& text) {
-        auto* button = new QRadioButton(text);
-        button->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
-        button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-        return button;
-    };
-
     txtLonD = CoordinateBox("txtLonD", tr("Longitude degrees"), 3, central);
     txtLonM = CoordinateBox("txtLonM", tr("Longitude minutes"), 2, central);
     Label6 = Caption("Label6", tr("Deg"), txtLonD, central);
     Label8 = Caption("Label8", tr("Min"), txtLonM, central);
-    optLong = {option("optLong", 0, tr("East")), option("optLong", 1, tr("West"))};
-    Frame4 = coordinateFrame("Frame4", tr("&Longitude"), txtLonD, Label6, txtLonM, Label8, optLong);
+    optLong = {OptionButton("optLong", 0, tr("East")), OptionButton("optLong", 1, tr("West"))};
+    Frame4 = CoordinateFrame(central, "Frame4", tr("&Longitude"), txtLonD, Label6, txtLonM, Label8, optLong);
 
     txtLatD = CoordinateBox("txtLatD", tr("Latitude degrees"), 2, central);
     txtLatM = CoordinateBox("txtLatM", tr("Latitude minutes"), 2, central);
     Label7 = Caption("Label7", tr("Deg"), txtLatD, central);
     Label9 = Caption("Label9", tr("Min"), txtLatM, central);
-    optLat = {option("optLat", 0, tr("North")), option("optLat", 1, tr("South"))};
-    Frame3 = coordinateFrame("Frame3", tr("L&atitude"), txtLatD, Label7, txtLatM, Label9, optLat);
+    optLat = {OptionButton("optLat", 0, tr("North")), OptionButton("optLat", 1, tr("South"))};
+    Frame3 = CoordinateFrame(central, "Frame3", tr("L&atitude"), txtLatD, Label7, txtLatM, Label9, optLat);
 
     txtLonD->setFilter([this](const QString& incoming, const QString&) { return txtLonD_KeyPress(incoming); });
     txtLonM->setFilter([this](const QString& incoming, const QString&) { return txtLonM_KeyPress(incoming); });
@@ -351,39 +276,13 @@ QWidget* frmMain::buildPlaceLookup(QWidget* central)
 
 void frmMain::setReadingOrder()
 {
-    const std::initializer_list<QWidget*> order{txtName,
-                                                cboMonth,
-                                                cboDate,
-                                                cboYear,
-                                                cboHH,
-                                                cboMM,
-                                                cboSS,
-                                                cmbTimeZone,
-                                                chkDST,
-                                                placePicker->cmdApplyZone,
-                                                txtLonD,
-                                                txtLonM,
-                                                optLong[0],
-                                                optLong[1],
-                                                txtLatD,
-                                                txtLatM,
-                                                optLat[0],
-                                                optLat[1],
-                                                placePicker->txtPlace,
-                                                placePicker->lstPlaces,
-                                                txtMCity,
-                                                txtMState,
-                                                txtMCountry,
-                                                cmdBrowser,
-                                                cmdRashi,
-                                                Label61};
-    QWidget* previous = nullptr;
-    for (QWidget* next : order) {
-        if (previous != nullptr) {
-            setTabOrder(previous, next);
-        }
-        previous = next;
-    }
+    // clang-format off
+    SetReadingOrder({txtName, cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS,
+                     cmbTimeZone, chkDST, placePicker->cmdApplyZone,
+                     txtLonD, txtLonM, optLong[0], optLong[1], txtLatD, txtLatM, optLat[0], optLat[1],
+                     placePicker->txtPlace, placePicker->lstPlaces, txtMCity, txtMState, txtMCountry, cmdBrowser,
+                     cmdRashi, Label61});
+    // clang-format on
 }
 
 void frmMain::Form_Load()
@@ -469,26 +368,9 @@ BirthDataForm frmMain::CurrentForm() const
 void frmMain::showFailure(const ValidationFailure& failure)
 {
     ShowMessage(this, failure.icon, QString::fromStdString(failure.message));
-    QWidget* target = nullptr;
-    switch (failure.focus) {
-    case BirthField::Name:
-        target = txtName;
-        break;
-    case BirthField::LonDegrees:
-        target = txtLonD;
-        break;
-    case BirthField::LonMinutes:
-        target = txtLonM;
-        break;
-    case BirthField::LatDegrees:
-        target = txtLatD;
-        break;
-    case BirthField::LatMinutes:
-        target = txtLatM;
-        break;
-    case BirthField::None:
-        break;
-    }
+    // The fields in the order of BirthField: None, Name, then the four coordinate boxes.
+    const std::array<QWidget*, 6> fields{nullptr, txtName, txtLonD, txtLonM, txtLatD, txtLatM};
+    QWidget* target = fields[static_cast<std::size_t>(failure.focus)];
     if (target != nullptr)
         target->setFocus(Qt::OtherFocusReason);
 }
@@ -503,12 +385,8 @@ void frmMain::cmdRashi_Click()
     }
     chartState_.place = placePicker->placeLabel();
     chartState_.clock = placePicker->clockSentence();
-    if (display_ == nullptr) {
+    if (display_ == nullptr)
         display_ = new frmDisplay(this);
-    }
-    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        display_->lblPosition[body]->setText(QString::fromStdString(chartState_.positionTable[body]));
-    }
     display_->ShowDecanateResults(chartState_, IMGPlanet);
     display_->show();
     display_->activateWindow();
@@ -533,26 +411,6 @@ void frmMain::cmdBrowser_Click()
     const QString query = txtMCity->text() + QLatin1Char(' ') + txtMState->text() + QLatin1Char(' ')
         + txtMCountry->text() + QStringLiteral(" Latitude Longitude");
     LocationSearch().search(query, HomePageAddress());
-}
-
-bool frmMain::SaveBirthDataTo(const QString& path)
-{
-    return birthDataFiles->saveTo(path);
-}
-
-bool frmMain::OpenBirthDataFrom(const QString& path)
-{
-    return birthDataFiles->openFrom(path);
-}
-
-QStringList frmMain::recentFiles() const
-{
-    return birthDataFiles->recentFiles();
-}
-
-void frmMain::setRowChooser(std::function<std::optional<int>(QWidget* parent, const QStringList& rows)> chooser)
-{
-    birthDataFiles->setRowChooser(std::move(chooser));
 }
 
 void frmMain::fillForm(const BirthDataForm& form, const atlas::PlacedBirth* placed)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "desktop/BirthDataFiles.h"
 #include "desktop/ImageList.h"
 
 #include "chart/BirthData.h"
@@ -32,7 +33,6 @@ namespace tessaline {
 namespace atlas {
 class PlacedBirth;
 }
-class BirthDataFiles;
 class FilteredLineEdit;
 class OptionsMenu;
 class LinkLabel;
@@ -65,11 +65,11 @@ public:
     // The controls as the plain values the core reads.
     BirthDataForm CurrentForm() const;
 
-    // The birth data files (File › Open, Open Recent, Save), in a class of their own; see BirthDataFiles.
-    bool SaveBirthDataTo(const QString& path);
-    bool OpenBirthDataFrom(const QString& path);
-    QStringList recentFiles() const;
-    void setRowChooser(std::function<std::optional<int>(QWidget* parent, const QStringList& rows)> chooser);
+    // The birth data files (File › Open, Open Recent, Save), in a class of their own.
+    bool SaveBirthDataTo(const QString& path) { return birthDataFiles->saveTo(path); }
+    bool OpenBirthDataFrom(const QString& path) { return birthDataFiles->openFrom(path); }
+    QStringList recentFiles() const { return birthDataFiles->recentFiles(); }
+    void setRowChooser(BirthDataFiles::RowChooser chooser) { birthDataFiles->setRowChooser(std::move(chooser)); }
 
     // A failed check as the window says it: its message, then the focus on its field.
     void showFailure(const ValidationFailure& failure);
@@ -146,6 +146,7 @@ protected:
 
 private:
     void buildControls();
+    QLayout* buildPerson(QWidget* central);
     QLayout* buildCoordinates(QWidget* central);
     QWidget* buildPlaceLookup(QWidget* central);
     void buildMenus();

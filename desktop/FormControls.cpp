@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/FormControls.h"
+
+#include "desktop/AccessibleControls.h"
+#include "desktop/FilteredLineEdit.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QWidget>
+
+namespace tessaline {
+
+// Runs every character of an entry through one of the core's key filters; nothing if any is rejected.
+std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> (*filter)(char) noexcept)
+{
+    QString result;
+    result.reserve(incoming.size());
+    for (const QChar c : incoming) {
+        if (c.unicode() > 127) {
+            return std::nullopt;
+        }
+        const std::optional<char> kept = filter(static_cast<char>(c.unicode()));
+        if (!kept) {
+            return std::nullopt;
+        }
+        result.append(QLatin1Char(*kept));
+    }
+    return result;
+}
+
+QComboBox* ChoiceList(const char* name, const QString& accessibleName, QWidget* parent)
+{
+    auto* list = new NamedList(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setAccessibleName(accessibleName);
+    return list;
+}
+
+FilteredLineEdit* CoordinateBox(const char* name, const QString& accessibleName, int maxLength, QWidget* parent)
+{
+    auto* box = new FilteredLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setMaxLength(maxLength);
+    box->setAccessibleName(accessibleName);
+    box->setAlignment(Qt::AlignRight);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5 + 16);
+    return box;
+}
+
+QLabel* Caption(const char* name, const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setBuddy(buddy);
+    return label;
+}
+
+void AddNumbers(QComboBox* list, int first, int last)
+{
+    for (int n = first; n <= last; ++n) {
+        list->addItem(QString::number(n));
+    }
+}
+
+QRadioButton* OptionButton(const char* name, int index, const QString& text)
+{
+    auto* button = new QRadioButton(text);
+    button->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+    button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+    return button;
+}
+
+QGroupBox* CoordinateFrame(QWidget* parent, const char* name, const QString& title, FilteredLineEdit* degrees,
+                           QLabel* degreesCaption, FilteredLineEdit* minutes, QLabel* minutesCaption,
+                           const std::array<QRadioButton*, 2>& options)
+{
+    auto* frame = new QGroupBox(title, parent);
+    frame->setObjectName(QLatin1String(name));
+    for (QWidget* w :
+         {static_cast<QWidget*>(degrees), static_cast<QWidget*>(degreesCaption), static_cast<QWidget*>(minutes),
+          static_cast<QWidget*>(minutesCaption), static_cast<QWidget*>(options[0]), static_cast<QWidget*>(options[1])})
+        w->setParent(frame);
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(degrees, 0, 0);
+    grid->addWidget(degreesCaption, 0, 1);
+    grid->addWidget(minutes, 0, 2);
+    grid->addWidget(minutesCaption, 0, 3);
+    grid->addWidget(options[0], 1, 0, 1, 2);
+    grid->addWidget(options[1], 1, 2, 1, 2);
+    grid->setColumnStretch(4, 1);
+    return frame;
+}
+
+void SetReadingOrder(std::initializer_list<QWidget*> order)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* next : order) {
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+} // namespace tessaline
