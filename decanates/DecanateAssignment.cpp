@@ -136,8 +136,14 @@ std::optional<EntryDecanate> DecanateOfLongitude(double degrees) noexcept
 {
     if (!std::isfinite(degrees))
         return std::nullopt;
-    const ZodiacFields fields = SplitZodiacPosition(degrees);
-    return EntryDecanate{fields.sign, DecanateOf(fields.degrees)};
+    // The whole degrees and the sign as the position texts split them (SplitZodiacPosition), without the
+    // minutes and seconds, which no decanate needs.
+    double a = std::fabs(degrees);
+    if (!(a < 360.0))
+        a = std::fmod(a, 360.0);
+    const double whole = std::floor(a);
+    const int sign = static_cast<int>(whole / 30.0);
+    return EntryDecanate{sign, DecanateOf(static_cast<int>(whole) - 30 * sign)};
 }
 
 Status PreciseDecanate_Calculation(ChartState& state)

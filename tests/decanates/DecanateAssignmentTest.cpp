@@ -4,6 +4,7 @@
 #include "decanates/DecanateTable.h"
 
 #include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 #include <string_view>
@@ -125,6 +126,20 @@ INSTANTIATE_TEST_SUITE_P(
                     Unreadable{"MinusSign", "-5 Ari 00"}, Unreadable{"MinusZero", "-0 Ari 00"},
                     Unreadable{"PlusSign", "+5 Ari 00"}),
     [](const testing::TestParamInfo<Unreadable>& info) { return info.param.name; });
+
+// A longitude's sign and decanate by hand: whole degrees within the sign decide, and a full turn is 0° Aries.
+TEST(DecanateOfLongitude, TakesTheWholeDegreesWithinTheSign)
+{
+    struct Case {
+        double degrees;
+        int sign;
+        int decanate;
+    };
+    for (const Case& c : {Case{0.0, 0, 1}, Case{9.99999, 0, 1}, Case{10.0, 0, 2}, Case{29.99999, 0, 3},
+                          Case{30.0, 1, 1}, Case{239.999, 7, 3}, Case{359.99999, 11, 3}, Case{360.0, 0, 1}})
+        EXPECT_EQ(DecanateOfLongitude(c.degrees), (EntryDecanate{c.sign, c.decanate})) << c.degrees;
+    EXPECT_EQ(DecanateOfLongitude(std::nan("")), std::nullopt);
+}
 
 } // namespace
 } // namespace tessaline
