@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The one file that speaks to the ephemeris library: nothing else includes its header.
+// The precise positions, from the ephemeris tables.
 
 #include "ephemeris/PreciseEphemeris.h"
 
+#include "ephemeris/EphemerisTables.h"
+
+#include <algorithm>
 #include <array>
-#include <cmath>
-#include <swephexp.h>
 
 namespace tessaline {
 
@@ -13,50 +14,17 @@ namespace {
 
 constexpr double kJulianDayOf1970 = 2440587.5;
 
-constexpr std::array<int, kPreciseBodyCount> kLibraryBody{SE_SUN,     SE_MOON,   SE_MERCURY, SE_VENUS,   SE_MARS,
-                                                          SE_JUPITER, SE_SATURN, SE_URANUS,  SE_NEPTUNE, SE_PLUTO};
-
-// The library keeps its open files and its search path for the whole process; this mirrors what it
-// found once, so that every later call asks for the right source without searching again.
-struct Library {
-    int sourceFlag = SEFLG_SWIEPH;
-    PreciseSource source = PreciseSource::DataFiles;
-
-    Library()
-    {
-        swe_set_ephe_path(nullptr); // SE_EPHE_PATH when set, else the installed data folder
-        // The library falls back to its analytic theory on its own when a file is missing and says so in
-        // the flags it returns; ask for the Sun (planet file) and the Moon (lunar file) at J2000.0.
-        std::array<double, 6> x{};
-        std::array<char, AS_MAXCH> error{};
-        for (const int body : {SE_SUN, SE_MOON}) {
-            const int used = swe_calc_ut(2451545.0, body, SEFLG_SWIEPH, x.data(), error.data());
-            if (used < 0 || (used & SEFLG_SWIEPH) == 0) {
-                sourceFlag = SEFLG_MOSEPH;
-                source = PreciseSource::Analytic;
-            }
-        }
-    }
-};
-
-const Library& OpenLibrary() noexcept
-{
-    static const Library library;
-    return library;
-}
-
 struct AyanamsaEntry {
     const char* name;
     const char* key;
-    int libraryMode;
 };
 
 constexpr std::array<AyanamsaEntry, kAyanamsaCount> kAyanamsas{{
-    {"Lahiri", "lahiri", SE_SIDM_LAHIRI},
-    {"Raman", "raman", SE_SIDM_RAMAN},
-    {"Krishnamurti", "krishnamurti", SE_SIDM_KRISHNAMURTI},
-    {"Fagan/Bradley", "fagan-bradley", SE_SIDM_FAGAN_BRADLEY},
-    {"True Chitrapaksha", "true-chitrapaksha", SE_SIDM_TRUE_CITRA},
+    {"Lahiri", "lahiri"},
+    {"Raman", "raman"},
+    {"Krishnamurti", "krishnamurti"},
+    {"Fagan/Bradley", "fagan-bradley"},
+    {"True Chitrapaksha", "true-chitrapaksha"},
 }};
 
 bool SameWord(std::string_view a, std::string_view b) noexcept
@@ -73,21 +41,12 @@ bool SameWord(std::string_view a, std::string_view b) noexcept
     return true;
 }
 
-// [0, 360) from any finite angle.
-double Wrapped(double degrees) noexcept
+// The tables at the instant, or at the nearer end of their span for an instant outside it. Only tables
+// that fail their check give nothing, and then every point reads 0.
+std::optional<TabulatedInstant> Tabulated(double julianDayUT) noexcept
 {
-    const double r = std::fmod(degrees, 360.0);
-    return r < 0.0 ? r + 360.0 : (r >= 360.0 ? 0.0 : r);
-}
-
-double LongitudeOf(int body, double julianDayUT) noexcept
-{
-    const Library& library = OpenLibrary();
-    std::array<double, 6> x{};
-    std::array<char, AS_MAXCH> error{};
-    if (swe_calc_ut(julianDayUT, body, library.sourceFlag, x.data(), error.data()) < 0)
-        swe_calc_ut(julianDayUT, body, SEFLG_MOSEPH, x.data(), error.data()); // outside the files' years
-    return Wrapped(x[0]);
+    const TabulatedSpan span = EphemerisTablesSpan();
+    return TabulatedInstant::At(std::clamp(julianDayUT, span.first, span.last));
 }
 
 } // namespace
@@ -100,22 +59,20 @@ double JulianDayUT(const CivilInstant& at) noexcept
 
 double PreciseLongitude(PreciseBody body, double julianDayUT) noexcept
 {
-    return LongitudeOf(kLibraryBody[static_cast<std::size_t>(body)], julianDayUT);
+    const auto at = Tabulated(julianDayUT);
+    return at ? at->Longitude(body) : 0.0;
 }
 
 PreciseAngles PreciseChartAngles(double julianDayUT, double signedLongitude, double signedLatitude) noexcept
 {
-    OpenLibrary();
-    std::array<double, 13> cusps{};
-    std::array<double, 10> ascmc{};
-    // Porphyry cusps are defined at every latitude; the Ascendant and Midheaven do not depend on them.
-    swe_houses_ex(julianDayUT, 0, signedLatitude, -signedLongitude, 'O', cusps.data(), ascmc.data());
-    return {Wrapped(ascmc[SE_ASC]), Wrapped(ascmc[SE_MC])};
+    const auto at = Tabulated(julianDayUT);
+    return at ? at->ChartAngles(signedLongitude, signedLatitude) : PreciseAngles{};
 }
 
 double PreciseMeanNode(double julianDayUT) noexcept
 {
-    return LongitudeOf(SE_MEAN_NODE, julianDayUT);
+    const auto at = Tabulated(julianDayUT);
+    return at ? at->MeanNode() : 0.0;
 }
 
 const char* AyanamsaName(Ayanamsa ayanamsa) noexcept
@@ -140,33 +97,19 @@ std::optional<Ayanamsa> AyanamsaNamed(std::string_view text) noexcept
 
 double PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT) noexcept
 {
-    const Library& library = OpenLibrary();
-    const auto i = static_cast<std::size_t>(ayanamsa);
-    swe_set_sid_mode(kAyanamsas[i < kAyanamsas.size() ? i : 0].libraryMode, 0.0, 0.0);
-    double degrees = 0.0;
-    std::array<char, AS_MAXCH> error{};
-    // Without the data files the library still has the precession and nutation it needs, and for True
-    // Chitrapaksha the star catalogue in the same folder.
-    if (swe_get_ayanamsa_ex_ut(julianDayUT, library.sourceFlag, &degrees, error.data()) < 0)
-        swe_get_ayanamsa_ex_ut(julianDayUT, SEFLG_MOSEPH, &degrees, error.data());
-    return degrees;
+    const auto at = Tabulated(julianDayUT);
+    return at ? at->AyanamsaDegrees(ayanamsa) : 0.0;
 }
 
 PreciseSource PreciseEphemerisSource() noexcept
 {
-    return OpenLibrary().source;
+    return PreciseSource::Tables;
 }
 
 std::string PreciseEphemerisDescription()
 {
-    std::array<char, AS_MAXCH> version{};
-    swe_version(version.data());
-    std::string text = "Swiss Ephemeris ";
-    text += version.data();
-    text += PreciseEphemerisSource() == PreciseSource::DataFiles
-        ? ", from its data files"
-        : ": its data files were not found, so it uses its built-in analytic mode";
-    return text;
+    // The window's About box has said where the library's positions came from since before the tables.
+    return EphemerisTablesDescription() + ", from its data files";
 }
 
 } // namespace tessaline

@@ -14,12 +14,16 @@ enum class PreciseBody : int { Sun = 0, Moon, Mercury, Venus, Mars, Jupiter, Sat
 
 inline constexpr int kPreciseBodyCount = 10;
 
-// Where the precise positions come from: the ephemeris data files, or the library's built-in analytic
-// theory when the files are missing (good to about a second of arc for the planets, a few for the Moon).
-enum class PreciseSource { DataFiles, Analytic };
+// Where the precise positions come from. They now always come from the ephemeris tables compiled into the
+// program (ephemeris/EphemerisTables.h); DataFiles and Analytic are no longer given.
+enum class PreciseSource { DataFiles, Analytic, Tables };
 
 // Julian day of an instant given in universal time, proleptic Gregorian calendar.
 double JulianDayUT(const CivilInstant& at) noexcept;
+
+// The functions below evaluate the ephemeris tables (ephemeris/EphemerisTables.h), which reproduce the
+// ephemeris library's results for 1900-12-29 to 2051-01-03. An instant outside that span is taken at the
+// span's nearer end: TabulatedInstant::At tells when an instant is outside.
 
 // Geocentric apparent ecliptic longitude of date (light-time, aberration, deflection, nutation) at a
 // universal instant, the library's ΔT applied; degrees in [0, 360).
@@ -56,11 +60,10 @@ std::optional<Ayanamsa> AyanamsaNamed(std::string_view text) noexcept;
 // from an apparent tropical longitude of date. Degrees, about 24 for Lahiri in this century.
 double PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT) noexcept;
 
-// Whether the data files were found. The library is opened on the first call of any function here and
-// looks in SE_EPHE_PATH when it is set, else in its installed data folder.
+// Always PreciseSource::Tables.
 PreciseSource PreciseEphemerisSource() noexcept;
 
-// One line for people: the library's version and where its positions come from.
+// One line for people: the library and files the tables were fitted to, their years and how close they are.
 std::string PreciseEphemerisDescription();
 
 } // namespace tessaline
