@@ -84,7 +84,8 @@ constexpr std::array<int, 5> kLibraryAyanamsa{SE_SIDM_LAHIRI, SE_SIDM_RAMAN, SE_
 }
 
 // The library's answer for one series at one instant, as the programs asked for it: swe_calc_ut with
-// SEFLG_SWIEPH alone, swe_get_ayanamsa_ex_ut with the same flag, swe_sidtime0 without nutation.
+// SEFLG_SWIEPH alone, swe_get_ayanamsa_ex_ut with the same flag, swe_sidtime0 without the nutation in
+// longitude (the evaluator adds the equation of the equinoxes).
 double LibraryValue(Series series, double julianDayUT)
 {
     std::array<double, 6> x{};
@@ -103,7 +104,10 @@ double LibraryValue(Series series, double julianDayUT)
         calc(SE_ECL_NUT);
         return x[0];
     case Series::SiderealOffset: {
-        const double mean = swe_sidtime0(julianDayUT, 0.0, 0.0) * 15.0;
+        // From 2050 on, the library's mean sidereal time depends on the obliquity it is given: the true one,
+        // as its house functions give it.
+        calc(SE_ECL_NUT);
+        const double mean = swe_sidtime0(julianDayUT, x[0], 0.0) * 15.0;
         return std::remainder(mean - tessaline::tables::EarthRotationAngle(julianDayUT), 360.0);
     }
     case Series::Lahiri:
