@@ -160,10 +160,14 @@ private:
     bool valid_ = false;
 };
 
+std::size_t CompiledSize() noexcept
+{
+    return static_cast<std::size_t>(tessaline_ephemeris_tables_end - tessaline_ephemeris_tables);
+}
+
 const Tables& CompiledTables() noexcept
 {
-    static const Tables compiled(tessaline_ephemeris_tables,
-                                 static_cast<std::size_t>(tessaline_ephemeris_tables_end - tessaline_ephemeris_tables));
+    static const Tables compiled(tessaline_ephemeris_tables, CompiledSize());
     return compiled;
 }
 
@@ -178,6 +182,16 @@ TabulatedSpan EphemerisTablesSpan() noexcept
     if (!compiled.Valid())
         return {};
     return {compiled.Header().firstJulianDayUT, compiled.Header().lastJulianDayUT};
+}
+
+bool CheckEphemerisTables() noexcept
+{
+    return Tables(tessaline_ephemeris_tables, CompiledSize()).Valid();
+}
+
+std::size_t EphemerisTablesSize() noexcept
+{
+    return CompiledSize();
 }
 
 std::optional<TabulatedInstant> TabulatedInstant::At(double julianDayUT) noexcept

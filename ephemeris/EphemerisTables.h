@@ -3,6 +3,7 @@
 
 #include "ephemeris/PreciseEphemeris.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,13 @@ struct TabulatedSpan {
 };
 
 TabulatedSpan EphemerisTablesSpan() noexcept;
+
+// Reads the compiled-in tables through and checks them anew, as their first use does once per process (every
+// offset inside them, every segment's parts adding up to it); true when they are sound. For measuring that.
+bool CheckEphemerisTables() noexcept;
+
+// The size of the compiled-in tables, bytes.
+std::size_t EphemerisTablesSize() noexcept;
 
 // The precise points at one instant, from the ephemeris tables compiled into the program: Chebyshev fits
 // of the ephemeris library's results, read in place, so any number of threads may use them at once. The
