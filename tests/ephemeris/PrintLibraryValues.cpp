@@ -24,6 +24,7 @@ int main()
         {2440423.5 + 20.0 / 24 + 17.0 / 1440, 74.0, 66.0, "1969-07-20 20:17 at 66 N"},
         {2428228.5 + 18.75 / 24, -18.95, -66.0, "1936-02-29 18:45 at 66 S"},
         {2455479.5 + 10.0 / 24 + 10.0 / 1440, -18.95, 69.65, "2010-10-10 10:10, above the polar circle"},
+        {2451545.0, 33.56, 80.0, "80 N, where the Ascendant is the point after the Midheaven"},
         {2451673.70, 74.0, 40.7167, "Mercury 0.05 degrees from the Sun's centre"},
         {2469807.5 - 1.0 / 1440, -0.1, 51.5, "2049-12-31 23:59, a minute before ..."},
         {2469807.5, -0.1, 51.5, "... the library's mean sidereal time changes model"},
