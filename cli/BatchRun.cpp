@@ -93,7 +93,7 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     if (!batch)
         return kExitUsage;
 
-    ChartState state = NewChartState(options, zodiac, err);
+    ChartState state = NewChartState(options, zodiac);
     AtlasOnDemand atlases;
     std::string placeJson;
     std::string text; // one output line, its buffer reused row after row

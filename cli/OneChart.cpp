@@ -8,7 +8,6 @@
 #include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
 #include "decanates/CalculationDriver.h"
-#include "ephemeris/PreciseEphemeris.h"
 
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -36,16 +35,13 @@ std::size_t TextWidth()
     return kDefaultWidth;
 }
 
-ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac, std::ostream& err)
+ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac)
 {
     ChartState state;
     state.zodiac = zodiac;
     state.checkPreciseDecanates = !options.csv; // a CSV row has no column for it
-    if (options.precise) {
+    if (options.precise)
         state.ephemeris = EphemerisMode::Precise;
-        if (PreciseEphemerisSource() == PreciseSource::Analytic)
-            err << "Note: " << PreciseEphemerisDescription() << ".\n";
-    }
     return state;
 }
 
@@ -83,7 +79,7 @@ Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const Pl
 int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceRequest& request, std::ostream& out,
               std::ostream& err)
 {
-    ChartState state = NewChartState(options, zodiac, err);
+    ChartState state = NewChartState(options, zodiac);
     AtlasOnDemand atlases;
     std::string placeJson;
     const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, atlases, placeJson)

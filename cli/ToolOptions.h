@@ -60,8 +60,7 @@ struct Output {
 // The width to wrap text to: the terminal's when standard output is one, else 80 columns.
 std::size_t TextWidth();
 
-// A chart state in the chosen mode and zodiac. A precise chart without the ephemeris's data files still
-// comes out, from the library's analytic mode, and the user is told so once.
-ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac, std::ostream& err);
+// A chart state in the chosen mode and zodiac.
+ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac);
 
 } // namespace tessaline::cli

@@ -12,7 +12,6 @@
 #include <cmath>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace tessaline {
 
@@ -46,33 +45,12 @@ BirthRecord ShiftedRecord(const BirthRecord& record, int minutes) noexcept
     return shifted;
 }
 
-// The ayanamsa at each minute offset the search has looked at: the bodies near an edge look at the same
-// minutes (the window's ends first), and each look from the library costs more than a classic chart.
-class AyanamsaByMinute
-{
-public:
-    Result<double> At(int minutes, const BirthInstant& shifted, const ZodiacChoice& zodiac)
-    {
-        for (const auto& [at, degrees] : taken_)
-            if (at == minutes)
-                return degrees;
-        Result<double> degrees = AyanamsaFor(zodiac, shifted.julianDay);
-        if (degrees)
-            taken_.emplace_back(minutes, *degrees);
-        return degrees;
-    }
-
-private:
-    std::vector<std::pair<int, double>> taken_;
-};
-
 class BodyProbe
 {
 public:
-    BodyProbe(const ChartState& state, std::size_t body, AyanamsaByMinute& ayanamsas)
+    BodyProbe(const ChartState& state, std::size_t body)
         : state_(state)
         , body_(body)
-        , ayanamsas_(ayanamsas)
     { }
 
     struct Sample {
@@ -89,7 +67,7 @@ public:
         if (!longitude)
             return Fail(longitude.error());
         if (state_.zodiac.zodiac == Zodiac::Sidereal) {
-            const Result<double> ayanamsa = ayanamsas_.At(minutes, shifted, state_.zodiac);
+            const Result<double> ayanamsa = AyanamsaFor(state_.zodiac, shifted.julianDay);
             if (!ayanamsa)
                 return Fail(ayanamsa.error());
             *longitude = InZodiac(*longitude, state_.zodiac, *ayanamsa);
@@ -142,7 +120,6 @@ public:
 private:
     const ChartState& state_;
     std::size_t body_;
-    AyanamsaByMinute& ayanamsas_;
 };
 
 } // namespace
@@ -150,7 +127,6 @@ private:
 Status Margins_Calculation(ChartState& state)
 {
     const CivilInstant clock = ClockInstant(state.birthRecord);
-    AyanamsaByMinute ayanamsas;
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         BirthTimeMargin& margin = state.margins[body];
         margin = {};
@@ -165,7 +141,7 @@ Status Margins_Calculation(ChartState& state)
         const double reach = kMostTravelInWindow[body];
         if (lambda - edgeBelow > reach && edgeBelow + 10.0 - lambda > reach)
             continue;
-        const BodyProbe probe(state, body, ayanamsas);
+        const BodyProbe probe(state, body);
         const Result<std::optional<int>> before = probe.FirstChange(-1, lambda, chart);
         if (!before)
             return Fail(before.error());

@@ -64,8 +64,7 @@ frmAbout::frmAbout(QWidget* parent)
     lblEphemeris->setObjectName(QStringLiteral("lblEphemeris"));
 
     lblLicence = new QLabel(tr("QB Tessaline is free software: you may share and change it under the GNU General "
-                               "Public License, version 3 or later. It comes with no warranty. The Swiss Ephemeris "
-                               "it links is under the GNU Affero General Public License, version 3."),
+                               "Public License, version 3 or later. It comes with no warranty."),
                             this);
     lblLicence->setObjectName(QStringLiteral("lblLicence"));
 

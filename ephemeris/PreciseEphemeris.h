@@ -16,16 +16,15 @@ enum class PreciseBody : int { Sun = 0, Moon, Mercury, Venus, Mars, Jupiter, Sat
 
 inline constexpr int kPreciseBodyCount = 10;
 
-// Where the precise positions come from: the ephemeris data files, or the library's built-in analytic
-// theory when the files are missing (good to about a second of arc for the planets, a few for the Moon).
-enum class PreciseSource { DataFiles, Analytic };
-
 // Julian day of an instant given in universal time, proleptic Gregorian calendar.
 double JulianDayUT(const CivilInstant& at) noexcept;
 
+// The precise positions come from the ephemeris tables compiled into the program (ephemeris/EphemerisTables.h):
+// fits of the ephemeris library's results for 1900-12-29 to 2051-01-03 (UT). An instant outside that span
+// fails with a message that says so: a position that could not be computed is never handed on as 0°.
+
 // Geocentric apparent ecliptic longitude of date (light-time, aberration, deflection, nutation) at a
-// universal instant, the library's ΔT applied; degrees in [0, 360). The error says why the library could
-// not compute it: a position that failed is never handed on as 0°.
+// universal instant, the library's ΔT applied; degrees in [0, 360).
 Result<double> PreciseLongitude(PreciseBody body, double julianDayUT);
 
 struct PreciseAngles {
@@ -65,11 +64,8 @@ const char* AyanamsaKey(Ayanamsa ayanamsa) noexcept;
 // from an apparent tropical longitude of date. Degrees, about 24 for Lahiri in this century.
 Result<double> PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT);
 
-// Whether the data files were found. The library is opened on the first call of any function here and
-// looks in SE_EPHE_PATH when it is set, else in its installed data folder.
-PreciseSource PreciseEphemerisSource() noexcept;
-
-// One line for people: the library's version and where its positions come from.
+// One line for people: where the precise positions come from, the library and files the tables were fitted
+// to, their years and how close they stay to the library.
 std::string PreciseEphemerisDescription();
 
 } // namespace tessaline

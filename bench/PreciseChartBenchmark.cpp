@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The precise positions and the sidereal zodiac beside the classic tropical chart, each with its margins, on
+// the same births: one a minute later each time (nothing of the last chart can be reused), and 1,000 births
+// spread over the years, zones and places.
+
+#include "decanates/CalculationDriver.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+tessaline::BirthDataForm Delhi1975(int minute)
+{
+    tessaline::BirthDataForm form;
+    form.name = "ASHA RAO";
+    form.yearPosition = 1975 - tessaline::kFirstYear;
+    form.monthPosition = 5;
+    form.dayPosition = 14;
+    form.hour = 10;
+    form.minute = minute % 60;
+    form.zonePosition = 34;
+    form.lonDegrees = "77";
+    form.lonMinutes = "12";
+    form.latDegrees = "28";
+    form.latMinutes = "36";
+    return form;
+}
+
+std::vector<tessaline::BirthDataForm> SpreadBirths()
+{
+    std::vector<tessaline::BirthDataForm> births;
+    for (int i = 0; i < 1000; ++i) {
+        tessaline::BirthDataForm form = Delhi1975(i * 13);
+        form.yearPosition = (i * 37) % 150;
+        form.monthPosition = i % 12;
+        form.dayPosition = (i * 7) % 28;
+        form.hour = (i * 5) % 24;
+        form.zonePosition = i % 71;
+        form.lonDegrees = std::to_string((i * 11) % 180);
+        form.latDegrees = std::to_string((i * 3) % 66);
+        births.push_back(form);
+    }
+    return births;
+}
+
+template <tessaline::EphemerisMode kMode, tessaline::Zodiac kZodiac> void ChartWithMargins(benchmark::State& st)
+{
+    tessaline::ChartState state;
+    state.ephemeris = kMode;
+    state.zodiac = {kZodiac, tessaline::Ayanamsa::Lahiri};
+    int minute = 0;
+    for (auto _ : st) {
+        auto failure = tessaline::CalculateChart(state, Delhi1975(minute++));
+        benchmark::DoNotOptimize(failure);
+        benchmark::DoNotOptimize(state.positionTable);
+    }
+}
+BENCHMARK(ChartWithMargins<tessaline::EphemerisMode::Classic, tessaline::Zodiac::Tropical>)
+    ->Name("ChartWithMargins/Classic/Tropical");
+BENCHMARK(ChartWithMargins<tessaline::EphemerisMode::Classic, tessaline::Zodiac::Sidereal>)
+    ->Name("ChartWithMargins/Classic/Sidereal");
+BENCHMARK(ChartWithMargins<tessaline::EphemerisMode::Precise, tessaline::Zodiac::Tropical>)
+    ->Name("ChartWithMargins/Precise/Tropical");
+BENCHMARK(ChartWithMargins<tessaline::EphemerisMode::Precise, tessaline::Zodiac::Sidereal>)
+    ->Name("ChartWithMargins/Precise/Sidereal");
+
+// Whole charts with their margins over births spread across the years, where the precise positions are read
+// from every part of the tables and bodies lie near a decanate edge as often as in real charts.
+template <tessaline::EphemerisMode kMode, tessaline::Zodiac kZodiac> void ChartsAcrossYears(benchmark::State& st)
+{
+    const std::vector<tessaline::BirthDataForm> births = SpreadBirths();
+    tessaline::ChartState state;
+    state.ephemeris = kMode;
+    state.zodiac = {kZodiac, tessaline::Ayanamsa::Lahiri};
+    std::size_t next = 0;
+    for (auto _ : st) {
+        auto failure = tessaline::CalculateChart(state, births[next]);
+        benchmark::DoNotOptimize(failure);
+        benchmark::DoNotOptimize(state.positionTable);
+        next = (next + 1) % births.size();
+    }
+}
+BENCHMARK(ChartsAcrossYears<tessaline::EphemerisMode::Classic, tessaline::Zodiac::Tropical>)
+    ->Name("ChartsAcrossYears/Classic/Tropical");
+BENCHMARK(ChartsAcrossYears<tessaline::EphemerisMode::Classic, tessaline::Zodiac::Sidereal>)
+    ->Name("ChartsAcrossYears/Classic/Sidereal");
+BENCHMARK(ChartsAcrossYears<tessaline::EphemerisMode::Precise, tessaline::Zodiac::Tropical>)
+    ->Name("ChartsAcrossYears/Precise/Tropical");
+BENCHMARK(ChartsAcrossYears<tessaline::EphemerisMode::Precise, tessaline::Zodiac::Sidereal>)
+    ->Name("ChartsAcrossYears/Precise/Sidereal");
+
+} // namespace
