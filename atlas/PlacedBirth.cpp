@@ -112,8 +112,9 @@ void PlacedBirth::Refresh()
         return;
     }
     reading_ = *reading;
-    suggestion_ = SuggestZone(*reading_, SuggestionContext{place_->name, zoneId, local_, place_->Longitude(),
-                                                           reading_->kind != ClockKind::Overlap || earlier_});
+    suggestion_ = SuggestZone(*reading_,
+                              SuggestionContext{place_->name, zoneId, local_, place_->Longitude(),
+                                                reading_->kind != ClockKind::Overlap || earlier_});
 }
 
 void PlacedBirth::ChooseRow(int row)
