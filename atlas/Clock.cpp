@@ -53,8 +53,9 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
     // Only names inside the database: never a path of the computer's own choosing.
     const bool plainName = !zoneId.empty() && zoneId.front() != '/' && zoneId.find("..") == std::string_view::npos;
     if (!plainName || !cctz::load_time_zone(std::string(zoneId), &zone))
-        return Fail("The time zone \"" + std::string(zoneId)
-                    + "\" is not in this computer's time-zone database (package tzdata): the zone must be chosen by hand");
+        return Fail(
+            "The time zone \"" + std::string(zoneId)
+            + "\" is not in this computer's time-zone database (package tzdata): the zone must be chosen by hand");
     const auto lookup
         = zone.lookup(cctz::civil_second(local.year, local.month, local.day, local.hour, local.minute, 0));
     ClockReading reading;

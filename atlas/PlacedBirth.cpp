@@ -112,8 +112,9 @@ void PlacedBirth::Refresh()
         return;
     }
     reading_ = *reading;
-    suggestion_ = SuggestZone(*reading_, SuggestionContext{place_->name, zoneId, local_, place_->Longitude(),
-                                                           reading_->kind != ClockKind::Overlap || earlier_});
+    suggestion_ = SuggestZone(*reading_,
+                              SuggestionContext{place_->name, zoneId, local_, place_->Longitude(),
+                                                reading_->kind != ClockKind::Overlap || earlier_});
 }
 
 void PlacedBirth::ChooseRow(int row)
@@ -298,7 +299,7 @@ Result<BirthDataForm> BirthAtPlace(BirthArguments birth, std::optional<bool> dst
     birth.lat = ArcMinuteText(place.Latitude(), 'N', 'S');
     const bool fromAtlas = birth.zone.empty() || birth.zone == "auto";
     if (fromAtlas)
-        birth.zone = "0"; // stands in until the clock history has spoken
+        birth.zone.assign(1, '0'); // stands in until the clock history has spoken
     else
         birth.dst = dst.value_or(false);
     Result<BirthDataForm> parsed = ParseBirthArguments(birth, reader);

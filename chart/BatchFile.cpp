@@ -113,8 +113,8 @@ Result<std::unique_ptr<BatchFile>, BatchFailure> BatchFile::Begin(std::unique_pt
         return Unexpected<BatchFailure>{{Empty, {}}};
     }
     if (reader.TooLong())
-        return Unexpected<BatchFailure>{{HeaderTooLong, {}, reader.RecordLine(),
-                                         reader.LastProblem() == CsvReader::Problem::TooManyFields}};
+        return Unexpected<BatchFailure>{
+            {HeaderTooLong, {}, reader.RecordLine(), reader.LastProblem() == CsvReader::Problem::TooManyFields}};
     Result<BatchHeader> header = BatchHeader::Read(batch->record_);
     if (!header)
         return Unexpected<BatchFailure>{{Header, std::move(header).error(), reader.RecordLine()}};
@@ -147,8 +147,8 @@ std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback, Read
         row.birth = Fail("In this row " + zodiac.error());
         return row;
     }
-    BatchBirth birth{BirthArguments{f[kName], f[kDate], f[kTime], f[kZone], f[kLon], f[kLat], *dst},
-                     f[kPlace], f[kPlaceId], std::nullopt, *zodiac};
+    BatchBirth birth{BirthArguments{f[kName], f[kDate], f[kTime], f[kZone], f[kLon], f[kLat], *dst}, f[kPlace],
+                     f[kPlaceId], std::nullopt, *zodiac};
     if (birth.Placed()) {
         birth.birth.dst = false; // at a place the flag counts as written, below
         if (!TrimBlanks(f[kDst]).empty())

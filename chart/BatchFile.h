@@ -3,7 +3,6 @@
 
 #include "chart/BirthArguments.h"
 #include "chart/Csv.h"
-
 #include "ephemeris/Result.h"
 
 #include <array>

@@ -52,8 +52,7 @@ std::unique_ptr<BatchFile> OpenBatch(const std::string& name, std::istream& stdI
 
 // One row's chart, or its refusal, in the output's form.
 void WriteRow(const Options& options, const ChartState& state, const BatchFile::Row& row, const Status& charted,
-              std::string_view placeJson, std::size_t width, std::string& text, std::ostream& out,
-              std::ostream& err)
+              std::string_view placeJson, std::size_t width, std::string& text, std::ostream& out, std::ostream& err)
 {
     BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
     for (std::size_t c = 0; c < inputs.size(); ++c)
@@ -85,8 +84,7 @@ void WriteRow(const Options& options, const ChartState& state, const BatchFile::
 
 } // namespace
 
-int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& stdIn, Output& output,
-             std::ostream& err)
+int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& stdIn, Output& output, std::ostream& err)
 {
     std::ostream& out = output.out;
     const std::unique_ptr<BatchFile> batch = OpenBatch(options.batch, stdIn, err);
@@ -111,10 +109,9 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
         if (row->birth) {
             const BatchBirth& birth = *row->birth;
             state.zodiac = birth.zodiac;
-            charted = birth.Placed()
-                ? CalculateAtPlace(state, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, atlases,
-                                   placeJson)
-                : Calculate(state, birth.birth);
+            charted = birth.Placed() ? CalculateAtPlace(
+                          state, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, atlases, placeJson)
+                                     : Calculate(state, birth.birth);
         }
         rowsRejected += charted ? 0 : 1;
         WriteRow(options, state, *row, charted, placeJson, width, text, out, err);

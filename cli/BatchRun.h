@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/ToolOptions.h"
-
 #include "chart/ChartState.h"
+#include "cli/ToolOptions.h"
 
 #include <istream>
 #include <ostream>

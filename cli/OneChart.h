@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "cli/PlaceOptions.h"
-#include "cli/ToolOptions.h"
-
 #include "chart/BirthArguments.h"
 #include "chart/ChartState.h"
+#include "cli/PlaceOptions.h"
+#include "cli/ToolOptions.h"
 #include "ephemeris/Result.h"
 
 #include <ostream>

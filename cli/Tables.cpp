@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/Tables.h"
 
-#include "cli/ChartOutput.h"
-
 #include "chart/ZoneTable.h"
+#include "cli/ChartOutput.h"
 #include "ephemeris/PreciseEphemeris.h"
 
 namespace tessaline::cli {
