@@ -25,7 +25,7 @@ std::string ArcMinuteText(double degrees, char positive, char negative)
 Json PlaceJson(const atlas::Atlas& atlas, const atlas::Place& place)
 {
     return Json{{"id", place.geonamesId},
-                {"name", place.name},
+                {"name", atlas.Name(place)},
                 {"region", atlas.RegionName(place)},
                 {"country", atlas.CountryName(place)},
                 {"lat", place.Latitude()},
@@ -43,7 +43,7 @@ std::variant<const atlas::Atlas*, std::string> AtlasOnDemand::Get()
         const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
         const auto file = atlas::FindAtlasFile(error ? std::filesystem::path{} : executable.parent_path());
         if (!file)
-            failure_ = "The place atlas is not installed (share/tessaline/atlas.tsv); set TESSALINE_ATLAS to its "
+            failure_ = "The place atlas is not installed (share/tessaline/atlas.bin); set TESSALINE_ATLAS to its "
                        "file, or give --lon, --lat and --zone";
         else {
             auto loaded = atlas::Atlas::Load(*file);
@@ -109,7 +109,7 @@ std::variant<BirthDataForm, std::string> ParsePlacedBirth(BirthArguments birth, 
     clock.reading = std::get<atlas::ClockReading>(reading);
     clock.suggestion = atlas::SuggestZone(
         *clock.reading,
-        atlas::SuggestionContext{place.name, atlas.ZoneId(place), local, place.Longitude(), dst.value_or(true)});
+        atlas::SuggestionContext{atlas.Name(place), atlas.ZoneId(place), local, place.Longitude(), dst.value_or(true)});
     if (!clock.fromAtlas) {
         clock.sentence = "Zone given by hand; the atlas found: " + clock.suggestion.sentence;
         return form;

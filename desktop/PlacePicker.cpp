@@ -130,7 +130,7 @@ void PlacePicker::startLoading()
         return;
     const auto file = atlas::FindAtlasFile(QCoreApplication::applicationDirPath().toStdString());
     if (!file) {
-        atlasProblem_ = tr("The place atlas is not installed (share/tessaline/atlas.tsv): enter the coordinates "
+        atlasProblem_ = tr("The place atlas is not installed (share/tessaline/atlas.bin): enter the coordinates "
                            "and the zone by hand.");
         lblClock->setText(atlasProblem_);
         return;
@@ -221,7 +221,7 @@ void PlacePicker::choosePlace(int row)
     chosen_ = &place;
     overridden_ = false;
     txtPlace->setText(Text(atlas_->Label(place)));
-    c_.city->setText(Text(place.name));
+    c_.city->setText(Text(atlas_->Name(place)));
     c_.state->setText(Text(atlas_->RegionName(place)));
     c_.country->setText(Text(atlas_->CountryName(place)));
     FillCoordinate(place.Longitude(), c_.lonDegrees, c_.lonMinutes, c_.east, c_.west);
@@ -260,7 +260,7 @@ void PlacePicker::refresh()
     const bool earlier = reading_->kind != atlas::ClockKind::Overlap || c_.dst->isChecked() || !overridden_;
     suggestion_ = atlas::SuggestZone(
         *reading_,
-        atlas::SuggestionContext{chosen_->name, atlas_->ZoneId(*chosen_), local, chosen_->Longitude(),
+        atlas::SuggestionContext{atlas_->Name(*chosen_), atlas_->ZoneId(*chosen_), local, chosen_->Longitude(),
                                  reading_->kind == atlas::ClockKind::Overlap ? earlier : true});
     const QString sentence = Text(suggestion_->sentence);
     if (!overridden_) {
@@ -298,9 +298,10 @@ void PlacePicker::zoneChangedByHand(bool tickOnly)
             && suggestion_->kind == atlas::SuggestionKind::Row && c_.zone->currentIndex() == suggestion_->row;
         if (choosingReading) {
             const auto local = localTime();
-            suggestion_ = atlas::SuggestZone(*reading_,
-                                             atlas::SuggestionContext{chosen_->name, atlas_->ZoneId(*chosen_), local,
-                                                                      chosen_->Longitude(), c_.dst->isChecked()});
+            suggestion_
+                = atlas::SuggestZone(*reading_,
+                                     atlas::SuggestionContext{atlas_->Name(*chosen_), atlas_->ZoneId(*chosen_), local,
+                                                              chosen_->Longitude(), c_.dst->isChecked()});
             lblClock->setText(Text(suggestion_->sentence));
             updateWarnings();
             return;
