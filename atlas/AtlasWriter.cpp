@@ -121,7 +121,8 @@ public:
     {
         sections_.push_back({id, 1, text.size(), {}});
         sections_.back().bytes.resize(text.size());
-        std::memcpy(sections_.back().bytes.data(), text.data(), text.size());
+        if (!text.empty())
+            std::memcpy(sections_.back().bytes.data(), text.data(), text.size());
     }
     std::vector<std::byte> Write() const
     {
