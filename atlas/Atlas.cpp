@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -208,10 +209,14 @@ Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
 
     const std::string_view text(reinterpret_cast<const char*>(mapping.Data()), bytes);
     if (text.starts_with(kTextMagic)) {
-        auto image = ConvertAtlasText(text, name);
-        if (auto* message = std::get_if<std::string>(&image))
-            return std::move(*message);
-        return FromImage(std::get<std::vector<std::byte>>(std::move(image)), name);
+        try {
+            auto image = ConvertAtlasText(text, name);
+            if (auto* message = std::get_if<std::string>(&image))
+                return std::move(*message);
+            return FromImage(std::get<std::vector<std::byte>>(std::move(image)), name);
+        } catch (const std::bad_alloc&) {
+            return "Not enough memory to read the text atlas " + Quoted(name) + ": use atlas.bin";
+        }
     }
     auto atlas = std::unique_ptr<Atlas>(new Atlas);
     atlas->data_ = mapping.Data();
