@@ -1,94 +1,57 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/Atlas.h"
 
+#include "atlas/AtlasWriter.h"
+#include "atlas/Folding.h"
+
 #include <algorithm>
-#include <array>
-#include <charconv>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <cstring>
+#include <fcntl.h>
+#include <new>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <type_traits>
+#include <unistd.h>
 
 namespace tessaline::atlas {
 
+static_assert(sizeof(Place) == 32 && alignof(Place) <= format::kSectionAlignment);
+static_assert(std::is_trivially_copyable_v<Place> && std::is_standard_layout_v<Place>);
+
 namespace {
 
-constexpr std::string_view kMagic = "TESSALINE-ATLAS\t1";
+constexpr std::string_view kTextMagic = "TESSALINE-ATLAS\t";
+// The atlas of every place of 500 people or more is 10 MB as text and 15 MB mapped: a file many times that
+// size is no atlas, and is not read.
+constexpr std::uint64_t kPlausibleBytes = std::uint64_t{1} << 30;
 
-// Splits text at a separator into at most N views; how many there were.
-template <std::size_t N>
-std::size_t Split(std::string_view text, char separator, std::array<std::string_view, N>& parts)
+std::string Quoted(std::string_view origin)
 {
-    std::size_t count = 0;
-    while (count < N) {
-        const auto at = text.find(separator);
-        parts[count++] = text.substr(0, at);
-        if (at == std::string_view::npos)
-            return count;
-        text.remove_prefix(at + 1);
-    }
-    return N + 1; // more fields than expected
+    std::string quoted(1, '"');
+    quoted += origin;
+    quoted += '"';
+    return quoted;
 }
 
-template <typename T> bool Number(std::string_view text, T& value, int base = 10)
+std::string Damaged(std::string_view origin, std::string_view what)
 {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
-    return error == std::errc{} && end == text.data() + text.size() && !text.empty();
+    return "The place atlas " + Quoted(origin) + " is damaged: " + std::string(what);
 }
 
-// One UTF-8 code point from text at i, moving i past it; U+FFFD for a broken sequence.
-char32_t NextCodePoint(std::string_view text, std::size_t& i)
+std::string NotAFile(std::string_view origin, mode_t mode)
 {
-    const auto byte = [&](std::size_t at) {
-        return static_cast<unsigned char>(text[at]);
-    };
-    const unsigned char lead = byte(i);
-    std::size_t length = lead < 0x80 ? 1
-        : (lead >> 5) == 0x6         ? 2
-        : (lead >> 4) == 0xE         ? 3
-        : (lead >> 3) == 0x1E        ? 4
-                                     : 0;
-    if (length == 0 || i + length > text.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    char32_t cp = length == 1 ? lead : lead & (0x7F >> length);
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    i += length;
-    return cp;
+    const char* what = S_ISDIR(mode)     ? "a folder"
+        : S_ISFIFO(mode)                 ? "a named pipe"
+        : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+        : S_ISSOCK(mode)                 ? "a socket"
+                                         : "not a regular file";
+    return "The place atlas " + Quoted(origin) + " is " + what + ", not a file";
 }
-
-class Lines
-{
-public:
-    explicit Lines(std::string_view text)
-        : rest_(text)
-    { }
-    bool Next(std::string_view& line)
-    {
-        if (rest_.empty()) {
-            ++number_; // a message about the line that is missing names its number
-            return false;
-        }
-        const auto at = rest_.find('\n');
-        line = rest_.substr(0, at);
-        rest_.remove_prefix(at == std::string_view::npos ? rest_.size() : at + 1);
-        ++number_;
-        return true;
-    }
-    std::size_t Number() const noexcept { return number_; }
-
-private:
-    std::string_view rest_;
-    std::size_t number_ = 0;
-};
 
 std::string Thousands(std::int64_t value)
 {
@@ -116,181 +79,322 @@ bool StartsWithWord(std::string_view words, std::string_view prefix)
     return false;
 }
 
-} // namespace
-
-std::variant<std::unique_ptr<Atlas>, std::string> Atlas::Load(const std::filesystem::path& file)
+// The records of a section whose place and size were checked.
+template <typename Record> std::span<const Record> Records(const std::byte* data, const format::SectionEntry& entry)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return "Cannot read the place atlas \"" + file.string() + "\"";
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        return "Reading the place atlas \"" + file.string() + "\" failed";
-    return Parse(std::move(text).str(), file.string());
+    return {reinterpret_cast<const Record*>(data + entry.offset), static_cast<std::size_t>(entry.count)};
 }
 
-std::variant<std::unique_ptr<Atlas>, std::string> Atlas::Parse(std::string text, std::string_view origin)
+std::string_view Bytes(const std::byte* data, const format::SectionEntry& entry)
+{
+    return {reinterpret_cast<const char*>(data + entry.offset), static_cast<std::size_t>(entry.count)};
+}
+
+// A read-only mapping of a whole file, unmapped unless released.
+class Mapping
+{
+public:
+    Mapping(void* address, std::size_t size)
+        : address_(address)
+        , size_(size)
+    { }
+    Mapping(const Mapping&) = delete;
+    Mapping& operator=(const Mapping&) = delete;
+    ~Mapping()
+    {
+        if (address_ != nullptr)
+            ::munmap(address_, size_);
+    }
+    const std::byte* Data() const noexcept { return static_cast<const std::byte*>(address_); }
+    void Release() noexcept { address_ = nullptr; }
+
+private:
+    void* address_;
+    std::size_t size_;
+};
+
+// The best places of a search so far, best first, each place once: a screenful, so a row is found and
+// moved by walking them.
+class BestPlaces
+{
+public:
+    struct Entry {
+        double score;
+        std::uint32_t place;
+        std::uint16_t alternate;
+        std::uint8_t length; // of the folded name
+    };
+    explicit BestPlaces(std::size_t limit)
+        : limit_(limit)
+    { }
+
+    // Whether a key of this score for this place could still be among the best.
+    bool Worth(double score, std::uint32_t place) const noexcept
+    {
+        if (entries_.size() < limit_)
+            return true;
+        const Entry& last = entries_.back();
+        return Better(score, place, last) || (score == last.score && place == last.place);
+    }
+    // A place is listed by its best name: the highest score, then the shortest (more of it was typed), then
+    // the name before the other names.
+    void Offer(const Entry& key)
+    {
+        const auto same
+            = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.place == key.place; });
+        if (same != entries_.end()) {
+            if (same->score != key.score
+                    ? same->score > key.score
+                    : std::pair(same->length, same->alternate) <= std::pair(key.length, key.alternate))
+                return;
+            entries_.erase(same);
+        } else if (entries_.size() == limit_)
+            entries_.pop_back();
+        const auto at = std::find_if(entries_.begin(), entries_.end(),
+                                     [&](const Entry& e) { return Better(key.score, key.place, e); });
+        entries_.insert(at, key);
+    }
+    const std::vector<Entry>& Entries() const noexcept { return entries_; }
+
+private:
+    static bool Better(double score, std::uint32_t place, const Entry& than) noexcept
+    {
+        return score != than.score ? score > than.score : place < than.place;
+    }
+    std::size_t limit_;
+    std::vector<Entry> entries_;
+};
+
+} // namespace
+
+Atlas::~Atlas()
+{
+    if (mapped_)
+        ::munmap(const_cast<std::byte*>(data_), size_);
+}
+
+Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
+{
+    const std::string name = file.string();
+    const std::string cannotRead = "Cannot read the place atlas " + Quoted(name);
+    // Only a regular file is opened: a named pipe would block, a device could be endless.
+    struct stat status {
+    };
+    if (::stat(name.c_str(), &status) != 0)
+        return cannotRead;
+    if (!S_ISREG(status.st_mode))
+        return NotAFile(name, status.st_mode);
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return cannotRead;
+    const bool examined = ::fstat(fd, &status) == 0;
+    if (!examined || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return examined ? NotAFile(name, status.st_mode) : cannotRead;
+    }
+    const auto bytes = static_cast<std::uint64_t>(status.st_size);
+    if (bytes == 0 || bytes > kPlausibleBytes) {
+        ::close(fd);
+        if (bytes == 0)
+            return Quoted(name) + " is empty: it is not a place atlas";
+        return "The place atlas " + Quoted(name) + " is " + Thousands(static_cast<std::int64_t>(bytes))
+            + " bytes long: too large to be a place atlas";
+    }
+    void* address = ::mmap(nullptr, bytes, PROT_READ, MAP_PRIVATE, fd, 0);
+    const int mapError = errno;
+    ::close(fd);
+    if (address == MAP_FAILED)
+        return cannotRead + ": " + std::system_category().message(mapError);
+    Mapping mapping(address, bytes);
+
+    const std::string_view text(reinterpret_cast<const char*>(mapping.Data()), bytes);
+    if (text.starts_with(kTextMagic)) {
+        try {
+            auto image = ConvertAtlasText(text, name);
+            if (auto* message = std::get_if<std::string>(&image))
+                return std::move(*message);
+            return FromImage(std::get<std::vector<std::byte>>(std::move(image)), name);
+        } catch (const std::bad_alloc&) {
+            return "Not enough memory to read the text atlas " + Quoted(name) + ": use atlas.bin";
+        }
+    }
+    auto atlas = std::unique_ptr<Atlas>(new Atlas);
+    atlas->data_ = mapping.Data();
+    atlas->size_ = bytes;
+    atlas->mapped_ = true;
+    mapping.Release();
+    return Open(std::move(atlas), name);
+}
+
+Atlas::Loaded Atlas::Parse(std::string_view text, std::string_view origin)
+{
+    auto image = ConvertAtlasText(text, origin);
+    if (auto* message = std::get_if<std::string>(&image))
+        return std::move(*message);
+    return FromImage(std::get<std::vector<std::byte>>(std::move(image)), origin);
+}
+
+Atlas::Loaded Atlas::FromImage(std::vector<std::byte> image, std::string_view origin)
 {
     auto atlas = std::unique_ptr<Atlas>(new Atlas);
-    atlas->text_ = std::move(text);
-    Lines lines(atlas->text_);
-    std::string_view line;
-    const auto fail = [&](std::string_view what) {
-        return "The place atlas \"" + std::string(origin) + "\" is damaged at line " + std::to_string(lines.Number())
-            + ": " + std::string(what);
+    atlas->owned_ = std::move(image);
+    atlas->data_ = atlas->owned_.data();
+    atlas->size_ = atlas->owned_.size();
+    return Open(std::move(atlas), origin);
+}
+
+Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
+{
+    using format::SectionId;
+    const std::byte* data = atlas->data_;
+    const std::uint64_t size = atlas->size_;
+    format::Header header{};
+    if (size < header.magic.size() || std::memcmp(data, format::kMagic.data(), format::kMagic.size()) != 0)
+        return Quoted(origin) + " is not a place atlas of this program";
+    if (size < sizeof header)
+        return Damaged(origin, "it ends within its header");
+    std::memcpy(&header, data, sizeof header);
+    if (header.byteOrder != format::kByteOrder)
+        return "The place atlas " + Quoted(origin)
+            + " was written for a computer of another byte order: convert data/atlas/atlas.tsv on this one";
+    if (header.versionMajor != format::kVersionMajor)
+        return "The place atlas " + Quoted(origin) + " is of version " + std::to_string(header.versionMajor) + '.'
+            + std::to_string(header.versionMinor) + "; this program reads version "
+            + std::to_string(format::kVersionMajor) + ": use the atlas that came with it";
+    if (header.fileSize != size)
+        return Damaged(origin,
+                       "it is " + std::to_string(size) + " bytes long where its header says "
+                           + std::to_string(header.fileSize) + " (cut short, or written over)");
+    if (reinterpret_cast<std::uintptr_t>(data) % format::kSectionAlignment != 0)
+        return Damaged(origin, "it is not aligned in memory");
+    if (header.sectionCount > format::kMaxSections
+        || header.sectionCount * sizeof(format::SectionEntry) > size - sizeof header)
+        return Damaged(origin, "its list of sections is too long");
+
+    // What each section the reader knows is, by SectionId, and the size of its records.
+    constexpr std::size_t kKnown = 10;
+    constexpr std::array<std::string_view, kKnown> kSectionName{"",         "text pool",     "zones",  "countries",
+                                                                "regions",  "folding table", "places", "name index",
+                                                                "id index", "source"};
+    constexpr std::array<std::uint32_t, kKnown> kRecordSize{0,
+                                                            1,
+                                                            sizeof(format::ZoneRecord),
+                                                            sizeof(format::CountryRecord),
+                                                            sizeof(format::RegionRecord),
+                                                            sizeof(format::FoldRecord),
+                                                            sizeof(Place),
+                                                            sizeof(format::KeyRecord),
+                                                            sizeof(format::IdRecord),
+                                                            1};
+    std::array<format::SectionEntry, format::kMaxSections> directory{};
+    std::memcpy(directory.data(), data + sizeof header, header.sectionCount * sizeof(format::SectionEntry));
+    std::array<const format::SectionEntry*, kKnown> found{};
+    for (std::uint32_t i = 0; i < header.sectionCount; ++i) {
+        const format::SectionEntry& entry = directory[i];
+        const auto id = static_cast<std::uint32_t>(entry.id);
+        if (id == 0 || id >= kKnown)
+            continue; // a section of a later minor version
+        const std::string what = "its " + std::string(kSectionName[id]);
+        if (found[id] != nullptr)
+            return Damaged(origin, what + " is listed twice");
+        if (entry.recordSize != kRecordSize[id])
+            return Damaged(origin,
+                           what + " has records of " + std::to_string(entry.recordSize) + " bytes, not "
+                               + std::to_string(kRecordSize[id]));
+        if (entry.offset % format::kSectionAlignment != 0 || entry.offset > size
+            || entry.count > (size - entry.offset) / entry.recordSize)
+            return Damaged(origin, what + " lies outside the file");
+        found[id] = &entry;
+    }
+    for (std::uint32_t id = 1; id < kKnown; ++id)
+        if (found[id] == nullptr)
+            return Damaged(origin, "its " + std::string(kSectionName[id]) + " is missing");
+    const auto section = [&](SectionId id) -> const format::SectionEntry& {
+        return *found[static_cast<std::uint32_t>(id)];
     };
-    if (!lines.Next(line) || line != kMagic) {
-        std::string message(1, '"');
-        message += origin;
-        message += "\" is not a place atlas of this program";
-        return message;
-    }
-    // A section header: its name, a tab, its line count.
-    const auto section = [&](std::string_view name, std::size_t& count) {
-        std::array<std::string_view, 2> parts;
-        return lines.Next(line) && Split(line, '\t', parts) == 2 && parts[0] == name && Number(parts[1], count);
+    Atlas& a = *atlas;
+    a.pool_ = Bytes(data, section(SectionId::Pool));
+    a.source_ = Bytes(data, section(SectionId::Source));
+    a.countries_ = Records<format::CountryRecord>(data, section(SectionId::Countries));
+    a.regions_ = Records<format::RegionRecord>(data, section(SectionId::Regions));
+    a.fold_ = Records<format::FoldRecord>(data, section(SectionId::Fold));
+    a.places_ = Records<Place>(data, section(SectionId::Places));
+    a.keys_ = Records<format::KeyRecord>(data, section(SectionId::Keys));
+    a.ids_ = Records<format::IdRecord>(data, section(SectionId::Ids));
+    const auto zones = Records<format::ZoneRecord>(data, section(SectionId::Zones));
+
+    // The small tables are checked whole; a place or a key when it is used.
+    const auto inPool = [&](format::TextRef ref) {
+        return ref.offset <= a.pool_.size() && ref.length <= a.pool_.size() - ref.offset;
     };
-    std::size_t count = 0;
-    if (!lines.Next(line) || !line.starts_with("source\t"))
-        return fail("no source line");
-
-    if (!section("zones", count) || count > 0xFFFF)
-        return fail("expected the zones");
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!lines.Next(line) || line.empty())
-            return fail("a zone is missing");
-        atlas->zones_.push_back(line);
+    if (a.pool_.size() > 0xFFFFFFFF || zones.size() > 0xFFFF || a.countries_.size() > 0xFFFF
+        || a.regions_.size() >= Place::kNoRegion || a.places_.size() > 0xFFFFFFFF)
+        return Damaged(origin, "a table is longer than its indexes reach");
+    a.zones_.reserve(zones.size());
+    for (const auto& zone : zones) {
+        if (!inPool(zone.id) || zone.id.length == 0)
+            return Damaged(origin, "a zone lies outside the file");
+        a.zones_.push_back(a.Text(zone.id));
     }
-    if (!section("countries", count) || count > 0xFFFF)
-        return fail("expected the countries");
-    for (std::size_t i = 0; i < count; ++i) {
-        std::array<std::string_view, 2> parts;
-        if (!lines.Next(line) || Split(line, '\t', parts) != 2)
-            return fail("a country is not a code and a name");
-        atlas->countryCodes_.push_back(parts[0]);
-        atlas->countryNames_.push_back(parts[1]);
-    }
-    if (!section("regions", count) || count >= Place::kNoRegion)
-        return fail("expected the regions");
-    for (std::size_t i = 0; i < count; ++i) {
-        std::array<std::string_view, 2> parts;
-        if (!lines.Next(line) || Split(line, '\t', parts) != 2)
-            return fail("a region is not a country code and a name");
-        const auto country = std::find(atlas->countryCodes_.begin(), atlas->countryCodes_.end(), parts[0]);
-        if (country == atlas->countryCodes_.end())
-            return fail("a region of an unknown country");
-        atlas->regionCountry_.push_back(static_cast<std::uint16_t>(country - atlas->countryCodes_.begin()));
-        atlas->regionNames_.push_back(parts[1]);
-    }
-    if (!section("fold", count))
-        return fail("expected the folding table");
-    for (std::size_t i = 0; i < count; ++i) {
-        std::array<std::string_view, 2> parts;
-        std::uint32_t codePoint = 0;
-        if (!lines.Next(line) || Split(line, '\t', parts) != 2 || !Number(parts[0], codePoint, 16))
-            return fail("a folding row is not a code point and its folded form");
-        atlas->fold_.emplace(static_cast<char32_t>(codePoint), std::string(parts[1]));
-    }
-    if (!section("places", count))
-        return fail("expected the places");
-
-    for (std::size_t c = 0; c < atlas->countryNames_.size(); ++c)
-        atlas->countryWords_.push_back(atlas->Fold(atlas->countryNames_[c]) + ' '
-                                       + atlas->Fold(atlas->countryCodes_[c]));
-    for (std::size_t r = 0; r < atlas->regionNames_.size(); ++r)
-        atlas->regionWords_.push_back(atlas->Fold(atlas->regionNames_[r]) + ' '
-                                      + atlas->countryWords_[atlas->regionCountry_[r]]);
-
-    atlas->places_.reserve(count);
-    atlas->keys_.reserve(count + count / 8);
-    atlas->keyText_.reserve(count * 12);
-    std::vector<std::pair<std::string_view, std::uint16_t>> names;
-    for (std::size_t i = 0; i < count; ++i) {
-        std::array<std::string_view, 10> f;
-        if (!lines.Next(line) || Split(line, '\t', f) != f.size())
-            return fail("a place does not have its ten fields");
-        Place place;
-        place.name = f[0];
-        place.alternates = f[1];
-        std::uint32_t region = Place::kNoRegion;
-        if (f[0].empty() || !Number(f[2], place.country) || place.country >= atlas->countryCodes_.size()
-            || (!f[3].empty() && (!Number(f[3], region) || region >= atlas->regionNames_.size()))
-            || !Number(f[4], place.latitudeThousandths) || std::abs(place.latitudeThousandths) > 90000
-            || !Number(f[5], place.longitudeThousandths) || std::abs(place.longitudeThousandths) > 180000
-            || !Number(f[6], place.population) || place.population < 0 || !Number(f[7], place.zone)
-            || place.zone >= atlas->zones_.size() || f[8].size() > 1 || !Number(f[9], place.geonamesId))
-            return fail("a place field is out of range");
-        place.region = static_cast<std::uint16_t>(region);
-        place.kind = f[8].empty() ? ' ' : f[8][0];
-        const auto index = static_cast<std::uint32_t>(atlas->places_.size());
-        atlas->places_.push_back(place);
-        atlas->byId_.emplace(place.geonamesId, index);
-
-        names.assign(1, {place.name, 0});
-        std::uint16_t n = 0;
-        for (std::string_view rest = place.alternates; !rest.empty();) {
-            const auto bar = rest.find('|');
-            names.emplace_back(rest.substr(0, bar), ++n);
-            rest.remove_prefix(bar == std::string_view::npos ? rest.size() : bar + 1);
-        }
-        for (const auto& [name, alternate] : names) {
-            const std::string key = atlas->Fold(name);
-            if (key.empty() || key.size() > 0xFFFF)
-                continue;
-            atlas->keys_.push_back(Key{static_cast<std::uint32_t>(atlas->keyText_.size()), index,
-                                       static_cast<std::uint16_t>(key.size()), alternate});
-            atlas->keyText_ += key;
-        }
-    }
-    if (lines.Next(line) && !line.empty())
-        return fail("text after the last place");
-    std::sort(atlas->keys_.begin(), atlas->keys_.end(),
-              [&a = *atlas](const Key& x, const Key& y) { return a.KeyText(x) < a.KeyText(y); });
+    for (const auto& country : a.countries_)
+        if (!inPool(country.code) || !inPool(country.name) || !inPool(country.words))
+            return Damaged(origin, "a country lies outside the file");
+    for (const auto& region : a.regions_)
+        if (!inPool(region.name) || !inPool(region.words) || region.country >= a.countries_.size())
+            return Damaged(origin, "a region lies outside the file");
+    for (std::size_t i = 0; i < a.fold_.size(); ++i)
+        if (!inPool(a.fold_[i].folded) || (i > 0 && a.fold_[i].codePoint <= a.fold_[i - 1].codePoint))
+            return Damaged(origin, "the folding table is out of order");
     return atlas;
+}
+
+std::string_view Atlas::Text(format::TextRef ref) const
+{
+    if (ref.offset > pool_.size() || ref.length > pool_.size() - ref.offset)
+        return {};
+    return pool_.substr(ref.offset, ref.length);
+}
+
+std::string_view Atlas::KeyText(const format::KeyRecord& key) const
+{
+    return Text({key.text, key.length});
+}
+
+bool Atlas::Valid(const Place& place) const noexcept
+{
+    const std::uint64_t end = std::uint64_t{place.textOffset} + place.nameLength + place.alternatesLength;
+    return place.nameLength > 0 && end <= pool_.size() && place.country < countries_.size()
+        && (place.region == Place::kNoRegion || place.region < regions_.size()) && place.zone < zones_.size()
+        && std::abs(place.latitudeThousandths) <= 90000 && std::abs(place.longitudeThousandths) <= 180000
+        && place.population >= 0;
+}
+
+std::string_view Atlas::Name(const Place& place) const
+{
+    return Text({place.textOffset, place.nameLength});
+}
+
+std::string_view Atlas::Alternates(const Place& place) const
+{
+    if (place.textOffset > pool_.size() || place.nameLength > pool_.size() - place.textOffset)
+        return {};
+    return Text({place.textOffset + place.nameLength, place.alternatesLength});
 }
 
 std::string Atlas::Fold(std::string_view text) const
 {
-    std::string out;
-    out.reserve(text.size());
-    bool blank = true; // no blank at the start, none doubled
-    const auto put = [&](std::string_view piece) {
-        for (char c : piece) {
-            if (c == ' ') {
-                if (!blank)
-                    out += ' ';
-                blank = true;
-            } else {
-                out += c;
-                blank = false;
-            }
-        }
-    };
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t start = i;
-        const char32_t cp = NextCodePoint(text, i);
-        if (cp < 0x80) {
-            const char c = static_cast<char>(cp);
-            const bool letterOrDigit = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
-            if (letterOrDigit) {
-                out += (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
-                blank = false;
-            } else
-                put(" ");
-        } else if (const auto found = fold_.find(cp); found != fold_.end())
-            put(found->second);
-        else
-            put(text.substr(start, i - start)); // another script: kept as it is
-    }
-    while (!out.empty() && out.back() == ' ')
-        out.pop_back();
-    return out;
+    return detail::FoldText(text, [this](char32_t cp) -> std::optional<std::string_view> {
+        const auto found = std::partition_point(fold_.begin(), fold_.end(),
+                                                [cp](const format::FoldRecord& row) { return row.codePoint < cp; });
+        if (found == fold_.end() || found->codePoint != cp)
+            return std::nullopt;
+        return Text(found->folded);
+    });
 }
 
 std::string_view Atlas::AlternateName(const Place& place, std::size_t n) const
 {
-    std::string_view rest = place.alternates;
+    std::string_view rest = Alternates(place);
     for (std::size_t k = 1;; ++k) {
         const auto bar = rest.find('|');
         if (k == n || bar == std::string_view::npos)
@@ -299,14 +403,11 @@ std::string_view Atlas::AlternateName(const Place& place, std::size_t n) const
     }
 }
 
-bool Atlas::Narrowed(const Place& place, const std::vector<std::string_view>& words) const
+std::string_view Atlas::NarrowingWords(const Place& place) const
 {
-    const std::string& where
-        = place.region != Place::kNoRegion ? regionWords_[place.region] : countryWords_[place.country];
-    for (std::string_view word : words)
-        if (!StartsWithWord(where, word))
-            return false;
-    return true;
+    if (place.region != Place::kNoRegion)
+        return place.region < regions_.size() ? Text(regions_[place.region].words) : std::string_view{};
+    return place.country < countries_.size() ? Text(countries_[place.country].words) : std::string_view{};
 }
 
 std::vector<Match> Atlas::Search(std::string_view query, std::size_t limit) const
@@ -322,73 +423,91 @@ std::vector<Match> Atlas::Search(std::string_view query, std::size_t limit) cons
     if (words.empty() || limit == 0)
         return found;
 
-    std::vector<std::pair<double, const Key*>> scored;
+    BestPlaces best(limit);
     // The first k words are the start of the name, the rest narrow by region or country; every k is tried,
     // so "sao paulo" finds São Paulo by name and "paris texas" finds Paris in Texas.
     for (std::size_t k = words.size(); k >= 1; --k) {
         const std::string_view namePart(
             folded.data(), static_cast<std::size_t>(words[k - 1].data() + words[k - 1].size() - folded.data()));
-        const std::vector<std::string_view> narrowing(words.begin() + static_cast<std::ptrdiff_t>(k), words.end());
-        const auto first = std::lower_bound(keys_.begin(), keys_.end(), namePart,
-                                            [this](const Key& key, std::string_view p) { return KeyText(key) < p; });
-        for (auto it = first; it != keys_.end() && KeyText(*it).starts_with(namePart); ++it) {
-            const Place& place = places_[it->place];
-            if (!narrowing.empty() && !Narrowed(place, narrowing))
+        const std::span<const std::string_view> narrowing(words.begin() + static_cast<std::ptrdiff_t>(k), words.end());
+        // The keys that start with namePart lie together in the sorted index.
+        const auto first = std::partition_point(keys_.begin(), keys_.end(),
+                                                [&](const format::KeyRecord& key) { return KeyText(key) < namePart; });
+        const auto last = std::partition_point(
+            first, keys_.end(), [&](const format::KeyRecord& key) { return KeyText(key).starts_with(namePart); });
+        for (auto key = first; key != last; ++key) {
+            if (key->place >= places_.size())
                 continue;
-            double score = static_cast<double>(place.population) + 1.0;
-            if (it->alternate != 0)
+            double score = static_cast<double>(key->population) + 1.0;
+            if (key->alternate != 0)
                 score /= 20;
-            if (place.kind == 'S')
+            if (key->kind == 'S')
                 score /= 20;
-            if (KeyText(*it).size() == namePart.size())
+            if (key->length == namePart.size())
                 score *= 4;
-            scored.emplace_back(score, &*it);
+            if (!best.Worth(score, key->place))
+                continue;
+            const Place& place = places_[key->place];
+            if (!Valid(place))
+                continue;
+            if (!narrowing.empty()) {
+                const std::string_view where = NarrowingWords(place);
+                if (!std::all_of(narrowing.begin(), narrowing.end(),
+                                 [&](std::string_view word) { return StartsWithWord(where, word); }))
+                    continue;
+            }
+            best.Offer({score, key->place, key->alternate, key->length});
         }
     }
-
-    const auto better = [](const auto& x, const auto& y) {
-        return x.first != y.first ? x.first > y.first : x.second->place < y.second->place;
-    };
-    // Most queries need only the first few: sort a slice, and everything only when places repeat in it.
-    std::size_t sorted = std::min(scored.size(), limit * 8);
-    std::partial_sort(scored.begin(), scored.begin() + static_cast<std::ptrdiff_t>(sorted), scored.end(), better);
-    std::vector<std::uint32_t> taken;
-    for (std::size_t i = 0; i < scored.size() && found.size() < limit; ++i) {
-        if (i == sorted) {
-            std::sort(scored.begin() + static_cast<std::ptrdiff_t>(sorted), scored.end(), better);
-            sorted = scored.size();
-        }
-        const Key& key = *scored[i].second;
-        if (std::find(taken.begin(), taken.end(), key.place) != taken.end())
-            continue;
-        taken.push_back(key.place);
-        const Place& place = places_[key.place];
-        found.push_back(Match{&place, key.alternate != 0 ? AlternateName(place, key.alternate) : std::string_view{},
-                              scored[i].first});
+    for (const auto& entry : best.Entries()) {
+        const Place& place = places_[entry.place];
+        found.push_back(Match{&place, entry.alternate != 0 ? AlternateName(place, entry.alternate) : std::string_view{},
+                              entry.score});
     }
     return found;
 }
 
 const Place* Atlas::FindId(std::int32_t geonamesId) const
 {
-    const auto found = byId_.find(geonamesId);
-    return found == byId_.end() ? nullptr : &places_[found->second];
+    const auto found = std::partition_point(
+        ids_.begin(), ids_.end(), [geonamesId](const format::IdRecord& id) { return id.geonamesId < geonamesId; });
+    if (found == ids_.end() || found->geonamesId != geonamesId || found->place >= places_.size())
+        return nullptr;
+    const Place& place = places_[found->place];
+    return Valid(place) ? &place : nullptr;
+}
+
+std::string_view Atlas::ZoneId(const Place& place) const
+{
+    return place.zone < zones_.size() ? zones_[place.zone] : std::string_view{};
+}
+
+std::string_view Atlas::CountryName(const Place& place) const
+{
+    return place.country < countries_.size() ? Text(countries_[place.country].name) : std::string_view{};
+}
+
+std::string_view Atlas::CountryCode(const Place& place) const
+{
+    return place.country < countries_.size() ? Text(countries_[place.country].code) : std::string_view{};
 }
 
 std::string_view Atlas::RegionName(const Place& place) const
 {
-    return place.region == Place::kNoRegion ? std::string_view{} : regionNames_[place.region];
+    return place.region < regions_.size() ? Text(regions_[place.region].name) : std::string_view{};
 }
 
 std::string Atlas::Label(const Place& place) const
 {
-    std::string label(place.name);
-    if (place.region != Place::kNoRegion && regionNames_[place.region] != place.name) {
+    const std::string_view name = Name(place);
+    const std::string_view region = RegionName(place);
+    std::string label(name);
+    if (place.region < regions_.size() && region != name) {
         label += ", ";
-        label += regionNames_[place.region];
+        label += region;
     }
     label += ", ";
-    label += countryNames_[place.country];
+    label += CountryName(place);
     return label;
 }
 
@@ -402,18 +521,13 @@ std::string Atlas::Detail(const Place& place) const
     detail += " · ";
     detail += place.population > 0 ? Thousands(place.population) + " people" : std::string("population unknown");
     detail += " · ";
-    detail += zones_[place.zone];
+    detail += ZoneId(place);
     return detail;
 }
 
 std::size_t Atlas::HeapBytes() const noexcept
 {
-    std::size_t bytes = text_.capacity() + keyText_.capacity() + places_.capacity() * sizeof(Place)
-        + keys_.capacity() * sizeof(Key) + byId_.size() * (sizeof(std::int32_t) * 2 + 2 * sizeof(void*))
-        + byId_.bucket_count() * sizeof(void*);
-    for (const auto& words : regionWords_)
-        bytes += words.capacity();
-    return bytes;
+    return sizeof(Atlas) + owned_.capacity() + zones_.capacity() * sizeof(std::string_view);
 }
 
 std::optional<std::filesystem::path> FindAtlasFile(const std::filesystem::path& executableFolder)
@@ -422,12 +536,12 @@ std::optional<std::filesystem::path> FindAtlasFile(const std::filesystem::path& 
     if (const char* chosen = std::getenv("TESSALINE_ATLAS"); chosen && *chosen)
         return std::filesystem::path(chosen); // what the user named, found or not: its load says why not
     if (!executableFolder.empty())
-        candidates.push_back(executableFolder / ".." / "share" / "tessaline" / "atlas.tsv");
+        candidates.push_back(executableFolder / ".." / "share" / "tessaline" / "atlas.bin");
 #ifdef TESSALINE_ATLAS_INSTALLED
     candidates.emplace_back(TESSALINE_ATLAS_INSTALLED);
 #endif
-#ifdef TESSALINE_ATLAS_SOURCE
-    candidates.emplace_back(TESSALINE_ATLAS_SOURCE);
+#ifdef TESSALINE_ATLAS_BUILT
+    candidates.emplace_back(TESSALINE_ATLAS_BUILT);
 #endif
     for (const auto& candidate : candidates) {
         std::error_code error;

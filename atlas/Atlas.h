@@ -1,31 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "atlas/AtlasFormat.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <variant>
 #include <vector>
 
 namespace tessaline::atlas {
 
-// One place of the atlas. The texts are views of the loaded file and live as long as the Atlas.
+// One place of the atlas, as the atlas file holds it (AtlasFormat.h). Its texts are in the atlas's pool:
+// ask the atlas for them (Name, Alternates, Label). A place the atlas hands out has been checked: its
+// texts and indexes lie within the atlas and its coordinates are on the globe.
 struct Place {
-    std::string_view name;
-    std::string_view alternates; // other names joined by '|', empty when none
     std::int32_t latitudeThousandths = 0; // north positive
     std::int32_t longitudeThousandths = 0; // east positive
     std::int32_t population = 0;
     std::int32_t geonamesId = 0;
+    std::uint32_t textOffset = 0; // in the pool: the name, then the other names joined by '|'
+    std::uint16_t nameLength = 0;
+    std::uint16_t alternatesLength = 0;
     std::uint16_t country = 0;
     std::uint16_t region = 0; // kNoRegion when the place has none
     std::uint16_t zone = 0;
     char kind = ' '; // C capital, A seat of a division, S section of a city, H historical, ' ' otherwise
+    std::uint8_t reserved = 0;
 
     static constexpr std::uint16_t kNoRegion = 0xFFFF;
     double Latitude() const noexcept { return latitudeThousandths / 1000.0; }
@@ -39,72 +45,89 @@ struct Match {
     double score = 0.0;
 };
 
-// The place atlas: names, coordinates, populations and clock zones of some 200,000 places, read from the
-// generated text file (tools/atlas/generate.mjs describes its format). Searching folds case and diacritics
-// the way the generator did, from the folding table the file carries.
+// The place atlas: names, coordinates, populations and clock zones of some 200,000 places. The file is
+// mapped and searched where it lies, so opening it costs a few system calls, and its pages are shared with
+// every other program that has it open. Searching folds case and diacritics the way the generator did, from
+// the folding table the file carries. Everything but loading is const and keeps no state: any number of
+// threads may search one atlas at once.
 class Atlas
 {
 public:
-    // Reads and checks the whole file; the message names the file and what is wrong with it.
-    static std::variant<std::unique_ptr<Atlas>, std::string> Load(const std::filesystem::path& file);
-    // The same for text already in memory (the tests' small atlases); origin names it in messages.
-    static std::variant<std::unique_ptr<Atlas>, std::string> Parse(std::string text, std::string_view origin);
+    using Loaded = std::variant<std::unique_ptr<Atlas>, std::string>;
+
+    // Maps the atlas file and checks it; the message names the file and what is wrong with it. A text atlas
+    // (data/atlas/atlas.tsv) is read too, converted in memory: slower, for a file set by hand.
+    static Loaded Load(const std::filesystem::path& file);
+    // The text atlas already in memory (the tests' small atlases); origin names it in messages.
+    static Loaded Parse(std::string_view text, std::string_view origin);
+    // An atlas file already in memory, checked as Load checks it.
+    static Loaded FromImage(std::vector<std::byte> image, std::string_view origin);
+
+    Atlas(const Atlas&) = delete;
+    Atlas& operator=(const Atlas&) = delete;
+    ~Atlas();
 
     // Lower case, diacritics removed, every run of non-letters one blank: "Saint-Étienne" -> "saint etienne".
     std::string Fold(std::string_view text) const;
 
     // Places whose name or other name starts with the query's first words, the remaining words narrowing
     // by region or country ("springfield illinois"); best first: population, less for another name or a
-    // section of a city, more when the whole name was typed. At most limit places, each once.
+    // section of a city, more when the whole name was typed; equal scores by the atlas's order. At most
+    // limit places (a screenful: the cost grows with it), each once.
     std::vector<Match> Search(std::string_view query, std::size_t limit) const;
 
     const Place* FindId(std::int32_t geonamesId) const;
 
+    std::string_view Name(const Place& place) const;
+    std::string_view Alternates(const Place& place) const; // joined by '|', empty when none
     // "Springfield, Illinois, United States" (the region left out when there is none).
     std::string Label(const Place& place) const;
     // "39.80°N 89.64°W · 116,565 people · America/Chicago": what tells equal labels apart.
     std::string Detail(const Place& place) const;
 
-    std::string_view ZoneId(const Place& place) const { return zones_[place.zone]; }
-    std::string_view CountryName(const Place& place) const { return countryNames_[place.country]; }
-    std::string_view CountryCode(const Place& place) const { return countryCodes_[place.country]; }
+    std::string_view ZoneId(const Place& place) const;
+    std::string_view CountryName(const Place& place) const;
+    std::string_view CountryCode(const Place& place) const;
     std::string_view RegionName(const Place& place) const;
 
-    const std::vector<Place>& Places() const noexcept { return places_; }
+    // Every place as the file holds it, unchecked.
+    std::span<const Place> Places() const noexcept { return places_; }
     const std::vector<std::string_view>& Zones() const noexcept { return zones_; }
+    // Where the data came from (the text atlas's source line).
+    std::string_view Source() const noexcept { return source_; }
 
-    // Bytes the loaded atlas holds on the heap (text, places, index), for the benchmarks.
+    // Bytes the opened atlas holds on the heap, and the size of the file it maps, for the benchmarks.
     std::size_t HeapBytes() const noexcept;
+    std::size_t FileBytes() const noexcept { return size_; }
 
 private:
-    struct Key {
-        std::uint32_t offset; // into keyText_
-        std::uint32_t place;
-        std::uint16_t length;
-        std::uint16_t alternate; // 0 for the name, n for the n-th other name
-    };
+    Atlas() = default;
+    static Loaded Open(std::unique_ptr<Atlas> atlas, std::string_view origin);
 
-    std::string text_;
+    std::vector<std::byte> owned_; // the image when it is not mapped
+    const std::byte* data_ = nullptr;
+    std::size_t size_ = 0;
+    bool mapped_ = false;
+
+    std::string_view pool_;
+    std::span<const format::CountryRecord> countries_;
+    std::span<const format::RegionRecord> regions_;
+    std::span<const format::FoldRecord> fold_;
+    std::span<const Place> places_;
+    std::span<const format::KeyRecord> keys_;
+    std::span<const format::IdRecord> ids_;
     std::vector<std::string_view> zones_;
-    std::vector<std::string_view> countryCodes_;
-    std::vector<std::string_view> countryNames_;
-    std::vector<std::uint16_t> regionCountry_;
-    std::vector<std::string_view> regionNames_;
-    std::vector<std::string> regionWords_; // folded "region country-name country-code", by region
-    std::vector<std::string> countryWords_; // folded "country-name country-code", by country
-    std::unordered_map<char32_t, std::string> fold_;
-    std::vector<Place> places_;
-    std::string keyText_;
-    std::vector<Key> keys_; // sorted by folded text
-    std::unordered_map<std::int32_t, std::uint32_t> byId_;
+    std::string_view source_;
 
-    std::string_view KeyText(const Key& key) const { return {keyText_.data() + key.offset, key.length}; }
+    std::string_view Text(format::TextRef ref) const;
+    std::string_view KeyText(const format::KeyRecord& key) const;
+    bool Valid(const Place& place) const noexcept;
     std::string_view AlternateName(const Place& place, std::size_t n) const;
-    bool Narrowed(const Place& place, const std::vector<std::string_view>& words) const;
+    std::string_view NarrowingWords(const Place& place) const;
 };
 
-// The atlas file the programs use: $TESSALINE_ATLAS when set, else share/tessaline/atlas.tsv beside the
-// executable's folder, else the installed copy, else the source tree's (a build that was never installed).
+// The atlas file the programs use: $TESSALINE_ATLAS when set, else share/tessaline/atlas.bin beside the
+// executable's folder, else the installed copy, else the build tree's (a build that was never installed).
 // Nothing when none of them exists.
 std::optional<std::filesystem::path> FindAtlasFile(const std::filesystem::path& executableFolder);
 

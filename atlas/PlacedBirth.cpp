@@ -113,7 +113,7 @@ void PlacedBirth::Refresh()
     }
     reading_ = *reading;
     suggestion_ = SuggestZone(*reading_,
-                              SuggestionContext{place_->name, zoneId, local_, place_->Longitude(),
+                              SuggestionContext{atlas_->Name(*place_), zoneId, local_, place_->Longitude(),
                                                 reading_->kind != ClockKind::Overlap || earlier_});
 }
 
@@ -139,7 +139,7 @@ void PlacedBirth::ChooseTick(bool tick)
 void PlacedBirth::ChooseZone(ZoneInUse zone)
 {
     if (zone.exact && zone.exactName.empty())
-        zone.exactName = ExactName(place_ != nullptr ? place_->name : std::string_view(), zone.exactMinutesEast);
+        zone.exactName = ExactName(place_ != nullptr ? atlas_->Name(*place_) : std::string_view(), zone.exactMinutesEast);
     hand_ = std::move(zone);
 }
 
@@ -169,7 +169,7 @@ ZoneInUse PlacedBirth::Zone() const
     ZoneInUse zone;
     zone.exact = true;
     zone.exactMinutesEast = MinutesEast(suggestion_->exact);
-    zone.exactName = ExactName(place_->name, zone.exactMinutesEast);
+    zone.exactName = ExactName(atlas_->Name(*place_), zone.exactMinutesEast);
     zone.tick = suggestion_->tickChoosesReading && earlier_; // shows the reading chosen
     return zone;
 }
@@ -183,7 +183,7 @@ std::optional<ZoneInUse> PlacedBirth::ExactEntry() const
         if (hand_) { // the atlas's offer stands beside a row chosen by hand
             zone.exact = true;
             zone.exactMinutesEast = MinutesEast(suggestion_->exact);
-            zone.exactName = ExactName(place_->name, zone.exactMinutesEast);
+            zone.exactName = ExactName(atlas_->Name(*place_), zone.exactMinutesEast);
             zone.tick = false;
         }
         return zone;

@@ -15,7 +15,7 @@ namespace {
 Json PlaceJson(const atlas::Atlas& atlas, const atlas::Place& place)
 {
     return Json{{"id", place.geonamesId},
-                {"name", place.name},
+                {"name", atlas.Name(place)},
                 {"region", atlas.RegionName(place)},
                 {"country", atlas.CountryName(place)},
                 {"lat", place.Latitude()},
@@ -33,7 +33,7 @@ Result<const atlas::Atlas*> AtlasOnDemand::Get()
         const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
         const auto file = atlas::FindAtlasFile(error ? std::filesystem::path{} : executable.parent_path());
         if (!file)
-            failure_ = "The place atlas is not installed (share/tessaline/atlas.tsv); set TESSALINE_ATLAS to its "
+            failure_ = "The place atlas is not installed (share/tessaline/atlas.bin); set TESSALINE_ATLAS to its "
                        "file, or give --lon, --lat and --zone";
         else {
             auto loaded = atlas::Atlas::Load(*file);

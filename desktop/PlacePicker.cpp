@@ -142,7 +142,7 @@ void PlacePicker::startLoading()
         return;
     const auto file = atlas::FindAtlasFile(QCoreApplication::applicationDirPath().toStdString());
     if (!file) {
-        atlasProblem_ = tr("The place atlas is not installed (share/tessaline/atlas.tsv): enter the coordinates "
+        atlasProblem_ = tr("The place atlas is not installed (share/tessaline/atlas.bin): enter the coordinates "
                            "and the zone by hand.");
         lblClock->setText(atlasProblem_);
         return;
@@ -232,7 +232,7 @@ void PlacePicker::choosePlace(int row)
     const atlas::Place& place = *results_[static_cast<std::size_t>(row)];
     rendering_ = true; // filling the form is no edit of the user's
     txtPlace->setText(Text(atlas_->Label(place)));
-    c_.city->setText(Text(place.name));
+    c_.city->setText(Text(atlas_->Name(place)));
     c_.state->setText(Text(atlas_->RegionName(place)));
     c_.country->setText(Text(atlas_->CountryName(place)));
     FillCoordinate(place.Longitude(), c_.lonDegrees, c_.lonMinutes, c_.east, c_.west);
@@ -273,7 +273,7 @@ void PlacePicker::showPlacedBirth(const atlas::PlacedBirth& placed)
     placed_ = placed;
     if (const atlas::Place* place = placed_.ChosenPlace(); place != nullptr && atlas_) {
         txtPlace->setText(Text(atlas_->Label(*place)));
-        c_.city->setText(Text(place->name));
+        c_.city->setText(Text(atlas_->Name(*place)));
         c_.state->setText(Text(atlas_->RegionName(*place)));
         c_.country->setText(Text(atlas_->CountryName(*place)));
     }

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The place atlas as the programs read it: one file, mapped into memory and searched where it lies, never
+// parsed. The build writes it from data/atlas/atlas.tsv (ConvertAtlas.cpp); Atlas.cpp reads it.
+//
+//   Header       magic, byte order, version, the file's own size, the number of sections
+//   Directory    one SectionEntry per section: what it holds, its record size, where it starts, how many
+//   Sections     each at a multiple of 8 bytes from the start of the file, in any order (the small tables
+//                first, so that opening the file reads its first pages only):
+//     Pool       every text, UTF-8, none terminated; records refer to it by offset and length. The texts the
+//                opening reads (zones, countries, regions, the folding table) come first, then the folded
+//                name keys in their sorted order (equal keys shared), then the places' names.
+//     Zones      ZoneRecord: an IANA zone id; a place refers to it by its index
+//     Countries  CountryRecord: ISO code, English name, the folded words a query narrows by
+//     Regions    RegionRecord: first-level region name, its country, the folded words a query narrows by
+//     Fold       FoldRecord by code point: what a code point folds to for searching
+//     Places     Place (Atlas.h) in the order of the text atlas; a result's ties go to the lower index
+//     Keys       KeyRecord by folded text, then place, then which of its names: every name and other name
+//     Ids        IdRecord by GeoNames id, then place
+//     Source     the text atlas's source line: where the data came from
+//
+// All numbers are in the byte order of the computer that wrote the file; the header says which, and a file
+// of the other order is refused. A reader takes any minor version of its major version and passes over
+// sections it does not know; a section it knows has exactly its record size. Nothing in the file is
+// trusted: the opening checks the header, the directory and the small tables, and every offset and index
+// of a place or a key is checked when it is used.
+
+#include <array>
+#include <cstdint>
+
+namespace tessaline::atlas::format {
+
+inline constexpr std::array<char, 8> kMagic{'T', 'S', 'L', 'A', 'T', 'L', 'A', 'S'};
+inline constexpr std::uint32_t kByteOrder = 0x01020304;
+inline constexpr std::uint16_t kVersionMajor = 1;
+inline constexpr std::uint16_t kVersionMinor = 0;
+inline constexpr std::uint32_t kSectionAlignment = 8;
+inline constexpr std::uint32_t kMaxSections = 64;
+
+struct Header {
+    std::array<char, 8> magic;
+    std::uint32_t byteOrder;
+    std::uint16_t versionMajor;
+    std::uint16_t versionMinor;
+    std::uint64_t fileSize;
+    std::uint32_t sectionCount;
+    std::uint32_t reserved;
+};
+static_assert(sizeof(Header) == 32);
+
+enum class SectionId : std::uint32_t {
+    Pool = 1,
+    Zones = 2,
+    Countries = 3,
+    Regions = 4,
+    Fold = 5,
+    Places = 6,
+    Keys = 7,
+    Ids = 8,
+    Source = 9,
+};
+
+struct SectionEntry {
+    SectionId id;
+    std::uint32_t recordSize;
+    std::uint64_t offset; // from the start of the file
+    std::uint64_t count; // records
+};
+static_assert(sizeof(SectionEntry) == 24);
+
+// A text of the pool.
+struct TextRef {
+    std::uint32_t offset;
+    std::uint32_t length;
+};
+
+struct ZoneRecord {
+    TextRef id;
+};
+
+struct CountryRecord {
+    TextRef code;
+    TextRef name;
+    TextRef words; // folded "name code"
+};
+
+struct RegionRecord {
+    TextRef name;
+    TextRef words; // folded "region country-name country-code"
+    std::uint16_t country;
+    std::uint16_t reserved;
+    std::uint32_t reserved2;
+};
+
+struct FoldRecord {
+    std::uint32_t codePoint;
+    TextRef folded;
+};
+
+// One name of a place under its folded text. What ranks the match (population, kind) is copied from the
+// place, so that a search reads the keys alone until it has its best few.
+struct KeyRecord {
+    std::uint32_t text; // offset in the pool of the folded text
+    std::uint32_t place;
+    std::int32_t population;
+    std::uint16_t alternate; // 0 for the name, n for the n-th other name
+    std::uint8_t length; // of the folded text, in bytes
+    char kind;
+};
+
+struct IdRecord {
+    std::int32_t geonamesId;
+    std::uint32_t place;
+};
+
+static_assert(sizeof(ZoneRecord) == 8 && sizeof(CountryRecord) == 24 && sizeof(RegionRecord) == 24);
+static_assert(sizeof(FoldRecord) == 12 && sizeof(KeyRecord) == 16 && sizeof(IdRecord) == 8);
+
+} // namespace tessaline::atlas::format

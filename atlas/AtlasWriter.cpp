@@ -1,0 +1,366 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "atlas/AtlasWriter.h"
+
+#include "atlas/Atlas.h"
+#include "atlas/AtlasFormat.h"
+#include "atlas/Folding.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <map>
+#include <numeric>
+#include <optional>
+
+namespace tessaline::atlas {
+
+namespace {
+
+constexpr std::string_view kTextMagic = "TESSALINE-ATLAS\t1";
+constexpr std::size_t kMaxKeyLength = std::numeric_limits<std::uint8_t>::max();
+constexpr std::size_t kMaxNameLength = std::numeric_limits<std::uint16_t>::max();
+
+// Splits text at a separator into at most N views; how many there were.
+template <std::size_t N>
+std::size_t Split(std::string_view text, char separator, std::array<std::string_view, N>& parts)
+{
+    std::size_t count = 0;
+    while (count < N) {
+        const auto at = text.find(separator);
+        parts[count++] = text.substr(0, at);
+        if (at == std::string_view::npos)
+            return count;
+        text.remove_prefix(at + 1);
+    }
+    return N + 1; // more fields than expected
+}
+
+template <typename T> bool Number(std::string_view text, T& value, int base = 10)
+{
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    return error == std::errc{} && end == text.data() + text.size() && !text.empty();
+}
+
+class Lines
+{
+public:
+    explicit Lines(std::string_view text)
+        : rest_(text)
+    { }
+    bool Next(std::string_view& line)
+    {
+        if (rest_.empty()) {
+            ++number_; // a message about the line that is missing names its number
+            return false;
+        }
+        const auto at = rest_.find('\n');
+        line = rest_.substr(0, at);
+        rest_.remove_prefix(at == std::string_view::npos ? rest_.size() : at + 1);
+        ++number_;
+        return true;
+    }
+    std::size_t Number() const noexcept { return number_; }
+
+private:
+    std::string_view rest_;
+    std::size_t number_ = 0;
+};
+
+// The texts of the file, one after the other; false once they outgrow the offsets' 32 bits.
+class Pool
+{
+public:
+    format::TextRef Add(std::string_view text)
+    {
+        const format::TextRef ref{static_cast<std::uint32_t>(bytes_.size()), static_cast<std::uint32_t>(text.size())};
+        if (text.size() > std::numeric_limits<std::uint32_t>::max() - bytes_.size())
+            full_ = true;
+        else
+            bytes_ += text;
+        return ref;
+    }
+    std::size_t Size() const noexcept { return bytes_.size(); }
+    bool Full() const noexcept { return full_; }
+    const std::string& Bytes() const noexcept { return bytes_; }
+
+private:
+    std::string bytes_;
+    bool full_ = false;
+};
+
+struct TextPlace {
+    Place record;
+    std::string_view name;
+    std::string_view alternates;
+};
+
+struct PendingKey {
+    std::uint32_t offset; // into the folded texts
+    std::uint32_t place;
+    std::uint16_t length;
+    std::uint16_t alternate;
+};
+
+// Sections in the order they are laid out, each with its records as bytes.
+class Image
+{
+public:
+    template <typename Record> void Add(format::SectionId id, const std::vector<Record>& records)
+    {
+        sections_.push_back({id, sizeof(Record), records.size(), {}});
+        auto& bytes = sections_.back().bytes;
+        bytes.resize(records.size() * sizeof(Record));
+        if (!records.empty())
+            std::memcpy(bytes.data(), records.data(), bytes.size());
+    }
+    void AddBytes(format::SectionId id, std::string_view text)
+    {
+        sections_.push_back({id, 1, text.size(), {}});
+        sections_.back().bytes.resize(text.size());
+        if (!text.empty())
+            std::memcpy(sections_.back().bytes.data(), text.data(), text.size());
+    }
+    std::vector<std::byte> Write() const
+    {
+        const auto aligned = [](std::uint64_t at) {
+            return (at + format::kSectionAlignment - 1) / format::kSectionAlignment * format::kSectionAlignment;
+        };
+        std::uint64_t at = aligned(sizeof(format::Header) + sections_.size() * sizeof(format::SectionEntry));
+        std::vector<format::SectionEntry> directory;
+        for (const auto& section : sections_) {
+            directory.push_back({section.id, section.recordSize, at, section.count});
+            at = aligned(at + section.bytes.size());
+        }
+        const format::Header header{format::kMagic,
+                                    format::kByteOrder,
+                                    format::kVersionMajor,
+                                    format::kVersionMinor,
+                                    at,
+                                    static_cast<std::uint32_t>(sections_.size()),
+                                    0};
+        std::vector<std::byte> image(at);
+        std::memcpy(image.data(), &header, sizeof header);
+        std::memcpy(image.data() + sizeof header, directory.data(), directory.size() * sizeof(format::SectionEntry));
+        for (std::size_t i = 0; i < sections_.size(); ++i)
+            if (!sections_[i].bytes.empty())
+                std::memcpy(image.data() + directory[i].offset, sections_[i].bytes.data(), sections_[i].bytes.size());
+        return image;
+    }
+
+private:
+    struct Section {
+        format::SectionId id;
+        std::uint32_t recordSize;
+        std::uint64_t count;
+        std::vector<std::byte> bytes;
+    };
+    std::vector<Section> sections_;
+};
+
+} // namespace
+
+std::variant<std::vector<std::byte>, std::string> ConvertAtlasText(std::string_view text, std::string_view origin)
+{
+    Lines lines(text);
+    std::string_view line;
+    const auto fail = [&](std::string_view what) {
+        return "The place atlas \"" + std::string(origin) + "\" is damaged at line " + std::to_string(lines.Number())
+            + ": " + std::string(what);
+    };
+    if (!lines.Next(line) || line != kTextMagic) {
+        std::string message(1, '"');
+        message += origin;
+        message += "\" is not a place atlas of this program";
+        return message;
+    }
+    // A section header: its name, a tab, its line count.
+    const auto section = [&](std::string_view name, std::size_t& count) {
+        std::array<std::string_view, 2> parts;
+        return lines.Next(line) && Split(line, '\t', parts) == 2 && parts[0] == name && Number(parts[1], count);
+    };
+    std::size_t count = 0;
+    if (!lines.Next(line) || !line.starts_with("source\t"))
+        return fail("no source line");
+    const std::string_view source = line.substr(7);
+
+    std::vector<std::string_view> zones;
+    if (!section("zones", count) || count > 0xFFFF)
+        return fail("expected the zones");
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!lines.Next(line) || line.empty())
+            return fail("a zone is missing");
+        zones.push_back(line);
+    }
+    std::vector<std::string_view> countryCodes;
+    std::vector<std::string_view> countryNames;
+    if (!section("countries", count) || count > 0xFFFF)
+        return fail("expected the countries");
+    for (std::size_t i = 0; i < count; ++i) {
+        std::array<std::string_view, 2> parts;
+        if (!lines.Next(line) || Split(line, '\t', parts) != 2)
+            return fail("a country is not a code and a name");
+        countryCodes.push_back(parts[0]);
+        countryNames.push_back(parts[1]);
+    }
+    std::vector<std::uint16_t> regionCountry;
+    std::vector<std::string_view> regionNames;
+    if (!section("regions", count) || count >= Place::kNoRegion)
+        return fail("expected the regions");
+    for (std::size_t i = 0; i < count; ++i) {
+        std::array<std::string_view, 2> parts;
+        if (!lines.Next(line) || Split(line, '\t', parts) != 2)
+            return fail("a region is not a country code and a name");
+        const auto country = std::find(countryCodes.begin(), countryCodes.end(), parts[0]);
+        if (country == countryCodes.end())
+            return fail("a region of an unknown country");
+        regionCountry.push_back(static_cast<std::uint16_t>(country - countryCodes.begin()));
+        regionNames.push_back(parts[1]);
+    }
+    std::map<char32_t, std::string_view> foldTable; // the first row of a code point counts
+    if (!section("fold", count))
+        return fail("expected the folding table");
+    for (std::size_t i = 0; i < count; ++i) {
+        std::array<std::string_view, 2> parts;
+        std::uint32_t codePoint = 0;
+        if (!lines.Next(line) || Split(line, '\t', parts) != 2 || !Number(parts[0], codePoint, 16))
+            return fail("a folding row is not a code point and its folded form");
+        foldTable.emplace(static_cast<char32_t>(codePoint), parts[1]);
+    }
+    const auto fold = [&](std::string_view name) {
+        return detail::FoldText(name, [&](char32_t cp) -> std::optional<std::string_view> {
+            const auto found = foldTable.find(cp);
+            return found == foldTable.end() ? std::nullopt : std::optional(found->second);
+        });
+    };
+    if (!section("places", count))
+        return fail("expected the places");
+
+    std::vector<TextPlace> places;
+    std::string keyText;
+    std::vector<PendingKey> keys;
+    std::vector<std::pair<std::string_view, std::uint16_t>> names;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::array<std::string_view, 10> f;
+        if (!lines.Next(line) || Split(line, '\t', f) != f.size())
+            return fail("a place does not have its ten fields");
+        TextPlace place;
+        Place& p = place.record;
+        place.name = f[0];
+        place.alternates = f[1];
+        std::uint32_t region = Place::kNoRegion;
+        if (f[0].empty() || !Number(f[2], p.country) || p.country >= countryCodes.size()
+            || (!f[3].empty() && (!Number(f[3], region) || region >= regionNames.size()))
+            || !Number(f[4], p.latitudeThousandths) || std::abs(p.latitudeThousandths) > 90000
+            || !Number(f[5], p.longitudeThousandths) || std::abs(p.longitudeThousandths) > 180000
+            || !Number(f[6], p.population) || p.population < 0 || !Number(f[7], p.zone) || p.zone >= zones.size()
+            || f[8].size() > 1 || !Number(f[9], p.geonamesId))
+            return fail("a place field is out of range");
+        if (place.name.size() > kMaxNameLength || place.alternates.size() > kMaxNameLength)
+            return fail("a place's names are longer than 65,535 bytes");
+        p.region = static_cast<std::uint16_t>(region);
+        p.kind = f[8].empty() ? ' ' : f[8][0];
+        const auto index = static_cast<std::uint32_t>(places.size());
+        places.push_back(place);
+
+        names.assign(1, {place.name, 0});
+        std::uint16_t n = 0;
+        for (std::string_view rest = place.alternates; !rest.empty();) {
+            const auto bar = rest.find('|');
+            names.emplace_back(rest.substr(0, bar), ++n);
+            rest.remove_prefix(bar == std::string_view::npos ? rest.size() : bar + 1);
+        }
+        for (const auto& [name, alternate] : names) {
+            const std::string key = fold(name);
+            if (key.empty())
+                continue;
+            if (key.size() > kMaxKeyLength)
+                return fail("a name is longer than 255 bytes when folded");
+            keys.push_back(PendingKey{static_cast<std::uint32_t>(keyText.size()), index,
+                                      static_cast<std::uint16_t>(key.size()), alternate});
+            keyText += key;
+        }
+        if (keyText.size() > std::numeric_limits<std::uint32_t>::max() / 2)
+            return fail("the names are too many for one atlas");
+    }
+    if (lines.Next(line) && !line.empty())
+        return fail("text after the last place");
+
+    // The texts the opening reads first, then the keys in their order, then the places' names.
+    Pool pool;
+    std::vector<format::ZoneRecord> zoneRecords;
+    zoneRecords.reserve(zones.size());
+    for (std::string_view zone : zones)
+        zoneRecords.push_back({pool.Add(zone)});
+    std::vector<format::CountryRecord> countryRecords;
+    std::vector<std::string> countryWords;
+    for (std::size_t c = 0; c < countryCodes.size(); ++c) {
+        countryWords.push_back(fold(countryNames[c]) + ' ' + fold(countryCodes[c]));
+        countryRecords.push_back({pool.Add(countryCodes[c]), pool.Add(countryNames[c]), pool.Add(countryWords[c])});
+    }
+    std::vector<format::RegionRecord> regionRecords;
+    for (std::size_t r = 0; r < regionNames.size(); ++r) {
+        const std::string words = fold(regionNames[r]) + ' ' + countryWords[regionCountry[r]];
+        regionRecords.push_back({pool.Add(regionNames[r]), pool.Add(words), regionCountry[r], 0, 0});
+    }
+    std::vector<format::FoldRecord> foldRecords;
+    foldRecords.reserve(foldTable.size());
+    for (const auto& [codePoint, folded] : foldTable)
+        foldRecords.push_back({static_cast<std::uint32_t>(codePoint), pool.Add(folded)});
+
+    const auto textOf = [&](const PendingKey& key) {
+        return std::string_view(keyText).substr(key.offset, key.length);
+    };
+    std::sort(keys.begin(), keys.end(), [&](const PendingKey& x, const PendingKey& y) {
+        const int order = textOf(x).compare(textOf(y));
+        return order != 0 ? order < 0 : x.place != y.place ? x.place < y.place : x.alternate < y.alternate;
+    });
+    std::vector<format::KeyRecord> keyRecords;
+    keyRecords.reserve(keys.size());
+    format::TextRef last{0, 0};
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        if (k == 0 || textOf(keys[k]) != textOf(keys[k - 1]))
+            last = pool.Add(textOf(keys[k]));
+        const Place& place = places[keys[k].place].record;
+        keyRecords.push_back({last.offset, keys[k].place, place.population, keys[k].alternate,
+                              static_cast<std::uint8_t>(keys[k].length), place.kind});
+    }
+
+    std::vector<Place> placeRecords;
+    placeRecords.reserve(places.size());
+    for (const TextPlace& place : places) {
+        Place record = place.record;
+        record.textOffset = pool.Add(place.name).offset;
+        pool.Add(place.alternates);
+        record.nameLength = static_cast<std::uint16_t>(place.name.size());
+        record.alternatesLength = static_cast<std::uint16_t>(place.alternates.size());
+        placeRecords.push_back(record);
+    }
+    if (pool.Full())
+        return "The place atlas \"" + std::string(origin) + "\" holds more text than one atlas file can";
+
+    std::vector<format::IdRecord> ids(places.size());
+    for (std::size_t i = 0; i < places.size(); ++i)
+        ids[i] = {places[i].record.geonamesId, static_cast<std::uint32_t>(i)};
+    std::sort(ids.begin(), ids.end(), [](const format::IdRecord& x, const format::IdRecord& y) {
+        return x.geonamesId != y.geonamesId ? x.geonamesId < y.geonamesId : x.place < y.place;
+    });
+
+    // What the opening reads lies together at the start of the file.
+    Image image;
+    image.Add(format::SectionId::Zones, zoneRecords);
+    image.Add(format::SectionId::Countries, countryRecords);
+    image.Add(format::SectionId::Regions, regionRecords);
+    image.Add(format::SectionId::Fold, foldRecords);
+    image.AddBytes(format::SectionId::Source, source);
+    image.AddBytes(format::SectionId::Pool, pool.Bytes());
+    image.Add(format::SectionId::Keys, keyRecords);
+    image.Add(format::SectionId::Ids, ids);
+    image.Add(format::SectionId::Places, placeRecords);
+    return image.Write();
+}
+
+} // namespace tessaline::atlas
