@@ -136,10 +136,7 @@ double ClearingRadius(double angle, Size size) noexcept
 
 void AppendPoint(std::string& out, char command, Point2 p)
 {
-    out += command;
-    AppendNumber(out, p.x);
-    out += ' ';
-    AppendNumber(out, p.y);
+    AppendCoordinates(out, command, p.x, p.y);
 }
 
 // A short arc of the wheel's circle of this radius, clockwise on the page or not.
@@ -271,14 +268,31 @@ void AppendSignRing(std::string& out, const WheelLayout& layout, const PicturePa
     }
 }
 
+// The cosine and sine of every whole degree, worked out once.
+const std::array<std::pair<double, double>, 360>& WholeDegrees() noexcept
+{
+    static const std::array<std::pair<double, double>, 360> table = [] {
+        std::array<std::pair<double, double>, 360> result{};
+        for (std::size_t d = 0; d < result.size(); ++d)
+            result[d] = {std::cos(static_cast<double>(d) * kDegree), std::sin(static_cast<double>(d) * kDegree)};
+        return result;
+    }();
+    return table;
+}
+
 void AppendTicks(std::string& out, const WheelLayout& layout, const PicturePalette& palette)
 {
     out += "<path d=\"";
-    for (int degree = 0; degree < 360; ++degree) {
-        const double angle = layout.ariesAngle + degree;
+    // Each degree's direction turned by the angle of 0° Aries, without a sine and cosine for each.
+    const double cosAries = std::cos(layout.ariesAngle * kDegree);
+    const double sinAries = std::sin(layout.ariesAngle * kDegree);
+    const auto& degrees = WholeDegrees();
+    for (std::size_t degree = 0; degree < degrees.size(); ++degree) {
         const double length = degree % 10 == 0 ? kTickTen : degree % 5 == 0 ? kTickFive : kTickOne;
-        AppendPoint(out, 'M', OnWheel(kDecanateInner, angle));
-        AppendPoint(out, 'L', OnWheel(kDecanateInner - length, angle));
+        const double c = cosAries * degrees[degree].first - sinAries * degrees[degree].second;
+        const double s = sinAries * degrees[degree].first + cosAries * degrees[degree].second;
+        AppendCoordinates(out, 'M', kCentre + kDecanateInner * c, kCentre - kDecanateInner * s);
+        AppendCoordinates(out, 'L', kCentre + (kDecanateInner - length) * c, kCentre - (kDecanateInner - length) * s);
     }
     out += "\" fill=\"none\" " + Attribute("stroke", palette.muted) + " stroke-width=\"1\"/>\n";
     AppendCircle(out, PointColumn().innerCircle,

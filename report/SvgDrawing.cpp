@@ -219,57 +219,86 @@ double NormalisedDegrees(double degrees) noexcept
     return x >= 360.0 ? 0.0 : x; // -1e-17 + 360 rounds to 360
 }
 
+namespace {
+
+// A coordinate to a tenth, written into `at`; returns the end. Anything not finite or beyond any
+// picture counts as 0.
+char* WriteNumber(char* at, char* end, double value) noexcept
+{
+    const double scaled = value * 10.0;
+    long long tenths = std::abs(scaled) < 1e15 ? static_cast<long long>(scaled < 0.0 ? scaled - 0.5 : scaled + 0.5) : 0;
+    if (tenths < 0) {
+        *at++ = '-';
+        tenths = -tenths;
+    }
+    at = std::to_chars(at, end, tenths / 10).ptr;
+    if (tenths % 10 != 0) {
+        *at++ = '.';
+        *at++ = static_cast<char>('0' + tenths % 10);
+    }
+    return at;
+}
+
+} // namespace
+
 void AppendNumber(std::string& out, double value)
 {
-    const double tenths = std::isfinite(value) ? std::round(value * 10.0) : 0.0;
-    auto scaled = static_cast<long long>(tenths);
-    if (scaled < 0) {
-        out += '-';
-        scaled = -scaled;
-    }
-    std::array<char, 24> digits{};
-    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), scaled / 10);
-    out.append(digits.data(), written.ptr);
-    if (scaled % 10 != 0) {
-        out += '.';
-        out += static_cast<char>('0' + scaled % 10);
-    }
+    std::array<char, 32> text; // NOLINT(cppcoreguidelines-pro-type-member-init): written before it is read
+    out.append(text.data(), WriteNumber(text.data(), text.data() + text.size(), value));
+}
+
+void AppendCoordinates(std::string& out, char command, double x, double y)
+{
+    std::array<char, 64> text; // NOLINT(cppcoreguidelines-pro-type-member-init): written before it is read
+    char* at = text.data();
+    char* const end = text.data() + text.size();
+    *at++ = command;
+    at = WriteNumber(at, end, x);
+    *at++ = ' ';
+    at = WriteNumber(at, end, y);
+    out.append(text.data(), at);
 }
 
 void AppendXmlText(std::string& out, std::string_view text)
 {
-    while (!text.empty()) {
-        const auto c = static_cast<unsigned char>(text.front());
+    // Runs of characters that need nothing are copied whole.
+    std::size_t plain = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
         std::size_t length = 1;
-        if (c < 0x80) {
-            switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            case '\'':
-                out += "&#39;";
-                break;
-            default:
-                if (c >= 0x20 || c == '\n')
-                    out += static_cast<char>(c); // other control characters have no place in XML
+        std::string_view replacement;
+        if (c >= 0x80) {
+            length = Utf8SequenceLength(text.substr(i));
+            if (length == 0) {
+                length = 1;
+                replacement = "\uFFFD";
+            } else {
+                i += length;
+                continue;
             }
-        } else if ((length = Utf8SequenceLength(text)) != 0)
-            out.append(text.substr(0, length));
+        } else if (c < 0x20 && c != '\n')
+            replacement = ""; // other control characters have no place in XML
+        else if (c == '&')
+            replacement = "&amp;";
+        else if (c == '<')
+            replacement = "&lt;";
+        else if (c == '>')
+            replacement = "&gt;";
+        else if (c == '"')
+            replacement = "&quot;";
+        else if (c == '\'')
+            replacement = "&#39;";
         else {
-            out += "\uFFFD";
-            length = 1;
+            ++i;
+            continue;
         }
-        text.remove_prefix(length);
+        out.append(text.substr(plain, i - plain));
+        out.append(replacement);
+        i += length;
+        plain = i;
     }
+    out.append(text.substr(plain));
 }
 
 void AppendTextElement(std::string& out, double x, double y, double fontSize, std::string_view attributes,

@@ -54,6 +54,8 @@ double NormalisedDegrees(double degrees) noexcept;
 
 // A coordinate to a tenth of a unit, without a trailing ".0".
 void AppendNumber(std::string& out, double value);
+// A path command and its point: "M12.5 300".
+void AppendCoordinates(std::string& out, char command, double x, double y);
 
 // Text for an element or attribute: the markup characters escaped, control characters dropped, and any
 // byte that is not part of well-formed UTF-8 replaced, so that no name can break the document.
