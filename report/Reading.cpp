@@ -2,6 +2,7 @@
 #include "report/Reading.h"
 
 #include "report/BodyPictures.h"
+#include "report/ChartWheelSvg.h"
 
 #include "chart/BirthData.h"
 #include "chart/BirthMoment.h"
@@ -86,6 +87,7 @@ td { font-weight: bold; }
 .precise { margin-top: 0.6em; padding-left: 0.6em; border-left: 3px solid #b08d57; }
 table.layout { width: 100%; border-collapse: collapse; }
 td.picture svg { width: 96px; height: 96px; }
+.wheel svg { display: block; width: 100%; max-width: 36em; height: auto; margin: 1em auto; }
 )css";
 
 } // namespace
@@ -192,6 +194,12 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     html += "</p>\n<p class=\"angles\">";
     AppendEscaped(html, AnglesLine(state));
     html += "</p>\n";
+    if (pictures == ReadingPictures::InlineSvg) {
+        // The chart as a wheel, without its caption: the name and the instant stand just above it.
+        html += "<div class=\"wheel\">\n";
+        html += ChartWheelSvg(state, {PictureColours::Light, false});
+        html += "</div>\n";
+    }
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         const auto body = static_cast<BodyIndex>(i);

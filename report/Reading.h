@@ -36,8 +36,9 @@ std::string InstantUtText(const ChartState& state);
 enum class ReadingPictures { InlineSvg, NamedImages };
 
 // The whole reading as one HTML document: the name, the birth data as entered, the instant used, the
-// angles line, and for each body its picture, position, decanate, the six short fields, the margin
-// sentence, the precise decanate's sentence where it differs, and the three texts under their captions.
+// angles line, the chart wheel (inline SVG only), and for each body its picture, position, decanate, the six short
+// fields, the margin sentence, the precise decanate's sentence where it differs, and the three texts under their
+// captions.
 std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures = ReadingPictures::InlineSvg);
 
 } // namespace tessaline
