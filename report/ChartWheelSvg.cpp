@@ -146,10 +146,8 @@ void AppendArc(std::string& out, double radius, bool clockwise, Point2 to)
     AppendNumber(out, radius);
     out += ' ';
     AppendNumber(out, radius);
-    out += clockwise ? " 0 0 1 " : " 0 0 0 ";
-    AppendNumber(out, to.x);
-    out += ' ';
-    AppendNumber(out, to.y);
+    out += clockwise ? " 0 0 1" : " 0 0 0";
+    AppendCoordinates(out, ' ', to.x, to.y);
 }
 
 void AppendLine(std::string& out, Point2 from, Point2 to, std::string_view attributes)
@@ -239,8 +237,7 @@ void AppendSignRing(std::string& out, const WheelLayout& layout, const PicturePa
     AppendCircle(out, kDecanateInner,
                  Attribute("fill", palette.paper) + " " + Attribute("stroke", palette.ink) + " stroke-width=\"1.2\"");
 
-    // Each sign's glyph and code along its arc, turned to read from outside in the upper half and from
-    // inside in the lower half, so that no text stands on its head.
+    // The signs' edges across both rings.
     out += "<path d=\"";
     for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {
         const double edge = layout.ariesAngle + 30.0 * sign;
@@ -248,6 +245,8 @@ void AppendSignRing(std::string& out, const WheelLayout& layout, const PicturePa
         AppendPoint(out, 'L', OnWheel(kSignOuter, edge));
     }
     out += "\" fill=\"none\" " + Attribute("stroke", palette.ink) + " stroke-width=\"1.5\"/>\n";
+    // Each sign's glyph and code along its arc, turned to read from outside in the upper half and from
+    // inside in the lower half, so that no text stands on its head.
     for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {
         const double middle = NormalisedDegrees(layout.ariesAngle + 30.0 * sign + 15.0);
         const Point2 at = OnWheel((kSignOuter + kSignInner) / 2.0, middle);
