@@ -429,12 +429,23 @@ std::vector<double> SpreadAngles(std::span<const double> angles, double minimumG
     return drawn;
 }
 
-WheelLayout LayOutChartWheel(const ChartState& state, const PictureOptions& options)
+namespace {
+
+constexpr double kCaptionMargin = 30.0;
+
+std::vector<CaptionLine> WheelCaption(const ChartState& state, const PictureOptions& options)
 {
-    static_cast<void>(options); // the wheel's square is the same with or without its caption
+    if (!options.caption)
+        return {};
+    return CaptionLines(state, state.birthRecord.name, kSide - 2 * kCaptionMargin);
+}
+
+// The wheel's square, and the caption under it.
+WheelLayout LayOutWheel(const ChartState& state, const std::vector<CaptionLine>& caption)
+{
     WheelLayout layout;
     layout.width = kSide;
-    layout.height = kSide;
+    layout.height = kSide + (caption.empty() ? 0.0 : CaptionHeight(caption) + kCaptionMargin / 2.0);
     layout.centreX = kCentre;
     layout.centreY = kCentre;
     const double ascendant = NormalisedDegrees(state.longitudes[ToIndex(BodyIndex::Ascendant)]);
@@ -483,15 +494,18 @@ WheelLayout LayOutChartWheel(const ChartState& state, const PictureOptions& opti
     return layout;
 }
 
+} // namespace
+
+WheelLayout LayOutChartWheel(const ChartState& state, const PictureOptions& options)
+{
+    return LayOutWheel(state, WheelCaption(state, options));
+}
+
 std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options)
 {
-    const WheelLayout layout = LayOutChartWheel(state, options);
+    const std::vector<CaptionLine> caption = WheelCaption(state, options);
+    const WheelLayout layout = LayOutWheel(state, caption);
     const PicturePalette& palette = PaletteFor(options.colours);
-    constexpr double kMargin = 30.0;
-    std::vector<CaptionLine> caption;
-    if (options.caption)
-        caption = CaptionLines(state, state.birthRecord.name, kSide - 2 * kMargin);
-    const double height = kSide + (caption.empty() ? 0.0 : CaptionHeight(caption) + kMargin / 2.0);
 
     std::string title = "Chart wheel";
     if (!state.birthRecord.name.empty())
@@ -508,7 +522,7 @@ std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options
 
     std::string out;
     out.reserve(std::size_t{96} * 1024);
-    AppendPictureStart(out, kSide, height, title, desc, palette);
+    AppendPictureStart(out, layout.width, layout.height, title, desc, palette);
     AppendSignRing(out, layout, palette);
     AppendTicks(out, layout, palette);
     AppendAxes(out, state, layout, palette);
@@ -547,7 +561,7 @@ std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options
         out += "</g>\n";
     }
     if (!caption.empty())
-        AppendCaption(out, caption, kMargin, kSide);
+        AppendCaption(out, caption, kCaptionMargin, kSide);
     AppendPictureEnd(out);
     return out;
 }

@@ -35,7 +35,7 @@ struct WheelPoint {
 // What a window needs to know of a drawn wheel: its size, its centre, and where each point is, to find
 // the glyph under the mouse or to step from one to the next.
 struct WheelLayout {
-    double width = 0.0;
+    double width = 0.0; // the whole picture, its caption included: the SVG's viewBox is 0 0 width height
     double height = 0.0;
     double centreX = 0.0;
     double centreY = 0.0;

@@ -169,11 +169,22 @@ void AppendCellStart(std::string& out, const DrekkanaLayout& layout, int sign)
 
 } // namespace
 
-DrekkanaLayout LayOutDrekkanaChart(const ChartState& state, DrekkanaStyle style)
+namespace {
+
+std::vector<CaptionLine> DrekkanaCaption(const ChartState& state, const PictureOptions& options)
+{
+    if (!options.caption)
+        return {};
+    const std::string& name = state.birthRecord.name;
+    return CaptionLines(state, name.empty() ? "Drekkana chart (D3)" : name + " \u00B7 drekkana chart (D3)", kSquare);
+}
+
+// The chart's square, and the caption under it.
+DrekkanaLayout LayOutDrekkana(const ChartState& state, DrekkanaStyle style, const std::vector<CaptionLine>& caption)
 {
     DrekkanaLayout layout;
     layout.width = kSide;
-    layout.height = kSide;
+    layout.height = kSide + (caption.empty() ? 0.0 : CaptionHeight(caption) + kMargin / 2.0);
     const int ascendant = AscendantSign(state);
     for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {
         DrekkanaCell& cell = layout.cells[static_cast<std::size_t>(sign)];
@@ -203,19 +214,21 @@ DrekkanaLayout LayOutDrekkanaChart(const ChartState& state, DrekkanaStyle style)
     return layout;
 }
 
+} // namespace
+
+DrekkanaLayout LayOutDrekkanaChart(const ChartState& state, DrekkanaStyle style, const PictureOptions& options)
+{
+    return LayOutDrekkana(state, style, DrekkanaCaption(state, options));
+}
+
 std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const PictureOptions& options)
 {
-    const DrekkanaLayout layout = LayOutDrekkanaChart(state, style);
+    const std::vector<CaptionLine> caption = DrekkanaCaption(state, options);
+    const DrekkanaLayout layout = LayOutDrekkana(state, style, caption);
     const PicturePalette& palette = PaletteFor(options.colours);
     const bool south = style == DrekkanaStyle::SouthIndian;
     const std::string_view form = south ? "South Indian" : "North Indian";
     const std::string& name = state.birthRecord.name;
-
-    std::vector<CaptionLine> caption;
-    if (options.caption)
-        caption
-            = CaptionLines(state, name.empty() ? "Drekkana chart (D3)" : name + " \u00B7 drekkana chart (D3)", kSquare);
-    const double height = kSide + (caption.empty() ? 0.0 : CaptionHeight(caption) + kMargin / 2.0);
 
     std::string title = "Drekkana chart (D3)";
     if (!name.empty())
@@ -237,7 +250,7 @@ std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const
 
     std::string out;
     out.reserve(std::size_t{32} * 1024);
-    AppendPictureStart(out, kSide, height, title, desc, palette);
+    AppendPictureStart(out, layout.width, layout.height, title, desc, palette);
     const std::string cellStyle = FillAndStroke("none", palette.ink, "2");
     if (south) {
         for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {

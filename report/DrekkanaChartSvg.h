@@ -32,13 +32,13 @@ struct DrekkanaPoint {
 inline constexpr std::size_t kDrekkanaPointCount = 13;
 
 struct DrekkanaLayout {
-    double width = 0.0;
+    double width = 0.0; // the whole picture, its caption included: the SVG's viewBox is 0 0 width height
     double height = 0.0;
     std::array<DrekkanaCell, 12> cells{}; // by sign
     std::array<DrekkanaPoint, kDrekkanaPointCount> points{};
 };
 
-DrekkanaLayout LayOutDrekkanaChart(const ChartState& state, DrekkanaStyle style);
+DrekkanaLayout LayOutDrekkanaChart(const ChartState& state, DrekkanaStyle style, const PictureOptions& options = {});
 
 // The drekkana chart (D3) as one complete SVG document: every point in the sign of its decanate by the
 // decanate table, the Ascendant's drekkana marked, in the chart's own zodiac (a tropical chart is drawn
