@@ -2,6 +2,7 @@
 #include "report/Reading.h"
 
 #include "report/BodyPictures.h"
+#include "report/ChartWheelSvg.h"
 
 #include "chart/BirthData.h"
 #include "chart/BirthMoment.h"
@@ -86,6 +87,7 @@ td { font-weight: bold; }
 .precise { margin-top: 0.6em; padding-left: 0.6em; border-left: 3px solid #b08d57; }
 table.layout { width: 100%; border-collapse: collapse; }
 td.picture svg { width: 96px; height: 96px; }
+.wheel svg { display: block; width: 100%; max-width: 36em; height: auto; margin: 1em auto; }
 )css";
 
 } // namespace
@@ -104,30 +106,43 @@ std::string InstantUtText(const ChartState& state)
     return text;
 }
 
-std::string InstantLine(const ChartState& state)
+std::string UniversalTimeText(const ChartState& state)
 {
     const CivilInstant& at = state.instant.universal;
-    const BirthRecord& record = state.birthRecord;
-    std::string line = "Calculated for " + DayText(at) + ", " + ClockText(at) + " Universal Time (zone "
+    return DayText(at) + ", " + ClockText(at) + " Universal Time (zone "
         + OffsetText(MinutesEast(state.zoneCorrection) * 60, false) + ", "
-        + (record.daylightSaving != 0 ? "daylight saving" : "no daylight saving") + "), ";
-    line += CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W');
-    line += ", ";
-    line += CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N');
+        + (state.birthRecord.daylightSaving != 0 ? "daylight saving" : "no daylight saving") + ")";
+}
+
+std::string BirthPlaceText(const ChartState& state)
+{
+    const BirthRecord& record = state.birthRecord;
+    std::string text = CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W');
+    text += ", ";
+    text += CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N');
     if (!state.place.empty())
-        line += " (" + state.place + ")";
+        text += " (" + state.place + ")";
+    return text;
+}
+
+std::string ZodiacText(const ChartState& state)
+{
+    if (state.zodiac.zodiac != Zodiac::Sidereal)
+        return "tropical zodiac";
+    // Truncated to the minute, like every position: 23.999° shows 23°59′.
+    const auto minutes = static_cast<int>(state.ayanamsaDegrees * 60.0);
+    char ayanamsa[24];
+    std::snprintf(ayanamsa, sizeof ayanamsa, "%d\u00B0%02d\u2032", minutes / 60, minutes % 60);
+    return std::string("sidereal zodiac, ") + AyanamsaName(state.zodiac.ayanamsa) + " ayanamsa " + ayanamsa;
+}
+
+std::string InstantLine(const ChartState& state)
+{
+    std::string line = "Calculated for " + UniversalTimeText(state) + ", " + BirthPlaceText(state);
     if (state.ephemeris == EphemerisMode::Precise)
         line += "; positions from the precise ephemeris"; // a classic line stays as it always was
-    if (state.zodiac.zodiac == Zodiac::Sidereal) { // and a tropical one too
-        // Truncated to the minute, like every position: 23.999° shows 23°59′.
-        const auto minutes = static_cast<int>(state.ayanamsaDegrees * 60.0);
-        char ayanamsa[24];
-        std::snprintf(ayanamsa, sizeof ayanamsa, "%d\u00B0%02d\u2032", minutes / 60, minutes % 60);
-        line += "; sidereal zodiac, ";
-        line += AyanamsaName(state.zodiac.ayanamsa);
-        line += " ayanamsa ";
-        line += ayanamsa;
-    }
+    if (state.zodiac.zodiac == Zodiac::Sidereal) // and a tropical one too
+        line += "; " + ZodiacText(state);
     if (!state.clock.empty())
         line += ". " + state.clock;
     return line;
@@ -178,6 +193,12 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     html += "</p>\n<p class=\"angles\">";
     AppendEscaped(html, AnglesLine(state));
     html += "</p>\n";
+    if (pictures == ReadingPictures::InlineSvg) {
+        // The chart as a wheel, without its caption: the name and the instant stand just above it.
+        html += "<div class=\"wheel\">\n";
+        html += ChartWheelSvg(state, {PictureColours::Light, false});
+        html += "</div>\n";
+    }
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         const auto body = static_cast<BodyIndex>(i);

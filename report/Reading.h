@@ -13,6 +13,14 @@ namespace tessaline {
 // "; sidereal zodiac, Lahiri ayanamsa 23°31′".
 std::string InstantLine(const ChartState& state);
 
+// The instant line's facts one by one, for a caption that sets them on lines of their own:
+// "15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving)",
+std::string UniversalTimeText(const ChartState& state);
+// "77°12′ E, 28°36′ N", with the place from the atlas in brackets when there is one,
+std::string BirthPlaceText(const ChartState& state);
+// "sidereal zodiac, Lahiri ayanamsa 23°31′" or "tropical zodiac".
+std::string ZodiacText(const ChartState& state);
+
 // "Ascendant 29 Leo 24 in the decanate of Aries (Mars, Promotion) · Midheaven 27 Tau 20 · Rahu 28 Sco 55 ·
 // Ketu 28 Tau 55": the angles and nodes, with the Ascendant's decanate sign, ruling planet and keyword.
 std::string AnglesLine(const ChartState& state);
@@ -28,8 +36,9 @@ std::string InstantUtText(const ChartState& state);
 enum class ReadingPictures { InlineSvg, NamedImages };
 
 // The whole reading as one HTML document: the name, the birth data as entered, the instant used, the
-// angles line, and for each body its picture, position, decanate, the six short fields, the margin
-// sentence, the precise decanate's sentence where it differs, and the three texts under their captions.
+// angles line, the chart wheel (inline SVG only), and for each body its picture, position, decanate, the six short
+// fields, the margin sentence, the precise decanate's sentence where it differs, and the three texts under their
+// captions.
 std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures = ReadingPictures::InlineSvg);
 
 } // namespace tessaline

@@ -127,7 +127,8 @@ TEST(RenderReadingHtml, HoldsTheWholeReadingInOneDocument)
     EXPECT_EQ(count("Calculated for 15 June 1975, 05:00 Universal Time"), 1u);
     EXPECT_EQ(count("<p class=\"angles\">Ascendant 29 Leo 24"), 1u);
     EXPECT_EQ(count("<h2>"), 10u);
-    EXPECT_EQ(count("<svg"), 10u); // every picture inline: nothing to fetch
+    EXPECT_EQ(count("<svg"), 11u); // every picture inline, and the wheel: nothing to fetch
+    EXPECT_EQ(count("<div class=\"wheel\">\n<svg"), 1u);
     EXPECT_EQ(count("src="), 0u);
     EXPECT_EQ(count("<td>23 Gem 29</td>"), 1u);
     EXPECT_EQ(count("<h3>Karmic Influence</h3>"), 10u);

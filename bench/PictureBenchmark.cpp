@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/ChartWheelSvg.h"
+#include "report/DrekkanaChartSvg.h"
+
+#include "decanates/CalculationDriver.h"
+
+#include <benchmark/benchmark.h>
+#include <string>
+
+namespace {
+
+tessaline::ChartState Delhi1975()
+{
+    // Built in one go: assigning the short strings one by one trips a false uninitialised-use warning in GCC 12.
+    const tessaline::BirthDataForm form{.name = "ASHA RAO",
+                                        .monthPosition = 5,
+                                        .dayPosition = 14,
+                                        .yearPosition = 1975 - tessaline::kFirstYear,
+                                        .hour = 10,
+                                        .minute = 30,
+                                        .zonePosition = 34,
+                                        .lonDegrees = "77",
+                                        .lonMinutes = "12",
+                                        .latDegrees = "28",
+                                        .latMinutes = "36"};
+    tessaline::ChartState state;
+    tessaline::CalculateChart(state, form);
+    return state;
+}
+
+// One wheel as SVG text, caption and all.
+void ChartWheel(benchmark::State& st)
+{
+    const tessaline::ChartState state = Delhi1975();
+    for (auto _ : st) {
+        std::string svg = tessaline::ChartWheelSvg(state);
+        benchmark::DoNotOptimize(svg);
+    }
+}
+BENCHMARK(ChartWheel);
+
+// The same with every body in five degrees, so the spreading and the long leaders cost the most.
+void CrowdedChartWheel(benchmark::State& st)
+{
+    tessaline::ChartState state = Delhi1975();
+    for (std::size_t i = 0; i < tessaline::kDecanateBodyCount; ++i)
+        state.longitudes[i] = 357.5 + 0.5 * static_cast<double>(i);
+    for (auto _ : st) {
+        std::string svg = tessaline::ChartWheelSvg(state);
+        benchmark::DoNotOptimize(svg);
+    }
+}
+BENCHMARK(CrowdedChartWheel);
+
+void DrekkanaChart(benchmark::State& st)
+{
+    const tessaline::ChartState state = Delhi1975();
+    const auto style = st.range(0) == 0 ? tessaline::DrekkanaStyle::SouthIndian : tessaline::DrekkanaStyle::NorthIndian;
+    for (auto _ : st) {
+        std::string svg = tessaline::DrekkanaChartSvg(state, style);
+        benchmark::DoNotOptimize(svg);
+    }
+}
+BENCHMARK(DrekkanaChart)->Arg(0)->Arg(1);
+
+} // namespace
+
+BENCHMARK_MAIN();

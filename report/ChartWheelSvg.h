@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "report/ChartPicture.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tessaline {
+
+// Where a longitude stands on the wheel: degrees counter-clockwise from three o'clock, 0 <= angle < 360.
+// The Ascendant stands at nine o'clock (180) and the zodiac runs counter-clockwise from it, so a point
+// 90° past the Ascendant stands at six o'clock.
+double WheelAngle(double longitude, double ascendant) noexcept;
+
+// The angles at which to draw points that lie at the given angles (degrees, any order), so that no two
+// are closer than minimumGap around the circle. Crowded points move apart as a group, centred where
+// they lie, and keep their order around the circle; each result is in 0 <= angle < 360, by the index of
+// its input. A gap larger than the circle can give is narrowed to 360 / count.
+std::vector<double> SpreadAngles(std::span<const double> angles, double minimumGap);
+
+// One point as the wheel draws it. Boxes are in the picture's own units (its viewBox).
+struct WheelPoint {
+    BodyIndex body = BodyIndex::Sun;
+    double longitude = 0.0; // in the chart's zodiac, 0 <= x < 360
+    double trueAngle = 0.0; // where the longitude lies, as WheelAngle gives it
+    double drawnAngle = 0.0; // where the glyph stands after crowded points were spread apart
+    PictureBox glyph; // the glyph; for the Ascendant and the Midheaven, their letters outside the ring
+    PictureBox degrees; // the whole degrees within the sign; for the two angles, degrees and minutes
+    PictureBox minutes; // the minutes; empty (all zero) for the two angles
+};
+
+// What a window needs to know of a drawn wheel: its size, its centre, and where each point is, to find
+// the glyph under the mouse or to step from one to the next.
+struct WheelLayout {
+    double width = 0.0; // the whole picture, its caption included: the SVG's viewBox is 0 0 width height
+    double height = 0.0;
+    double centreX = 0.0;
+    double centreY = 0.0;
+    double ariesAngle = 0.0; // where 0° of the chart's zodiac stands
+    std::array<WheelPoint, kBodyCount> points{}; // by BodyIndex
+    std::array<PictureBox, 2> farAxisEnds{}; // the letters DC and IC
+};
+
+WheelLayout LayOutChartWheel(const ChartState& state, const PictureOptions& options = {});
+
+// The chart as a wheel, one complete SVG document that needs nothing else: the twelve signs, each with
+// its three decanates under the glyph of the decanate's sign, tinted by element; degree ticks; the
+// Ascendant at nine o'clock with both axes; the ten bodies and the nodes at their longitudes with degree
+// and minute; a caption; and a <title> and <desc> that say every point's position and decanate.
+std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options = {});
+
+} // namespace tessaline

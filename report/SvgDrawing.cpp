@@ -1,0 +1,394 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/SvgDrawing.h"
+
+#include "report/Reading.h"
+
+#include "chart/PositionText.h"
+#include "decanates/DecanateTable.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace tessaline {
+
+namespace {
+
+// Tints step down in lightness from air to earth as well as in hue, so neighbouring signs stay apart in
+// greyscale; ink keeps a contrast of at least 7:1 on every tint.
+constexpr PicturePalette kLightPalette{"#fffdf9", "#2b1d17", "#7d6a5e", "#efe6dc", "#8a2f12",
+                                       "#fadac9", "#cbbb8f", "#f7f3e3", "#b5cce2"};
+constexpr PicturePalette kDarkPalette{"#1c1916", "#f1e9e0", "#a8988b", "#2d2722", "#f2a27c",
+                                      "#5e3526", "#2a2619", "#4a4842", "#24394d"};
+
+constexpr std::array<std::string_view, kBodyCount> kPointGlyphs{
+    "\u2609\uFE0E", "\u263D\uFE0E", "\u263F\uFE0E", "\u2640\uFE0E", "\u2642\uFE0E", "\u2643\uFE0E", "\u2644\uFE0E",
+    "\u2645\uFE0E", "\u2646\uFE0E", "\u2647\uFE0E", "AC",           "MC",           "\u260A\uFE0E", "\u260B\uFE0E",
+};
+
+constexpr std::array<std::string_view, kSignCount> kSignGlyphs{
+    "\u2648\uFE0E", "\u2649\uFE0E", "\u264A\uFE0E", "\u264B\uFE0E", "\u264C\uFE0E", "\u264D\uFE0E",
+    "\u264E\uFE0E", "\u264F\uFE0E", "\u2650\uFE0E", "\u2651\uFE0E", "\u2652\uFE0E", "\u2653\uFE0E",
+};
+
+constexpr std::array<std::string_view, kSignCount> kSignNames{
+    "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+    "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces",
+};
+
+// The sign of each of the 36 decanates, read once from the table: its decanate sign's name begins with
+// that sign's three-letter key.
+const std::array<int, 3 * kSignCount>& DecanateSigns() noexcept
+{
+    static const std::array<int, 3 * kSignCount> signs = [] {
+        std::array<int, 3 * kSignCount> result{};
+        for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign)
+            for (int decanate = 1; decanate <= 3; ++decanate) {
+                const std::string_view name = LookUpDecanate(sign, decanate).DecanateSign;
+                result[static_cast<std::size_t>(3 * sign + decanate - 1)]
+                    = FindSignIndex(name.substr(0, 3)).value_or(-1);
+            }
+        return result;
+    }();
+    return signs;
+}
+
+// The length of the well-formed UTF-8 sequence at the start of text, 0 if there is none. Surrogates,
+// overlong forms and the two non-characters XML forbids (U+FFFE, U+FFFF) count as malformed.
+std::size_t Utf8SequenceLength(std::string_view text) noexcept
+{
+    const auto byte = [&text](std::size_t i) {
+        return static_cast<unsigned char>(text[i]);
+    };
+    const auto continuation = [&](std::size_t i, unsigned char low, unsigned char high) {
+        return i < text.size() && byte(i) >= low && byte(i) <= high;
+    };
+    const unsigned char lead = byte(0);
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return continuation(1, 0x80, 0xBF) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        const unsigned char low = lead == 0xE0 ? 0xA0 : 0x80;
+        const unsigned char high = lead == 0xED ? 0x9F : 0xBF;
+        if (!continuation(1, low, high) || !continuation(2, 0x80, 0xBF))
+            return 0;
+        const bool nonCharacter = lead == 0xEF && byte(1) == 0xBF && byte(2) >= 0xBE;
+        return nonCharacter ? 0 : 3;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        const unsigned char low = lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = lead == 0xF4 ? 0x8F : 0xBF;
+        return continuation(1, low, high) && continuation(2, 0x80, 0xBF) && continuation(3, 0x80, 0xBF) ? 4 : 0;
+    }
+    return 0;
+}
+
+// Characters, not bytes: what a line of caption is measured in.
+std::size_t CharacterCount(std::string_view text) noexcept
+{
+    std::size_t count = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++count;
+    return count;
+}
+
+// Greedy wrapping at spaces; a word longer than a line stands on a line of its own.
+void AppendWrapped(std::vector<CaptionLine>& lines, std::string_view text, std::size_t maxCharacters, bool heading)
+{
+    std::string line;
+    std::size_t lineCharacters = 0;
+    while (!text.empty()) {
+        const std::size_t space = text.find(' ');
+        const std::string_view word = text.substr(0, space);
+        text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
+        const std::size_t wordCharacters = CharacterCount(word);
+        if (!line.empty() && lineCharacters + 1 + wordCharacters > maxCharacters) {
+            lines.push_back({std::move(line), heading});
+            line.clear();
+            lineCharacters = 0;
+        }
+        if (!line.empty()) {
+            line += ' ';
+            ++lineCharacters;
+        }
+        line += word;
+        lineCharacters += wordCharacters;
+    }
+    if (!line.empty())
+        lines.push_back({std::move(line), heading});
+}
+
+constexpr double kHeadingSize = 26.0;
+constexpr double kCaptionSize = 17.0;
+constexpr double kLineSpacing = 1.35;
+// A generous average advance of DejaVu Sans, in ems, for wrapping before anything is measured.
+constexpr double kAverageAdvance = 0.6;
+
+} // namespace
+
+LongitudeDecanate DecanateOfLongitude(double longitude) noexcept
+{
+    // The same truncation as the position texts, so the picture never disagrees with the tabs.
+    const ZodiacFields fields = SplitZodiacPosition(NormalisedDegrees(longitude));
+    LongitudeDecanate result;
+    result.sign = fields.sign;
+    result.decanate = fields.degrees / 10 + 1;
+    result.decanateSign = DecanateSigns()[static_cast<std::size_t>(3 * result.sign + result.decanate - 1)];
+    return result;
+}
+
+const PicturePalette& PaletteFor(PictureColours colours) noexcept
+{
+    return colours == PictureColours::Dark ? kDarkPalette : kLightPalette;
+}
+
+std::string_view ElementTint(const PicturePalette& palette, int sign) noexcept
+{
+    switch (((sign % 4) + 4) % 4) {
+    case 0:
+        return palette.fire;
+    case 1:
+        return palette.earth;
+    case 2:
+        return palette.air;
+    default:
+        return palette.water;
+    }
+}
+
+std::string_view PointGlyph(BodyIndex body) noexcept
+{
+    const std::size_t i = ToIndex(body);
+    return i < kPointGlyphs.size() ? kPointGlyphs[i] : std::string_view();
+}
+
+std::string_view SignGlyph(int sign) noexcept
+{
+    return sign >= 0 && sign < static_cast<int>(kSignCount) ? kSignGlyphs[static_cast<std::size_t>(sign)]
+                                                            : std::string_view();
+}
+
+std::string_view SignName(int sign) noexcept
+{
+    return sign >= 0 && sign < static_cast<int>(kSignCount) ? kSignNames[static_cast<std::size_t>(sign)]
+                                                            : std::string_view();
+}
+
+std::string_view SignCodeText(int sign) noexcept
+{
+    return sign >= 0 && sign < static_cast<int>(kSignCount)
+        ? SignAbbreviations.substr(3 * static_cast<std::size_t>(sign), 3)
+        : std::string_view();
+}
+
+std::string_view DecanateOrdinal(int decanate) noexcept
+{
+    constexpr std::array<std::string_view, 3> kOrdinals{"first", "second", "third"};
+    return decanate >= 1 && decanate <= 3 ? kOrdinals[static_cast<std::size_t>(decanate - 1)] : std::string_view();
+}
+
+std::string PositionTextOf(const ChartState& state, BodyIndex body)
+{
+    const std::string& entry = state.positionTable[ToIndex(body)];
+    return entry.empty() ? FormatPositionEntry(NormalisedDegrees(state.longitudes[ToIndex(body)])) : entry;
+}
+
+std::string PointDescription(const ChartState& state, BodyIndex body)
+{
+    const LongitudeDecanate where = DecanateOfLongitude(state.longitudes[ToIndex(body)]);
+    std::string text = BodyName(body);
+    text += ' ';
+    text += PositionTextOf(state, body);
+    text += ", ";
+    text += DecanateOrdinal(where.decanate);
+    text += " decanate of ";
+    text += SignName(where.sign);
+    text += ": ";
+    text += SignName(where.decanateSign);
+    return text;
+}
+
+double NormalisedDegrees(double degrees) noexcept
+{
+    if (!std::isfinite(degrees))
+        return 0.0;
+    double x = std::fmod(degrees, 360.0);
+    if (x < 0.0)
+        x += 360.0;
+    return x >= 360.0 ? 0.0 : x; // -1e-17 + 360 rounds to 360
+}
+
+namespace {
+
+// A coordinate to a tenth, written into `at`; returns the end. Anything not finite or beyond any
+// picture counts as 0.
+char* WriteNumber(char* at, char* end, double value) noexcept
+{
+    const double scaled = value * 10.0;
+    long long tenths = std::abs(scaled) < 1e15 ? static_cast<long long>(scaled < 0.0 ? scaled - 0.5 : scaled + 0.5) : 0;
+    if (tenths < 0) {
+        *at++ = '-';
+        tenths = -tenths;
+    }
+    at = std::to_chars(at, end, tenths / 10).ptr;
+    if (tenths % 10 != 0) {
+        *at++ = '.';
+        *at++ = static_cast<char>('0' + tenths % 10);
+    }
+    return at;
+}
+
+} // namespace
+
+void AppendNumber(std::string& out, double value)
+{
+    std::array<char, 32> text; // NOLINT(cppcoreguidelines-pro-type-member-init): written before it is read
+    out.append(text.data(), WriteNumber(text.data(), text.data() + text.size(), value));
+}
+
+void AppendCoordinates(std::string& out, char command, double x, double y)
+{
+    std::array<char, 64> text; // NOLINT(cppcoreguidelines-pro-type-member-init): written before it is read
+    char* at = text.data();
+    char* const end = text.data() + text.size();
+    *at++ = command;
+    at = WriteNumber(at, end, x);
+    *at++ = ' ';
+    at = WriteNumber(at, end, y);
+    out.append(text.data(), at);
+}
+
+void AppendXmlText(std::string& out, std::string_view text)
+{
+    // Runs of characters that need nothing are copied whole.
+    std::size_t plain = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        std::size_t length = 1;
+        std::string_view replacement;
+        if (c >= 0x80) {
+            length = Utf8SequenceLength(text.substr(i));
+            if (length == 0) {
+                length = 1;
+                replacement = "\uFFFD";
+            } else {
+                i += length;
+                continue;
+            }
+        } else if (c < 0x20 && c != '\n')
+            replacement = ""; // other control characters have no place in XML
+        else if (c == '&')
+            replacement = "&amp;";
+        else if (c == '<')
+            replacement = "&lt;";
+        else if (c == '>')
+            replacement = "&gt;";
+        else if (c == '"')
+            replacement = "&quot;";
+        else if (c == '\'')
+            replacement = "&#39;";
+        else {
+            ++i;
+            continue;
+        }
+        out.append(text.substr(plain, i - plain));
+        out.append(replacement);
+        i += length;
+        plain = i;
+    }
+    out.append(text.substr(plain));
+}
+
+void AppendTextElement(std::string& out, double x, double y, double fontSize, std::string_view attributes,
+                       std::string_view text)
+{
+    out += "<text x=\"";
+    AppendNumber(out, x);
+    out += "\" y=\"";
+    AppendNumber(out, y);
+    out += "\" font-size=\"";
+    AppendNumber(out, fontSize);
+    out += '"';
+    if (!attributes.empty()) {
+        out += ' ';
+        out += attributes;
+    }
+    out += '>';
+    AppendXmlText(out, text);
+    out += "</text>\n";
+}
+
+void AppendPictureStart(std::string& out, double width, double height, std::string_view title, std::string_view desc,
+                        const PicturePalette& palette)
+{
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"";
+    AppendNumber(out, width);
+    out += "\" height=\"";
+    AppendNumber(out, height);
+    out += "\" viewBox=\"0 0 ";
+    AppendNumber(out, width);
+    out += ' ';
+    AppendNumber(out, height);
+    out += "\">\n<title>";
+    AppendXmlText(out, title);
+    out += "</title>\n<desc>";
+    AppendXmlText(out, desc);
+    out += "</desc>\n<rect x=\"0\" y=\"0\" width=\"";
+    AppendNumber(out, width);
+    out += "\" height=\"";
+    AppendNumber(out, height);
+    out += "\" fill=\"";
+    out += palette.paper;
+    out += "\"/>\n<g font-family=\"";
+    out += kPictureFonts;
+    out += "\" fill=\"";
+    out += palette.ink;
+    out += "\">\n";
+}
+
+void AppendPictureEnd(std::string& out)
+{
+    out += "</g>\n</svg>\n";
+}
+
+std::vector<CaptionLine> CaptionLines(const ChartState& state, std::string_view heading, double width)
+{
+    const auto fit = [width](double fontSize) {
+        return static_cast<std::size_t>(std::max(10.0, width / (kAverageAdvance * fontSize)));
+    };
+    std::vector<CaptionLine> lines;
+    AppendWrapped(lines, heading, fit(kHeadingSize), true);
+    const std::size_t perLine = fit(kCaptionSize);
+    AppendWrapped(lines, UniversalTimeText(state), perLine, false);
+    AppendWrapped(lines, BirthPlaceText(state), perLine, false);
+    std::string zodiac = ZodiacText(state);
+    if (!zodiac.empty() && zodiac[0] >= 'a' && zodiac[0] <= 'z')
+        zodiac[0] = static_cast<char>(zodiac[0] - 'a' + 'A');
+    zodiac += state.ephemeris == EphemerisMode::Precise ? "; positions from the precise ephemeris"
+                                                        : "; positions from the classic formulas";
+    AppendWrapped(lines, zodiac, perLine, false);
+    AppendWrapped(lines, state.clock, perLine, false);
+    return lines;
+}
+
+double CaptionHeight(const std::vector<CaptionLine>& lines) noexcept
+{
+    double height = 0.0;
+    for (const CaptionLine& line : lines)
+        height += (line.heading ? kHeadingSize : kCaptionSize) * kLineSpacing;
+    return height;
+}
+
+void AppendCaption(std::string& out, const std::vector<CaptionLine>& lines, double left, double top)
+{
+    double y = top;
+    for (const CaptionLine& line : lines) {
+        const double size = line.heading ? kHeadingSize : kCaptionSize;
+        y += size * kLineSpacing;
+        AppendTextElement(out, left, y - 0.3 * size, size, line.heading ? "font-weight=\"bold\"" : "", line.text);
+    }
+}
+
+} // namespace tessaline

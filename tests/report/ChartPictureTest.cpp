@@ -1,0 +1,318 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/ChartWheelSvg.h"
+#include "report/DrekkanaChartSvg.h"
+
+#include "decanates/CalculationDriver.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+#include <string>
+#include <vector>
+
+namespace tessaline {
+namespace {
+
+constexpr double kTolerance = 1e-6; // degrees
+constexpr std::array<const char*, 12> kSigns{"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                                             "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+constexpr std::array<BodyIndex, 12> kRing{BodyIndex::Sun,     BodyIndex::Moon,    BodyIndex::Mercury, BodyIndex::Venus,
+                                          BodyIndex::Mars,    BodyIndex::Jupiter, BodyIndex::Saturn,  BodyIndex::Uranus,
+                                          BodyIndex::Neptune, BodyIndex::Pluto,   BodyIndex::Rahu,    BodyIndex::Ketu};
+
+int SignNamed(const std::string& name)
+{
+    return static_cast<int>(std::find(kSigns.begin(), kSigns.end(), name) - kSigns.begin());
+}
+
+// Degrees counter-clockwise from three o'clock of a point of the picture, seen from (cx, cy); y grows downwards.
+double DirectionOf(double x, double y, double cx, double cy)
+{
+    const double angle = std::atan2(cy - y, x - cx) * 180.0 / std::numbers::pi;
+    return angle < 0.0 ? angle + 360.0 : angle;
+}
+
+// The Ascendant stands at nine o'clock and the zodiac runs counter-clockwise, so a point stands at
+// 180° + (longitude - Ascendant), and 0° of the chart's own zodiac at 180° - Ascendant. A sidereal chart's
+// longitudes already have the ayanamsa taken off: the wheel must not take it off again.
+struct AngleCase {
+    const char* label;
+    Zodiac zodiac;
+    double ayanamsa;
+    double ascendant;
+    double longitude;
+    double angle;
+    double ariesAngle;
+};
+
+class WheelAngleTest : public testing::TestWithParam<AngleCase>
+{
+};
+
+TEST_P(WheelAngleTest, PutsThePointWhereItsLongitudeLies)
+{
+    const AngleCase& c = GetParam();
+    ChartState state;
+    state.zodiac.zodiac = c.zodiac;
+    state.ayanamsaDegrees = c.ayanamsa;
+    state.longitudes[ToIndex(BodyIndex::Ascendant)] = c.ascendant;
+    state.longitudes[ToIndex(BodyIndex::Sun)] = c.longitude;
+    for (std::size_t k = 1; k < kRing.size(); ++k) // the others 15° apart, well away from the Sun
+        state.longitudes[ToIndex(kRing[k])] = c.longitude + 75.0 + 15.0 * static_cast<double>(k);
+
+    const WheelLayout layout = LayOutChartWheel(state);
+    const WheelPoint& sun = layout.points[ToIndex(BodyIndex::Sun)];
+    EXPECT_NEAR(sun.trueAngle, c.angle, kTolerance);
+    EXPECT_NEAR(DirectionOf(sun.glyph.CentreX(), sun.glyph.CentreY(), layout.centreX, layout.centreY) - c.angle + 360.0,
+                360.0, kTolerance);
+    EXPECT_NEAR(layout.ariesAngle, c.ariesAngle, kTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quadrants, WheelAngleTest,
+    testing::Values(AngleCase{"OnTheAscendant", Zodiac::Tropical, 0, 100, 100, 180, 80},
+                    AngleCase{"QuarterPastAtTheBottom", Zodiac::Tropical, 0, 100, 190, 270, 80},
+                    AngleCase{"OppositeAtTheRight", Zodiac::Tropical, 0, 100, 280, 0, 80},
+                    AngleCase{"QuarterBeforeAtTheTop", Zodiac::Tropical, 0, 100, 10, 90, 80},
+                    AngleCase{"AcrossAries", Zodiac::Tropical, 0, 350, 20, 210, 190},
+                    AngleCase{"LowerRight", Zodiac::Tropical, 0, 200, 335, 315, 340},
+                    // The worked example: Sun 83.48, Ascendant 149.40, less a Lahiri ayanamsa of 23.52.
+                    AngleCase{"WorkedExampleTropical", Zodiac::Tropical, 0, 149.40, 83.48, 114.08, 30.60},
+                    AngleCase{"WorkedExampleSidereal", Zodiac::Sidereal, 23.52, 125.88, 59.96, 114.08, 54.12},
+                    AngleCase{"SiderealAcrossAries", Zodiac::Sidereal, 24.0, 5, 355, 170, 175}),
+    [](const testing::TestParamInfo<AngleCase>& info) { return std::string(info.param.label); });
+
+// Crowds of the twelve ring points (Sun to Pluto, Rahu, Ketu). With the Ascendant at 180°, 0° Aries stands at
+// three o'clock, where the wheel's angles wrap round.
+struct CrowdCase {
+    const char* label;
+    std::array<double, 12> longitudes;
+};
+
+class WheelCrowdTest : public testing::TestWithParam<CrowdCase>
+{
+};
+
+TEST_P(WheelCrowdTest, SpreadsGlyphsAndLabelsApartInTheirOrder)
+{
+    ChartState state;
+    state.longitudes[ToIndex(BodyIndex::Ascendant)] = 180.0;
+    for (std::size_t k = 0; k < kRing.size(); ++k)
+        state.longitudes[ToIndex(kRing[k])] = GetParam().longitudes[k];
+    const WheelLayout layout = LayOutChartWheel(state);
+
+    std::vector<PictureBox> boxes;
+    for (const BodyIndex body : kRing)
+        for (const PictureBox& box : {layout.points[ToIndex(body)].glyph, layout.points[ToIndex(body)].degrees,
+                                      layout.points[ToIndex(body)].minutes})
+            boxes.push_back(box);
+    for (std::size_t a = 0; a < boxes.size(); ++a)
+        for (std::size_t b = a + 1; b < boxes.size(); ++b)
+            EXPECT_FALSE(boxes[a].Overlaps(boxes[b])) << BodyName(kRing[a / 3]) << " part " << a % 3 << " and "
+                                                      << BodyName(kRing[b / 3]) << " part " << b % 3;
+
+    // Round the circle in zodiac order (ties by body), the glyphs come in the same order: no leader crosses.
+    std::array<std::size_t, 12> order{};
+    for (std::size_t k = 0; k < order.size(); ++k)
+        order[k] = k;
+    const auto trueAngle = [&](std::size_t k) {
+        return layout.points[ToIndex(kRing[k])].trueAngle;
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return trueAngle(a) < trueAngle(b); });
+    double turned = 0.0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const double from = layout.points[ToIndex(kRing[order[k]])].drawnAngle;
+        const double to = layout.points[ToIndex(kRing[order[(k + 1) % order.size()]])].drawnAngle;
+        const double step = std::fmod(to - from + 720.0, 360.0);
+        EXPECT_GT(step, 0.0) << BodyName(kRing[order[k]]);
+        turned += step;
+    }
+    EXPECT_NEAR(turned, 360.0, kTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Crowds, WheelCrowdTest,
+    testing::Values(CrowdCase{"TenBodiesWithinFiveDegrees",
+                              {200, 200.5, 201, 201.5, 202, 202.5, 203, 203.5, 204, 204.5, 40, 220}},
+                    CrowdCase{"CrowdAcrossAries", {357.5, 358, 358.5, 359, 359.5, 0, 0.5, 1, 1.5, 2, 1, 181}},
+                    CrowdCase{"AllTwelveOnOnePoint",
+                              {123.4, 123.4, 123.4, 123.4, 123.4, 123.4, 123.4, 123.4, 123.4, 123.4, 123.4, 123.4}},
+                    CrowdCase{"TwoCrowdsThatMeet", {10, 10, 10, 10, 10, 10, 30, 30, 30, 30, 30, 30}},
+                    CrowdCase{"PairsRoundTheCircle", {0, 1, 90, 91, 180, 181, 270, 271, 45, 46, 225, 226}}),
+    [](const testing::TestParamInfo<CrowdCase>& info) { return std::string(info.param.label); });
+
+TEST(SpreadAngles, LeavesPointsThatAreFarEnoughApartWhereTheyLie)
+{
+    const std::vector<double> angles{350.0, 20.0, 50.0, 200.0};
+    EXPECT_EQ(SpreadAngles(angles, 10.0), angles);
+}
+
+// Each decanate's sign by the triplicity rule: a sign's three decanates go to it and to the next two
+// signs of its element, in zodiac order.
+struct DrekkanaCase {
+    const char* label;
+    double longitude;
+    const char* sign;
+};
+
+class DrekkanaTest : public testing::TestWithParam<DrekkanaCase>
+{
+};
+
+TEST_P(DrekkanaTest, StandsEachPointInTheBoxOfItsDecanateSign)
+{
+    const DrekkanaCase& c = GetParam();
+    const int sign = SignNamed(c.sign);
+    ChartState state;
+    state.longitudes[ToIndex(BodyIndex::Ascendant)] = c.longitude;
+    state.longitudes[ToIndex(BodyIndex::Moon)] = c.longitude;
+    for (const DrekkanaStyle style : {DrekkanaStyle::SouthIndian, DrekkanaStyle::NorthIndian}) {
+        const DrekkanaLayout layout = LayOutDrekkanaChart(state, style);
+        for (const DrekkanaPoint& point : layout.points) {
+            if (point.body != BodyIndex::Ascendant && point.body != BodyIndex::Moon)
+                continue;
+            EXPECT_EQ(point.sign, sign) << BodyName(point.body);
+            EXPECT_TRUE(layout.cells[static_cast<std::size_t>(sign)].box.Contains(point.glyph)) << BodyName(point.body);
+        }
+        EXPECT_EQ(layout.cells[static_cast<std::size_t>(sign)].house, 1); // the Ascendant's drekkana rises
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Triplicities, DrekkanaTest,
+    testing::Values(DrekkanaCase{"AriesFirst", 5.0, "Aries"}, DrekkanaCase{"AriesSecond", 15.0, "Leo"},
+                    DrekkanaCase{"AriesThird", 25.0, "Sagittarius"},
+                    DrekkanaCase{"WorkedExampleAscendant", 149.40, "Aries"},
+                    DrekkanaCase{"WorkedExampleSun", 83.48, "Aquarius"},
+                    DrekkanaCase{"CancerAtTenDegrees", 100.0, "Scorpio"},
+                    DrekkanaCase{"CancerJustBelowTen", 99.9999, "Cancer"},
+                    DrekkanaCase{"LastOfPisces", 359.99, "Scorpio"}, DrekkanaCase{"FullCircleIsAries", 360.0, "Aries"}),
+    [](const testing::TestParamInfo<DrekkanaCase>& info) { return std::string(info.param.label); });
+
+TEST(DrekkanaChart, RunsItsHousesAndSignsTheWaysTheFormsAreDrawn)
+{
+    ChartState state;
+    state.longitudes[ToIndex(BodyIndex::Ascendant)] = 185.0; // Libra's first decanate: Libra rises
+    const DrekkanaLayout north = LayOutDrekkanaChart(state, DrekkanaStyle::NorthIndian);
+    const DrekkanaLayout south = LayOutDrekkanaChart(state, DrekkanaStyle::SouthIndian);
+    const double middle = north.width / 2.0;
+    double southTurn = 0.0;
+    for (int sign = 0; sign < 12; ++sign) {
+        // North: the first house at the top, the others counter-clockwise every 30°.
+        const DrekkanaCell& cell = north.cells[static_cast<std::size_t>(sign)];
+        EXPECT_EQ(cell.house, (sign - 6 + 12) % 12 + 1) << kSigns[static_cast<std::size_t>(sign)];
+        const double expected = 90.0 + 30.0 * (cell.house - 1);
+        const double angle = DirectionOf(cell.box.CentreX(), cell.box.CentreY(), middle, middle);
+        EXPECT_LT(std::abs(std::remainder(angle - expected, 360.0)), 15.0) << "house " << cell.house;
+        // South: the signs run clockwise round the edge.
+        const PictureBox& box = south.cells[static_cast<std::size_t>(sign)].box;
+        const PictureBox& next = south.cells[static_cast<std::size_t>((sign + 1) % 12)].box;
+        southTurn += std::fmod(DirectionOf(box.CentreX(), box.CentreY(), middle, middle)
+                                   - DirectionOf(next.CentreX(), next.CentreY(), middle, middle) + 360.0,
+                               360.0);
+    }
+    EXPECT_NEAR(southTurn, 360.0, kTolerance);
+    const PictureBox& pisces = south.cells[11].box; // Pisces at the top left
+    for (const DrekkanaCell& cell : south.cells) {
+        EXPECT_LE(pisces.left, cell.box.left);
+        EXPECT_LE(pisces.top, cell.box.top);
+    }
+}
+
+// Well-formed XML in the few forms the pictures use: elements, attributes in double quotes, the five
+// entities, no markup in text, no control characters or bytes that UTF-8 never uses. Returns the first
+// fault, or nothing.
+std::string XmlFault(const std::string& xml)
+{
+    std::vector<std::string> open;
+    std::size_t i = 0;
+    const auto entityAt = [&xml](std::size_t at) {
+        for (const char* entity : {"&amp;", "&lt;", "&gt;", "&quot;", "&#39;"})
+            if (xml.compare(at, std::char_traits<char>::length(entity), entity) == 0)
+                return true;
+        return false;
+    };
+    while (i < xml.size()) {
+        if (xml[i] == '&' && !entityAt(i))
+            return "bare & at " + std::to_string(i);
+        const auto byte = static_cast<unsigned char>(xml[i]);
+        if ((byte < 0x20 && byte != '\n') || byte >= 0xF8) // never in XML, never in UTF-8
+            return "stray byte at " + std::to_string(i);
+        if (xml[i] != '<') {
+            ++i;
+            continue;
+        }
+        const bool closing = xml.compare(i, 2, "</") == 0;
+        std::size_t j = i + (closing ? 2 : 1);
+        const std::size_t nameEnd = xml.find_first_of(" />", j);
+        const std::string name = xml.substr(j, nameEnd - j);
+        if (name.empty())
+            return "nameless tag at " + std::to_string(i);
+        j = nameEnd;
+        while (j < xml.size() && xml[j] != '>' && xml[j] != '/') { // attributes: name="value"
+            const std::size_t quote = xml.find('"', j);
+            const std::size_t end = xml.find('"', quote + 1);
+            if (quote == std::string::npos || end == std::string::npos || xml.compare(quote - 1, 1, "=") != 0)
+                return "bad attribute in <" + name + ">";
+            for (std::size_t k = quote + 1; k < end; ++k)
+                if (xml[k] == '<' || (xml[k] == '&' && !entityAt(k)))
+                    return "markup in an attribute of <" + name + ">";
+            j = xml.find_first_not_of(' ', end + 1);
+        }
+        if (j >= xml.size())
+            return "unclosed tag <" + name + ">";
+        const bool empty = xml[j] == '/';
+        if (closing) {
+            if (open.empty() || open.back() != name)
+                return "</" + name + "> closes nothing open";
+            open.pop_back();
+        } else if (!empty)
+            open.push_back(name);
+        i = xml.find('>', j) + 1;
+    }
+    return open.empty() ? std::string() : "<" + open.back() + "> left open";
+}
+
+BirthDataForm AshaRao()
+{
+    return BirthDataForm{.name = "ASHA & <RAO>",
+                         .monthPosition = 5,
+                         .dayPosition = 14,
+                         .yearPosition = 1975 - kFirstYear,
+                         .hour = 10,
+                         .minute = 30,
+                         .zonePosition = 34,
+                         .lonDegrees = "77",
+                         .lonMinutes = "12",
+                         .latDegrees = "28",
+                         .latMinutes = "36"};
+}
+
+TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
+{
+    ChartState state;
+    ASSERT_FALSE(CalculateChart(state, AshaRao()));
+    state.place = "Bad \xff byte\x01"; // names come from files too
+    const std::string wheel = ChartWheelSvg(state);
+    for (const std::string& svg :
+         {wheel, ChartWheelSvg(state, {PictureColours::Dark, false}),
+          DrekkanaChartSvg(state, DrekkanaStyle::SouthIndian), DrekkanaChartSvg(state, DrekkanaStyle::NorthIndian)}) {
+        EXPECT_EQ(XmlFault(svg), "");
+        EXPECT_EQ(svg.find("href"), std::string::npos); // nothing to fetch
+    }
+    for (const char* code : {"Ari", "Tau", "Gem", "Can", "Leo", "Vir", "Lib", "Sco", "Sag", "Cap", "Aqu", "Pis"})
+        for (const char* decanate : {"-1\"><title>", "-2\"><title>", "-3\"><title>"})
+            EXPECT_NE(wheel.find(std::string("id=\"decanate-") + code + decanate), std::string::npos)
+                << code << decanate;
+    // The README's worked example, as the results window and --json give it.
+    const std::string desc = wheel.substr(wheel.find("<desc>"), wheel.find("</desc>") - wheel.find("<desc>"));
+    EXPECT_NE(desc.find("Sun 23 Gem 29, third decanate of Gemini: Aquarius."), std::string::npos) << desc;
+    EXPECT_NE(desc.find("Ascendant 29 Leo 24, third decanate of Leo: Aries."), std::string::npos) << desc;
+    EXPECT_NE(desc.find("Ketu 28 Tau 55"), std::string::npos) << desc;
+}
+
+} // namespace
+} // namespace tessaline
