@@ -24,7 +24,7 @@ tessaline::ChartState Delhi1975()
                                         .latDegrees = "28",
                                         .latMinutes = "36"};
     tessaline::ChartState state;
-    tessaline::CalculateChart(state, form);
+    (void)tessaline::CalculateChart(state, form);
     return state;
 }
 

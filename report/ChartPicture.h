@@ -45,6 +45,6 @@ struct LongitudeDecanate {
     int decanate = 1;
     int decanateSign = -1;
 };
-LongitudeDecanate DecanateOfLongitude(double longitude) noexcept;
+LongitudeDecanate DecanateCellOf(double longitude) noexcept;
 
 } // namespace tessaline

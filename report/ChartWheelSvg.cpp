@@ -204,7 +204,7 @@ void AppendSignRing(std::string& out, const WheelLayout& layout, const PicturePa
         for (int decanate = 1; decanate <= 3; ++decanate) {
             const double from = layout.ariesAngle + 30.0 * sign + 10.0 * (decanate - 1);
             const double to = from + 10.0;
-            const LongitudeDecanate cell = DecanateOfLongitude(30.0 * sign + 10.0 * (decanate - 1));
+            const LongitudeDecanate cell = DecanateCellOf(30.0 * sign + 10.0 * (decanate - 1));
             out += "<g id=\"decanate-";
             out += SignCodeText(sign);
             out += '-';

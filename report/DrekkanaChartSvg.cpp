@@ -107,7 +107,7 @@ PictureBox SouthBox(int sign) noexcept
 
 int AscendantSign(const ChartState& state) noexcept
 {
-    return std::max(0, DecanateOfLongitude(state.longitudes[ToIndex(BodyIndex::Ascendant)]).decanateSign);
+    return std::max(0, DecanateCellOf(state.longitudes[ToIndex(BodyIndex::Ascendant)]).decanateSign);
 }
 
 // Places the points of one box in rows, as large as they fit, the block centred in the box.
@@ -206,7 +206,7 @@ DrekkanaLayout LayOutDrekkana(const ChartState& state, DrekkanaStyle style, cons
     for (std::size_t k = 0; k < kPointOrder.size(); ++k) {
         DrekkanaPoint& point = layout.points[k];
         point.body = kPointOrder[k];
-        point.sign = std::max(0, DecanateOfLongitude(state.longitudes[ToIndex(point.body)]).decanateSign);
+        point.sign = std::max(0, DecanateCellOf(state.longitudes[ToIndex(point.body)]).decanateSign);
         members[static_cast<std::size_t>(point.sign)].push_back(k);
     }
     for (std::size_t sign = 0; sign < kSignCount; ++sign)

@@ -4,6 +4,7 @@
 #include "report/Reading.h"
 
 #include "chart/PositionText.h"
+#include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
 
 #include <array>
@@ -127,13 +128,14 @@ constexpr double kAverageAdvance = 0.6;
 
 } // namespace
 
-LongitudeDecanate DecanateOfLongitude(double longitude) noexcept
+LongitudeDecanate DecanateCellOf(double longitude) noexcept
 {
-    // The same truncation as the position texts, so the picture never disagrees with the tabs.
-    const ZodiacFields fields = SplitZodiacPosition(NormalisedDegrees(longitude));
+    // The chart's own rule (the whole degrees, as the position texts truncate them), so the picture never
+    // disagrees with the tabs.
+    const EntryDecanate found = DecanateOfLongitude(NormalisedDegrees(longitude)).value_or(EntryDecanate{0, 1});
     LongitudeDecanate result;
-    result.sign = fields.sign;
-    result.decanate = fields.degrees / 10 + 1;
+    result.sign = found.signIndex;
+    result.decanate = found.decanate;
     result.decanateSign = DecanateSigns()[static_cast<std::size_t>(3 * result.sign + result.decanate - 1)];
     return result;
 }
@@ -196,7 +198,7 @@ std::string PositionTextOf(const ChartState& state, BodyIndex body)
 
 std::string PointDescription(const ChartState& state, BodyIndex body)
 {
-    const LongitudeDecanate where = DecanateOfLongitude(state.longitudes[ToIndex(body)]);
+    const LongitudeDecanate where = DecanateCellOf(state.longitudes[ToIndex(body)]);
     std::string text = BodyName(body);
     text += ' ';
     text += PositionTextOf(state, body);

@@ -294,7 +294,7 @@ BirthDataForm AshaRao()
 TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
 {
     ChartState state;
-    ASSERT_FALSE(CalculateChart(state, AshaRao()));
+    ASSERT_TRUE(CalculateChart(state, AshaRao()).has_value());
     state.place = "Bad \xff byte\x01"; // names come from files too
     const std::string wheel = ChartWheelSvg(state);
     for (const std::string& svg :
