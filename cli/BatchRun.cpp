@@ -6,13 +6,23 @@
 #include "cli/ChartTool.h"
 #include "cli/OneChart.h"
 
+#include <algorithm>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
 namespace tessaline::cli {
 
 namespace {
+
+// Rows in flight per worker: read ahead, charted, or waiting to be written in their turn. Memory stays that
+// of a few hundred rows, whatever the length of the batch.
+constexpr std::size_t kRowsPerWorker = 64;
 
 std::string Plural(std::size_t count, std::string_view noun)
 {
@@ -50,35 +60,207 @@ std::unique_ptr<BatchFile> OpenBatch(const std::string& name, std::istream& stdI
     return nullptr;
 }
 
-// One row's chart, or its refusal, in the output's form.
-void WriteRow(const Options& options, const ChartState& state, const BatchFile::Row& row, const Status& charted,
-              std::string_view placeJson, std::size_t width, std::string& text, std::ostream& out, std::ostream& err)
+// One row in flight: as read, then what it writes to the output and to the messages.
+struct Slot {
+    BatchFile::Row row;
+    std::string out;
+    std::string err;
+    bool rejected = false;
+    bool charted = false;
+};
+
+// What one worker keeps between rows: its chart and its buffers. Everything else a chart touches is the
+// run's, read-only (the options, the atlas, the tables) or behind a lock (the place cache).
+class RowCharter
 {
-    BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
-    for (std::size_t c = 0; c < inputs.size(); ++c)
-        inputs[c] = row.fields[c];
-    text.clear();
-    if (!charted) {
-        if (options.json) // the message may quote what the row held, valid UTF-8 or not
-            out << Json{{"line", row.line}, {"error", charted.error()}}.dump(-1, ' ', false,
-                                                                             Json::error_handler_t::replace)
-                << '\n';
-        else if (options.csv) {
-            AppendCsvError(text, row.line, inputs, charted.error());
-            out << text;
-        } else
-            err << "line " << row.line << ": " << TerminalText(charted.error()) << '\n';
-    } else if (options.json) {
-        AppendChartJson(text, state, row.line, placeJson, options.brief);
-        text += '\n';
-        out << text;
-    } else if (options.csv) {
-        AppendChartCsv(text, state, row.line, inputs);
-        out << text;
-    } else {
-        out << "line " << row.line << ": ";
-        PrintChart(out, state, width);
-        out << '\n';
+public:
+    RowCharter(const Options& options, const ZodiacChoice& zodiac, PlaceCache& places)
+        : options_(options)
+        , state_(NewChartState(options, zodiac))
+        , places_(places)
+        , width_(TextWidth())
+    { }
+
+    // Charts a row and writes its output (or its refusal) into the slot, exactly as a run of one row would.
+    void Chart(Slot& slot)
+    {
+        const BatchFile::Row& row = slot.row;
+        placeJson_.clear();
+        Status charted = Fail(row.birth ? std::string() : row.birth.error());
+        if (row.birth) {
+            const BatchBirth& birth = *row.birth;
+            state_.zodiac = birth.zodiac;
+            charted = birth.Placed() ? CalculateAtPlace(
+                          state_, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, places_, placeJson_)
+                                     : Calculate(state_, birth.birth);
+        }
+        slot.rejected = !charted;
+        Write(row, charted, slot);
+    }
+
+private:
+    void Write(const BatchFile::Row& row, const Status& charted, Slot& slot)
+    {
+        BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
+        for (std::size_t c = 0; c < inputs.size(); ++c)
+            inputs[c] = row.fields[c];
+        std::string& out = slot.out;
+        out.clear();
+        slot.err.clear();
+        if (!charted) {
+            if (options_.json) { // the message may quote what the row held, valid UTF-8 or not
+                out = Json{{"line", row.line}, {"error", charted.error()}}.dump(-1, ' ', false,
+                                                                                Json::error_handler_t::replace);
+                out += '\n';
+            } else if (options_.csv)
+                AppendCsvError(out, row.line, inputs, charted.error());
+            else
+                slot.err = "line " + std::to_string(row.line) + ": " + TerminalText(charted.error()) + '\n';
+        } else if (options_.json) {
+            AppendChartJson(out, state_, row.line, placeJson_, options_.brief);
+            out += '\n';
+        } else if (options_.csv) {
+            AppendChartCsv(out, state_, row.line, inputs);
+        } else {
+            text_.str({});
+            text_ << "line " << row.line << ": ";
+            PrintChart(text_, state_, width_);
+            text_ << '\n';
+            out = std::move(text_).str();
+        }
+    }
+
+    const Options& options_;
+    ChartState state_;
+    PlaceCache& places_;
+    std::size_t width_;
+    std::string placeJson_;
+    std::ostringstream text_;
+};
+
+// The rows between reading and writing: read and written in order by the caller's thread, charted by the
+// workers in any order. A ring of slots bounds the rows in flight.
+class RowPipeline
+{
+public:
+    RowPipeline(std::size_t workers, const Options& options, const ZodiacChoice& zodiac, PlaceCache& places)
+        : slots_(workers * kRowsPerWorker)
+    {
+        for (std::size_t i = 0; i < workers; ++i)
+            threads_.emplace_back([this, charter = RowCharter(options, zodiac, places)]() mutable { Work(charter); });
+    }
+    ~RowPipeline() { Stop(); }
+
+    // Room for one more row read ahead.
+    bool HasRoom() const { return read_ - written_ < slots_.size(); }
+    void Add(BatchFile::Row row)
+    {
+        Slot& slot = slots_[read_ % slots_.size()];
+        slot.row = std::move(row);
+        {
+            const std::scoped_lock lock(mutex_);
+            slot.charted = false;
+            ++read_;
+        }
+        toChart_.notify_one();
+    }
+    bool Pending() const { return written_ < read_; }
+    // The oldest row not yet written, once charted.
+    Slot& Next()
+    {
+        std::unique_lock lock(mutex_);
+        Slot& slot = slots_[written_ % slots_.size()];
+        charted_.wait(lock, [&slot] { return slot.charted; });
+        return slot;
+    }
+    void Written() { ++written_; }
+    void Stop()
+    {
+        {
+            const std::scoped_lock lock(mutex_);
+            stopping_ = true;
+        }
+        toChart_.notify_all();
+        for (std::thread& thread : threads_)
+            thread.join();
+        threads_.clear();
+    }
+
+private:
+    void Work(RowCharter& charter)
+    {
+        while (true) {
+            std::size_t taken = 0;
+            {
+                std::unique_lock lock(mutex_);
+                toChart_.wait(lock, [this] { return stopping_ || nextToChart_ < read_; });
+                if (stopping_)
+                    return;
+                taken = nextToChart_++;
+            }
+            Slot& slot = slots_[taken % slots_.size()];
+            charter.Chart(slot);
+            {
+                const std::scoped_lock lock(mutex_);
+                slot.charted = true;
+            }
+            charted_.notify_one();
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::vector<std::thread> threads_;
+    std::mutex mutex_;
+    std::condition_variable toChart_;
+    std::condition_variable charted_;
+    std::size_t read_ = 0; // rows added; the caller's, read under the lock by the workers
+    std::size_t nextToChart_ = 0;
+    std::size_t written_ = 0; // the caller's alone
+    bool stopping_ = false;
+};
+
+// The rows charted one after the other on the caller's thread: --jobs 1.
+void RunInOrder(BatchFile& batch, const ZodiacChoice& zodiac, RowCharter& charter, Output& output, std::ostream& err,
+                std::size_t& rowsRead, std::size_t& rowsRejected)
+{
+    Slot slot;
+    while (std::optional<BatchFile::Row> row = batch.Next(zodiac, Reader::ChartTool)) {
+        ++rowsRead;
+        slot.row = std::move(*row);
+        charter.Chart(slot);
+        rowsRejected += slot.rejected ? 1 : 0;
+        output.out << slot.out;
+        err << slot.err;
+        if (output.Failed())
+            return; // no one receives the rest: stop reading
+    }
+}
+
+// The rows charted by workers while this thread reads ahead and writes each row's output in its turn.
+void RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice& zodiac, std::size_t workers,
+                   PlaceCache& places, Output& output, std::ostream& err, std::size_t& rowsRead,
+                   std::size_t& rowsRejected)
+{
+    RowPipeline pipeline(workers, options, zodiac, places);
+    bool reading = true;
+    while (reading || pipeline.Pending()) {
+        while (reading && pipeline.HasRoom()) {
+            std::optional<BatchFile::Row> row = batch.Next(zodiac, Reader::ChartTool);
+            reading = row.has_value();
+            if (reading) {
+                ++rowsRead;
+                pipeline.Add(std::move(*row));
+            }
+        }
+        if (!pipeline.Pending())
+            break;
+        Slot& slot = pipeline.Next();
+        rowsRejected += slot.rejected ? 1 : 0;
+        output.out << slot.out;
+        err << slot.err;
+        pipeline.Written();
+        if (output.Failed())
+            return; // the first failed write stops every worker (the pipeline's end)
     }
 }
 
@@ -86,38 +268,28 @@ void WriteRow(const Options& options, const ChartState& state, const BatchFile::
 
 int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& stdIn, Output& output, std::ostream& err)
 {
-    std::ostream& out = output.out;
     const std::unique_ptr<BatchFile> batch = OpenBatch(options.batch, stdIn, err);
     if (!batch)
         return kExitUsage;
 
-    ChartState state = NewChartState(options, zodiac);
     AtlasOnDemand atlases;
-    std::string placeJson;
-    std::string text; // one output line, its buffer reused row after row
+    PlaceCache places(atlases);
     if (options.csv) {
-        AppendCsvHeader(text);
-        out << text;
+        std::string header;
+        AppendCsvHeader(header);
+        output.out << header;
     }
-    const std::size_t width = TextWidth();
     std::size_t rowsRead = 0;
     std::size_t rowsRejected = 0;
-    while (const std::optional<BatchFile::Row> row = batch->Next(zodiac, Reader::ChartTool)) {
-        ++rowsRead;
-        placeJson.clear();
-        Status charted = Fail(row->birth ? std::string() : row->birth.error());
-        if (row->birth) {
-            const BatchBirth& birth = *row->birth;
-            state.zodiac = birth.zodiac;
-            charted = birth.Placed() ? CalculateAtPlace(
-                          state, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, atlases, placeJson)
-                                     : Calculate(state, birth.birth);
-        }
-        rowsRejected += charted ? 0 : 1;
-        WriteRow(options, state, *row, charted, placeJson, width, text, out, err);
-        if (output.Failed())
-            return kExitOutputFailed; // no one receives the rest: stop reading
-    }
+    const std::size_t workers
+        = options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::max(1U, std::thread::hardware_concurrency());
+    if (workers == 1) {
+        RowCharter charter(options, zodiac, places);
+        RunInOrder(*batch, zodiac, charter, output, err, rowsRead, rowsRejected);
+    } else
+        RunInParallel(*batch, options, zodiac, workers, places, output, err, rowsRead, rowsRejected);
+    if (output.Failed())
+        return kExitOutputFailed;
     if (const auto finished = batch->Finished(); !finished) {
         err << "Reading the batch failed: " << TerminalText(finished.error().reason) << '\n';
         return kExitUsage;

@@ -116,6 +116,7 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     birth.lat = show(one->add_option("--lat", o.birth.lat, "latitude: degrees, N or S, minutes (33S52)")->type_name("28N36"), kOneChart);
     birth.dst = show(one->add_flag("--dst", o.birth.dst, "daylight-saving time was in force; with a place and zone auto, --dst=yes or no chooses the reading of a clock time that happened twice (default: the earlier)"), kOneChart);
     auto* batch = show(batchGroup->add_option("--batch", o.batch, "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input")->type_name("FILE"), kBatch);
+    auto* jobs = show(app.add_option("--jobs", o.jobs, "with --batch, how many rows to chart at once (default: one per core; 1: one after the other); the output keeps the rows' order")->check(CLI::Range(1, 1024).description(""))->type_name("N"), kBatch);
     auto* zones = show(tables->add_flag("--zones", o.zones, "list the 71 time zones, each with the hours and minutes that turn its clock time into UT"), kTables);
     auto* decanates = show(tables->add_flag("--decanates", o.decanates, "print the decanate table as JSON and exit"), kTables);
     show(tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
@@ -134,6 +135,7 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     where->excludes(birth.lon);
     where->excludes(birth.lat);
     brief->needs(json);
+    jobs->needs(batch);
     html->excludes(batch); // the reading is of one chart
     tables->excludes(csv);
     for (CLI::Option* table : {zones, decanates, ayanamsas})

@@ -53,26 +53,22 @@ Status Calculate(ChartState& state, const BirthArguments& birth)
     return Charted(CalculateChart(state, *form));
 }
 
-Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request,
-                        AtlasOnDemand& atlases, std::string& placeJson)
+Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request, PlaceCache& places,
+                        std::string& placeJson)
 {
-    const Result<const atlas::Atlas*> got = atlases.Get();
-    if (!got)
-        return Fail(got.error());
-    const atlas::Atlas& atlas = **got;
-    const Result<const atlas::Place*> place
-        = atlas::FindPlace(atlas, request.place, request.placeId, Reader::ChartTool);
-    if (!place)
-        return Fail(place.error());
+    const Result<PlaceCache::Found> found = places.Find(request);
+    if (!found)
+        return Fail(found.error());
     atlas::PlacedBirth placed;
-    Result<BirthDataForm> form = atlas::BirthAtPlace(birth, request.dst, atlas, **place, placed, Reader::ChartTool);
+    Result<BirthDataForm> form
+        = atlas::BirthAtPlace(birth, request.dst, *found->atlas, *found->place, placed, Reader::ChartTool);
     if (!form)
         return Fail(std::move(form).error());
     if (Status done = Charted(CalculateChart(state, *form)); !done)
         return done;
     state.place = placed.PlaceLabel();
     state.clock = placed.ChartClockSentence();
-    placeJson = PlaceAndClockJson(atlas, placed);
+    placeJson = PlaceAndClockJson(*found->placeJson, placed);
     return {};
 }
 
@@ -81,8 +77,9 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
 {
     ChartState state = NewChartState(options, zodiac);
     AtlasOnDemand atlases;
+    PlaceCache places(atlases);
     std::string placeJson;
-    const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, atlases, placeJson)
+    const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, places, placeJson)
                                         : Calculate(state, options.birth);
     if (!done) {
         err << TerminalText(done.error()) << '\n';

@@ -17,8 +17,8 @@ Status Calculate(ChartState& state, const BirthArguments& birth);
 
 // Validates and calculates one birth at a place of the atlas; the message that rejects it otherwise. The
 // JSON members of the place and its clock go to placeJson.
-Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request,
-                        AtlasOnDemand& atlases, std::string& placeJson);
+Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request, PlaceCache& places,
+                        std::string& placeJson);
 
 // One chart from the command line, in the form the options ask for; the exit code.
 int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceRequest& request, std::ostream& out,

@@ -27,8 +27,7 @@ Json PlaceJson(const atlas::Atlas& atlas, const atlas::Place& place)
 
 Result<const atlas::Atlas*> AtlasOnDemand::Get()
 {
-    if (!tried_) {
-        tried_ = true;
+    std::call_once(once_, [this] {
         std::error_code error;
         const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
         const auto file = atlas::FindAtlasFile(error ? std::filesystem::path{} : executable.parent_path());
@@ -42,15 +41,35 @@ Result<const atlas::Atlas*> AtlasOnDemand::Get()
             else
                 atlas_ = std::move(std::get<std::unique_ptr<atlas::Atlas>>(loaded));
         }
-    }
+    });
     if (atlas_)
         return atlas_.get();
     return Fail(failure_);
 }
 
-std::string PlaceAndClockJson(const atlas::Atlas& atlas, const atlas::PlacedBirth& placed)
+Result<PlaceCache::Found> PlaceCache::Find(const PlaceRequest& request)
 {
-    std::string out = "\"place\":" + PlaceJson(atlas, *placed.ChosenPlace()).dump() + ",\"clock\":";
+    const std::string key = request.placeId.empty() ? "name:" + request.place : "id:" + request.placeId;
+    const std::scoped_lock lock(mutex_);
+    if (const auto known = found_.find(key); known != found_.end())
+        return known->second;
+    Result<Found> found = Fail(std::string());
+    if (const Result<const atlas::Atlas*> got = atlases_.Get(); !got)
+        found = Fail(got.error());
+    else if (const auto place = atlas::FindPlace(**got, request.place, request.placeId, Reader::ChartTool); !place)
+        found = Fail(place.error());
+    else {
+        auto [json, added] = placeJson_.try_emplace(*place);
+        if (added)
+            json->second = "\"place\":" + PlaceJson(**got, **place).dump();
+        found = Found{*got, *place, &json->second};
+    }
+    return found_.emplace(key, std::move(found)).first->second;
+}
+
+std::string PlaceAndClockJson(const std::string& placeJson, const atlas::PlacedBirth& placed)
+{
+    std::string out = placeJson + ",\"clock\":";
     if (!placed.Reading()) {
         out += "null";
         return out;

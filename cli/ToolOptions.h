@@ -20,6 +20,7 @@ struct Options {
     bool csv = false;
     bool html = false;
     std::string batch;
+    int jobs = 0; // rows of a batch charted at once; 0: as many as the computer has cores
     bool zones = false;
     bool decanates = false;
     bool precise = false;

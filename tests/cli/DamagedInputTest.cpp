@@ -72,6 +72,31 @@ std::string Utf16(const std::string& text, bool littleEndian)
     return out;
 }
 
+// Rows charted at once come out as one after the other would write them: in their order, rejected rows in
+// their place, the summary the same, in every form. 600 rows: more than the rows in flight of two workers.
+TEST(ParallelBatch, WritesWhatOneAfterTheOtherWrites)
+{
+    std::string csv = "name,date,time,zone,lon,lat,dst,place\n";
+    for (int i = 0; i < 600; ++i)
+        csv += i % 7 == 3 ? "A,1975-06-31,10:30,34,77E12,28N36,0,\n" // no 31 June: rejected
+            : i % 5 == 0  ? "B,1990-06-15,10:" + std::to_string(10 + i % 50) + ",,,,,kathmandu\n"
+                          : "C,19" + std::to_string(10 + i % 90) + "-03-0" + std::to_string(1 + i % 9) + ",0"
+                + std::to_string(i % 10) + ":15,34,77E12,28N36,0,\n";
+    for (const char* form : {"--json", "--csv", "--brief"}) {
+        std::vector<std::string> args{"--batch", "-", form};
+        if (std::string(form) == "--brief")
+            args = {"--batch", "-"}; // the text form: rejections on stderr, in order too
+        args.insert(args.end(), {"--jobs", "1"});
+        const ToolRun alone = RunTool(args, csv);
+        args.back() = "3";
+        const ToolRun together = RunTool(args, csv);
+        EXPECT_EQ(alone.code, 1) << form;
+        EXPECT_EQ(together.code, alone.code) << form;
+        EXPECT_EQ(together.out, alone.out) << form;
+        EXPECT_EQ(together.err, alone.err) << form;
+    }
+}
+
 TEST(DamagedBatch, NoRowIsLostWithoutAWord)
 {
     std::string thousand;
