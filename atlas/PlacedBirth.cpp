@@ -139,7 +139,8 @@ void PlacedBirth::ChooseTick(bool tick)
 void PlacedBirth::ChooseZone(ZoneInUse zone)
 {
     if (zone.exact && zone.exactName.empty())
-        zone.exactName = ExactName(place_ != nullptr ? atlas_->Name(*place_) : std::string_view(), zone.exactMinutesEast);
+        zone.exactName
+            = ExactName(place_ != nullptr ? atlas_->Name(*place_) : std::string_view(), zone.exactMinutesEast);
     hand_ = std::move(zone);
 }
 
