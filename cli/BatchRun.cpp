@@ -5,6 +5,7 @@
 #include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
 #include "cli/OneChart.h"
+#include "cli/PictureFiles.h"
 
 #include <memory>
 #include <string>
@@ -75,11 +76,21 @@ void WriteRow(const Options& options, const ChartState& state, const BatchFile::
     } else if (options.csv) {
         AppendChartCsv(text, state, row.line, inputs);
         out << text;
-    } else {
+    } else if (!options.svg) { // pictures alone go to their files
         out << "line " << row.line << ": ";
         PrintChart(out, state, width);
         out << '\n';
     }
+}
+
+// The row's picture in the folder; says why on err when it cannot be written.
+bool WritePicture(const Options& options, const ChartState& state, std::size_t line, std::ostream& err)
+{
+    const std::string path = PicturePath(options.svgDir, line);
+    const Status written = WriteWholeFile(path, ChartPictureSvg(state, options));
+    if (!written)
+        err << "tessaline-chart: cannot write " << TerminalText(path) << ": " << written.error() << '\n';
+    return written.has_value();
 }
 
 } // namespace
@@ -90,6 +101,14 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     const std::unique_ptr<BatchFile> batch = OpenBatch(options.batch, stdIn, err);
     if (!batch)
         return kExitUsage;
+
+    if (!options.svgDir.empty()) {
+        if (const Status ready = PrepareFolder(options.svgDir); !ready) {
+            err << "tessaline-chart: cannot write to the folder " << TerminalText(options.svgDir) << ": "
+                << ready.error() << '\n';
+            return kExitOutputFailed;
+        }
+    }
 
     ChartState state = NewChartState(options, zodiac);
     AtlasOnDemand atlases;
@@ -117,6 +136,8 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
         WriteRow(options, state, *row, charted, placeJson, width, text, out, err);
         if (output.Failed())
             return kExitOutputFailed; // no one receives the rest: stop reading
+        if (charted && !options.svgDir.empty() && !WritePicture(options, state, row->line, err))
+            return kExitOutputFailed;
     }
     if (const auto finished = batch->Finished(); !finished) {
         err << "Reading the batch failed: " << TerminalText(finished.error().reason) << '\n';

@@ -19,7 +19,10 @@ struct Options {
     bool brief = false;
     bool csv = false;
     bool html = false;
+    bool svg = false;
+    std::string drekkana; // "south" or "north": the drekkana chart instead of the wheel
     std::string batch;
+    std::string svgDir; // a batch's pictures, one file per row
     bool zones = false;
     bool decanates = false;
     bool precise = false;
