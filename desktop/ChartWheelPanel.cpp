@@ -22,6 +22,7 @@
 #include <array>
 #include <cmath>
 #include <numeric>
+#include <utility>
 
 namespace tessaline {
 
@@ -30,9 +31,11 @@ namespace {
 const QString kWheelKey = QStringLiteral("View/ChartWheel");
 const QString kDrekkanaKey = QStringLiteral("View/DrekkanaChart");
 
-// The picture's share of the panel's height when both are shown: the wheel has more to say.
+// The wheel's share of the panel's height when both pictures are shown: it has more to say.
 constexpr qreal kWheelShare = 0.6;
-// The most of the results window's width the panel takes when it fits itself to its height.
+// The panel's least width and height.
+constexpr int kLeastSide = 220;
+// The most of the results window's width the panel takes when it fits its width to its height.
 constexpr int kLargestShare = 55; // per cent
 // Room round a glyph, in the picture's units, that still counts as the glyph under a click.
 constexpr double kHitMargin = 4.0;
@@ -142,7 +145,9 @@ void ChartWheelPanel::addViewMenu(QMenuBar* bar)
     mnuDrekkanaChart = view->addAction(tr("&Drekkana Chart"));
     mnuDrekkanaChart->setObjectName(QStringLiteral("mnuDrekkanaChart"));
     mnuDrekkanaChart->setStatusTip(tr("Every body in the sign of its decanate, under the wheel or in its place"));
-    for (const auto& [action, key] : {std::pair{mnuChartWheel, kWheelKey}, std::pair{mnuDrekkanaChart, kDrekkanaKey}}) {
+    for (const auto& entry : {std::pair{mnuChartWheel, kWheelKey}, std::pair{mnuDrekkanaChart, kDrekkanaKey}}) {
+        QAction* action = entry.first;
+        const QString key = entry.second;
         action->setCheckable(true);
         // The wheel at first: at the size of a small screen two pictures would be too small to read.
         const bool shown = key == kWheelKey;
@@ -177,7 +182,7 @@ void ChartWheelPanel::showChosenPictures()
     setAccessibleName(wheel && drekkana ? tr("Chart wheel and drekkana chart")
                           : wheel       ? tr("Chart wheel")
                                         : tr("Drekkana chart"));
-    setVisible(wheel || drekkana);
+    QWidget::setVisible(wheel || drekkana);
     fitWidthToHeight();
     drawn_ = QPixmap();
     update();
@@ -193,7 +198,7 @@ void ChartWheelPanel::fitWidthToHeight()
                                                         mnuDrekkanaChart->isChecked(), headingHeight());
     const int total = splitter->width() - splitter->handleWidth();
     const int wanted = static_cast<int>(std::ceil(std::max(ideal.wheel.width(), ideal.drekkana.width())));
-    const int width = std::max(minimumSizeHint().width(), std::min(wanted, total * kLargestShare / 100));
+    const int width = std::max(kLeastSide, std::min(wanted, total * kLargestShare / 100));
     splitter->setSizes({total - width, width});
 }
 
@@ -231,12 +236,13 @@ void ChartWheelPanel::setDrekkanaStyle(DrekkanaStyle style)
 void ChartWheelPanel::drawPictures()
 {
     // The pictures paint their own ground: dark ones where the window is dark.
-    const PictureOptions options{
-        palette().color(QPalette::Window).lightness() < 128 ? PictureColours::Dark : PictureColours::Light, false};
-    LoadSvg(*wheel_, ChartWheelSvg(state_, options));
-    LoadSvg(*drekkana_, DrekkanaChartSvg(state_, style_, options));
-    wheelLayout_ = LayOutChartWheel(state_, options);
-    drekkanaLayout_ = LayOutDrekkanaChart(state_, style_, options);
+    options_
+        = {palette().color(QPalette::Window).lightness() < 128 ? PictureColours::Dark : PictureColours::Light, false};
+    wheelLayout_ = LayOutChartWheel(state_, options_);
+    drekkanaLayout_ = LayOutDrekkanaChart(state_, style_, options_);
+    // The SVG of each is written and read when it is first painted: a picture not shown costs nothing.
+    wheelRead_ = false;
+    drekkanaRead_ = false;
     drawn_ = QPixmap();
     update();
 }
@@ -244,8 +250,8 @@ void ChartWheelPanel::drawPictures()
 QString ChartWheelPanel::drekkanaHeading() const
 {
     const QString form = style_ == DrekkanaStyle::SouthIndian ? tr("South Indian") : tr("North Indian");
-    return state_.zodiac.zodiac == Zodiac::Sidereal ? tr("Drekkana chart (D3), %1 form, sidereal zodiac").arg(form)
-                                                    : tr("Drekkana chart (D3), %1 form, tropical zodiac").arg(form);
+    const QString zodiac = state_.zodiac.zodiac == Zodiac::Sidereal ? tr("sidereal") : tr("tropical");
+    return tr("Drekkana chart (D3), %1, %2").arg(form, zodiac);
 }
 
 ChartPicturePlaces ChartWheelPanel::places() const
@@ -346,9 +352,14 @@ void ChartWheelPanel::paintEvent(QPaintEvent*)
         drawn_.fill(Qt::transparent);
         QPainter painter(&drawn_);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        if (!at.wheel.isEmpty())
+        if (!at.wheel.isEmpty()) {
+            if (!std::exchange(wheelRead_, true))
+                LoadSvg(*wheel_, ChartWheelSvg(state_, options_));
             wheel_->render(&painter, at.wheel);
+        }
         if (!at.drekkana.isEmpty()) {
+            if (!std::exchange(drekkanaRead_, true))
+                LoadSvg(*drekkana_, DrekkanaChartSvg(state_, style_, options_));
             painter.setPen(palette().color(QPalette::WindowText));
             painter.drawText(at.drekkanaHeading, Qt::AlignCenter,
                              fontMetrics().elidedText(drekkanaHeading(), Qt::ElideRight,
@@ -415,7 +426,7 @@ QSize ChartWheelPanel::sizeHint() const
 
 QSize ChartWheelPanel::minimumSizeHint() const
 {
-    return {220, 220};
+    return {kLeastSide, kLeastSide};
 }
 
 } // namespace tessaline

@@ -94,7 +94,8 @@ private:
     // Makes the panel in its splitter as wide as its pictures are at its height.
     void fitWidthToHeight();
     int headingHeight() const;
-    // Draws the SVG anew, in the palette's colours: after a new chart, form or palette.
+    // Lays the pictures out anew, in the palette's colours, and has them drawn: after a new chart, form or
+    // palette.
     void drawPictures();
     void stepChoice(int step);
     QString drekkanaHeading() const;
@@ -103,8 +104,11 @@ private:
     ChartState state_;
     bool charted_ = false;
     DrekkanaStyle style_ = DrekkanaStyle::SouthIndian;
+    PictureOptions options_;
     std::unique_ptr<QSvgRenderer> wheel_;
     std::unique_ptr<QSvgRenderer> drekkana_;
+    bool wheelRead_ = false; // whether each renderer holds the chart's picture
+    bool drekkanaRead_ = false;
     WheelLayout wheelLayout_;
     DrekkanaLayout drekkanaLayout_;
     BodyIndex chosen_ = BodyIndex::Moon;
