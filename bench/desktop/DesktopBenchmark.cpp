@@ -25,6 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -141,8 +142,21 @@ std::vector<double> ChildFigures(const char* self, const char* mode, int runs)
     return figures;
 }
 
+// This thread's processor time in milliseconds: on a busy machine a fairer figure than the wall clock's.
+double ThreadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+struct WheelTimes {
+    std::vector<double> wall;
+    std::vector<double> processor;
+};
+
 // Milliseconds to draw one new chart's wheel at 800 × 800, run by run (the first, which loads the fonts, left out).
-std::vector<double> WheelDrawTimes(int runs)
+WheelTimes WheelDrawTimes(int runs)
 {
     const BirthDataForm form{.name = "ASHA RAO",
                              .monthPosition = 5,
@@ -161,15 +175,17 @@ std::vector<double> WheelDrawTimes(int runs)
     QMenuBar bar(&window);
     ChartWheelPanel panel(&bar, nullptr, &window);
     panel.resize(800, 800);
-    std::vector<double> times;
+    WheelTimes times;
     for (int run = 0; run <= runs; ++run) {
         state.longitudes[0] += 0.01; // a new chart each time
         QElapsedTimer timer;
         timer.start();
+        const double processor = ThreadMilliseconds();
         panel.ShowChart(state);
         const QPixmap drawn = panel.grab();
         if (run > 0) {
-            times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            times.wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            times.processor.push_back(ThreadMilliseconds() - processor);
         }
         if (drawn.isNull()) {
             return {};
@@ -223,7 +239,7 @@ int main(int argc, char** argv)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    const std::vector<double> wheels = WheelDrawTimes(100);
+    const WheelTimes wheels = WheelDrawTimes(100);
     const std::vector<double> starts = ChildFigures(argv[0], "--start-once", 15);
     const std::vector<double> memory = ChildFigures(argv[0], "--memory-once", 3);
 
@@ -232,7 +248,7 @@ int main(int argc, char** argv)
     std::printf("start to window shown:    median %.1f ms over %zu starts (limit 500 ms)\n", Median(starts),
                 starts.size());
     std::printf("peak memory, one chart:   %.1f MB (limit 80 MB)\n", Median(memory) / 1024.0);
-    std::printf("wheel drawn at 800 x 800: median %.2f ms over %zu charts (limit 16 ms)\n", Median(wheels),
-                wheels.size());
+    std::printf("wheel drawn at 800 x 800: median %.2f ms (%.2f ms of processor time) over %zu charts (limit 16 ms)\n",
+                Median(wheels.wall), Median(wheels.processor), wheels.wall.size());
     return 0;
 }
