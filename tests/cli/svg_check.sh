@@ -1,8 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The chart tool's pictures as other programs read them: each is valid XML to xmllint and renders in
-# librsvg; the wheel's <desc> names the same fourteen positions as --json, in both zodiacs; a batch's
-# pictures are valid too.
+# librsvg; the wheel's <desc> names the same fourteen positions as --json, in both zodiacs.
 #   svg_check.sh TOOL
 tool=$1
 command -v xmllint >/dev/null || { echo "SKIPPED: xmllint (libxml2-utils) is missing"; exit 0; }
@@ -38,8 +37,5 @@ for style in south north; do
     chart --svg --drekkana $style >"$dir/$style.svg" || fail "--drekkana $style exits $?"
     picture_ok "$dir/$style.svg"
 done
-printf 'name,date,time,zone,lon,lat,dst\nASHA,1975-06-15,10:30,34,77E12,28N36,0\n' >"$dir/births.csv"
-"$tool" --batch "$dir/births.csv" --svg --svg-dir "$dir/batch" 2>/dev/null || fail "--svg-dir exits $?"
-picture_ok "$dir/batch/line-2.svg"
 [ "$failures" -eq 0 ] && echo "every picture parses, renders and says what --json says"
 exit "$failures"
