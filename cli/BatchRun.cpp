@@ -5,6 +5,7 @@
 #include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
 #include "cli/OneChart.h"
+#include "cli/PictureFiles.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -66,6 +67,7 @@ struct Slot {
     std::string out;
     std::string err;
     bool rejected = false;
+    bool pictureFailed = false; // its picture could not be written: the run stops at this row
     bool charted = false;
 };
 
@@ -96,9 +98,20 @@ public:
         }
         slot.rejected = !charted;
         Write(row, charted, slot);
+        slot.pictureFailed = charted && !options_.svgDir.empty() && !WritePicture(row.line, slot.err);
     }
 
 private:
+    // The row's picture in the folder; says why in err when it cannot be written.
+    bool WritePicture(std::size_t line, std::string& err) const
+    {
+        const std::string path = PicturePath(options_.svgDir, line);
+        const Status written = WriteWholeFile(path, ChartPictureSvg(state_, options_));
+        if (!written)
+            err += "tessaline-chart: cannot write " + TerminalText(path) + ": " + written.error() + '\n';
+        return written.has_value();
+    }
+
     void Write(const BatchFile::Row& row, const Status& charted, Slot& slot)
     {
         BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
@@ -121,7 +134,7 @@ private:
             out += '\n';
         } else if (options_.csv) {
             AppendChartCsv(out, state_, row.line, inputs);
-        } else {
+        } else if (!options_.svg) { // pictures alone go to their files
             text_.str({});
             text_ << "line " << row.line << ": ";
             PrintChart(text_, state_, width_);
@@ -220,7 +233,7 @@ private:
 };
 
 // The rows charted one after the other on the caller's thread: --jobs 1.
-void RunInOrder(BatchFile& batch, const ZodiacChoice& zodiac, RowCharter& charter, Output& output, std::ostream& err,
+bool RunInOrder(BatchFile& batch, const ZodiacChoice& zodiac, RowCharter& charter, Output& output, std::ostream& err,
                 std::size_t& rowsRead, std::size_t& rowsRejected)
 {
     Slot slot;
@@ -231,13 +244,14 @@ void RunInOrder(BatchFile& batch, const ZodiacChoice& zodiac, RowCharter& charte
         rowsRejected += slot.rejected ? 1 : 0;
         output.out << slot.out;
         err << slot.err;
-        if (output.Failed())
-            return; // no one receives the rest: stop reading
+        if (output.Failed() || slot.pictureFailed)
+            return false; // no one receives the rest: stop reading
     }
+    return true;
 }
 
 // The rows charted by workers while this thread reads ahead and writes each row's output in its turn.
-void RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice& zodiac, std::size_t workers,
+bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice& zodiac, std::size_t workers,
                    PlaceCache& places, Output& output, std::ostream& err, std::size_t& rowsRead,
                    std::size_t& rowsRejected)
 {
@@ -259,9 +273,10 @@ void RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice&
         output.out << slot.out;
         err << slot.err;
         pipeline.Written();
-        if (output.Failed())
-            return; // the first failed write stops every worker (the pipeline's end)
+        if (output.Failed() || slot.pictureFailed)
+            return false; // the first failed write stops every worker (the pipeline's end)
     }
+    return true;
 }
 
 } // namespace
@@ -272,6 +287,13 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     if (!batch)
         return kExitUsage;
 
+    if (!options.svgDir.empty()) {
+        if (const Status ready = PrepareFolder(options.svgDir); !ready) {
+            err << "tessaline-chart: cannot write to the folder " << TerminalText(options.svgDir) << ": "
+                << ready.error() << '\n';
+            return kExitOutputFailed;
+        }
+    }
     AtlasOnDemand atlases;
     PlaceCache places(atlases);
     if (options.csv) {
@@ -283,12 +305,13 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     std::size_t rowsRejected = 0;
     const std::size_t workers
         = options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::max(1U, std::thread::hardware_concurrency());
+    bool whole = true;
     if (workers == 1) {
         RowCharter charter(options, zodiac, places);
-        RunInOrder(*batch, zodiac, charter, output, err, rowsRead, rowsRejected);
+        whole = RunInOrder(*batch, zodiac, charter, output, err, rowsRead, rowsRejected);
     } else
-        RunInParallel(*batch, options, zodiac, workers, places, output, err, rowsRead, rowsRejected);
-    if (output.Failed())
+        whole = RunInParallel(*batch, options, zodiac, workers, places, output, err, rowsRead, rowsRejected);
+    if (!whole)
         return kExitOutputFailed;
     if (const auto finished = batch->Finished(); !finished) {
         err << "Reading the batch failed: " << TerminalText(finished.error().reason) << '\n';

@@ -61,15 +61,19 @@ public:
 constexpr const char* kOneChart = "One chart (a date, a time, and a place or --zone, --lon and --lat)";
 constexpr const char* kBatch = "A batch: one chart per CSV row";
 constexpr const char* kTables = "The tables";
-constexpr const char* kOutput = "How to calculate and print (text when none of --json, --csv, --html)";
+constexpr const char* kOutput = "How to calculate and print (text when none of --json, --csv, --html, --svg)";
 
 constexpr const char* kHelpFooter = R"(Examples:
   One chart:   tessaline-chart --name "ASHA RAO" --date 1975-06-15 --time 10:30 --zone 34 --lon 77E12 --lat 28N36
   A batch:     tessaline-chart --batch births.csv --json
+  The wheel:   tessaline-chart --name "ASHA RAO" ... --svg >wheel.svg
+  Pictures:    tessaline-chart --batch births.csv --svg --drekkana north --svg-dir charts
   The tables:  tessaline-chart --zones
 
 --batch, --zones, --decanates, --places and --ayanamsas each stand alone, without the options of one
-chart; --html is for one chart only.
+chart; --html is for one chart only. --svg prints one chart's wheel, or with --drekkana its drekkana
+chart; a batch writes its pictures to files, one per row, in the folder --svg-dir names (with --json or
+--csv beside them, or nothing on the standard output with --svg).
 
 Exit codes: 0 every chart calculated; 1 a chart, or a row of a batch, was rejected by the checks (the
 message says why); 2 a usage error (an unknown, missing or conflicting option, an unreadable batch file);
@@ -117,6 +121,7 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     birth.dst = show(one->add_flag("--dst", o.birth.dst, "daylight-saving time was in force; with a place and zone auto, --dst=yes or no chooses the reading of a clock time that happened twice (default: the earlier)"), kOneChart);
     auto* batch = show(batchGroup->add_option("--batch", o.batch, "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input")->type_name("FILE"), kBatch);
     auto* jobs = show(app.add_option("--jobs", o.jobs, "with --batch, how many rows to chart at once (default: one per core; 1: one after the other); the output keeps the rows' order")->check(CLI::Range(1, 1024).description(""))->type_name("N"), kBatch);
+    auto* svgDir = show(batchGroup->add_option("--svg-dir", o.svgDir, "each row's picture as DIR/line-N.svg, N the row's line in the file (the folder is made if missing)")->type_name("DIR"), kBatch);
     auto* zones = show(tables->add_flag("--zones", o.zones, "list the 71 time zones, each with the hours and minutes that turn its clock time into UT"), kTables);
     auto* decanates = show(tables->add_flag("--decanates", o.decanates, "print the decanate table as JSON and exit"), kTables);
     show(tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
@@ -128,6 +133,8 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     auto* brief = show(app.add_flag("--brief", o.brief, "with --json, leave out each body's three interpretation texts (see --decanates)"), kOutput);
     auto* csv = show(formats->add_flag("--csv", o.csv, "CSV for spreadsheets: a header, then a row per chart or rejected batch row"), kOutput);
     auto* html = show(formats->add_flag("--html", o.html, "one chart's reading as one self-contained HTML document"), kOutput);
+    auto* svg = show(formats->add_flag("--svg", o.svg, "one chart's wheel as a self-contained SVG picture; with --batch, see --svg-dir"), kOutput);
+    show(app.add_option("--drekkana", o.drekkana, "with --svg or --svg-dir, the drekkana chart (D3) in the South or North Indian form instead of the wheel")->type_name("south|north")->check(CLI::IsMember({"south", "north"}, CLI::ignore_case).description("")), kOutput);
     show(app.set_help_flag("-h,--help", "print this help and exit"), "Help");
     show(app.set_version_flag("--version", "tessaline-chart " + std::string(kProgramVersion), "print the version and exit"), "Help");
     // clang-format on
@@ -138,11 +145,23 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     jobs->needs(batch);
     html->excludes(batch); // the reading is of one chart
     tables->excludes(csv);
+    tables->excludes(svg);
+    svgDir->needs(batch);
     for (CLI::Option* table : {zones, decanates, ayanamsas})
         calculation->excludes(table);
     ayanamsas->excludes(json);
     ayanamsas->excludes(html);
     return birth;
+}
+
+// What the option groups cannot say: which of the picture options go together.
+const char* PictureConflict(const Options& options)
+{
+    if (!options.drekkana.empty() && !options.svg && options.svgDir.empty())
+        return "--drekkana draws a picture: it needs --svg or --svg-dir";
+    if (options.svg && !options.batch.empty() && options.svgDir.empty())
+        return "--svg with --batch needs --svg-dir DIR: one picture per row, each in a file of its own";
+    return nullptr;
 }
 
 // The tables, which stand alone; nothing when none was asked for.
@@ -197,6 +216,10 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     if (!chosen) {
         err << "In --zodiac and --ayanamsa, " << TerminalText(chosen.error())
             << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+    if (const char* conflict = PictureConflict(options)) {
+        err << conflict << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
     if (!options.batch.empty())

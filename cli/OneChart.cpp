@@ -7,6 +7,7 @@
 #include "chart/BatchFile.h"
 #include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
+#include "cli/PictureFiles.h"
 #include "decanates/CalculationDriver.h"
 
 #include <sys/ioctl.h>
@@ -87,6 +88,8 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
     }
     if (options.html) {
         out << RenderReadingHtml(state);
+    } else if (options.svg) {
+        out << ChartPictureSvg(state, options);
     } else if (options.json) {
         std::string line;
         AppendChartJson(line, state, std::nullopt, placeJson, options.brief);

@@ -19,8 +19,11 @@ struct Options {
     bool brief = false;
     bool csv = false;
     bool html = false;
+    bool svg = false;
+    std::string drekkana; // "south" or "north": the drekkana chart instead of the wheel
     std::string batch;
     int jobs = 0; // rows of a batch charted at once; 0: as many as the computer has cores
+    std::string svgDir; // a batch's pictures, one file per row
     bool zones = false;
     bool decanates = false;
     bool precise = false;

@@ -18,6 +18,8 @@ namespace {
 const QString kPrecisePositionsKey = QStringLiteral("Options/PrecisePositions");
 // "tropical", or the key of the sidereal zodiac's ayanamsa ("lahiri", ...).
 const QString kZodiacKey = QStringLiteral("Options/Zodiac");
+// "south" or "north".
+const QString kDrekkanaKey = QStringLiteral("Options/DrekkanaChart");
 
 } // namespace
 
@@ -78,6 +80,7 @@ OptionsMenu::OptionsMenu(QMenuBar* bar, QWidget* window, QSettings* settings)
         zodiacs->addAction(action);
     }
     stored->setChecked(true); // an unknown stored value leaves the tropical zodiac
+    addDrekkanaMenu(options);
 
     connect(mnuPrecise, &QAction::toggled, this,
             [this](bool checked) { SaveChoice(window_, settings_, kPrecisePositionsKey, checked); });
@@ -86,6 +89,29 @@ OptionsMenu::OptionsMenu(QMenuBar* bar, QWidget* window, QSettings* settings)
         SaveChoice(window_, settings_, kZodiacKey,
                    zodiac.zodiac == Zodiac::Tropical ? QStringLiteral("tropical")
                                                      : QString::fromLatin1(AyanamsaKey(zodiac.ayanamsa)));
+    });
+}
+
+void OptionsMenu::addDrekkanaMenu(QMenu* options)
+{
+    mnuDrekkana = options->addMenu(tr("&Drekkana Chart"));
+    mnuDrekkana->setObjectName(QStringLiteral("mnuDrekkana"));
+    auto* forms = new QActionGroup(mnuDrekkana);
+    mnuDrekkanaSouth = mnuDrekkana->addAction(tr("&South Indian"));
+    mnuDrekkanaSouth->setObjectName(QStringLiteral("mnuDrekkanaSouth"));
+    mnuDrekkanaSouth->setStatusTip(tr("Twelve boxes that keep their signs, Pisces at the top left"));
+    mnuDrekkanaNorth = mnuDrekkana->addAction(tr("&North Indian"));
+    mnuDrekkanaNorth->setObjectName(QStringLiteral("mnuDrekkanaNorth"));
+    mnuDrekkanaNorth->setStatusTip(tr("A diamond of twelve houses counted from the Ascendant's drekkana at the top"));
+    for (QAction* action : {mnuDrekkanaSouth, mnuDrekkanaNorth}) {
+        action->setCheckable(true);
+        forms->addAction(action);
+    }
+    const bool north = settings_ != nullptr && settings_->value(kDrekkanaKey).toString() == QStringLiteral("north");
+    (north ? mnuDrekkanaNorth : mnuDrekkanaSouth)->setChecked(true); // anything else leaves the South Indian form
+    connect(forms, &QActionGroup::triggered, this, [this] {
+        SaveChoice(window_, settings_, kDrekkanaKey,
+                   mnuDrekkanaNorth->isChecked() ? QStringLiteral("north") : QStringLiteral("south"));
     });
 }
 
@@ -100,6 +126,11 @@ ZodiacChoice OptionsMenu::chosenZodiac() const
         if (mnuSidereal[i]->isChecked())
             return {Zodiac::Sidereal, static_cast<Ayanamsa>(i)};
     return {};
+}
+
+DrekkanaStyle OptionsMenu::chosenDrekkanaStyle() const
+{
+    return mnuDrekkanaNorth->isChecked() ? DrekkanaStyle::NorthIndian : DrekkanaStyle::SouthIndian;
 }
 
 } // namespace tessaline

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "report/DrekkanaChartSvg.h"
+
 #include "chart/ChartState.h"
 
 #include <QObject>
@@ -21,8 +23,9 @@ namespace tessaline {
 // choice holds for this run either way.
 void SaveChoice(QWidget* parent, QSettings* settings, const QString& key, const QVariant& value);
 
-// The birth data window's Options menu: Precise Positions, and the zodiac (tropical, or sidereal with one of
-// the ayanamsas), each remembered in the settings.
+// The birth data window's Options menu: Precise Positions, the zodiac (tropical, or sidereal with one of
+// the ayanamsas), and the form of the drekkana chart the results window draws, each remembered in the
+// settings.
 class OptionsMenu : public QObject
 {
     Q_OBJECT
@@ -35,11 +38,17 @@ public:
     QMenu* mnuZodiac = nullptr;
     QAction* mnuTropical = nullptr;
     std::array<QAction*, kAyanamsaCount> mnuSidereal{};
+    QMenu* mnuDrekkana = nullptr;
+    QAction* mnuDrekkanaSouth = nullptr;
+    QAction* mnuDrekkanaNorth = nullptr;
 
     EphemerisMode chosenMode() const;
     ZodiacChoice chosenZodiac() const;
+    DrekkanaStyle chosenDrekkanaStyle() const;
 
 private:
+    void addDrekkanaMenu(QMenu* options);
+
     QWidget* window_;
     QSettings* settings_;
 };

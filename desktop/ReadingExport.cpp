@@ -2,6 +2,8 @@
 #include "desktop/ReadingExport.h"
 
 #include "desktop/ImageList.h"
+#include "desktop/SvgTextObject.h"
+#include "report/ChartWheelSvg.h"
 #include "report/Reading.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -139,6 +141,9 @@ std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const Im
     }
     const std::string html = RenderReadingHtml(state, ReadingPictures::NamedImages);
     document->setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
+    // The wheel as vector drawing, sharp on paper at any size.
+    SvgTextObject::ReplaceImage(*document, QStringLiteral("chart-wheel.svg"),
+                                ChartWheelSvg(state, {PictureColours::Light, false}));
     return document;
 }
 

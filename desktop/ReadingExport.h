@@ -16,7 +16,7 @@ namespace tessaline {
 class ImageList;
 
 // The reading as a document Qt can lay out and print: the core's HTML with the body pictures supplied
-// as images.
+// as images and the chart wheel as vector drawing.
 std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const ImageList& pictures);
 
 // Writes the reading to a file, HTML or PDF as the name's ending says (anything else gets HTML). The

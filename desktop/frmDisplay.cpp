@@ -2,6 +2,7 @@
 #include "desktop/frmDisplay.h"
 
 #include "desktop/AccessibleControls.h"
+#include "desktop/ChartWheelPanel.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/ImageList.h"
 #include "desktop/LinkLabel.h"
@@ -30,6 +31,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tessaline {
@@ -76,7 +78,7 @@ LockedTextBox* LockedText(const char* name, std::size_t body, QWidget* parent)
 
 } // namespace
 
-frmDisplay::frmDisplay(QWidget* birthDataWindow)
+frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
     : birthDataWindow_(birthDataWindow)
 {
     setObjectName(QStringLiteral("frmDisplay"));
@@ -85,7 +87,7 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont());
 
-    buildMenus();
+    buildMenus(settings);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -124,7 +126,7 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
         SSTab1->addTab(buildPanel(body), QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
     }
     SSTab1->setCurrentIndex(static_cast<int>(BodyIndex::Moon));
-    layout->addWidget(SSTab1, 1);
+    layout->addWidget(chartPanel->besideTabs(SSTab1), 1);
     layout->addWidget(buildBottomStrip());
     setCentralWidget(central);
 
@@ -142,15 +144,14 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow)
             previous = next;
         }
     }
-    for (QWidget* next : {static_cast<QWidget*>(Label61), static_cast<QWidget*>(lblCoBrandAd),
-                          static_cast<QWidget*>(cmdOK), static_cast<QWidget*>(cmdExit)}) {
+    for (QWidget* next : std::initializer_list<QWidget*>{chartPanel, Label61, lblCoBrandAd, cmdOK, cmdExit}) {
         setTabOrder(previous, next);
         previous = next;
     }
-    resize(sizeHint().expandedTo(QSize(860, 600)));
+    resize(ResultsWindowSize(sizeHint(), screen()->availableGeometry().size()));
 }
 
-void frmDisplay::buildMenus()
+void frmDisplay::buildMenus(QSettings* settings)
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     mnuSaveReading = file->addAction(tr("&Save Reading…"));
@@ -164,6 +165,7 @@ void frmDisplay::buildMenus()
     mnuFileBack->setObjectName(QStringLiteral("mnuFileBack"));
     mnuExit = file->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    chartPanel = new ChartWheelPanel(menuBar(), settings, this); // with the View menu
 
     const HelpMenuEntries help = AddHelpMenus(menuBar(), tr("&Check for Software Update"));
     mnuOnline = help.mnuOnline;
@@ -341,6 +343,7 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
     lblName->setText(QString::fromStdString(state.birthRecord.name));
     lblInstant->setText(QString::fromStdString(InstantLine(state)));
     lblAngles->setText(QString::fromStdString(AnglesLine(state)));
+    chartPanel->ShowChart(state);
     const CivilInstant birthClock = ClockInstant(state.birthRecord);
     const qreal ratio = devicePixelRatioF();
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {

@@ -17,9 +17,11 @@ class QGridLayout;
 class QLabel;
 class QPrinter;
 class QPushButton;
+class QSettings;
 
 namespace tessaline {
 
+class ChartWheelPanel;
 class ImageList;
 class LinkLabel;
 class TabPanel;
@@ -33,8 +35,9 @@ class frmDisplay : public QMainWindow
 public:
     template <typename T> using PerBody = std::array<T*, kDecanateBodyCount>;
 
-    // `birthDataWindow` is shown again by Back; the window deletes itself when closed.
-    explicit frmDisplay(QWidget* birthDataWindow);
+    // `birthDataWindow` is shown again by Back; the window deletes itself when closed. `settings`, when
+    // given, remember what the View menu shows between runs.
+    explicit frmDisplay(QWidget* birthDataWindow, QSettings* settings = nullptr);
 
     // Fills the window from a chart: the name, instant and angles lines, and for every body its position, its
     // picture (number i + 1 of the list), the ten decanate texts, its margin and precise sentences.
@@ -57,6 +60,7 @@ public:
     PerBody<QLabel> lblPrecise{};
 
     TabPanel* SSTab1 = nullptr;
+    ChartWheelPanel* chartPanel = nullptr; // the wheel and the drekkana chart beside the tabs
     PerBody<QFrame> Frame3{};
     PerBody<QLabel> lblPlanetName{};
     PerBody<QLabel> lblPosition{};
@@ -90,7 +94,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
+    void buildMenus(QSettings* settings);
     QWidget* buildBanner();
     QFrame* buildPanel(std::size_t body);
     // The caption and value of each short field, with the margin and precise lines under the position.

@@ -3,6 +3,7 @@
 
 #include "desktop/AccessibleControls.h"
 #include "desktop/BirthDataFiles.h"
+#include "desktop/ChartWheelPanel.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/FormControls.h"
@@ -386,7 +387,8 @@ void frmMain::cmdRashi_Click()
     chartState_.place = placePicker->placeLabel();
     chartState_.clock = placePicker->clockSentence();
     if (display_ == nullptr)
-        display_ = new frmDisplay(this);
+        display_ = new frmDisplay(this, settings_);
+    display_->chartPanel->setDrekkanaStyle(options->chosenDrekkanaStyle());
     display_->ShowDecanateResults(chartState_, IMGPlanet);
     display_->show();
     display_->activateWindow();

@@ -193,12 +193,14 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     html += "</p>\n<p class=\"angles\">";
     AppendEscaped(html, AnglesLine(state));
     html += "</p>\n";
+    // The chart as a wheel, without its caption: the name and the instant stand just above it.
     if (pictures == ReadingPictures::InlineSvg) {
-        // The chart as a wheel, without its caption: the name and the instant stand just above it.
         html += "<div class=\"wheel\">\n";
         html += ChartWheelSvg(state, {PictureColours::Light, false});
         html += "</div>\n";
-    }
+    } else
+        html += "<p class=\"wheel\" align=\"center\"><img src=\"chart-wheel.svg\" width=\"480\" height=\"480\" "
+                "alt=\"Chart wheel\"></p>\n";
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         const auto body = static_cast<BodyIndex>(i);

@@ -31,12 +31,13 @@ std::string UtcOffsetText(const ChartState& state);
 // The chart's instant as an ISO 8601 universal time: "1975-06-15T05:00Z".
 std::string InstantUtText(const ChartState& state);
 
-// How the reading shows the body pictures: inline SVG for a document that stands alone, or an <img>
-// whose source is "picture-N.png" (N = 1..10, Sun to Pluto) for a renderer that supplies the images.
+// How the reading shows the pictures: inline SVG for a document that stands alone, or an <img> whose
+// source is "picture-N.png" (N = 1..10, Sun to Pluto) or, for the chart wheel, "chart-wheel.svg" (its
+// ChartWheelSvg without caption), for a renderer that supplies the images.
 enum class ReadingPictures { InlineSvg, NamedImages };
 
 // The whole reading as one HTML document: the name, the birth data as entered, the instant used, the
-// angles line, the chart wheel (inline SVG only), and for each body its picture, position, decanate, the six short
+// angles line, the chart wheel, and for each body its picture, position, decanate, the six short
 // fields, the margin sentence, the precise decanate's sentence where it differs, and the three texts under their
 // captions.
 std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures = ReadingPictures::InlineSvg);

@@ -3,14 +3,20 @@
 //   click-to-results   median time from a click on "Get My Tessaline" to the results window shown and painted
 //   start-to-window    median time from process start to the birth data window shown and painted (fresh processes)
 //   peak memory        the process's peak resident size after one calculation (a fresh process)
-// Usage: bench_desktop [runs]   (default 50 clicks, 15 starts)
+//   wheel drawn        median time to draw a new chart's wheel in the results window's panel at 800 × 800:
+//                      its SVG written and read, and painted at the panel's size
+// Usage: bench_desktop [runs]   (default 50 clicks, 15 starts, 100 wheels)
 
+#include "desktop/ChartWheelPanel.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/frmMain.h"
 
+#include "decanates/CalculationDriver.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
@@ -19,6 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <unistd.h>
@@ -135,6 +142,58 @@ std::vector<double> ChildFigures(const char* self, const char* mode, int runs)
     return figures;
 }
 
+// This thread's processor time in milliseconds: on a busy machine a fairer figure than the wall clock's.
+double ThreadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+struct WheelTimes {
+    std::vector<double> wall;
+    std::vector<double> processor;
+};
+
+// Milliseconds to draw one new chart's wheel at 800 × 800, run by run (the first, which loads the fonts, left out).
+WheelTimes WheelDrawTimes(int runs)
+{
+    const BirthDataForm form{.name = "ASHA RAO",
+                             .monthPosition = 5,
+                             .dayPosition = 14,
+                             .yearPosition = 1975 - kFirstYear,
+                             .hour = 10,
+                             .minute = 30,
+                             .zonePosition = 34,
+                             .lonDegrees = "77",
+                             .lonMinutes = "12",
+                             .latDegrees = "28",
+                             .latMinutes = "36"};
+    ChartState state;
+    (void)CalculateChart(state, form);
+    QWidget window;
+    QMenuBar bar(&window);
+    ChartWheelPanel panel(&bar, nullptr, &window);
+    panel.resize(800, 800);
+    WheelTimes times;
+    for (int run = 0; run <= runs; ++run) {
+        state.longitudes[0] += 0.01; // a new chart each time
+        QElapsedTimer timer;
+        timer.start();
+        const double processor = ThreadMilliseconds();
+        panel.ShowChart(state);
+        const QPixmap drawn = panel.grab();
+        if (run > 0) {
+            times.wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            times.processor.push_back(ThreadMilliseconds() - processor);
+        }
+        if (drawn.isNull()) {
+            return {};
+        }
+    }
+    return times;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -180,6 +239,7 @@ int main(int argc, char** argv)
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
+    const WheelTimes wheels = WheelDrawTimes(100);
     const std::vector<double> starts = ChildFigures(argv[0], "--start-once", 15);
     const std::vector<double> memory = ChildFigures(argv[0], "--memory-once", 3);
 
@@ -188,5 +248,7 @@ int main(int argc, char** argv)
     std::printf("start to window shown:    median %.1f ms over %zu starts (limit 500 ms)\n", Median(starts),
                 starts.size());
     std::printf("peak memory, one chart:   %.1f MB (limit 80 MB)\n", Median(memory) / 1024.0);
+    std::printf("wheel drawn at 800 x 800: median %.2f ms (%.2f ms of processor time) over %zu charts (limit 16 ms)\n",
+                Median(wheels.wall), Median(wheels.processor), wheels.wall.size());
     return 0;
 }

@@ -3,6 +3,7 @@
 // values and states, the tab list of the results, the focus order, and text set by an assistive tool.
 
 #include "DesktopTestSupport.h"
+#include "desktop/ChartWheelPanel.h"
 #include "desktop/TabPanel.h"
 #include "desktop/frmDisplay.h"
 
@@ -156,7 +157,8 @@ TEST_F(Accessibility, TabsAreATabListWithTheFrontTabSelected)
     EXPECT_FALSE(list->child(1)->state().selected);
 }
 
-// The results window's focus order: the tab in front, its page's three texts, the links, the buttons.
+// The results window's focus order: the tab in front, its page's three texts, the chart pictures beside
+// them, the links, the buttons.
 TEST_F(Accessibility, TabReachesTheFrontTabThenItsPageThenTheButtons)
 {
     frmDisplay* results = Calculate();
@@ -166,6 +168,7 @@ TEST_F(Accessibility, TabReachesTheFrontTabThenItsPageThenTheButtons)
                                      results->txtKarmicInfluence[body],
                                      results->txtMoreAboutTreeZodiac[body],
                                      results->txtMoreAboutDecanateSign[body],
+                                     results->chartPanel,
                                      results->Label61,
                                      results->lblCoBrandAd,
                                      results->cmdOK,

@@ -5,6 +5,7 @@
 #include "desktop/frmDisplay.h"
 
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QProcess>
 #include <QRegularExpression>
@@ -167,6 +168,43 @@ TEST_F(Reading, PdfNamesThePersonAndSplitsNoBodyAcrossPages)
         bodies += static_cast<int>(page.count(QStringLiteral("Decanate Name")));
     }
     EXPECT_EQ(bodies, 10);
+}
+
+// The wheel on the first page, drawn, not pasted in as a bitmap: the page holds no image, and rendered it
+// shows the wheel's water cells in their tint (#b5cce2, which nothing else in the reading uses).
+TEST_F(Reading, PdfDrawsTheWheelOnItsFirstPage)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    QTemporaryDir folder;
+    const QString pdfPath = folder.filePath(QStringLiteral("reading.pdf"));
+    ASSERT_TRUE(results->SaveReadingTo(pdfPath));
+    const QString pdfimages = QStandardPaths::findExecutable(QStringLiteral("pdfimages"));
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdfimages.isEmpty() || pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdfimages and pdftoppm (poppler-utils) are not installed";
+    const QStringList firstPage{QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1")};
+    QProcess images;
+    images.start(pdfimages, QStringList{QStringLiteral("-list")} + firstPage + QStringList{pdfPath});
+    ASSERT_TRUE(images.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(images.readAllStandardOutput()).trimmed().count(QLatin1Char('\n')), 1)
+        << "no more than the list's two heading lines";
+
+    QProcess render;
+    render.start(
+        pdftoppm,
+        QStringList{QStringLiteral("-r"), QStringLiteral("40"), QStringLiteral("-png"), QStringLiteral("-singlefile")}
+            + firstPage + QStringList{pdfPath, folder.filePath(QStringLiteral("page"))});
+    ASSERT_TRUE(render.waitForFinished(30000));
+    const QImage page(folder.filePath(QStringLiteral("page.png")));
+    ASSERT_FALSE(page.isNull());
+    int water = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            water += std::abs(c.red() - 0xb5) + std::abs(c.green() - 0xcc) + std::abs(c.blue() - 0xe2) < 12 ? 1 : 0;
+        }
+    EXPECT_GT(water, 300);
 }
 
 TEST_F(Reading, AFailedSaveSaysSoAndWritesNothing)

@@ -2,15 +2,20 @@
 // Takes the README's pictures from the real windows: run under a display, e.g.
 //   xvfb-run -a build/dev/tests/desktop/desktop_screenshots docs
 // It fills in a sample birth, calculates, and grabs the birth data window, the results window and the about box,
-// then a second birth whose Moon tab shows a birth-time margin. A second argument saves that reading too.
+// then a second birth whose Moon tab shows a birth-time margin, and the same birth's drekkana chart. A second
+// argument saves that reading too; a third names a folder for the chart pictures in both zodiacs and both
+// drekkana forms, the wheel and the drekkana chart shown together.
 
+#include "desktop/ChartWheelPanel.h"
 #include "desktop/FilteredLineEdit.h"
+#include "desktop/OptionsMenu.h"
 #include "desktop/PlacePicker.h"
 #include "desktop/TabPanel.h"
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -32,6 +37,24 @@ bool Save(QWidget& window, const QDir& folder, const char* file)
     const bool saved = window.grab().save(folder.filePath(QLatin1String(file)));
     std::printf("%s %s\n", saved ? "wrote" : "could not write", qPrintable(folder.filePath(QLatin1String(file))));
     return saved;
+}
+
+// Calculates again with the zodiac and the drekkana form chosen, showing the pictures asked for.
+frmDisplay* Recalculate(frmMain& window, QAction* zodiac, QAction* form, bool wheel, bool drekkana)
+{
+    if (frmDisplay* shown = window.resultsWindow()) {
+        shown->cmdOK_Click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    zodiac->trigger();
+    form->trigger();
+    window.cmdRashi_Click();
+    frmDisplay* results = window.resultsWindow();
+    if (results != nullptr) {
+        results->chartPanel->mnuChartWheel->setChecked(wheel);
+        results->chartPanel->mnuDrekkanaChart->setChecked(drekkana);
+    }
+    return results;
 }
 
 } // namespace
@@ -119,5 +142,32 @@ int main(int argc, char** argv)
     ok &= Save(*results, folder, "margin-tab.png");
     if (argc > 2)
         ok &= results->SaveReadingTo(QString::fromLocal8Bit(argv[2]));
+
+    // The drekkana chart in the place of the wheel: sidereal (Lahiri), North Indian.
+    OptionsMenu& options = *window.options;
+    results = Recalculate(window, options.mnuSidereal[0], options.mnuDrekkanaNorth, false, true);
+    if (results == nullptr)
+        return 1;
+    ok &= QTest::qWaitForWindowExposed(results);
+    ok &= Save(*results, folder, "drekkana-chart.png");
+
+    if (argc > 3) {
+        const QDir pictures(QString::fromLocal8Bit(argv[3]));
+        struct Shot {
+            QAction* zodiac;
+            QAction* form;
+            const char* file;
+        };
+        for (const Shot& shot : {Shot{options.mnuTropical, options.mnuDrekkanaSouth, "tropical-south.png"},
+                                 Shot{options.mnuTropical, options.mnuDrekkanaNorth, "tropical-north.png"},
+                                 Shot{options.mnuSidereal[0], options.mnuDrekkanaSouth, "sidereal-south.png"},
+                                 Shot{options.mnuSidereal[0], options.mnuDrekkanaNorth, "sidereal-north.png"}}) {
+            results = Recalculate(window, shot.zodiac, shot.form, true, true);
+            if (results == nullptr)
+                return 1;
+            ok &= QTest::qWaitForWindowExposed(results);
+            ok &= Save(*results, pictures, shot.file);
+        }
+    }
     return ok ? 0 : 1;
 }

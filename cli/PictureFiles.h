@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "chart/ChartState.h"
+#include "cli/ToolOptions.h"
+#include "ephemeris/Result.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tessaline::cli {
+
+// The picture --svg asks for: the chart wheel, or the drekkana chart in the form --drekkana names.
+std::string ChartPictureSvg(const ChartState& state, const Options& options);
+
+// Where a batch row's picture goes: DIR/line-N.svg, N the row's line in the batch file.
+std::string PicturePath(std::string_view folder, std::size_t line);
+
+// Makes the folder for a batch's pictures unless it is one already; the system's reason otherwise.
+Status PrepareFolder(const std::string& folder);
+
+// Writes text as the whole of the file at path: into a temporary file beside it first, which then takes
+// the name, so that a failure leaves no partial file and a file already there as it was. The system's
+// reason when it fails (a full disk, a folder that cannot be written).
+Status WriteWholeFile(const std::string& path, std::string_view text);
+
+} // namespace tessaline::cli

@@ -1,0 +1,432 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "desktop/ChartWheelPanel.h"
+
+#include "desktop/OptionsMenu.h"
+#include "desktop/TabPanel.h"
+#include "report/SvgDrawing.h"
+
+#include <QAction>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSettings>
+#include <QSplitter>
+#include <QStyleOption>
+#include <QSvgRenderer>
+#include <QToolTip>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numeric>
+#include <utility>
+
+namespace tessaline {
+
+namespace {
+
+const QString kWheelKey = QStringLiteral("View/ChartWheel");
+const QString kDrekkanaKey = QStringLiteral("View/DrekkanaChart");
+
+// The wheel's share of the panel's height when both pictures are shown: it has more to say.
+constexpr qreal kWheelShare = 0.6;
+// The panel's least width and height.
+constexpr int kLeastSide = 220;
+// The most of the results window's width the panel takes when it fits its width to its height.
+constexpr int kLargestShare = 55; // per cent
+// Room round a glyph, in the picture's units, that still counts as the glyph under a click.
+constexpr double kHitMargin = 4.0;
+// A comfortable first size for the results window, and what a 1280 × 800 screen leaves for it once its
+// panels and the window's frame are taken off.
+constexpr QSize kComfortable{1240, 760};
+constexpr QSize kFrame{20, 60};
+
+bool IsTabBody(BodyIndex body) noexcept
+{
+    return ToIndex(body) < kDecanateBodyCount;
+}
+
+QString FromStd(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A point of the panel in a picture's own units, the picture drawn into `target`.
+QPointF InPicture(const QRectF& target, double width, double height, QPointF at)
+{
+    return {(at.x() - target.left()) * width / target.width(), (at.y() - target.top()) * height / target.height()};
+}
+
+// A box of a picture in the panel's coordinates.
+QRectF InPanel(const QRectF& target, double width, double height, const PictureBox& box)
+{
+    const qreal sx = target.width() / width;
+    const qreal sy = target.height() / height;
+    return {target.left() + box.left * sx, target.top() + box.top * sy, (box.right - box.left) * sx,
+            (box.bottom - box.top) * sy};
+}
+
+bool Hits(const PictureBox& box, QPointF at)
+{
+    return box.right > box.left
+        && PictureBox{box.left - kHitMargin, box.top - kHitMargin, box.right + kHitMargin, box.bottom + kHitMargin}
+               .Contains(at.x(), at.y());
+}
+
+const DrekkanaPoint* DrekkanaPointOf(const DrekkanaLayout& layout, BodyIndex body)
+{
+    const auto found = std::find_if(layout.points.begin(), layout.points.end(),
+                                    [body](const DrekkanaPoint& point) { return point.body == body; });
+    return found != layout.points.end() ? &*found : nullptr;
+}
+
+void LoadSvg(QSvgRenderer& renderer, const std::string& svg)
+{
+    renderer.load(QByteArray::fromRawData(svg.data(), static_cast<qsizetype>(svg.size())));
+}
+
+} // namespace
+
+ChartPicturePlaces PlaceChartPictures(QSizeF panel, bool wheel, bool drekkana, qreal headingHeight)
+{
+    const qreal width = std::max<qreal>(0.0, panel.width());
+    const qreal room = std::max<qreal>(0.0, panel.height() - (drekkana ? headingHeight : 0.0));
+    qreal wheelSide = 0.0;
+    qreal drekkanaSide = 0.0;
+    if (wheel && drekkana) {
+        wheelSide = std::min(width, kWheelShare * room);
+        drekkanaSide = std::min(width, room - wheelSide);
+        wheelSide = std::min(width, room - drekkanaSide); // what a narrow drekkana chart leaves over
+    } else if (wheel) {
+        wheelSide = std::min(width, std::max<qreal>(0.0, panel.height()));
+    } else if (drekkana) {
+        drekkanaSide = std::min(width, room);
+    }
+    ChartPicturePlaces places;
+    if (wheel)
+        places.wheel = {(width - wheelSide) / 2.0, 0.0, wheelSide, wheelSide};
+    if (drekkana) {
+        places.drekkanaHeading = {0.0, wheelSide, width, headingHeight};
+        places.drekkana = {(width - drekkanaSide) / 2.0, wheelSide + headingHeight, drekkanaSide, drekkanaSide};
+    }
+    return places;
+}
+
+QSize ResultsWindowSize(QSize contents, QSize available)
+{
+    return contents.expandedTo(kComfortable).boundedTo(available - kFrame);
+}
+
+ChartWheelPanel::ChartWheelPanel(QMenuBar* bar, QSettings* settings, QWidget* parent)
+    : QWidget(parent)
+    , settings_(settings)
+    , wheel_(std::make_unique<QSvgRenderer>())
+    , drekkana_(std::make_unique<QSvgRenderer>())
+{
+    setObjectName(QStringLiteral("chartPanel"));
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    addViewMenu(bar);
+    showChosenPictures();
+}
+
+ChartWheelPanel::~ChartWheelPanel() = default;
+
+void ChartWheelPanel::addViewMenu(QMenuBar* bar)
+{
+    QMenu* view = bar->addMenu(tr("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    mnuChartWheel = view->addAction(tr("Chart &Wheel"));
+    mnuChartWheel->setObjectName(QStringLiteral("mnuChartWheel"));
+    mnuChartWheel->setStatusTip(tr("The chart as a wheel of the 36 decanates beside the tabs"));
+    mnuDrekkanaChart = view->addAction(tr("&Drekkana Chart"));
+    mnuDrekkanaChart->setObjectName(QStringLiteral("mnuDrekkanaChart"));
+    mnuDrekkanaChart->setStatusTip(tr("Every body in the sign of its decanate, under the wheel or in its place"));
+    for (const auto& entry : {std::pair{mnuChartWheel, kWheelKey}, std::pair{mnuDrekkanaChart, kDrekkanaKey}}) {
+        QAction* action = entry.first;
+        const QString key = entry.second;
+        action->setCheckable(true);
+        // The wheel at first: at the size of a small screen two pictures would be too small to read.
+        const bool shown = key == kWheelKey;
+        action->setChecked(settings_ != nullptr ? settings_->value(key, shown).toBool() : shown);
+        connect(action, &QAction::toggled, this, [this, key](bool checked) {
+            SaveChoice(window(), settings_, key, checked);
+            showChosenPictures();
+        });
+    }
+}
+
+QWidget* ChartWheelPanel::besideTabs(TabPanel* tabs)
+{
+    auto* splitter = new QSplitter(Qt::Horizontal, tabs->parentWidget());
+    splitter->setObjectName(QStringLiteral("splChart"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(tabs);
+    splitter->addWidget(this);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    connect(this, &ChartWheelPanel::bodyChosen, tabs, &TabPanel::setCurrentIndex);
+    connect(tabs, &TabPanel::currentChanged, this, &ChartWheelPanel::chooseBody);
+    chooseBody(tabs->currentIndex());
+    showChosenPictures(); // the splitter shows what it takes in
+    return splitter;
+}
+
+void ChartWheelPanel::showChosenPictures()
+{
+    const bool wheel = mnuChartWheel->isChecked();
+    const bool drekkana = mnuDrekkanaChart->isChecked();
+    setAccessibleName(wheel && drekkana ? tr("Chart wheel and drekkana chart")
+                          : wheel       ? tr("Chart wheel")
+                                        : tr("Drekkana chart"));
+    QWidget::setVisible(wheel || drekkana);
+    fitWidthToHeight();
+    drawn_ = QPixmap();
+    update();
+}
+
+void ChartWheelPanel::fitWidthToHeight()
+{
+    auto* splitter = qobject_cast<QSplitter*>(parentWidget());
+    if (splitter == nullptr || !isVisible() || splitter->count() != 2)
+        return;
+    // As wide as the pictures are at the panel's height, leaving the tabs their room.
+    const ChartPicturePlaces ideal = PlaceChartPictures(QSizeF(QWIDGETSIZE_MAX, height()), mnuChartWheel->isChecked(),
+                                                        mnuDrekkanaChart->isChecked(), headingHeight());
+    const int total = splitter->width() - splitter->handleWidth();
+    const int wanted = static_cast<int>(std::ceil(std::max(ideal.wheel.width(), ideal.drekkana.width())));
+    const int width = std::max(kLeastSide, std::min(wanted, total * kLargestShare / 100));
+    splitter->setSizes({total - width, width});
+}
+
+void ChartWheelPanel::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!fitted_) { // once: afterwards the splitter stays where the user puts it
+        fitted_ = true;
+        fitWidthToHeight();
+    }
+}
+
+int ChartWheelPanel::headingHeight() const
+{
+    return fontMetrics().height() + 6;
+}
+
+void ChartWheelPanel::ShowChart(const ChartState& state)
+{
+    state_ = state;
+    charted_ = true;
+    drawPictures();
+    setAccessibleDescription(FromStd(PointDescription(state_, chosen_)));
+}
+
+void ChartWheelPanel::setDrekkanaStyle(DrekkanaStyle style)
+{
+    if (style == style_)
+        return;
+    style_ = style;
+    if (charted_)
+        drawPictures();
+}
+
+void ChartWheelPanel::drawPictures()
+{
+    // The pictures paint their own ground: dark ones where the window is dark.
+    options_
+        = {palette().color(QPalette::Window).lightness() < 128 ? PictureColours::Dark : PictureColours::Light, false};
+    wheelLayout_ = LayOutChartWheel(state_, options_);
+    drekkanaLayout_ = LayOutDrekkanaChart(state_, style_, options_);
+    // The SVG of each is written and read when it is first painted: a picture not shown costs nothing.
+    wheelRead_ = false;
+    drekkanaRead_ = false;
+    drawn_ = QPixmap();
+    update();
+}
+
+QString ChartWheelPanel::drekkanaHeading() const
+{
+    const QString form = style_ == DrekkanaStyle::SouthIndian ? tr("South Indian") : tr("North Indian");
+    const QString zodiac = state_.zodiac.zodiac == Zodiac::Sidereal ? tr("sidereal") : tr("tropical");
+    return tr("Drekkana chart (D3), %1, %2").arg(form, zodiac);
+}
+
+ChartPicturePlaces ChartWheelPanel::places() const
+{
+    return PlaceChartPictures(size(), mnuChartWheel->isChecked(), mnuDrekkanaChart->isChecked(), headingHeight());
+}
+
+std::optional<QPointF> ChartWheelPanel::glyphCentre(BodyIndex body) const
+{
+    const ChartPicturePlaces at = places();
+    if (!at.wheel.isEmpty()) {
+        const PictureBox& glyph = wheelLayout_.points[ToIndex(body)].glyph;
+        return InPanel(at.wheel, wheelLayout_.width, wheelLayout_.height, glyph).center();
+    }
+    const DrekkanaPoint* point = DrekkanaPointOf(drekkanaLayout_, body);
+    if (at.drekkana.isEmpty() || point == nullptr)
+        return std::nullopt;
+    return InPanel(at.drekkana, drekkanaLayout_.width, drekkanaLayout_.height, point->glyph).center();
+}
+
+std::optional<BodyIndex> ChartWheelPanel::pointAt(QPointF pos) const
+{
+    if (!charted_)
+        return std::nullopt;
+    const ChartPicturePlaces at = places();
+    if (at.wheel.contains(pos)) {
+        const QPointF p = InPicture(at.wheel, wheelLayout_.width, wheelLayout_.height, pos);
+        for (const WheelPoint& point : wheelLayout_.points)
+            if (Hits(point.glyph, p) || Hits(point.degrees, p) || Hits(point.minutes, p))
+                return point.body;
+    }
+    if (at.drekkana.contains(pos)) {
+        const QPointF p = InPicture(at.drekkana, drekkanaLayout_.width, drekkanaLayout_.height, pos);
+        for (const DrekkanaPoint& point : drekkanaLayout_.points)
+            if (Hits(point.glyph, p))
+                return point.body;
+    }
+    return std::nullopt;
+}
+
+void ChartWheelPanel::chooseBody(int body)
+{
+    if (body < 0 || body >= static_cast<int>(kDecanateBodyCount) || body == static_cast<int>(ToIndex(chosen_)))
+        return;
+    chosen_ = static_cast<BodyIndex>(body);
+    if (charted_)
+        setAccessibleDescription(FromStd(PointDescription(state_, chosen_)));
+    update();
+}
+
+void ChartWheelPanel::stepChoice(int step)
+{
+    // Along the zodiac: counter-clockwise round the wheel.
+    std::array<std::size_t, kDecanateBodyCount> order{};
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+        return NormalisedDegrees(state_.longitudes[a]) < NormalisedDegrees(state_.longitudes[b]);
+    });
+    const auto at = static_cast<int>(std::find(order.begin(), order.end(), ToIndex(chosen_)) - order.begin());
+    const int count = static_cast<int>(order.size());
+    const auto next = static_cast<int>(order[static_cast<std::size_t>((at + step + count) % count)]);
+    chooseBody(next);
+    emit bodyChosen(next);
+}
+
+bool ChartWheelPanel::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    if (const auto body = pointAt(help->pos())) {
+        QToolTip::showText(help->globalPos(), FromStd(PointDescription(state_, *body)), this);
+    } else {
+        QToolTip::hideText();
+        event->ignore();
+    }
+    return true;
+}
+
+void ChartWheelPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange && charted_)
+        drawPictures();
+    else if (event->type() == QEvent::FontChange)
+        drawn_ = QPixmap();
+    QWidget::changeEvent(event);
+}
+
+void ChartWheelPanel::paintEvent(QPaintEvent*)
+{
+    const ChartPicturePlaces at = places();
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (charted_ && (drawn_.size() != pixels || drawn_.devicePixelRatio() != ratio)) {
+        // Drawn anew at each size from the SVG, so the pictures are sharp at any scale.
+        drawn_ = QPixmap(pixels);
+        drawn_.setDevicePixelRatio(ratio);
+        drawn_.fill(Qt::transparent);
+        QPainter painter(&drawn_);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        if (!at.wheel.isEmpty()) {
+            if (!std::exchange(wheelRead_, true))
+                LoadSvg(*wheel_, ChartWheelSvg(state_, options_));
+            wheel_->render(&painter, at.wheel);
+        }
+        if (!at.drekkana.isEmpty()) {
+            if (!std::exchange(drekkanaRead_, true))
+                LoadSvg(*drekkana_, DrekkanaChartSvg(state_, style_, options_));
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(at.drekkanaHeading, Qt::AlignCenter,
+                             fontMetrics().elidedText(drekkanaHeading(), Qt::ElideRight,
+                                                      static_cast<int>(at.drekkanaHeading.width())));
+            drekkana_->render(&painter, at.drekkana);
+        }
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, drawn_);
+    if (!charted_)
+        return;
+    // The chosen body, in each picture.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), hasFocus() ? 2.5 : 1.5));
+    painter.setBrush(Qt::NoBrush);
+    if (!at.wheel.isEmpty())
+        painter.drawRoundedRect(
+            InPanel(at.wheel, wheelLayout_.width, wheelLayout_.height, wheelLayout_.points[ToIndex(chosen_)].glyph)
+                .adjusted(-3, -3, 3, 3),
+            4, 4);
+    if (const DrekkanaPoint* point = DrekkanaPointOf(drekkanaLayout_, chosen_); point && !at.drekkana.isEmpty())
+        painter.drawRoundedRect(
+            InPanel(at.drekkana, drekkanaLayout_.width, drekkanaLayout_.height, point->glyph).adjusted(-3, -3, 3, 3), 4,
+            4);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = at.wheel.united(at.drekkana).toAlignedRect();
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void ChartWheelPanel::mousePressEvent(QMouseEvent* event)
+{
+    const auto body = event->button() == Qt::LeftButton ? pointAt(event->position()) : std::nullopt;
+    if (!body || !IsTabBody(*body)) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    chooseBody(static_cast<int>(ToIndex(*body)));
+    emit bodyChosen(static_cast<int>(ToIndex(*body)));
+}
+
+void ChartWheelPanel::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        stepChoice(-1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        stepChoice(1);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+QSize ChartWheelPanel::sizeHint() const
+{
+    return {460, 460};
+}
+
+QSize ChartWheelPanel::minimumSizeHint() const
+{
+    return {kLeastSide, kLeastSide};
+}
+
+} // namespace tessaline

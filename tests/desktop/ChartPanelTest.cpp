@@ -1,0 +1,154 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The chart pictures beside the results window's tabs: choosing a body in them, the View menu and the
+// drekkana form remembered, and dark pictures in a dark window.
+#include "DesktopTestSupport.h"
+#include "desktop/ChartWheelPanel.h"
+#include "desktop/OptionsMenu.h"
+#include "desktop/TabPanel.h"
+#include "desktop/frmDisplay.h"
+
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace tessaline::testing {
+namespace {
+
+class ChartPanel : public DesktopTest
+{
+protected:
+    // A fresh birth data window that keeps its settings in an INI file of its own.
+    void OpenWithSettings()
+    {
+        window.reset();
+        settings = std::make_unique<QSettings>(folder.filePath(QStringLiteral("tessaline.conf")), QSettings::IniFormat);
+        window = std::make_unique<frmMain>(nullptr, settings.get());
+        window->show();
+        ActivateMain();
+    }
+
+    // 2000-01-01 12:00 GMT, 0° W, 51° 30′ N. Longitudes by astronomy-engine for the instant
+    // (tests/ephemeris/precise-reference.js): Jupiter 25.3°, Saturn 40.4°, Moon 223.3°, Venus 241.6°,
+    // Pluto 251.5°, Mercury 271.9°, Sun 280.4°, Neptune 303.2°, Uranus 314.8°, Mars 328.0°.
+    frmDisplay* CalculateJ2000()
+    {
+        FillValidForm();
+        SelectDate(2000, 1, 1);
+        window->cboHH->setCurrentIndex(window->cboHH->findText(QStringLiteral("12")));
+        window->cmdRashi_Click();
+        frmDisplay* results = window->resultsWindow();
+        if (results != nullptr) {
+            results->resize(1200, 760);
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(results));
+        }
+        return results;
+    }
+
+    std::unique_ptr<QSettings> settings;
+    QTemporaryDir folder;
+};
+
+TEST_F(ChartPanel, ClickingAGlyphInEitherPictureBringsItsTabToTheFront)
+{
+    frmDisplay* results = CalculateJ2000();
+    ASSERT_NE(results, nullptr);
+    ChartWheelPanel* panel = results->chartPanel;
+    EXPECT_EQ(results->SSTab1->currentIndex(), 1); // the Moon, as every results window opens
+    // The window fits a 1280 × 800 screen less a panel of 30 pixels and the window's frame.
+    EXPECT_LE(results->minimumSizeHint().width(), 1260);
+    EXPECT_LE(results->minimumSizeHint().height(), 710);
+    panel->mnuDrekkanaChart->setChecked(true);
+    for (const bool wheel : {true, false}) { // the drekkana chart under the wheel, then in its place
+        panel->mnuChartWheel->setChecked(wheel);
+        for (const BodyIndex body : {BodyIndex::Sun, BodyIndex::Venus, BodyIndex::Pluto}) {
+            const auto at = panel->glyphCentre(body);
+            ASSERT_TRUE(at.has_value());
+            QTest::mouseClick(panel, Qt::LeftButton, {}, at->toPoint());
+            const auto tab = static_cast<std::size_t>(results->SSTab1->currentIndex());
+            EXPECT_EQ(tab, ToIndex(body)) << BodyName(body) << (wheel ? " on the wheel" : " in the drekkana chart");
+            // The description a screen reader gives: the position and decanate sign the tab shows.
+            const QString description = panel->accessibleDescription();
+            EXPECT_TRUE(description.startsWith(QLatin1String(BodyName(body)) + QLatin1Char(' ')
+                                               + results->lblPosition[tab]->text()))
+                << description.toStdString();
+            EXPECT_TRUE(description.endsWith(QStringLiteral(": ") + results->lblDecanateSign[tab]->text()));
+        }
+    }
+    // A tab brought to the front chooses its body in the pictures.
+    results->SSTab1->setCurrentIndex(static_cast<int>(BodyIndex::Mars));
+    EXPECT_EQ(panel->chosenBody(), BodyIndex::Mars);
+}
+
+TEST_F(ChartPanel, ArrowKeysStepAlongTheZodiac)
+{
+    frmDisplay* results = CalculateJ2000();
+    ASSERT_NE(results, nullptr);
+    ChartWheelPanel* panel = results->chartPanel;
+    panel->setFocus();
+    struct Step {
+        Qt::Key key;
+        BodyIndex to;
+    };
+    // From the Moon: Venus and Pluto follow it; back past it, Saturn comes before; from Jupiter, the first
+    // by longitude, the step back goes round to Mars, the last.
+    for (const Step step : {Step{Qt::Key_Right, BodyIndex::Venus}, Step{Qt::Key_Down, BodyIndex::Pluto},
+                            Step{Qt::Key_Left, BodyIndex::Venus}, Step{Qt::Key_Up, BodyIndex::Moon},
+                            Step{Qt::Key_Left, BodyIndex::Saturn}, Step{Qt::Key_Left, BodyIndex::Jupiter},
+                            Step{Qt::Key_Left, BodyIndex::Mars}}) {
+        QTest::keyClick(panel, step.key);
+        EXPECT_EQ(results->SSTab1->currentIndex(), static_cast<int>(ToIndex(step.to))) << BodyName(step.to);
+    }
+    EXPECT_TRUE(panel->hasFocus()); // the tabs change under the wheel, which keeps the keys
+}
+
+TEST_F(ChartPanel, ViewMenuAndDrekkanaFormAreRemembered)
+{
+    OpenWithSettings();
+    EXPECT_TRUE(window->options->mnuDrekkanaSouth->isChecked());
+    window->options->mnuDrekkanaNorth->trigger();
+    frmDisplay* results = CalculateJ2000();
+    ASSERT_NE(results, nullptr);
+    ChartWheelPanel* panel = results->chartPanel;
+    EXPECT_EQ(panel->drekkanaStyle(), DrekkanaStyle::NorthIndian);
+    EXPECT_TRUE(panel->mnuChartWheel->isChecked()); // the wheel alone at first
+    EXPECT_FALSE(panel->mnuDrekkanaChart->isChecked());
+    EXPECT_TRUE(panel->isVisible());
+    panel->mnuChartWheel->trigger(); // neither picture: no panel
+    EXPECT_FALSE(panel->isVisible());
+    panel->mnuDrekkanaChart->trigger();
+    EXPECT_TRUE(panel->isVisible());
+
+    results->cmdOK_Click();
+    FlushDeletes();
+    OpenWithSettings();
+    EXPECT_TRUE(window->options->mnuDrekkanaNorth->isChecked());
+    results = CalculateJ2000();
+    ASSERT_NE(results, nullptr);
+    EXPECT_FALSE(results->chartPanel->mnuChartWheel->isChecked());
+    EXPECT_TRUE(results->chartPanel->mnuDrekkanaChart->isChecked());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(ChartPanel, PicturesAreDarkInADarkWindow)
+{
+    frmDisplay* results = CalculateJ2000();
+    ASSERT_NE(results, nullptr);
+    ChartWheelPanel* panel = results->chartPanel;
+    const auto groundLightness = [panel] {
+        const QRectF wheel = panel->places().wheel;
+        const QImage drawn = panel->grab().toImage();
+        // Inside the wheel's square, outside its ring: the picture's own ground.
+        return drawn.pixelColor(QPointF(wheel.left() + 3, wheel.top() + 3).toPoint()).lightness();
+    };
+    EXPECT_GT(groundLightness(), 200);
+    QPalette dark = panel->palette();
+    dark.setColor(QPalette::Window, QColor(0x20, 0x20, 0x24));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    panel->setPalette(dark);
+    EXPECT_LT(groundLightness(), 60);
+}
+
+} // namespace
+} // namespace tessaline::testing
