@@ -66,10 +66,22 @@ struct Slot {
     BatchFile::Row row;
     std::string out;
     std::string err;
+    std::string picture; // with --svg-dir, its picture, written to its file in its turn
     bool rejected = false;
-    bool pictureFailed = false; // its picture could not be written: the run stops at this row
     bool charted = false;
 };
+
+// The slot's picture into the folder, in the row's turn; says why on err when it cannot be written.
+bool PictureWritten(const Options& options, const Slot& slot, std::ostream& err)
+{
+    if (slot.picture.empty())
+        return true;
+    const std::string path = PicturePath(options.svgDir, slot.row.line);
+    const Status written = WriteWholeFile(path, slot.picture);
+    if (!written)
+        err << "tessaline-chart: cannot write " << TerminalText(path) << ": " << written.error() << '\n';
+    return written.has_value();
+}
 
 // What one worker keeps between rows: its chart and its buffers. Everything else a chart touches is the
 // run's, read-only (the options, the atlas, the tables) or behind a lock (the place cache).
@@ -98,20 +110,12 @@ public:
         }
         slot.rejected = !charted;
         Write(row, charted, slot);
-        slot.pictureFailed = charted && !options_.svgDir.empty() && !WritePicture(row.line, slot.err);
+        slot.picture.clear();
+        if (charted && !options_.svgDir.empty())
+            slot.picture = ChartPictureSvg(state_, options_);
     }
 
 private:
-    // The row's picture in the folder; says why in err when it cannot be written.
-    bool WritePicture(std::size_t line, std::string& err) const
-    {
-        const std::string path = PicturePath(options_.svgDir, line);
-        const Status written = WriteWholeFile(path, ChartPictureSvg(state_, options_));
-        if (!written)
-            err += "tessaline-chart: cannot write " + TerminalText(path) + ": " + written.error() + '\n';
-        return written.has_value();
-    }
-
     void Write(const BatchFile::Row& row, const Status& charted, Slot& slot)
     {
         BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
@@ -233,8 +237,8 @@ private:
 };
 
 // The rows charted one after the other on the caller's thread: --jobs 1.
-bool RunInOrder(BatchFile& batch, const ZodiacChoice& zodiac, RowCharter& charter, Output& output, std::ostream& err,
-                std::size_t& rowsRead, std::size_t& rowsRejected)
+bool RunInOrder(BatchFile& batch, const Options& options, const ZodiacChoice& zodiac, RowCharter& charter,
+                Output& output, std::ostream& err, std::size_t& rowsRead, std::size_t& rowsRejected)
 {
     Slot slot;
     while (std::optional<BatchFile::Row> row = batch.Next(zodiac, Reader::ChartTool)) {
@@ -244,7 +248,7 @@ bool RunInOrder(BatchFile& batch, const ZodiacChoice& zodiac, RowCharter& charte
         rowsRejected += slot.rejected ? 1 : 0;
         output.out << slot.out;
         err << slot.err;
-        if (output.Failed() || slot.pictureFailed)
+        if (output.Failed() || !PictureWritten(options, slot, err))
             return false; // no one receives the rest: stop reading
     }
     return true;
@@ -272,8 +276,9 @@ bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice&
         rowsRejected += slot.rejected ? 1 : 0;
         output.out << slot.out;
         err << slot.err;
+        const bool written = !output.Failed() && PictureWritten(options, slot, err);
         pipeline.Written();
-        if (output.Failed() || slot.pictureFailed)
+        if (!written)
             return false; // the first failed write stops every worker (the pipeline's end)
     }
     return true;
@@ -308,7 +313,7 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     bool whole = true;
     if (workers == 1) {
         RowCharter charter(options, zodiac, places);
-        whole = RunInOrder(*batch, zodiac, charter, output, err, rowsRead, rowsRejected);
+        whole = RunInOrder(*batch, options, zodiac, charter, output, err, rowsRead, rowsRejected);
     } else
         whole = RunInParallel(*batch, options, zodiac, workers, places, output, err, rowsRead, rowsRejected);
     if (!whole)
