@@ -2,6 +2,7 @@
 #include "desktop/AccessibleControls.h"
 
 #include "desktop/LinkLabel.h"
+#include "desktop/NoticeLabel.h"
 #include "desktop/TabPanel.h"
 
 #include <QAbstractItemView>
@@ -22,13 +23,53 @@ QString WithoutAccelerator(QString text)
     return text;
 }
 
-// A list: its name is its own, its value the chosen item; its one child is the pop-up list of items.
-class NamedListInterface : public QAccessibleWidget
+// Text a reader can read but not change: the words a control shows as its value.
+class ShownText : public QAccessibleTextInterface
+{
+public:
+    virtual QString shownText() const = 0;
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString shown = shownText();
+        const qsizetype end = endOffset < 0 || endOffset > shown.size() ? shown.size() : endOffset;
+        return startOffset < 0 || startOffset >= end ? QString() : shown.mid(startOffset, end - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(shownText().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override { *startOffset = *endOffset = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+};
+
+// A list: its name is its own, its value and its text the chosen item (the bridge to the Linux accessibility
+// bus passes a list's text on, not its value); its one child is the pop-up list of items.
+class NamedListInterface : public QAccessibleWidget, public ShownText
 {
 public:
     explicit NamedListInterface(QComboBox* list)
         : QAccessibleWidget(list, QAccessible::ComboBox)
     { }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString shownText() const override { return list()->currentText(); }
 
     QString text(QAccessible::Text t) const override
     {
@@ -153,6 +194,25 @@ private:
     LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
 };
 
+// A notice: a notification, which a screen reader speaks when it appears; a warning is heard as one.
+class NoticeInterface : public QAccessibleWidget
+{
+public:
+    explicit NoticeInterface(NoticeLabel* label)
+        : QAccessibleWidget(label, QAccessible::Notification)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return label()->heardText();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    NoticeLabel* label() const { return static_cast<NoticeLabel*>(widget()); }
+};
+
 QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
 {
     if (className == QLatin1String(NamedList::staticMetaObject.className())) {
@@ -166,6 +226,9 @@ QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
     }
     if (className == QLatin1String(LinkLabel::staticMetaObject.className())) {
         return new LinkInterface(static_cast<LinkLabel*>(object));
+    }
+    if (className == QLatin1String(NoticeLabel::staticMetaObject.className())) {
+        return new NoticeInterface(static_cast<NoticeLabel*>(object));
     }
     return nullptr;
 }
@@ -186,6 +249,9 @@ NamedList::NamedList(QWidget* parent)
 {
     InstallAccessibleInterfaces();
     setEditable(false);
+    // The pop-up list marks the choice at all times, however it was made, not only once it has been opened.
+    connect(this, &QComboBox::currentIndexChanged, this,
+            [this](int index) { view()->setCurrentIndex(model()->index(index, modelColumn(), rootModelIndex())); });
 }
 
 LockedTextBox::LockedTextBox(QWidget* parent)
