@@ -41,15 +41,22 @@ TEST_F(Reading, InstantLineStandsAboveTheTabs)
 {
     frmDisplay* results = CalculateDelhi("10", "30");
     ASSERT_NE(results, nullptr);
+    // One short line each: when, where, which zodiac and positions.
     EXPECT_EQ(results->lblInstant->text(),
-              QStringLiteral("Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving), "
-                             "77°12′ E, 28°36′ N"));
+              QStringLiteral("Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving)"));
+    EXPECT_EQ(results->lblPlace->text(), QStringLiteral("77°12′ E, 28°36′ N"));
+    EXPECT_EQ(results->lblZodiac->text(), QStringLiteral("Tropical zodiac; positions from the classic formulas"));
     EXPECT_TRUE(results->lblInstant->isVisible());
+    EXPECT_TRUE(results->lblClock->isHidden()) << "no place chosen from the atlas, no clock sentence";
     EXPECT_EQ(results->lblName->text(), QStringLiteral("ASHA RAO"));
     // The README's worked example; the Ascendant's decanate is checked against the table in the report tests.
-    EXPECT_TRUE(results->lblAngles->text().startsWith(QStringLiteral("Ascendant 29 Leo 24 in the decanate of Aries")));
-    EXPECT_TRUE(
-        results->lblAngles->text().endsWith(QStringLiteral("Midheaven 27 Tau 20 · Rahu 28 Sco 55 · Ketu 28 Tau 55")));
+    // Each item is held together (no-break spaces), so the line wraps only between items.
+    const QString angles = results->lblAngles->text();
+    for (const QString& item : angles.split(QStringLiteral(" · ")))
+        EXPECT_FALSE(item.contains(QLatin1Char(' '))) << item.toStdString();
+    const QString spaced = QString(angles).replace(QChar(0x00A0), QLatin1Char(' '));
+    EXPECT_TRUE(spaced.startsWith(QStringLiteral("Ascendant 29 Leo 24 in the decanate of Aries")));
+    EXPECT_TRUE(spaced.endsWith(QStringLiteral("Midheaven 27 Tau 20 · Rahu 28 Sco 55 · Ketu 28 Tau 55")));
 }
 
 TEST_F(Reading, MarginShowsOnlyWhereTheDecanateMayChange)
