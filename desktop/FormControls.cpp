@@ -5,6 +5,7 @@
 #include "desktop/FilteredLineEdit.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +13,40 @@
 #include <QWidget>
 
 namespace tessaline {
+
+namespace {
+
+// Takes a frame's Alt letter (a shortcut event on the frame) to one control.
+class MnemonicTarget : public QObject
+{
+public:
+    MnemonicTarget(QGroupBox* frame, QWidget* target)
+        : QObject(frame)
+        , target_(target)
+    {
+        frame->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Shortcut) {
+            target_->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* target_;
+};
+
+} // namespace
+
+void LandOnMnemonic(QGroupBox* frame, QWidget* target)
+{
+    new MnemonicTarget(frame, target);
+}
 
 // Runs every character of an entry through one of the core's key filters; nothing if any is rejected.
 std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> (*filter)(char) noexcept)
@@ -91,6 +126,7 @@ QGroupBox* CoordinateFrame(QWidget* parent, const char* name, const QString& tit
     grid->addWidget(options[0], 1, 0, 1, 2);
     grid->addWidget(options[1], 1, 2, 1, 2);
     grid->setColumnStretch(4, 1);
+    LandOnMnemonic(frame, degrees);
     return frame;
 }
 

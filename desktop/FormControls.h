@@ -27,7 +27,10 @@ FilteredLineEdit* CoordinateBox(const char* name, const QString& accessibleName,
 QLabel* Caption(const char* name, const QString& text, QWidget* buddy, QWidget* parent);
 // One of an option pair, named "name_index" ("optLong_0").
 QRadioButton* OptionButton(const char* name, int index, const QString& text);
-// A coordinate's frame: degrees and minutes with their captions, the two hemispheres under them.
+// A frame's Alt letter lands on target, whichever of its controls was used last.
+void LandOnMnemonic(QGroupBox* frame, QWidget* target);
+// A coordinate's frame: degrees and minutes with their captions, the two hemispheres under them; its Alt
+// letter lands on the degrees.
 QGroupBox* CoordinateFrame(QWidget* parent, const char* name, const QString& title, FilteredLineEdit* degrees,
                            QLabel* degreesCaption, FilteredLineEdit* minutes, QLabel* minutesCaption,
                            const std::array<QRadioButton*, 2>& options);

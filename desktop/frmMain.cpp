@@ -9,8 +9,10 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/LocationSearch.h"
 #include "desktop/MessagePresenter.h"
+#include "desktop/NoticeLabel.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/PlacePicker.h"
+#include "desktop/WindowFit.h"
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/modHelp.h"
@@ -27,6 +29,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -52,6 +55,8 @@ frmMain::frmMain(QWidget* parent, QSettings* settings)
     buildControls();
     setReadingOrder();
     Form_Load();
+    windowFit = new WindowFit(this, settings_, QStringLiteral("Window/BirthDataSize"));
+    connect(placePicker, &PlacePicker::shownChanged, windowFit, &WindowFit::fit);
 }
 
 frmMain::~frmMain()
@@ -111,7 +116,7 @@ void frmMain::buildControls()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
 
-    QLayout* person = buildPerson(central);
+    QGridLayout* person = buildPerson(central);
 
     // Zone.
     fraZone = new QGroupBox(tr("&Zone"), central);
@@ -119,6 +124,7 @@ void frmMain::buildControls()
     cmbTimeZone = ChoiceList("cmbTimeZone", tr("Time zone"), fraZone);
     cmbTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbTimeZone->setMinimumContentsLength(34);
+    LandOnMnemonic(fraZone, cmbTimeZone);
     chkDST = new QCheckBox(tr("Daylight &Saving Time"), fraZone);
     chkDST->setObjectName(QStringLiteral("chkDST"));
     chkDST->setAccessibleName(tr("Daylight Saving Time"));
@@ -133,6 +139,17 @@ void frmMain::buildControls()
         = new PlacePicker({cboMonth, cboDate, cboYear, cboHH, cboMM, cmbTimeZone, chkDST, txtLonD, txtLonM, optLong[0],
                            optLong[1], txtLatD, txtLatM, optLat[0], optLat[1], txtMCity, txtMState, txtMCountry},
                           central);
+    // The Place box under the time of birth: it fills the zone, the coordinates and City, State and Country.
+    person->addWidget(placePicker->lblPlace, 3, 0);
+    person->addWidget(placePicker->txtPlace, 3, 1, 1, 4);
+    person->addWidget(placePicker->lstPlaces, 4, 1, 1, 4);
+    person->addWidget(placePicker->lblNoPlace, 5, 1, 1, 4);
+    // Read in the order shown, also by a screen reader's review of the window.
+    for (QWidget* shown :
+         {static_cast<QWidget*>(placePicker->lblPlace), static_cast<QWidget*>(placePicker->txtPlace),
+          static_cast<QWidget*>(placePicker->lstPlaces), static_cast<QWidget*>(placePicker->lblNoPlace)})
+        shown->stackUnder(fraZone);
+    placePicker->clockArea->stackUnder(Frame4);
 
     // Calculate.
     cmdRashi = new QPushButton(QStringLiteral("Get My Tessaline"), central);
@@ -163,7 +180,6 @@ void frmMain::buildControls()
     layout->addWidget(fraZone);
     layout->addWidget(placePicker->clockArea);
     layout->addLayout(coordinates);
-    layout->addWidget(placePicker->searchArea);
     layout->addWidget(place);
     layout->addWidget(cmdRashi);
     layout->addWidget(Frame2);
@@ -175,8 +191,8 @@ void frmMain::buildControls()
     connect(Label61, &LinkLabel::clicked, this, &OpenHomePage);
 }
 
-// The name, and the date and clock time of birth.
-QLayout* frmMain::buildPerson(QWidget* central)
+// The name, and the date and clock time of birth; the place comes under them.
+QGridLayout* frmMain::buildPerson(QWidget* central)
 {
     txtName = new FilteredLineEdit(central);
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -257,9 +273,10 @@ QWidget* frmMain::buildPlaceLookup(QWidget* central)
     txtMCountry = placeBox("txtMCountry", tr("Country"));
     Label54 = Caption("Label54", tr("&City"), txtMCity, place);
     Label55 = Caption("Label55", tr("Stat&e"), txtMState, place);
-    Label4 = Caption("Label4", tr("C&ountry"), txtMCountry, place);
+    Label4 = Caption("Label4", tr("Co&untry"), txtMCountry, place); // Alt+O opens the Options menu
     cmdBrowser = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), place);
     cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
+    cmdBrowser->setAutoDefault(true); // Enter on it looks the place up
     cmdBrowser->setAccessibleName(QStringLiteral("Click Here To Find Latitude & Longitude")); // as it reads
     auto* placeGrid = new QGridLayout(place);
     placeGrid->addWidget(Label54, 0, 0);
@@ -278,9 +295,10 @@ void frmMain::setReadingOrder()
 {
     // clang-format off
     SetReadingOrder({txtName, cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS,
+                     placePicker->txtPlace, placePicker->lstPlaces,
                      cmbTimeZone, chkDST, placePicker->cmdApplyZone,
                      txtLonD, txtLonM, optLong[0], optLong[1], txtLatD, txtLatM, optLat[0], optLat[1],
-                     placePicker->txtPlace, placePicker->lstPlaces, txtMCity, txtMState, txtMCountry, cmdBrowser,
+                     txtMCity, txtMState, txtMCountry, cmdBrowser,
                      cmdRashi, Label61});
     // clang-format on
 }
@@ -450,6 +468,17 @@ void frmMain::mnuAbout_Click()
 ZodiacChoice frmMain::chosenZodiac() const
 {
     return options->chosenZodiac();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // Enter in any field calculates: the fields pass it on (a list open on the screen takes it first, to choose).
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        cmdRashi_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
