@@ -7,7 +7,8 @@
 namespace tessaline {
 
 // Teaches Qt's accessibility layer how the program's own controls read to a screen reader: the lists
-// (NamedList), the tab rows and tabs of TabPanel, the link labels and the notices (NoticeLabel). Safe to call any
+// (NamedList), the tab rows and tabs of TabPanel, the link labels, the notices (NoticeLabel) and the menu
+// entries that can be ticked. Safe to call any
 // number of times; each of those controls calls it when it is made.
 void InstallAccessibleInterfaces();
 
