@@ -66,6 +66,7 @@ PlacePicker::PlacePicker(const Controls& controls, QWidget* parent)
     lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
     lstPlaces->setAccessibleName(tr("Places found"));
     lstPlaces->setWordWrap(true);
+    lstPlaces->setAlternatingRowColors(true);
     lstPlaces->setTextElideMode(Qt::ElideNone);
     lstPlaces->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstPlaces->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
