@@ -51,6 +51,9 @@ void WindowFit::fit()
     if (fitting_)
         return;
     fitting_ = true;
+    // Lay the contents out now, not when the event loop comes round: a line that came or went counts at once.
+    if (QWidget* central = window_->centralWidget(); central != nullptr && central->layout() != nullptr)
+        central->layout()->activate();
     const int needed = neededHeight(window_->width());
     window_->setMinimumHeight(needed);
     const int wanted = std::max(needed, userSize_ ? userSize_->height() : 0);
