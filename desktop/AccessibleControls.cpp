@@ -335,9 +335,6 @@ NamedList::NamedList(QWidget* parent)
 {
     InstallAccessibleInterfaces();
     setEditable(false);
-    // The pop-up list marks the choice at all times, however it was made, not only once it has been opened.
-    connect(this, &QComboBox::currentIndexChanged, this,
-            [this](int index) { view()->setCurrentIndex(model()->index(index, modelColumn(), rootModelIndex())); });
 }
 
 LockedTextBox::LockedTextBox(QWidget* parent)
