@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows as they are seen: nothing cut off or squeezed in any state, the birth data window's height
+// following what it shows and the size the user gives it, Enter and the Alt letters, the warning colour.
+
+#include "DesktopTestSupport.h"
+#include "desktop/DesktopLook.h"
+#include "desktop/PlacePicker.h"
+#include "desktop/frmAbout.h"
+#include "desktop/frmDisplay.h"
+
+#include <QAbstractScrollArea>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <functional>
+
+namespace tessaline::testing {
+namespace {
+
+// What is cut off or squeezed in a window: a wrapped line lower than its text, a box or button lower than it
+// asks to be, a control reaching past the window's edge.
+QStringList Clipped(QWidget* window)
+{
+    QCoreApplication::processEvents();
+    QStringList found;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->isWindow() || qobject_cast<QAbstractScrollArea*>(w->parentWidget()) != nullptr)
+            continue;
+        const QString name = w->objectName().isEmpty() ? QLatin1String(w->metaObject()->className()) : w->objectName();
+        const auto* label = qobject_cast<QLabel*>(w);
+        if (label != nullptr && label->wordWrap() && label->height() < label->heightForWidth(label->width()))
+            found << name + QStringLiteral(" cut");
+        const bool box = qobject_cast<QLineEdit*>(w) != nullptr || qobject_cast<QComboBox*>(w) != nullptr
+            || qobject_cast<QAbstractButton*>(w) != nullptr;
+        if (box && w->height() < w->sizeHint().height())
+            found << name + QStringLiteral(" squeezed");
+        if (!window->rect().contains(QRect(w->mapTo(window, QPoint(0, 0)), w->size())))
+            found << name + QStringLiteral(" outside");
+    }
+    return found;
+}
+
+class WindowLayout : public DesktopTest
+{
+protected:
+    void TypePlace(const char* typed)
+    {
+        window->placePicker->txtPlace->setFocus();
+        window->placePicker->waitForAtlas();
+        QTest::keyClicks(window->placePicker->txtPlace, QLatin1String(typed));
+    }
+};
+
+TEST_F(WindowLayout, NothingIsCutOffOrSqueezedAtTheDefaultOrTheSmallestSize)
+{
+    const std::vector<std::pair<const char*, std::function<void()>>> states{
+        {"AsLoaded",
+         [] {
+         }},
+        {"PlaceList",
+         [this] {
+             TypePlace("springfield");
+         }},
+        // Kathmandu 1990 with Central Daylight Time ticked by hand: the clock line, Apply and both warnings.
+        {"HandZoneAndBothWarnings",
+         [this] {
+             SelectDate(1990, 7, 2);
+             TypePlace("kathmandu");
+             window->placePicker->choosePlace(0);
+             window->cmbTimeZone->setCurrentIndex(18);
+             window->chkDST->setChecked(true);
+             ASSERT_FALSE(window->placePicker->lblZoneWarning->isHidden());
+         }},
+    };
+    for (const auto& [label, reach] : states) {
+        SCOPED_TRACE(label);
+        reach();
+        EXPECT_EQ(Clipped(window.get()), QStringList());
+        window->resize(window->minimumSize());
+        EXPECT_EQ(Clipped(window.get()), QStringList()) << "at the smallest size";
+    }
+    frmAbout about(window.get());
+    about.show();
+    EXPECT_LE(about.width(), 640);
+    EXPECT_EQ(Clipped(&about), QStringList());
+    FillValidForm();
+    window->cmdRashi_Click();
+    ASSERT_NE(window->resultsWindow(), nullptr);
+    EXPECT_EQ(Clipped(window->resultsWindow()), QStringList());
+}
+
+TEST_F(WindowLayout, TheWindowGrowsWithWhatItShowsAndShrinksBack)
+{
+    QCoreApplication::processEvents();
+    const int loaded = window->height();
+    TypePlace("springfield");
+    EXPECT_GT(window->height(), loaded + window->placePicker->lstPlaces->height() / 2);
+    QTest::keyClick(window->placePicker->txtPlace, Qt::Key_Escape);
+    EXPECT_TRUE(window->placePicker->lstPlaces->isHidden());
+    EXPECT_EQ(window->height(), loaded);
+}
+
+TEST_F(WindowLayout, ASizeTheUserGivesIsKeptAndRemembered)
+{
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("tessaline.conf")), QSettings::IniFormat);
+    auto first = std::make_unique<frmMain>(nullptr, &settings);
+    first->show();
+    const QSize given = first->size() + QSize(120, 200);
+    first->resize(given); // as the user drags the window's corner
+    first->close();
+    first.reset();
+    frmMain second(nullptr, &settings);
+    second.show();
+    EXPECT_EQ(second.size(), given);
+}
+
+TEST_F(WindowLayout, EnterCalculatesFromEveryFieldAndChoosesInAnOpenList)
+{
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             window->txtName, window->cboMonth, window->cboSS, window->placePicker->txtPlace, window->cmbTimeZone,
+             window->chkDST, window->txtLonD, window->optLat[0], window->txtMCountry}) {
+        messages.shown.clear();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        ASSERT_EQ(messages.shown.size(), 1U) << field->objectName().toStdString();
+        EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please Enter Name")) << "the calculation's first check";
+    }
+    messages.shown.clear();
+    TypePlace("kathmandu");
+    QTest::keyClick(window->placePicker->txtPlace, Qt::Key_Return);
+    EXPECT_TRUE(messages.shown.empty()) << "Enter chose the place highlighted";
+    EXPECT_EQ(window->txtMCity->text(), QStringLiteral("Kathmandu"));
+}
+
+// Every Alt letter of a window is its own; each lands on the control its caption names, or opens its menu.
+TEST_F(WindowLayout, AltLettersAreUniqueAndLandOnTheirControls)
+{
+    QStringList letters;
+    for (QObject* o : window->findChildren<QObject*>()) {
+        QString text = o->property("text").toString() + o->property("title").toString();
+        if (qobject_cast<QMenu*>(o) != nullptr || qobject_cast<QAction*>(o) != nullptr)
+            continue; // entries inside menus have letters of their own
+        if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
+            letters << key.toString();
+    }
+    for (const QAction* menu : window->menuBar()->actions())
+        letters << QKeySequence::mnemonic(menu->text()).toString();
+    EXPECT_EQ(QSet<QString>(letters.begin(), letters.end()).size(), letters.size()) << letters.join(' ').toStdString();
+
+    const std::vector<std::pair<Qt::Key, QWidget*>> lands{
+        {Qt::Key_N, window->txtName},     {Qt::Key_B, window->cboMonth},
+        {Qt::Key_T, window->cboHH},       {Qt::Key_P, window->placePicker->txtPlace},
+        {Qt::Key_Z, window->cmbTimeZone}, {Qt::Key_L, window->txtLonD},
+        {Qt::Key_A, window->txtLatD},     {Qt::Key_C, window->txtMCity},
+        {Qt::Key_E, window->txtMState},   {Qt::Key_U, window->txtMCountry}};
+    for (const auto& [key, control] : lands) {
+        window->chkDST->setFocus(); // Alt+Z used to return to the frame's last control
+        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
+    }
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
+    auto* opened = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->title(), QStringLiteral("&Options"));
+    opened->close();
+}
+
+// Contrast ratios from the guidelines' definition: black on white is 21 to 1, #767676 on white 4.54 to 1 (the
+// lightest grey that passes on white, as WebAIM's contrast checker gives it).
+TEST(WarningColour, MeetsLevelAAOnLightDarkAndMidBackgrounds)
+{
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(ContrastRatio(QColor(0x76, 0x76, 0x76), Qt::white), 4.54, 0.01);
+    for (const QColor& background : {kBrown, QColor(0xef, 0xef, 0xef), QColor(Qt::white), QColor(Qt::black),
+                                     QColor(0x31, 0x36, 0x3b), QColor(0x80, 0x80, 0x80)})
+        EXPECT_GE(ContrastRatio(WarningColour(background), background), 4.5) << background.name().toStdString();
+}
+
+} // namespace
+} // namespace tessaline::testing
