@@ -23,6 +23,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libcctz-dev tzdata libicu-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream pkg-config
+    # The test that reads the desktop program over the accessibility bus, as a screen reader does.
+    python3-pyatspi at-spi2-core dbus-x11 xdotool
     # Not for the programs, which carry the precise ephemeris as tables: the tests check the tables against
     # the library they were fitted to.
     libswe-dev swe-basic-data
