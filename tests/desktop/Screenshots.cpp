@@ -4,8 +4,9 @@
 // It fills in a sample birth, calculates, and grabs the birth data window, the results window and the about box,
 // then a second birth whose Moon tab shows a birth-time margin. A second argument saves that reading too.
 // With --states FOLDER it also grabs the birth data window in the states worth checking by eye (as loaded, a
-// place chosen, a zone chosen by hand with both warnings, the Place list, the smallest size) and the ten body
-// pictures as the results window draws them; run it again with QT_SCALE_FACTOR=2 for the same at 200 %.
+// place chosen, a zone chosen by hand with both warnings, the Place list, the smallest size), the results of
+// that birth, and the ten body pictures as the results window draws them; run it again with QT_SCALE_FACTOR=2 for the
+// same at 200 %.
 
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/ImageList.h"
@@ -83,6 +84,9 @@ bool GrabStates(const QDir& folder)
     form.resize(form.minimumSize());
     QTest::qWait(100);
     ok &= Save(form, folder, "form-smallest-size.png");
+    form.cmdRashi_Click(); // the results' short lines with the clock the atlas found
+    if (frmDisplay* results = form.resultsWindow(); results != nullptr && QTest::qWaitForWindowExposed(results))
+        ok &= Save(*results, folder, "results-kathmandu-hand-zone.png");
 
     // The ten pictures side by side, at the size and on the background the results window gives them.
     constexpr int kSide = 112;
