@@ -126,6 +126,16 @@ PlacePicker::PlacePicker(const Controls& controls, QWidget* parent)
         connect(button, &QRadioButton::toggled, this, &PlacePicker::coordinatesEdited);
 }
 
+void PlacePicker::placeSearchIn(QGridLayout* grid, int row, QWidget* readBefore)
+{
+    grid->addWidget(lblPlace, row, 0);
+    grid->addWidget(txtPlace, row, 1, 1, grid->columnCount() - 1);
+    grid->addWidget(lstPlaces, row + 1, 1, 1, grid->columnCount() - 1);
+    grid->addWidget(lblNoPlace, row + 2, 1, 1, grid->columnCount() - 1);
+    for (QWidget* shown : std::initializer_list<QWidget*>{lblPlace, txtPlace, lstPlaces, lblNoPlace})
+        shown->stackUnder(readBefore);
+}
+
 void PlacePicker::placeTextChanged()
 {
     if (settingPlaceText_)

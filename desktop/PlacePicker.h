@@ -21,6 +21,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -77,6 +78,9 @@ public:
     QPushButton* cmdApplyZone = nullptr;
     NoticeLabel* lblZoneWarning = nullptr;
 
+    // Sets the Place caption and box into `row` of the window's grid, the list and the notice under them, and
+    // has them read (by a screen reader's review of the window too) before `readBefore`.
+    void placeSearchIn(QGridLayout* grid, int row, QWidget* readBefore);
     // Chooses the n-th place of the list, as Enter on it does.
     void choosePlace(int row);
     // Waits until the atlas has been read (it is read on a worker thread when the place box is first used).

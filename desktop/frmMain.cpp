@@ -9,7 +9,6 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/LocationSearch.h"
 #include "desktop/MessagePresenter.h"
-#include "desktop/NoticeLabel.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/PlacePicker.h"
 #include "desktop/WindowFit.h"
@@ -117,21 +116,7 @@ void frmMain::buildControls()
     Label2->setWordWrap(true);
 
     QGridLayout* person = buildPerson(central);
-
-    // Zone.
-    fraZone = new QGroupBox(tr("&Zone"), central);
-    fraZone->setObjectName(QStringLiteral("fraZone"));
-    cmbTimeZone = ChoiceList("cmbTimeZone", tr("Time zone"), fraZone);
-    cmbTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbTimeZone->setMinimumContentsLength(34);
-    LandOnMnemonic(fraZone, cmbTimeZone);
-    chkDST = new QCheckBox(tr("Daylight &Saving Time"), fraZone);
-    chkDST->setObjectName(QStringLiteral("chkDST"));
-    chkDST->setAccessibleName(tr("Daylight Saving Time"));
-    auto* zone = new QHBoxLayout(fraZone);
-    zone->addWidget(cmbTimeZone, 1);
-    zone->addWidget(chkDST);
-
+    buildZone(central);
     QLayout* coordinates = buildCoordinates(central);
     QWidget* place = buildPlaceLookup(central);
 
@@ -139,17 +124,9 @@ void frmMain::buildControls()
         = new PlacePicker({cboMonth, cboDate, cboYear, cboHH, cboMM, cmbTimeZone, chkDST, txtLonD, txtLonM, optLong[0],
                            optLong[1], txtLatD, txtLatM, optLat[0], optLat[1], txtMCity, txtMState, txtMCountry},
                           central);
-    // The Place box under the time of birth: it fills the zone, the coordinates and City, State and Country.
-    person->addWidget(placePicker->lblPlace, 3, 0);
-    person->addWidget(placePicker->txtPlace, 3, 1, 1, 4);
-    person->addWidget(placePicker->lstPlaces, 4, 1, 1, 4);
-    person->addWidget(placePicker->lblNoPlace, 5, 1, 1, 4);
-    // Read in the order shown, also by a screen reader's review of the window.
-    for (QWidget* shown :
-         {static_cast<QWidget*>(placePicker->lblPlace), static_cast<QWidget*>(placePicker->txtPlace),
-          static_cast<QWidget*>(placePicker->lstPlaces), static_cast<QWidget*>(placePicker->lblNoPlace)})
-        shown->stackUnder(fraZone);
-    placePicker->clockArea->stackUnder(Frame4);
+    // The Place box under the time of birth, before the zone it fills; the clock line under the zone.
+    placePicker->placeSearchIn(person, 3, fraZone);
+    placePicker->clockArea->stackUnder(Frame4); // read in the order shown, by a screen reader's review too
 
     // Calculate.
     cmdRashi = new QPushButton(QStringLiteral("Get My Tessaline"), central);
@@ -226,6 +203,23 @@ QGridLayout* frmMain::buildPerson(QWidget* central)
     person->addWidget(Label12, 2, 4);
     person->setColumnStretch(4, 1);
     return person;
+}
+
+// The zone list and the daylight-saving tick, in their frame.
+void frmMain::buildZone(QWidget* central)
+{
+    fraZone = new QGroupBox(tr("&Zone"), central);
+    fraZone->setObjectName(QStringLiteral("fraZone"));
+    cmbTimeZone = ChoiceList("cmbTimeZone", tr("Time zone"), fraZone);
+    cmbTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbTimeZone->setMinimumContentsLength(34);
+    LandOnMnemonic(fraZone, cmbTimeZone);
+    chkDST = new QCheckBox(tr("Daylight &Saving Time"), fraZone);
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+    chkDST->setAccessibleName(tr("Daylight Saving Time"));
+    auto* zone = new QHBoxLayout(fraZone);
+    zone->addWidget(cmbTimeZone, 1);
+    zone->addWidget(chkDST);
 }
 
 // Longitude and latitude: degrees, minutes and the hemisphere of each, side by side.

@@ -153,6 +153,7 @@ protected:
 private:
     void buildControls();
     QGridLayout* buildPerson(QWidget* central);
+    void buildZone(QWidget* central);
     QLayout* buildCoordinates(QWidget* central);
     QWidget* buildPlaceLookup(QWidget* central);
     void buildMenus();
