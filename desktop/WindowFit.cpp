@@ -81,6 +81,9 @@ bool WindowFit::eventFilter(QObject* watched, QEvent* event)
                 fitting_ = false;
             }
         }
+    } else if (event->type() == QEvent::Show || event->type() == QEvent::FontChange
+               || event->type() == QEvent::StyleChange) {
+        fit(); // the style and the fonts the window is shown with may wrap its lines anew
     } else if ((event->type() == QEvent::Hide || event->type() == QEvent::Close) && userSize_ && settings_ != nullptr) {
         settings_->setValue(key_, *userSize_);
     }
