@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -83,6 +84,20 @@ FilteredLineEdit* CoordinateBox(const char* name, const QString& accessibleName,
     box->setAlignment(Qt::AlignRight);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5 + 16);
     return box;
+}
+
+QPushButton* MainActionButton(const char* name, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(text);
+    button->setDefault(true);
+    QFont bold = button->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    button->setFont(bold);
+    button->setMinimumHeight(button->sizeHint().height() * 3 / 2);
+    return button;
 }
 
 QLabel* Caption(const char* name, const QString& text, QWidget* buddy, QWidget* parent)

@@ -128,16 +128,7 @@ void frmMain::buildControls()
     placePicker->placeSearchIn(person, 3, fraZone);
     placePicker->clockArea->stackUnder(Frame4); // read in the order shown, by a screen reader's review too
 
-    // Calculate.
-    cmdRashi = new QPushButton(QStringLiteral("Get My Tessaline"), central);
-    cmdRashi->setObjectName(QStringLiteral("cmdRashi"));
-    cmdRashi->setAccessibleName(QStringLiteral("Get My Tessaline"));
-    cmdRashi->setDefault(true);
-    QFont bold = cmdRashi->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.2);
-    cmdRashi->setFont(bold);
-    cmdRashi->setMinimumHeight(cmdRashi->sizeHint().height() * 3 / 2);
+    cmdRashi = MainActionButton("cmdRashi", QStringLiteral("Get My Tessaline"), central);
 
     // Advertisement.
     Frame2 = new QFrame(central);
