@@ -3,7 +3,6 @@
 // values and states, the tab list of the results, the focus order, and text set by an assistive tool.
 
 #include "DesktopTestSupport.h"
-#include "desktop/PlacePicker.h"
 #include "desktop/TabPanel.h"
 #include "desktop/frmDisplay.h"
 
@@ -83,26 +82,6 @@ TEST_F(Accessibility, ListsAreNamedAndTheirChoiceIsTheValue)
     // Set by the program, the choice is the list's text too: what the Linux accessibility bus passes on.
     ASSERT_NE(Accessible(window->cboYear)->textInterface(), nullptr);
     EXPECT_EQ(Accessible(window->cboYear)->textInterface()->text(0, -1), QStringLiteral("2000"));
-}
-
-// Warnings are notifications, which a screen reader speaks when they appear, heard after "Warning:"; an entry
-// that can be ticked is heard as a check box while unticked too.
-TEST_F(Accessibility, WarningsAreHeardAsWarningsAndTickableEntriesAsCheckBoxes)
-{
-    window->txtLonD->setText(QStringLiteral("89"));
-    window->optLong[1]->setChecked(true);
-    window->cmbTimeZone->setCurrentIndex(20); // Central European Time, 7 hours from 89° W
-    NoticeLabel* warning = window->placePicker->lblZoneWarning;
-    ASSERT_FALSE(warning->isHidden());
-    EXPECT_EQ(Accessible(warning)->role(), QAccessible::Notification);
-    EXPECT_EQ(Heard(warning), QStringLiteral("Warning: ") + warning->text());
-    EXPECT_EQ(Heard(window->placePicker->lblClock), window->placePicker->lblClock->text());
-
-    QAccessibleInterface* precise = Accessible(window->mnuPrecise);
-    ASSERT_FALSE(window->mnuPrecise->isChecked());
-    EXPECT_EQ(precise->role(), QAccessible::CheckBox);
-    EXPECT_TRUE(precise->state().checkable);
-    EXPECT_EQ(Accessible(window->mnuTropical)->role(), QAccessible::RadioButton);
 }
 
 TEST_F(Accessibility, ButtonsAndLinksAreCalledWhatTheyShow)

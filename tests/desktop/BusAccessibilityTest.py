@@ -1,9 +1,8 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What a screen reader learns of the birth data window over the Linux accessibility bus (AT-SPI), asked as a
-reader asks it: the program runs under a virtual display with a session bus and the accessibility bus, keys are
-typed into it, and the bus is read. Usage: BusAccessibilityTest.py PROGRAM. Exits 77 (skipped), saying why, where
-the display or the bus cannot start; tools/setup.sh installs what it needs."""
+"""What a screen reader learns of the birth data window over the Linux accessibility bus (AT-SPI), under a
+virtual display and a session bus of its own, keys typed as a person types them. Usage: BusAccessibilityTest.py
+PROGRAM. Exits 77 (skipped), saying why, where they cannot start; tools/setup.sh installs what it needs."""
 import os
 import shutil
 import subprocess
@@ -39,25 +38,21 @@ def inner(program):
         for i in range(node.childCount):
             yield from nodes(node[i]) if node[i] is not None else ()
 
-    def spoken(node):  # a list's choice as its text, else its name
+    def spoken(node):  # a list's choice, read as its text; else the words of its name
         try:
             return node.queryText().getText(0, -1) if node.getRoleName() == "combo box" else node.name
         except NotImplementedError:
             return None
 
-    def heard(app, role):  # name -> the words or the choice a reader speaks, of what is on the screen
-        return {n.name: spoken(n) for n in nodes(app)
-                if n.getRoleName() == role and n.getState().contains(pyatspi.STATE_SHOWING)}
+    def heard(app, role):  # of what is on the screen
+        return {n.name: spoken(n) for n in nodes(app) if n.getRoleName() == role and n.getState().contains(
+            pyatspi.STATE_SHOWING)}
 
-    def keys(*actions):
+    def keys(*actions):  # "type:TEXT" types, "sleep" waits for the atlas, anything else is a key
         for action in actions:
-            if action == "sleep":
-                time.sleep(2)  # the atlas is read when the Place box is first used
-            else:
-                subprocess.run(["xdotool", "type", "--delay", "40", action[5:]] if action.startswith("type:")
-                               else ["xdotool", "key", action])
-                time.sleep(0.2)
-        time.sleep(0.5)
+            subprocess.run(["sleep", "2"] if action == "sleep" else ["xdotool", "type", "--delay", "40", action[5:]]
+                           if action.startswith("type:") else ["xdotool", "key", action])
+            time.sleep(0.2)
 
     quiet = subprocess.DEVNULL
     bus = subprocess.Popen(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"], stdout=quiet, stderr=quiet)
@@ -96,9 +91,6 @@ def inner(program):
         expect("Precise Positions, unticked", [(n.getRoleName(), n.getState().contains(pyatspi.STATE_CHECKED))
                                                for n in nodes(app) if n.name == "Precise Positions"],
                [("check box", False)])
-        expect("controls without a name", [n.getRoleName() for n in nodes(app) if not n.name.strip()
-               and n.getRoleName() in ("push button", "check box", "radio button", "combo box", "text", "link")
-               and n.getState().contains(pyatspi.STATE_SHOWING)], [])
     finally:
         shown.kill()
         bus.kill()

@@ -4,6 +4,7 @@
 #include "DesktopTestSupport.h"
 #include "desktop/frmDisplay.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
@@ -67,6 +68,9 @@ TEST_F(Reading, MarginShowsOnlyWhereTheDecanateMayChange)
     const QLabel* moon = results->lblMargin[1];
     EXPECT_TRUE(moon->isVisibleTo(results));
     EXPECT_TRUE(moon->text().startsWith(QStringLiteral("The decanate changes if the birth was after 19:")));
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(moon));
+    EXPECT_EQ(heard->role(), QAccessible::Notification) << "spoken when it appears";
+    EXPECT_EQ(heard->text(QAccessible::Name), QStringLiteral("Warning: ") + moon->text());
     EXPECT_FALSE(results->lblMargin[0]->isVisibleTo(results));
     EXPECT_TRUE(results->lblMargin[0]->text().isEmpty());
 }

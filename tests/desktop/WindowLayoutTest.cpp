@@ -130,16 +130,13 @@ TEST_F(WindowLayout, AltLettersAreUniqueAndLandOnTheirControls)
     letters.removeAll(QString());
     EXPECT_EQ(QSet<QString>(letters.begin(), letters.end()).size(), letters.size()) << letters.join(' ').toStdString();
 
-    for (const auto& [key, control] :
-         std::vector<std::pair<Qt::Key, QWidget*>>{{Qt::Key_N, window->txtName},
-                                                   {Qt::Key_B, window->cboMonth},
-                                                   {Qt::Key_T, window->cboHH},
-                                                   {Qt::Key_P, window->placePicker->txtPlace},
-                                                   {Qt::Key_Z, window->cmbTimeZone},
-                                                   {Qt::Key_L, window->txtLonD},
-                                                   {Qt::Key_A, window->txtLatD},
-                                                   {Qt::Key_C, window->txtMCity},
-                                                   {Qt::Key_U, window->txtMCountry}}) {
+    // The letters that landed elsewhere or are new; Alt+N and Alt+A are the caption test's too.
+    const std::vector<std::pair<Qt::Key, QWidget*>> lands{{Qt::Key_P, window->placePicker->txtPlace},
+                                                          {Qt::Key_Z, window->cmbTimeZone},
+                                                          {Qt::Key_L, window->txtLonD},
+                                                          {Qt::Key_A, window->txtLatD},
+                                                          {Qt::Key_U, window->txtMCountry}};
+    for (const auto& [key, control] : lands) {
         window->chkDST->setFocus(); // Alt+Z used to return to the frame's last control
         QTest::keyClick(window.get(), key, Qt::AltModifier);
         EXPECT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
