@@ -115,7 +115,7 @@ std::string Used(const ZoneSuggestion& suggestion)
     if (suggestion.kind == SuggestionKind::Row)
         return " \u2192 " + RowName(suggestion.row, suggestion.tick) + ".";
     const int minutesEast = -(suggestion.exact.zoneCorrectionHours * 60 + suggestion.exact.zoneCorrectionMinutes);
-    return "; none of the 71 zones fits; the chart uses " + OffsetName(minutesEast * 60) + ".";
+    return "; no zone in the list matches it, so the chart uses " + OffsetName(minutesEast * 60) + ".";
 }
 
 std::string Degrees(double longitudeEast)

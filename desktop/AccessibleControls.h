@@ -7,8 +7,9 @@
 namespace tessaline {
 
 // Teaches Qt's accessibility layer how the program's own controls read to a screen reader: the lists
-// (NamedList), the tab rows and tabs of TabPanel, and the link labels. Safe to call any number of times;
-// each of those controls calls it when it is made.
+// (NamedList), the tab rows and tabs of TabPanel, the link labels, the notices (NoticeLabel) and the menu
+// entries that can be ticked. Safe to call any
+// number of times; each of those controls calls it when it is made.
 void InstallAccessibleInterfaces();
 
 // A choose-only list that a screen reader announces by its accessible name ("Day of birth") with the

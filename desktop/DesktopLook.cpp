@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QFontDatabase>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
+
 namespace tessaline {
 
 QString ProgramTitle()
@@ -49,6 +53,43 @@ QPalette BrownPalette()
     palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(170, 155, 145));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(170, 155, 145));
     return palette;
+}
+
+namespace {
+
+// Relative luminance: each sRGB channel made linear, then weighted by how bright the eye finds it.
+double Luminance(const QColor& colour)
+{
+    const auto linear = [](int channel) {
+        const double c = channel / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.red()) + 0.7152 * linear(rgb.green()) + 0.0722 * linear(rgb.blue());
+}
+
+} // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor WarningColour(const QColor& background)
+{
+    constexpr double kLevelAA = 4.5;
+    // The ambers first; on a mid-tone background where neither reaches the level, black or white.
+    const std::array<QColor, 4> candidates{QColor(138, 75, 0), QColor(255, 200, 87), Qt::black, Qt::white};
+    QColor best = candidates[0];
+    for (const QColor& candidate : candidates) {
+        if (ContrastRatio(candidate, background) >= kLevelAA)
+            return candidate;
+        if (ContrastRatio(candidate, background) > ContrastRatio(best, background))
+            best = candidate;
+    }
+    return best;
 }
 
 } // namespace tessaline

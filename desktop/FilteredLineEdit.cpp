@@ -16,16 +16,14 @@ namespace tessaline {
 
 namespace {
 
-// Keys that reach the filter: printable text, and Enter and Backspace, which the filters know by code.
+// Keys that reach the filter: printable text, and Backspace, which the filters know by code. Enter is no
+// entry: it goes on to the window, where it calculates.
 std::optional<QString> FilterableText(const QKeyEvent& event)
 {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
         return std::nullopt;
     }
     switch (event.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return QString(QChar(13));
     case Qt::Key_Backspace:
         return QString(QChar(8));
     default:
@@ -38,7 +36,7 @@ std::optional<QString> FilterableText(const QKeyEvent& event)
     return text;
 }
 
-// Only what can be shown goes into the box: Enter and Backspace pass the filters but are keys, not text.
+// Only what can be shown goes into the box: Backspace passes the filters but is a key, not text.
 QString Printable(const QString& text)
 {
     QString printable;

@@ -5,13 +5,49 @@
 #include "desktop/FilteredLineEdit.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 
 namespace tessaline {
+
+namespace {
+
+// Takes a frame's Alt letter (a shortcut event on the frame) to one control.
+class MnemonicTarget : public QObject
+{
+public:
+    MnemonicTarget(QGroupBox* frame, QWidget* target)
+        : QObject(frame)
+        , target_(target)
+    {
+        frame->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Shortcut) {
+            target_->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget* target_;
+};
+
+} // namespace
+
+void LandOnMnemonic(QGroupBox* frame, QWidget* target)
+{
+    new MnemonicTarget(frame, target);
+}
 
 // Runs every character of an entry through one of the core's key filters; nothing if any is rejected.
 std::optional<QString> FilterEntry(const QString& incoming, std::optional<char> (*filter)(char) noexcept)
@@ -48,6 +84,20 @@ FilteredLineEdit* CoordinateBox(const char* name, const QString& accessibleName,
     box->setAlignment(Qt::AlignRight);
     box->setFixedWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 5 + 16);
     return box;
+}
+
+QPushButton* MainActionButton(const char* name, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(text);
+    button->setDefault(true);
+    QFont bold = button->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.2);
+    button->setFont(bold);
+    button->setMinimumHeight(button->sizeHint().height() * 3 / 2);
+    return button;
 }
 
 QLabel* Caption(const char* name, const QString& text, QWidget* buddy, QWidget* parent)
@@ -91,6 +141,7 @@ QGroupBox* CoordinateFrame(QWidget* parent, const char* name, const QString& tit
     grid->addWidget(options[0], 1, 0, 1, 2);
     grid->addWidget(options[1], 1, 2, 1, 2);
     grid->setColumnStretch(4, 1);
+    LandOnMnemonic(frame, degrees);
     return frame;
 }
 

@@ -10,6 +10,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -23,11 +24,16 @@ class FilteredLineEdit;
 QComboBox* ChoiceList(const char* name, const QString& accessibleName, QWidget* parent);
 // A box for the digits of a coordinate, at most maxLength of them.
 FilteredLineEdit* CoordinateBox(const char* name, const QString& accessibleName, int maxLength, QWidget* parent);
+// The window's main action: bold, larger and taller than other buttons, the default button.
+QPushButton* MainActionButton(const char* name, const QString& text, QWidget* parent);
 // A caption whose Alt letter moves to buddy.
 QLabel* Caption(const char* name, const QString& text, QWidget* buddy, QWidget* parent);
 // One of an option pair, named "name_index" ("optLong_0").
 QRadioButton* OptionButton(const char* name, int index, const QString& text);
-// A coordinate's frame: degrees and minutes with their captions, the two hemispheres under them.
+// A frame's Alt letter lands on target, whichever of its controls was used last.
+void LandOnMnemonic(QGroupBox* frame, QWidget* target);
+// A coordinate's frame: degrees and minutes with their captions, the two hemispheres under them; its Alt
+// letter lands on the degrees.
 QGroupBox* CoordinateFrame(QWidget* parent, const char* name, const QString& title, FilteredLineEdit* degrees,
                            QLabel* degreesCaption, FilteredLineEdit* minutes, QLabel* minutesCaption,
                            const std::array<QRadioButton*, 2>& options);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/OptionsMenu.h"
 
+#include "desktop/AccessibleControls.h"
 #include "desktop/MessagePresenter.h"
 
 #include "ephemeris/PreciseEphemeris.h"
@@ -44,6 +45,7 @@ OptionsMenu::OptionsMenu(QMenuBar* bar, QWidget* window, QSettings* settings)
     , window_(window)
     , settings_(settings)
 {
+    InstallAccessibleInterfaces(); // its entries that can be ticked are heard so
     QMenu* options = bar->addMenu(tr("&Options"));
     mnuPrecise = options->addAction(tr("&Precise Positions"));
     mnuPrecise->setObjectName(QStringLiteral("mnuPrecise"));

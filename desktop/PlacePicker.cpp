@@ -2,6 +2,7 @@
 #include "desktop/PlacePicker.h"
 
 #include "atlas/Clock.h"
+#include "desktop/NoticeLabel.h"
 
 #include "chart/ZoneTable.h"
 
@@ -20,13 +21,15 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tessaline {
 
 namespace {
 
-constexpr int kListed = 12;
+constexpr int kListed = 12; // places found
+constexpr int kShownPlaces = 6; // places the list shows without scrolling
 
 QString Text(std::string_view text)
 {
@@ -49,64 +52,57 @@ PlacePicker::PlacePicker(const Controls& controls, QWidget* parent)
     : QObject(parent)
     , c_(controls)
 {
-    searchArea = new QWidget(parent);
-    searchArea->setObjectName(QStringLiteral("fraPlaceSearch"));
-    txtPlace = new QLineEdit(searchArea);
+    txtPlace = new QLineEdit(parent);
     txtPlace->setObjectName(QStringLiteral("txtPlace"));
     txtPlace->setAccessibleName(tr("Place"));
-    txtPlace->setAccessibleDescription(tr("Type a place's name, then Down to the list and Enter to choose it"));
+    txtPlace->setAccessibleDescription(
+        tr("Type a place's name; Enter chooses the place highlighted in the list, Down goes into the list"));
     txtPlace->setPlaceholderText(tr("Type the birthplace, e.g. Springfield Illinois"));
-    auto* caption = new QLabel(tr("&Place"), searchArea);
-    caption->setObjectName(QStringLiteral("lblPlace"));
-    caption->setBuddy(txtPlace);
-    lstPlaces = new QListWidget(searchArea);
+    lblPlace = new QLabel(tr("&Place"), parent);
+    lblPlace->setObjectName(QStringLiteral("lblPlace"));
+    lblPlace->setBuddy(txtPlace);
+    // Each place on two lines, its name, then where it is, how many live there and its clock: never cut off.
+    lstPlaces = new QListWidget(parent);
     lstPlaces->setObjectName(QStringLiteral("lstPlaces"));
     lstPlaces->setAccessibleName(tr("Places found"));
-    lstPlaces->setMaximumHeight(lstPlaces->fontMetrics().height() * 7);
+    lstPlaces->setWordWrap(true);
+    lstPlaces->setAlternatingRowColors(true);
+    lstPlaces->setTextElideMode(Qt::ElideNone);
+    lstPlaces->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstPlaces->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     lstPlaces->hide();
-    auto* grid = new QGridLayout(searchArea);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(caption, 0, 0);
-    grid->addWidget(txtPlace, 0, 1);
-    grid->addWidget(lstPlaces, 1, 1);
-    grid->setColumnStretch(1, 1);
+    lblNoPlace = new NoticeLabel(NoticeLabel::Kind::Status, parent);
+    lblNoPlace->setObjectName(QStringLiteral("lblNoPlace"));
 
     clockArea = new QWidget(parent);
     clockArea->setObjectName(QStringLiteral("fraClock"));
     lblClock = new QLabel(clockArea);
     lblClock->setObjectName(QStringLiteral("lblClock"));
+    lblClock->setTextFormat(Qt::PlainText);
     lblClock->setWordWrap(true);
-    lblClock->setAccessibleName(tr("Clock at the birthplace"));
+    lblClock->setAccessibleDescription(tr("Clock at the birthplace")); // heard as the sentence it shows
     lblClock->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cmdApplyZone = new QPushButton(tr("Appl&y"), clockArea);
     cmdApplyZone->setObjectName(QStringLiteral("cmdApplyZone"));
     cmdApplyZone->setAccessibleName(tr("Apply the zone the atlas suggests"));
+    cmdApplyZone->setAutoDefault(true); // Enter on it applies
     cmdApplyZone->hide();
-    lblZoneWarning = new QLabel(clockArea);
+    lblZoneWarning = new NoticeLabel(NoticeLabel::Kind::Warning, clockArea);
     lblZoneWarning->setObjectName(QStringLiteral("lblZoneWarning"));
-    lblZoneWarning->setWordWrap(true);
-    lblZoneWarning->setAccessibleName(tr("Zone warning"));
-    lblZoneWarning->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblZoneWarning->hide();
     auto* line = new QHBoxLayout;
     line->addWidget(lblClock, 1);
-    line->addWidget(cmdApplyZone);
+    line->addWidget(cmdApplyZone, 0, Qt::AlignTop);
     auto* lines = new QVBoxLayout(clockArea);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->addLayout(line);
     lines->addWidget(lblZoneWarning);
+    clockArea->hide();
 
     txtPlace->installEventFilter(this);
     lstPlaces->installEventFilter(this);
-    connect(txtPlace, &QLineEdit::textEdited, this, [this] {
-        if (placed_.ChosenPlace() != nullptr) { // a place retyped and not chosen is no place
-            placed_.DropPlace(atlas::PlaceDropped::PlaceRetyped);
-            render();
-        }
-        startLoading();
-        search();
-    });
-    connect(lstPlaces, &QListWidget::itemActivated, this,
+    // Typed or put in by an assistive tool, the text searches alike.
+    connect(txtPlace, &QLineEdit::textChanged, this, &PlacePicker::placeTextChanged);
+    connect(lstPlaces, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { choosePlace(lstPlaces->row(item)); });
     connect(cmdApplyZone, &QPushButton::clicked, this, [this] {
         placed_.Apply();
@@ -130,6 +126,28 @@ PlacePicker::PlacePicker(const Controls& controls, QWidget* parent)
         connect(button, &QRadioButton::toggled, this, &PlacePicker::coordinatesEdited);
 }
 
+void PlacePicker::placeSearchIn(QGridLayout* grid, int row, QWidget* readBefore)
+{
+    grid->addWidget(lblPlace, row, 0);
+    grid->addWidget(txtPlace, row, 1, 1, grid->columnCount() - 1);
+    grid->addWidget(lstPlaces, row + 1, 1, 1, grid->columnCount() - 1);
+    grid->addWidget(lblNoPlace, row + 2, 1, 1, grid->columnCount() - 1);
+    for (QWidget* shown : std::initializer_list<QWidget*>{lblPlace, txtPlace, lstPlaces, lblNoPlace})
+        shown->stackUnder(readBefore);
+}
+
+void PlacePicker::placeTextChanged()
+{
+    if (settingPlaceText_)
+        return;
+    if (placed_.ChosenPlace() != nullptr) { // a place retyped and not chosen is no place
+        placed_.DropPlace(atlas::PlaceDropped::PlaceRetyped);
+        render();
+    }
+    startLoading();
+    search();
+}
+
 PlacePicker::~PlacePicker()
 {
     if (loader_ != nullptr)
@@ -144,15 +162,15 @@ void PlacePicker::startLoading()
     if (!file) {
         atlasProblem_ = tr("The place atlas is not installed (share/tessaline/atlas.bin): enter the coordinates "
                            "and the zone by hand.");
-        lblClock->setText(atlasProblem_);
+        render();
         return;
     }
-    lblClock->setText(tr("Reading the place atlas…"));
     loaded_ = std::make_shared<std::variant<std::unique_ptr<atlas::Atlas>, std::string>>();
     loader_ = QThread::create([result = loaded_, path = *file] { *result = atlas::Atlas::Load(path); });
     loader_->setParent(this);
     connect(loader_, &QThread::finished, this, &PlacePicker::atlasLoaded);
     loader_->start();
+    render(); // "Reading the place atlas…"
 }
 
 void PlacePicker::atlasLoaded()
@@ -161,10 +179,8 @@ void PlacePicker::atlasLoaded()
         return;
     if (auto* message = std::get_if<std::string>(loaded_.get())) {
         atlasProblem_ = Text(*message) + tr(": enter the coordinates and the zone by hand.");
-        lblClock->setText(atlasProblem_);
     } else {
         atlas_ = std::move(std::get<std::unique_ptr<atlas::Atlas>>(*loaded_));
-        lblClock->clear();
     }
     loaded_.reset();
     search();
@@ -184,23 +200,26 @@ bool PlacePicker::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::FocusIn && watched == txtPlace)
         startLoading();
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (watched == txtPlace && key == Qt::Key_Down && lstPlaces->count() > 0) {
-            lstPlaces->setCurrentRow(0);
-            lstPlaces->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-        if (watched == txtPlace && (key == Qt::Key_Return || key == Qt::Key_Enter) && lstPlaces->isVisible()
-            && lstPlaces->count() > 0) {
-            choosePlace(0);
-            return true;
-        }
-        if (watched == lstPlaces && key == Qt::Key_Escape) {
-            lstPlaces->hide();
-            txtPlace->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
+    if (event->type() != QEvent::KeyPress || (watched != txtPlace && watched != lstPlaces) || lstPlaces->isHidden())
+        return QObject::eventFilter(watched, event);
+    // With the list open: Down goes into it, Enter chooses the place highlighted, Escape closes it. With the
+    // list closed the keys go on to the box and the window (where Enter calculates).
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Down:
+        if (watched != txtPlace)
+            break;
+        lstPlaces->setFocus(Qt::OtherFocusReason);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        choosePlace(lstPlaces->currentRow());
+        return true;
+    case Qt::Key_Escape:
+        showList(false);
+        txtPlace->setFocus(Qt::OtherFocusReason);
+        return true;
+    default:
+        break;
     }
     return QObject::eventFilter(watched, event);
 }
@@ -209,20 +228,54 @@ void PlacePicker::search()
 {
     lstPlaces->clear();
     results_.clear();
-    if (!atlas_ || txtPlace->text().trimmed().isEmpty()) {
-        lstPlaces->hide();
+    const QString query = txtPlace->text().trimmed();
+    if (!atlas_ || query.isEmpty()) {
+        showList(false);
+        if (!lblNoPlace->isHidden()) {
+            lblNoPlace->setNotice({});
+            emit shownChanged();
+        }
         return;
     }
     for (const atlas::Match& match : atlas_->Search(txtPlace->text().toStdString(), kListed)) {
         QString label = Text(atlas_->Label(*match.place));
         if (!match.alternate.empty())
             label += QStringLiteral(" (") + Text(match.alternate) + QLatin1Char(')');
-        auto* item = new QListWidgetItem(label + QStringLiteral("  —  ") + Text(atlas_->Detail(*match.place)));
-        item->setData(Qt::AccessibleTextRole, label + QStringLiteral(", ") + Text(atlas_->Detail(*match.place)));
+        const QString detail = Text(atlas_->Detail(*match.place));
+        auto* item = new QListWidgetItem(label + QLatin1Char('\n') + detail);
+        item->setData(Qt::AccessibleTextRole, label + QStringLiteral(", ") + detail);
         lstPlaces->addItem(item);
         results_.push_back(match.place);
     }
-    lstPlaces->setVisible(!results_.empty());
+    const bool noneBefore = !lblNoPlace->isHidden();
+    lblNoPlace->setNotice(results_.empty() ? tr("No place matches \u201c%1\u201d.").arg(query) : QString());
+    if (noneBefore != !lblNoPlace->isHidden())
+        emit shownChanged();
+    if (!results_.empty())
+        lstPlaces->setCurrentRow(0); // what Enter takes, highlighted as the user types
+    showList(!results_.empty());
+}
+
+void PlacePicker::showList(bool shown)
+{
+    if (shown) {
+        // Tall enough for kShownPlaces places whole; more scroll.
+        int height = 2 * lstPlaces->frameWidth();
+        for (int row = 0; row < std::min(lstPlaces->count(), kShownPlaces); ++row)
+            height += lstPlaces->sizeHintForRow(row);
+        lstPlaces->setFixedHeight(height);
+    }
+    if (lstPlaces->isHidden() == !shown)
+        return;
+    lstPlaces->setVisible(shown);
+    emit shownChanged();
+}
+
+void PlacePicker::setPlaceText(const QString& text)
+{
+    settingPlaceText_ = true;
+    txtPlace->setText(text);
+    settingPlaceText_ = false;
 }
 
 void PlacePicker::choosePlace(int row)
@@ -231,7 +284,7 @@ void PlacePicker::choosePlace(int row)
         return;
     const atlas::Place& place = *results_[static_cast<std::size_t>(row)];
     rendering_ = true; // filling the form is no edit of the user's
-    txtPlace->setText(Text(atlas_->Label(place)));
+    setPlaceText(Text(atlas_->Label(place)));
     c_.city->setText(Text(atlas_->Name(place)));
     c_.state->setText(Text(atlas_->RegionName(place)));
     c_.country->setText(Text(atlas_->CountryName(place)));
@@ -240,7 +293,7 @@ void PlacePicker::choosePlace(int row)
     rendering_ = false;
     placed_.SetLocalTime(localTime());
     placed_.ChoosePlace(*atlas_, place);
-    lstPlaces->hide();
+    showList(false);
     txtPlace->setFocus(Qt::OtherFocusReason);
     render();
 }
@@ -251,8 +304,9 @@ void PlacePicker::showBirth(const BirthDataForm& form)
     placed_.SetLocalTime(localTime());
     placed_.ChooseZone(form.exactZone ? atlas::ZoneForOffset(MinutesEast(*form.exactZone))
                                       : atlas::ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
-    txtPlace->clear();
-    lstPlaces->hide();
+    setPlaceText({});
+    showList(false);
+    lblNoPlace->setNotice({});
     render();
 }
 
@@ -272,12 +326,13 @@ void PlacePicker::showPlacedBirth(const atlas::PlacedBirth& placed)
 {
     placed_ = placed;
     if (const atlas::Place* place = placed_.ChosenPlace(); place != nullptr && atlas_) {
-        txtPlace->setText(Text(atlas_->Label(*place)));
+        setPlaceText(Text(atlas_->Label(*place)));
         c_.city->setText(Text(atlas_->Name(*place)));
         c_.state->setText(Text(atlas_->RegionName(*place)));
         c_.country->setText(Text(atlas_->CountryName(*place)));
     }
-    lstPlaces->hide();
+    showList(false);
+    lblNoPlace->setNotice({});
     render();
 }
 
@@ -349,14 +404,17 @@ void PlacePicker::render()
         line = atlasProblem_.isEmpty() && loader_ != nullptr && !loader_->isFinished() ? tr("Reading the place atlas…")
                                                                                        : atlasProblem_;
     lblClock->setText(line);
+    lblClock->setVisible(!line.isEmpty());
     cmdApplyZone->setVisible(placed_.OffersApply());
 
     QStringList warnings;
     for (const std::string& warning : placed_.Warnings(formLongitude()))
         warnings << Text(warning);
-    lblZoneWarning->setText(warnings.join(QLatin1Char(' ')));
-    lblZoneWarning->setVisible(!warnings.isEmpty());
+    lblZoneWarning->setNotice(warnings.join(QLatin1Char(' ')));
+    // Nothing to say takes no room: no empty line under the zone.
+    clockArea->setVisible(!line.isEmpty() || !warnings.isEmpty());
     rendering_ = wasRendering;
+    emit shownChanged();
 }
 
 } // namespace tessaline

@@ -4,6 +4,7 @@
 #include "atlas/Atlas.h"
 #include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
+#include "desktop/NoticeLabel.h"
 
 #include "chart/BatchFile.h"
 #include "chart/BirthData.h"
@@ -20,6 +21,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -64,14 +66,21 @@ public:
     PlacePicker(const Controls& controls, QWidget* parent);
     ~PlacePicker() override;
 
-    QWidget* searchArea = nullptr; // "Place" box and its list, above City/State/Country
-    QWidget* clockArea = nullptr; // the clock line, its Apply button and the warning line, under the zone
+    // The Place box with its caption, the list of places found under it and the notice when none is found;
+    // the window sets them under the time of birth.
+    QLabel* lblPlace = nullptr;
     QLineEdit* txtPlace = nullptr;
     QListWidget* lstPlaces = nullptr;
+    NoticeLabel* lblNoPlace = nullptr;
+    // The clock line, its Apply button and the warning line, under the zone; hidden while empty.
+    QWidget* clockArea = nullptr;
     QLabel* lblClock = nullptr;
     QPushButton* cmdApplyZone = nullptr;
-    QLabel* lblZoneWarning = nullptr;
+    NoticeLabel* lblZoneWarning = nullptr;
 
+    // Sets the Place caption and box into `row` of the window's grid, the list and the notice under them, and
+    // has them read (by a screen reader's review of the window too) before `readBefore`.
+    void placeSearchIn(QGridLayout* grid, int row, QWidget* readBefore);
     // Chooses the n-th place of the list, as Enter on it does.
     void choosePlace(int row);
     // Waits until the atlas has been read (it is read on a worker thread when the place box is first used).
@@ -91,13 +100,20 @@ public:
     std::string clockSentence() const { return placed_.ChartClockSentence(); }
     const atlas::PlacedBirth& placedBirth() const noexcept { return placed_; }
 
+signals:
+    // What the picker shows changed in size: a list, a notice, the clock line or a warning came or went.
+    void shownChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void startLoading();
     void atlasLoaded();
+    void placeTextChanged();
+    void setPlaceText(const QString& text);
     void search();
+    void showList(bool shown);
     // Draws the placed birth: the zone list and its exact entry, the tick, the clock line, Apply, warnings.
     void render();
     void zoneChosen(int index);
@@ -113,6 +129,7 @@ private:
     std::vector<const atlas::Place*> results_;
     atlas::PlacedBirth placed_;
     bool rendering_ = false; // the picker itself is setting the controls
+    bool settingPlaceText_ = false; // the picker itself is writing the Place box
 };
 
 } // namespace tessaline

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tessaline {
 
 frmAbout::frmAbout(QWidget* parent)
@@ -86,8 +88,8 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
 
-    for (QLabel* label : {Label2, Label1, atlasCredit, Label3, lblEphemeris, static_cast<QLabel*>(lblCoBrand),
-                          static_cast<QLabel*>(lblHomePage)}) {
+    for (QLabel* label : {Label2, Label1, atlasCredit, Label3, lblEphemeris, lblLicence,
+                          static_cast<QLabel*>(lblCoBrand), static_cast<QLabel*>(lblHomePage)}) {
         label->setWordWrap(true);
         label->setAccessibleName(label->text());
     }
@@ -116,6 +118,7 @@ void frmAbout::layOut(QLabel* atlasCredit)
     texts->addWidget(lblLicence);
 
     auto* top = new QHBoxLayout;
+    top->setSpacing(6);
     top->addWidget(picIcon, 0, Qt::AlignTop);
     top->addSpacing(8);
     top->addLayout(texts, 1);
@@ -129,7 +132,18 @@ void frmAbout::layOut(QLabel* atlasCredit)
     layout->addWidget(Line2);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    Label1->setFixedWidth(fontMetrics().averageCharWidth() * 60);
+
+    // The texts wrap in one column, at most 640 pixels across with the icon and the margins: the box's
+    // height then follows from their lines, every one of them whole.
+    constexpr int kMostWidth = 640;
+    const QMargins margins = layout->contentsMargins();
+    const int room
+        = kMostWidth - margins.left() - margins.right() - picIcon->sizeHint().width() - 8 - 2 * top->spacing();
+    const int column = std::min(room, fontMetrics().averageCharWidth() * 70);
+    for (QLabel* label :
+         {Label2, Label1, atlasCredit, Label3, lblEphemeris, lblLicence, static_cast<QLabel*>(lblCoBrand)})
+        label->setFixedWidth(column);
+    lblHomePage->setMaximumWidth(column);
 }
 
 } // namespace tessaline

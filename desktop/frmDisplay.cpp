@@ -7,6 +7,7 @@
 #include "desktop/ImageList.h"
 #include "desktop/LinkLabel.h"
 #include "desktop/MessagePresenter.h"
+#include "desktop/NoticeLabel.h"
 #include "desktop/ReadingExport.h"
 #include "desktop/TabPanel.h"
 #include "desktop/frmAbout.h"
@@ -63,6 +64,39 @@ QLabel* ValueLabel(const char* name, std::size_t body, QWidget* parent)
     return label;
 }
 
+// A line above the tabs, heard as the words it shows, its description saying what it is.
+QLabel* HeaderLine(const char* name, const QString& description, QWidget* parent)
+{
+    auto* line = new QLabel(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setTextFormat(Qt::PlainText);
+    line->setWordWrap(true);
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    line->setAccessibleDescription(description);
+    return line;
+}
+
+// The angles line with each item held together, so that it wraps only between items: "Ketu 08 Leo 46" never
+// breaks inside.
+QString AnglesText(const ChartState& state)
+{
+    QStringList items;
+    for (const std::string& item : AngleItems(state))
+        items << QString::fromStdString(item).replace(QLatin1Char(' '), QChar(0x00A0));
+    return items.join(QStringLiteral(" \u00B7 "));
+}
+
+// "Tropical zodiac; positions from the classic formulas": the zodiac and how the positions were calculated.
+QString ZodiacAndMode(const ChartState& state)
+{
+    QString line = QString::fromStdString(ZodiacText(state));
+    if (!line.isEmpty())
+        line[0] = line[0].toUpper();
+    return line
+        + (state.ephemeris == EphemerisMode::Precise ? QObject::tr("; positions from the precise ephemeris")
+                                                     : QObject::tr("; positions from the classic formulas"));
+}
+
 LockedTextBox* LockedText(const char* name, std::size_t body, QWidget* parent)
 {
     auto* text = new LockedTextBox(parent);
@@ -92,31 +126,19 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(buildBanner());
-    // Whose chart, when it was calculated for, and its angles, above the tabs.
-    lblName = new QLabel(central);
-    lblName->setObjectName(QStringLiteral("lblName"));
-    lblName->setTextFormat(Qt::PlainText);
-    lblName->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblName->setAccessibleDescription(tr("Whose chart")); // its name is the person's name itself
+    // Whose chart, then one short line each: when, where, which zodiac and positions, the angles.
+    lblName = HeaderLine("lblName", tr("Whose chart"), central); // its name is the person's name itself
     QFont heading = lblName->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.3);
     lblName->setFont(heading);
-    layout->addWidget(lblName);
-    lblInstant = new QLabel(central);
-    lblInstant->setObjectName(QStringLiteral("lblInstant"));
-    lblInstant->setTextFormat(Qt::PlainText);
-    lblInstant->setWordWrap(true);
-    lblInstant->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblInstant->setAccessibleDescription(tr("Instant of the chart")); // its name is the line itself
-    layout->addWidget(lblInstant);
-    lblAngles = new QLabel(central);
-    lblAngles->setObjectName(QStringLiteral("lblAngles"));
-    lblAngles->setTextFormat(Qt::PlainText);
-    lblAngles->setWordWrap(true);
-    lblAngles->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblAngles->setAccessibleDescription(tr("Ascendant, Midheaven and lunar nodes")); // heard as the line
-    layout->addWidget(lblAngles);
+    lblInstant = HeaderLine("lblInstant", tr("Instant of the chart"), central);
+    lblClock = HeaderLine("lblClock", tr("Clock at the birthplace"), central);
+    lblPlace = HeaderLine("lblPlace", tr("Place of the chart"), central);
+    lblZodiac = HeaderLine("lblZodiac", tr("Zodiac and positions"), central);
+    lblAngles = HeaderLine("lblAngles", tr("Ascendant, Midheaven and lunar nodes"), central);
+    for (QLabel* line : {lblName, lblInstant, lblClock, lblPlace, lblZodiac, lblAngles})
+        layout->addWidget(line);
 
     SSTab1 = new TabPanel(5, central);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
@@ -263,23 +285,14 @@ QGridLayout* frmDisplay::buildFields(QFrame* panel, std::size_t body)
         ++gridRow;
         if (row.value == &lblPosition) {
             // How firm the decanate is against an uncertain birth time; shown only when it may change.
-            lblMargin[body] = new QLabel(panel);
+            lblMargin[body] = new NoticeLabel(NoticeLabel::Kind::Warning, panel);
             lblMargin[body]->setObjectName(ArrayName("lblMargin", body));
-            lblMargin[body]->setTextFormat(Qt::PlainText);
-            lblMargin[body]->setWordWrap(true);
             lblMargin[body]->setAccessibleDescription(tr("Birth-time margin"));
-            QFont italic = lblMargin[body]->font();
-            italic.setItalic(true);
-            lblMargin[body]->setFont(italic);
-            lblMargin[body]->hide();
             fields->addWidget(lblMargin[body], gridRow++, 0, 1, 2);
             // In a classic chart, the decanate a precise ephemeris gives where it differs.
-            lblPrecise[body] = new QLabel(panel);
+            lblPrecise[body] = new NoticeLabel(NoticeLabel::Kind::Warning, panel);
             lblPrecise[body]->setObjectName(ArrayName("lblPrecise", body));
-            lblPrecise[body]->setTextFormat(Qt::PlainText);
-            lblPrecise[body]->setWordWrap(true);
-            lblPrecise[body]->setAccessibleName(tr("Precise decanate"));
-            lblPrecise[body]->hide();
+            lblPrecise[body]->setAccessibleDescription(tr("Precise decanate"));
             fields->addWidget(lblPrecise[body], gridRow++, 0, 1, 2);
         }
     }
@@ -341,20 +354,21 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
     reading_ = state;
     pictures_ = std::make_unique<ImageList>(pictures);
     lblName->setText(QString::fromStdString(state.birthRecord.name));
-    lblInstant->setText(QString::fromStdString(InstantLine(state)));
-    lblAngles->setText(QString::fromStdString(AnglesLine(state)));
+    lblInstant->setText(QString::fromStdString(CalculatedForText(state)));
+    lblClock->setText(QString::fromStdString(state.clock));
+    lblClock->setVisible(!state.clock.empty());
+    lblPlace->setText(QString::fromStdString(BirthPlaceText(state)));
+    lblZodiac->setText(ZodiacAndMode(state));
+    lblAngles->setText(AnglesText(state));
     chartPanel->ShowChart(state);
     const CivilInstant birthClock = ClockInstant(state.birthRecord);
     const qreal ratio = devicePixelRatioF();
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         const DecanateResult& result = state.decanateResults[body];
         lblPosition[body]->setText(QString::fromStdString(state.positionTable[body]));
-        const QString margin = QString::fromStdString(MarginSentence(state.margins[body], birthClock));
-        lblMargin[body]->setText(margin);
-        lblMargin[body]->setVisible(!margin.isEmpty());
-        const QString precise = QString::fromStdString(PreciseDecanateSentence(state, static_cast<BodyIndex>(body)));
-        lblPrecise[body]->setText(precise);
-        lblPrecise[body]->setVisible(!precise.isEmpty());
+        lblMargin[body]->setNotice(QString::fromStdString(MarginSentence(state.margins[body], birthClock)));
+        lblPrecise[body]->setNotice(
+            QString::fromStdString(PreciseDecanateSentence(state, static_cast<BodyIndex>(body))));
         picPlanet[body]->setPixmap(
             pictures.picture(static_cast<int>(body) + 1, QSize(kPictureSide, kPictureSide), ratio));
         lblDecanateName[body]->setText(FromView(result.DecanateName));

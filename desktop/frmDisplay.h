@@ -2,6 +2,7 @@
 #pragma once
 
 #include "desktop/AccessibleControls.h"
+#include "desktop/NoticeLabel.h"
 
 #include "chart/ChartState.h"
 
@@ -39,8 +40,9 @@ public:
     // given, remember what the View menu shows between runs.
     explicit frmDisplay(QWidget* birthDataWindow, QSettings* settings = nullptr);
 
-    // Fills the window from a chart: the name, instant and angles lines, and for every body its position, its
-    // picture (number i + 1 of the list), the ten decanate texts, its margin and precise sentences.
+    // Fills the window from a chart: the name, the short lines of its instant, clock, place, zodiac and angles,
+    // and for every body its position, its picture (number i + 1 of the list), the ten decanate texts, its
+    // margin and precise sentences.
     void ShowDecanateResults(const ChartState& state, const ImageList& pictures);
 
     void cmdOK_Click();
@@ -54,10 +56,13 @@ public:
     bool PrintReadingOn(QPrinter& printer);
 
     QLabel* lblName = nullptr;
-    QLabel* lblInstant = nullptr;
+    QLabel* lblInstant = nullptr; // "Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, ...)"
+    QLabel* lblClock = nullptr; // what the clocks read at the place, when it was chosen from the atlas
+    QLabel* lblPlace = nullptr;
+    QLabel* lblZodiac = nullptr;
     QLabel* lblAngles = nullptr;
-    PerBody<QLabel> lblMargin{};
-    PerBody<QLabel> lblPrecise{};
+    PerBody<NoticeLabel> lblMargin{};
+    PerBody<NoticeLabel> lblPrecise{};
 
     TabPanel* SSTab1 = nullptr;
     ChartWheelPanel* chartPanel = nullptr; // the wheel and the drekkana chart beside the tabs

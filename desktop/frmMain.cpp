@@ -12,6 +12,7 @@
 #include "desktop/MessagePresenter.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/PlacePicker.h"
+#include "desktop/WindowFit.h"
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/modHelp.h"
@@ -28,6 +29,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -53,6 +55,8 @@ frmMain::frmMain(QWidget* parent, QSettings* settings)
     buildControls();
     setReadingOrder();
     Form_Load();
+    windowFit = new WindowFit(this, settings_, QStringLiteral("Window/BirthDataSize"));
+    connect(placePicker, &PlacePicker::shownChanged, windowFit, &WindowFit::fit);
 }
 
 frmMain::~frmMain()
@@ -112,21 +116,8 @@ void frmMain::buildControls()
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setWordWrap(true);
 
-    QLayout* person = buildPerson(central);
-
-    // Zone.
-    fraZone = new QGroupBox(tr("&Zone"), central);
-    fraZone->setObjectName(QStringLiteral("fraZone"));
-    cmbTimeZone = ChoiceList("cmbTimeZone", tr("Time zone"), fraZone);
-    cmbTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    cmbTimeZone->setMinimumContentsLength(34);
-    chkDST = new QCheckBox(tr("Daylight &Saving Time"), fraZone);
-    chkDST->setObjectName(QStringLiteral("chkDST"));
-    chkDST->setAccessibleName(tr("Daylight Saving Time"));
-    auto* zone = new QHBoxLayout(fraZone);
-    zone->addWidget(cmbTimeZone, 1);
-    zone->addWidget(chkDST);
-
+    QGridLayout* person = buildPerson(central);
+    buildZone(central);
     QLayout* coordinates = buildCoordinates(central);
     QWidget* place = buildPlaceLookup(central);
 
@@ -134,17 +125,11 @@ void frmMain::buildControls()
         = new PlacePicker({cboMonth, cboDate, cboYear, cboHH, cboMM, cmbTimeZone, chkDST, txtLonD, txtLonM, optLong[0],
                            optLong[1], txtLatD, txtLatM, optLat[0], optLat[1], txtMCity, txtMState, txtMCountry},
                           central);
+    // The Place box under the time of birth, before the zone it fills; the clock line under the zone.
+    placePicker->placeSearchIn(person, 3, fraZone);
+    placePicker->clockArea->stackUnder(Frame4); // read in the order shown, by a screen reader's review too
 
-    // Calculate.
-    cmdRashi = new QPushButton(QStringLiteral("Get My Tessaline"), central);
-    cmdRashi->setObjectName(QStringLiteral("cmdRashi"));
-    cmdRashi->setAccessibleName(QStringLiteral("Get My Tessaline"));
-    cmdRashi->setDefault(true);
-    QFont bold = cmdRashi->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.2);
-    cmdRashi->setFont(bold);
-    cmdRashi->setMinimumHeight(cmdRashi->sizeHint().height() * 3 / 2);
+    cmdRashi = MainActionButton("cmdRashi", QStringLiteral("Get My Tessaline"), central);
 
     // Advertisement.
     Frame2 = new QFrame(central);
@@ -164,7 +149,6 @@ void frmMain::buildControls()
     layout->addWidget(fraZone);
     layout->addWidget(placePicker->clockArea);
     layout->addLayout(coordinates);
-    layout->addWidget(placePicker->searchArea);
     layout->addWidget(place);
     layout->addWidget(cmdRashi);
     layout->addWidget(Frame2);
@@ -176,8 +160,8 @@ void frmMain::buildControls()
     connect(Label61, &LinkLabel::clicked, this, &OpenHomePage);
 }
 
-// The name, and the date and clock time of birth.
-QLayout* frmMain::buildPerson(QWidget* central)
+// The name, and the date and clock time of birth; the place comes under them.
+QGridLayout* frmMain::buildPerson(QWidget* central)
 {
     txtName = new FilteredLineEdit(central);
     txtName->setObjectName(QStringLiteral("txtName"));
@@ -211,6 +195,23 @@ QLayout* frmMain::buildPerson(QWidget* central)
     person->addWidget(Label12, 2, 4);
     person->setColumnStretch(4, 1);
     return person;
+}
+
+// The zone list and the daylight-saving tick, in their frame.
+void frmMain::buildZone(QWidget* central)
+{
+    fraZone = new QGroupBox(tr("&Zone"), central);
+    fraZone->setObjectName(QStringLiteral("fraZone"));
+    cmbTimeZone = ChoiceList("cmbTimeZone", tr("Time zone"), fraZone);
+    cmbTimeZone->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbTimeZone->setMinimumContentsLength(34);
+    LandOnMnemonic(fraZone, cmbTimeZone);
+    chkDST = new QCheckBox(tr("Daylight &Saving Time"), fraZone);
+    chkDST->setObjectName(QStringLiteral("chkDST"));
+    chkDST->setAccessibleName(tr("Daylight Saving Time"));
+    auto* zone = new QHBoxLayout(fraZone);
+    zone->addWidget(cmbTimeZone, 1);
+    zone->addWidget(chkDST);
 }
 
 // Longitude and latitude: degrees, minutes and the hemisphere of each, side by side.
@@ -258,9 +259,10 @@ QWidget* frmMain::buildPlaceLookup(QWidget* central)
     txtMCountry = placeBox("txtMCountry", tr("Country"));
     Label54 = Caption("Label54", tr("&City"), txtMCity, place);
     Label55 = Caption("Label55", tr("Stat&e"), txtMState, place);
-    Label4 = Caption("Label4", tr("C&ountry"), txtMCountry, place);
+    Label4 = Caption("Label4", tr("Co&untry"), txtMCountry, place); // Alt+O opens the Options menu
     cmdBrowser = new QPushButton(QStringLiteral("Click Here To Find Latitude && Longitude"), place);
     cmdBrowser->setObjectName(QStringLiteral("cmdBrowser"));
+    cmdBrowser->setAutoDefault(true); // Enter on it looks the place up
     cmdBrowser->setAccessibleName(QStringLiteral("Click Here To Find Latitude & Longitude")); // as it reads
     auto* placeGrid = new QGridLayout(place);
     placeGrid->addWidget(Label54, 0, 0);
@@ -279,9 +281,10 @@ void frmMain::setReadingOrder()
 {
     // clang-format off
     SetReadingOrder({txtName, cboMonth, cboDate, cboYear, cboHH, cboMM, cboSS,
+                     placePicker->txtPlace, placePicker->lstPlaces,
                      cmbTimeZone, chkDST, placePicker->cmdApplyZone,
                      txtLonD, txtLonM, optLong[0], optLong[1], txtLatD, txtLatM, optLat[0], optLat[1],
-                     placePicker->txtPlace, placePicker->lstPlaces, txtMCity, txtMState, txtMCountry, cmdBrowser,
+                     txtMCity, txtMState, txtMCountry, cmdBrowser,
                      cmdRashi, Label61});
     // clang-format on
 }
@@ -452,6 +455,17 @@ void frmMain::mnuAbout_Click()
 ZodiacChoice frmMain::chosenZodiac() const
 {
     return options->chosenZodiac();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    // Enter in any field calculates: the fields pass it on (a list open on the screen takes it first, to choose).
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        cmdRashi_Click();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void frmMain::closeEvent(QCloseEvent* event)

@@ -19,6 +19,7 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QLayout;
@@ -37,6 +38,7 @@ class FilteredLineEdit;
 class OptionsMenu;
 class LinkLabel;
 class PlacePicker;
+class WindowFit;
 class frmDisplay;
 
 // The birth data window: the program's main window and the only place where input enters.
@@ -45,7 +47,7 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    // `settings`, when given, remembers the Options menu between runs.
+    // `settings`, when given, remembers the Options menu and the window's size between runs.
     explicit frmMain(QWidget* parent = nullptr, QSettings* settings = nullptr);
     ~frmMain() override;
 
@@ -118,7 +120,7 @@ public:
     QLabel* Label4 = nullptr;
     QLineEdit* txtMCountry = nullptr;
     QPushButton* cmdBrowser = nullptr;
-    PlacePicker* placePicker = nullptr; // the Place search above City/State/Country and the clock line
+    PlacePicker* placePicker = nullptr; // the Place search under the time of birth and the clock line
     QPushButton* cmdRashi = nullptr;
     QFrame* Frame2 = nullptr;
     LinkLabel* Label61 = nullptr;
@@ -141,12 +143,17 @@ public:
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
 
+    // Keeps the window as tall as what it shows needs, and the size the user gives it.
+    WindowFit* windowFit = nullptr;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
-    QLayout* buildPerson(QWidget* central);
+    QGridLayout* buildPerson(QWidget* central);
+    void buildZone(QWidget* central);
     QLayout* buildCoordinates(QWidget* central);
     QWidget* buildPlaceLookup(QWidget* central);
     void buildMenus();

@@ -136,9 +136,14 @@ std::string ZodiacText(const ChartState& state)
     return std::string("sidereal zodiac, ") + AyanamsaName(state.zodiac.ayanamsa) + " ayanamsa " + ayanamsa;
 }
 
+std::string CalculatedForText(const ChartState& state)
+{
+    return "Calculated for " + UniversalTimeText(state);
+}
+
 std::string InstantLine(const ChartState& state)
 {
-    std::string line = "Calculated for " + UniversalTimeText(state) + ", " + BirthPlaceText(state);
+    std::string line = CalculatedForText(state) + ", " + BirthPlaceText(state);
     if (state.ephemeris == EphemerisMode::Precise)
         line += "; positions from the precise ephemeris"; // a classic line stays as it always was
     if (state.zodiac.zodiac == Zodiac::Sidereal) // and a tropical one too
@@ -148,19 +153,27 @@ std::string InstantLine(const ChartState& state)
     return line;
 }
 
-std::string AnglesLine(const ChartState& state)
+std::vector<std::string> AngleItems(const ChartState& state)
 {
     const auto entry = [&state](BodyIndex body) {
         return std::string(BodyName(body)) + " " + state.positionTable[ToIndex(body)];
     };
-    std::string line = entry(BodyIndex::Ascendant);
+    std::vector<std::string> items{entry(BodyIndex::Ascendant)};
     if (const auto decanate = DecanateOfLongitude(state.longitudes[ToIndex(BodyIndex::Ascendant)])) {
         const DecanateRow& row = LookUpDecanate(decanate->signIndex, decanate->decanate);
-        line += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet) + ", "
+        items[0] += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet) + ", "
             + std::string(row.Keyword) + ")";
     }
     for (const BodyIndex body : {BodyIndex::Midheaven, BodyIndex::Rahu, BodyIndex::Ketu})
-        line += " \u00B7 " + entry(body);
+        items.push_back(entry(body));
+    return items;
+}
+
+std::string AnglesLine(const ChartState& state)
+{
+    std::string line;
+    for (const std::string& item : AngleItems(state))
+        line += (line.empty() ? "" : " \u00B7 ") + item;
     return line;
 }
 

@@ -4,6 +4,7 @@
 #include "chart/ChartState.h"
 
 #include <string>
+#include <vector>
 
 namespace tessaline {
 
@@ -16,6 +17,8 @@ std::string InstantLine(const ChartState& state);
 // The instant line's facts one by one, for a caption that sets them on lines of their own:
 // "15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving)",
 std::string UniversalTimeText(const ChartState& state);
+// the same after "Calculated for ", as the instant line begins,
+std::string CalculatedForText(const ChartState& state);
 // "77°12′ E, 28°36′ N", with the place from the atlas in brackets when there is one,
 std::string BirthPlaceText(const ChartState& state);
 // "sidereal zodiac, Lahiri ayanamsa 23°31′" or "tropical zodiac".
@@ -24,6 +27,8 @@ std::string ZodiacText(const ChartState& state);
 // "Ascendant 29 Leo 24 in the decanate of Aries (Mars, Promotion) · Midheaven 27 Tau 20 · Rahu 28 Sco 55 ·
 // Ketu 28 Tau 55": the angles and nodes, with the Ascendant's decanate sign, ruling planet and keyword.
 std::string AnglesLine(const ChartState& state);
+// The angles line's items, the Ascendant with its decanate first, for a caption that wraps only between them.
+std::vector<std::string> AngleItems(const ChartState& state);
 
 // The clock's offset from universal time at the birth, daylight saving included, east positive: "+05:30".
 std::string UtcOffsetText(const ChartState& state);

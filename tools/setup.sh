@@ -25,6 +25,8 @@ packages=(
     xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream pkg-config
     # The chart tool's pictures are checked as other programs read them.
     libxml2-utils librsvg2-bin
+    # The test that reads the desktop program over the accessibility bus, as a screen reader does.
+    python3-pyatspi at-spi2-core dbus-x11 xdotool
     # Not for the programs, which carry the precise ephemeris as tables: the tests check the tables against
     # the library they were fitted to.
     libswe-dev swe-basic-data

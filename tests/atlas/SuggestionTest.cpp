@@ -55,7 +55,7 @@ TEST(SuggestZone, UsesTheExactOffsetWhenNoRowFits)
         EXPECT_EQ(suggestion.kind, SuggestionKind::ExactOffset) << c.what;
         EXPECT_EQ(suggestion.exact.zoneCorrectionHours, c.hours) << c.what;
         EXPECT_EQ(suggestion.exact.zoneCorrectionMinutes, c.minutes) << c.what;
-        EXPECT_NE(suggestion.sentence.find("none of the 71 zones fits"), std::string::npos) << suggestion.sentence;
+        EXPECT_NE(suggestion.sentence.find("no zone in the list matches it"), std::string::npos) << suggestion.sentence;
     }
 }
 
@@ -72,7 +72,7 @@ TEST(SuggestZone, SaysWhatItFoundInOneSentence)
                           SuggestionContext{"Guadalajara", "America/Mexico_City", {1910, 5, 1, 12, 0}, -103.35})
                   .sentence,
               "Guadalajara, 1 May 1910, 12:00: clocks ran on local mean time at 103\u00b021\u2032W, UT\u22126:53:24; "
-              "none of the 71 zones fits; the chart uses UT\u22126:53.");
+              "no zone in the list matches it, so the chart uses UT\u22126:53.");
 }
 
 // Berlin 2021: 02:30 on 28 March never happened; 02:30 on 31 October happened in CEST, then in CET.

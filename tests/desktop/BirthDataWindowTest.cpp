@@ -396,13 +396,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(BirthDataWindow, EveryControlIsReachableInReadingOrderAndNamed)
 {
+    // The Place box under the time of birth, before the zone it fills.
     const std::vector<QWidget*> expected{
-        window->txtName,  window->cboMonth,  window->cboDate,     window->cboYear,
-        window->cboHH,    window->cboMM,     window->cboSS,       window->cmbTimeZone,
-        window->chkDST,   window->txtLonD,   window->txtLonM,     window->optLong[0],
-        window->txtLatD,  window->txtLatM,   window->optLat[0],   window->placePicker->txtPlace,
-        window->txtMCity, window->txtMState, window->txtMCountry, window->cmdBrowser,
-        window->cmdRashi, window->Label61};
+        window->txtName,     window->cboMonth,  window->cboDate,     window->cboYear,
+        window->cboHH,       window->cboMM,     window->cboSS,       window->placePicker->txtPlace,
+        window->cmbTimeZone, window->chkDST,    window->txtLonD,     window->txtLonM,
+        window->optLong[0],  window->txtLatD,   window->txtLatM,     window->optLat[0],
+        window->txtMCity,    window->txtMState, window->txtMCountry, window->cmdBrowser,
+        window->cmdRashi,    window->Label61};
     window->txtName->setFocus();
     for (QWidget* control : expected) {
         ASSERT_EQ(QApplication::focusWidget(), control)

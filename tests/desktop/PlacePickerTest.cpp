@@ -10,6 +10,7 @@
 
 #include "cli/ChartTool.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -135,7 +136,7 @@ TEST_F(PlacePickerTest, AnOffsetNoRowHasChartsExactlyAndAgreesWithTheChartTool)
     window->txtName->setText(QStringLiteral("ada"));
     TypeAndChoose("kathmandu");
     EXPECT_EQ(window->cmbTimeZone->currentText(), QStringLiteral("Local clock of Kathmandu, UT+5:45"));
-    EXPECT_TRUE(Clock().contains(QStringLiteral("none of the 71 zones fits; the chart uses UT+5:45")));
+    EXPECT_TRUE(Clock().contains(QStringLiteral("no zone in the list matches it, so the chart uses UT+5:45")));
     const BirthDataForm form = window->CurrentForm();
     ASSERT_TRUE(form.exactZone.has_value());
     EXPECT_EQ(form.exactZone->zoneCorrectionHours, -5);
@@ -279,6 +280,36 @@ TEST_F(PlacePickerTest, ARetypedPlaceOrAnOpenedFileLeavesNoOldPlaceBehind)
     EXPECT_EQ(window->txtMCity->text(), QStringLiteral("Kolkata"));
     EXPECT_EQ(window->cmbTimeZone->currentIndex(), 34);
     EXPECT_EQ(ChartedInstant(*window), "1975-06-15T05:00Z");
+}
+
+// The list under the Place box: six places whole, the first highlighted as you type (Enter takes it), one
+// click chooses, Escape closes, text from an assistive tool searches, and a search that finds nothing says so.
+TEST_F(PlacePickerTest, TheListShowsHighlightsChoosesAndSaysWhenNothingMatches)
+{
+    PlacePicker& picker = *window->placePicker;
+    picker.txtPlace->setFocus(Qt::OtherFocusReason);
+    picker.waitForAtlas();
+    QTest::keyClicks(picker.txtPlace, QStringLiteral("springfield"));
+    ASSERT_GT(picker.lstPlaces->count(), 6);
+    EXPECT_EQ(picker.lstPlaces->currentRow(), 0);
+    EXPECT_GE(picker.lstPlaces->viewport()->height(),
+              picker.lstPlaces->visualItemRect(picker.lstPlaces->item(5)).bottom());
+    EXPECT_TRUE(picker.lstPlaces->item(0)->text().contains(QLatin1Char('\n'))) << "a place on two lines";
+    QTest::keyClick(picker.txtPlace, Qt::Key_Escape);
+    EXPECT_TRUE(picker.lstPlaces->isHidden());
+
+    QAccessible::queryAccessibleInterface(picker.txtPlace)->setText(QAccessible::Value, QStringLiteral("paris texas"));
+    ASSERT_FALSE(picker.lstPlaces->isHidden());
+    QTest::mouseClick(picker.lstPlaces->viewport(), Qt::LeftButton, {},
+                      picker.lstPlaces->visualItemRect(picker.lstPlaces->item(0)).center());
+    EXPECT_EQ(window->txtMState->text(), QStringLiteral("Texas"));
+
+    picker.txtPlace->clear();
+    QTest::keyClicks(picker.txtPlace, QStringLiteral("qqxzv"));
+    EXPECT_TRUE(picker.lstPlaces->isHidden());
+    EXPECT_FALSE(picker.lblNoPlace->isHidden());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(picker.lblNoPlace)->text(QAccessible::Name),
+              QStringLiteral("No place matches \u201cqqxzv\u201d."));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "DesktopTestSupport.h"
 #include "desktop/frmDisplay.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -42,15 +43,22 @@ TEST_F(Reading, InstantLineStandsAboveTheTabs)
 {
     frmDisplay* results = CalculateDelhi("10", "30");
     ASSERT_NE(results, nullptr);
+    // One short line each: when, where, which zodiac and positions.
     EXPECT_EQ(results->lblInstant->text(),
-              QStringLiteral("Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving), "
-                             "77°12′ E, 28°36′ N"));
+              QStringLiteral("Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving)"));
+    EXPECT_EQ(results->lblPlace->text(), QStringLiteral("77°12′ E, 28°36′ N"));
+    EXPECT_EQ(results->lblZodiac->text(), QStringLiteral("Tropical zodiac; positions from the classic formulas"));
     EXPECT_TRUE(results->lblInstant->isVisible());
+    EXPECT_TRUE(results->lblClock->isHidden()) << "no place chosen from the atlas, no clock sentence";
     EXPECT_EQ(results->lblName->text(), QStringLiteral("ASHA RAO"));
     // The README's worked example; the Ascendant's decanate is checked against the table in the report tests.
-    EXPECT_TRUE(results->lblAngles->text().startsWith(QStringLiteral("Ascendant 29 Leo 24 in the decanate of Aries")));
-    EXPECT_TRUE(
-        results->lblAngles->text().endsWith(QStringLiteral("Midheaven 27 Tau 20 · Rahu 28 Sco 55 · Ketu 28 Tau 55")));
+    // Each item is held together (no-break spaces), so the line wraps only between items.
+    const QString angles = results->lblAngles->text();
+    for (const QString& item : angles.split(QStringLiteral(" · ")))
+        EXPECT_FALSE(item.contains(QLatin1Char(' '))) << item.toStdString();
+    const QString spaced = QString(angles).replace(QChar(0x00A0), QLatin1Char(' '));
+    EXPECT_TRUE(spaced.startsWith(QStringLiteral("Ascendant 29 Leo 24 in the decanate of Aries")));
+    EXPECT_TRUE(spaced.endsWith(QStringLiteral("Midheaven 27 Tau 20 · Rahu 28 Sco 55 · Ketu 28 Tau 55")));
 }
 
 TEST_F(Reading, MarginShowsOnlyWhereTheDecanateMayChange)
@@ -61,6 +69,9 @@ TEST_F(Reading, MarginShowsOnlyWhereTheDecanateMayChange)
     const QLabel* moon = results->lblMargin[1];
     EXPECT_TRUE(moon->isVisibleTo(results));
     EXPECT_TRUE(moon->text().startsWith(QStringLiteral("The decanate changes if the birth was after 19:")));
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(moon));
+    EXPECT_EQ(heard->role(), QAccessible::Notification) << "spoken when it appears";
+    EXPECT_EQ(heard->text(QAccessible::Name), QStringLiteral("Warning: ") + moon->text());
     EXPECT_FALSE(results->lblMargin[0]->isVisibleTo(results));
     EXPECT_TRUE(results->lblMargin[0]->text().isEmpty());
 }

@@ -1,30 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Takes the README's pictures from the real windows: run under a display, e.g.
-//   xvfb-run -a build/dev/tests/desktop/desktop_screenshots docs
+// Takes the README's and the manual's pictures from the real windows: run under a display, e.g.
+//   xvfb-run -a build/release/tests/desktop/desktop_screenshots docs
 // It fills in a sample birth, calculates, and grabs the birth data window, the results window and the about box,
 // then a second birth whose Moon tab shows a birth-time margin, and the same birth's drekkana chart. A second
 // argument saves that reading too; a third names a folder for the chart pictures in both zodiacs and both
 // drekkana forms, the wheel and the drekkana chart shown together.
+// With --states FOLDER it also grabs the birth data window in the states worth checking by eye (as loaded, a
+// place chosen, a zone chosen by hand with both warnings, the Place list, the smallest size), the results of
+// that birth, and the ten body pictures as the results window draws them; run it again with
+// QT_SCALE_FACTOR=2 for the same at 200 %.
 
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/FilteredLineEdit.h"
+#include "desktop/ImageList.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/PlacePicker.h"
 #include "desktop/TabPanel.h"
+#include "desktop/WindowFit.h"
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/frmMain.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 
 using namespace tessaline;
 
@@ -57,22 +66,80 @@ frmDisplay* Recalculate(frmMain& window, QAction* zodiac, QAction* form, bool wh
     return results;
 }
 
+void SetBirth(frmMain& form, const char* name, int year, int month, int day, int hour, int minute)
+{
+    form.txtName->setText(QLatin1String(name));
+    form.cboMonth->setCurrentIndex(month - 1);
+    form.cboDate->setCurrentIndex(day - 1);
+    form.cboYear->setCurrentIndex(year - 1901);
+    form.cboHH->setCurrentIndex(hour);
+    form.cboMM->setCurrentIndex(minute);
+}
+
+void TypePlace(frmMain& form, const char* typed)
+{
+    form.placePicker->txtPlace->setFocus();
+    form.placePicker->waitForAtlas();
+    QTest::keyClicks(form.placePicker->txtPlace, QLatin1String(typed));
+}
+
+// The birth data window in the states worth checking by eye.
+bool GrabStates(const QDir& folder)
+{
+    bool ok = true;
+    frmMain form;
+    form.show();
+    ok &= QTest::qWaitForWindowExposed(&form);
+    ok &= Save(form, folder, "form-loaded.png");
+
+    SetBirth(form, "ASHA RAO", 1990, 7, 2, 6, 4);
+    TypePlace(form, "springfield");
+    ok &= Save(form, folder, "form-place-list-springfield.png");
+
+    form.placePicker->txtPlace->clear();
+    TypePlace(form, "kathmandu");
+    form.placePicker->choosePlace(0);
+    ok &= Save(form, folder, "form-kathmandu-1990.png");
+
+    form.cmbTimeZone->setCurrentIndex(18); // Central Daylight Time, by hand, and the tick on it too
+    form.chkDST->setChecked(true);
+    ok &= Save(form, folder, "form-hand-zone-both-warnings.png");
+    form.resize(form.minimumSize());
+    QTest::qWait(100);
+    ok &= Save(form, folder, "form-smallest-size.png");
+    form.cmdRashi_Click(); // the results' short lines with the clock the atlas found
+    if (frmDisplay* results = form.resultsWindow(); results != nullptr && QTest::qWaitForWindowExposed(results))
+        ok &= Save(*results, folder, "results-kathmandu-hand-zone.png");
+
+    // The ten pictures side by side, at the size and on the background the results window gives them.
+    constexpr int kSide = 112;
+    QPixmap strip(QSize(kSide * 10, kSide) * form.devicePixelRatioF());
+    strip.setDevicePixelRatio(form.devicePixelRatioF());
+    strip.fill(QApplication::palette().color(QPalette::Window));
+    QPainter painter(&strip);
+    const ImageList pictures = BodyPictures();
+    for (int n = 1; n <= 10; ++n)
+        painter.drawPixmap((n - 1) * kSide, 0, pictures.picture(n, QSize(kSide, kSide), form.devicePixelRatioF()));
+    painter.end();
+    const bool saved = strip.save(folder.filePath(QStringLiteral("pictures.png")));
+    std::printf("%s %s\n", saved ? "wrote" : "could not write",
+                qPrintable(folder.filePath(QStringLiteral("pictures.png"))));
+    return ok && saved;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    if (argc > 2 && std::strcmp(argv[1], "--states") == 0)
+        return GrabStates(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     bool ok = true;
 
     frmMain window;
     window.show();
-    window.txtName->setText(QStringLiteral("ADA LOVELACE"));
-    window.cboMonth->setCurrentIndex(11);
-    window.cboDate->setCurrentIndex(9);
-    window.cboYear->setCurrentIndex(1915 - 1901);
-    window.cboHH->setCurrentIndex(14);
-    window.cboMM->setCurrentIndex(30);
+    SetBirth(window, "ADA LOVELACE", 1915, 12, 10, 14, 30);
     window.txtLonD->setText(QStringLiteral("0"));
     window.txtLonM->setText(QStringLiteral("7"));
     window.optLong[1]->setChecked(true);
@@ -88,14 +155,8 @@ int main(int argc, char** argv)
     {
         frmMain placed;
         placed.show();
-        placed.txtName->setText(QStringLiteral("ADA LOVELACE"));
-        placed.cboMonth->setCurrentIndex(6);
-        placed.cboYear->setCurrentIndex(1976 - 1901);
-        placed.cboHH->setCurrentIndex(10);
-        placed.cboMM->setCurrentIndex(30);
-        placed.placePicker->txtPlace->setFocus();
-        placed.placePicker->waitForAtlas();
-        QTest::keyClicks(placed.placePicker->txtPlace, QStringLiteral("paris"));
+        SetBirth(placed, "ADA LOVELACE", 1976, 7, 1, 10, 30);
+        TypePlace(placed, "paris");
         placed.placePicker->choosePlace(0);
         ok &= QTest::qWaitForWindowExposed(&placed);
         ok &= Save(placed, folder, "place-chosen.png");
@@ -122,12 +183,7 @@ int main(int argc, char** argv)
     // Moon is minutes short of 10° Virgo.
     results->cmdOK_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    window.txtName->setText(QStringLiteral("ASHA RAO"));
-    window.cboMonth->setCurrentIndex(5);
-    window.cboDate->setCurrentIndex(14);
-    window.cboYear->setCurrentIndex(1975 - 1901);
-    window.cboHH->setCurrentIndex(19);
-    window.cboMM->setCurrentIndex(26);
+    SetBirth(window, "ASHA RAO", 1975, 6, 15, 19, 26);
     window.cmbTimeZone->setCurrentIndex(34);
     window.txtLonD->setText(QStringLiteral("77"));
     window.txtLonM->setText(QStringLiteral("12"));

@@ -1,0 +1,163 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The windows as they are seen: nothing cut off or squeezed, the birth data window's height following what it
+// shows and the size the user gives it, Enter and the Alt letters, the warning colour.
+
+#include "DesktopTestSupport.h"
+#include "desktop/DesktopLook.h"
+#include "desktop/PlacePicker.h"
+#include "desktop/frmAbout.h"
+#include "desktop/frmDisplay.h"
+
+#include <QAbstractScrollArea>
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+
+namespace tessaline::testing {
+namespace {
+
+// What is cut off or squeezed: a wrapped line lower than its text, a box or button lower than it asks to be,
+// a control reaching past the window's edge.
+QStringList Clipped(QWidget* window)
+{
+    QCoreApplication::processEvents();
+    QStringList found;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->isWindow() || qobject_cast<QAbstractScrollArea*>(w->parentWidget()) != nullptr)
+            continue;
+        const auto* label = qobject_cast<QLabel*>(w);
+        const bool box
+            = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractButton*>(w);
+        if ((label != nullptr && label->wordWrap() && label->height() < label->heightForWidth(label->width()))
+            || (box && w->height() < w->sizeHint().height())
+            || !window->rect().contains(QRect(w->mapTo(window, QPoint(0, 0)), w->size())))
+            found << w->objectName() + QLatin1Char(' ') + QLatin1String(w->metaObject()->className());
+    }
+    return found;
+}
+
+class WindowLayout : public DesktopTest
+{
+protected:
+    void TypePlace(const char* typed)
+    {
+        window->placePicker->txtPlace->setFocus();
+        window->placePicker->waitForAtlas();
+        QTest::keyClicks(window->placePicker->txtPlace, QLatin1String(typed));
+    }
+};
+
+TEST_F(WindowLayout, NothingIsCutOffOrSqueezedAtTheDefaultOrTheSmallestSize)
+{
+    const auto expectWhole = [this](const char* state) {
+        SCOPED_TRACE(state);
+        EXPECT_EQ(Clipped(window.get()), QStringList());
+        window->resize(window->minimumSize());
+        EXPECT_EQ(Clipped(window.get()), QStringList()) << "at the smallest size";
+    };
+    expectWhole("as loaded");
+    TypePlace("springfield");
+    expectWhole("the Place list open");
+    // Kathmandu 1990 with Central Daylight Time ticked by hand: the clock line, Apply and both warnings.
+    SelectDate(1990, 7, 2);
+    window->placePicker->txtPlace->clear();
+    TypePlace("kathmandu");
+    window->placePicker->choosePlace(0);
+    window->cmbTimeZone->setCurrentIndex(18);
+    window->chkDST->setChecked(true);
+    ASSERT_EQ(window->placePicker->lblZoneWarning->text().count(QLatin1Char('.')), 2) << "both warnings";
+    expectWhole("a zone by hand and both warnings");
+    frmAbout about(window.get());
+    about.show();
+    EXPECT_LE(about.width(), 640);
+    EXPECT_EQ(Clipped(&about), QStringList());
+    FillValidForm();
+    window->cmdRashi_Click();
+    ASSERT_NE(window->resultsWindow(), nullptr);
+    EXPECT_EQ(Clipped(window->resultsWindow()), QStringList());
+}
+
+TEST_F(WindowLayout, TheWindowGrowsWithWhatItShowsShrinksBackAndKeepsTheUsersSize)
+{
+    QCoreApplication::processEvents();
+    const int loaded = window->height();
+    TypePlace("springfield");
+    EXPECT_GT(window->height(), loaded + window->placePicker->lstPlaces->height() / 2);
+    QTest::keyClick(window->placePicker->txtPlace, Qt::Key_Escape);
+    EXPECT_EQ(window->height(), loaded);
+
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("tessaline.conf")), QSettings::IniFormat);
+    auto first = std::make_unique<frmMain>(nullptr, &settings);
+    first->show();
+    const QSize given = first->size() + QSize(120, 200);
+    first->resize(given); // as the user drags the window's corner
+    first.reset();
+    frmMain second(nullptr, &settings);
+    second.show();
+    EXPECT_EQ(second.size(), given);
+}
+
+TEST_F(WindowLayout, EnterCalculatesFromEveryFieldAndChoosesInAnOpenList)
+{
+    for (QWidget* field : std::initializer_list<QWidget*>{window->txtName, window->cboMonth, window->cboSS,
+                                                          window->placePicker->txtPlace, window->chkDST,
+                                                          window->txtLonD, window->optLat[0], window->txtMCountry}) {
+        messages.shown.clear();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        ASSERT_EQ(messages.shown.size(), 1U) << field->objectName().toStdString();
+        EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please Enter Name")) << "the calculation's first check";
+    }
+    messages.shown.clear();
+    TypePlace("kathmandu");
+    QTest::keyClick(window->placePicker->txtPlace, Qt::Key_Return);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(window->txtMCity->text(), QStringLiteral("Kathmandu"));
+}
+
+TEST_F(WindowLayout, AltLettersAreUniqueAndLandOnTheirControls)
+{
+    QStringList letters; // of the captions, buttons and frames, and of the menu bar (not of menus' entries)
+    for (const QObject* o : window->centralWidget()->findChildren<QObject*>())
+        letters << QKeySequence::mnemonic(o->property("text").toString() + o->property("title").toString()).toString();
+    for (const QAction* menu : window->menuBar()->actions())
+        letters << QKeySequence::mnemonic(menu->text()).toString();
+    letters.removeAll(QString());
+    EXPECT_EQ(QSet<QString>(letters.begin(), letters.end()).size(), letters.size()) << letters.join(' ').toStdString();
+
+    // The letters that landed elsewhere or are new; Alt+N and Alt+A are the caption test's too.
+    const std::vector<std::pair<Qt::Key, QWidget*>> lands{{Qt::Key_P, window->placePicker->txtPlace},
+                                                          {Qt::Key_Z, window->cmbTimeZone},
+                                                          {Qt::Key_L, window->txtLonD},
+                                                          {Qt::Key_A, window->txtLatD},
+                                                          {Qt::Key_U, window->txtMCountry}};
+    for (const auto& [key, control] : lands) {
+        window->chkDST->setFocus(); // Alt+Z used to return to the frame's last control
+        QTest::keyClick(window.get(), key, Qt::AltModifier);
+        EXPECT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
+    }
+    QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
+    auto* opened = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->title(), QStringLiteral("&Options"));
+    opened->close();
+}
+
+// Black on white is 21 to 1 by the guidelines' definition; #767676 on white 4.54 to 1, as WebAIM's contrast
+// checker gives it (the lightest grey that passes on white).
+TEST(WarningColour, MeetsLevelAAOnLightDarkAndMidBackgrounds)
+{
+    EXPECT_NEAR(ContrastRatio(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(ContrastRatio(QColor(0x76, 0x76, 0x76), Qt::white), 4.54, 0.01);
+    for (const QColor& background : {kBrown, QColor(0xef, 0xef, 0xef), QColor(Qt::white), QColor(Qt::black),
+                                     QColor(0x31, 0x36, 0x3b), QColor(0x80, 0x80, 0x80)})
+        EXPECT_GE(ContrastRatio(WarningColour(background), background), 4.5) << background.name().toStdString();
+}
+
+} // namespace
+} // namespace tessaline::testing
