@@ -5,10 +5,13 @@
 //   peak memory        the process's peak resident size after one calculation (a fresh process)
 //   wheel drawn        median time to draw a new chart's wheel in the results window's panel at 800 × 800:
 //                      its SVG written and read, and painted at the panel's size
+//   first place search median time from the first key typed into the Place box of a fresh window to its list
+//                      of places shown, the atlas opened on the way (fresh processes)
 // Usage: bench_desktop [runs]   (default 50 clicks, 15 starts, 100 wheels)
 
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/FilteredLineEdit.h"
+#include "desktop/PlacePicker.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/frmMain.h"
 
@@ -16,6 +19,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
@@ -129,6 +134,25 @@ int MemoryOnce()
     return 0;
 }
 
+// The first key in a fresh window's Place box until its list shows: the atlas is opened on that key.
+int FirstPlaceSearchOnce()
+{
+    frmMain window;
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.placePicker->txtPlace->setFocus();
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClick(window.placePicker->txtPlace, Qt::Key_K);
+    while (!window.placePicker->lstPlaces->isVisible() && timer.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    if (!window.placePicker->lstPlaces->isVisible())
+        return 1;
+    std::printf("%.3f\n", static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    return 0;
+}
+
 std::vector<double> ChildFigures(const char* self, const char* mode, int runs)
 {
     std::vector<double> figures;
@@ -205,6 +229,8 @@ int main(int argc, char** argv)
     if (argc > 1 && std::strcmp(argv[1], "--memory-once") == 0) {
         return MemoryOnce();
     }
+    if (argc > 1 && std::strcmp(argv[1], "--place-once") == 0)
+        return FirstPlaceSearchOnce();
     const int clicks = argc > 1 ? std::max(1, std::atoi(argv[1])) : 50;
 
     std::vector<double> clickTimes;
@@ -242,12 +268,15 @@ int main(int argc, char** argv)
     const WheelTimes wheels = WheelDrawTimes(100);
     const std::vector<double> starts = ChildFigures(argv[0], "--start-once", 15);
     const std::vector<double> memory = ChildFigures(argv[0], "--memory-once", 3);
+    const std::vector<double> places = ChildFigures(argv[0], "--place-once", 10);
 
     std::printf("click to results shown:   median %.2f ms over %zu clicks (limit 50 ms)\n", Median(clickTimes),
                 clickTimes.size());
     std::printf("start to window shown:    median %.1f ms over %zu starts (limit 500 ms)\n", Median(starts),
                 starts.size());
     std::printf("peak memory, one chart:   %.1f MB (limit 80 MB)\n", Median(memory) / 1024.0);
+    std::printf("first place search shown: median %.1f ms over %zu fresh windows (limit 50 ms)\n", Median(places),
+                places.size());
     std::printf("wheel drawn at 800 x 800: median %.2f ms (%.2f ms of processor time) over %zu charts (limit 16 ms)\n",
                 Median(wheels.wall), Median(wheels.processor), wheels.wall.size());
     return 0;
