@@ -51,10 +51,13 @@ if [ "$mode" = test ]; then
     cmake --build --preset ci --target format-check
     cmake --build --preset ci --target tidy
     QT_QPA_PLATFORM=offscreen ctest --preset ci
-    # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+    # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer. The leak checker's
+    # tracer crashes on exit reading the dynamic TLS of a library loaded at run time (libjpeg, pulled
+    # in by Qt's image plugins whenever a PNG is read) under this glibc, so dynamic TLS is not
+    # tracked; static TLS, stacks and the heap are still scanned.
     cmake --preset asan
     cmake --build --preset asan -j "$jobs"
-    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:intercept_tls_get_addr=0 \
         LSAN_OPTIONS=suppressions="$PWD/tools/lsan.supp" UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest --preset asan
     exit 0
