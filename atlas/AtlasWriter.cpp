@@ -163,19 +163,19 @@ private:
 
 } // namespace
 
-std::variant<std::vector<std::byte>, std::string> ConvertAtlasText(std::string_view text, std::string_view origin)
+Result<std::vector<std::byte>> ConvertAtlasText(std::string_view text, std::string_view origin)
 {
     Lines lines(text);
     std::string_view line;
     const auto fail = [&](std::string_view what) {
-        return "The place atlas \"" + std::string(origin) + "\" is damaged at line " + std::to_string(lines.Number())
-            + ": " + std::string(what);
+        return Fail("The place atlas \"" + std::string(origin) + "\" is damaged at line "
+                    + std::to_string(lines.Number()) + ": " + std::string(what));
     };
     if (!lines.Next(line) || line != kTextMagic) {
         std::string message(1, '"');
         message += origin;
         message += "\" is not a place atlas of this program";
-        return message;
+        return Fail(std::move(message));
     }
     // A section header: its name, a tab, its line count.
     const auto section = [&](std::string_view name, std::size_t& count) {
@@ -340,7 +340,7 @@ std::variant<std::vector<std::byte>, std::string> ConvertAtlasText(std::string_v
         placeRecords.push_back(record);
     }
     if (pool.Full())
-        return "The place atlas \"" + std::string(origin) + "\" holds more text than one atlas file can";
+        return Fail("The place atlas \"" + std::string(origin) + "\" holds more text than one atlas file can");
 
     std::vector<format::IdRecord> ids(places.size());
     for (std::size_t i = 0; i < places.size(); ++i)

@@ -37,10 +37,10 @@ Result<const atlas::Atlas*> AtlasOnDemand::Get()
                        "file, or give --lon, --lat and --zone";
         else {
             auto loaded = atlas::Atlas::Load(*file);
-            if (auto* message = std::get_if<std::string>(&loaded))
-                failure_ = std::move(*message);
+            if (!loaded)
+                failure_ = std::move(loaded).error();
             else
-                atlas_ = std::move(std::get<std::unique_ptr<atlas::Atlas>>(loaded));
+                atlas_ = std::move(*loaded);
         }
     }
     if (atlas_)

@@ -148,7 +148,7 @@ void PlacePicker::startLoading()
         return;
     }
     lblClock->setText(tr("Reading the place atlas…"));
-    loaded_ = std::make_shared<std::variant<std::unique_ptr<atlas::Atlas>, std::string>>();
+    loaded_ = std::make_shared<std::optional<atlas::Atlas::Loaded>>();
     loader_ = QThread::create([result = loaded_, path = *file] { *result = atlas::Atlas::Load(path); });
     loader_->setParent(this);
     connect(loader_, &QThread::finished, this, &PlacePicker::atlasLoaded);
@@ -157,13 +157,13 @@ void PlacePicker::startLoading()
 
 void PlacePicker::atlasLoaded()
 {
-    if (!loaded_)
+    if (!loaded_ || !*loaded_)
         return;
-    if (auto* message = std::get_if<std::string>(loaded_.get())) {
-        atlasProblem_ = Text(*message) + tr(": enter the coordinates and the zone by hand.");
+    if (!**loaded_) {
+        atlasProblem_ = Text((*loaded_)->error()) + tr(": enter the coordinates and the zone by hand.");
         lblClock->setText(atlasProblem_);
     } else {
-        atlas_ = std::move(std::get<std::unique_ptr<atlas::Atlas>>(*loaded_));
+        atlas_ = std::move(***loaded_);
         lblClock->clear();
     }
     loaded_.reset();
