@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/PlacedBirth.h"
 
+#include "chart/Text.h"
 #include "chart/ZoneTable.h"
 
 #include <charconv>
@@ -246,6 +247,23 @@ std::vector<std::string> PlacedBirth::Warnings(std::optional<double> longitudeEa
     return warnings;
 }
 
+std::vector<std::string> HandZoneWarnings(const BirthDataForm& form)
+{
+    PlacedBirth hand;
+    hand.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, MinutesEast(*form.exactZone), {}}
+                                   : ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
+    int degrees = 0;
+    int minutes = 0;
+    const auto whole = [](const std::string& text, int& value) {
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        return error == std::errc{} && end == text.data() + text.size();
+    };
+    std::optional<double> longitudeEast;
+    if (whole(form.lonDegrees, degrees) && whole(form.lonMinutes, minutes))
+        longitudeEast = (degrees + minutes / 60.0) * (form.isEast ? 1 : -1);
+    return hand.Warnings(longitudeEast);
+}
+
 void PlacedBirth::ApplyTo(BirthDataForm& form) const
 {
     const ZoneInUse zone = Zone();
@@ -326,7 +344,18 @@ Result<const Place*> PlaceWithId(const Atlas& atlas, std::string_view id)
 
 Result<const Place*> FindPlace(const Atlas& atlas, std::string_view name, std::string_view id, Reader reader)
 {
-    return id.empty() ? ResolvePlace(atlas, name, reader) : PlaceWithId(atlas, id);
+    if (id.empty())
+        return ResolvePlace(atlas, name, reader);
+    Result<const Place*> place = PlaceWithId(atlas, id);
+    if (!place || TrimBlanks(name).empty())
+        return place;
+    // Both given: the id's place must be one the name finds.
+    constexpr std::size_t kNamesChecked = 100;
+    for (const Match& match : atlas.Search(name, kNamesChecked))
+        if (match.place == *place)
+            return place;
+    return Fail("The place " + QuotedQuery(name) + " and the id " + std::string(id.substr(0, 20)) + " ("
+                + atlas.Label(**place) + ") are different places: give one of them");
 }
 
 Result<BirthDataForm> BirthAtPlace(BirthArguments birth, std::optional<bool> dst, const Atlas& atlas,

@@ -116,6 +116,10 @@ private:
     std::string readingProblem_;
 };
 
+// The warnings of a zone chosen by hand, for a form as a chart takes it: summer time counted twice, and a
+// zone more than three hours from what the form's longitude suggests.
+std::vector<std::string> HandZoneWarnings(const BirthDataForm& form);
+
 // One place for a query whose comma- or blank-separated parts match name, region and country: the best match
 // when it weighs (Match::Weight) at least ten times any other of its rank (its own name typed whole, another
 // name typed whole, a name typed in part: the ranks above count too; a section of a city never competes with

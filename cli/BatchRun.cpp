@@ -50,9 +50,11 @@ std::unique_ptr<BatchFile> OpenBatch(const std::string& name, std::istream& stdI
     return nullptr;
 }
 
-// One row's chart, or its refusal, in the output's form.
+// One row's chart, or its refusal, in the output's form; its warnings on err. placeColumns: the CSV has the
+// place columns.
 void WriteRow(const Options& options, const ChartState& state, const BatchFile::Row& row, const Status& charted,
-              std::string_view placeJson, std::size_t width, std::string& text, std::ostream& out, std::ostream& err)
+              const ChartExtras& extras, bool placeColumns, std::size_t width, std::string& text, std::ostream& out,
+              std::ostream& err)
 {
     BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
     for (std::size_t c = 0; c < inputs.size(); ++c)
@@ -64,16 +66,19 @@ void WriteRow(const Options& options, const ChartState& state, const BatchFile::
                                                                              Json::error_handler_t::replace)
                 << '\n';
         else if (options.csv) {
-            AppendCsvError(text, row.line, inputs, charted.error());
+            AppendCsvError(text, row.line, inputs, charted.error(), placeColumns);
             out << text;
         } else
             err << "line " << row.line << ": " << TerminalText(charted.error()) << '\n';
-    } else if (options.json) {
-        AppendChartJson(text, state, row.line, placeJson, options.brief);
+        return;
+    }
+    extras.PrintWarnings(err, "line " + std::to_string(row.line) + ": ");
+    if (options.json) {
+        AppendChartJson(text, state, row.line, extras.JsonMembers(), options.brief);
         text += '\n';
         out << text;
     } else if (options.csv) {
-        AppendChartCsv(text, state, row.line, inputs);
+        AppendChartCsv(text, state, row.line, inputs, placeColumns ? &extras.place : nullptr);
         out << text;
     } else {
         out << "line " << row.line << ": ";
@@ -93,10 +98,11 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
 
     ChartState state = NewChartState(options, zodiac);
     AtlasOnDemand atlases;
-    std::string placeJson;
+    ChartExtras extras;
     std::string text; // one output line, its buffer reused row after row
+    const bool placeColumns = batch->Header().Placed();
     if (options.csv) {
-        AppendCsvHeader(text);
+        AppendCsvHeader(text, placeColumns);
         out << text;
     }
     const std::size_t width = TextWidth();
@@ -104,17 +110,17 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     std::size_t rowsRejected = 0;
     while (const std::optional<BatchFile::Row> row = batch->Next(zodiac, Reader::ChartTool)) {
         ++rowsRead;
-        placeJson.clear();
+        extras = ChartExtras{};
         Status charted = Fail(row->birth ? std::string() : row->birth.error());
         if (row->birth) {
             const BatchBirth& birth = *row->birth;
             state.zodiac = birth.zodiac;
             charted = birth.Placed() ? CalculateAtPlace(
-                          state, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, atlases, placeJson)
-                                     : Calculate(state, birth.birth);
+                          state, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, atlases, extras)
+                                     : Calculate(state, birth.birth, extras);
         }
         rowsRejected += charted ? 0 : 1;
-        WriteRow(options, state, *row, charted, placeJson, width, text, out, err);
+        WriteRow(options, state, *row, charted, extras, placeColumns, width, text, out, err);
         if (output.Failed())
             return kExitOutputFailed; // no one receives the rest: stop reading
     }

@@ -2,6 +2,7 @@
 #include "cli/ChartTool.h"
 
 #include "chart/BirthArguments.h"
+#include "chart/Text.h"
 #include "chart/Version.h"
 #include "cli/BatchRun.h"
 #include "cli/ChartOutput.h"
@@ -166,7 +167,10 @@ std::optional<int> RunTable(const Options& options, std::ostream& out, std::ostr
         err << TerminalText(got.error()) << '\n';
         return kExitRejected;
     }
-    PrintPlaces(out, **got, options.places, options.json);
+    if (const Status printed = PrintPlaces(out, **got, options.places, options.json); !printed) {
+        err << TerminalText(printed.error()) << '\n';
+        return kExitRejected;
+    }
     return kExitOk;
 }
 
@@ -189,6 +193,12 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
         err << TerminalText(e.what()) << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
+    for (CLI::Option* given : {birth.place, birth.placeId})
+        if (given->count() > 0 && TrimBlanks(given == birth.place ? options.place : options.placeId).empty()) {
+            err << given->get_name() << " needs a place: its name (see --places NAME) or its GeoNames id; or give "
+                   "--lon, --lat and --zone instead\nRun with --help for more information.\n";
+            return kExitUsage;
+        }
     if (const auto code = RunTable(options, out, err)) // --places also when its name is empty
         return *code;
     const auto chosen = ParseZodiac(options.zodiac, options.ayanamsa, {}, Reader::ChartTool);

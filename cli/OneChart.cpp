@@ -45,16 +45,35 @@ ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac)
     return state;
 }
 
-Status Calculate(ChartState& state, const BirthArguments& birth)
+std::string ChartExtras::JsonMembers() const
+{
+    std::string members = placeJson;
+    if (!warnings.empty()) {
+        members += members.empty() ? "\"warnings\":" : ",\"warnings\":";
+        members += Json(warnings).dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+    return members;
+}
+
+void ChartExtras::PrintWarnings(std::ostream& err, std::string_view prefix) const
+{
+    for (const std::string& warning : warnings)
+        err << prefix << "warning: " << TerminalText(warning) << '\n';
+}
+
+Status Calculate(ChartState& state, const BirthArguments& birth, ChartExtras& extras)
 {
     Result<BirthDataForm> form = ParseBirthArguments(birth, Reader::ChartTool);
     if (!form)
         return Fail(std::move(form).error());
-    return Charted(CalculateChart(state, *form));
+    if (Status done = Charted(CalculateChart(state, *form)); !done)
+        return done;
+    extras.warnings = atlas::HandZoneWarnings(*form);
+    return {};
 }
 
 Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request,
-                        AtlasOnDemand& atlases, std::string& placeJson)
+                        AtlasOnDemand& atlases, ChartExtras& extras)
 {
     const Result<const atlas::Atlas*> got = atlases.Get();
     if (!got)
@@ -72,7 +91,10 @@ Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const Pl
         return done;
     state.place = placed.PlaceLabel();
     state.clock = placed.ChartClockSentence();
-    placeJson = PlaceAndClockJson(atlas, placed);
+    extras.placeJson = PlaceAndClockJson(atlas, placed);
+    extras.place = CsvPlaceOf(atlas, **place);
+    if (placed.HandChose())
+        extras.warnings = atlas::HandZoneWarnings(*form);
     return {};
 }
 
@@ -81,26 +103,28 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
 {
     ChartState state = NewChartState(options, zodiac);
     AtlasOnDemand atlases;
-    std::string placeJson;
-    const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, atlases, placeJson)
-                                        : Calculate(state, options.birth);
+    ChartExtras extras;
+    const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, atlases, extras)
+                                        : Calculate(state, options.birth, extras);
     if (!done) {
         err << TerminalText(done.error()) << '\n';
         return kExitRejected;
     }
+    extras.PrintWarnings(err, "");
     if (options.html) {
         out << RenderReadingHtml(state);
     } else if (options.json) {
         std::string line;
-        AppendChartJson(line, state, std::nullopt, placeJson, options.brief);
+        AppendChartJson(line, state, std::nullopt, extras.JsonMembers(), options.brief);
         out << Json::parse(line).dump(2) << '\n';
     } else if (options.csv) {
         const BirthArguments& birth = options.birth;
         std::string text;
-        AppendCsvHeader(text);
+        AppendCsvHeader(text, request.Named());
         AppendChartCsv(text, state, std::nullopt,
                        {birth.name, birth.date, birth.time, birth.zone, birth.lon, birth.lat, birth.dst ? "1" : "0",
-                        options.place, options.placeId, options.zodiac, options.ayanamsa});
+                        options.place, options.placeId, options.zodiac, options.ayanamsa},
+                       request.Named() ? &extras.place : nullptr);
         out << text;
     } else
         PrintChart(out, state, TextWidth());

@@ -50,7 +50,19 @@ Result<const atlas::Atlas*> AtlasOnDemand::Get()
 
 std::string PlaceAndClockJson(const atlas::Atlas& atlas, const atlas::PlacedBirth& placed)
 {
-    std::string out = "\"place\":" + PlaceJson(atlas, *placed.ChosenPlace()).dump() + ",\"clock\":";
+    std::string out = "\"place\":" + PlaceJson(atlas, *placed.ChosenPlace()).dump(-1, ' ', false, Json::error_handler_t::replace) + ",\"clock\":";
+    if (placed.HandChose()) {
+        // The clock the chart used is the hand's: the row (and its tick) or the exact offset.
+        const atlas::ZoneInUse zone = placed.Zone();
+        out += Json{{"offset", OffsetText(zone.MinutesEast() * 60)},
+                    {"summerTime", OffsetText(!zone.exact && zone.tick ? 3600 : 0)},
+                    {"abbreviation", zone.exact ? std::string() : std::string(ZoneTable()[static_cast<std::size_t>(zone.row)].abbreviation)},
+                    {"kind", "unique"},
+                    {"source", "row"},
+                    {"sentence", placed.ChartClockSentence()}}
+                   .dump(-1, ' ', false, Json::error_handler_t::replace);
+        return out;
+    }
     if (!placed.Reading()) {
         out += "null";
         return out;
@@ -67,16 +79,23 @@ std::string PlaceAndClockJson(const atlas::Atlas& atlas, const atlas::PlacedBirt
                     {"summerTime", OffsetText(chosen.summerSeconds)},
                     {"abbreviation", chosen.abbreviation},
                     {"kind", kind},
-                    {"source", placed.HandChose() ? "row" : "atlas"},
+                    {"source", "atlas"},
                     {"sentence", suggestion.sentence}};
-    out += json.dump();
+    out += json.dump(-1, ' ', false, Json::error_handler_t::replace);
     return out;
 }
 
-void PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_view query, bool json)
+CsvPlace CsvPlaceOf(const atlas::Atlas& atlas, const atlas::Place& place)
+{
+    return CsvPlace{place.geonamesId, atlas.Label(place), place.Latitude(), place.Longitude()};
+}
+
+Status PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_view query, bool json)
 {
     constexpr std::size_t kListed = 12;
     const auto found = atlas.Search(query, kListed);
+    if (found.empty())
+        return Fail(atlas::NoPlaceMatches(atlas, query, Reader::ChartTool));
     if (json) {
         Json list = Json::array();
         for (const atlas::Match& match : found) {
@@ -87,15 +106,17 @@ void PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_view 
                 entry["matchedName"] = match.alternate;
             list.push_back(std::move(entry));
         }
-        out << list.dump(2) << '\n';
-        return;
+        out << list.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+        return {};
     }
     for (const atlas::Match& match : found) {
-        out << match.place->geonamesId << '\t' << atlas.Label(*match.place);
+        std::string label = atlas.Label(*match.place);
         if (!match.alternate.empty())
-            out << " (" << match.alternate << ')';
-        out << '\t' << atlas.Detail(*match.place) << '\n';
+            label += " (" + std::string(match.alternate) + ')';
+        out << match.place->geonamesId << '\t' << TerminalText(label) << '\t' << TerminalText(atlas.Detail(*match.place))
+            << '\n';
     }
+    return {};
 }
 
 } // namespace tessaline::cli
