@@ -205,6 +205,8 @@ Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
     void* address = ::mmap(nullptr, bytes, PROT_READ, MAP_PRIVATE, fd, 0);
     const int mapError = errno;
     ::close(fd);
+    if (address == MAP_FAILED && mapError == ENOMEM)
+        return Fail("Not enough memory to open the place atlas " + Quoted(name));
     if (address == MAP_FAILED)
         return Fail(cannotRead + ": " + std::system_category().message(mapError));
     Mapping mapping(address, bytes);

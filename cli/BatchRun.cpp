@@ -117,7 +117,7 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
             state.zodiac = birth.zodiac;
             charted = birth.Placed() ? CalculateAtPlace(
                           state, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, atlases, extras)
-                                     : Calculate(state, birth.birth, extras);
+                                     : Calculate(state, birth.birth);
         }
         rowsRejected += charted ? 0 : 1;
         WriteRow(options, state, *row, charted, extras, placeColumns, width, text, out, err);
@@ -128,6 +128,9 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
         err << "Reading the batch failed: " << TerminalText(finished.error().reason) << '\n';
         return kExitUsage;
     }
+    out.flush(); // a failed output is said alone, not after a summary of charts written
+    if (output.Failed())
+        return kExitOutputFailed;
     err << "tessaline-chart: " << Plural(rowsRead, "row") << " read, " << Plural(rowsRead - rowsRejected, "chart")
         << " written, " << Plural(rowsRejected, "row") << " rejected\n";
     return rowsRejected > 0 ? kExitRejected : kExitOk;

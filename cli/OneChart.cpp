@@ -61,15 +61,12 @@ void ChartExtras::PrintWarnings(std::ostream& err, std::string_view prefix) cons
         err << prefix << "warning: " << TerminalText(warning) << '\n';
 }
 
-Status Calculate(ChartState& state, const BirthArguments& birth, ChartExtras& extras)
+Status Calculate(ChartState& state, const BirthArguments& birth)
 {
     Result<BirthDataForm> form = ParseBirthArguments(birth, Reader::ChartTool);
     if (!form)
         return Fail(std::move(form).error());
-    if (Status done = Charted(CalculateChart(state, *form)); !done)
-        return done;
-    extras.warnings = atlas::HandZoneWarnings(*form);
-    return {};
+    return Charted(CalculateChart(state, *form));
 }
 
 Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request,
@@ -105,11 +102,13 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
     AtlasOnDemand atlases;
     ChartExtras extras;
     const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, atlases, extras)
-                                        : Calculate(state, options.birth, extras);
+                                        : Calculate(state, options.birth);
     if (!done) {
         err << TerminalText(done.error()) << '\n';
         return kExitRejected;
     }
+    if (!request.Named()) // the zone is the hand's: say what the window says of it (a place's, once charted)
+        extras.warnings = atlas::HandZoneWarnings(*ParseBirthArguments(options.birth, Reader::ChartTool));
     extras.PrintWarnings(err, "");
     if (options.html) {
         out << RenderReadingHtml(state);

@@ -28,7 +28,7 @@ struct ChartExtras {
 };
 
 // Validates and calculates one birth given by its coordinates and zone; the message that rejects it otherwise.
-Status Calculate(ChartState& state, const BirthArguments& birth, ChartExtras& extras);
+Status Calculate(ChartState& state, const BirthArguments& birth);
 
 // Validates and calculates one birth at a place of the atlas; the message that rejects it otherwise.
 Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request,
