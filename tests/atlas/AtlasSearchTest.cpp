@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/Atlas.h"
 #include "atlas/Clock.h"
+#include "atlas/PlacedBirth.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -71,6 +72,49 @@ TEST_F(ShippedAtlas, FindsThePlaceAPersonMeansFirst)
     };
     for (const auto& c : cases)
         EXPECT_EQ(FirstLabel(c.query), c.first) << c.query;
+}
+
+// What a person types for a place resolves to it: GeoNames' ids of the places meant. A section of a city
+// (Zürich's Kreise, Mexico City's Benito Juárez borough) never makes its city ambiguous, a place's own name
+// outranks another place's other name (New Delhi, not Delhi), a whole name outranks one typed in part
+// (Köln, not Porz am Rhein's "Koeln-Porz"), names in the place's script and regions in the country's
+// language find it, and a great city's other name still finds it (Calcutta, not Calcutta, Ohio).
+TEST_F(ShippedAtlas, ResolvesWhatAPersonTypesToThePlaceMeant)
+{
+    const struct {
+        const char* query;
+        std::int32_t id;
+    } cases[] = {
+        {"zurich", 2657896},        {"Zurich, Zurich, Switzerland", 2657896}, {"Koeln", 2886242},
+        {"New Delhi", 1261481},     {"Khabarovsk", 2022890},                  {"Benito Juárez", 3827406},
+        {"Москва", 524901},         {"मुंबई", 1275339},                          {"北京", 1816670},
+        {"Αθήνα", 264371},          {"München, Bayern", 2867714},             {"Calcutta", 1275004},
+    };
+    for (const auto& c : cases) {
+        const auto place = ResolvePlace(A(), c.query, Reader::ChartTool);
+        ASSERT_TRUE(place.has_value()) << c.query << ": " << place.error();
+        EXPECT_EQ((*place)->geonamesId, c.id) << c.query;
+    }
+}
+
+TEST_F(ShippedAtlas, SaysWhatToDoWhenNothingMatches)
+{
+    const struct {
+        const char* query;
+        Reader reader;
+        const char* says;
+    } cases[] = {
+        {"springfeld", Reader::ChartTool, "No place in the atlas matches \"springfeld\"; did you mean Springfield?"},
+        {"springfeld, Illinois", Reader::ChartTool, "did you mean Springfield?"},
+        {"qqqxzzv", Reader::ChartTool, "List the places of a name with --places NAME, or give --lon, --lat and --zone"},
+        {"springfeld", Reader::Window, "Or enter the coordinates and the zone by hand."},
+        {"a b c d e f g h i j k l m", Reader::ChartTool, "has more than 12 words"},
+    };
+    for (const auto& c : cases) {
+        const auto place = ResolvePlace(A(), c.query, c.reader);
+        ASSERT_FALSE(place.has_value()) << c.query;
+        EXPECT_NE(place.error().find(c.says), std::string::npos) << place.error();
+    }
 }
 
 TEST_F(ShippedAtlas, ListsEachPlaceOnceAndSaysWhichNameMatched)
