@@ -222,7 +222,13 @@ void PlacePicker::search()
         lstPlaces->addItem(item);
         results_.push_back(match.place);
     }
-    lstPlaces->setVisible(!results_.empty());
+    if (results_.empty()) { // what to do instead, as a line of the list that cannot be chosen
+        auto* hint = new QListWidgetItem(
+            Text(atlas::NoPlaceMatches(*atlas_, txtPlace->text().toStdString(), Reader::Window)));
+        hint->setFlags(Qt::NoItemFlags);
+        lstPlaces->addItem(hint);
+    }
+    lstPlaces->setVisible(lstPlaces->count() > 0);
 }
 
 void PlacePicker::choosePlace(int row)

@@ -185,9 +185,9 @@ TEST(ChartToolPlace, SaysWhatAQuestionOrAnOptionNeeds)
     }
 }
 
-// Paris on 1 July 2021 ran on CEST (+2). Row 5 with the tick is +9:30 and an hour: +10:30 (--zones), ten
-// hours from Paris's longitude, 2.35° E, and the row is already a summer row: both warnings, and the clock in
-// the JSON is the one the chart used.
+// Paris on 1 July 2021 ran on CEST (+2). Row 5 is Australian Central Daylight Time, +10:30 (--zones), a
+// summer row; with the tick +11:30, eleven hours from Paris's longitude, 2.35° E: both warnings, and the
+// clock in the JSON is the one the chart used.
 TEST(ChartToolPlace, WarnsAboutAZoneGivenByHandAndNamesTheClockUsed)
 {
     const ToolRun run = RunTool({"--name", "ada", "--date", "2021-07-01", "--time", "12:00", "--place", "Paris",
