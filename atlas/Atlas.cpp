@@ -505,34 +505,60 @@ std::vector<Match> Atlas::Search(std::string_view query, std::size_t limit) cons
 
 namespace {
 
-// The edit distance of two texts (insertions, deletions, substitutions of a byte), or more than most when
-// it is more than most; time bounded by the shorter text times 2 most + 1.
-std::size_t EditDistance(std::string_view x, std::string_view y, std::size_t most)
+// The edit distances (insertions, deletions, substitutions of a byte) of a target to the folded keys, walked
+// in their sorted order as a trie: the rows of the distance table for the prefix a key shares with the key
+// before are kept, and once no row entry is within most, every key of that prefix is passed over.
+class NearKeys
 {
-    if (x.size() > y.size())
-        std::swap(x, y);
-    if (y.size() - x.size() > most)
-        return most + 1;
-    std::array<std::size_t, 80> row{};
-    if (y.size() + 1 > row.size())
-        return most + 1;
-    for (std::size_t j = 0; j <= y.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= x.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        std::size_t smallest = row[0];
-        for (std::size_t j = 1; j <= y.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
-            diagonal = above;
-            smallest = std::min(smallest, row[j]);
-        }
-        if (smallest > most)
-            return most + 1;
+public:
+    NearKeys(std::string_view target, std::size_t most)
+        : target_(target)
+        , most_(most)
+    {
+        for (std::size_t j = 0; j <= target_.size(); ++j)
+            rows_[0][j] = static_cast<std::uint8_t>(j);
     }
-    return row[y.size()];
-}
+
+    // The distance of text, when it is within most; else nothing, and in skipFrom the length of text's
+    // prefix past which no key can be near (every key that starts with it may be passed over), or 0.
+    std::optional<std::size_t> Distance(std::string_view text, std::size_t& skipFrom)
+    {
+        skipFrom = 0;
+        std::size_t depth = 0;
+        while (depth < valid_ && depth < text.size() && depth < known_.size() && known_[depth] == text[depth])
+            ++depth;
+        known_ = text; // a text of the pool, which stays where it is
+        for (; depth < text.size(); ++depth) {
+            const auto& above = rows_[depth];
+            auto& row = rows_[depth + 1];
+            row[0] = static_cast<std::uint8_t>(std::min<std::size_t>(depth + 1, 255));
+            std::uint8_t smallest = row[0];
+            for (std::size_t j = 1; j <= target_.size(); ++j) {
+                const int substitute = above[j - 1] + (target_[j - 1] == text[depth] ? 0 : 1);
+                row[j] = static_cast<std::uint8_t>(std::min({above[j] + 1, row[j - 1] + 1, substitute}));
+                smallest = std::min(smallest, row[j]);
+            }
+            valid_ = depth + 1;
+            if (smallest > most_) {
+                skipFrom = depth + 1;
+                return std::nullopt;
+            }
+        }
+        valid_ = text.size();
+        const std::size_t distance = rows_[text.size()][target_.size()];
+        if (distance > most_)
+            return std::nullopt;
+        return distance;
+    }
+
+private:
+    static constexpr std::size_t kLongestTarget = 64;
+    std::string_view target_;
+    std::size_t most_;
+    std::array<std::array<std::uint8_t, kLongestTarget + 1>, 257> rows_{};
+    std::string_view known_; // the text whose rows are kept, for its first valid_ bytes
+    std::size_t valid_ = 0;
+};
 
 } // namespace
 
@@ -554,22 +580,42 @@ std::vector<std::string> Atlas::NearestNames(std::string_view query, std::size_t
             const format::KeyRecord* key;
         };
         std::vector<Near> nearest;
+        NearKeys distances(target, most);
         std::string_view previous; // equal texts lie together: each is measured once, its largest place kept
         bool previousNear = false;
-        for (const format::KeyRecord& key : keys_) {
-            const std::string_view text = KeyText(key);
-            if (key.place >= places_.size())
+        for (auto key = keys_.begin(); key != keys_.end();) {
+            const std::string_view text = KeyText(*key);
+            if (key->place >= places_.size()) {
+                ++key;
                 continue;
+            }
             if (text == previous) {
-                if (previousNear && key.population > nearest.back().population)
-                    nearest.back() = {nearest.back().distance, key.population, &key};
+                if (previousNear && key->population > nearest.back().population)
+                    nearest.back() = {nearest.back().distance, key->population, &*key};
+                ++key;
                 continue;
             }
             previous = text;
-            const std::size_t distance = EditDistance(target, text, most);
-            previousNear = distance <= most;
-            if (previousNear)
-                nearest.push_back({distance, key.population, &key});
+            std::size_t skipFrom = 0;
+            const auto distance = distances.Distance(text, skipFrom);
+            previousNear = distance.has_value();
+            if (distance)
+                nearest.push_back({*distance, key->population, &*key});
+            if (skipFrom == 0) {
+                ++key;
+                continue;
+            }
+            // Past the keys of the hopeless prefix, mostly a few: by doubling steps, then halving.
+            const std::string_view hopeless = text.substr(0, skipFrom);
+            const auto within = [&](const format::KeyRecord& other) {
+                return KeyText(other).starts_with(hopeless);
+            };
+            std::size_t step = 1;
+            const auto left = static_cast<std::size_t>(keys_.end() - key);
+            while (step < left && within(key[static_cast<std::ptrdiff_t>(step)]))
+                step *= 2;
+            key = std::partition_point(key + static_cast<std::ptrdiff_t>(step / 2),
+                                       key + static_cast<std::ptrdiff_t>(std::min(step, left)), within);
         }
         std::stable_sort(nearest.begin(), nearest.end(), [](const Near& x, const Near& y) {
             return x.distance != y.distance ? x.distance < y.distance : x.population > y.population;

@@ -64,28 +64,37 @@ bool IsMeanTime(const cctz::time_zone& zone, const Seconds& at)
     return std::string_view(zone.lookup(at).abbr) == "LMT";
 }
 
-// The end of the zone's local mean time, when an instant lies in it or in the period just after it: the
-// instant the clocks left it (none when they never did) and the mean time's offset, the zone city's.
+// A period of the zone's local mean time, when an instant lies in it or in the period just after it: the
+// instants the clocks entered it (none: from the zone's beginning; Lagos went back to it in 1908) and left
+// it (none when they never did), and the mean time's offset, the zone city's.
 struct MeanTimeEnd {
+    std::optional<Seconds> from;
     std::optional<Seconds> at;
     int zoneOffset = 0;
 };
 
-std::optional<MeanTimeEnd> MeanTimeEndNear(const cctz::time_zone& zone, const Seconds& near)
+// The instant of the last transition at or before an instant, if any.
+std::optional<Seconds> TransitionAtOrBefore(const cctz::time_zone& zone, const Seconds& at)
 {
     cctz::time_zone::civil_transition transition;
+    if (!zone.prev_transition(at + cctz::seconds(1), &transition))
+        return std::nullopt;
+    return zone.lookup(transition.to).trans;
+}
+
+std::optional<MeanTimeEnd> MeanTimeEndNear(const cctz::time_zone& zone, const Seconds& near)
+{
     if (IsMeanTime(zone, near)) {
-        MeanTimeEnd end{std::nullopt, zone.lookup(near).offset};
+        MeanTimeEnd end{TransitionAtOrBefore(zone, near), std::nullopt, zone.lookup(near).offset};
+        cctz::time_zone::civil_transition transition;
         if (zone.next_transition(near, &transition))
             end.at = zone.lookup(transition.to).trans;
         return end;
     }
-    if (!zone.prev_transition(near + cctz::seconds(1), &transition))
+    const auto at = TransitionAtOrBefore(zone, near);
+    if (!at || !IsMeanTime(zone, *at - cctz::seconds(1)))
         return std::nullopt;
-    const Seconds at = zone.lookup(transition.to).trans;
-    if (!IsMeanTime(zone, at - cctz::seconds(1)))
-        return std::nullopt;
-    return MeanTimeEnd{at, zone.lookup(at - cctz::seconds(1)).offset};
+    return MeanTimeEnd{TransitionAtOrBefore(zone, *at - cctz::seconds(1)), at, zone.lookup(*at - cctz::seconds(1)).offset};
 }
 
 // The birthplace's mean time, 240 seconds a degree of longitude, on the zone's side of the date line: of
@@ -115,28 +124,36 @@ ClockReading ReadAroundMeanTime(const cctz::time_zone& zone, const cctz::civil_s
     const int meanTime = BirthplaceMeanTime(longitudeEast, end.zoneOffset);
     const Seconds asUtc = cctz::convert(local, cctz::utc_time_zone());
     std::vector<Candidate> candidates;
-    if (const Seconds at = asUtc - cctz::seconds(meanTime); !end.at || at < *end.at)
+    if (const Seconds at = asUtc - cctz::seconds(meanTime); (!end.from || at >= *end.from) && (!end.at || at < *end.at))
         candidates.push_back({at, ClockOffset{meanTime, 0, "LMT"}, true});
-    if (end.at) {
+    if (end.at || end.from) {
         std::vector<Seconds> zoneReadings;
         if (lookup.kind == cctz::time_zone::civil_lookup::UNIQUE)
             zoneReadings = {lookup.pre};
         else if (lookup.kind == cctz::time_zone::civil_lookup::REPEATED)
             zoneReadings = {lookup.pre, lookup.post};
         for (const Seconds& at : zoneReadings)
-            if (at >= *end.at)
+            if (at >= *end.at || (end.from && at < *end.from))
                 candidates.push_back({at, OffsetAt(zone, at), false});
     }
     std::sort(candidates.begin(), candidates.end(), [](const Candidate& x, const Candidate& y) { return x.at < y.at; });
 
     ClockReading reading;
     if (candidates.empty()) {
-        // Skipped: by the birthplace's clock if the mean time's end skipped it, else by the zone's.
+        // Skipped, and read as not yet put forward: at the jump into the birthplace's mean time (Lagos went
+        // back to it in 1908), at the jump out of it, or at a jump of the zone's clock after it.
         reading.kind = ClockKind::Gap;
-        const bool meanTimeEnd = lookup.kind != cctz::time_zone::civil_lookup::SKIPPED || lookup.trans == end.at;
-        const Seconds jump = meanTimeEnd && end.at ? *end.at : lookup.trans;
-        reading.first = meanTimeEnd ? ClockOffset{meanTime, 0, "LMT"} : OffsetAt(zone, jump - cctz::seconds(1));
-        reading.second = OffsetAt(zone, jump);
+        const ClockOffset own{meanTime, 0, "LMT"};
+        if (end.from && asUtc - cctz::seconds(meanTime) < *end.from) {
+            reading.first = OffsetAt(zone, *end.from - cctz::seconds(1));
+            reading.second = own;
+        } else if (lookup.kind == cctz::time_zone::civil_lookup::SKIPPED && lookup.trans != end.at) {
+            reading.first = OffsetAt(zone, lookup.trans - cctz::seconds(1));
+            reading.second = OffsetAt(zone, lookup.trans);
+        } else {
+            reading.first = own;
+            reading.second = end.at ? OffsetAt(zone, *end.at) : own;
+        }
         return reading;
     }
     reading.first = candidates.front().offset;
@@ -221,7 +238,7 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
         }
     }
     for (const ClockOffset* offset : {&reading.first, &reading.second})
-        if (std::abs(offset->seconds) > kMostOffsetSeconds || std::abs(offset->summerSeconds) > kMostOffsetSeconds)
+        if (std::abs(offset->seconds) > kMostOffsetSeconds)
             return Fail("The time-zone file of \"" + std::string(zoneId) + "\" gives the clock an offset of "
                         + OffsetName(offset->seconds) + ", more than any clock has had: the zone must be chosen by hand");
     return reading;

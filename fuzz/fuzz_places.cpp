@@ -55,10 +55,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::uint8_t choices = data[5];
     const Reader reader = (choices & 1) != 0 ? Reader::ChartTool : Reader::Window;
 
-    std::ostringstream listed;
-    (void)cli::PrintPlaces(listed, atlas, query, (choices & 2) != 0);
-    const auto resolved = atlas::ResolvePlace(atlas, query, reader);
-    const atlas::Place* place = resolved ? *resolved : nullptr;
+    // --places, or the resolving of a name (each asks for the nearest names when nothing matches).
+    const atlas::Place* place = nullptr;
+    if ((data[7] & 1) != 0) {
+        std::ostringstream listed;
+        (void)cli::PrintPlaces(listed, atlas, query, (choices & 2) != 0);
+        if (const auto found = atlas.Search(query, 1); !found.empty())
+            place = found.front().place;
+    } else if (const auto resolved = atlas::ResolvePlace(atlas, query, reader)) {
+        place = *resolved;
+    }
     if (place == nullptr) { // a place the bytes pick, as a checked place comes out of the atlas
         const auto places = atlas.Places();
         place = atlas.FindId(places[(std::size_t{data[6]} << 8 | data[7]) * 3 % places.size()].geonamesId);
