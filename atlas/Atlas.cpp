@@ -200,7 +200,7 @@ Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
         if (bytes == 0)
             return Fail(Quoted(name) + " is empty: it is not a place atlas");
         return Fail("The place atlas " + Quoted(name) + " is " + Thousands(static_cast<std::int64_t>(bytes))
-            + " bytes long: too large to be a place atlas");
+                    + " bytes long: too large to be a place atlas");
     }
     void* address = ::mmap(nullptr, bytes, PROT_READ, MAP_PRIVATE, fd, 0);
     const int mapError = errno;
@@ -260,15 +260,15 @@ Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
     std::memcpy(&header, data, sizeof header);
     if (header.byteOrder != format::kByteOrder)
         return Fail("The place atlas " + Quoted(origin)
-            + " was written for a computer of another byte order: convert data/atlas/atlas.tsv on this one");
+                    + " was written for a computer of another byte order: convert data/atlas/atlas.tsv on this one");
     if (header.versionMajor != format::kVersionMajor)
         return Fail("The place atlas " + Quoted(origin) + " is of version " + std::to_string(header.versionMajor) + '.'
-            + std::to_string(header.versionMinor) + "; this program reads version "
-            + std::to_string(format::kVersionMajor) + ": use the atlas that came with it");
+                    + std::to_string(header.versionMinor) + "; this program reads version "
+                    + std::to_string(format::kVersionMajor) + ": use the atlas that came with it");
     if (header.fileSize != size)
         return Fail(Damaged(origin,
-                       "it is " + std::to_string(size) + " bytes long where its header says "
-                           + std::to_string(header.fileSize) + " (cut short, or written over)"));
+                            "it is " + std::to_string(size) + " bytes long where its header says "
+                                + std::to_string(header.fileSize) + " (cut short, or written over)"));
     if (reinterpret_cast<std::uintptr_t>(data) % format::kSectionAlignment != 0)
         return Fail(Damaged(origin, "it is not aligned in memory"));
     if (header.sectionCount > format::kMaxSections
@@ -303,8 +303,8 @@ Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
             return Fail(Damaged(origin, what + " is listed twice"));
         if (entry.recordSize != kRecordSize[id])
             return Fail(Damaged(origin,
-                           what + " has records of " + std::to_string(entry.recordSize) + " bytes, not "
-                               + std::to_string(kRecordSize[id])));
+                                what + " has records of " + std::to_string(entry.recordSize) + " bytes, not "
+                                    + std::to_string(kRecordSize[id])));
         if (entry.offset % format::kSectionAlignment != 0 || entry.offset > size
             || entry.count > (size - entry.offset) / entry.recordSize)
             return Fail(Damaged(origin, what + " lies outside the file"));

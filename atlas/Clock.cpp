@@ -94,7 +94,8 @@ std::optional<MeanTimeEnd> MeanTimeEndNear(const cctz::time_zone& zone, const Se
     const auto at = TransitionAtOrBefore(zone, near);
     if (!at || !IsMeanTime(zone, *at - cctz::seconds(1)))
         return std::nullopt;
-    return MeanTimeEnd{TransitionAtOrBefore(zone, *at - cctz::seconds(1)), at, zone.lookup(*at - cctz::seconds(1)).offset};
+    return MeanTimeEnd{TransitionAtOrBefore(zone, *at - cctz::seconds(1)), at,
+                       zone.lookup(*at - cctz::seconds(1)).offset};
 }
 
 // The birthplace's mean time, 240 seconds a degree of longitude, on the zone's side of the date line: of
@@ -170,8 +171,7 @@ ClockReading ReadAroundMeanTime(const cctz::time_zone& zone, const cctz::civil_s
 // own choosing, nor a name CCTZ reads from elsewhere ("localtime").
 bool PlainZoneName(std::string_view zoneId)
 {
-    if (zoneId.empty() || zoneId.front() == '/' || zoneId.find("..") != std::string_view::npos
-        || zoneId == "localtime")
+    if (zoneId.empty() || zoneId.front() == '/' || zoneId.find("..") != std::string_view::npos || zoneId == "localtime")
         return false;
     return std::all_of(zoneId.begin(), zoneId.end(), [](char c) {
         return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '/' || c == '_'
@@ -240,9 +240,11 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
     for (const ClockOffset* offset : {&reading.first, &reading.second})
         if (std::abs(offset->seconds) > kMostOffsetSeconds)
             return Fail("The time-zone file of \"" + std::string(zoneId) + "\" gives the clock an offset of "
-                        + OffsetName(offset->seconds) + ", more than any clock has had: the zone must be chosen by hand");
+                        + OffsetName(offset->seconds)
+                        + ", more than any clock has had: the zone must be chosen by hand");
     return reading;
 }
+
 std::string OffsetName(int seconds)
 {
     const int magnitude = std::abs(seconds);

@@ -149,7 +149,8 @@ void PlacedBirth::ChooseTick(bool tick)
 void PlacedBirth::ChooseZone(ZoneInUse zone)
 {
     if (zone.exact && zone.exactName.empty())
-        zone.exactName = ExactName(place_ != nullptr ? atlas_->Name(*place_) : std::string_view(), zone.exactMinutesEast);
+        zone.exactName
+            = ExactName(place_ != nullptr ? atlas_->Name(*place_) : std::string_view(), zone.exactMinutesEast);
     hand_ = std::move(zone);
 }
 
@@ -283,8 +284,8 @@ std::string NoPlaceMatches(const Atlas& atlas, std::string_view query, Reader re
     if (atlas.QueryWords(query) > Atlas::kMostQueryWords)
         return "The place " + QuotedQuery(query) + " has more than " + std::to_string(Atlas::kMostQueryWords)
             + " words, more than any place's name, region and country: give those alone";
-    std::string message = (reader == Reader::ChartTool ? "No place in the atlas matches " : "No place matches ")
-        + QuotedQuery(query);
+    std::string message
+        = (reader == Reader::ChartTool ? "No place in the atlas matches " : "No place matches ") + QuotedQuery(query);
     const auto nearest = atlas.NearestNames(query, kCandidatesShown);
     for (std::size_t i = 0; i < nearest.size(); ++i)
         message += (i == 0 ? "; did you mean " : ", ") + nearest[i];
@@ -318,7 +319,8 @@ Result<const Place*> ResolvePlace(const Atlas& atlas, std::string_view query, Re
     }
     if (competing.size() == 1)
         return best.place;
-    std::string message = "The place " + QuotedQuery(query) + " is ambiguous; give more of it (\"Name, Region, Country\")"
+    std::string message = "The place " + QuotedQuery(query)
+        + " is ambiguous; give more of it (\"Name, Region, Country\")"
         + (reader == Reader::ChartTool ? " or --place-id with one of these ids:" : "; these are the likeliest:");
     // One line, candidates apart by semicolons: the message is shown with every control character escaped.
     for (std::size_t i = 0; i < competing.size() && i < kCandidatesShown; ++i) {

@@ -320,8 +320,8 @@ std::string SafeText(std::string_view text, bool replace)
         for (std::size_t k = 1; k < length; ++k)
             code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
         const bool c1Control = code >= 0x80 && code <= 0x9F;
-        const bool bidiControl = code == 0x061C || code == 0x200E || code == 0x200F || (code >= 0x202A && code <= 0x202E)
-            || (code >= 0x2066 && code <= 0x2069);
+        const bool bidiControl = code == 0x061C || code == 0x200E || code == 0x200F
+            || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
         if (c1Control || bidiControl)
             escapeCodePoint(code);
         else

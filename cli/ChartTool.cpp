@@ -195,7 +195,8 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     }
     for (CLI::Option* given : {birth.place, birth.placeId})
         if (given->count() > 0 && TrimBlanks(given == birth.place ? options.place : options.placeId).empty()) {
-            err << given->get_name() << " needs a place: its name (see --places NAME) or its GeoNames id; or give "
+            err << given->get_name()
+                << " needs a place: its name (see --places NAME) or its GeoNames id; or give "
                    "--lon, --lat and --zone instead\nRun with --help for more information.\n";
             return kExitUsage;
         }

@@ -50,13 +50,16 @@ Result<const atlas::Atlas*> AtlasOnDemand::Get()
 
 std::string PlaceAndClockJson(const atlas::Atlas& atlas, const atlas::PlacedBirth& placed)
 {
-    std::string out = "\"place\":" + PlaceJson(atlas, *placed.ChosenPlace()).dump(-1, ' ', false, Json::error_handler_t::replace) + ",\"clock\":";
+    std::string out = "\"place\":"
+        + PlaceJson(atlas, *placed.ChosenPlace()).dump(-1, ' ', false, Json::error_handler_t::replace) + ",\"clock\":";
     if (placed.HandChose()) {
         // The clock the chart used is the hand's: the row (and its tick) or the exact offset.
         const atlas::ZoneInUse zone = placed.Zone();
         out += Json{{"offset", OffsetText(zone.MinutesEast() * 60)},
                     {"summerTime", OffsetText(!zone.exact && zone.tick ? 3600 : 0)},
-                    {"abbreviation", zone.exact ? std::string() : std::string(ZoneTable()[static_cast<std::size_t>(zone.row)].abbreviation)},
+                    {"abbreviation",
+                     zone.exact ? std::string()
+                                : std::string(ZoneTable()[static_cast<std::size_t>(zone.row)].abbreviation)},
                     {"kind", "unique"},
                     {"source", "row"},
                     {"sentence", placed.ChartClockSentence()}}
@@ -113,8 +116,8 @@ Status PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_vie
         std::string label = atlas.Label(*match.place);
         if (!match.alternate.empty())
             label += " (" + std::string(match.alternate) + ')';
-        out << match.place->geonamesId << '\t' << TerminalText(label) << '\t' << TerminalText(atlas.Detail(*match.place))
-            << '\n';
+        out << match.place->geonamesId << '\t' << TerminalText(label) << '\t'
+            << TerminalText(atlas.Detail(*match.place)) << '\n';
     }
     return {};
 }

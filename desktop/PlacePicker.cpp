@@ -223,8 +223,8 @@ void PlacePicker::search()
         results_.push_back(match.place);
     }
     if (results_.empty()) { // what to do instead, as a line of the list that cannot be chosen
-        auto* hint = new QListWidgetItem(
-            Text(atlas::NoPlaceMatches(*atlas_, txtPlace->text().toStdString(), Reader::Window)));
+        auto* hint
+            = new QListWidgetItem(Text(atlas::NoPlaceMatches(*atlas_, txtPlace->text().toStdString(), Reader::Window)));
         hint->setFlags(Qt::NoItemFlags);
         lstPlaces->addItem(hint);
     }

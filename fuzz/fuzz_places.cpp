@@ -7,6 +7,7 @@
 #include "atlas/Atlas.h"
 #include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
+
 #include "cli/ChartOutput.h"
 #include "cli/PlaceOptions.h"
 #include "decanates/CalculationDriver.h"
@@ -73,15 +74,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     // The clock at the place, and at a longitude the bytes choose (the date line, the poles' meridians).
-    const CivilInstant local{kFirstYear + data[0] % 150, 1 + data[1] % 12, 1 + data[2] % 31, data[3] % 24, data[4] % 60};
+    const CivilInstant local{kFirstYear + data[0] % 150, 1 + data[1] % 12, 1 + data[2] % 31, data[3] % 24,
+                             data[4] % 60};
     const double longitude = (data[6] - 128) * (180.0 / 127.0);
     for (const double east : {place->Longitude(), longitude})
         if (const auto reading = atlas::ReadClock(atlas.ZoneId(*place), local, east))
-            (void)atlas::SuggestZone(*reading, {atlas.Name(*place), atlas.ZoneId(*place), local, east, (choices & 4) != 0});
+            (void)atlas::SuggestZone(*reading,
+                                     {atlas.Name(*place), atlas.ZoneId(*place), local, east, (choices & 4) != 0});
 
     // The birth there, the zone from the atlas or given by hand, and the hand's later choices.
-    BirthArguments birth{"Ada", std::to_string(local.year) + '-' + TwoDigits(local.month) + '-' + TwoDigits(local.day),
-                         TwoDigits(local.hour) + ':' + TwoDigits(local.minute), "", "", "", false};
+    BirthArguments birth{"Ada",
+                         std::to_string(local.year) + '-' + TwoDigits(local.month) + '-' + TwoDigits(local.day),
+                         TwoDigits(local.hour) + ':' + TwoDigits(local.minute),
+                         "",
+                         "",
+                         "",
+                         false};
     const int row = data[7] % 75 - 2; // a row of the list, or none
     if ((choices & 8) != 0)
         birth.zone = (choices & 16) != 0 ? std::to_string(row) : "+05:45";

@@ -85,10 +85,18 @@ TEST_F(ShippedAtlas, ResolvesWhatAPersonTypesToThePlaceMeant)
         const char* query;
         std::int32_t id;
     } cases[] = {
-        {"zurich", 2657896},        {"Zurich, Zurich, Switzerland", 2657896}, {"Koeln", 2886242},
-        {"New Delhi", 1261481},     {"Khabarovsk", 2022890},                  {"Benito Juárez", 3827406},
-        {"Москва", 524901},         {"मुंबई", 1275339},                          {"北京", 1816670},
-        {"Αθήνα", 264371},          {"München, Bayern", 2867714},             {"Calcutta", 1275004},
+        {"zurich", 2657896},
+        {"Zurich, Zurich, Switzerland", 2657896},
+        {"Koeln", 2886242},
+        {"New Delhi", 1261481},
+        {"Khabarovsk", 2022890},
+        {"Benito Juárez", 3827406},
+        {"Москва", 524901},
+        {"मुंबई", 1275339},
+        {"北京", 1816670},
+        {"Αθήνα", 264371},
+        {"München, Bayern", 2867714},
+        {"Calcutta", 1275004},
     };
     for (const auto& c : cases) {
         const auto place = ResolvePlace(A(), c.query, Reader::ChartTool);
