@@ -450,6 +450,32 @@ double Match::Weight() const noexcept
     return whole ? score - kWholeName : score;
 }
 
+bool Atlas::Finds(std::string_view query, const Place& place) const
+{
+    const std::string folded = Fold(query);
+    const std::vector<std::string_view> words = Words(folded, kMostQueryWords);
+    if (words.empty() || words.size() > kMostQueryWords || !Valid(place))
+        return false;
+    std::vector<std::string> names{Fold(Name(place))};
+    for (std::string_view rest = Alternates(place); !rest.empty();) {
+        const auto bar = rest.find('|');
+        names.push_back(Fold(rest.substr(0, bar)));
+        rest.remove_prefix(bar == std::string_view::npos ? rest.size() : bar + 1);
+    }
+    const std::string_view where = NarrowingWords(place);
+    for (std::size_t k = 1; k <= words.size(); ++k) {
+        const std::string_view namePart(
+            folded.data(), static_cast<std::size_t>(words[k - 1].data() + words[k - 1].size() - folded.data()));
+        const bool named = std::any_of(names.begin(), names.end(), [&](const std::string& name) {
+            return std::string_view(name).starts_with(namePart);
+        });
+        if (named && std::all_of(words.begin() + static_cast<std::ptrdiff_t>(k), words.end(),
+                                 [&](std::string_view word) { return StartsWithWord(where, word); }))
+            return true;
+    }
+    return false;
+}
+
 std::size_t Atlas::QueryWords(std::string_view query) const
 {
     const std::string folded = Fold(query);

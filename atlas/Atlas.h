@@ -83,6 +83,8 @@ public:
     // no place has so many, and each word more is another pass over the index.
     std::vector<Match> Search(std::string_view query, std::size_t limit) const;
     static constexpr std::size_t kMostQueryWords = 12;
+    // Whether Search would find this place for the query, however many others it finds before it.
+    bool Finds(std::string_view query, const Place& place) const;
     // The number of words of a query as Search folds it.
     std::size_t QueryWords(std::string_view query) const;
 

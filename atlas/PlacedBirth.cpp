@@ -352,10 +352,8 @@ Result<const Place*> FindPlace(const Atlas& atlas, std::string_view name, std::s
     if (!place || TrimBlanks(name).empty())
         return place;
     // Both given: the id's place must be one the name finds.
-    constexpr std::size_t kNamesChecked = 100;
-    for (const Match& match : atlas.Search(name, kNamesChecked))
-        if (match.place == *place)
-            return place;
+    if (atlas.Finds(name, **place))
+        return place;
     return Fail("The place " + QuotedQuery(name) + " and the id " + std::string(id.substr(0, 20)) + " ("
                 + atlas.Label(**place) + ") are different places: give one of them");
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <streambuf>
 
 namespace tessaline::cli {
@@ -31,7 +32,7 @@ private:
 
     int descriptor_;
     int error_ = 0;
-    std::array<char, 64 * 1024> buffer_{};
+    std::array<char, std::size_t{64} * 1024> buffer_{};
 };
 
 } // namespace tessaline::cli
