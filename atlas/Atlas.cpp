@@ -469,8 +469,9 @@ bool Atlas::Finds(std::string_view query, const Place& place) const
         const bool named = std::any_of(names.begin(), names.end(), [&](const std::string& name) {
             return std::string_view(name).starts_with(namePart);
         });
-        if (named && std::all_of(words.begin() + static_cast<std::ptrdiff_t>(k), words.end(),
-                                 [&](std::string_view word) { return StartsWithWord(where, word); }))
+        if (named
+            && std::all_of(words.begin() + static_cast<std::ptrdiff_t>(k), words.end(),
+                           [&](std::string_view word) { return StartsWithWord(where, word); }))
             return true;
     }
     return false;
