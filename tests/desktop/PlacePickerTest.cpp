@@ -86,6 +86,18 @@ TEST_F(PlacePickerTest, ChoosingAPlaceFillsTheFormAndTheZone)
     EXPECT_TRUE(window->placePicker->lblZoneWarning->isHidden());
 }
 
+// A misspelt place lists what to do instead, a line that cannot be chosen.
+TEST_F(PlacePickerTest, AMissSuggestsTheNearestNames)
+{
+    PlacePicker& picker = *window->placePicker;
+    picker.txtPlace->setFocus(Qt::OtherFocusReason);
+    picker.waitForAtlas();
+    QTest::keyClicks(picker.txtPlace, QStringLiteral("springfeld"));
+    ASSERT_EQ(picker.lstPlaces->count(), 1);
+    EXPECT_TRUE(picker.lstPlaces->item(0)->text().contains(QStringLiteral("did you mean Springfield?")));
+    EXPECT_EQ(picker.lstPlaces->item(0)->flags(), Qt::NoItemFlags);
+}
+
 TEST_F(PlacePickerTest, TheHandWinsAndTheAtlasOffersToApplyItsSuggestion)
 {
     SetDate(1990, 7, 1, 12, 0);
