@@ -105,6 +105,20 @@ TEST_F(ShippedAtlas, ResolvesWhatAPersonTypesToThePlaceMeant)
     }
 }
 
+// A section of a city as large as the city itself (a made-up atlas) still does not make the city ambiguous.
+TEST(ResolvePlace, ASectionNeverCompetesWithTheCity)
+{
+    const auto atlas = Atlas::Parse("TESSALINE-ATLAS\t1\nsource\tx\nzones\t1\nEurope/Zurich\ncountries\t1\n"
+                                    "CH\tSwitzerland\nregions\t0\nfold\t0\nplaces\t2\n"
+                                    "Zurich\t\t0\t\t47420\t8520\t1500000\t0\tS\t2\n"
+                                    "Zurich\t\t0\t\t47370\t8550\t100000\t0\t\t1\n",
+                                    "test.tsv");
+    ASSERT_TRUE(atlas) << atlas.error();
+    const auto place = ResolvePlace(**atlas, "zurich", Reader::ChartTool);
+    ASSERT_TRUE(place) << place.error();
+    EXPECT_EQ((*place)->geonamesId, 1);
+}
+
 TEST_F(ShippedAtlas, SaysWhatToDoWhenNothingMatches)
 {
     const struct {
