@@ -12,11 +12,13 @@
 #include "cli/ToolOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -144,6 +146,35 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     return birth;
 }
 
+// Whether --name (a long option given alone) takes the next argument as its value, in app or its groups.
+bool TakesValue(const CLI::App& app, std::string_view argument)
+{
+    if (!argument.starts_with("--") || argument.find('=') != std::string_view::npos)
+        return false;
+    const std::string name(argument.substr(2));
+    for (const CLI::Option* option : app.get_options())
+        if (option->get_type_size() != 0 && option->check_lname(name))
+            return true;
+    const auto groups = app.get_subcommands([](const CLI::App*) { return true; });
+    return std::any_of(groups.begin(), groups.end(),
+                       [&](const CLI::App* group) { return TakesValue(*group, argument); });
+}
+
+// An empty argument that no option takes as its value: CLI11 2.1 mistakes it for the name of an option group
+// and never returns, so it is refused before parsing.
+bool StrayEmptyArgument(const CLI::App& app, int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (TakesValue(app, argv[i])) {
+            ++i; // its value, empty or not
+            continue;
+        }
+        if (*argv[i] == '\0')
+            return true;
+    }
+    return false;
+}
+
 // The tables, which stand alone; nothing when none was asked for.
 std::optional<int> RunTable(const Options& options, std::ostream& out, std::ostream& err)
 {
@@ -185,6 +216,10 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     app.formatter(help);
     app.footer(kHelpFooter);
     const BirthOptions birth = DefineOptions(app, *help, options);
+    if (StrayEmptyArgument(app, argc, argv)) {
+        err << "An empty argument stands where no option takes it\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -174,6 +174,7 @@ TEST(ChartToolPlace, SaysWhatAQuestionOrAnOptionNeeds)
         {{"--zone", "auto", "--lon", "2E20", "--lat", "48N51"}, true, 1, "give --place or --place-id"},
         {{"--place", ""}, true, 2, "--place needs a place"},
         {{"--place-id", " "}, true, 2, "--place-id needs a place"},
+        {{"", "--csv"}, false, 2, "An empty argument stands where no option takes it"}, // would hang CLI11 2.1
     };
     for (const auto& c : cases) {
         auto args = c.withBirth ? birth : std::vector<std::string>{};
