@@ -153,7 +153,7 @@ bool TakesValue(const CLI::App& app, std::string_view argument)
         return false;
     const std::string name(argument.substr(2));
     for (const CLI::Option* option : app.get_options())
-        if (option->get_type_size() != 0 && option->check_lname(name))
+        if (option->get_expected_max() != 0 && option->check_lname(name))
             return true;
     const auto groups = app.get_subcommands([](const CLI::App*) { return true; });
     return std::any_of(groups.begin(), groups.end(),
