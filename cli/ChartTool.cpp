@@ -165,6 +165,8 @@ bool TakesValue(const CLI::App& app, std::string_view argument)
 bool StrayEmptyArgument(const CLI::App& app, int argc, const char* const* argv)
 {
     for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--") // what follows is no option, and no option's value
+            return std::any_of(argv + i + 1, argv + argc, [](const char* argument) { return *argument == '\0'; });
         if (TakesValue(app, argv[i])) {
             ++i; // its value, empty or not
             continue;

@@ -176,6 +176,7 @@ TEST(ChartToolPlace, SaysWhatAQuestionOrAnOptionNeeds)
         {{"--place-id", " "}, true, 2, "--place-id needs a place"},
         {{"", "--csv"}, false, 2, "An empty argument stands where no option takes it"}, // would hang CLI11 2.1
         {{"--csv", ""}, false, 2, "An empty argument stands where no option takes it"},
+        {{"--", "--zone", ""}, false, 2, "An empty argument stands where no option takes it"},
     };
     for (const auto& c : cases) {
         auto args = c.withBirth ? birth : std::vector<std::string>{};
