@@ -5,6 +5,7 @@
 #include "atlas/Folding.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -123,6 +124,7 @@ public:
         std::uint32_t place;
         std::uint16_t alternate;
         std::uint8_t length; // of the folded name
+        bool whole;
     };
     explicit BestPlaces(std::size_t limit)
         : limit_(limit)
@@ -181,41 +183,43 @@ Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
     struct stat status {
     };
     if (::stat(name.c_str(), &status) != 0)
-        return cannotRead;
+        return Fail(cannotRead);
     if (!S_ISREG(status.st_mode))
-        return NotAFile(name, status.st_mode);
+        return Fail(NotAFile(name, status.st_mode));
     const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return cannotRead;
+        return Fail(cannotRead);
     const bool examined = ::fstat(fd, &status) == 0;
     if (!examined || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return examined ? NotAFile(name, status.st_mode) : cannotRead;
+        return Fail(examined ? NotAFile(name, status.st_mode) : cannotRead);
     }
     const auto bytes = static_cast<std::uint64_t>(status.st_size);
     if (bytes == 0 || bytes > kPlausibleBytes) {
         ::close(fd);
         if (bytes == 0)
-            return Quoted(name) + " is empty: it is not a place atlas";
-        return "The place atlas " + Quoted(name) + " is " + Thousands(static_cast<std::int64_t>(bytes))
-            + " bytes long: too large to be a place atlas";
+            return Fail(Quoted(name) + " is empty: it is not a place atlas");
+        return Fail("The place atlas " + Quoted(name) + " is " + Thousands(static_cast<std::int64_t>(bytes))
+                    + " bytes long: too large to be a place atlas");
     }
     void* address = ::mmap(nullptr, bytes, PROT_READ, MAP_PRIVATE, fd, 0);
     const int mapError = errno;
     ::close(fd);
+    if (address == MAP_FAILED && mapError == ENOMEM)
+        return Fail("Not enough memory to open the place atlas " + Quoted(name));
     if (address == MAP_FAILED)
-        return cannotRead + ": " + std::system_category().message(mapError);
+        return Fail(cannotRead + ": " + std::system_category().message(mapError));
     Mapping mapping(address, bytes);
 
     const std::string_view text(reinterpret_cast<const char*>(mapping.Data()), bytes);
     if (text.starts_with(kTextMagic)) {
         try {
             auto image = ConvertAtlasText(text, name);
-            if (auto* message = std::get_if<std::string>(&image))
-                return std::move(*message);
-            return FromImage(std::get<std::vector<std::byte>>(std::move(image)), name);
+            if (!image)
+                return Fail(std::move(image).error());
+            return FromImage(std::move(*image), name);
         } catch (const std::bad_alloc&) {
-            return "Not enough memory to read the text atlas " + Quoted(name) + ": use atlas.bin";
+            return Fail("Not enough memory to read the text atlas " + Quoted(name) + ": use atlas.bin");
         }
     }
     auto atlas = std::unique_ptr<Atlas>(new Atlas);
@@ -229,9 +233,9 @@ Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
 Atlas::Loaded Atlas::Parse(std::string_view text, std::string_view origin)
 {
     auto image = ConvertAtlasText(text, origin);
-    if (auto* message = std::get_if<std::string>(&image))
-        return std::move(*message);
-    return FromImage(std::get<std::vector<std::byte>>(std::move(image)), origin);
+    if (!image)
+        return Fail(std::move(image).error());
+    return FromImage(std::move(*image), origin);
 }
 
 Atlas::Loaded Atlas::FromImage(std::vector<std::byte> image, std::string_view origin)
@@ -250,26 +254,26 @@ Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
     const std::uint64_t size = atlas->size_;
     format::Header header{};
     if (size < header.magic.size() || std::memcmp(data, format::kMagic.data(), format::kMagic.size()) != 0)
-        return Quoted(origin) + " is not a place atlas of this program";
+        return Fail(Quoted(origin) + " is not a place atlas of this program");
     if (size < sizeof header)
-        return Damaged(origin, "it ends within its header");
+        return Fail(Damaged(origin, "it ends within its header"));
     std::memcpy(&header, data, sizeof header);
     if (header.byteOrder != format::kByteOrder)
-        return "The place atlas " + Quoted(origin)
-            + " was written for a computer of another byte order: convert data/atlas/atlas.tsv on this one";
+        return Fail("The place atlas " + Quoted(origin)
+                    + " was written for a computer of another byte order: convert data/atlas/atlas.tsv on this one");
     if (header.versionMajor != format::kVersionMajor)
-        return "The place atlas " + Quoted(origin) + " is of version " + std::to_string(header.versionMajor) + '.'
-            + std::to_string(header.versionMinor) + "; this program reads version "
-            + std::to_string(format::kVersionMajor) + ": use the atlas that came with it";
+        return Fail("The place atlas " + Quoted(origin) + " is of version " + std::to_string(header.versionMajor) + '.'
+                    + std::to_string(header.versionMinor) + "; this program reads version "
+                    + std::to_string(format::kVersionMajor) + ": use the atlas that came with it");
     if (header.fileSize != size)
-        return Damaged(origin,
-                       "it is " + std::to_string(size) + " bytes long where its header says "
-                           + std::to_string(header.fileSize) + " (cut short, or written over)");
+        return Fail(Damaged(origin,
+                            "it is " + std::to_string(size) + " bytes long where its header says "
+                                + std::to_string(header.fileSize) + " (cut short, or written over)"));
     if (reinterpret_cast<std::uintptr_t>(data) % format::kSectionAlignment != 0)
-        return Damaged(origin, "it is not aligned in memory");
+        return Fail(Damaged(origin, "it is not aligned in memory"));
     if (header.sectionCount > format::kMaxSections
         || header.sectionCount * sizeof(format::SectionEntry) > size - sizeof header)
-        return Damaged(origin, "its list of sections is too long");
+        return Fail(Damaged(origin, "its list of sections is too long"));
 
     // What each section the reader knows is, by SectionId, and the size of its records.
     constexpr std::size_t kKnown = 10;
@@ -296,19 +300,19 @@ Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
             continue; // a section of a later minor version
         const std::string what = "its " + std::string(kSectionName[id]);
         if (found[id] != nullptr)
-            return Damaged(origin, what + " is listed twice");
+            return Fail(Damaged(origin, what + " is listed twice"));
         if (entry.recordSize != kRecordSize[id])
-            return Damaged(origin,
-                           what + " has records of " + std::to_string(entry.recordSize) + " bytes, not "
-                               + std::to_string(kRecordSize[id]));
+            return Fail(Damaged(origin,
+                                what + " has records of " + std::to_string(entry.recordSize) + " bytes, not "
+                                    + std::to_string(kRecordSize[id])));
         if (entry.offset % format::kSectionAlignment != 0 || entry.offset > size
             || entry.count > (size - entry.offset) / entry.recordSize)
-            return Damaged(origin, what + " lies outside the file");
+            return Fail(Damaged(origin, what + " lies outside the file"));
         found[id] = &entry;
     }
     for (std::uint32_t id = 1; id < kKnown; ++id)
         if (found[id] == nullptr)
-            return Damaged(origin, "its " + std::string(kSectionName[id]) + " is missing");
+            return Fail(Damaged(origin, "its " + std::string(kSectionName[id]) + " is missing"));
     const auto section = [&](SectionId id) -> const format::SectionEntry& {
         return *found[static_cast<std::uint32_t>(id)];
     };
@@ -329,22 +333,22 @@ Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
     };
     if (a.pool_.size() > 0xFFFFFFFF || zones.size() > 0xFFFF || a.countries_.size() > 0xFFFF
         || a.regions_.size() >= Place::kNoRegion || a.places_.size() > 0xFFFFFFFF)
-        return Damaged(origin, "a table is longer than its indexes reach");
+        return Fail(Damaged(origin, "a table is longer than its indexes reach"));
     a.zones_.reserve(zones.size());
     for (const auto& zone : zones) {
         if (!inPool(zone.id) || zone.id.length == 0)
-            return Damaged(origin, "a zone lies outside the file");
+            return Fail(Damaged(origin, "a zone lies outside the file"));
         a.zones_.push_back(a.Text(zone.id));
     }
     for (const auto& country : a.countries_)
         if (!inPool(country.code) || !inPool(country.name) || !inPool(country.words))
-            return Damaged(origin, "a country lies outside the file");
+            return Fail(Damaged(origin, "a country lies outside the file"));
     for (const auto& region : a.regions_)
         if (!inPool(region.name) || !inPool(region.words) || region.country >= a.countries_.size())
-            return Damaged(origin, "a region lies outside the file");
+            return Fail(Damaged(origin, "a region lies outside the file"));
     for (std::size_t i = 0; i < a.fold_.size(); ++i)
         if (!inPool(a.fold_[i].folded) || (i > 0 && a.fold_[i].codePoint <= a.fold_[i - 1].codePoint))
-            return Damaged(origin, "the folding table is out of order");
+            return Fail(Damaged(origin, "the folding table is out of order"));
     return atlas;
 }
 
@@ -410,17 +414,81 @@ std::string_view Atlas::NarrowingWords(const Place& place) const
     return place.country < countries_.size() ? Text(countries_[place.country].words) : std::string_view{};
 }
 
-std::vector<Match> Atlas::Search(std::string_view query, std::size_t limit) const
+namespace {
+
+constexpr double kAlternateShare = 100; // an alternate name counts a hundredth of its place's population
+constexpr double kSectionShare = 20; // a section of a city, a twentieth
+// Added to the score of a name typed whole, so that none typed in part comes before it: no weight reaches it.
+constexpr double kWholeName = 1e12;
+
+double WeightOf(std::int32_t population, bool alternate, char kind) noexcept
 {
-    const std::string folded = Fold(query);
+    double weight = static_cast<double>(std::max(population, 0)) + 1.0;
+    if (alternate)
+        weight /= kAlternateShare;
+    if (kind == 'S')
+        weight /= kSectionShare;
+    return weight;
+}
+
+// The folded query's words, at most limit + 1 of them (the caller needs only to know there are more).
+std::vector<std::string_view> Words(std::string_view folded, std::size_t limit)
+{
     std::vector<std::string_view> words;
-    for (std::string_view rest = folded; !rest.empty();) {
+    for (std::string_view rest = folded; !rest.empty() && words.size() <= limit;) {
         const auto blank = rest.find(' ');
         words.push_back(rest.substr(0, blank));
         rest.remove_prefix(blank == std::string_view::npos ? rest.size() : blank + 1);
     }
+    return words;
+}
+
+} // namespace
+
+double Match::Weight() const noexcept
+{
+    return whole ? score - kWholeName : score;
+}
+
+bool Atlas::Finds(std::string_view query, const Place& place) const
+{
+    const std::string folded = Fold(query);
+    const std::vector<std::string_view> words = Words(folded, kMostQueryWords);
+    if (words.empty() || words.size() > kMostQueryWords || !Valid(place))
+        return false;
+    std::vector<std::string> names{Fold(Name(place))};
+    for (std::string_view rest = Alternates(place); !rest.empty();) {
+        const auto bar = rest.find('|');
+        names.push_back(Fold(rest.substr(0, bar)));
+        rest.remove_prefix(bar == std::string_view::npos ? rest.size() : bar + 1);
+    }
+    const std::string_view where = NarrowingWords(place);
+    for (std::size_t k = 1; k <= words.size(); ++k) {
+        const std::string_view namePart(
+            folded.data(), static_cast<std::size_t>(words[k - 1].data() + words[k - 1].size() - folded.data()));
+        const bool named = std::any_of(names.begin(), names.end(), [&](const std::string& name) {
+            return std::string_view(name).starts_with(namePart);
+        });
+        if (named
+            && std::all_of(words.begin() + static_cast<std::ptrdiff_t>(k), words.end(),
+                           [&](std::string_view word) { return StartsWithWord(where, word); }))
+            return true;
+    }
+    return false;
+}
+
+std::size_t Atlas::QueryWords(std::string_view query) const
+{
+    const std::string folded = Fold(query);
+    return folded.empty() ? 0 : static_cast<std::size_t>(std::count(folded.begin(), folded.end(), ' ')) + 1;
+}
+
+std::vector<Match> Atlas::Search(std::string_view query, std::size_t limit) const
+{
+    const std::string folded = Fold(query);
+    const std::vector<std::string_view> words = Words(folded, kMostQueryWords);
     std::vector<Match> found;
-    if (words.empty() || limit == 0)
+    if (words.empty() || words.size() > kMostQueryWords || limit == 0)
         return found;
 
     BestPlaces best(limit);
@@ -438,13 +506,8 @@ std::vector<Match> Atlas::Search(std::string_view query, std::size_t limit) cons
         for (auto key = first; key != last; ++key) {
             if (key->place >= places_.size())
                 continue;
-            double score = static_cast<double>(key->population) + 1.0;
-            if (key->alternate != 0)
-                score /= 20;
-            if (key->kind == 'S')
-                score /= 20;
-            if (key->length == namePart.size())
-                score *= 4;
+            const bool whole = key->length == namePart.size();
+            const double score = WeightOf(key->population, key->alternate != 0, key->kind) + (whole ? kWholeName : 0);
             if (!best.Worth(score, key->place))
                 continue;
             const Place& place = places_[key->place];
@@ -456,15 +519,149 @@ std::vector<Match> Atlas::Search(std::string_view query, std::size_t limit) cons
                                  [&](std::string_view word) { return StartsWithWord(where, word); }))
                     continue;
             }
-            best.Offer({score, key->place, key->alternate, key->length});
+            best.Offer({score, key->place, key->alternate, key->length, whole});
         }
     }
     for (const auto& entry : best.Entries()) {
         const Place& place = places_[entry.place];
         found.push_back(Match{&place, entry.alternate != 0 ? AlternateName(place, entry.alternate) : std::string_view{},
-                              entry.score});
+                              entry.score, entry.whole});
     }
     return found;
+}
+
+namespace {
+
+// The edit distances (insertions, deletions, substitutions of a byte) of a target to the folded keys, walked
+// in their sorted order as a trie: the rows of the distance table for the prefix a key shares with the key
+// before are kept, and once no row entry is within most, every key of that prefix is passed over.
+class NearKeys
+{
+public:
+    NearKeys(std::string_view target, std::size_t most)
+        : target_(target)
+        , most_(most)
+    {
+        for (std::size_t j = 0; j <= target_.size(); ++j)
+            rows_[0][j] = static_cast<std::uint8_t>(j);
+    }
+
+    // The distance of text, when it is within most; else nothing, and in skipFrom the length of text's
+    // prefix past which no key can be near (every key that starts with it may be passed over), or 0.
+    std::optional<std::size_t> Distance(std::string_view text, std::size_t& skipFrom)
+    {
+        skipFrom = 0;
+        std::size_t depth = 0;
+        while (depth < valid_ && depth < text.size() && depth < known_.size() && known_[depth] == text[depth])
+            ++depth;
+        known_ = text; // a text of the pool, which stays where it is
+        for (; depth < text.size(); ++depth) {
+            const auto& above = rows_[depth];
+            auto& row = rows_[depth + 1];
+            row[0] = static_cast<std::uint8_t>(std::min<std::size_t>(depth + 1, 255));
+            std::uint8_t smallest = row[0];
+            for (std::size_t j = 1; j <= target_.size(); ++j) {
+                const int substitute = above[j - 1] + (target_[j - 1] == text[depth] ? 0 : 1);
+                row[j] = static_cast<std::uint8_t>(std::min({above[j] + 1, row[j - 1] + 1, substitute}));
+                smallest = std::min(smallest, row[j]);
+            }
+            valid_ = depth + 1;
+            if (smallest > most_) {
+                skipFrom = depth + 1;
+                return std::nullopt;
+            }
+        }
+        valid_ = text.size();
+        const std::size_t distance = rows_[text.size()][target_.size()];
+        if (distance > most_)
+            return std::nullopt;
+        return distance;
+    }
+
+private:
+    static constexpr std::size_t kLongestTarget = 64;
+    std::string_view target_;
+    std::size_t most_;
+    std::array<std::array<std::uint8_t, kLongestTarget + 1>, 257> rows_{};
+    std::string_view known_; // the text whose rows are kept, for its first valid_ bytes
+    std::size_t valid_ = 0;
+};
+
+} // namespace
+
+std::vector<std::string> Atlas::NearestNames(std::string_view query, std::size_t limit) const
+{
+    // What comes before the first comma is the name; failing that, its first word alone.
+    std::vector<std::string> targets{Fold(query.substr(0, query.find(',')))};
+    if (const auto blank = targets[0].find(' '); blank != std::string::npos)
+        targets.push_back(targets[0].substr(0, blank));
+    for (const std::string& target : targets) {
+        constexpr std::size_t kShortest = 3;
+        constexpr std::size_t kLongest = 64;
+        if (target.size() < kShortest || target.size() > kLongest)
+            continue;
+        const std::size_t most = target.size() <= 4 ? 1 : 2;
+        struct Near {
+            std::size_t distance;
+            std::int32_t population;
+            const format::KeyRecord* key;
+        };
+        std::vector<Near> nearest;
+        NearKeys distances(target, most);
+        std::string_view previous; // equal texts lie together: each is measured once, its largest place kept
+        bool previousNear = false;
+        for (auto key = keys_.begin(); key != keys_.end();) {
+            const std::string_view text = KeyText(*key);
+            if (key->place >= places_.size()) {
+                ++key;
+                continue;
+            }
+            if (text == previous) {
+                if (previousNear && key->population > nearest.back().population)
+                    nearest.back() = {nearest.back().distance, key->population, &*key};
+                ++key;
+                continue;
+            }
+            previous = text;
+            std::size_t skipFrom = 0;
+            const auto distance = distances.Distance(text, skipFrom);
+            previousNear = distance.has_value();
+            if (distance)
+                nearest.push_back({*distance, key->population, &*key});
+            if (skipFrom == 0) {
+                ++key;
+                continue;
+            }
+            // Past the keys of the hopeless prefix, mostly a few: by doubling steps, then halving.
+            const std::string_view hopeless = text.substr(0, skipFrom);
+            const auto within = [&](const format::KeyRecord& other) {
+                return KeyText(other).starts_with(hopeless);
+            };
+            std::size_t step = 1;
+            const auto left = static_cast<std::size_t>(keys_.end() - key);
+            while (step < left && within(key[static_cast<std::ptrdiff_t>(step)]))
+                step *= 2;
+            key = std::partition_point(key + static_cast<std::ptrdiff_t>(step / 2),
+                                       key + static_cast<std::ptrdiff_t>(std::min(step, left)), within);
+        }
+        std::stable_sort(nearest.begin(), nearest.end(), [](const Near& x, const Near& y) {
+            return x.distance != y.distance ? x.distance < y.distance : x.population > y.population;
+        });
+        std::vector<std::string> names;
+        for (const Near& near : nearest) {
+            const Place& place = places_[near.key->place];
+            if (!Valid(place))
+                continue;
+            std::string name(Name(place)); // the place's own name, however it was found
+            if (std::find(names.begin(), names.end(), name) == names.end())
+                names.push_back(std::move(name));
+            if (names.size() == limit)
+                break;
+        }
+        if (!names.empty())
+            return names;
+    }
+    return {};
 }
 
 const Place* Atlas::FindId(std::int32_t geonamesId) const

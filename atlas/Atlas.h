@@ -3,6 +3,8 @@
 
 #include "atlas/AtlasFormat.h"
 
+#include "ephemeris/Result.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -11,7 +13,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace tessaline::atlas {
@@ -38,11 +39,16 @@ struct Place {
     double Longitude() const noexcept { return longitudeThousandths / 1000.0; }
 };
 
-// A search result: the place and, when it was found by another of its names, that name.
+// A search result: the place and, when it was found by another of its names, that name; whether that name
+// was typed whole (not only its start).
 struct Match {
     const Place* place = nullptr;
     std::string_view alternate;
     double score = 0.0;
+    bool whole = false;
+    // What the place weighs in the ranking: its population, a hundredth of it for another of its names, a
+    // twentieth more for a section of a city.
+    double Weight() const noexcept;
 };
 
 // The place atlas: names, coordinates, populations and clock zones of some 200,000 places. The file is
@@ -53,7 +59,7 @@ struct Match {
 class Atlas
 {
 public:
-    using Loaded = std::variant<std::unique_ptr<Atlas>, std::string>;
+    using Loaded = Result<std::unique_ptr<Atlas>>;
 
     // Maps the atlas file and checks it; the message names the file and what is wrong with it. A text atlas
     // (data/atlas/atlas.tsv) is read too, converted in memory: slower, for a file set by hand.
@@ -71,10 +77,21 @@ public:
     std::string Fold(std::string_view text) const;
 
     // Places whose name or other name starts with the query's first words, the remaining words narrowing
-    // by region or country ("springfield illinois"); best first: population, less for another name or a
-    // section of a city, more when the whole name was typed; equal scores by the atlas's order. At most
-    // limit places (a screenful: the cost grows with it), each once.
+    // by region or country ("springfield illinois"); best first: a name typed whole before one typed only in
+    // part, then by weight (Match::Weight); equal scores by the atlas's order. At most limit places (a
+    // screenful: the cost grows with it), each once. Nothing for a query of more than kMostQueryWords words:
+    // no place has so many, and each word more is another pass over the index.
     std::vector<Match> Search(std::string_view query, std::size_t limit) const;
+    static constexpr std::size_t kMostQueryWords = 12;
+    // Whether Search would find this place for the query, however many others it finds before it.
+    bool Finds(std::string_view query, const Place& place) const;
+    // The number of words of a query as Search folds it.
+    std::size_t QueryWords(std::string_view query) const;
+
+    // The names nearest a query that matches nothing: at most limit names of places (each name once) whose
+    // folded name or other name is a few letters' edits from the query's folded text ("springfeld":
+    // Springfield; "munchin": Munich), the nearest first, then the largest place.
+    std::vector<std::string> NearestNames(std::string_view query, std::size_t limit) const;
 
     const Place* FindId(std::int32_t geonamesId) const;
 

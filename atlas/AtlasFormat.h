@@ -87,7 +87,7 @@ struct CountryRecord {
 
 struct RegionRecord {
     TextRef name;
-    TextRef words; // folded "region country-name country-code"
+    TextRef words; // folded "region country-name country-code", then its names in the country's languages
     std::uint16_t country;
     std::uint16_t reserved;
     std::uint32_t reserved2;

@@ -163,19 +163,19 @@ private:
 
 } // namespace
 
-std::variant<std::vector<std::byte>, std::string> ConvertAtlasText(std::string_view text, std::string_view origin)
+Result<std::vector<std::byte>> ConvertAtlasText(std::string_view text, std::string_view origin)
 {
     Lines lines(text);
     std::string_view line;
     const auto fail = [&](std::string_view what) {
-        return "The place atlas \"" + std::string(origin) + "\" is damaged at line " + std::to_string(lines.Number())
-            + ": " + std::string(what);
+        return Fail("The place atlas \"" + std::string(origin) + "\" is damaged at line "
+                    + std::to_string(lines.Number()) + ": " + std::string(what));
     };
     if (!lines.Next(line) || line != kTextMagic) {
         std::string message(1, '"');
         message += origin;
         message += "\" is not a place atlas of this program";
-        return message;
+        return Fail(std::move(message));
     }
     // A section header: its name, a tab, its line count.
     const auto section = [&](std::string_view name, std::size_t& count) {
@@ -208,17 +208,20 @@ std::variant<std::vector<std::byte>, std::string> ConvertAtlasText(std::string_v
     }
     std::vector<std::uint16_t> regionCountry;
     std::vector<std::string_view> regionNames;
+    std::vector<std::string_view> regionOwnNames; // in the country's languages, joined by '|'
     if (!section("regions", count) || count >= Place::kNoRegion)
         return fail("expected the regions");
     for (std::size_t i = 0; i < count; ++i) {
-        std::array<std::string_view, 2> parts;
-        if (!lines.Next(line) || Split(line, '\t', parts) != 2)
+        std::array<std::string_view, 3> parts;
+        const std::size_t fields = lines.Next(line) ? Split(line, '\t', parts) : 0;
+        if (fields != 2 && fields != 3)
             return fail("a region is not a country code and a name");
         const auto country = std::find(countryCodes.begin(), countryCodes.end(), parts[0]);
         if (country == countryCodes.end())
             return fail("a region of an unknown country");
         regionCountry.push_back(static_cast<std::uint16_t>(country - countryCodes.begin()));
         regionNames.push_back(parts[1]);
+        regionOwnNames.push_back(fields == 3 ? parts[2] : std::string_view());
     }
     std::map<char32_t, std::string_view> foldTable; // the first row of a code point counts
     if (!section("fold", count))
@@ -303,7 +306,10 @@ std::variant<std::vector<std::byte>, std::string> ConvertAtlasText(std::string_v
     }
     std::vector<format::RegionRecord> regionRecords;
     for (std::size_t r = 0; r < regionNames.size(); ++r) {
-        const std::string words = fold(regionNames[r]) + ' ' + countryWords[regionCountry[r]];
+        // A query narrows by the region's name in English or in its own languages ("München, Bayern").
+        std::string words = fold(regionNames[r]) + ' ' + countryWords[regionCountry[r]];
+        if (!regionOwnNames[r].empty())
+            words += ' ' + fold(regionOwnNames[r]);
         regionRecords.push_back({pool.Add(regionNames[r]), pool.Add(words), regionCountry[r], 0, 0});
     }
     std::vector<format::FoldRecord> foldRecords;
@@ -340,7 +346,7 @@ std::variant<std::vector<std::byte>, std::string> ConvertAtlasText(std::string_v
         placeRecords.push_back(record);
     }
     if (pool.Full())
-        return "The place atlas \"" + std::string(origin) + "\" holds more text than one atlas file can";
+        return Fail("The place atlas \"" + std::string(origin) + "\" holds more text than one atlas file can");
 
     std::vector<format::IdRecord> ids(places.size());
     for (std::size_t i = 0; i < places.size(); ++i)

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ephemeris/Result.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 namespace tessaline::atlas {
 
 // Reads the text atlas (tools/atlas/generate.mjs describes it) and lays it out as the atlas file
 // (AtlasFormat.h). The message names origin, the line and what is wrong with it.
-std::variant<std::vector<std::byte>, std::string> ConvertAtlasText(std::string_view text, std::string_view origin);
+Result<std::vector<std::byte>> ConvertAtlasText(std::string_view text, std::string_view origin);
 
 } // namespace tessaline::atlas

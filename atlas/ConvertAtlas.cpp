@@ -39,11 +39,11 @@ int Convert(int argc, char** argv)
         return 1;
     }
     auto converted = ConvertAtlasText(text, input.string());
-    if (auto* message = std::get_if<std::string>(&converted)) {
-        std::cerr << *message << '\n';
+    if (!converted) {
+        std::cerr << converted.error() << '\n';
         return 1;
     }
-    const auto& image = std::get<std::vector<std::byte>>(converted);
+    const auto& image = *converted;
 
     std::error_code error;
     std::filesystem::create_directories(output.parent_path(), error);
@@ -65,8 +65,8 @@ int Convert(int argc, char** argv)
         }
     }
     const auto opened = Atlas::Load(temporary);
-    if (auto* message = std::get_if<std::string>(&opened)) {
-        std::cerr << *message << '\n';
+    if (!opened) {
+        std::cerr << opened.error() << '\n';
         std::filesystem::remove(temporary, error);
         return 1;
     }
@@ -75,7 +75,7 @@ int Convert(int argc, char** argv)
         std::cerr << "Cannot put \"" << output.string() << "\" in place: " << error.message() << '\n';
         return 1;
     }
-    const Atlas& atlas = *std::get<std::unique_ptr<Atlas>>(opened);
+    const Atlas& atlas = **opened;
     std::cout << output.string() << ": " << atlas.Places().size() << " places, " << atlas.Zones().size() << " zones, "
               << image.size() << " bytes\n";
     return 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/PlacedBirth.h"
 
+#include "chart/Text.h"
 #include "chart/ZoneTable.h"
 
 #include <charconv>
@@ -13,7 +14,7 @@ namespace tessaline::atlas {
 namespace {
 
 constexpr std::size_t kCandidatesShown = 5;
-constexpr int kClearLead = 10; // the best match wins outright at ten times the next one's population
+constexpr double kClearLead = 10; // the best match wins outright at ten times the weight of any other
 
 ZoneCorrection CorrectionOf(int minutesEast) noexcept
 {
@@ -25,6 +26,19 @@ std::string ArcMinuteText(double degrees, char positive, char negative)
 {
     const long arcMinutes = std::lround(std::abs(degrees) * 60.0);
     return std::to_string(arcMinutes / 60) + (degrees < 0 ? negative : positive) + std::to_string(arcMinutes % 60);
+}
+
+// The query as typed, cut at 80 bytes, in the quotes of the program that shows it: the window's typographic.
+std::string QuotedQuery(std::string_view query, Reader reader = Reader::ChartTool)
+{
+    constexpr std::size_t kShown = 80;
+    const bool window = reader == Reader::Window;
+    std::string quoted(window ? "\u201c" : "\"");
+    quoted += query.substr(0, kShown);
+    if (query.size() > kShown)
+        quoted += "…";
+    quoted += window ? "\u201d" : "\"";
+    return quoted;
 }
 
 std::string ExactName(std::string_view placeName, int minutesEast)
@@ -238,6 +252,23 @@ std::vector<std::string> PlacedBirth::Warnings(std::optional<double> longitudeEa
     return warnings;
 }
 
+std::vector<std::string> HandZoneWarnings(const BirthDataForm& form)
+{
+    PlacedBirth hand;
+    hand.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, MinutesEast(*form.exactZone), {}}
+                                   : ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
+    int degrees = 0;
+    int minutes = 0;
+    const auto whole = [](const std::string& text, int& value) {
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        return error == std::errc{} && end == text.data() + text.size();
+    };
+    std::optional<double> longitudeEast;
+    if (whole(form.lonDegrees, degrees) && whole(form.lonMinutes, minutes))
+        longitudeEast = (degrees + minutes / 60.0) * (form.isEast ? 1 : -1);
+    return hand.Warnings(longitudeEast);
+}
+
 void PlacedBirth::ApplyTo(BirthDataForm& form) const
 {
     const ZoneInUse zone = Zone();
@@ -252,28 +283,57 @@ void PlacedBirth::ApplyTo(BirthDataForm& form) const
     }
 }
 
+std::string NoPlaceMatches(const Atlas& atlas, std::string_view query, Reader reader)
+{
+    if (atlas.QueryWords(query) > Atlas::kMostQueryWords)
+        return "The place " + QuotedQuery(query, reader) + " has more than " + std::to_string(Atlas::kMostQueryWords)
+            + " words, more than any place's name, region and country: give those alone";
+    std::string message = (reader == Reader::ChartTool ? "No place in the atlas matches " : "No place matches ")
+        + QuotedQuery(query, reader);
+    const auto nearest = atlas.NearestNames(query, kCandidatesShown);
+    for (std::size_t i = 0; i < nearest.size(); ++i)
+        message += (i == 0 ? "; did you mean " : ", ") + nearest[i];
+    message += nearest.empty() ? "." : "?";
+    message += reader == Reader::ChartTool ? " List the places of a name with --places NAME, or give --lon, --lat "
+                                             "and --zone instead of a place"
+                                           : " Or enter the coordinates and the zone by hand.";
+    return message;
+}
+
 Result<const Place*> ResolvePlace(const Atlas& atlas, std::string_view query, Reader reader)
 {
-    const auto found = atlas.Search(query, kCandidatesShown + 1);
-    std::string quoted(1, '"');
-    quoted += query.substr(0, 80);
-    quoted += '"';
+    constexpr std::size_t kConsidered = 12; // sections of a city may come between the places that compete
+    const auto found = atlas.Search(query, kConsidered);
     if (found.empty())
-        return Fail("No place in the atlas matches " + quoted);
-    const bool clearLead = found.size() == 1
-        || (found[0].place->population > 0
-            && std::int64_t{found[0].place->population} >= std::int64_t{kClearLead} * found[1].place->population);
-    if (clearLead)
-        return found[0].place;
-    std::string message = "The place " + quoted + " is ambiguous; give more of it (\"Name, Region, Country\")"
+        return Fail(NoPlaceMatches(atlas, query, reader));
+    // A place's own name typed whole outranks another name typed whole, which outranks a name typed in part:
+    // the best competes only with places of its rank or above, and a section of a city (GeoNames' PPLX) never
+    // with the city.
+    const auto rank = [](const Match& match) {
+        return !match.whole ? 0 : match.alternate.empty() ? 2 : 1;
+    };
+    const Match& best = found.front();
+    std::vector<const Match*> competing{&best};
+    for (std::size_t i = 1; i < found.size(); ++i) {
+        const Match& other = found[i];
+        if (rank(other) < rank(best) || (other.place->kind == 'S' && best.place->kind != 'S'))
+            continue;
+        if (best.Weight() < kClearLead * other.Weight())
+            competing.push_back(&other);
+    }
+    if (competing.size() == 1)
+        return best.place;
+    std::string message = "The place " + QuotedQuery(query, reader)
+        + " is ambiguous; give more of it (\"Name, Region, Country\")"
         + (reader == Reader::ChartTool ? " or --place-id with one of these ids:" : "; these are the likeliest:");
     // One line, candidates apart by semicolons: the message is shown with every control character escaped.
-    for (std::size_t i = 0; i < found.size() && i < kCandidatesShown; ++i) {
+    for (std::size_t i = 0; i < competing.size() && i < kCandidatesShown; ++i) {
+        const Place& place = *competing[i]->place;
         message += i == 0 ? " " : "; ";
-        message += std::to_string(found[i].place->geonamesId);
+        message += std::to_string(place.geonamesId);
         message += ' ';
-        message += atlas.Label(*found[i].place);
-        message += " (" + atlas.Detail(*found[i].place) + ")";
+        message += atlas.Label(place);
+        message += " (" + atlas.Detail(place) + ")";
     }
     return Fail(std::move(message));
 }
@@ -290,7 +350,16 @@ Result<const Place*> PlaceWithId(const Atlas& atlas, std::string_view id)
 
 Result<const Place*> FindPlace(const Atlas& atlas, std::string_view name, std::string_view id, Reader reader)
 {
-    return id.empty() ? ResolvePlace(atlas, name, reader) : PlaceWithId(atlas, id);
+    if (id.empty())
+        return ResolvePlace(atlas, name, reader);
+    Result<const Place*> place = PlaceWithId(atlas, id);
+    if (!place || TrimBlanks(name).empty())
+        return place;
+    // Both given: the id's place must be one the name finds.
+    if (atlas.Finds(name, **place))
+        return place;
+    return Fail("The place " + QuotedQuery(name, reader) + " and the id " + std::string(id.substr(0, 20)) + " ("
+                + atlas.Label(**place) + ") are different places: give one of them");
 }
 
 Result<BirthDataForm> BirthAtPlace(BirthArguments birth, std::optional<bool> dst, const Atlas& atlas,

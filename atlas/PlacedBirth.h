@@ -116,10 +116,20 @@ private:
     std::string readingProblem_;
 };
 
+// The warnings of a zone chosen by hand, for a form as a chart takes it: summer time counted twice, and a
+// zone more than three hours from what the form's longitude suggests.
+std::vector<std::string> HandZoneWarnings(const BirthDataForm& form);
+
 // One place for a query whose comma- or blank-separated parts match name, region and country: the best match
-// when its population is at least ten times the next one's; otherwise the message listing the best five
-// with their ids (and, for the chart tool, how to give one).
+// when it weighs (Match::Weight) at least ten times any other of its rank (its own name typed whole, another
+// name typed whole, a name typed in part: the ranks above count too; a section of a city never competes with
+// a city); otherwise the message listing the best five with their ids (and, for the chart tool, how to give
+// one). Nothing found: NoPlaceMatches.
 Result<const Place*> ResolvePlace(const Atlas& atlas, std::string_view query, Reader reader);
+
+// Why a query finds no place, and what to do: the names a few letters away ("did you mean Springfield?"),
+// then the chart tool's options or the window's boxes; or that it has more words than a search takes.
+std::string NoPlaceMatches(const Atlas& atlas, std::string_view query, Reader reader);
 
 // The place with a GeoNames id given as text.
 Result<const Place*> PlaceWithId(const Atlas& atlas, std::string_view id);

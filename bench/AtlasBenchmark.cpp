@@ -18,7 +18,7 @@ const Atlas& Loaded()
 {
     static const std::unique_ptr<Atlas> atlas = [] {
         auto result = Atlas::Load(TESSALINE_ATLAS_FILE);
-        return std::get<std::unique_ptr<Atlas>>(std::move(result));
+        return *std::move(result);
     }();
     return *atlas;
 }
@@ -31,7 +31,7 @@ void AtlasLoad(benchmark::State& st)
     std::size_t file = 0;
     for (auto _ : st) {
         auto result = Atlas::Load(TESSALINE_ATLAS_FILE);
-        const Atlas& atlas = *std::get<std::unique_ptr<Atlas>>(result);
+        const Atlas& atlas = **result;
         heap = atlas.HeapBytes();
         file = atlas.FileBytes();
         benchmark::DoNotOptimize(result);
@@ -46,7 +46,7 @@ void OpenAndSearchOnce(benchmark::State& st)
 {
     for (auto _ : st) {
         auto result = Atlas::Load(TESSALINE_ATLAS_FILE);
-        benchmark::DoNotOptimize(std::get<std::unique_ptr<Atlas>>(result)->Search("paris", 12));
+        benchmark::DoNotOptimize((*result)->Search("paris", 12));
     }
 }
 BENCHMARK(OpenAndSearchOnce)->Unit(benchmark::kMillisecond);

@@ -150,6 +150,16 @@ std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback, Read
     BatchBirth birth{BirthArguments{f[kName], f[kDate], f[kTime], f[kZone], f[kLon], f[kLat], *dst}, f[kPlace],
                      f[kPlaceId], std::nullopt, *zodiac};
     if (birth.Placed()) {
+        // A place brings its coordinates and its clock: a row that gives them too says two things.
+        std::string given;
+        for (const auto column : {kLon, kLat, kZone})
+            if (!TrimBlanks(f[column]).empty() && !(column == kZone && TrimBlanks(f[column]) == "auto"))
+                given += (given.empty() ? "" : ", ") + std::string(BatchHeader::kNames[column]);
+        if (!given.empty()) {
+            row.birth = Fail("The row names a place and gives " + given
+                             + " as well: a place brings its own coordinates and clock; leave one or the other blank");
+            return row;
+        }
         birth.birth.dst = false; // at a place the flag counts as written, below
         if (!TrimBlanks(f[kDst]).empty())
             birth.dst = *dst;

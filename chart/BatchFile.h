@@ -59,7 +59,7 @@ inline constexpr std::string_view kMsgDstNotAFlag = "dst must be 1 or 0 (true/fa
 std::string BirthBatchText(const BirthArguments& birth);
 
 // One row of a batch as both programs chart it: a birth by its coordinates and zone, or at a place of the
-// atlas (the place and the clock history then give lon, lat and, unless the row gives one, the zone).
+// atlas (the place and the clock history then give lon, lat and the zone, which the row leaves blank).
 struct BatchBirth {
     BirthArguments birth; // name, date, time, zone, lon, lat as written; dst as a flag (blank is no)
     std::string place; // the place's name, or

@@ -179,6 +179,11 @@ Result<BirthDataForm> ParseBirthArguments(const BirthArguments& arguments, Reade
         form.exactZone = *exact; // the clock's whole offset: the daylight-saving flag is not added to it
     } else {
         const auto zone = Digits(arguments.zone);
+        if (TrimBlanks(arguments.zone) == "auto")
+            return Fail(std::string("Zone \"auto\" takes the zone from the clock history of a place, and this birth "
+                                    "names none: ")
+                        + (reader == Reader::ChartTool ? "give --place or --place-id, or a zone of --zones"
+                                                       : "choose a place, or a zone of the list"));
         if (!zone || *zone >= static_cast<int>(kZoneCount))
             return Fail("Zone " + Quoted(arguments.zone) + " is not a zone: give its list position, 0 to 70"
                         + (reader == Reader::ChartTool ? " (see --zones)" : "")

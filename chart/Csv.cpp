@@ -275,6 +275,9 @@ void CsvReader::Decode(bool atEnd)
         } else if (undecoded_.starts_with("\xFE\xFF")) {
             encoding_ = Encoding::Utf16BE;
             undecoded_.erase(0, 2);
+        } else if (undecoded_.size() >= 2 && (undecoded_[0] == '\0') != (undecoded_[1] == '\0')) {
+            // No mark, but a zero byte beside a letter: UTF-16 ("n\0a\0m\0e\0"), which UTF-8 text never starts as.
+            encoding_ = undecoded_[1] == '\0' ? Encoding::Utf16LE : Encoding::Utf16BE;
         }
     }
     if (encoding_ == Encoding::Utf8) {

@@ -13,7 +13,8 @@ namespace tessaline {
 // commas, line breaks and doubled quotes). Lines end in LF, CRLF or a lone CR. The separator is the first
 // comma, semicolon or tab outside quotes in the first record (a header written by a spreadsheet in many
 // countries uses ";"), else a comma. Blanks around a value are dropped; a quoted value keeps its own. The
-// input may be UTF-8, with or without a byte-order mark, or UTF-16 with its mark; records come out as UTF-8.
+// input may be UTF-8, with or without a byte-order mark, or UTF-16 with its mark or without (told by the zero
+// byte beside the first character); records come out as UTF-8.
 // Memory is bounded by the longest record, never by the file.
 //
 // A quoted field that is never closed, or that runs past the record limit, does not swallow the rest of

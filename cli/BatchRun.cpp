@@ -88,24 +88,25 @@ bool PictureWritten(const Options& options, const Slot& slot, std::ostream& err)
 class RowCharter
 {
 public:
-    RowCharter(const Options& options, const ZodiacChoice& zodiac, PlaceCache& places)
+    RowCharter(const Options& options, const ZodiacChoice& zodiac, PlaceCache& places, bool placeColumns)
         : options_(options)
         , state_(NewChartState(options, zodiac))
         , places_(places)
         , width_(TextWidth())
+        , placeColumns_(placeColumns)
     { }
 
     // Charts a row and writes its output (or its refusal) into the slot, exactly as a run of one row would.
     void Chart(Slot& slot)
     {
         const BatchFile::Row& row = slot.row;
-        placeJson_.clear();
+        extras_ = ChartExtras{};
         Status charted = Fail(row.birth ? std::string() : row.birth.error());
         if (row.birth) {
             const BatchBirth& birth = *row.birth;
             state_.zodiac = birth.zodiac;
             charted = birth.Placed() ? CalculateAtPlace(
-                          state_, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, places_, placeJson_)
+                          state_, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, places_, extras_)
                                      : Calculate(state_, birth.birth);
         }
         slot.rejected = !charted;
@@ -130,14 +131,21 @@ private:
                                                                                 Json::error_handler_t::replace);
                 out += '\n';
             } else if (options_.csv)
-                AppendCsvError(out, row.line, inputs, charted.error());
+                AppendCsvError(out, row.line, inputs, charted.error(), placeColumns_);
             else
                 slot.err = "line " + std::to_string(row.line) + ": " + TerminalText(charted.error()) + '\n';
-        } else if (options_.json) {
-            AppendChartJson(out, state_, row.line, placeJson_, options_.brief);
+            return;
+        }
+        if (!extras_.warnings.empty()) {
+            std::ostringstream warnings;
+            extras_.PrintWarnings(warnings, "line " + std::to_string(row.line) + ": ");
+            slot.err = std::move(warnings).str();
+        }
+        if (options_.json) {
+            AppendChartJson(out, state_, row.line, extras_.JsonMembers(), options_.brief);
             out += '\n';
         } else if (options_.csv) {
-            AppendChartCsv(out, state_, row.line, inputs);
+            AppendChartCsv(out, state_, row.line, inputs, placeColumns_ ? &extras_.place : nullptr);
         } else if (!options_.svg) { // pictures alone go to their files
             text_.str({});
             text_ << "line " << row.line << ": ";
@@ -151,7 +159,8 @@ private:
     ChartState state_;
     PlaceCache& places_;
     std::size_t width_;
-    std::string placeJson_;
+    bool placeColumns_;
+    ChartExtras extras_;
     std::ostringstream text_;
 };
 
@@ -160,11 +169,13 @@ private:
 class RowPipeline
 {
 public:
-    RowPipeline(std::size_t workers, const Options& options, const ZodiacChoice& zodiac, PlaceCache& places)
+    RowPipeline(std::size_t workers, const Options& options, const ZodiacChoice& zodiac, PlaceCache& places,
+                bool placeColumns)
         : slots_(workers * kRowsPerWorker)
     {
         for (std::size_t i = 0; i < workers; ++i)
-            threads_.emplace_back([this, charter = RowCharter(options, zodiac, places)]() mutable { Work(charter); });
+            threads_.emplace_back(
+                [this, charter = RowCharter(options, zodiac, places, placeColumns)]() mutable { Work(charter); });
     }
     ~RowPipeline() { Stop(); }
 
@@ -256,10 +267,10 @@ bool RunInOrder(BatchFile& batch, const Options& options, const ZodiacChoice& zo
 
 // The rows charted by workers while this thread reads ahead and writes each row's output in its turn.
 bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice& zodiac, std::size_t workers,
-                   PlaceCache& places, Output& output, std::ostream& err, std::size_t& rowsRead,
+                   PlaceCache& places, bool placeColumns, Output& output, std::ostream& err, std::size_t& rowsRead,
                    std::size_t& rowsRejected)
 {
-    RowPipeline pipeline(workers, options, zodiac, places);
+    RowPipeline pipeline(workers, options, zodiac, places, placeColumns);
     bool reading = true;
     while (reading || pipeline.Pending()) {
         while (reading && pipeline.HasRoom()) {
@@ -301,9 +312,10 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     }
     AtlasOnDemand atlases;
     PlaceCache places(atlases);
+    const bool placeColumns = batch->Header().Placed();
     if (options.csv) {
         std::string header;
-        AppendCsvHeader(header);
+        AppendCsvHeader(header, placeColumns);
         output.out << header;
     }
     std::size_t rowsRead = 0;
@@ -312,16 +324,20 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
         = options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::max(1U, std::thread::hardware_concurrency());
     bool whole = true;
     if (workers == 1) {
-        RowCharter charter(options, zodiac, places);
+        RowCharter charter(options, zodiac, places, placeColumns);
         whole = RunInOrder(*batch, options, zodiac, charter, output, err, rowsRead, rowsRejected);
     } else
-        whole = RunInParallel(*batch, options, zodiac, workers, places, output, err, rowsRead, rowsRejected);
+        whole = RunInParallel(*batch, options, zodiac, workers, places, placeColumns, output, err, rowsRead,
+                              rowsRejected);
     if (!whole)
         return kExitOutputFailed;
     if (const auto finished = batch->Finished(); !finished) {
         err << "Reading the batch failed: " << TerminalText(finished.error().reason) << '\n';
         return kExitUsage;
     }
+    output.out.flush(); // a failed output is said alone, not after a summary of charts written
+    if (output.Failed())
+        return kExitOutputFailed;
     err << "tessaline-chart: " << Plural(rowsRead, "row") << " read, " << Plural(rowsRead - rowsRejected, "chart")
         << " written, " << Plural(rowsRejected, "row") << " rejected\n";
     return rowsRejected > 0 ? kExitRejected : kExitOk;

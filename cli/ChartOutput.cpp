@@ -10,6 +10,7 @@
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -246,115 +247,13 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
     out += "]}";
 }
 
-void AppendCsvField(std::string& out, std::string_view text)
-{
-    const bool looksLikeFormula = !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
-    const bool signedNumber = text.size() > 1 && (text[0] == '+' || text[0] == '-')
-        && text.find_first_not_of("0123456789:.", 1) == std::string_view::npos;
-    AppendCsvQuoted(out, text, looksLikeFormula && !signedNumber ? "'" : "");
-}
-
 namespace {
 
-constexpr std::size_t kCsvColumnCount
-    = 1 + BatchHeader::kNames.size() + 2 + 2 * kBodyCount + 4 * kDecanateBodyCount + 1;
-
-void AppendCsvStart(std::string& out, std::optional<std::size_t> line, const BirthColumns& inputs)
-{
-    if (line)
-        out += std::to_string(*line);
-    for (std::string_view input : inputs) {
-        out += ',';
-        AppendCsvField(out, input);
-    }
-}
-
-} // namespace
-
-void AppendCsvHeader(std::string& out)
-{
-    out += "line";
-    for (std::string_view column : BatchHeader::kNames) {
-        out += ',';
-        out += column;
-    }
-    out += ",instantUT,utcOffset";
-    for (std::size_t i = 0; i < kBodyCount; ++i) {
-        out += ',';
-        out += BodyName(static_cast<BodyIndex>(i));
-    }
-    for (std::size_t i = 0; i < kBodyCount; ++i) {
-        out += ',';
-        out += BodyName(static_cast<BodyIndex>(i));
-        out += "Longitude";
-    }
-    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
-        for (const char* column : {"DecanateSign", "Decanate", "ChangesBefore", "ChangesAfter"}) {
-            out += ',';
-            out += BodyName(static_cast<BodyIndex>(i));
-            out += column;
-        }
-    }
-    out += ",error\n";
-}
-
-void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std::size_t> line,
-                    const BirthColumns& inputs)
-{
-    AppendCsvStart(out, line, inputs);
-    out += ',';
-    out += InstantUtText(state);
-    out += ',';
-    AppendCsvField(out, UtcOffsetText(state));
-    for (std::size_t i = 0; i < kBodyCount; ++i) {
-        out += ',';
-        AppendCsvField(out, state.positionTable[i]);
-    }
-    for (std::size_t i = 0; i < kBodyCount; ++i) {
-        out += ',';
-        AppendShortestDouble(out, state.longitudes[i]);
-    }
-    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
-        out += ',';
-        AppendCsvField(out, state.decanateResults[i].DecanateSign);
-        out += ',';
-        if (const auto decanate = DecanateOfLongitude(state.longitudes[i]))
-            out += static_cast<char>('0' + decanate->decanate);
-        for (const auto& at : {state.margins[i].changesBefore, state.margins[i].changesAfter}) {
-            out += ',';
-            if (at)
-                out += LocalDateTimeText(*at);
-        }
-    }
-    out += ",\n";
-}
-
-void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message)
-{
-    AppendCsvStart(out, line, inputs);
-    out.append(kCsvColumnCount - 1 - inputs.size(), ','); // empty chart columns, then the error
-    AppendCsvField(out, message);
-    out += '\n';
-}
-
-Json DecanateTableJson()
-{
-    Json signs = Json::array();
-    for (const SignEntry& sign : BuildDecanateTable()) {
-        Json rows = Json::array();
-        for (const DecanateRow& row : sign.rows) {
-            Json object;
-            ForEachDecanateField(row, [&object](const char* key, const char*, std::string_view value) {
-                object[key] = std::string(value);
-            });
-            rows.push_back(std::move(object));
-        }
-        signs.push_back(Json{{"signKey", std::string(sign.SignKey)}, {"rows", std::move(rows)}});
-    }
-    return Json{{"signs", std::move(signs)}};
-}
-
-std::string TerminalText(std::string_view text)
+// Text made safe for a reader that shows it: control characters (C0, DEL and C1) and the bidirectional
+// controls, which could move the cursor, clear the screen or reorder a line, are written as escapes (\x1b,
+// \r, \u009b, \u202e); a byte that is not UTF-8 as its escape, or as U+FFFD with replace. Everything else
+// stays as it is.
+std::string SafeText(std::string_view text, bool replace)
 {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string out;
@@ -375,6 +274,11 @@ std::string TerminalText(std::string_view text)
             out += kHex[c >> 4];
             out += kHex[c & 0xF];
         }
+    };
+    const auto escapeCodePoint = [&out](unsigned code) {
+        out += "\\u";
+        for (int shift = 12; shift >= 0; shift -= 4)
+            out += kHex[(code >> shift) & 0xF];
     };
     std::size_t i = 0;
     while (i < text.size()) {
@@ -405,20 +309,188 @@ std::string TerminalText(std::string_view text)
                  && continuation(i + 2) && continuation(i + 3))
             length = 4;
         if (length == 0) {
-            escapeByte(c);
+            if (replace)
+                out += "\uFFFD";
+            else
+                escapeByte(c);
             ++i;
-        } else if (length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0) {
-            const auto code = static_cast<unsigned char>(text[i + 1]); // U+0080..U+009F, the C1 controls
-            out += "\\u00";
-            out += kHex[code >> 4];
-            out += kHex[code & 0xF];
-            i += 2;
-        } else {
-            out.append(text, i, length);
-            i += length;
+            continue;
         }
+        unsigned code = c & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        const bool c1Control = code >= 0x80 && code <= 0x9F;
+        const bool bidiControl = code == 0x061C || code == 0x200E || code == 0x200F
+            || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+        if (c1Control || bidiControl)
+            escapeCodePoint(code);
+        else
+            out.append(text, i, length);
+        i += length;
     }
     return out;
+}
+
+// Whether text needs SafeText at all: most of what is written is ASCII without a control character.
+bool PlainAscii(std::string_view text) noexcept
+{
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= 0x20 && b < 0x7F;
+    });
+}
+
+} // namespace
+
+void AppendCsvField(std::string& out, std::string_view text)
+{
+    const bool looksLikeFormula = !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
+    const bool signedNumber = text.size() > 1 && (text[0] == '+' || text[0] == '-')
+        && text.find_first_not_of("0123456789:.", 1) == std::string_view::npos;
+    const std::string_view prefix = looksLikeFormula && !signedNumber ? "'" : "";
+    if (PlainAscii(text))
+        AppendCsvQuoted(out, text, prefix);
+    else
+        AppendCsvQuoted(out, CsvText(text), prefix);
+}
+
+namespace {
+
+constexpr std::size_t kCsvColumnCount
+    = 1 + BatchHeader::kNames.size() + 2 + 2 * kBodyCount + 4 * kDecanateBodyCount + 1;
+
+void AppendCsvStart(std::string& out, std::optional<std::size_t> line, const BirthColumns& inputs)
+{
+    if (line)
+        out += std::to_string(*line);
+    for (std::string_view input : inputs) {
+        out += ',';
+        AppendCsvField(out, input);
+    }
+}
+
+} // namespace
+
+void AppendCsvHeader(std::string& out, bool placeColumns)
+{
+    out += "line";
+    for (std::string_view column : BatchHeader::kNames) {
+        out += ',';
+        out += column;
+    }
+    out += ",instantUT,utcOffset";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        out += BodyName(static_cast<BodyIndex>(i));
+    }
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        out += BodyName(static_cast<BodyIndex>(i));
+        out += "Longitude";
+    }
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
+        for (const char* column : {"DecanateSign", "Decanate", "ChangesBefore", "ChangesAfter"}) {
+            out += ',';
+            out += BodyName(static_cast<BodyIndex>(i));
+            out += column;
+        }
+    }
+    out += ",error";
+    if (placeColumns)
+        out += ",placeId,placeLabel,latitude,longitude";
+    out += '\n';
+}
+
+namespace {
+
+void AppendPlaceColumns(std::string& out, const std::optional<CsvPlace>& place)
+{
+    if (!place) {
+        out += ",,,,";
+        return;
+    }
+    out += ',';
+    out += std::to_string(place->id);
+    out += ',';
+    AppendCsvField(out, place->label);
+    out += ',';
+    AppendShortestDouble(out, place->latitude);
+    out += ',';
+    AppendShortestDouble(out, place->longitude);
+}
+
+} // namespace
+
+void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std::size_t> line,
+                    const BirthColumns& inputs, const std::optional<CsvPlace>* place)
+{
+    AppendCsvStart(out, line, inputs);
+    out += ',';
+    out += InstantUtText(state);
+    out += ',';
+    AppendCsvField(out, UtcOffsetText(state));
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        AppendCsvField(out, state.positionTable[i]);
+    }
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        AppendShortestDouble(out, state.longitudes[i]);
+    }
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
+        out += ',';
+        AppendCsvField(out, state.decanateResults[i].DecanateSign);
+        out += ',';
+        if (const auto decanate = DecanateOfLongitude(state.longitudes[i]))
+            out += static_cast<char>('0' + decanate->decanate);
+        for (const auto& at : {state.margins[i].changesBefore, state.margins[i].changesAfter}) {
+            out += ',';
+            if (at)
+                out += LocalDateTimeText(*at);
+        }
+    }
+    out += ',';
+    if (place != nullptr)
+        AppendPlaceColumns(out, *place);
+    out += '\n';
+}
+
+void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message,
+                    bool placeColumns)
+{
+    AppendCsvStart(out, line, inputs);
+    out.append(kCsvColumnCount - 1 - inputs.size(), ','); // empty chart columns, then the error
+    AppendCsvField(out, message);
+    if (placeColumns)
+        out += ",,,,";
+    out += '\n';
+}
+
+Json DecanateTableJson()
+{
+    Json signs = Json::array();
+    for (const SignEntry& sign : BuildDecanateTable()) {
+        Json rows = Json::array();
+        for (const DecanateRow& row : sign.rows) {
+            Json object;
+            ForEachDecanateField(row, [&object](const char* key, const char*, std::string_view value) {
+                object[key] = std::string(value);
+            });
+            rows.push_back(std::move(object));
+        }
+        signs.push_back(Json{{"signKey", std::string(sign.SignKey)}, {"rows", std::move(rows)}});
+    }
+    return Json{{"signs", std::move(signs)}};
+}
+
+std::string TerminalText(std::string_view text)
+{
+    return SafeText(text, false);
+}
+
+std::string CsvText(std::string_view text)
+{
+    return PlainAscii(text) ? std::string(text) : SafeText(text, true);
 }
 
 std::string WrapText(std::string_view text, std::size_t width, std::string_view indent)
@@ -462,7 +534,7 @@ std::string WrapText(std::string_view text, std::size_t width, std::string_view 
 void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
 {
     out << TerminalText(state.birthRecord.name) << '\n'
-        << WrapText(InstantLine(state), width, "") << '\n'
+        << WrapText(TerminalText(InstantLine(state)), width, "") << '\n'
         << WrapText(AnglesLine(state), width, "") << "\n\n";
     for (std::size_t i = 0; i < kBodyCount; ++i)
         out << "  " << std::left << std::setw(11) << BodyName(static_cast<BodyIndex>(i)) << state.positionTable[i]

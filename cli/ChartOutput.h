@@ -5,6 +5,7 @@
 #include "chart/ChartState.h"
 
 #include <array>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
@@ -30,16 +31,28 @@ inline constexpr std::array<const char*, 11> kBirthColumnNames{"name", "date",  
                                                                "dst",  "place", "placeId", "zodiac", "ayanamsa"};
 using BirthColumns = std::array<std::string_view, kBirthColumnNames.size()>;
 
+// The place a chart was charted at, for the CSV columns placeId, placeLabel, latitude, longitude.
+struct CsvPlace {
+    std::int32_t id = 0;
+    std::string label; // "Springfield, Illinois, United States"
+    double latitude = 0; // degrees, north positive
+    double longitude = 0; // degrees, east positive
+};
+
 // CSV for spreadsheets (RFC 4180, one record per line): the header, then one row per chart or per
 // rejected birth. The columns: line, the birth columns, instantUT, utcOffset, the 14 positions, the 14
 // longitudes, for each of the ten bodies its decanate sign, decanate number (1-3) and the two margin
-// times, and last error. A rejected row fills line, the birth columns it has, and error.
-void AppendCsvHeader(std::string& out);
+// times, error; then, when the charts name their places (placeColumns), placeId, placeLabel, latitude and
+// longitude of the place chosen, after the others so that a reader of the older columns reads on. A
+// rejected row fills line, the birth columns it has, and error. place: nullptr without the place columns,
+// else the place (nothing for a chart given by its coordinates).
+void AppendCsvHeader(std::string& out, bool placeColumns = false);
 void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std::size_t> line,
-                    const BirthColumns& inputs);
-void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message);
+                    const BirthColumns& inputs, const std::optional<CsvPlace>* place = nullptr);
+void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message,
+                    bool placeColumns = false);
 
-// One CSV field: quoted when it holds a comma, a quote or a line break. A text a spreadsheet would run as
+// One CSV field, made safe by CsvText: quoted when it holds a comma or a quote. A text a spreadsheet would run as
 // a formula (starting with = + - @, a tab or a carriage return) is kept as text by a leading apostrophe,
 // except a signed number or clock offset ("-05:30"), which no spreadsheet can turn into a call.
 void AppendCsvField(std::string& out, std::string_view text);
@@ -53,10 +66,15 @@ Json DecanateTableJson();
 // The chart as a readable page: positions, then each body's decanate and its texts wrapped to width.
 void PrintChart(std::ostream& out, const ChartState& state, std::size_t width);
 
-// Text from the input made safe to show on a terminal: control characters (C0, DEL and C1) and bytes that
-// are not UTF-8 are written as escapes (\x1b, \r, \u009b), so no input can move the cursor, clear the
-// screen or overwrite a message. Everything else stays as it is.
+// Text from the input made safe to show on a terminal: control characters (C0, DEL and C1), the
+// bidirectional controls (U+202E and its kin) and bytes that are not UTF-8 are written as escapes (\x1b, \r,
+// \u009b, \u202e), so no input can move the cursor, clear the screen, overwrite a message or reorder a line.
+// Everything else stays as it is.
 std::string TerminalText(std::string_view text);
+
+// The same for a CSV cell, except that a byte that is not UTF-8 becomes U+FFFD, as in the JSON: the file is
+// valid UTF-8 whatever the input held.
+std::string CsvText(std::string_view text);
 
 // Breaks a paragraph into lines of at most width characters (a longer word stands on its own line).
 std::string WrapText(std::string_view text, std::size_t width, std::string_view indent);

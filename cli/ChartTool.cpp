@@ -2,6 +2,7 @@
 #include "cli/ChartTool.h"
 
 #include "chart/BirthArguments.h"
+#include "chart/Text.h"
 #include "chart/Version.h"
 #include "cli/BatchRun.h"
 #include "cli/ChartOutput.h"
@@ -11,11 +12,13 @@
 #include "cli/ToolOptions.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -164,6 +167,37 @@ const char* PictureConflict(const Options& options)
     return nullptr;
 }
 
+// Whether --name (a long option given alone) takes the next argument as its value, in app or its groups.
+bool TakesValue(const CLI::App& app, std::string_view argument)
+{
+    if (!argument.starts_with("--") || argument.find('=') != std::string_view::npos)
+        return false;
+    const std::string name(argument.substr(2));
+    for (const CLI::Option* option : app.get_options())
+        if (option->get_expected_max() != 0 && option->check_lname(name))
+            return true;
+    const auto groups = app.get_subcommands([](const CLI::App*) { return true; });
+    return std::any_of(groups.begin(), groups.end(),
+                       [&](const CLI::App* group) { return TakesValue(*group, argument); });
+}
+
+// An empty argument that no option takes as its value: CLI11 2.1 mistakes it for the name of an option group
+// and never returns, so it is refused before parsing.
+bool StrayEmptyArgument(const CLI::App& app, int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::string_view(argv[i]) == "--") // what follows is no option, and no option's value
+            return std::any_of(argv + i + 1, argv + argc, [](const char* argument) { return *argument == '\0'; });
+        if (TakesValue(app, argv[i])) {
+            ++i; // its value, empty or not
+            continue;
+        }
+        if (*argv[i] == '\0')
+            return true;
+    }
+    return false;
+}
+
 // The tables, which stand alone; nothing when none was asked for.
 std::optional<int> RunTable(const Options& options, std::ostream& out, std::ostream& err)
 {
@@ -187,7 +221,10 @@ std::optional<int> RunTable(const Options& options, std::ostream& out, std::ostr
         err << TerminalText(got.error()) << '\n';
         return kExitRejected;
     }
-    PrintPlaces(out, **got, options.places, options.json);
+    if (const Status printed = PrintPlaces(out, **got, options.places, options.json); !printed) {
+        err << TerminalText(printed.error()) << '\n';
+        return kExitRejected;
+    }
     return kExitOk;
 }
 
@@ -202,6 +239,10 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     app.formatter(help);
     app.footer(kHelpFooter);
     const BirthOptions birth = DefineOptions(app, *help, options);
+    if (StrayEmptyArgument(app, argc, argv)) {
+        err << "An empty argument stands where no option takes it\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -210,6 +251,13 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
         err << TerminalText(e.what()) << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
+    for (CLI::Option* given : {birth.place, birth.placeId})
+        if (given->count() > 0 && TrimBlanks(given == birth.place ? options.place : options.placeId).empty()) {
+            err << given->get_name()
+                << " needs a place: its name (see --places NAME) or its GeoNames id; or give "
+                   "--lon, --lat and --zone instead\nRun with --help for more information.\n";
+            return kExitUsage;
+        }
     if (const auto code = RunTable(options, out, err)) // --places also when its name is empty
         return *code;
     const auto chosen = ParseZodiac(options.zodiac, options.ayanamsa, {}, Reader::ChartTool);

@@ -46,6 +46,22 @@ ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac)
     return state;
 }
 
+std::string ChartExtras::JsonMembers() const
+{
+    std::string members = placeJson;
+    if (!warnings.empty()) {
+        members += members.empty() ? "\"warnings\":" : ",\"warnings\":";
+        members += Json(warnings).dump(-1, ' ', false, Json::error_handler_t::replace);
+    }
+    return members;
+}
+
+void ChartExtras::PrintWarnings(std::ostream& err, std::string_view prefix) const
+{
+    for (const std::string& warning : warnings)
+        err << prefix << "warning: " << TerminalText(warning) << '\n';
+}
+
 Status Calculate(ChartState& state, const BirthArguments& birth)
 {
     Result<BirthDataForm> form = ParseBirthArguments(birth, Reader::ChartTool);
@@ -55,7 +71,7 @@ Status Calculate(ChartState& state, const BirthArguments& birth)
 }
 
 Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request, PlaceCache& places,
-                        std::string& placeJson)
+                        ChartExtras& extras)
 {
     const Result<PlaceCache::Found> found = places.Find(request);
     if (!found)
@@ -69,7 +85,10 @@ Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const Pl
         return done;
     state.place = placed.PlaceLabel();
     state.clock = placed.ChartClockSentence();
-    placeJson = PlaceAndClockJson(*found->placeJson, placed);
+    extras.placeJson = PlaceAndClockJson(*found->placeJson, placed);
+    extras.place = CsvPlaceOf(*found->atlas, *found->place);
+    if (placed.HandChose())
+        extras.warnings = atlas::HandZoneWarnings(*form);
     return {};
 }
 
@@ -79,28 +98,32 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
     ChartState state = NewChartState(options, zodiac);
     AtlasOnDemand atlases;
     PlaceCache places(atlases);
-    std::string placeJson;
-    const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, places, placeJson)
+    ChartExtras extras;
+    const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, places, extras)
                                         : Calculate(state, options.birth);
     if (!done) {
         err << TerminalText(done.error()) << '\n';
         return kExitRejected;
     }
+    if (!request.Named()) // the zone is the hand's: say what the window says of it (a place's, once charted)
+        extras.warnings = atlas::HandZoneWarnings(*ParseBirthArguments(options.birth, Reader::ChartTool));
+    extras.PrintWarnings(err, "");
     if (options.html) {
         out << RenderReadingHtml(state);
     } else if (options.svg) {
         out << ChartPictureSvg(state, options);
     } else if (options.json) {
         std::string line;
-        AppendChartJson(line, state, std::nullopt, placeJson, options.brief);
+        AppendChartJson(line, state, std::nullopt, extras.JsonMembers(), options.brief);
         out << Json::parse(line).dump(2) << '\n';
     } else if (options.csv) {
         const BirthArguments& birth = options.birth;
         std::string text;
-        AppendCsvHeader(text);
+        AppendCsvHeader(text, request.Named());
         AppendChartCsv(text, state, std::nullopt,
                        {birth.name, birth.date, birth.time, birth.zone, birth.lon, birth.lat, birth.dst ? "1" : "0",
-                        options.place, options.placeId, options.zodiac, options.ayanamsa});
+                        options.place, options.placeId, options.zodiac, options.ayanamsa},
+                       request.Named() ? &extras.place : nullptr);
         out << text;
     } else
         PrintChart(out, state, TextWidth());

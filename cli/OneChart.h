@@ -7,18 +7,32 @@
 #include "cli/ToolOptions.h"
 #include "ephemeris/Result.h"
 
+#include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace tessaline::cli {
+
+// What a chart adds to the outputs beside the chart itself: the JSON members of its place and clock, the
+// place for the CSV columns, and the warnings about a zone given by hand.
+struct ChartExtras {
+    std::string placeJson; // "place":{...},"clock":{...}, empty without a place
+    std::optional<CsvPlace> place;
+    std::vector<std::string> warnings;
+
+    // The JSON members after "utcOffset": the place and clock, then "warnings" when there are any.
+    std::string JsonMembers() const;
+    // The warnings on err, one a line, after prefix ("line 7: ").
+    void PrintWarnings(std::ostream& err, std::string_view prefix) const;
+};
 
 // Validates and calculates one birth given by its coordinates and zone; the message that rejects it otherwise.
 Status Calculate(ChartState& state, const BirthArguments& birth);
 
-// Validates and calculates one birth at a place of the atlas; the message that rejects it otherwise. The
-// JSON members of the place and its clock go to placeJson.
+// Validates and calculates one birth at a place of the atlas; the message that rejects it otherwise.
 Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request, PlaceCache& places,
-                        std::string& placeJson);
+                        ChartExtras& extras);
 
 // One chart from the command line, in the form the options ask for; the exit code.
 int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceRequest& request, std::ostream& out,

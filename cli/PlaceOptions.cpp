@@ -36,10 +36,10 @@ Result<const atlas::Atlas*> AtlasOnDemand::Get()
                        "file, or give --lon, --lat and --zone";
         else {
             auto loaded = atlas::Atlas::Load(*file);
-            if (auto* message = std::get_if<std::string>(&loaded))
-                failure_ = std::move(*message);
+            if (!loaded)
+                failure_ = std::move(loaded).error();
             else
-                atlas_ = std::move(std::get<std::unique_ptr<atlas::Atlas>>(loaded));
+                atlas_ = std::move(*loaded);
         }
     });
     if (atlas_)
@@ -49,7 +49,10 @@ Result<const atlas::Atlas*> AtlasOnDemand::Get()
 
 Result<PlaceCache::Found> PlaceCache::Find(const PlaceRequest& request)
 {
-    const std::string key = request.placeId.empty() ? "name:" + request.place : "id:" + request.placeId;
+    // Both parts: a name beside an id must still be checked against the id's place.
+    std::string key = request.placeId;
+    key += '\n';
+    key += request.place;
     const std::scoped_lock lock(mutex_);
     if (const auto known = found_.find(key); known != found_.end())
         return known->second;
@@ -61,7 +64,8 @@ Result<PlaceCache::Found> PlaceCache::Find(const PlaceRequest& request)
     else {
         auto [json, added] = placeJson_.try_emplace(*place);
         if (added)
-            json->second = "\"place\":" + PlaceJson(**got, **place).dump();
+            json->second
+                = "\"place\":" + PlaceJson(**got, **place).dump(-1, ' ', false, Json::error_handler_t::replace);
         found = Found{*got, *place, &json->second};
     }
     return found_.emplace(key, std::move(found)).first->second;
@@ -70,6 +74,20 @@ Result<PlaceCache::Found> PlaceCache::Find(const PlaceRequest& request)
 std::string PlaceAndClockJson(const std::string& placeJson, const atlas::PlacedBirth& placed)
 {
     std::string out = placeJson + ",\"clock\":";
+    if (placed.HandChose()) {
+        // The clock the chart used is the hand's: the row (and its tick) or the exact offset.
+        const atlas::ZoneInUse zone = placed.Zone();
+        out += Json{{"offset", OffsetText(zone.MinutesEast() * 60)},
+                    {"summerTime", OffsetText(!zone.exact && zone.tick ? 3600 : 0)},
+                    {"abbreviation",
+                     zone.exact ? std::string()
+                                : std::string(ZoneTable()[static_cast<std::size_t>(zone.row)].abbreviation)},
+                    {"kind", "unique"},
+                    {"source", "row"},
+                    {"sentence", placed.ChartClockSentence()}}
+                   .dump(-1, ' ', false, Json::error_handler_t::replace);
+        return out;
+    }
     if (!placed.Reading()) {
         out += "null";
         return out;
@@ -87,12 +105,8 @@ std::string PlaceAndClockJson(const std::string& placeJson, const atlas::PlacedB
     const std::string offset = OffsetText(reading.localMeanTime ? reading.first.seconds : chosen.seconds);
     const std::string summerTime = OffsetText(chosen.summerSeconds);
     const std::pair<const char*, std::string_view> members[] = {
-        {"offset", offset},
-        {"summerTime", summerTime},
-        {"abbreviation", chosen.abbreviation},
-        {"kind", kind},
-        {"source", placed.HandChose() ? "row" : "atlas"},
-        {"sentence", suggestion.sentence},
+        {"offset", offset}, {"summerTime", summerTime}, {"abbreviation", chosen.abbreviation},
+        {"kind", kind},     {"source", "atlas"},        {"sentence", suggestion.sentence},
     };
     out.reserve(out.size() + 64 + suggestion.sentence.size());
     char separator = '{';
@@ -108,10 +122,17 @@ std::string PlaceAndClockJson(const std::string& placeJson, const atlas::PlacedB
     return out;
 }
 
-void PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_view query, bool json)
+CsvPlace CsvPlaceOf(const atlas::Atlas& atlas, const atlas::Place& place)
+{
+    return CsvPlace{place.geonamesId, atlas.Label(place), place.Latitude(), place.Longitude()};
+}
+
+Status PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_view query, bool json)
 {
     constexpr std::size_t kListed = 12;
     const auto found = atlas.Search(query, kListed);
+    if (found.empty())
+        return Fail(atlas::NoPlaceMatches(atlas, query, Reader::ChartTool));
     if (json) {
         Json list = Json::array();
         for (const atlas::Match& match : found) {
@@ -122,15 +143,17 @@ void PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_view 
                 entry["matchedName"] = match.alternate;
             list.push_back(std::move(entry));
         }
-        out << list.dump(2) << '\n';
-        return;
+        out << list.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+        return {};
     }
     for (const atlas::Match& match : found) {
-        out << match.place->geonamesId << '\t' << atlas.Label(*match.place);
+        std::string label = atlas.Label(*match.place);
         if (!match.alternate.empty())
-            out << " (" << match.alternate << ')';
-        out << '\t' << atlas.Detail(*match.place) << '\n';
+            label += " (" + std::string(match.alternate) + ')';
+        out << match.place->geonamesId << '\t' << TerminalText(label) << '\t'
+            << TerminalText(atlas.Detail(*match.place)) << '\n';
     }
+    return {};
 }
 
 } // namespace tessaline::cli

@@ -6,6 +6,7 @@
 #include "atlas/Suggestion.h"
 
 #include "chart/BirthArguments.h"
+#include "cli/ChartOutput.h"
 #include "cli/ToolOptions.h"
 
 #include <memory>
@@ -61,7 +62,11 @@ private:
 // unknown here; with the place's member in front: what a placed chart adds to its JSON.
 std::string PlaceAndClockJson(const std::string& placeJson, const atlas::PlacedBirth& placed);
 
-// The candidates for a query, best first: id, label and details a line, or one JSON array.
-void PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_view query, bool json);
+// The place as the CSV columns give it.
+CsvPlace CsvPlaceOf(const atlas::Atlas& atlas, const atlas::Place& place);
+
+// The candidates for a query, best first: id, label and details a line, or one JSON array; when none
+// matches, nothing is printed and the message says what to do.
+Status PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_view query, bool json);
 
 } // namespace tessaline::cli

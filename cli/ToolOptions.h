@@ -3,6 +3,7 @@
 
 #include "chart/BirthArguments.h"
 #include "chart/ChartState.h"
+#include "cli/OutputBuffer.h"
 
 #include <cerrno>
 #include <cstddef>
@@ -49,14 +50,16 @@ struct Output {
     std::ostream& out;
     int error = 0;
 
-    // Whether out has refused something written to it. Asked straight after the writes, so errno still
-    // holds the reason of the write that failed.
+    // Whether out has refused something written to it, and why: the reason its buffer kept when it is a
+    // DescriptorBuffer (standard output), else errno, asked straight after the writes.
     bool Failed()
     {
         if (out.good())
             return false;
-        if (error == 0)
-            error = errno != 0 ? errno : EIO;
+        if (error == 0) {
+            const auto* kept = dynamic_cast<const DescriptorBuffer*>(out.rdbuf());
+            error = kept != nullptr && kept->Error() != 0 ? kept->Error() : errno != 0 ? errno : EIO;
+        }
         return true;
     }
 };

@@ -1,12 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ChartTool.h"
+#include "cli/OutputBuffer.h"
 
 #include <iostream>
+#include <new>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    const int code = tessaline::cli::RunChartTool(argc, argv, std::cin, std::cout, std::cerr);
-    std::cout.flush();
-    return code;
+    tessaline::cli::DescriptorBuffer buffer(STDOUT_FILENO);
+    std::ostream out(&buffer);
+    try {
+        const int code = tessaline::cli::RunChartTool(argc, argv, std::cin, out, std::cerr);
+        out.flush();
+        return code;
+    } catch (const std::bad_alloc&) {
+        // Whatever was being done, it cannot go on: one line, never an abort.
+        std::cerr << "tessaline-chart: not enough memory\n";
+        return 1;
+    }
 }

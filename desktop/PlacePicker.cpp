@@ -165,7 +165,7 @@ void PlacePicker::startLoading()
         render();
         return;
     }
-    loaded_ = std::make_shared<std::variant<std::unique_ptr<atlas::Atlas>, std::string>>();
+    loaded_ = std::make_shared<std::optional<atlas::Atlas::Loaded>>();
     loader_ = QThread::create([result = loaded_, path = *file] { *result = atlas::Atlas::Load(path); });
     loader_->setParent(this);
     connect(loader_, &QThread::finished, this, &PlacePicker::atlasLoaded);
@@ -175,13 +175,12 @@ void PlacePicker::startLoading()
 
 void PlacePicker::atlasLoaded()
 {
-    if (!loaded_)
+    if (!loaded_ || !*loaded_)
         return;
-    if (auto* message = std::get_if<std::string>(loaded_.get())) {
-        atlasProblem_ = Text(*message) + tr(": enter the coordinates and the zone by hand.");
-    } else {
-        atlas_ = std::move(std::get<std::unique_ptr<atlas::Atlas>>(*loaded_));
-    }
+    if (!**loaded_)
+        atlasProblem_ = Text((*loaded_)->error()) + tr(": enter the coordinates and the zone by hand.");
+    else
+        atlas_ = std::move(***loaded_);
     loaded_.reset();
     search();
     render();
@@ -248,7 +247,9 @@ void PlacePicker::search()
         results_.push_back(match.place);
     }
     const bool noneBefore = !lblNoPlace->isHidden();
-    lblNoPlace->setNotice(results_.empty() ? tr("No place matches \u201c%1\u201d.").arg(query) : QString());
+    // Nothing found: the nearest names and what to do instead, said as a notice a screen reader speaks.
+    lblNoPlace->setNotice(results_.empty() ? Text(atlas::NoPlaceMatches(*atlas_, query.toStdString(), Reader::Window))
+                                           : QString());
     if (noneBefore != !lblNoPlace->isHidden())
         emit shownChanged();
     if (!results_.empty())

@@ -16,7 +16,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <variant>
 #include <vector>
 
 class QCheckBox;
@@ -123,7 +122,7 @@ private:
 
     Controls c_;
     QThread* loader_ = nullptr;
-    std::shared_ptr<std::variant<std::unique_ptr<atlas::Atlas>, std::string>> loaded_;
+    std::shared_ptr<std::optional<atlas::Atlas::Loaded>> loaded_;
     std::unique_ptr<atlas::Atlas> atlas_;
     QString atlasProblem_;
     std::vector<const atlas::Place*> results_;

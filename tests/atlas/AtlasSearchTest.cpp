@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/Atlas.h"
 #include "atlas/Clock.h"
+#include "atlas/PlacedBirth.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -15,8 +16,8 @@ protected:
     static void SetUpTestSuite()
     {
         auto loaded = Atlas::Load(TESSALINE_ATLAS_FILE);
-        ASSERT_TRUE(std::holds_alternative<std::unique_ptr<Atlas>>(loaded)) << std::get<std::string>(loaded);
-        atlas_ = std::get<std::unique_ptr<Atlas>>(std::move(loaded)).release();
+        ASSERT_TRUE(loaded) << loaded.error();
+        atlas_ = loaded->release();
     }
     static void TearDownTestSuite()
     {
@@ -73,6 +74,71 @@ TEST_F(ShippedAtlas, FindsThePlaceAPersonMeansFirst)
         EXPECT_EQ(FirstLabel(c.query), c.first) << c.query;
 }
 
+// What a person types for a place resolves to it: GeoNames' ids of the places meant. A section of a city
+// (Zürich's Kreise, Mexico City's Benito Juárez borough) never makes its city ambiguous, a place's own name
+// outranks another place's other name (New Delhi, not Delhi), a whole name outranks one typed in part
+// (Köln, not Porz am Rhein's "Koeln-Porz"), names in the place's script and regions in the country's
+// language find it, and a great city's other name still finds it (Calcutta, not Calcutta, Ohio).
+TEST_F(ShippedAtlas, ResolvesWhatAPersonTypesToThePlaceMeant)
+{
+    const struct {
+        const char* query;
+        std::int32_t id;
+    } cases[] = {
+        {"zurich", 2657896},
+        {"Zurich, Zurich, Switzerland", 2657896},
+        {"Koeln", 2886242},
+        {"New Delhi", 1261481},
+        {"Khabarovsk", 2022890},
+        {"Benito Juárez", 3827406},
+        {"Москва", 524901},
+        {"मुंबई", 1275339},
+        {"北京", 1816670},
+        {"Αθήνα", 264371},
+        {"München, Bayern", 2867714},
+        {"Calcutta", 1275004},
+    };
+    for (const auto& c : cases) {
+        const auto place = ResolvePlace(A(), c.query, Reader::ChartTool);
+        ASSERT_TRUE(place.has_value()) << c.query << ": " << place.error();
+        EXPECT_EQ((*place)->geonamesId, c.id) << c.query;
+    }
+}
+
+// A section of a city as large as the city itself (a made-up atlas) still does not make the city ambiguous.
+TEST(ResolvePlace, ASectionNeverCompetesWithTheCity)
+{
+    const auto atlas = Atlas::Parse("TESSALINE-ATLAS\t1\nsource\tx\nzones\t1\nEurope/Zurich\ncountries\t1\n"
+                                    "CH\tSwitzerland\nregions\t0\nfold\t0\nplaces\t2\n"
+                                    "Zurich\t\t0\t\t47420\t8520\t1500000\t0\tS\t2\n"
+                                    "Zurich\t\t0\t\t47370\t8550\t100000\t0\t\t1\n",
+                                    "test.tsv");
+    ASSERT_TRUE(atlas) << atlas.error();
+    const auto place = ResolvePlace(**atlas, "zurich", Reader::ChartTool);
+    ASSERT_TRUE(place) << place.error();
+    EXPECT_EQ((*place)->geonamesId, 1);
+}
+
+TEST_F(ShippedAtlas, SaysWhatToDoWhenNothingMatches)
+{
+    const struct {
+        const char* query;
+        Reader reader;
+        const char* says;
+    } cases[] = {
+        {"springfeld", Reader::ChartTool, "No place in the atlas matches \"springfeld\"; did you mean Springfield?"},
+        {"springfeld, Illinois", Reader::ChartTool, "did you mean Springfield?"},
+        {"qqqxzzv", Reader::ChartTool, "List the places of a name with --places NAME, or give --lon, --lat and --zone"},
+        {"springfeld", Reader::Window, "Or enter the coordinates and the zone by hand."},
+        {"a b c d e f g h i j k l m", Reader::ChartTool, "has more than 12 words"},
+    };
+    for (const auto& c : cases) {
+        const auto place = ResolvePlace(A(), c.query, c.reader);
+        ASSERT_FALSE(place.has_value()) << c.query;
+        EXPECT_NE(place.error().find(c.says), std::string::npos) << place.error();
+    }
+}
+
 TEST_F(ShippedAtlas, ListsEachPlaceOnceAndSaysWhichNameMatched)
 {
     const auto found = A().Search("calcutta", 10);
@@ -118,12 +184,12 @@ TEST(AtlasFile, ADamagedOrForeignFileIsRefusedWithItsReason)
     };
     for (const auto& c : cases) {
         const auto result = Atlas::Parse(c.text, "test.tsv");
-        ASSERT_TRUE(std::holds_alternative<std::string>(result)) << c.text;
-        EXPECT_NE(std::get<std::string>(result).find(c.says), std::string::npos) << std::get<std::string>(result);
+        ASSERT_FALSE(result) << c.text;
+        EXPECT_NE(result.error().find(c.says), std::string::npos) << result.error();
     }
     const auto missing = Atlas::Load("/nonexistent/atlas.tsv");
-    ASSERT_TRUE(std::holds_alternative<std::string>(missing));
-    EXPECT_EQ(std::get<std::string>(missing), "Cannot read the place atlas \"/nonexistent/atlas.tsv\"");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error(), "Cannot read the place atlas \"/nonexistent/atlas.tsv\"");
 }
 
 } // namespace

@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/Clock.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tessaline::atlas {
 namespace {
@@ -92,6 +99,73 @@ TEST(ReadClock, AnUnknownZoneIsRefusedWithItsReason)
         ASSERT_FALSE(result.has_value()) << zone;
         EXPECT_NE(result.error().find("not in this computer's time-zone database"), std::string::npos);
     }
+}
+
+} // namespace
+} // namespace tessaline::atlas
+
+namespace tessaline::atlas {
+namespace {
+
+// Local mean time is the birthplace's longitude at 240 s a degree, on the side of the date line where the
+// zone's own mean time lies (zdump -v: Pacific/Tongatapu LMT +12:19:12 until 1945, Asia/Anadyr LMT +11:49:56
+// until 1924, Asia/Kuching LMT +7:21:20 until 1926-02-28 16:38:40 UT, then +7:30). Longitudes are GeoNames'.
+//  Nuku'alofa 175.201° W: 42048 s behind Greenwich, a day less: 86400 - 42048 = 44352 s ahead (+12:19:12).
+//  Provideniya 173.226° W: 41574 s behind, so 86400 - 41574 = 44826 s ahead (+12:27:06).
+//  Kota Kinabalu 116.072° E: 27857 s (+7:44:17) until 16:38:40 UT, which its own clock read as 00:22:57 on
+//  1 March; from then +7:30 read 00:08:40, so 00:08:40-00:22:57 happened twice and 00:05 once, in mean time.
+TEST(ReadClock, LocalMeanTimeLiesOnTheZonesSideOfTheDateLineAndEndsInOneClock)
+{
+    constexpr int kKotaKinabalu = 27857;
+    constexpr int kKuching = 7 * 3600 + 30 * 60;
+    const struct {
+        const char* zone;
+        double longitude;
+        CivilInstant local;
+        ClockKind kind;
+        int first;
+        int second;
+    } cases[] = {
+        {"Pacific/Tongatapu", -175.201, {1940, 6, 1, 12, 0}, ClockKind::Unique, 44352, 44352},
+        {"Asia/Anadyr", -173.226, {1910, 6, 1, 12, 0}, ClockKind::Unique, 44826, 44826},
+        {"Asia/Kuching", 116.072, {1926, 2, 28, 23, 55}, ClockKind::Unique, kKotaKinabalu, kKotaKinabalu},
+        {"Asia/Kuching", 116.072, {1926, 3, 1, 0, 5}, ClockKind::Unique, kKotaKinabalu, kKotaKinabalu},
+        {"Asia/Kuching", 116.072, {1926, 3, 1, 0, 15}, ClockKind::Overlap, kKotaKinabalu, kKuching},
+        {"Asia/Kuching", 116.072, {1926, 3, 1, 0, 25}, ClockKind::Unique, kKuching, kKuching},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.zone) + " " + std::to_string(c.local.day) + " " + std::to_string(c.local.minute));
+        const auto reading = ReadClock(c.zone, c.local, c.longitude).value();
+        EXPECT_EQ(reading.kind, c.kind);
+        EXPECT_EQ(reading.first.seconds, c.first);
+        EXPECT_EQ(reading.second.seconds, c.second);
+    }
+}
+
+// A zone file is read only when it is a regular file, and an offset no clock ever had is refused: the
+// files are made here, a named pipe and a file of the time-zone file format (tzfile(5), version 1) whose
+// one clock runs 23:59:59 ahead of Greenwich.
+TEST(ReadClock, AZoneFileThatIsNoneOrThatNoClockCouldHaveIsRefused)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("tessaline-tz-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder / "Test");
+    ASSERT_EQ(::mkfifo((folder / "Test" / "Pipe").c_str(), 0600), 0);
+    std::string file = "TZif";
+    file.append(16, '\0');
+    for (const std::uint32_t count : {0U, 0U, 0U, 0U, 1U, 4U}) // the counts: one type, four bytes of names
+        for (int shift = 24; shift >= 0; shift -= 8)
+            file += static_cast<char>((count >> shift) & 0xFF);
+    file += std::string("\x00\x01\x51\x7F\x00\x00", 6) + std::string("FAR\0", 4); // +86399 s, "FAR"
+    std::ofstream(folder / "Test" / "Far", std::ios::binary) << file;
+    setenv("TZDIR", folder.c_str(), 1);
+    const auto pipe = ReadClock("Test/Pipe", {2000, 1, 1, 12, 0}, 0.0);
+    const auto far = ReadClock("Test/Far", {2000, 1, 1, 12, 0}, 0.0);
+    unsetenv("TZDIR");
+    std::filesystem::remove_all(folder);
+    ASSERT_FALSE(pipe.has_value());
+    EXPECT_NE(pipe.error().find("is not a regular file"), std::string::npos) << pipe.error();
+    ASSERT_FALSE(far.has_value());
+    EXPECT_NE(far.error().find("UT+23:59:59, more than any clock has had"), std::string::npos) << far.error();
 }
 
 } // namespace

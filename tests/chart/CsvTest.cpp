@@ -45,6 +45,19 @@ TEST(CsvReader, KeepsMemoryBoundedOnAnEndlessRecord)
     EXPECT_EQ(fields, (std::vector<std::string>{"next", "row"}));
 }
 
+// A spreadsheet's "Unicode text" is UTF-16, often without its byte-order mark: "né" is 6E 00 E9 00 in
+// little-endian order and 00 6E 00 E9 in big-endian.
+TEST(CsvReader, ReadsUtf16WithoutItsMark)
+{
+    for (const std::string& input : {std::string("n\0\xe9\0,\0x\0\n\0", 10), std::string("\0n\0\xe9\0,\0x\0\n", 10)}) {
+        std::istringstream in(input);
+        CsvReader reader(in);
+        std::vector<std::string> fields;
+        ASSERT_TRUE(reader.Next(fields));
+        EXPECT_EQ(fields, (std::vector<std::string>{"n\xc3\xa9", "x"}));
+    }
+}
+
 TEST(CsvReader, SurvivesHostileInput)
 {
     const std::string huge(1'000'000, 'x');

@@ -215,6 +215,7 @@ TEST(TerminalSafety, NoInputReachesTheTerminalRaw)
     const Case cases[] = {
         {"TitleInADate", with(3, "\x1b]0;owned\x07"), "", "\\x1b]0;owned\\x07"},
         {"FakeOkOverAnError", with(9, "1\r\x1b[32mOK"), "", "1\\r\\x1b[32mOK"},
+        {"RightToLeftOverride", with(3, "1975\xe2\x80\xae-06-15"), "", "1975\\u202e-06-15"},
         {"RawCsiByte",
          {"--batch", "-"},
          kHeader

@@ -159,6 +159,81 @@ TEST(ChartToolPlace, BatchRowsMayNameTheirPlace)
     EXPECT_NE(lines[4].value("error", "").find("names no place"), std::string::npos);
 }
 
+// What a user who gets it wrong is told, and with which exit code: 1 a birth or a question the tool cannot
+// answer, 2 a usage error.
+TEST(ChartToolPlace, SaysWhatAQuestionOrAnOptionNeeds)
+{
+    const std::vector<std::string> birth{"--name", "ada", "--date", "1990-07-01", "--time", "12:00"};
+    const struct {
+        std::vector<std::string> args;
+        bool withBirth;
+        int code;
+        const char* says;
+    } cases[] = {
+        {{"--places", "springfeld"}, false, 1, "did you mean Springfield? List the places of a name with --places"},
+        {{"--zone", "auto", "--lon", "2E20", "--lat", "48N51"}, true, 1, "give --place or --place-id"},
+        {{"--place", ""}, true, 2, "--place needs a place"},
+        {{"--place-id", " "}, true, 2, "--place-id needs a place"},
+        {{"", "--csv"}, false, 2, "An empty argument stands where no option takes it"}, // would hang CLI11 2.1
+        {{"--csv", ""}, false, 2, "An empty argument stands where no option takes it"},
+        {{"--", "--zone", ""}, false, 2, "An empty argument stands where no option takes it"},
+    };
+    for (const auto& c : cases) {
+        auto args = c.withBirth ? birth : std::vector<std::string>{};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const ToolRun run = RunTool(args);
+        EXPECT_EQ(run.code, c.code) << c.args[0];
+        EXPECT_TRUE(run.out.empty()) << run.out;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+    }
+}
+
+// Paris on 1 July 2021 ran on CEST (+2). Row 5 is Australian Central Daylight Time, +10:30 (--zones), a
+// summer row; with the tick +11:30, eleven hours from Paris's longitude, 2.35° E: both warnings, and the
+// clock in the JSON is the one the chart used.
+TEST(ChartToolPlace, WarnsAboutAZoneGivenByHandAndNamesTheClockUsed)
+{
+    const ToolRun run = RunTool({"--name", "ada", "--date", "2021-07-01", "--time", "12:00", "--place", "Paris",
+                                 "--zone", "5", "--dst", "--json"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const auto chart = nlohmann::json::parse(run.out);
+    EXPECT_EQ(chart["clock"]["offset"], chart["utcOffset"]);
+    EXPECT_EQ(chart["clock"]["source"], "row");
+    ASSERT_EQ(chart["warnings"].size(), 2U);
+    for (const char* says : {"counts summer time twice", "more than three hours from what the longitude"})
+        EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
+}
+
+// A batch row is refused when what it says disagrees with itself; a placed CSV names the place chosen
+// (London: GeoNames 2643743 at 51.50853 N 0.12574 W, as the atlas keeps it to a thousandth of a degree), and
+// its cells hold valid UTF-8 and no control character whatever the row held.
+TEST(ChartToolPlace, BatchRowsThatContradictThemselvesAreRefusedAndTheCsvNamesThePlace)
+{
+    const std::string batch = "name,date,time,place,placeId,lon,zone\n"
+                              "ada,1990-07-01,12:00,Paris,5128581,,\n"
+                              "bob,1990-07-01,12:00,Paris,,2E20,\n"
+                              "cy,1990-07-01,12:00,Paris,,,5\n"
+                              "dee,1990-07-01,12:00,London,,,auto\n"
+                              "e\x1b[2J,1990-07-01,12:00,Par\xffis\xe2\x80\xae,,,\n";
+    const ToolRun run = RunTool({"--batch", "-", "--csv"}, batch);
+    EXPECT_EQ(run.code, 1);
+    std::vector<std::string> lines;
+    std::istringstream out(run.out);
+    for (std::string line; std::getline(out, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 6U);
+    EXPECT_TRUE(lines[0].ends_with(",error,placeId,placeLabel,latitude,longitude"));
+    EXPECT_NE(lines[1].find("and the id 5128581 (New York City, New York, United States) are different"),
+              std::string::npos);
+    EXPECT_NE(lines[2].find("names a place and gives lon as well"), std::string::npos);
+    EXPECT_NE(lines[3].find("names a place and gives zone as well"), std::string::npos);
+    EXPECT_TRUE(lines[4].ends_with(",,2643743,\"London, England, United Kingdom\",51.509,-0.126")) << lines[4];
+    EXPECT_NE(lines[5].find("e\\x1b[2J,"), std::string::npos) << lines[5];
+    EXPECT_NE(lines[5].find("Par\xef\xbf\xbdis\\u202e"), std::string::npos) << lines[5];
+    for (const char c : run.out)
+        EXPECT_TRUE(static_cast<unsigned char>(c) >= 0x20 || c == '\n');
+}
+
 TEST(ChartToolPlace, SaysWhyWhenTheAtlasCannotBeRead)
 {
     setenv("TESSALINE_ATLAS", "/nonexistent/atlas.tsv", 1);

@@ -24,7 +24,7 @@ check() { # how, expected reason, the tool's status, the options
 }
 # shellcheck disable=SC2086 # the options are meant to split into words
 for options in "$birth" "$birth --json" "$birth --html" "$birth --svg" "--batch $batch" "--batch $batch --json" "--batch -" \
-    "--zones" "--decanates" "--help" "--version"; do
+    "--batch $batch --csv" "--zones" "--decanates" "--help" "--version"; do
     "$tool" $options <"$batch" >/dev/full 2>"$err"
     check "full" "No space left on device" $? $options
     "$tool" $options <"$batch" >&- 2>"$err"
