@@ -9,11 +9,13 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -69,6 +71,7 @@ struct Slot {
     std::string picture; // with --svg-dir, its picture, written to its file in its turn
     bool rejected = false;
     bool charted = false;
+    std::exception_ptr failure; // what a worker could not chart it for (memory), raised again in its turn
 };
 
 // The slot's picture into the folder, in the row's turn; says why on err when it cannot be written.
@@ -173,10 +176,17 @@ public:
                 bool placeColumns)
         : slots_(workers * kRowsPerWorker)
     {
-        for (std::size_t i = 0; i < workers; ++i)
-            threads_.emplace_back(
-                [this, charter = RowCharter(options, zodiac, places, placeColumns)]() mutable { Work(charter); });
+        for (std::size_t i = 0; i < workers; ++i) {
+            try {
+                threads_.emplace_back(
+                    [this, charter = RowCharter(options, zodiac, places, placeColumns)]() mutable { Work(charter); });
+            } catch (const std::system_error&) {
+                break; // the system gives no more threads (a memory limit): the rows go to those it gave
+            }
+        }
     }
+    // Whether any worker runs; with none the caller charts the rows itself.
+    bool Started() const { return !threads_.empty(); }
     ~RowPipeline() { Stop(); }
 
     // Room for one more row read ahead.
@@ -188,6 +198,7 @@ public:
         {
             const std::scoped_lock lock(mutex_);
             slot.charted = false;
+            slot.failure = nullptr;
             ++read_;
         }
         toChart_.notify_one();
@@ -199,6 +210,8 @@ public:
         std::unique_lock lock(mutex_);
         Slot& slot = slots_[written_ % slots_.size()];
         charted_.wait(lock, [&slot] { return slot.charted; });
+        if (slot.failure)
+            std::rethrow_exception(slot.failure); // on the caller's thread, as a run of one row would
         return slot;
     }
     void Written() { ++written_; }
@@ -227,7 +240,11 @@ private:
                 taken = nextToChart_++;
             }
             Slot& slot = slots_[taken % slots_.size()];
-            charter.Chart(slot);
+            try {
+                charter.Chart(slot);
+            } catch (...) {
+                slot.failure = std::current_exception();
+            }
             {
                 const std::scoped_lock lock(mutex_);
                 slot.charted = true;
@@ -271,6 +288,10 @@ bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice&
                    std::size_t& rowsRejected)
 {
     RowPipeline pipeline(workers, options, zodiac, places, placeColumns);
+    if (!pipeline.Started()) {
+        RowCharter charter(options, zodiac, places, placeColumns);
+        return RunInOrder(batch, options, zodiac, charter, output, err, rowsRead, rowsRejected);
+    }
     bool reading = true;
     while (reading || pipeline.Pending()) {
         while (reading && pipeline.HasRoom()) {
