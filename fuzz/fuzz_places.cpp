@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ChartState state;
         if (CalculateChart(state, *form)) {
             std::string json;
-            cli::AppendChartJson(json, state, std::nullopt, cli::PlaceAndClockJson(atlas, placed), true);
+            cli::AppendChartJson(json, state, std::nullopt, cli::PlaceAndClockJson("\"place\":{}", placed), true);
         }
     }
     placed.ChooseTick((choices & 128) != 0);
