@@ -97,6 +97,10 @@ bool GrabStates(const QDir& folder)
     ok &= Save(form, folder, "form-place-list-springfield.png");
 
     form.placePicker->txtPlace->clear();
+    TypePlace(form, "springfeld");
+    ok &= Save(form, folder, "form-place-miss-springfeld.png");
+
+    form.placePicker->txtPlace->clear();
     TypePlace(form, "kathmandu");
     form.placePicker->choosePlace(0);
     ok &= Save(form, folder, "form-kathmandu-1990.png");
