@@ -168,7 +168,9 @@ private:
 };
 
 // The rows between reading and writing: read and written in order by the caller's thread, charted by the
-// workers in any order. A ring of slots bounds the rows in flight.
+// workers in any order. A ring of slots bounds the rows in flight. The caller fills free slots without a lock
+// (no worker looks at a slot before it is published) and publishes them together; a worker takes a run of
+// rows at a time and wakes the caller only when it waits: a lock and a wake-up a row cost more than the row.
 class RowPipeline
 {
 public:
@@ -185,31 +187,44 @@ public:
             }
         }
     }
-    // Whether any worker runs; with none the caller charts the rows itself.
-    bool Started() const { return !threads_.empty(); }
     ~RowPipeline() { Stop(); }
 
+    // Whether any worker runs; with none the caller charts the rows itself.
+    bool Started() const { return !threads_.empty(); }
+    // Whether so many slots are free that filling them is worth a wake-up (or nothing is left to write).
+    bool WorthFilling() const { return filled_ - written_ <= slots_.size() / 2; }
     // Room for one more row read ahead.
-    bool HasRoom() const { return read_ - written_ < slots_.size(); }
-    void Add(BatchFile::Row row)
+    bool HasRoom() const { return filled_ - written_ < slots_.size(); }
+    void Fill(BatchFile::Row row)
     {
-        Slot& slot = slots_[read_ % slots_.size()];
+        Slot& slot = slots_[filled_ % slots_.size()];
         slot.row = std::move(row);
+        slot.charted = false;
+        slot.failure = nullptr;
+        ++filled_;
+    }
+    // The rows filled since the last call, handed to the workers.
+    void Publish()
+    {
         {
             const std::scoped_lock lock(mutex_);
-            slot.charted = false;
-            slot.failure = nullptr;
-            ++read_;
+            if (read_ == filled_)
+                return;
+            read_ = filled_;
         }
-        toChart_.notify_one();
+        toChart_.notify_all();
     }
-    bool Pending() const { return written_ < read_; }
+    bool Pending() const { return written_ < filled_; }
     // The oldest row not yet written, once charted.
     Slot& Next()
     {
         std::unique_lock lock(mutex_);
         Slot& slot = slots_[written_ % slots_.size()];
-        charted_.wait(lock, [&slot] { return slot.charted; });
+        if (!slot.charted) {
+            callerWaits_ = true;
+            charted_.wait(lock, [&slot] { return slot.charted; });
+            callerWaits_ = false;
+        }
         if (slot.failure)
             std::rethrow_exception(slot.failure); // on the caller's thread, as a run of one row would
         return slot;
@@ -228,28 +243,40 @@ public:
     }
 
 private:
+    // Rows a worker takes at once: few enough that the oldest row is never long behind.
+    static constexpr std::size_t kRowsTaken = 8;
+
     void Work(RowCharter& charter)
     {
         while (true) {
-            std::size_t taken = 0;
+            std::size_t first = 0;
+            std::size_t end = 0;
             {
                 std::unique_lock lock(mutex_);
                 toChart_.wait(lock, [this] { return stopping_ || nextToChart_ < read_; });
                 if (stopping_)
                     return;
-                taken = nextToChart_++;
+                first = nextToChart_;
+                end = std::min(read_, first + kRowsTaken);
+                nextToChart_ = end;
             }
-            Slot& slot = slots_[taken % slots_.size()];
-            try {
-                charter.Chart(slot);
-            } catch (...) {
-                slot.failure = std::current_exception();
+            for (std::size_t taken = first; taken < end; ++taken) {
+                Slot& slot = slots_[taken % slots_.size()];
+                try {
+                    charter.Chart(slot);
+                } catch (...) {
+                    slot.failure = std::current_exception();
+                }
             }
+            bool wake = false;
             {
                 const std::scoped_lock lock(mutex_);
-                slot.charted = true;
+                for (std::size_t taken = first; taken < end; ++taken)
+                    slots_[taken % slots_.size()].charted = true;
+                wake = callerWaits_;
             }
-            charted_.notify_one();
+            if (wake)
+                charted_.notify_one();
         }
     }
 
@@ -258,10 +285,12 @@ private:
     std::mutex mutex_;
     std::condition_variable toChart_;
     std::condition_variable charted_;
-    std::size_t read_ = 0; // rows added; the caller's, read under the lock by the workers
-    std::size_t nextToChart_ = 0;
+    std::size_t filled_ = 0; // the caller's alone
+    std::size_t read_ = 0; // rows published to the workers, under the lock
+    std::size_t nextToChart_ = 0; // under the lock
     std::size_t written_ = 0; // the caller's alone
-    bool stopping_ = false;
+    bool callerWaits_ = false; // under the lock
+    bool stopping_ = false; // under the lock
 };
 
 // The rows charted one after the other on the caller's thread: --jobs 1.
@@ -294,13 +323,16 @@ bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice&
     }
     bool reading = true;
     while (reading || pipeline.Pending()) {
-        while (reading && pipeline.HasRoom()) {
-            std::optional<BatchFile::Row> row = batch.Next(zodiac, Reader::ChartTool);
-            reading = row.has_value();
-            if (reading) {
-                ++rowsRead;
-                pipeline.Add(std::move(*row));
+        if (reading && pipeline.WorthFilling()) {
+            while (reading && pipeline.HasRoom()) {
+                std::optional<BatchFile::Row> row = batch.Next(zodiac, Reader::ChartTool);
+                reading = row.has_value();
+                if (reading) {
+                    ++rowsRead;
+                    pipeline.Fill(std::move(*row));
+                }
             }
+            pipeline.Publish();
         }
         if (!pipeline.Pending())
             break;
