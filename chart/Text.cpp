@@ -62,4 +62,29 @@ std::string FoldKey(std::string_view text)
     return key;
 }
 
+std::size_t Utf8SequenceLength(std::string_view text) noexcept
+{
+    if (text.empty())
+        return 0;
+    const auto byte = [&text](std::size_t i) {
+        return static_cast<unsigned char>(text[i]);
+    };
+    const auto continuation = [&](std::size_t i, unsigned char low = 0x80, unsigned char high = 0xBF) {
+        return i < text.size() && byte(i) >= low && byte(i) <= high;
+    };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return continuation(1) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return continuation(1, lead == 0xE0 ? 0xA0 : 0x80, lead == 0xED ? 0x9F : 0xBF) && continuation(2) ? 3 : 0;
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return continuation(1, lead == 0xF0 ? 0x90 : 0x80, lead == 0xF4 ? 0x8F : 0xBF) && continuation(2)
+                && continuation(3)
+            ? 4
+            : 0;
+    return 0;
+}
+
 } // namespace tessaline

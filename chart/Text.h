@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -15,5 +16,9 @@ std::string CaseFolded(std::string_view text);
 
 // A header name or option key as compared: case-folded and blanks dropped ("Place Id" is "placeid").
 std::string FoldKey(std::string_view text);
+
+// The length of the well-formed UTF-8 sequence at the start of text (1 to 4), 0 when there is none: a stray
+// or missing continuation byte, an overlong form, a surrogate or a code point past U+10FFFF.
+std::size_t Utf8SequenceLength(std::string_view text) noexcept;
 
 } // namespace tessaline

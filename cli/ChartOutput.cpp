@@ -6,6 +6,7 @@
 #include "chart/BirthMoment.h"
 #include "chart/Csv.h"
 #include "chart/PositionText.h"
+#include "chart/Text.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
@@ -291,23 +292,7 @@ std::string SafeText(std::string_view text, bool replace)
             ++i;
             continue;
         }
-        // The length of a well-formed UTF-8 sequence starting here, or 0 (overlong forms, surrogates and
-        // code points past U+10FFFF are not well-formed).
-        const auto continuation = [&](std::size_t at, unsigned char low = 0x80, unsigned char high = 0xBF) {
-            if (at >= text.size())
-                return false;
-            const auto b = static_cast<unsigned char>(text[at]);
-            return b >= low && b <= high;
-        };
-        std::size_t length = 0;
-        if (c >= 0xC2 && c <= 0xDF && continuation(i + 1))
-            length = 2;
-        else if (c >= 0xE0 && c <= 0xEF && continuation(i + 1, c == 0xE0 ? 0xA0 : 0x80, c == 0xED ? 0x9F : 0xBF)
-                 && continuation(i + 2))
-            length = 3;
-        else if (c >= 0xF0 && c <= 0xF4 && continuation(i + 1, c == 0xF0 ? 0x90 : 0x80, c == 0xF4 ? 0x8F : 0xBF)
-                 && continuation(i + 2) && continuation(i + 3))
-            length = 4;
+        const std::size_t length = Utf8SequenceLength(text.substr(i));
         if (length == 0) {
             if (replace)
                 out += "\uFFFD";

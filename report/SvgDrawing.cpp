@@ -4,6 +4,7 @@
 #include "report/Reading.h"
 
 #include "chart/PositionText.h"
+#include "chart/Text.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
 
@@ -55,33 +56,14 @@ const std::array<int, 3 * kSignCount>& DecanateSigns() noexcept
     return signs;
 }
 
-// The length of the well-formed UTF-8 sequence at the start of text, 0 if there is none. Surrogates,
-// overlong forms and the two non-characters XML forbids (U+FFFE, U+FFFF) count as malformed.
-std::size_t Utf8SequenceLength(std::string_view text) noexcept
+// The length of the well-formed UTF-8 sequence at the start of text, 0 if there is none; the two
+// non-characters XML forbids (U+FFFE, U+FFFF) count as malformed too.
+std::size_t XmlSequenceLength(std::string_view text) noexcept
 {
-    const auto byte = [&text](std::size_t i) {
-        return static_cast<unsigned char>(text[i]);
-    };
-    const auto continuation = [&](std::size_t i, unsigned char low, unsigned char high) {
-        return i < text.size() && byte(i) >= low && byte(i) <= high;
-    };
-    const unsigned char lead = byte(0);
-    if (lead >= 0xC2 && lead <= 0xDF)
-        return continuation(1, 0x80, 0xBF) ? 2 : 0;
-    if (lead >= 0xE0 && lead <= 0xEF) {
-        const unsigned char low = lead == 0xE0 ? 0xA0 : 0x80;
-        const unsigned char high = lead == 0xED ? 0x9F : 0xBF;
-        if (!continuation(1, low, high) || !continuation(2, 0x80, 0xBF))
-            return 0;
-        const bool nonCharacter = lead == 0xEF && byte(1) == 0xBF && byte(2) >= 0xBE;
-        return nonCharacter ? 0 : 3;
-    }
-    if (lead >= 0xF0 && lead <= 0xF4) {
-        const unsigned char low = lead == 0xF0 ? 0x90 : 0x80;
-        const unsigned char high = lead == 0xF4 ? 0x8F : 0xBF;
-        return continuation(1, low, high) && continuation(2, 0x80, 0xBF) && continuation(3, 0x80, 0xBF) ? 4 : 0;
-    }
-    return 0;
+    const std::size_t length = Utf8SequenceLength(text);
+    const bool nonCharacter = length == 3 && static_cast<unsigned char>(text[0]) == 0xEF
+        && static_cast<unsigned char>(text[1]) == 0xBF && static_cast<unsigned char>(text[2]) >= 0xBE;
+    return nonCharacter ? 0 : length;
 }
 
 // Characters, not bytes: what a line of caption is measured in.
@@ -271,7 +253,7 @@ void AppendXmlText(std::string& out, std::string_view text)
         std::size_t length = 1;
         std::string_view replacement;
         if (c >= 0x80) {
-            length = Utf8SequenceLength(text.substr(i));
+            length = XmlSequenceLength(text.substr(i));
             if (length == 0) {
                 length = 1;
                 replacement = "\uFFFD";
