@@ -44,9 +44,10 @@ constexpr int kShortFieldCount = 6;
 
 namespace {
 
-// True when one of the eight bytes of word is a quote, a backslash or a control character: the bytes
-// a JSON string must escape. Checking a word at a time keeps kilobytes of prose cheap to write.
-constexpr bool NeedsEscapeInWord(std::uint64_t word) noexcept
+// True when one of the eight bytes of word is a quote, a backslash or a control character (the bytes a
+// JSON string must escape) or not ASCII (a sequence to check for UTF-8). Checking a word at a time keeps
+// kilobytes of prose cheap to write.
+constexpr bool NeedsLookInWord(std::uint64_t word) noexcept
 {
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
@@ -54,7 +55,29 @@ constexpr bool NeedsEscapeInWord(std::uint64_t word) noexcept
         return ((v - kOnes) & ~v & kHighs) != 0;
     };
     const bool hasControl = ((word - kOnes * 0x20) & ~word & kHighs) != 0;
-    return hasControl || hasZeroByte(word ^ (kOnes * '"')) || hasZeroByte(word ^ (kOnes * '\\'));
+    return hasControl || (word & kHighs) != 0 || hasZeroByte(word ^ (kOnes * '"'))
+        || hasZeroByte(word ^ (kOnes * '\\'));
+}
+
+// How many bytes of an ill-formed sequence one U+FFFD stands for: its lead and the continuation bytes that
+// could still have made it well-formed (Unicode's maximal subpart, what the JSON library replaces).
+std::size_t IllFormedLength(std::string_view text) noexcept
+{
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const std::size_t expected = lead >= 0xC2 && lead <= 0xDF ? 2
+        : lead >= 0xE0 && lead <= 0xEF                        ? 3
+        : lead >= 0xF0 && lead <= 0xF4                        ? 4
+                                                              : 1;
+    std::size_t length = 1;
+    for (; length < expected && length < text.size(); ++length) {
+        const bool second = length == 1;
+        const unsigned char low = second && lead == 0xE0 ? 0xA0 : second && lead == 0xF0 ? 0x90 : 0x80;
+        const unsigned char high = second && lead == 0xED ? 0x9F : second && lead == 0xF4 ? 0x8F : 0xBF;
+        const auto b = static_cast<unsigned char>(text[length]);
+        if (b < low || b > high)
+            break;
+    }
+    return length;
 }
 
 } // namespace
@@ -69,12 +92,23 @@ void AppendJsonString(std::string& out, std::string_view text)
         if (i + 8 <= text.size()) {
             std::uint64_t word = 0;
             std::memcpy(&word, text.data() + i, sizeof word);
-            if (!NeedsEscapeInWord(word)) {
+            if (!NeedsLookInWord(word)) {
                 i += 8;
                 continue;
             }
         }
         const auto c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80) { // UTF-8 as it is; a byte that is not, U+FFFD: the string stays valid JSON
+            if (const std::size_t length = Utf8SequenceLength(text.substr(i)); length != 0) {
+                i += length;
+                continue;
+            }
+            out.append(text, plainFrom, i - plainFrom);
+            out += "\uFFFD";
+            i += IllFormedLength(text.substr(i));
+            plainFrom = i;
+            continue;
+        }
         if (c >= 0x20 && c != '"' && c != '\\') {
             ++i;
             continue;

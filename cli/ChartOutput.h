@@ -57,7 +57,8 @@ void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inpu
 // except a signed number or clock offset ("-05:30"), which no spreadsheet can turn into a call.
 void AppendCsvField(std::string& out, std::string_view text);
 
-// A JSON string literal for UTF-8 text: quotes, backslashes and control characters escaped.
+// A JSON string literal for UTF-8 text: quotes, backslashes and control characters escaped, an ill-formed
+// UTF-8 sequence written as U+FFFD (as the JSON library's replacing dump does): the literal is always valid JSON.
 void AppendJsonString(std::string& out, std::string_view text);
 
 // The whole decanate table: {"signs": [{"signKey", "rows": [three rows]}, ...]}.

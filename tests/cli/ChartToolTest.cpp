@@ -519,5 +519,23 @@ TEST(AppendJsonString, ReadsBackAsTheSameText)
     }
 }
 
+// Bytes that are not UTF-8 (a name from a damaged atlas, a batch field) become U+FFFD exactly where the
+// JSON library's own replacing dump puts it, so that every line reads back as JSON.
+TEST(AppendJsonString, WritesWhatIsNotUtf8AsTheReplacementCharacter)
+{
+    const std::string texts[] = {"Paris\xFF\xFE",
+                                 std::string(13, 'a') + "\xC3" + std::string(9, 'b'), // cut short, across words
+                                 "\xE2\x80 arrow cut",
+                                 "\xC0\xAF overlong slash",
+                                 "\xED\xA0\x80 surrogate",
+                                 "\xF4\x90\x80\x80 past U+10FFFF",
+                                 "Z\xC3\xBCrich \xE2\x86\x92 \xF0\x9F\x8C\x8D fine"};
+    for (const std::string& text : texts) {
+        std::string json;
+        AppendJsonString(json, text);
+        EXPECT_EQ(json, nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace)) << text;
+    }
+}
+
 } // namespace
 } // namespace tessaline::cli
