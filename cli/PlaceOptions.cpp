@@ -74,41 +74,50 @@ Result<PlaceCache::Found> PlaceCache::Find(const PlaceRequest& request)
 std::string PlaceAndClockJson(const std::string& placeJson, const atlas::PlacedBirth& placed)
 {
     std::string out = placeJson + ",\"clock\":";
+    std::string offset;
+    std::string summerTime;
+    std::string_view abbreviation;
+    const char* kind = "unique";
+    std::string_view sentence;
+    std::string handSentence; // what sentence shows when the zone is the hand's
     if (placed.HandChose()) {
         // The clock the chart used is the hand's: the row (and its tick) or the exact offset.
         const atlas::ZoneInUse zone = placed.Zone();
-        out += Json{{"offset", OffsetText(zone.MinutesEast() * 60)},
-                    {"summerTime", OffsetText(!zone.exact && zone.tick ? 3600 : 0)},
-                    {"abbreviation",
-                     zone.exact ? std::string()
-                                : std::string(ZoneTable()[static_cast<std::size_t>(zone.row)].abbreviation)},
-                    {"kind", "unique"},
-                    {"source", "row"},
-                    {"sentence", placed.ChartClockSentence()}}
-                   .dump(-1, ' ', false, Json::error_handler_t::replace);
-        return out;
-    }
-    if (!placed.Reading()) {
+        offset = OffsetText(zone.MinutesEast() * 60);
+        summerTime = OffsetText(!zone.exact && zone.tick ? 3600 : 0);
+        if (!zone.exact)
+            abbreviation = ZoneTable()[static_cast<std::size_t>(zone.row)].abbreviation;
+        handSentence = placed.ChartClockSentence();
+        sentence = handSentence;
+    } else if (!placed.Reading()) {
         out += "null";
         return out;
+    } else {
+        const atlas::ClockReading& reading = *placed.Reading();
+        const atlas::ZoneSuggestion& suggestion = *placed.Suggestion();
+        const atlas::ClockOffset& chosen
+            = suggestion.clockSeconds == reading.second.seconds && reading.kind != atlas::ClockKind::Unique
+            ? reading.second
+            : reading.first;
+        kind = reading.kind == atlas::ClockKind::Gap    ? "gap"
+            : reading.kind == atlas::ClockKind::Overlap ? "overlap"
+                                                        : "unique";
+        offset = OffsetText(reading.localMeanTime ? reading.first.seconds : chosen.seconds);
+        summerTime = OffsetText(chosen.summerSeconds);
+        abbreviation = chosen.abbreviation;
+        sentence = suggestion.sentence;
     }
-    const atlas::ClockReading& reading = *placed.Reading();
-    const atlas::ZoneSuggestion& suggestion = *placed.Suggestion();
-    const atlas::ClockOffset& chosen
-        = suggestion.clockSeconds == reading.second.seconds && reading.kind != atlas::ClockKind::Unique ? reading.second
-                                                                                                        : reading.first;
-    const char* kind = reading.kind == atlas::ClockKind::Gap ? "gap"
-        : reading.kind == atlas::ClockKind::Overlap          ? "overlap"
-                                                             : "unique";
     // Written member by member: a batch writes one a row, and building a JSON object for it costs more than
     // the chart.
-    const std::string offset = OffsetText(reading.localMeanTime ? reading.first.seconds : chosen.seconds);
-    const std::string summerTime = OffsetText(chosen.summerSeconds);
     const std::pair<const char*, std::string_view> members[] = {
-        {"offset", offset}, {"summerTime", summerTime}, {"abbreviation", chosen.abbreviation},
-        {"kind", kind},     {"source", "atlas"},        {"sentence", suggestion.sentence},
+        {"offset", offset},
+        {"summerTime", summerTime},
+        {"abbreviation", abbreviation},
+        {"kind", kind},
+        {"source", placed.HandChose() ? "row" : "atlas"},
+        {"sentence", sentence},
     };
-    out.reserve(out.size() + 64 + suggestion.sentence.size());
+    out.reserve(out.size() + 64 + sentence.size());
     char separator = '{';
     for (const auto& [key, value] : members) {
         out += separator;
