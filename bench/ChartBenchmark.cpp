@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "bench/BenchmarkBirths.h"
+
 #include "chart/Engines.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/CalculationDriver.h"
@@ -12,22 +14,8 @@
 
 namespace {
 
-tessaline::BirthDataForm Delhi1975()
-{
-    tessaline::BirthDataForm form;
-    form.name = "ASHA RAO";
-    form.yearPosition = 1975 - tessaline::kFirstYear;
-    form.monthPosition = 5;
-    form.dayPosition = 14;
-    form.hour = 10;
-    form.minute = 30;
-    form.zonePosition = 34;
-    form.lonDegrees = "77";
-    form.lonMinutes = "12";
-    form.latDegrees = "28";
-    form.latMinutes = "36";
-    return form;
-}
+using tessaline::bench::Delhi1975;
+using tessaline::bench::SpreadBirths;
 
 // One whole chart: validation, the record, all fourteen positions and the ten decanates.
 void FullChart(benchmark::State& st)
@@ -96,23 +84,6 @@ BENCHMARK(PreciseFullChart);
 // 1,000 births spread over the years, clock times and places, so that the edge check meets bodies near a
 // decanate edge as often as real charts do (about one body in twenty). The average per chart, classic with
 // the edge check as the program runs it, and without it as the classic chart was before.
-std::vector<tessaline::BirthDataForm> SpreadBirths()
-{
-    std::vector<tessaline::BirthDataForm> births;
-    for (int i = 0; i < 1000; ++i) {
-        tessaline::BirthDataForm form = Delhi1975();
-        form.yearPosition = (i * 37) % 150;
-        form.monthPosition = i % 12;
-        form.dayPosition = (i * 7) % 28;
-        form.hour = (i * 5) % 24;
-        form.minute = (i * 13) % 60;
-        form.zonePosition = i % 71;
-        form.lonDegrees = std::to_string((i * 11) % 180);
-        form.latDegrees = std::to_string((i * 3) % 66);
-        births.push_back(form);
-    }
-    return births;
-}
 
 template <bool kEdgeCheck> void ClassicChartsAcrossYears(benchmark::State& st)
 {

@@ -3,6 +3,8 @@
 // the same births: one a minute later each time (nothing of the last chart can be reused), and 1,000 births
 // spread over the years, zones and places.
 
+#include "bench/BenchmarkBirths.h"
+
 #include "decanates/CalculationDriver.h"
 
 #include <benchmark/benchmark.h>
@@ -11,39 +13,8 @@
 
 namespace {
 
-tessaline::BirthDataForm Delhi1975(int minute)
-{
-    tessaline::BirthDataForm form;
-    form.name = "ASHA RAO";
-    form.yearPosition = 1975 - tessaline::kFirstYear;
-    form.monthPosition = 5;
-    form.dayPosition = 14;
-    form.hour = 10;
-    form.minute = minute % 60;
-    form.zonePosition = 34;
-    form.lonDegrees = "77";
-    form.lonMinutes = "12";
-    form.latDegrees = "28";
-    form.latMinutes = "36";
-    return form;
-}
-
-std::vector<tessaline::BirthDataForm> SpreadBirths()
-{
-    std::vector<tessaline::BirthDataForm> births;
-    for (int i = 0; i < 1000; ++i) {
-        tessaline::BirthDataForm form = Delhi1975(i * 13);
-        form.yearPosition = (i * 37) % 150;
-        form.monthPosition = i % 12;
-        form.dayPosition = (i * 7) % 28;
-        form.hour = (i * 5) % 24;
-        form.zonePosition = i % 71;
-        form.lonDegrees = std::to_string((i * 11) % 180);
-        form.latDegrees = std::to_string((i * 3) % 66);
-        births.push_back(form);
-    }
-    return births;
-}
+using tessaline::bench::Delhi1975;
+using tessaline::bench::SpreadBirths;
 
 template <tessaline::EphemerisMode kMode, tessaline::Zodiac kZodiac> void ChartWithMargins(benchmark::State& st)
 {
