@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ChartWheelSvg.h"
 #include "report/DrekkanaChartSvg.h"
+#include "report/Reading.h"
 
 #include "decanates/CalculationDriver.h"
 
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <numbers>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaline {
@@ -312,6 +314,24 @@ TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
     EXPECT_NE(desc.find("Sun 23 Gem 29, third decanate of Gemini: Aquarius."), std::string::npos) << desc;
     EXPECT_NE(desc.find("Ascendant 29 Leo 24, third decanate of Leo: Aries."), std::string::npos) << desc;
     EXPECT_NE(desc.find("Ketu 28 Tau 55"), std::string::npos) << desc;
+}
+
+// A place's name and a zone's abbreviation come from files (the atlas, TZDIR): whatever they hold, every
+// document shows it as the terminal and CSV outputs do, never a byte that could ring, clear or reorder.
+TEST(ChartDocuments, ShowHostileTextTheSameCleanWay)
+{
+    ChartState state;
+    ASSERT_TRUE(CalculateChart(state, AshaRao()).has_value());
+    state.place = "Par\x1b[2Jis\x07\u202e\xff";
+    state.clock = std::string("ZZ\0T\u2066", 7);
+    for (const std::string& document : {RenderReadingHtml(state), ChartWheelSvg(state),
+                                        DrekkanaChartSvg(state, DrekkanaStyle::NorthIndian)}) {
+        for (const std::string_view raw : {"\x1b", "\x07", "\u202e", "\u2066", "\xff"})
+            EXPECT_EQ(document.find(raw), std::string::npos) << document.substr(0, 300);
+        EXPECT_EQ(document.find(std::string_view("\0", 1)), std::string::npos);
+        EXPECT_NE(document.find("Par\\x1b[2Jis\\x07\\u202e\uFFFD"), std::string::npos) << document.substr(0, 300);
+    }
+    EXPECT_NE(RenderReadingHtml(state).find("ZZ\\x00T\\u2066"), std::string::npos);
 }
 
 } // namespace
