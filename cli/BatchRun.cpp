@@ -218,6 +218,7 @@ public:
         : slots_(workers * kRowsPerWorker)
     {
         threads_.reserve(workers);
+        const SignalsHeldBack workersTakeNoSignal;
         for (std::size_t i = 0; i < workers; ++i) {
             try {
                 threads_.emplace_back(

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
+#include <pthread.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -93,6 +94,21 @@ PictureSignals::PictureSignals()
     }
 }
 
+SignalsHeldBack::SignalsHeldBack()
+{
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : kCleanedSignals)
+        sigaddset(&held, signal);
+    held_ = ::pthread_sigmask(SIG_BLOCK, &held, &before_) == 0;
+}
+
+SignalsHeldBack::~SignalsHeldBack()
+{
+    if (held_)
+        ::pthread_sigmask(SIG_SETMASK, &before_, nullptr);
+}
+
 PictureSignals::~PictureSignals()
 {
     for (std::size_t i = 0; i < kCleanedSignals.size(); ++i)
@@ -143,18 +159,20 @@ Status WriteWholeFile(const std::string& path, std::string_view text)
     // The process in the name tells a later run whether the file is still being written.
     std::string temporary
         = path.substr(0, nameAt) + "." + path.substr(nameAt) + "." + std::to_string(::getpid()) + ".XXXXXX";
+    // Known to the handlers before the file exists: mkstemp fills in the name before it makes the file.
     const bool known = temporary.size() < sizeof gTemporary;
     if (known) {
         temporary.copy(gTemporary, temporary.size());
         gTemporary[temporary.size()] = '\0';
-    }
-    const int file = mkstemp(known ? gTemporary : temporary.data());
-    if (file < 0)
-        return SystemFailure(errno);
-    if (known) {
-        temporary = gTemporary;
         gWriting = 1;
     }
+    const int file = mkstemp(known ? gTemporary : temporary.data());
+    if (file < 0) {
+        gWriting = 0;
+        return SystemFailure(errno);
+    }
+    if (known)
+        temporary = gTemporary;
     // mkstemp makes the file for its owner alone; a picture is as readable as any file the user makes.
     static const mode_t mask = [] {
         const mode_t current = umask(0);

@@ -38,6 +38,21 @@ private:
     std::array<bool, 3> installed_{};
 };
 
+// While it lives, the signals of PictureSignals wait on this thread, and threads it starts never take them:
+// the handler must run on the thread that writes the pictures, or that thread would go on writing meanwhile.
+class SignalsHeldBack
+{
+public:
+    SignalsHeldBack();
+    ~SignalsHeldBack();
+    SignalsHeldBack(const SignalsHeldBack&) = delete;
+    SignalsHeldBack& operator=(const SignalsHeldBack&) = delete;
+
+private:
+    sigset_t before_{};
+    bool held_ = false;
+};
+
 // Writes text as the whole of the file at path: into a temporary file beside it first, which then takes
 // the name, so that a failure leaves no partial file and a file already there as it was. The system's
 // reason when it fails (a full disk, a folder that cannot be written).
