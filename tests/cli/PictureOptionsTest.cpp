@@ -108,6 +108,13 @@ TEST(BatchPictures, AFileThatCannotBeWrittenStopsTheBatchWithExitThree)
     const ToolRun notAFolder = RunTool({"--batch", "-", "--svg", "--svg-dir", "/dev/null"}, kBatch);
     EXPECT_EQ(notAFolder.code, 3);
     EXPECT_EQ(notAFolder.err, "tessaline-chart: cannot write to the folder /dev/null: Not a directory\n");
+
+    const std::string dangling = folder + "/dangling";
+    fs::create_symlink(folder + "/nowhere", dangling);
+    const ToolRun link = RunTool({"--batch", "-", "--svg", "--svg-dir", dangling}, kBatch);
+    EXPECT_EQ(link.code, 3);
+    EXPECT_EQ(link.err, "tessaline-chart: cannot write to the folder " + dangling
+                  + ": it is a symbolic link to something that does not exist; name a folder, or remove the link\n");
 }
 
 } // namespace
