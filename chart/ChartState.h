@@ -162,11 +162,12 @@ struct ChartState {
     // Set by the program before a calculation, like the mode.
     ZodiacChoice zodiac;
     // Worked out once before the engines run (StoreBirthData): the instant and place they all read; the
-    // ayanamsa of that instant, subtracted from every point of a sidereal chart (0 in a tropical one); and in
-    // a precise chart the ephemeris's points at that instant.
+    // ayanamsa of that instant, subtracted from every point of a sidereal chart (0 in a tropical one); and the
+    // sky at that instant and place (chart/Sky.h), every point in the chart's zodiac, by BodyIndex, which the
+    // engines write into the chart.
     BirthInstant instant;
     double ayanamsaDegrees = 0.0;
-    PrecisePoints precisePoints;
+    std::array<double, kBodyCount> skyLongitudes{};
     // In a classic chart, the bodies whose precise decanate differs from the classic one; always empty in a
     // precise chart.
     std::array<std::optional<PreciseDecanate>, kDecanateBodyCount> preciseDecanates;
