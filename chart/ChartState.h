@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ephemeris/Body.h"
 #include "ephemeris/CivilTime.h"
 #include "ephemeris/PreciseEphemeris.h"
 
@@ -14,34 +15,11 @@
 
 namespace tessaline {
 
-// The fourteen points of a chart, in the order of the position table. Indexes 0..9 are also the
-// tabs of the results window and the bodies that get a decanate.
-enum class BodyIndex : int {
-    Sun = 0,
-    Moon,
-    Mercury,
-    Venus,
-    Mars,
-    Jupiter,
-    Saturn,
-    Uranus,
-    Neptune,
-    Pluto,
-    Ascendant,
-    Midheaven,
-    Rahu,
-    Ketu,
-};
-
-inline constexpr std::size_t kBodyCount = 14;
-inline constexpr std::size_t kDecanateBodyCount = 10;
+// The chart's name for the points (ephemeris/Body.h), as the windows' control arrays are indexed.
+using BodyIndex = Body;
 
 // "Sun", "Moon", ... "Ketu"; empty for an index out of range.
 const char* BodyName(BodyIndex body) noexcept;
-constexpr std::size_t ToIndex(BodyIndex body) noexcept
-{
-    return static_cast<std::size_t>(body);
-}
 
 // Flags are 16-bit integers, -1 for true and 0 for false; readers test for non-zero.
 inline constexpr std::int16_t kTrue = -1;

@@ -110,7 +110,7 @@ double InZodiac(double tropical, const ZodiacChoice& zodiac, double ayanamsaDegr
 Result<double> BodyLongitudeAt(BodyIndex body, const BirthInstant& at, EphemerisMode mode)
 {
     if (mode == EphemerisMode::Precise)
-        return PreciseLongitude(static_cast<PreciseBody>(ToIndex(body)), at.julianDay);
+        return PreciseLongitude(body, at.julianDay);
     if (body == BodyIndex::Moon)
         return MoonLongitude(CenturiesSinceJ2000(at.clockDayNumber, at.universalHours));
     const auto orbit = std::find_if(kBodyOrbits.begin(), kBodyOrbits.end(),
