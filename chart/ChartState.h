@@ -19,7 +19,7 @@ namespace tessaline {
 using BodyIndex = Body;
 
 // "Sun", "Moon", ... "Ketu"; empty for an index out of range.
-const char* BodyName(BodyIndex body) noexcept;
+const char* BodyName(Body body) noexcept;
 
 // Flags are 16-bit integers, -1 for true and 0 for false; readers test for non-zero.
 inline constexpr std::int16_t kTrue = -1;
@@ -132,7 +132,7 @@ struct ChartState {
     std::string midheavenText;
     std::array<DecanateResult, kDecanateBodyCount> decanateResults;
 
-    // The longitude in degrees that was formatted into each position table entry, by BodyIndex.
+    // The longitude in degrees that was formatted into each position table entry, by Body.
     std::array<double, kBodyCount> longitudes{};
 
     // Set by the program before a calculation; the engines read it.
@@ -141,7 +141,7 @@ struct ChartState {
     ZodiacChoice zodiac;
     // Worked out once before the engines run (StoreBirthData): the instant and place they all read; the
     // ayanamsa of that instant, subtracted from every point of a sidereal chart (0 in a tropical one); and the
-    // sky at that instant and place (chart/Sky.h), every point in the chart's zodiac, by BodyIndex, which the
+    // sky at that instant and place (chart/Sky.h), every point in the chart's zodiac, by Body, which the
     // engines write into the chart.
     BirthInstant instant;
     double ayanamsaDegrees = 0.0;

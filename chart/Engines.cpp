@@ -23,33 +23,32 @@ Status StoreBirthInstant(ChartState& state)
 
 void Angles_Calculation(ChartState& state)
 {
-    const double ascendant = state.skyLongitudes[ToIndex(BodyIndex::Ascendant)];
-    const double midheaven = state.skyLongitudes[ToIndex(BodyIndex::Midheaven)];
+    const double ascendant = state.skyLongitudes[ToIndex(Body::Ascendant)];
+    const double midheaven = state.skyLongitudes[ToIndex(Body::Midheaven)];
     state.ascendantText = FormatZodiacPosition(ascendant);
     state.midheavenText = FormatZodiacPosition(midheaven);
-    state.longitudes[ToIndex(BodyIndex::Ascendant)] = ascendant;
-    state.longitudes[ToIndex(BodyIndex::Midheaven)] = midheaven;
+    state.longitudes[ToIndex(Body::Ascendant)] = ascendant;
+    state.longitudes[ToIndex(Body::Midheaven)] = midheaven;
 }
 
 void Moon_Calculation(ChartState& state)
 {
-    const double lambda = state.skyLongitudes[ToIndex(BodyIndex::Moon)];
+    const double lambda = state.skyLongitudes[ToIndex(Body::Moon)];
     state.moonPosition = FormatZodiacPosition(lambda);
-    state.longitudes[ToIndex(BodyIndex::Moon)] = lambda;
+    state.longitudes[ToIndex(Body::Moon)] = lambda;
 }
 
 void Positions_Calculation(ChartState& state)
 {
-    for (const BodyIndex body :
-         {BodyIndex::Sun, BodyIndex::Mercury, BodyIndex::Venus, BodyIndex::Mars, BodyIndex::Jupiter, BodyIndex::Saturn,
-          BodyIndex::Uranus, BodyIndex::Neptune, BodyIndex::Pluto, BodyIndex::Rahu, BodyIndex::Ketu}) {
+    for (const Body body : {Body::Sun, Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter, Body::Saturn,
+                            Body::Uranus, Body::Neptune, Body::Pluto, Body::Rahu, Body::Ketu}) {
         const double lambda = state.skyLongitudes[ToIndex(body)];
         state.longitudes[ToIndex(body)] = lambda;
         state.positionTable[ToIndex(body)] = FormatPositionEntry(lambda);
     }
-    state.positionTable[ToIndex(BodyIndex::Moon)] = FormatPositionEntry(state.moonPosition);
-    state.positionTable[ToIndex(BodyIndex::Ascendant)] = FormatPositionEntry(state.ascendantText);
-    state.positionTable[ToIndex(BodyIndex::Midheaven)] = FormatPositionEntry(state.midheavenText);
+    state.positionTable[ToIndex(Body::Moon)] = FormatPositionEntry(state.moonPosition);
+    state.positionTable[ToIndex(Body::Ascendant)] = FormatPositionEntry(state.ascendantText);
+    state.positionTable[ToIndex(Body::Midheaven)] = FormatPositionEntry(state.midheavenText);
 }
 
 } // namespace tessaline

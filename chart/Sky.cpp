@@ -18,27 +18,27 @@ namespace {
 
 // Which orbit gives each body: the Earth's orbit, seen from the Earth, gives the Sun.
 struct BodyOrbit {
-    BodyIndex body;
+    Body body;
     OrbitIndex orbit;
 };
 
 constexpr std::array<BodyOrbit, kOrbitCount> kBodyOrbits{{
-    {BodyIndex::Sun, OrbitIndex::Earth},
-    {BodyIndex::Mercury, OrbitIndex::Mercury},
-    {BodyIndex::Venus, OrbitIndex::Venus},
-    {BodyIndex::Mars, OrbitIndex::Mars},
-    {BodyIndex::Jupiter, OrbitIndex::Jupiter},
-    {BodyIndex::Saturn, OrbitIndex::Saturn},
-    {BodyIndex::Uranus, OrbitIndex::Uranus},
-    {BodyIndex::Neptune, OrbitIndex::Neptune},
-    {BodyIndex::Pluto, OrbitIndex::Pluto},
+    {Body::Sun, OrbitIndex::Earth},
+    {Body::Mercury, OrbitIndex::Mercury},
+    {Body::Venus, OrbitIndex::Venus},
+    {Body::Mars, OrbitIndex::Mars},
+    {Body::Jupiter, OrbitIndex::Jupiter},
+    {Body::Saturn, OrbitIndex::Saturn},
+    {Body::Uranus, OrbitIndex::Uranus},
+    {Body::Neptune, OrbitIndex::Neptune},
+    {Body::Pluto, OrbitIndex::Pluto},
 }};
 
-// Each point's tropical longitude by the mode's road, by BodyIndex (the angles only withAngles).
+// Each point's tropical longitude by the mode's road, by Body (the angles only withAngles).
 Result<std::array<double, kBodyCount>> TropicalPoints(const BirthInstant& at, EphemerisMode mode, bool withAngles)
 {
     std::array<double, kBodyCount> points{};
-    const auto point = [&points](BodyIndex body) -> double& {
+    const auto point = [&points](Body body) -> double& {
         return points[ToIndex(body)];
     };
     if (mode == EphemerisMode::Precise) {
@@ -48,26 +48,26 @@ Result<std::array<double, kBodyCount>> TropicalPoints(const BirthInstant& at, Ep
         for (std::size_t body = 0; body < kDecanateBodyCount; ++body)
             points[body] = precise->bodies[body];
         // The standard mean node, without the classic rule's degree.
-        point(BodyIndex::Rahu) = precise->meanNode;
-        point(BodyIndex::Ketu) = precise->meanNode < 180.0 ? precise->meanNode + 180.0 : precise->meanNode - 180.0;
+        point(Body::Rahu) = precise->meanNode;
+        point(Body::Ketu) = precise->meanNode < 180.0 ? precise->meanNode + 180.0 : precise->meanNode - 180.0;
         if (withAngles) {
-            point(BodyIndex::Ascendant) = precise->angles.ascendant;
-            point(BodyIndex::Midheaven) = precise->angles.midheaven;
+            point(Body::Ascendant) = precise->angles.ascendant;
+            point(Body::Midheaven) = precise->angles.midheaven;
         }
         return points;
     }
     const std::array<double, kOrbitCount> lambdas = GeocentricLongitudes(at.j2000Days);
     for (const BodyOrbit& entry : kBodyOrbits)
         point(entry.body) = lambdas[static_cast<std::size_t>(entry.orbit)];
-    point(BodyIndex::Moon) = MoonLongitude(CenturiesSinceJ2000(at.clockDayNumber, at.universalHours));
+    point(Body::Moon) = MoonLongitude(CenturiesSinceJ2000(at.clockDayNumber, at.universalHours));
     const LunarNodes nodes = MeanLunarNodes(at.j2000Days);
-    point(BodyIndex::Rahu) = nodes.rahu;
-    point(BodyIndex::Ketu) = nodes.ketu;
+    point(Body::Rahu) = nodes.rahu;
+    point(Body::Ketu) = nodes.ketu;
     if (withAngles) {
         const ChartAngles angles
             = ComputeAngles(at.clockDayNumber, at.universalHours, at.signedLongitude, at.signedLatitude);
-        point(BodyIndex::Ascendant) = ReduceDegrees(angles.ascendant);
-        point(BodyIndex::Midheaven) = ReduceDegrees(angles.midheaven);
+        point(Body::Ascendant) = ReduceDegrees(angles.ascendant);
+        point(Body::Midheaven) = ReduceDegrees(angles.midheaven);
     }
     return points;
 }
@@ -107,11 +107,11 @@ double InZodiac(double tropical, const ZodiacChoice& zodiac, double ayanamsaDegr
     return sidereal >= 360.0 ? sidereal - 360.0 : sidereal;
 }
 
-Result<double> BodyLongitudeAt(BodyIndex body, const BirthInstant& at, EphemerisMode mode)
+Result<double> BodyLongitudeAt(Body body, const BirthInstant& at, EphemerisMode mode)
 {
     if (mode == EphemerisMode::Precise)
         return PreciseLongitude(body, at.julianDay);
-    if (body == BodyIndex::Moon)
+    if (body == Body::Moon)
         return MoonLongitude(CenturiesSinceJ2000(at.clockDayNumber, at.universalHours));
     const auto orbit = std::find_if(kBodyOrbits.begin(), kBodyOrbits.end(),
                                     [body](const BodyOrbit& entry) { return entry.body == body; });
@@ -143,14 +143,14 @@ Result<Sky> SkyAt(const BirthInstant& at, EphemerisMode mode, const ZodiacChoice
             return Fail(before ? after.error() : before.error());
         const bool angles = half < 0.5;
         for (std::size_t point = 0; point < kBodyCount; ++point) {
-            const auto body = static_cast<BodyIndex>(point);
-            if ((body == BodyIndex::Ascendant || body == BodyIndex::Midheaven) == angles)
+            const auto body = static_cast<Body>(point);
+            if ((body == Body::Ascendant || body == Body::Midheaven) == angles)
                 sky.points[point].speed
                     = Moved(before->points[point].longitude, after->points[point].longitude) / (2.0 * half);
         }
     }
     if (!withAngles)
-        sky.points[ToIndex(BodyIndex::Ascendant)].speed = sky.points[ToIndex(BodyIndex::Midheaven)].speed = 0.0;
+        sky.points[ToIndex(Body::Ascendant)].speed = sky.points[ToIndex(Body::Midheaven)].speed = 0.0;
     return sky;
 }
 

@@ -24,10 +24,10 @@ struct SkyPoint {
 enum class SkySpeeds { Left, Wanted };
 
 struct Sky {
-    std::array<SkyPoint, kBodyCount> points{}; // by BodyIndex; the Ascendant and Midheaven only with angles
+    std::array<SkyPoint, kBodyCount> points{}; // by Body; the Ascendant and Midheaven only with angles
     bool angles = false; // the instant had a place, so the Ascendant and Midheaven are set
     double ayanamsa = 0.0; // what was taken off every point (0 in the tropical zodiac), degrees
-    const SkyPoint& operator[](BodyIndex body) const noexcept { return points[ToIndex(body)]; }
+    const SkyPoint& operator[](Body body) const noexcept { return points[ToIndex(body)]; }
 };
 
 // Every point at the instant (and, withAngles, the Ascendant and Midheaven at its place), counted in the
@@ -41,7 +41,7 @@ BirthInstant InstantAt(const CivilInstant& universal, double signedLongitude = 0
 
 // A body's tropical longitude (Sun to Pluto) at an instant by the mode's road, the one point SkyAt gives
 // without the others; degrees in [0, 360]. Fails only where the precise ephemeris does.
-Result<double> BodyLongitudeAt(BodyIndex body, const BirthInstant& at, EphemerisMode mode);
+Result<double> BodyLongitudeAt(Body body, const BirthInstant& at, EphemerisMode mode);
 
 // The ayanamsa to subtract at an instant (Julian day, UT) for a choice of zodiac; 0 for the tropical one.
 Result<double> AyanamsaFor(const ZodiacChoice& zodiac, double julianDayUT);

@@ -174,7 +174,7 @@ void AppendDecanateJson(std::string& out, const ChartState& state, std::size_t i
     out += '{';
     const DecanateResult& result = state.decanateResults[i];
     key("body");
-    AppendJsonString(out, BodyName(static_cast<BodyIndex>(i)));
+    AppendJsonString(out, BodyName(static_cast<Body>(i)));
     out += ',';
     key("position");
     AppendJsonString(out, state.positionTable[i]);
@@ -264,14 +264,14 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         if (i > 0)
             out += ',';
-        key(BodyName(static_cast<BodyIndex>(i)));
+        key(BodyName(static_cast<Body>(i)));
         AppendJsonString(out, state.positionTable[i]);
     }
     out += "},\"longitudes\":{";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         if (i > 0)
             out += ',';
-        key(BodyName(static_cast<BodyIndex>(i)));
+        key(BodyName(static_cast<Body>(i)));
         AppendShortestDouble(out, state.longitudes[i]);
     }
     out += "},\"decanates\":[";
@@ -334,17 +334,17 @@ void AppendCsvHeader(std::string& out, bool placeColumns)
     out += ",instantUT,utcOffset";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         out += ',';
-        out += BodyName(static_cast<BodyIndex>(i));
+        out += BodyName(static_cast<Body>(i));
     }
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         out += ',';
-        out += BodyName(static_cast<BodyIndex>(i));
+        out += BodyName(static_cast<Body>(i));
         out += "Longitude";
     }
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         for (const char* column : {"DecanateSign", "Decanate", "ChangesBefore", "ChangesAfter"}) {
             out += ',';
-            out += BodyName(static_cast<BodyIndex>(i));
+            out += BodyName(static_cast<Body>(i));
             out += column;
         }
     }
@@ -490,18 +490,16 @@ void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
         << WrapText(TerminalText(InstantLine(state)), width, "") << '\n'
         << WrapText(AnglesLine(state), width, "") << "\n\n";
     for (std::size_t i = 0; i < kBodyCount; ++i)
-        out << "  " << std::left << std::setw(11) << BodyName(static_cast<BodyIndex>(i)) << state.positionTable[i]
-            << '\n';
+        out << "  " << std::left << std::setw(11) << BodyName(static_cast<Body>(i)) << state.positionTable[i] << '\n';
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         const DecanateResult& result = state.decanateResults[i];
         out << '\n'
-            << BodyName(static_cast<BodyIndex>(i)) << "  " << state.positionTable[i] << "  " << result.DecanateName
-            << '\n';
+            << BodyName(static_cast<Body>(i)) << "  " << state.positionTable[i] << "  " << result.DecanateName << '\n';
         if (const std::string sentence = MarginSentence(state.margins[i], ClockInstant(state.birthRecord));
             !sentence.empty())
             out << WrapText(sentence, width, "  ") << '\n';
-        if (const std::string sentence = PreciseDecanateSentence(state, static_cast<BodyIndex>(i)); !sentence.empty())
+        if (const std::string sentence = PreciseDecanateSentence(state, static_cast<Body>(i)); !sentence.empty())
             out << WrapText(sentence, width, "  ") << '\n';
         int field = 0;
         ForEachDecanateField(result, [&](const char*, const char* caption, std::string_view value) {

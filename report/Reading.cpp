@@ -131,16 +131,16 @@ std::string InstantLine(const ChartState& state)
 
 std::vector<std::string> AngleItems(const ChartState& state)
 {
-    const auto entry = [&state](BodyIndex body) {
+    const auto entry = [&state](Body body) {
         return std::string(BodyName(body)) + " " + state.positionTable[ToIndex(body)];
     };
-    std::vector<std::string> items{entry(BodyIndex::Ascendant)};
-    if (const auto decanate = DecanateOfLongitude(state.longitudes[ToIndex(BodyIndex::Ascendant)])) {
+    std::vector<std::string> items{entry(Body::Ascendant)};
+    if (const auto decanate = DecanateOfLongitude(state.longitudes[ToIndex(Body::Ascendant)])) {
         const DecanateRow& row = LookUpDecanate(decanate->signIndex, decanate->decanate);
         items[0] += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet) + ", "
             + std::string(row.Keyword) + ")";
     }
-    for (const BodyIndex body : {BodyIndex::Midheaven, BodyIndex::Rahu, BodyIndex::Ketu})
+    for (const Body body : {Body::Midheaven, Body::Rahu, Body::Ketu})
         items.push_back(entry(body));
     return items;
 }
@@ -192,7 +192,7 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
                 "alt=\"Chart wheel\"></p>\n";
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
-        const auto body = static_cast<BodyIndex>(i);
+        const auto body = static_cast<Body>(i);
         const DecanateResult& result = state.decanateResults[i];
         html += "<div class=\"body\">\n";
         if (pictures == ReadingPictures::NamedImages)

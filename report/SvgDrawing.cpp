@@ -142,7 +142,7 @@ std::string_view ElementTint(const PicturePalette& palette, int sign) noexcept
     }
 }
 
-std::string_view PointGlyph(BodyIndex body) noexcept
+std::string_view PointGlyph(Body body) noexcept
 {
     const std::size_t i = ToIndex(body);
     return i < kPointGlyphs.size() ? kPointGlyphs[i] : std::string_view();
@@ -173,13 +173,13 @@ std::string_view DecanateOrdinal(int decanate) noexcept
     return decanate >= 1 && decanate <= 3 ? kOrdinals[static_cast<std::size_t>(decanate - 1)] : std::string_view();
 }
 
-std::string PositionTextOf(const ChartState& state, BodyIndex body)
+std::string PositionTextOf(const ChartState& state, Body body)
 {
     const std::string& entry = state.positionTable[ToIndex(body)];
     return entry.empty() ? FormatPositionEntry(NormalisedDegrees(state.longitudes[ToIndex(body)])) : entry;
 }
 
-std::string PointDescription(const ChartState& state, BodyIndex body)
+std::string PointDescription(const ChartState& state, Body body)
 {
     const LongitudeDecanate where = DecanateCellOf(state.longitudes[ToIndex(body)]);
     std::string text = BodyName(body);

@@ -10,7 +10,7 @@ namespace {
 struct SpeedCase {
     const char* label;
     CivilInstant universal;
-    BodyIndex body;
+    Body body;
     EphemerisMode mode;
     double low, high; // degrees a day
 };
@@ -37,15 +37,15 @@ TEST_P(SkySpeedTest, GivesTheDailyMotionAndItsDirection)
 INSTANTIATE_TEST_SUITE_P(
     Almanac, SkySpeedTest,
     testing::Values(
-        SpeedCase{"MercuryRetrograde", {2023, 12, 20, 12, 0}, BodyIndex::Mercury, EphemerisMode::Precise, -2.0, -0.01},
-        SpeedCase{"MercuryDirectAgain", {2024, 1, 10, 12, 0}, BodyIndex::Mercury, EphemerisMode::Precise, 0.01, 2.2},
-        SpeedCase{"MarsRetrograde", {2022, 12, 1, 0, 0}, BodyIndex::Mars, EphemerisMode::Precise, -0.5, -0.01},
-        SpeedCase{"MarsRetrogradeClassic", {2022, 12, 1, 0, 0}, BodyIndex::Mars, EphemerisMode::Classic, -0.5, -0.01},
-        SpeedCase{"SunAtPerihelion", {2024, 1, 3, 0, 0}, BodyIndex::Sun, EphemerisMode::Precise, 1.018, 1.021},
-        SpeedCase{"SunAtAphelion", {2024, 7, 5, 0, 0}, BodyIndex::Sun, EphemerisMode::Precise, 0.952, 0.955},
-        SpeedCase{"MeanNode", {1975, 6, 15, 5, 0}, BodyIndex::Rahu, EphemerisMode::Precise, -0.0531, -0.0528},
-        SpeedCase{"MeanNodeClassic", {1975, 6, 15, 5, 0}, BodyIndex::Ketu, EphemerisMode::Classic, -0.0531, -0.0528},
-        SpeedCase{"Moon", {1975, 6, 15, 5, 0}, BodyIndex::Moon, EphemerisMode::Classic, 11.8, 15.4}),
+        SpeedCase{"MercuryRetrograde", {2023, 12, 20, 12, 0}, Body::Mercury, EphemerisMode::Precise, -2.0, -0.01},
+        SpeedCase{"MercuryDirectAgain", {2024, 1, 10, 12, 0}, Body::Mercury, EphemerisMode::Precise, 0.01, 2.2},
+        SpeedCase{"MarsRetrograde", {2022, 12, 1, 0, 0}, Body::Mars, EphemerisMode::Precise, -0.5, -0.01},
+        SpeedCase{"MarsRetrogradeClassic", {2022, 12, 1, 0, 0}, Body::Mars, EphemerisMode::Classic, -0.5, -0.01},
+        SpeedCase{"SunAtPerihelion", {2024, 1, 3, 0, 0}, Body::Sun, EphemerisMode::Precise, 1.018, 1.021},
+        SpeedCase{"SunAtAphelion", {2024, 7, 5, 0, 0}, Body::Sun, EphemerisMode::Precise, 0.952, 0.955},
+        SpeedCase{"MeanNode", {1975, 6, 15, 5, 0}, Body::Rahu, EphemerisMode::Precise, -0.0531, -0.0528},
+        SpeedCase{"MeanNodeClassic", {1975, 6, 15, 5, 0}, Body::Ketu, EphemerisMode::Classic, -0.0531, -0.0528},
+        SpeedCase{"Moon", {1975, 6, 15, 5, 0}, Body::Moon, EphemerisMode::Classic, 11.8, 15.4}),
     [](const testing::TestParamInfo<SpeedCase>& info) { return std::string(info.param.label); });
 
 TEST(Sky, IsTheBirthChartsSkyAtTheBirthInstant)
@@ -55,13 +55,13 @@ TEST(Sky, IsTheBirthChartsSkyAtTheBirthInstant)
     const BirthInstant at = InstantAt({1975, 6, 15, 5, 0}, -(77 + 12 / 60.0), 28 + 36 / 60.0);
     const Result<Sky> placed = SkyAt(at, EphemerisMode::Classic, {}, true);
     ASSERT_TRUE(placed.has_value());
-    EXPECT_EQ(static_cast<int>((*placed)[BodyIndex::Sun].longitude * 60), (60 + 23) * 60 + 29);
-    EXPECT_EQ(static_cast<int>((*placed)[BodyIndex::Moon].longitude * 60), (150 + 4) * 60 + 39);
-    EXPECT_EQ(static_cast<int>((*placed)[BodyIndex::Ascendant].longitude * 60), (120 + 29) * 60 + 24);
+    EXPECT_EQ(static_cast<int>((*placed)[Body::Sun].longitude * 60), (60 + 23) * 60 + 29);
+    EXPECT_EQ(static_cast<int>((*placed)[Body::Moon].longitude * 60), (150 + 4) * 60 + 39);
+    EXPECT_EQ(static_cast<int>((*placed)[Body::Ascendant].longitude * 60), (120 + 29) * 60 + 24);
     EXPECT_TRUE(placed->angles);
     const Result<Sky> unplaced = SkyAt(at, EphemerisMode::Classic, {}, false);
     ASSERT_TRUE(unplaced.has_value());
-    EXPECT_EQ((*unplaced)[BodyIndex::Ascendant].longitude, 0.0);
+    EXPECT_EQ((*unplaced)[Body::Ascendant].longitude, 0.0);
     // Outside the tables' years the precise sky is refused, never 0°.
     EXPECT_FALSE(SkyAt(InstantAt({1890, 1, 1, 0, 0}), EphemerisMode::Precise, {}, false).has_value());
 }
