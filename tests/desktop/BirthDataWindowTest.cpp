@@ -125,6 +125,33 @@ TEST_P(KeyFilter, TypedKeyIsKeptChangedOrRefused)
     }
 }
 
+// A letter held with Alt, Ctrl or Meta that is no shortcut is no text: no box takes it, whatever its filter
+// would make of it ("g" in the name box would become "G"); the box's own commands still work.
+TEST_F(BirthDataWindow, ALetterWithAltCtrlOrMetaTypesNothing)
+{
+    struct Box {
+        const char* name;
+        const char* text;
+    };
+    const Box boxes[] = {{"txtName", "A"},  {"txtLatD", "1"},   {"txtLonM", "1"},    {"txtPlace", "A"},
+                         {"txtMCity", "A"}, {"txtMState", "A"}, {"txtMCountry", "A"}};
+    const Qt::KeyboardModifiers held[]
+        = {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier, Qt::AltModifier | Qt::ShiftModifier};
+    for (const Box& row : boxes) {
+        auto* box = window->findChild<QLineEdit*>(QLatin1String(row.name));
+        ASSERT_NE(box, nullptr) << row.name;
+        box->setText(QLatin1String(row.text));
+        box->setFocus();
+        for (const Qt::KeyboardModifiers modifiers : held)
+            for (const char key : {'g', 'k', 'q', 'w'})
+                QTest::keyClick(box, key, modifiers);
+        EXPECT_EQ(box->text(), QLatin1String(row.text)) << row.name;
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(box->selectedText(), QLatin1String(row.text)) << row.name << ": Ctrl+A selects all";
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 constexpr auto kInfo = MessageIcon::Information;
 constexpr auto kCritical = MessageIcon::Critical;
 
