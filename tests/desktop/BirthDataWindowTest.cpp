@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTest>
 
 namespace tessaline::testing {
@@ -442,6 +443,29 @@ TEST_F(BirthDataWindow, EveryControlIsReachableInReadingOrderAndNamed)
     for (QLabel* caption : {window->Label13, window->Label5, window->Label1, window->Label6, window->Label8,
                             window->Label7, window->Label9, window->Label54, window->Label55, window->Label4}) {
         EXPECT_NE(caption->buddy(), nullptr) << caption->objectName().toStdString();
+    }
+}
+
+// Tab and Shift+Tab into East/West or North/South land on the option chosen, whichever it is.
+TEST_F(BirthDataWindow, TabIntoAPairOfOptionsLandsOnTheOneChosen)
+{
+    struct Pair {
+        QWidget* before;
+        std::array<QRadioButton*, 2> options;
+        QWidget* after;
+    };
+    for (const Pair& pair : {Pair{window->txtLonM, window->optLong, window->txtLatD},
+                             Pair{window->txtLatM, window->optLat, window->txtMCity}}) {
+        for (QRadioButton* chosen : pair.options) {
+            chosen->setChecked(true);
+            pair.before->setFocus();
+            QTest::keyClick(pair.before, Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), chosen) << chosen->objectName().toStdString();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), pair.after) << chosen->objectName().toStdString();
+            QTest::keyClick(pair.after, Qt::Key_Backtab, Qt::ShiftModifier);
+            EXPECT_EQ(QApplication::focusWidget(), chosen) << chosen->objectName().toStdString();
+        }
     }
 }
 
