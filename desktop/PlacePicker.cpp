@@ -265,6 +265,12 @@ void PlacePicker::showList(bool shown)
         int height = 2 * lstPlaces->frameWidth();
         for (int row = 0; row < std::min(lstPlaces->count(), kShownPlaces); ++row)
             height += lstPlaces->sizeHintForRow(row);
+        if (height != lstPlaces->height() && !lstPlaces->isHidden()) {
+            // Fewer places as the name is typed further: the window gives back what the list no longer needs.
+            lstPlaces->setFixedHeight(height);
+            emit shownChanged();
+            return;
+        }
         lstPlaces->setFixedHeight(height);
     }
     if (lstPlaces->isHidden() == !shown)

@@ -102,6 +102,21 @@ TEST_F(WindowLayout, TheWindowGrowsWithWhatItShowsShrinksBackAndKeepsTheUsersSiz
     EXPECT_EQ(second.size(), given);
 }
 
+// The window grows by what the list needs and no more: a place takes two lines (its name, then where it is),
+// and the list sits in the window's grid with one spacing above it.
+TEST_F(WindowLayout, TheWindowGrowsOnlyByTheRowsTheListShows)
+{
+    QCoreApplication::processEvents();
+    const int loaded = window->height();
+    TypePlace("ouagadougou");
+    const QListWidget* list = window->placePicker->lstPlaces;
+    ASSERT_TRUE(list->isVisible());
+    const int rows = std::min(list->count(), 6);
+    const int lines = 2 * rows * list->fontMetrics().lineSpacing();
+    EXPECT_LE(list->height(), lines + rows * 8 + 2 * list->frameWidth()) << list->count() << " places";
+    EXPECT_LE(window->height() - loaded, list->height() + 12);
+}
+
 TEST_F(WindowLayout, EnterCalculatesFromEveryFieldAndChoosesInAnOpenList)
 {
     for (QWidget* field : std::initializer_list<QWidget*>{window->txtName, window->cboMonth, window->cboSS,
