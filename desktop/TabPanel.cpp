@@ -55,10 +55,14 @@ TabPanel::TabPanel(int tabsPerRow, QWidget* parent)
         auto* shortcut = new QShortcut(next, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, [step] { step(1); });
     }
+    // Ctrl+Shift+Tab comes as Backtab with or without the Shift that made it, or as Shift+Tab, by platform; a
+    // keyboard matching two of them makes the press ambiguous, which goes back all the same (one step per press).
     for (const QKeySequence& previous :
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_Backtab),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
         auto* shortcut = new QShortcut(previous, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, [step] { step(-1); });
+        connect(shortcut, &QShortcut::activatedAmbiguously, this, [step] { step(-1); });
     }
 }
 
