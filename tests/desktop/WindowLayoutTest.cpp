@@ -117,6 +117,36 @@ TEST_F(WindowLayout, TheWindowGrowsOnlyByTheRowsTheListShows)
     EXPECT_LE(window->height() - loaded, list->height() + 12);
 }
 
+// Every label of the results window wraps and grows, however narrow the window and large its font: the
+// Moon's margin line at 19:26 in Delhi runs to two lines at 800 px and to three with 15 pt type.
+TEST_F(WindowLayout, ResultsLabelsAreWholeWhenNarrowedOrInALargerFont)
+{
+    window->txtName->setText(QStringLiteral("ASHA RAO"));
+    SelectDate(1975, 6, 15);
+    window->cboHH->setCurrentIndex(19);
+    window->cboMM->setCurrentIndex(26);
+    window->cmbTimeZone->setCurrentIndex(34);
+    FillValidForm();
+    window->cmdRashi_Click();
+    frmDisplay* results = window->resultsWindow();
+    ASSERT_NE(results, nullptr);
+    ASSERT_TRUE(results->lblMargin[1]->isVisible());
+    struct Size {
+        int width;
+        qreal points;
+    };
+    for (const Size size : {Size{800, 0}, Size{1000, 15}, Size{600, 15}}) {
+        if (size.points > 0) {
+            QFont larger = results->font();
+            larger.setPointSizeF(size.points);
+            results->setFont(larger);
+        }
+        results->resize(size.width, results->minimumHeight());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Clipped(results), QStringList()) << size.width << " px";
+    }
+}
+
 TEST_F(WindowLayout, EnterCalculatesFromEveryFieldAndChoosesInAnOpenList)
 {
     for (QWidget* field : std::initializer_list<QWidget*>{window->txtName, window->cboMonth, window->cboSS,
