@@ -117,7 +117,7 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ProgramTitle());
+    setWindowTitle(tr("Reading"));
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont());
 
@@ -354,6 +354,7 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
     reading_ = state;
     pictures_ = std::make_unique<ImageList>(pictures);
     lblName->setText(QString::fromStdString(state.birthRecord.name));
+    setWindowTitle(tr("Reading — %1").arg(QString::fromStdString(state.birthRecord.name).trimmed()));
     lblInstant->setText(QString::fromStdString(CalculatedForText(state)));
     lblClock->setText(QString::fromStdString(state.clock));
     lblClock->setVisible(!state.clock.empty());

@@ -45,7 +45,7 @@ frmMain::frmMain(QWidget* parent, QSettings* settings)
     , settings_(settings)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(ProgramTitle());
+    setWindowTitle(tr("Birth Data")); // the platform adds the program's name
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont());
     setPalette(BrownPalette());
