@@ -33,6 +33,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace tessaline {
@@ -166,7 +167,12 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
             previous = next;
         }
     }
-    for (QWidget* next : std::initializer_list<QWidget*>{chartPanel, Label61, lblCoBrandAd, cmdOK, cmdExit}) {
+    auto* splitter = qobject_cast<QSplitter*>(chartPanel->parentWidget());
+    QWidget* divider = splitter != nullptr ? splitter->handle(1) : nullptr;
+    for (QWidget* next : std::initializer_list<QWidget*>{divider, chartPanel->tabPictures, chartPanel, Label61,
+                                                         lblCoBrandAd, cmdOK, cmdExit}) {
+        if (next == nullptr)
+            continue;
         setTabOrder(previous, next);
         previous = next;
     }

@@ -11,6 +11,7 @@
 #include <QAccessibleEditableTextInterface>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSplitter>
 
 namespace tessaline::testing {
 namespace {
@@ -160,8 +161,8 @@ TEST_F(Accessibility, TabsAreATabListWithTheFrontTabSelected)
     EXPECT_FALSE(list->child(1)->state().selected);
 }
 
-// The results window's focus order: the tab in front, its page's three texts, the chart pictures beside
-// them, the links, the buttons.
+// The results window's focus order: the tab in front, its page's three texts, the divider and the chart
+// pictures beside them, the links, the buttons.
 TEST_F(Accessibility, TabReachesTheFrontTabThenItsPageThenTheButtons)
 {
     frmDisplay* results = Calculate();
@@ -171,6 +172,7 @@ TEST_F(Accessibility, TabReachesTheFrontTabThenItsPageThenTheButtons)
                                      results->txtKarmicInfluence[body],
                                      results->txtMoreAboutTreeZodiac[body],
                                      results->txtMoreAboutDecanateSign[body],
+                                     results->findChild<QSplitter*>(QStringLiteral("splChart"))->handle(1),
                                      results->chartPanel,
                                      results->Label61,
                                      results->lblCoBrandAd,
