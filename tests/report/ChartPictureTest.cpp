@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ChartWheelSvg.h"
 #include "report/DrekkanaChartSvg.h"
+#include "report/SvgDrawing.h"
 
 #include "decanates/CalculationDriver.h"
 
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <numbers>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaline {
@@ -312,6 +314,38 @@ TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
     EXPECT_NE(desc.find("Sun 23 Gem 29, third decanate of Gemini: Aquarius."), std::string::npos) << desc;
     EXPECT_NE(desc.find("Ascendant 29 Leo 24, third decanate of Leo: Aries."), std::string::npos) << desc;
     EXPECT_NE(desc.find("Ketu 28 Tau 55"), std::string::npos) << desc;
+}
+
+// Relative luminance and contrast ratio as WCAG 2 defines them (sRGB, "#rrggbb").
+double Luminance(std::string_view hex)
+{
+    const auto channel = [hex](std::size_t at) {
+        const double c = std::stoi(std::string(hex.substr(at, 2)), nullptr, 16) / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(1) + 0.7152 * channel(3) + 0.0722 * channel(5);
+}
+
+double Contrast(std::string_view a, std::string_view b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every text of the pictures reads at 4.5:1 on every ground it may stand on, in both palettes; on the dark
+// paper the element tints stand 3:1 apart from it (the earth tint was 1.16:1 and vanished).
+TEST(ChartPictures, TextsAndDarkCellsKeepTheirContrast)
+{
+    for (const PictureColours colours : {PictureColours::Light, PictureColours::Dark}) {
+        const PicturePalette& p = PaletteFor(colours);
+        for (const std::string_view text : {p.ink, p.muted, p.accent})
+            for (const std::string_view ground : {p.paper, p.signRing, p.fire, p.earth, p.air, p.water})
+                EXPECT_GE(Contrast(text, ground), 4.5) << text << " on " << ground;
+    }
+    const PicturePalette& dark = PaletteFor(PictureColours::Dark);
+    for (const std::string_view tint : {dark.fire, dark.earth, dark.air, dark.water})
+        EXPECT_GE(Contrast(tint, dark.paper), 3.0) << tint;
 }
 
 } // namespace
