@@ -19,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -265,6 +266,7 @@ void PlacePicker::showList(bool shown)
         int height = 2 * lstPlaces->frameWidth();
         for (int row = 0; row < std::min(lstPlaces->count(), kShownPlaces); ++row)
             height += lstPlaces->sizeHintForRow(row);
+        height = std::min(height, roomForList(height));
         if (height != lstPlaces->height() && !lstPlaces->isHidden()) {
             // Fewer places as the name is typed further: the window gives back what the list no longer needs.
             lstPlaces->setFixedHeight(height);
@@ -277,6 +279,21 @@ void PlacePicker::showList(bool shown)
         return;
     lstPlaces->setVisible(shown);
     emit shownChanged();
+}
+
+int PlacePicker::roomForList(int wanted) const
+{
+    // Never past the bottom of the screen (at 200 % six places may not fit): the list then scrolls, one
+    // place always shown.
+    const QWidget* window = lstPlaces->window();
+    const QScreen* screen = window->screen();
+    if (screen == nullptr || !window->isVisible())
+        return wanted;
+    const int frame = window->frameGeometry().height() - window->height();
+    const int shownNow = lstPlaces->isHidden() ? 0 : lstPlaces->height();
+    const int withoutList = window->height() - shownNow + (shownNow == 0 ? lstPlaces->fontMetrics().height() / 2 : 0);
+    const int least = 2 * lstPlaces->frameWidth() + (lstPlaces->count() > 0 ? lstPlaces->sizeHintForRow(0) : 0);
+    return std::max(least, screen->availableGeometry().height() - frame - withoutList);
 }
 
 void PlacePicker::setPlaceText(const QString& text)

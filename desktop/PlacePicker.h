@@ -124,6 +124,8 @@ private:
     void setPlaceText(const QString& text);
     void search();
     void showList(bool shown);
+    // The most the list may take of the window's height for the window to stay on the screen.
+    int roomForList(int wanted) const;
     // Draws the placed birth: the zone list and its exact entry, the tick, the clock line, Apply, warnings.
     void render();
     void fillParts(const atlas::Place& place);

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -119,6 +120,22 @@ TEST_F(WindowLayout, TheWindowGrowsOnlyByTheRowsTheListShows)
 
 // Every label of the results window wraps and grows, however narrow the window and large its font: the
 // Moon's margin line at 19:26 in Delhi runs to two lines at 800 px and to three with 15 pt type.
+// The list never takes the window past the bottom of the screen, in type a third larger: it
+// scrolls instead, one place at least in view.
+TEST_F(WindowLayout, TheListNeverTakesTheWindowPastTheScreen)
+{
+    QFont larger = window->font(); // as on a screen a third smaller
+    larger.setPointSizeF(larger.pointSizeF() * 1.35);
+    window->setFont(larger);
+    TypePlace("springfield");
+    const QListWidget* list = window->placePicker->lstPlaces;
+    ASSERT_GT(list->count(), 1);
+    const int frame = window->frameGeometry().height() - window->height();
+    EXPECT_LE(window->height() + frame, window->screen()->availableGeometry().height())
+        << window->height() << " + " << frame << " on " << window->screen()->availableGeometry().height();
+    EXPECT_GE(list->height(), list->sizeHintForRow(0));
+}
+
 TEST_F(WindowLayout, ResultsLabelsAreWholeWhenNarrowedOrInALargerFont)
 {
     window->txtName->setText(QStringLiteral("ASHA RAO"));
