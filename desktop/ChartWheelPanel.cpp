@@ -36,8 +36,10 @@ const QString kDrekkanaKey = QStringLiteral("View/DrekkanaChart");
 
 // The wheel's share of the panel's height when both pictures are shown: it has more to say.
 constexpr qreal kWheelShare = 0.6;
-// The least side of a picture: the drekkana chart's sign labels stay readable.
+// The least side of a picture: the drekkana chart's sign labels stay readable. With larger type the least
+// side grows with it, kLinesPerSide of the window's lines, so that the pictures' text follows the font.
 constexpr int kLeastSide = 360;
+constexpr int kLinesPerSide = 27;
 // The most of the results window's width the panel takes when it fits its width to its height.
 constexpr int kLargestShare = 55; // per cent
 // Room round a glyph, in the picture's units, that still counts as the glyph under a click.
@@ -257,7 +259,7 @@ void ChartWheelPanel::fitWidthToHeight()
                                                         shown.drekkana, headingHeight());
     const int total = splitter->width() - splitter->handleWidth();
     const int wanted = static_cast<int>(std::ceil(std::max(ideal.wheel.width(), ideal.drekkana.width())));
-    const int width = std::max(kLeastSide, std::min(wanted, total * kLargestShare / 100));
+    const int width = std::max(minimumSizeHint().width(), std::min(wanted, total * kLargestShare / 100));
     splitter->setSizes({total - width, width});
 }
 
@@ -507,7 +509,8 @@ QSize ChartWheelPanel::sizeHint() const
 QSize ChartWheelPanel::minimumSizeHint() const
 {
     const Shown shown = shownPictures();
-    return {kLeastSide, kLeastSide + static_cast<int>(shown.top) + (shown.drekkana ? headingHeight() : 0)};
+    const int side = std::max(kLeastSide, kLinesPerSide * fontMetrics().lineSpacing());
+    return {side, side + static_cast<int>(shown.top) + (shown.drekkana ? headingHeight() : 0)};
 }
 
 } // namespace tessaline

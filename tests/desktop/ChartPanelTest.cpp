@@ -170,6 +170,25 @@ TEST_F(ChartPanel, BothPicturesTakeTurnsAtAReadableSizeAndTheDividerMovesByKeybo
     EXPECT_LT(splitter->sizes().at(0), before);
 }
 
+// The pictures' text follows a larger font: at the smallest window, type twice as large gives pictures
+// (and so their text) about twice as large.
+TEST_F(ChartPanel, PicturesGrowWithTheWindowsType)
+{
+    frmDisplay* results = CalculateJ2000();
+    ASSERT_NE(results, nullptr);
+    ChartWheelPanel* panel = results->chartPanel;
+    const auto smallest = [results, panel] {
+        results->resize(results->minimumSizeHint());
+        QCoreApplication::processEvents();
+        return panel->places().wheel.width();
+    };
+    const qreal before = smallest();
+    QFont twice = results->font();
+    twice.setPointSizeF(twice.pointSizeF() * 2);
+    results->setFont(twice);
+    EXPECT_GE(smallest(), 1.8 * before) << before;
+}
+
 TEST_F(ChartPanel, PicturesAreDarkInADarkWindow)
 {
     frmDisplay* results = CalculateJ2000();
