@@ -17,12 +17,16 @@ namespace tessaline {
 namespace {
 
 // A key held with Ctrl, Alt or Meta is a command, never text: an Alt+letter that is no shortcut types
-// nothing. On Windows AltGr arrives as Ctrl+Alt and does type its character.
+// nothing. On Windows AltGr arrives as Ctrl+Alt and does type its character; on macOS Option (Alt) types
+// characters too.
 bool CommandKey(const QKeyEvent& event)
 {
     const Qt::KeyboardModifiers held = event.modifiers();
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WIN)
     if ((held & Qt::ControlModifier) && (held & Qt::AltModifier) && !(held & Qt::MetaModifier))
+        return false;
+#elif defined(Q_OS_MACOS)
+    if ((held & Qt::AltModifier) && !(held & (Qt::ControlModifier | Qt::MetaModifier)))
         return false;
 #endif
     return (held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
