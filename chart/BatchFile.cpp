@@ -3,27 +3,44 @@
 
 #include "chart/Text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <system_error>
 
 namespace tessaline {
 
+Result<std::size_t> BatchHeader::ColumnOf(const std::vector<std::string>& fields, std::string_view name)
+{
+    const std::string wanted = FoldKey(name);
+    std::size_t found = kAbsent;
+    for (std::size_t field = 0; field < fields.size(); ++field) {
+        if (FoldKey(fields[field]) != wanted)
+            continue;
+        // A column named twice says two things of every row; taking either would chart a birth never given.
+        if (found != kAbsent)
+            return Fail("The batch header names the column \"" + std::string(name) + "\" twice (fields "
+                        + std::to_string(found + 1) + " and " + std::to_string(field + 1) + "): keep one of them");
+        found = field;
+    }
+    return found;
+}
+
 Result<BatchHeader> BatchHeader::Read(const std::vector<std::string>& fields)
 {
     BatchHeader header;
     header.fieldCount_ = fields.size();
     for (std::size_t c = 0; c < kNames.size(); ++c) {
-        const std::string wanted = FoldKey(kNames[c]);
-        std::size_t found = 0;
-        while (found < fields.size() && FoldKey(fields[found]) != wanted)
-            ++found;
-        header.columnOf_[c] = found == fields.size() ? kAbsent : found;
-        // A column named twice says two things of every row; taking either would chart a birth never given.
-        for (std::size_t again = found + 1; again < fields.size(); ++again)
-            if (FoldKey(fields[again]) == wanted)
-                return Fail("The batch header names the column \"" + std::string(kNames[c]) + "\" twice (fields "
-                            + std::to_string(found + 1) + " and " + std::to_string(again + 1) + "): keep one of them");
+        const Result<std::size_t> column = ColumnOf(fields, kNames[c]);
+        if (!column)
+            return Fail(column.error());
+        header.columnOf_[c] = *column;
+    }
+    for (std::size_t c = 0; c < kKeptNames.size(); ++c) {
+        const Result<std::size_t> column = ColumnOf(fields, kKeptNames[c]);
+        if (!column)
+            return Fail(column.error());
+        header.keptOf_[c] = *column;
     }
     for (std::size_t c = kName; c <= kDst; ++c)
         if (!header.Has(static_cast<Column>(c)) && (c <= kTime || !header.Placed()))
@@ -76,15 +93,33 @@ bool BatchHeader::NextRow(CsvReader& reader, std::vector<std::string>& fields,
     return false;
 }
 
-std::string BirthBatchText(const BirthArguments& birth)
+std::string BirthBatchText(const BirthArguments& birth, const BirthFileExtras& extras)
 {
-    std::string text = "name,date,time,zone,lon,lat,dst\n";
+    std::string header = "name,date,time,zone,lon,lat,dst";
+    std::string row;
     for (const std::string* field : {&birth.name, &birth.date, &birth.time, &birth.zone, &birth.lon, &birth.lat}) {
-        AppendCsvQuoted(text, *field);
-        text += ',';
+        AppendCsvQuoted(row, *field);
+        row += ',';
     }
-    text += birth.dst ? "1\n" : "0\n";
-    return text;
+    row += birth.dst ? "1" : "0";
+    const auto append = [&header, &row](std::string_view column, const std::string& value) {
+        header += ',';
+        header += column;
+        row += ',';
+        AppendCsvQuoted(row, value);
+    };
+    if (!extras.place.empty() || !extras.placeId.empty()) {
+        append("place", extras.place);
+        append("placeId", extras.placeId);
+        if (!extras.handZone.empty())
+            append("handZone", extras.handZone);
+    }
+    if (!extras.city.empty() || !extras.state.empty() || !extras.country.empty()) {
+        append("city", extras.city);
+        append("state", extras.state);
+        append("country", extras.country);
+    }
+    return header + '\n' + row + '\n';
 }
 
 Result<std::unique_ptr<BatchFile>, BatchFailure> BatchFile::Open(const std::filesystem::path& file)
@@ -141,6 +176,8 @@ std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback, Read
     }
     for (std::size_t c = 0; c < row.fields.size(); ++c)
         row.fields[c] = header_.Field(record_, static_cast<BatchHeader::Column>(c));
+    for (std::size_t c = 0; c < row.kept.size(); ++c)
+        row.kept[c] = header_.Field(record_, static_cast<BatchHeader::Kept>(c));
     const auto& f = row.fields;
     const std::optional<bool> dst = ParseFlag(f[kDst]);
     if (!dst) {
@@ -166,6 +203,9 @@ std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback, Read
             return row;
         }
         birth.birth.dst = false; // at a place the flag counts as written, below
+        // The zone the hand chose at the place, kept as --zone beside --place keeps it.
+        if (const std::string_view hand = TrimBlanks(row.kept[BatchHeader::kHandZone]); !hand.empty())
+            birth.birth.zone = hand;
         if (!TrimBlanks(f[kDst]).empty())
             birth.dst = *dst;
     } else if (!header_.Has(kLon) || !header_.Has(kLat) || !header_.Has(kZone)) {

@@ -27,10 +27,16 @@ public:
     static constexpr std::array<std::string_view, 11> kNames{"name", "date",  "time",    "zone",   "lon",     "lat",
                                                              "dst",  "place", "placeId", "zodiac", "ayanamsa"};
 
+    // Columns a birth file keeps beside the birth (BirthFileExtras): the zone chosen by hand at a place, which
+    // the chart uses as --place with --zone does, and City, State and Country as typed, which no chart reads.
+    enum Kept : std::size_t { kHandZone, kCity, kState, kCountry };
+    static constexpr std::array<std::string_view, 4> kKeptNames{"handZone", "city", "state", "country"};
+
     // The columns of a header record, or the message that refuses it.
     static Result<BatchHeader> Read(const std::vector<std::string>& fields);
 
     bool Has(Column column) const noexcept { return columnOf_[column] != kAbsent; }
+    bool Has(Kept column) const noexcept { return keptOf_[column] != kAbsent; }
     // The batch names its places, so its rows need no zone, lon, lat and dst.
     bool Placed() const noexcept { return Has(kPlace) || Has(kPlaceId); }
     std::size_t FieldCount() const noexcept { return fieldCount_; }
@@ -45,18 +51,37 @@ public:
     {
         return Has(column) ? std::string_view(row[columnOf_[column]]) : std::string_view();
     }
+    std::string_view Field(const std::vector<std::string>& row, Kept column) const
+    {
+        return Has(column) ? std::string_view(row[keptOf_[column]]) : std::string_view();
+    }
 
 private:
     static constexpr std::size_t kAbsent = static_cast<std::size_t>(-1);
+    // The field that names a column, kAbsent when none does; a column named twice is refused, naming it.
+    static Result<std::size_t> ColumnOf(const std::vector<std::string>& fields, std::string_view name);
     std::array<std::size_t, kNames.size()> columnOf_{};
+    std::array<std::size_t, kKeptNames.size()> keptOf_{};
     std::size_t fieldCount_ = 0;
 };
 
 // A row's dst column when it is not a flag.
 inline constexpr std::string_view kMsgDstNotAFlag = "dst must be 1 or 0 (true/false, yes/no)";
 
-// A one-row batch, header and row, for one birth: the file the birth data window saves.
-std::string BirthBatchText(const BirthArguments& birth);
+// What a birth file keeps beside the birth's own columns. With a place (its name and id) the row leaves zone,
+// lon and lat blank, as the batch asks; handZone is the zone the hand chose there, blank for the place's own.
+struct BirthFileExtras {
+    std::string place;
+    std::string placeId;
+    std::string handZone;
+    std::string city; // as typed, for people to read: no chart uses them
+    std::string state;
+    std::string country;
+};
+
+// A one-row batch, header and row, for one birth: the file the birth data window saves. Only the columns of
+// extras that hold something are written, so a birth without them keeps the plain seven columns.
+std::string BirthBatchText(const BirthArguments& birth, const BirthFileExtras& extras = {});
 
 // One row of a batch as both programs chart it: a birth by its coordinates and zone, or at a place of the
 // atlas (the place and the clock history then give lon, lat and the zone, which the row leaves blank).
@@ -102,6 +127,7 @@ public:
         // The row's values by column (BatchHeader::kNames), empty when the batch has no such column or the
         // row was refused before its values were read.
         std::array<std::string, BatchHeader::kNames.size()> fields;
+        std::array<std::string, BatchHeader::kKeptNames.size()> kept; // likewise, by BatchHeader::kKeptNames
         Result<BatchBirth> birth = Fail(std::string());
     };
     // The next row that is not a blank line, its birth or the message that refuses it; the zodiac of a row

@@ -316,6 +316,10 @@ QAccessibleInterface* CreateInterface(const QString& className, QObject* object)
     if (className == QLatin1String(NoticeLabel::staticMetaObject.className())) {
         return new NoticeInterface(static_cast<NoticeLabel*>(object));
     }
+    if (className == QLatin1String("QSplitterHandle") && static_cast<QWidget*>(object)->focusPolicy() != Qt::NoFocus) {
+        // A divider that takes the focus is heard as one ("separator"), not as an unknown object.
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Separator);
+    }
     return nullptr;
 }
 

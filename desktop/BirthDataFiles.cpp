@@ -16,10 +16,13 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSaveFile>
 #include <QSettings>
 
+#include <array>
+#include <string>
 #include <vector>
 
 namespace tessaline {
@@ -152,6 +155,26 @@ bool BirthDataFiles::refuse(const QString& path, std::size_t line, const QString
     return false;
 }
 
+std::string BirthDataFiles::birthFileText(const BirthDataForm& form) const
+{
+    BirthArguments birth = BirthArgumentsFromForm(form);
+    const std::array<std::string, 3> typed = window_.placePicker->typedParts();
+    BirthFileExtras extras{{}, {}, {}, typed[0], typed[1], typed[2]};
+    // The place chosen brings its coordinates and clock: the file names it, and the zone only when the hand
+    // chose one there, so that it opens to the same place, clock line and choices.
+    const atlas::PlacedBirth& placed = window_.placePicker->placedBirth();
+    if (const atlas::Place* place = placed.ChosenPlace(); place != nullptr) {
+        extras.place = placed.PlaceLabel();
+        extras.placeId = std::to_string(place->geonamesId);
+        if (placed.HandChose())
+            extras.handZone = birth.zone;
+        birth.zone.clear();
+        birth.lon.clear();
+        birth.lat.clear();
+    }
+    return BirthBatchText(birth, extras);
+}
+
 bool BirthDataFiles::saveTo(const QString& path)
 {
     const BirthDataForm form = window_.CurrentForm();
@@ -161,7 +184,7 @@ bool BirthDataFiles::saveTo(const QString& path)
     }
     // Written in full to a temporary file first, so a failure never leaves half a file behind.
     QSaveFile file(path);
-    const std::string text = BirthBatchText(BirthArgumentsFromForm(form));
+    const std::string text = birthFileText(form);
     if (!file.open(QIODevice::WriteOnly)
         || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
         || !file.commit()) {
@@ -210,6 +233,13 @@ bool BirthDataFiles::openFrom(const QString& path)
     if (const auto checked = ValidateBirthData(*form); !checked)
         return refuse(path, row.line, FromUtf8(checked.error().message));
     window_.fillForm(*form, birth.Placed() ? &placed : nullptr);
+    // City, State and Country as the file keeps them, typed; a file without them keeps the window's rule.
+    const std::array<QLineEdit*, 3> parts{window_.txtMCity, window_.txtMState, window_.txtMCountry};
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const auto column = static_cast<BatchHeader::Kept>(BatchHeader::kCity + i);
+        if (batch.Header().Has(column))
+            parts[i]->setText(FromUtf8(row.kept[column]));
+    }
     remember(path);
     return true;
 }

@@ -6,11 +6,16 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 class QAction;
 class QMenu;
 class QSettings;
 class QWidget;
+
+namespace tessaline {
+struct BirthDataForm;
+}
 
 namespace tessaline {
 
@@ -44,6 +49,8 @@ public:
     void setRowChooser(RowChooser chooser) { chooseRow_ = std::move(chooser); }
 
 private:
+    // The file's text: the birth, its place chosen (or its coordinates and zone), City, State and Country.
+    std::string birthFileText(const BirthDataForm& form) const;
     void remember(const QString& path);
     void rebuildRecentMenu();
     // Where the file dialogs start: the folder of the newest recent file, else the home folder.

@@ -12,10 +12,13 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QSettings>
 #include <QSplitter>
+#include <QSplitterHandle>
 #include <QStyleOption>
 #include <QSvgRenderer>
+#include <QTabBar>
 #include <QToolTip>
 
 #include <algorithm>
@@ -33,8 +36,10 @@ const QString kDrekkanaKey = QStringLiteral("View/DrekkanaChart");
 
 // The wheel's share of the panel's height when both pictures are shown: it has more to say.
 constexpr qreal kWheelShare = 0.6;
-// The panel's least width and height.
-constexpr int kLeastSide = 220;
+// The least side of a picture: the drekkana chart's sign labels stay readable. With larger type the least
+// side grows with it, kLinesPerSide of the window's lines, so that the pictures' text follows the font.
+constexpr int kLeastSide = 360;
+constexpr int kLinesPerSide = 27;
 // The most of the results window's width the panel takes when it fits its width to its height.
 constexpr int kLargestShare = 55; // per cent
 // Room round a glyph, in the picture's units, that still counts as the glyph under a click.
@@ -83,6 +88,49 @@ const DrekkanaPoint* DrekkanaPointOf(const DrekkanaLayout& layout, BodyIndex bod
     return found != layout.points.end() ? &*found : nullptr;
 }
 
+// The divider beside the chart takes the focus: Left and Right move it (with Shift, a pixel at a time).
+class KeyboardSplitterHandle final : public QSplitterHandle
+{
+public:
+    KeyboardSplitterHandle(Qt::Orientation orientation, QSplitter* parent)
+        : QSplitterHandle(orientation, parent)
+    {
+        setFocusPolicy(Qt::TabFocus);
+        setAccessibleName(QObject::tr("Divider between the reading and the chart"));
+        setAccessibleDescription(QObject::tr("Left and Right move it"));
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int step = (event->modifiers() & Qt::ShiftModifier) ? 1 : 24;
+        const int at = mapToParent(QPoint(0, 0)).x();
+        if (event->key() == Qt::Key_Left)
+            moveSplitter(at - step);
+        else if (event->key() == Qt::Key_Right)
+            moveSplitter(at + step);
+        else
+            QSplitterHandle::keyPressEvent(event);
+    }
+    void paintEvent(QPaintEvent* event) override
+    {
+        QSplitterHandle::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Highlight));
+    }
+};
+
+class KeyboardSplitter final : public QSplitter
+{
+public:
+    using QSplitter::QSplitter;
+
+protected:
+    QSplitterHandle* createHandle() override { return new KeyboardSplitterHandle(orientation(), this); }
+};
+
 void LoadSvg(QSvgRenderer& renderer, const std::string& svg)
 {
     renderer.load(QByteArray::fromRawData(svg.data(), static_cast<qsizetype>(svg.size())));
@@ -130,6 +178,17 @@ ChartWheelPanel::ChartWheelPanel(QMenuBar* bar, QSettings* settings, QWidget* pa
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     addViewMenu(bar);
+    tabPictures = new QTabBar(this);
+    tabPictures->setObjectName(QStringLiteral("tabPictures"));
+    tabPictures->setAccessibleName(tr("Picture shown"));
+    tabPictures->addTab(tr("Chart Wheel"));
+    tabPictures->addTab(tr("Drekkana Chart"));
+    tabPictures->setExpanding(false);
+    tabPictures->setDrawBase(false);
+    connect(tabPictures, &QTabBar::currentChanged, this, [this] {
+        drawn_ = QPixmap();
+        update();
+    });
     showChosenPictures();
 }
 
@@ -161,7 +220,7 @@ void ChartWheelPanel::addViewMenu(QMenuBar* bar)
 
 QWidget* ChartWheelPanel::besideTabs(TabPanel* tabs)
 {
-    auto* splitter = new QSplitter(Qt::Horizontal, tabs->parentWidget());
+    auto* splitter = new KeyboardSplitter(Qt::Horizontal, tabs->parentWidget());
     splitter->setObjectName(QStringLiteral("splChart"));
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(tabs);
@@ -183,6 +242,7 @@ void ChartWheelPanel::showChosenPictures()
                           : wheel       ? tr("Chart wheel")
                                         : tr("Drekkana chart"));
     QWidget::setVisible(wheel || drekkana);
+    tabPictures->setVisible(wheel && drekkana);
     fitWidthToHeight();
     drawn_ = QPixmap();
     update();
@@ -194,11 +254,12 @@ void ChartWheelPanel::fitWidthToHeight()
     if (splitter == nullptr || !isVisible() || splitter->count() != 2)
         return;
     // As wide as the pictures are at the panel's height, leaving the tabs their room.
-    const ChartPicturePlaces ideal = PlaceChartPictures(QSizeF(QWIDGETSIZE_MAX, height()), mnuChartWheel->isChecked(),
-                                                        mnuDrekkanaChart->isChecked(), headingHeight());
+    const Shown shown = shownPictures();
+    const ChartPicturePlaces ideal = PlaceChartPictures(QSizeF(QWIDGETSIZE_MAX, height() - shown.top), shown.wheel,
+                                                        shown.drekkana, headingHeight());
     const int total = splitter->width() - splitter->handleWidth();
     const int wanted = static_cast<int>(std::ceil(std::max(ideal.wheel.width(), ideal.drekkana.width())));
-    const int width = std::max(kLeastSide, std::min(wanted, total * kLargestShare / 100));
+    const int width = std::max(minimumSizeHint().width(), std::min(wanted, total * kLargestShare / 100));
     splitter->setSizes({total - width, width});
 }
 
@@ -213,7 +274,24 @@ void ChartWheelPanel::showEvent(QShowEvent* event)
 
 int ChartWheelPanel::headingHeight() const
 {
-    return fontMetrics().height() + 6;
+    const int width = std::max(1, this->width());
+    return fontMetrics().boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap, drekkanaHeading()).height() + 6;
+}
+
+ChartWheelPanel::Shown ChartWheelPanel::shownPictures() const
+{
+    const bool wheel = mnuChartWheel->isChecked();
+    const bool drekkana = mnuDrekkanaChart->isChecked();
+    if (!(wheel && drekkana))
+        return {wheel, drekkana, 0.0};
+    const bool wheelInFront = tabPictures->currentIndex() == 0;
+    return {wheelInFront, !wheelInFront, static_cast<qreal>(tabPictures->sizeHint().height())};
+}
+
+void ChartWheelPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    tabPictures->setGeometry(0, 0, width(), tabPictures->sizeHint().height());
 }
 
 void ChartWheelPanel::ShowChart(const ChartState& state)
@@ -256,7 +334,13 @@ QString ChartWheelPanel::drekkanaHeading() const
 
 ChartPicturePlaces ChartWheelPanel::places() const
 {
-    return PlaceChartPictures(size(), mnuChartWheel->isChecked(), mnuDrekkanaChart->isChecked(), headingHeight());
+    const Shown shown = shownPictures();
+    ChartPicturePlaces at
+        = PlaceChartPictures(QSizeF(width(), height() - shown.top), shown.wheel, shown.drekkana, headingHeight());
+    for (QRectF* place : {&at.wheel, &at.drekkanaHeading, &at.drekkana})
+        if (!place->isEmpty())
+            place->translate(0, shown.top);
+    return at;
 }
 
 std::optional<QPointF> ChartWheelPanel::glyphCentre(BodyIndex body) const
@@ -361,9 +445,7 @@ void ChartWheelPanel::paintEvent(QPaintEvent*)
             if (!std::exchange(drekkanaRead_, true))
                 LoadSvg(*drekkana_, DrekkanaChartSvg(state_, style_, options_));
             painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(at.drekkanaHeading, Qt::AlignCenter,
-                             fontMetrics().elidedText(drekkanaHeading(), Qt::ElideRight,
-                                                      static_cast<int>(at.drekkanaHeading.width())));
+            painter.drawText(at.drekkanaHeading, Qt::AlignCenter | Qt::TextWordWrap, drekkanaHeading());
             drekkana_->render(&painter, at.drekkana);
         }
     }
@@ -426,7 +508,9 @@ QSize ChartWheelPanel::sizeHint() const
 
 QSize ChartWheelPanel::minimumSizeHint() const
 {
-    return {kLeastSide, kLeastSide};
+    const Shown shown = shownPictures();
+    const int side = std::max(kLeastSide, kLinesPerSide * fontMetrics().lineSpacing());
+    return {side, side + static_cast<int>(shown.top) + (shown.drekkana ? headingHeight() : 0)};
 }
 
 } // namespace tessaline

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QAction;
+class QTabBar;
 class QMenuBar;
 class QSettings;
 class QSvgRenderer;
@@ -55,6 +56,8 @@ public:
 
     QAction* mnuChartWheel = nullptr;
     QAction* mnuDrekkanaChart = nullptr;
+    // With both pictures chosen: which one the panel shows, each at the panel's whole size.
+    QTabBar* tabPictures = nullptr;
 
     // The panel and the tabs side by side, in a splitter the user can move.
     QWidget* besideTabs(TabPanel* tabs);
@@ -85,6 +88,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -93,7 +97,15 @@ private:
     void showChosenPictures();
     // Makes the panel in its splitter as wide as its pictures are at its height.
     void fitWidthToHeight();
+    // The heading's height at the panel's width: it wraps rather than being cut.
     int headingHeight() const;
+    // The pictures shown now (with both chosen, the one whose tab is in front) and where they start.
+    struct Shown {
+        bool wheel;
+        bool drekkana;
+        qreal top;
+    };
+    Shown shownPictures() const;
     // Lays the pictures out anew, in the palette's colours, and has them drawn: after a new chart, form or
     // palette.
     void drawPictures();

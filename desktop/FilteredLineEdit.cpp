@@ -16,11 +16,27 @@ namespace tessaline {
 
 namespace {
 
+// A key held with Ctrl, Alt or Meta is a command, never text: an Alt+letter that is no shortcut types
+// nothing. On Windows AltGr arrives as Ctrl+Alt and does type its character; on macOS Option (Alt) types
+// characters too.
+bool CommandKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers held = event.modifiers();
+#if defined(Q_OS_WIN)
+    if ((held & Qt::ControlModifier) && (held & Qt::AltModifier) && !(held & Qt::MetaModifier))
+        return false;
+#elif defined(Q_OS_MACOS)
+    if ((held & Qt::AltModifier) && !(held & (Qt::ControlModifier | Qt::MetaModifier)))
+        return false;
+#endif
+    return (held & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+}
+
 // Keys that reach the filter: printable text, and Backspace, which the filters know by code. Enter is no
 // entry: it goes on to the window, where it calculates.
 std::optional<QString> FilterableText(const QKeyEvent& event)
 {
-    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    if (CommandKey(event)) {
         return std::nullopt;
     }
     switch (event.key()) {
@@ -130,6 +146,14 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event)
     if (event->matches(QKeySequence::Paste)) {
         filteredPaste();
         event->accept();
+        return;
+    }
+    if (CommandKey(*event) && !event->text().isEmpty()) {
+        // The box's own commands (select all, undo, word moves) go by the key; the text would be typed.
+        QKeyEvent command(event->type(), event->key(), event->modifiers(), QString(), event->isAutoRepeat(),
+                          static_cast<quint16>(event->count()));
+        QLineEdit::keyPressEvent(&command);
+        event->setAccepted(command.isAccepted());
         return;
     }
     const std::optional<QString> typed = FilterableText(*event);

@@ -12,7 +12,7 @@ namespace tessaline {
 // button), drops and input-method commits. The filter gets the incoming text and the text in front of it,
 // and returns what to insert, or nothing to discard the entry whole. Text that arrives any other way
 // (setText, a screen reader or other assistive tool) passes the same filter as one whole entry; when it
-// is refused the box keeps the text it had.
+// is refused the box keeps the text it had. A key held with Ctrl, Alt or Meta never types, filter or none.
 class FilteredLineEdit : public QLineEdit
 {
     Q_OBJECT

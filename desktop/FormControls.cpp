@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -123,6 +124,40 @@ QRadioButton* OptionButton(const char* name, int index, const QString& text)
     return button;
 }
 
+namespace {
+
+// Tab or Shift+Tab into a pair of options lands on the one chosen, so that a screen reader says "South,
+// checked" where South is chosen; the arrow keys still move between them.
+class ChosenOptionFocus final : public QObject
+{
+public:
+    ChosenOptionFocus(const std::array<QRadioButton*, 2>& options, QObject* parent)
+        : QObject(parent)
+        , options_(options)
+    {
+        for (QRadioButton* option : options_)
+            option->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::FocusIn)
+            return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        QRadioButton* other = watched == options_[0] ? options_[1] : options_[0];
+        if ((reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            && !static_cast<QRadioButton*>(watched)->isChecked() && other->isChecked())
+            other->setFocus(reason);
+        return false;
+    }
+
+private:
+    std::array<QRadioButton*, 2> options_;
+};
+
+} // namespace
+
 QGroupBox* CoordinateFrame(QWidget* parent, const char* name, const QString& title, FilteredLineEdit* degrees,
                            QLabel* degreesCaption, FilteredLineEdit* minutes, QLabel* minutesCaption,
                            const std::array<QRadioButton*, 2>& options)
@@ -142,6 +177,7 @@ QGroupBox* CoordinateFrame(QWidget* parent, const char* name, const QString& tit
     grid->addWidget(options[1], 1, 2, 1, 2);
     grid->setColumnStretch(4, 1);
     LandOnMnemonic(frame, degrees);
+    new ChosenOptionFocus(options, frame);
     return frame;
 }
 

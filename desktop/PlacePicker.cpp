@@ -2,6 +2,7 @@
 #include "desktop/PlacePicker.h"
 
 #include "atlas/Clock.h"
+#include "desktop/FilteredLineEdit.h"
 #include "desktop/NoticeLabel.h"
 
 #include "chart/ZoneTable.h"
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -52,7 +54,7 @@ PlacePicker::PlacePicker(const Controls& controls, QWidget* parent)
     : QObject(parent)
     , c_(controls)
 {
-    txtPlace = new QLineEdit(parent);
+    txtPlace = new FilteredLineEdit(parent); // no filter: any text, but Alt+letter types nothing
     txtPlace->setObjectName(QStringLiteral("txtPlace"));
     txtPlace->setAccessibleName(tr("Place"));
     txtPlace->setAccessibleDescription(
@@ -264,12 +266,34 @@ void PlacePicker::showList(bool shown)
         int height = 2 * lstPlaces->frameWidth();
         for (int row = 0; row < std::min(lstPlaces->count(), kShownPlaces); ++row)
             height += lstPlaces->sizeHintForRow(row);
+        height = std::min(height, roomForList(height));
+        if (height != lstPlaces->height() && !lstPlaces->isHidden()) {
+            // Fewer places as the name is typed further: the window gives back what the list no longer needs.
+            lstPlaces->setFixedHeight(height);
+            emit shownChanged();
+            return;
+        }
         lstPlaces->setFixedHeight(height);
     }
     if (lstPlaces->isHidden() == !shown)
         return;
     lstPlaces->setVisible(shown);
     emit shownChanged();
+}
+
+int PlacePicker::roomForList(int wanted) const
+{
+    // Never past the bottom of the screen (at 200 % six places may not fit): the list then scrolls, one
+    // place always shown.
+    const QWidget* window = lstPlaces->window();
+    const QScreen* screen = window->screen();
+    if (screen == nullptr || !window->isVisible())
+        return wanted;
+    const int frame = window->frameGeometry().height() - window->height();
+    const int shownNow = lstPlaces->isHidden() ? 0 : lstPlaces->height();
+    const int withoutList = window->height() - shownNow + (shownNow == 0 ? lstPlaces->fontMetrics().height() / 2 : 0);
+    const int least = 2 * lstPlaces->frameWidth() + (lstPlaces->count() > 0 ? lstPlaces->sizeHintForRow(0) : 0);
+    return std::max(least, screen->availableGeometry().height() - frame - withoutList);
 }
 
 void PlacePicker::setPlaceText(const QString& text)
@@ -286,9 +310,7 @@ void PlacePicker::choosePlace(int row)
     const atlas::Place& place = *results_[static_cast<std::size_t>(row)];
     rendering_ = true; // filling the form is no edit of the user's
     setPlaceText(Text(atlas_->Label(place)));
-    c_.city->setText(Text(atlas_->Name(place)));
-    c_.state->setText(Text(atlas_->RegionName(place)));
-    c_.country->setText(Text(atlas_->CountryName(place)));
+    fillParts(place);
     FillCoordinate(place.Longitude(), c_.lonDegrees, c_.lonMinutes, c_.east, c_.west);
     FillCoordinate(place.Latitude(), c_.latDegrees, c_.latMinutes, c_.north, c_.south);
     rendering_ = false;
@@ -328,13 +350,27 @@ void PlacePicker::showPlacedBirth(const atlas::PlacedBirth& placed)
     placed_ = placed;
     if (const atlas::Place* place = placed_.ChosenPlace(); place != nullptr && atlas_) {
         setPlaceText(Text(atlas_->Label(*place)));
-        c_.city->setText(Text(atlas_->Name(*place)));
-        c_.state->setText(Text(atlas_->RegionName(*place)));
-        c_.country->setText(Text(atlas_->CountryName(*place)));
+        fillParts(*place);
     }
     showList(false);
     lblNoPlace->setNotice({});
     render();
+}
+
+void PlacePicker::fillParts(const atlas::Place& place)
+{
+    filledParts_ = {Text(atlas_->Name(place)), Text(atlas_->RegionName(place)), Text(atlas_->CountryName(place))};
+    c_.city->setText(filledParts_[0]);
+    c_.state->setText(filledParts_[1]);
+    c_.country->setText(filledParts_[2]);
+}
+
+std::array<std::string, 3> PlacePicker::typedParts() const
+{
+    const std::array<QString, 3> shown{c_.city->text(), c_.state->text(), c_.country->text()};
+    if (shown == filledParts_)
+        return {};
+    return {shown[0].toStdString(), shown[1].toStdString(), shown[2].toStdString()};
 }
 
 CivilInstant PlacePicker::localTime() const

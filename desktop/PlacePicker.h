@@ -13,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -84,6 +85,13 @@ public:
     void choosePlace(int row);
     // Waits until the atlas has been read (it is read on a worker thread when the place box is first used).
     void waitForAtlas();
+    // The form is about to be filled from elsewhere (a birth file): the place chosen before no longer counts,
+    // and the file's coordinates are no edit by hand.
+    void formReplaced()
+    {
+        placed_.DropPlace(atlas::PlaceDropped::Replaced);
+        filledParts_ = {};
+    }
     // The form filled from elsewhere (a birth file): no place, the form's zone and tick, an exact offset as
     // the row that gives it where one does.
     void showBirth(const BirthDataForm& form);
@@ -98,6 +106,9 @@ public:
     std::string placeLabel() const { return placed_.PlaceLabel(); }
     std::string clockSentence() const { return placed_.ChartClockSentence(); }
     const atlas::PlacedBirth& placedBirth() const noexcept { return placed_; }
+    // City, State and Country as the user wrote them: empty where they are still what choosing a place put
+    // there (the place's own names stand for them, or, once the place no longer counts, nothing does).
+    std::array<std::string, 3> typedParts() const;
 
 signals:
     // What the picker shows changed in size: a list, a notice, the clock line or a warning came or went.
@@ -113,8 +124,11 @@ private:
     void setPlaceText(const QString& text);
     void search();
     void showList(bool shown);
+    // The most the list may take of the window's height for the window to stay on the screen.
+    int roomForList(int wanted) const;
     // Draws the placed birth: the zone list and its exact entry, the tick, the clock line, Apply, warnings.
     void render();
+    void fillParts(const atlas::Place& place);
     void zoneChosen(int index);
     void coordinatesEdited();
     std::optional<double> formLongitude() const;
@@ -127,6 +141,7 @@ private:
     QString atlasProblem_;
     std::vector<const atlas::Place*> results_;
     atlas::PlacedBirth placed_;
+    std::array<QString, 3> filledParts_; // City, State and Country as the last place chosen filled them
     bool rendering_ = false; // the picker itself is setting the controls
     bool settingPlaceText_ = false; // the picker itself is writing the Place box
 };

@@ -25,7 +25,6 @@ namespace tessaline {
 namespace {
 
 constexpr int kPrintedPictureSide = 96;
-constexpr int kPdfResolution = 1200;
 const QString kProgramName = QStringLiteral("QB Tessaline");
 
 // The document's title: whose reading it is.
@@ -107,9 +106,10 @@ Result<void, QString> WritePdf(const ChartState& state, const ImageList& picture
             writer.setResolution(printer->resolution());
             writer.setPageLayout(printer->pageLayout());
         } else {
-            writer.setResolution(kPdfResolution);
-            writer.setPageSize(QPageSize(QPageSize::A4));
-            writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+            // The page a print starts from: the reading saved is paginated as it prints.
+            const QPrinter defaults(QPrinter::HighResolution);
+            writer.setResolution(defaults.resolution());
+            writer.setPageLayout(defaults.pageLayout());
         }
         const QString title = ReadingTitle(state);
         writer.setTitle(title);

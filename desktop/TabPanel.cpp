@@ -8,6 +8,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -42,6 +43,7 @@ TabPanel::TabPanel(int tabsPerRow, QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(tabArea_);
     layout->addWidget(pages_, 1);
+    pages_->installEventFilter(this);
 
     group_->setExclusive(true);
     connect(group_, &QButtonGroup::idClicked, this, &TabPanel::setCurrentIndex);
@@ -55,10 +57,14 @@ TabPanel::TabPanel(int tabsPerRow, QWidget* parent)
         auto* shortcut = new QShortcut(next, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, [step] { step(1); });
     }
+    // Ctrl+Shift+Tab comes as Backtab with or without the Shift that made it, or as Shift+Tab, by platform; a
+    // keyboard matching two of them makes the press ambiguous, which goes back all the same (one step per press).
     for (const QKeySequence& previous :
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_Backtab),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
         auto* shortcut = new QShortcut(previous, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
         connect(shortcut, &QShortcut::activated, this, [step] { step(-1); });
+        connect(shortcut, &QShortcut::activatedAmbiguously, this, [step] { step(-1); });
     }
 }
 
@@ -77,6 +83,7 @@ int TabPanel::addTab(QWidget* page, const QString& caption)
     group_->addButton(tab, index);
     tabs_.push_back(tab);
     pages_->addWidget(page);
+    page->installEventFilter(this); // a line that came or went: the page's height follows
     if (index == 0) {
         tab->setChecked(true);
     }
@@ -135,8 +142,27 @@ void TabPanel::setCurrentIndex(int index)
     emit currentChanged(index);
 }
 
+void TabPanel::fitPagesToTheirLines()
+{
+    // A stack of pages asks only their least sizes, which know nothing of wrapped lines: each page is kept
+    // at least as tall as its lines need at the width it has, so that no line is cut.
+    const int width = pages_->contentsRect().width();
+    for (int i = 0; i < pages_->count(); ++i) {
+        QWidget* page = pages_->widget(i);
+        if (QLayout* layout = page->layout(); layout != nullptr && layout->hasHeightForWidth()) {
+            const int least = layout->minimumHeightForWidth(width);
+            if (least != page->minimumHeight())
+                page->setMinimumHeight(least);
+        }
+    }
+}
+
 bool TabPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == pages_ && event->type() == QEvent::Resize)
+        fitPagesToTheirLines();
+    else if (event->type() == QEvent::LayoutRequest && pages_->indexOf(static_cast<QWidget*>(watched)) >= 0)
+        QMetaObject::invokeMethod(this, &TabPanel::fitPagesToTheirLines, Qt::QueuedConnection);
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }

@@ -59,6 +59,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fitPagesToTheirLines();
+
     int tabsPerRow_;
     TabPanelRow* tabArea_;
     QButtonGroup* group_;

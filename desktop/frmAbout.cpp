@@ -102,6 +102,7 @@ frmAbout::frmAbout(QWidget* parent)
     connect(lblCoBrand, &LinkLabel::clicked, this, &OpenCoBrandPage);
     connect(lblHomePage, &LinkLabel::clicked, this, &OpenHomePage);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    cmdOK->setFocus(Qt::OtherFocusReason); // Enter closes the box; Tab goes on to the links
 }
 
 void frmAbout::layOut(QLabel* atlasCredit)

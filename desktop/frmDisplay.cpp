@@ -33,6 +33,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace tessaline {
@@ -117,7 +118,7 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
 {
     setObjectName(QStringLiteral("frmDisplay"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(ProgramTitle());
+    setWindowTitle(tr("Reading"));
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont());
 
@@ -166,7 +167,12 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
             previous = next;
         }
     }
-    for (QWidget* next : std::initializer_list<QWidget*>{chartPanel, Label61, lblCoBrandAd, cmdOK, cmdExit}) {
+    auto* splitter = qobject_cast<QSplitter*>(chartPanel->parentWidget());
+    QWidget* divider = splitter != nullptr ? splitter->handle(1) : nullptr;
+    for (QWidget* next : std::initializer_list<QWidget*>{divider, chartPanel->tabPictures, chartPanel, Label61,
+                                                         lblCoBrandAd, cmdOK, cmdExit}) {
+        if (next == nullptr)
+            continue;
         setTabOrder(previous, next);
         previous = next;
     }
@@ -354,6 +360,7 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
     reading_ = state;
     pictures_ = std::make_unique<ImageList>(pictures);
     lblName->setText(QString::fromStdString(state.birthRecord.name));
+    setWindowTitle(tr("Reading — %1").arg(QString::fromStdString(state.birthRecord.name).trimmed()));
     lblInstant->setText(QString::fromStdString(CalculatedForText(state)));
     lblClock->setText(QString::fromStdString(state.clock));
     lblClock->setVisible(!state.clock.empty());

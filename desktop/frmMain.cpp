@@ -45,7 +45,7 @@ frmMain::frmMain(QWidget* parent, QSettings* settings)
     , settings_(settings)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(ProgramTitle());
+    setWindowTitle(tr("Birth Data")); // the platform adds the program's name
     setWindowIcon(ProgramIcon());
     setFont(DesktopFont());
     setPalette(BrownPalette());
@@ -249,7 +249,7 @@ QWidget* frmMain::buildPlaceLookup(QWidget* central)
     place->setObjectName(QStringLiteral("fraPlace"));
     place->setFrameShape(QFrame::StyledPanel);
     const auto placeBox = [place](const char* name, const QString& accessibleName) {
-        auto* box = new QLineEdit(place);
+        auto* box = new FilteredLineEdit(place); // no filter: any text, but Alt+letter types nothing
         box->setObjectName(QLatin1String(name));
         box->setAccessibleName(accessibleName);
         return box;
@@ -388,6 +388,13 @@ void frmMain::cmdRashi_Click()
         return;
     }
     chartState_.place = placePicker->placeLabel();
+    if (chartState_.place.empty()) { // no place chosen: City, State and Country as the user wrote them
+        QStringList typed;
+        for (const std::string& part : placePicker->typedParts())
+            if (const QString text = QString::fromStdString(part).simplified(); !text.isEmpty())
+                typed << text;
+        chartState_.place = typed.join(QStringLiteral(", ")).toStdString();
+    }
     chartState_.clock = placePicker->clockSentence();
     if (display_ == nullptr)
         display_ = new frmDisplay(this, settings_);
@@ -420,6 +427,7 @@ void frmMain::cmdBrowser_Click()
 
 void frmMain::fillForm(const BirthDataForm& form, const atlas::PlacedBirth* placed)
 {
+    placePicker->formReplaced(); // the file's coordinates are no edit by hand of the place chosen before
     txtName->setText(QString::fromStdString(form.name));
     cboMonth->setCurrentIndex(form.monthPosition);
     cboDate->setCurrentIndex(form.dayPosition);

@@ -82,11 +82,24 @@ std::string InstantUtText(const ChartState& state)
     return text;
 }
 
+namespace {
+
+// An offset for people to read, "+5:30", "−5:00": the minus sign the clock sentences write ("UT−4:00"),
+// where files and JSON keep the hyphen that programs read back.
+std::string ReadableOffsetText(const ChartState& state)
+{
+    std::string text = OffsetText(MinutesEast(state.zoneCorrection) * 60, false);
+    if (text.starts_with('-'))
+        text.replace(0, 1, "\u2212");
+    return text;
+}
+
+} // namespace
+
 std::string UniversalTimeText(const ChartState& state)
 {
     const CivilInstant& at = state.instant.universal;
-    return DayText(at) + ", " + ClockText(at) + " Universal Time (zone "
-        + OffsetText(MinutesEast(state.zoneCorrection) * 60, false) + ", "
+    return DayText(at) + ", " + ClockText(at) + " Universal Time (zone " + ReadableOffsetText(state) + ", "
         + (state.birthRecord.daylightSaving != 0 ? "daylight saving" : "no daylight saving") + ")";
 }
 
@@ -172,8 +185,7 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     if (const std::string_view zone = ZoneDisplayText(state.zonePosition); !zone.empty())
         AppendRow(html, "Zone", zone);
     else if (!state.clock.empty())
-        AppendRow(html, "Zone",
-                  "UT" + OffsetText(MinutesEast(state.zoneCorrection) * 60, false) + " from the place atlas");
+        AppendRow(html, "Zone", "UT" + ReadableOffsetText(state) + " from the place atlas");
     AppendRow(html, "Daylight Saving Time", record.daylightSaving != 0 ? "Yes" : "No");
     AppendRow(html, "Longitude", CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W'));
     AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N'));

@@ -18,12 +18,13 @@ namespace tessaline {
 
 namespace {
 
-// Tints step down in lightness from air to earth as well as in hue, so neighbouring signs stay apart in
-// greyscale; ink keeps a contrast of at least 7:1 on every tint.
-constexpr PicturePalette kLightPalette{"#fffdf9", "#2b1d17", "#7d6a5e", "#efe6dc", "#8a2f12",
+// Light tints step down in lightness from air to earth as well as in hue, so neighbouring signs stay apart
+// in greyscale. Every text colour (ink, muted, accent) keeps at least 4.5:1 on the paper, the sign ring and
+// every tint; dark tints stand at least 3:1 from the paper, so that no cell vanishes into it.
+constexpr PicturePalette kLightPalette{"#fffdf9", "#2b1d17", "#52453c", "#efe6dc", "#7a2810",
                                        "#fadac9", "#cbbb8f", "#f7f3e3", "#b5cce2"};
-constexpr PicturePalette kDarkPalette{"#1c1916", "#f1e9e0", "#a8988b", "#2d2722", "#f2a27c",
-                                      "#5e3526", "#2a2619", "#4a4842", "#24394d"};
+constexpr PicturePalette kDarkPalette{"#100e0c", "#f1e9e0", "#e6ddd5", "#2d2722", "#fcd5c0",
+                                      "#8f503a", "#6b603f", "#636158", "#3f6486"};
 
 constexpr std::array<std::string_view, kBodyCount> kPointGlyphs{
     "\u2609\uFE0E", "\u263D\uFE0E", "\u263F\uFE0E", "\u2640\uFE0E", "\u2642\uFE0E", "\u2643\uFE0E", "\u2644\uFE0E",

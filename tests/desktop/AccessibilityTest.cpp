@@ -11,6 +11,7 @@
 #include <QAccessibleEditableTextInterface>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QSplitter>
 
 namespace tessaline::testing {
 namespace {
@@ -160,8 +161,8 @@ TEST_F(Accessibility, TabsAreATabListWithTheFrontTabSelected)
     EXPECT_FALSE(list->child(1)->state().selected);
 }
 
-// The results window's focus order: the tab in front, its page's three texts, the chart pictures beside
-// them, the links, the buttons.
+// The results window's focus order: the tab in front, its page's three texts, the divider and the chart
+// pictures beside them, the links, the buttons.
 TEST_F(Accessibility, TabReachesTheFrontTabThenItsPageThenTheButtons)
 {
     frmDisplay* results = Calculate();
@@ -171,6 +172,7 @@ TEST_F(Accessibility, TabReachesTheFrontTabThenItsPageThenTheButtons)
                                      results->txtKarmicInfluence[body],
                                      results->txtMoreAboutTreeZodiac[body],
                                      results->txtMoreAboutDecanateSign[body],
+                                     results->findChild<QSplitter*>(QStringLiteral("splChart"))->handle(1),
                                      results->chartPanel,
                                      results->Label61,
                                      results->lblCoBrandAd,
@@ -216,7 +218,10 @@ TEST_F(Accessibility, KeysOnTheFocusedTabMoveBetweenTabs)
                              Move{Qt::Key_Left, Qt::NoModifier, 1}, Move{Qt::Key_End, Qt::NoModifier, 9},
                              Move{Qt::Key_PageDown, Qt::ControlModifier, 0}, Move{Qt::Key_Left, Qt::NoModifier, 0},
                              Move{Qt::Key_PageUp, Qt::ControlModifier, 9}, Move{Qt::Key_Home, Qt::NoModifier, 0},
-                             Move{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 9}}) {
+                             Move{Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 9},
+                             // Ctrl+Shift+Tab as other keyboards and platforms send it.
+                             Move{Qt::Key_Backtab, Qt::ControlModifier, 8},
+                             Move{Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 7}}) {
         QTest::keyClick(QApplication::focusWidget(), move.key, move.modifiers);
         EXPECT_EQ(results->SSTab1->currentIndex(), move.to) << "key " << move.key;
         EXPECT_EQ(QApplication::focusWidget(), results->SSTab1->tabButton(move.to)) << "key " << move.key;

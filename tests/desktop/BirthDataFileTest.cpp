@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // People kept and reopened: File › Save Birth Data writes a one-row batch, Open Birth Data reads one back.
+#include "../cli/ToolRun.h"
 #include "DesktopTestSupport.h"
+#include "report/Reading.h"
 
 #include "chart/ZoneTable.h"
 
@@ -68,6 +70,35 @@ TEST_F(BirthDataFile, SavedAndReopenedGivesTheSameChart)
     window->cmdRashi_Click();
     ASSERT_TRUE(messages.shown.empty());
     EXPECT_EQ(window->chartState().positionTable, before);
+}
+
+// City, State and Country typed without a place are kept in the file and named where the chart names its
+// place; the chart tool still charts the file.
+TEST_F(BirthDataFile, TypedCityStateAndCountryAreKeptAndShown)
+{
+    FillNewYork();
+    window->txtMCity->setText(QStringLiteral("New York, Manhattan"));
+    window->txtMState->setText(QStringLiteral("New York"));
+    window->txtMCountry->setText(QStringLiteral("USA"));
+    window->cmdRashi_Click();
+    ASSERT_TRUE(messages.shown.empty());
+    EXPECT_EQ(window->chartState().place, "New York, Manhattan, New York, USA");
+    EXPECT_NE(BirthPlaceText(window->chartState()).find("(New York, Manhattan, New York, USA)"), std::string::npos);
+
+    const QString path = folder.filePath(QStringLiteral("john.csv"));
+    ASSERT_TRUE(window->SaveBirthDataTo(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(),
+              QByteArray("name,date,time,zone,lon,lat,dst,city,state,country\n"
+                         "JOHN SMITH,1985-07-04,18:45,27,73W58,40N45,1,\"New York, Manhattan\",New York,USA\n"));
+    window = std::make_unique<frmMain>();
+    ASSERT_TRUE(window->OpenBirthDataFrom(path));
+    EXPECT_EQ(window->txtMCity->text(), QStringLiteral("New York, Manhattan"));
+    EXPECT_EQ(window->txtMState->text(), QStringLiteral("New York"));
+    EXPECT_EQ(window->txtMCountry->text(), QStringLiteral("USA"));
+    const cli::ToolRun tool = cli::RunTool({"--batch", path.toStdString(), "--csv"});
+    EXPECT_EQ(tool.code, 0) << tool.err;
 }
 
 TEST_F(BirthDataFile, RefusedFileOrRowNamesFileAndLineAndChangesNothing)

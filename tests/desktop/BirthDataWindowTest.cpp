@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QRadioButton>
 #include <QTest>
 
 namespace tessaline::testing {
@@ -38,7 +39,7 @@ using BirthDataWindow = DesktopTest;
 
 TEST_F(BirthDataWindow, ListsAndDefaultsAfterLoading)
 {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("QB Tessaline v1.15"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Birth Data")); // the window said; the platform adds the program
     EXPECT_EQ(Items(window->cboMonth),
               QStringList({"January", "February", "March", "April", "May", "June", "July", "August", "September",
                            "October", "November", "December"}));
@@ -123,6 +124,33 @@ TEST_P(KeyFilter, TypedKeyIsKeptChangedOrRefused)
         EXPECT_EQ(messages.shown[0].text, QLatin1String(row.message));
         EXPECT_EQ(messages.shown[0].icon, row.icon);
     }
+}
+
+// A letter held with Alt, Ctrl or Meta that is no shortcut is no text: no box takes it, whatever its filter
+// would make of it ("g" in the name box would become "G"); the box's own commands still work.
+TEST_F(BirthDataWindow, ALetterWithAltCtrlOrMetaTypesNothing)
+{
+    struct Box {
+        const char* name;
+        const char* text;
+    };
+    const Box boxes[] = {{"txtName", "A"},  {"txtLatD", "1"},   {"txtLonM", "1"},    {"txtPlace", "A"},
+                         {"txtMCity", "A"}, {"txtMState", "A"}, {"txtMCountry", "A"}};
+    const Qt::KeyboardModifiers held[]
+        = {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier, Qt::AltModifier | Qt::ShiftModifier};
+    for (const Box& row : boxes) {
+        auto* box = window->findChild<QLineEdit*>(QLatin1String(row.name));
+        ASSERT_NE(box, nullptr) << row.name;
+        box->setText(QLatin1String(row.text));
+        box->setFocus();
+        for (const Qt::KeyboardModifiers modifiers : held)
+            for (const char key : {'g', 'k', 'q', 'w'})
+                QTest::keyClick(box, key, modifiers);
+        EXPECT_EQ(box->text(), QLatin1String(row.text)) << row.name;
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(box->selectedText(), QLatin1String(row.text)) << row.name << ": Ctrl+A selects all";
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 constexpr auto kInfo = MessageIcon::Information;
@@ -415,6 +443,29 @@ TEST_F(BirthDataWindow, EveryControlIsReachableInReadingOrderAndNamed)
     for (QLabel* caption : {window->Label13, window->Label5, window->Label1, window->Label6, window->Label8,
                             window->Label7, window->Label9, window->Label54, window->Label55, window->Label4}) {
         EXPECT_NE(caption->buddy(), nullptr) << caption->objectName().toStdString();
+    }
+}
+
+// Tab and Shift+Tab into East/West or North/South land on the option chosen, whichever it is.
+TEST_F(BirthDataWindow, TabIntoAPairOfOptionsLandsOnTheOneChosen)
+{
+    struct Pair {
+        QWidget* before;
+        std::array<QRadioButton*, 2> options;
+        QWidget* after;
+    };
+    for (const Pair& pair : {Pair{window->txtLonM, window->optLong, window->txtLatD},
+                             Pair{window->txtLatM, window->optLat, window->txtMCity}}) {
+        for (QRadioButton* chosen : pair.options) {
+            chosen->setChecked(true);
+            pair.before->setFocus();
+            QTest::keyClick(pair.before, Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), chosen) << chosen->objectName().toStdString();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), pair.after) << chosen->objectName().toStdString();
+            QTest::keyClick(pair.after, Qt::Key_Backtab, Qt::ShiftModifier);
+            EXPECT_EQ(QApplication::focusWidget(), chosen) << chosen->objectName().toStdString();
+        }
     }
 }
 

@@ -9,6 +9,8 @@
 
 #include <QLabel>
 #include <QSettings>
+#include <QSplitter>
+#include <QTabBar>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -129,6 +131,62 @@ TEST_F(ChartPanel, ViewMenuAndDrekkanaFormAreRemembered)
     EXPECT_FALSE(results->chartPanel->mnuChartWheel->isChecked());
     EXPECT_TRUE(results->chartPanel->mnuDrekkanaChart->isChecked());
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The two pictures never share the panel: with both chosen, tabs over the panel show one at a time, each
+// at least 360 px a side, the drekkana chart's heading whole above it, in the window's own font and at 200 %
+// type; the divider beside the panel takes the focus and moves with the arrow keys.
+TEST_F(ChartPanel, BothPicturesTakeTurnsAtAReadableSizeAndTheDividerMovesByKeyboard)
+{
+    frmDisplay* results = CalculateJ2000();
+    ASSERT_NE(results, nullptr);
+    ChartWheelPanel* panel = results->chartPanel;
+    panel->mnuChartWheel->setChecked(true);
+    panel->mnuDrekkanaChart->setChecked(true);
+    ASSERT_TRUE(panel->tabPictures->isVisible());
+    EXPECT_GE(panel->places().wheel.width(), 360);
+    EXPECT_TRUE(panel->places().drekkana.isEmpty());
+    QTest::keyClick(panel->tabPictures, Qt::Key_Right);
+    EXPECT_TRUE(panel->places().wheel.isEmpty());
+    EXPECT_GE(panel->places().drekkana.width(), 360);
+    for (const qreal scale : {1.0, 2.0}) {
+        QFont larger = results->font();
+        larger.setPointSizeF(larger.pointSizeF() * scale);
+        panel->setFont(larger);
+        const QRectF heading = panel->places().drekkanaHeading;
+        const QRect needed = panel->fontMetrics().boundingRect(
+            heading.toAlignedRect(), Qt::TextWordWrap, QStringLiteral("Drekkana chart (D3), South Indian, tropical"));
+        EXPECT_GE(heading.height(), needed.height()) << scale;
+        EXPECT_LE(needed.width(), heading.width()) << scale;
+    }
+
+    auto* splitter = results->findChild<QSplitter*>(QStringLiteral("splChart"));
+    ASSERT_NE(splitter, nullptr);
+    QWidget* divider = splitter->handle(1);
+    EXPECT_TRUE(divider->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(divider->accessibleName().isEmpty());
+    const int before = splitter->sizes().at(0);
+    QTest::keyClick(divider, Qt::Key_Left);
+    EXPECT_LT(splitter->sizes().at(0), before);
+}
+
+// The pictures' text follows a larger font: at the smallest window, type twice as large gives pictures
+// (and so their text) about twice as large.
+TEST_F(ChartPanel, PicturesGrowWithTheWindowsType)
+{
+    frmDisplay* results = CalculateJ2000();
+    ASSERT_NE(results, nullptr);
+    ChartWheelPanel* panel = results->chartPanel;
+    const auto smallest = [results, panel] {
+        results->resize(results->minimumSizeHint());
+        QCoreApplication::processEvents();
+        return panel->places().wheel.width();
+    };
+    const qreal before = smallest();
+    QFont twice = results->font();
+    twice.setPointSizeF(twice.pointSizeF() * 2);
+    results->setFont(twice);
+    EXPECT_GE(smallest(), 1.8 * before) << before;
 }
 
 TEST_F(ChartPanel, PicturesAreDarkInADarkWindow)

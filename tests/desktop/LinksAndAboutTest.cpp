@@ -175,6 +175,20 @@ TEST_F(AboutBox, ShowsItsTextsAndLinks)
     EXPECT_EQ(browser.opened, (std::vector<QString>{CoBrandPage(), HomePage()}));
 }
 
+// The box opens with the focus on OK: Enter closes it and opens no page.
+TEST_F(AboutBox, EnterClosesItWithoutFollowingALink)
+{
+    WithAboutBox(window->mnuAbout, [&](frmAbout& box) {
+        QApplication::setActiveWindow(&box);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+        EXPECT_EQ(QApplication::focusWidget(), box.cmdOK)
+            << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "none");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        EXPECT_FALSE(box.isVisible());
+    });
+    EXPECT_TRUE(browser.opened.empty());
+}
+
 TEST_F(AboutBox, OkClosesItAndTheResultsWindowHasOneToo)
 {
     FillValidForm();

@@ -225,6 +225,74 @@ TEST_F(PlacePickerTest, EveryPlacedStateSavesToAFileBothProgramsOpenToTheSameCha
     }
 }
 
+// A saved birth keeps the place chosen, its clock line and the hand's choice: reopened, the window shows
+// what it showed, and the chart tool charts the file the same. Springfield in July 1990 was on CDT, UT-5;
+// with the tick taken off by hand the chart reads CST, UT-6: 12:00 is 18:00 UT.
+TEST_F(PlacePickerTest, ASavedPlaceReopensWithItsClockLineAndTheHandsChoice)
+{
+    struct Case {
+        const char* label;
+        const char* place;
+        CivilInstant local;
+        bool untick;
+        const char* instantUT;
+    };
+    const Case cases[] = {
+        {"AtlasZone", "kathmandu", {1990, 6, 15, 10, 0}, false, "1990-06-15T04:15Z"},
+        {"HandsZone", "springfield illinois", {1990, 7, 1, 12, 0}, true, "1990-07-01T18:00Z"},
+    };
+    window->txtName->setText(QStringLiteral("asha rao"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        SetDate(c.local.year, c.local.month, c.local.day, c.local.hour, c.local.minute);
+        window->placePicker->txtPlace->clear();
+        TypeAndChoose(c.place);
+        if (c.untick)
+            QTest::mouseClick(window->chkDST, Qt::LeftButton);
+        const QString path = folder.filePath(QLatin1String(c.label) + QStringLiteral(".csv"));
+        ASSERT_TRUE(window->SaveBirthDataTo(path));
+
+        frmMain reopened;
+        ASSERT_TRUE(reopened.OpenBirthDataFrom(path));
+        EXPECT_FALSE(reopened.placePicker->placeLabel().empty());
+        EXPECT_EQ(reopened.placePicker->placeLabel(), window->placePicker->placeLabel());
+        EXPECT_EQ(reopened.placePicker->lblClock->text(), Clock());
+        EXPECT_EQ(reopened.txtMCity->text(), window->txtMCity->text());
+        EXPECT_EQ(reopened.chkDST->isChecked(), window->chkDST->isChecked());
+        EXPECT_EQ(reopened.cmbTimeZone->currentText(), window->cmbTimeZone->currentText());
+        EXPECT_EQ(ChartedInstant(reopened), c.instantUT);
+        EXPECT_FALSE(reopened.chartState().clock.empty());
+        const cli::ToolRun tool = cli::RunTool({"--batch", path.toStdString(), "--json"});
+        ASSERT_EQ(tool.code, 0) << tool.err;
+        EXPECT_EQ(nlohmann::json::parse(tool.out)["instantUT"], c.instantUT);
+    }
+}
+
+// Alt+V in the Place box is no retyping: the place chosen stays.
+TEST_F(PlacePickerTest, AnAltLetterKeepsThePlaceChosen)
+{
+    SetDate(1990, 6, 15, 10, 0);
+    TypeAndChoose("kathmandu");
+    const std::string chosen = window->placePicker->placeLabel();
+    ASSERT_FALSE(chosen.empty());
+    QTest::keyClick(window->placePicker->txtPlace, Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(window->placePicker->placeLabel(), chosen);
+}
+
+// A file opened over a place chosen before: its coordinates are the file's, not an edit by hand.
+TEST_F(PlacePickerTest, AnOpenedFileIsNoEditByHand)
+{
+    SetDate(1990, 7, 1, 12, 0);
+    TypeAndChoose("springfield illinois");
+    const QString path = folder.filePath(QStringLiteral("plain.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name,date,time,zone,lon,lat,dst\nADA,1975-06-15,10:30,34,77E12,28N36,0\n");
+    file.close();
+    ASSERT_TRUE(window->OpenBirthDataFrom(path));
+    EXPECT_FALSE(Clock().contains(QStringLiteral("by hand"))) << Clock().toStdString();
+}
+
 // Kathmandu's +5:45 is the list's last entry, and stays the zone in use when the coordinates are edited or
 // East, already chosen, is clicked again; the tick does not count on an exact offset.
 TEST_F(PlacePickerTest, EditingTheFormKeepsTheExactOffsetItShows)

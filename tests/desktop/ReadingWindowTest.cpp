@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -179,6 +180,33 @@ TEST_F(Reading, PdfNamesThePersonAndSplitsNoBodyAcrossPages)
         bodies += static_cast<int>(page.count(QStringLiteral("Decanate Name")));
     }
     EXPECT_EQ(bodies, 10);
+}
+
+// Saved as PDF or printed, the reading is one paginated document: as many pages either way.
+TEST_F(Reading, SavedPdfHasThePagesOfThePrintedReading)
+{
+    frmDisplay* results = CalculateDelhi("19", "26");
+    ASSERT_NE(results, nullptr);
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("saved.pdf"));
+    ASSERT_TRUE(results->SaveReadingTo(saved));
+    QPrinter printer(QPrinter::HighResolution);
+    const QString printed = folder.filePath(QStringLiteral("printed.pdf"));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    ASSERT_TRUE(results->PrintReadingOn(printer));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfinfo.isEmpty())
+        GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+    const auto pages = [&pdfinfo](const QString& path) {
+        QProcess process;
+        process.start(pdfinfo, {path});
+        EXPECT_TRUE(process.waitForFinished(30000));
+        const auto found = QRegularExpression(QStringLiteral("Pages: +(\\d+)"))
+                               .match(QString::fromUtf8(process.readAllStandardOutput()));
+        return found.hasMatch() ? found.captured(1).toInt() : -1;
+    };
+    EXPECT_EQ(pages(saved), pages(printed));
 }
 
 // The wheel on the first page, drawn, not pasted in as a bitmap: the page holds no image, and rendered it

@@ -103,7 +103,7 @@ TEST_P(CalculationTrigger, J2000ShowsSunAndVenusWithTheirPictures)
     EXPECT_TRUE(results->isVisible());
     EXPECT_FALSE(results->isModal());
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(results->windowTitle(), QStringLiteral("QB Tessaline v1.15"));
+    EXPECT_EQ(results->windowTitle(), QStringLiteral("Reading — J TWO THOUSAND"));
 
     EXPECT_EQ(results->SSTab1->currentIndex(), 1);
     EXPECT_EQ(results->SSTab1->tabText(1), QStringLiteral("Moon"));

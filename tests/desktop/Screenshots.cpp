@@ -28,6 +28,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -136,6 +137,21 @@ bool GrabStates(const QDir& folder)
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    if (qEnvironmentVariableIsSet("TESSALINE_SHOTS_DARK")) {
+        // A dark desktop's palette, for checking the windows and pictures on it by eye.
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+        dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::AlternateBase, QColor(0x33, 0x33, 0x33));
+        dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+        dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+        dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+        dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
+        dark.setColor(QPalette::HighlightedText, Qt::white);
+        QApplication::setPalette(dark);
+    }
     if (argc > 2 && std::strcmp(argv[1], "--states") == 0)
         return GrabStates(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));

@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -100,6 +101,67 @@ TEST_F(WindowLayout, TheWindowGrowsWithWhatItShowsShrinksBackAndKeepsTheUsersSiz
     frmMain second(nullptr, &settings);
     second.show();
     EXPECT_EQ(second.size(), given);
+}
+
+// The window grows by what the list needs and no more: a place takes two lines (its name, then where it is),
+// and the list sits in the window's grid with one spacing above it.
+TEST_F(WindowLayout, TheWindowGrowsOnlyByTheRowsTheListShows)
+{
+    QCoreApplication::processEvents();
+    const int loaded = window->height();
+    TypePlace("ouagadougou");
+    const QListWidget* list = window->placePicker->lstPlaces;
+    ASSERT_TRUE(list->isVisible());
+    const int rows = std::min(list->count(), 6);
+    const int lines = 2 * rows * list->fontMetrics().lineSpacing();
+    EXPECT_LE(list->height(), lines + rows * 8 + 2 * list->frameWidth()) << list->count() << " places";
+    EXPECT_LE(window->height() - loaded, list->height() + 12);
+}
+
+// Every label of the results window wraps and grows, however narrow the window and large its font: the
+// Moon's margin line at 19:26 in Delhi runs to two lines at 800 px and to three with 15 pt type.
+// The list never takes the window past the bottom of the screen, in type a third larger: it
+// scrolls instead, one place at least in view.
+TEST_F(WindowLayout, TheListNeverTakesTheWindowPastTheScreen)
+{
+    QFont larger = window->font(); // as on a screen a third smaller
+    larger.setPointSizeF(larger.pointSizeF() * 1.35);
+    window->setFont(larger);
+    TypePlace("springfield");
+    const QListWidget* list = window->placePicker->lstPlaces;
+    ASSERT_GT(list->count(), 1);
+    const int frame = window->frameGeometry().height() - window->height();
+    EXPECT_LE(window->height() + frame, window->screen()->availableGeometry().height())
+        << window->height() << " + " << frame << " on " << window->screen()->availableGeometry().height();
+    EXPECT_GE(list->height(), list->sizeHintForRow(0));
+}
+
+TEST_F(WindowLayout, ResultsLabelsAreWholeWhenNarrowedOrInALargerFont)
+{
+    window->txtName->setText(QStringLiteral("ASHA RAO"));
+    SelectDate(1975, 6, 15);
+    window->cboHH->setCurrentIndex(19);
+    window->cboMM->setCurrentIndex(26);
+    window->cmbTimeZone->setCurrentIndex(34);
+    FillValidForm();
+    window->cmdRashi_Click();
+    frmDisplay* results = window->resultsWindow();
+    ASSERT_NE(results, nullptr);
+    ASSERT_TRUE(results->lblMargin[1]->isVisible());
+    struct Size {
+        int width;
+        qreal points;
+    };
+    for (const Size size : {Size{800, 0}, Size{1000, 15}, Size{600, 15}}) {
+        if (size.points > 0) {
+            QFont larger = results->font();
+            larger.setPointSizeF(size.points);
+            results->setFont(larger);
+        }
+        results->resize(size.width, results->minimumHeight());
+        QCoreApplication::processEvents();
+        EXPECT_EQ(Clipped(results), QStringList()) << size.width << " px";
+    }
 }
 
 TEST_F(WindowLayout, EnterCalculatesFromEveryFieldAndChoosesInAnOpenList)

@@ -2,6 +2,7 @@
 #include "report/ChartWheelSvg.h"
 #include "report/DrekkanaChartSvg.h"
 #include "report/Reading.h"
+#include "report/SvgDrawing.h"
 
 #include "decanates/CalculationDriver.h"
 
@@ -331,6 +332,38 @@ TEST(ChartDocuments, ShowHostileTextTheSameCleanWay)
         EXPECT_NE(document.find("Par\\x1b[2Jis\\x07\\u202e\uFFFD"), std::string::npos) << document.substr(0, 300);
     }
     EXPECT_NE(RenderReadingHtml(state).find("ZZ\\x00T\\u2066"), std::string::npos);
+}
+
+// Relative luminance and contrast ratio as WCAG 2 defines them (sRGB, "#rrggbb").
+double Luminance(std::string_view hex)
+{
+    const auto channel = [hex](std::size_t at) {
+        const double c = std::stoi(std::string(hex.substr(at, 2)), nullptr, 16) / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(1) + 0.7152 * channel(3) + 0.0722 * channel(5);
+}
+
+double Contrast(std::string_view a, std::string_view b)
+{
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Every text of the pictures reads at 4.5:1 on every ground it may stand on, in both palettes; on the dark
+// paper the element tints stand 3:1 apart from it (the earth tint was 1.16:1 and vanished).
+TEST(ChartPictures, TextsAndDarkCellsKeepTheirContrast)
+{
+    for (const PictureColours colours : {PictureColours::Light, PictureColours::Dark}) {
+        const PicturePalette& p = PaletteFor(colours);
+        for (const std::string_view text : {p.ink, p.muted, p.accent})
+            for (const std::string_view ground : {p.paper, p.signRing, p.fire, p.earth, p.air, p.water})
+                EXPECT_GE(Contrast(text, ground), 4.5) << text << " on " << ground;
+    }
+    const PicturePalette& dark = PaletteFor(PictureColours::Dark);
+    for (const std::string_view tint : {dark.fire, dark.earth, dark.air, dark.water})
+        EXPECT_GE(Contrast(tint, dark.paper), 3.0) << tint;
 }
 
 } // namespace

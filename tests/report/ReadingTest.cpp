@@ -62,16 +62,16 @@ INSTANTIATE_TEST_SUITE_P(
                                 "77°12′ E, 28°36′ N",
                                 "+06:30", "1975-06-15T04:00Z"},
                     InstantCase{"WestDst", 1985, 7, 4, 18, 45, 27, true, "73", "58", false, "40", "45",
-                                "Calculated for 4 July 1985, 22:45 Universal Time (zone -5:00, daylight saving), "
+                                "Calculated for 4 July 1985, 22:45 Universal Time (zone −5:00, daylight saving), "
                                 "73°58′ W, 40°45′ N",
                                 "-04:00", "1985-07-04T22:45Z"},
                     InstantCase{"WestNoDst", 1985, 7, 4, 18, 45, 27, false, "73", "58", false, "40", "45",
-                                "Calculated for 4 July 1985, 23:45 Universal Time (zone -5:00, no daylight saving), "
+                                "Calculated for 4 July 1985, 23:45 Universal Time (zone −5:00, no daylight saving), "
                                 "73°58′ W, 40°45′ N",
                                 "-05:00", "1985-07-04T23:45Z"},
                     InstantCase{
                         "WestIntoNewYear", 1990, 12, 31, 20, 0, 32, false, "157", "5", false, "21", "0",
-                        "Calculated for 1 January 1991, 06:30 Universal Time (zone -10:30, no daylight saving), "
+                        "Calculated for 1 January 1991, 06:30 Universal Time (zone −10:30, no daylight saving), "
                         "157°05′ W, 21°00′ N",
                         "-10:30", "1991-01-01T06:30Z"},
                     InstantCase{"SouthAndGreenwich", 2000, 1, 1, 12, 0, 29, false, "0", "0", false, "33", "52",
