@@ -10,9 +10,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <unordered_map>
 #include <vector>
 
 namespace tessaline::atlas {
@@ -181,20 +184,40 @@ bool PlainZoneName(std::string_view zoneId)
 
 // The zone's file is one CCTZ can read without waiting: a regular file of a plausible size (a named pipe
 // would block it, a device could be endless). The message says why not.
-std::optional<std::string> ZoneFileProblem(std::string_view zoneId)
+std::optional<std::string> ZoneFileProblem(const std::string& path, bool& exists)
 {
-    const char* folder = std::getenv("TZDIR");
-    std::string path = folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
-    path += '/';
-    path += zoneId;
     struct stat status {
     };
-    if (::stat(path.c_str(), &status) != 0)
+    exists = ::stat(path.c_str(), &status) == 0;
+    if (!exists)
         return std::nullopt; // CCTZ says it cannot load it
     if (!S_ISREG(status.st_mode) || status.st_size > kPlausibleZoneFileBytes)
         return "The time-zone file \"" + path + "\" is "
             + (S_ISREG(status.st_mode) ? "too large to be one" : "not a regular file");
     return std::nullopt;
+}
+
+// The zone file's problem, checked once per file and run: CCTZ loads a zone once and keeps it, so the file is
+// read only then, and a batch of a million rows need not ask the system about it a million times. Rows on
+// any number of threads share the answer. Only files that exist are kept: the names are the database's, not
+// every name a batch could make up.
+std::optional<std::string> ZoneFileProblemOnce(std::string_view zoneId)
+{
+    const char* folder = std::getenv("TZDIR");
+    std::string path = folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
+    path += '/';
+    path += zoneId;
+    static std::mutex mutex;
+    static std::unordered_map<std::string, std::optional<std::string>> checked;
+    const std::scoped_lock lock(mutex);
+    const auto known = checked.find(path);
+    if (known != checked.end())
+        return known->second;
+    bool exists = false;
+    auto problem = ZoneFileProblem(path, exists);
+    if (exists)
+        checked.emplace(std::move(path), problem);
+    return problem;
 }
 
 std::string NotInDatabase(std::string_view zoneId)
@@ -210,7 +233,7 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
     cctz::time_zone zone;
     if (!PlainZoneName(zoneId))
         return Fail(NotInDatabase(zoneId));
-    if (auto problem = ZoneFileProblem(zoneId))
+    if (auto problem = ZoneFileProblemOnce(zoneId))
         return Fail(std::move(*problem) + ": the zone must be chosen by hand");
     if (!cctz::load_time_zone(std::string(zoneId), &zone))
         return Fail(NotInDatabase(zoneId));

@@ -168,5 +168,26 @@ TEST(ReadClock, AZoneFileThatIsNoneOrThatNoClockCouldHaveIsRefused)
     EXPECT_NE(far.error().find("UT+23:59:59, more than any clock has had"), std::string::npos) << far.error();
 }
 
+// A zone file is checked where it is first loaded, once per run, not on every row: CCTZ keeps the zone, so a
+// file changed afterwards is never read (a named pipe in its place no longer refuses the zone, as it did when
+// every reading asked the system again). The offset is CET's, from the system's own database:
+//   TZ=Europe/Paris date -d '2000-01-01 12:00' +%z   gives +0100
+TEST(ReadClock, AZoneFileIsCheckedOnceWhereItIsLoaded)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("tessaline-tz-once-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder / "Test");
+    std::filesystem::copy_file("/usr/share/zoneinfo/Europe/Paris", folder / "Test" / "Once");
+    setenv("TZDIR", folder.c_str(), 1);
+    const auto first = ReadClock("Test/Once", {2000, 1, 1, 12, 0}, 2.35);
+    std::filesystem::remove(folder / "Test" / "Once");
+    ASSERT_EQ(::mkfifo((folder / "Test" / "Once").c_str(), 0600), 0);
+    const auto again = ReadClock("Test/Once", {2000, 1, 1, 12, 0}, 2.35);
+    unsetenv("TZDIR");
+    std::filesystem::remove_all(folder);
+    ASSERT_TRUE(first.has_value()) << first.error();
+    ASSERT_TRUE(again.has_value()) << again.error();
+    EXPECT_EQ(again->first.seconds, 3600);
+}
+
 } // namespace
 } // namespace tessaline::atlas
