@@ -3,8 +3,10 @@
 #include "atlas/Clock.h"
 #include "atlas/PlacedBirth.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace tessaline::atlas {
 namespace {
@@ -181,6 +183,12 @@ TEST(AtlasFile, ADamagedOrForeignFileIsRefusedWithItsReason)
         {"TESSALINE-ATLAS\t1\nsource\tx\nzones\t1\nEurope/Paris\ncountries\t1\nFR\tFrance\nregions\t0\nfold\t0\n"
          "places\t1\nParis\t\t0\t\t48853\t2349\t2138551\t1\tC\t2988507\n",
          "line 10: a place field is out of range"},
+        // An id given twice would find one of the two places by chance.
+        {"TESSALINE-ATLAS\t1\nsource\tx\nzones\t1\nEurope/Paris\ncountries\t1\nFR\tFrance\nregions\t0\nfold\t0\n"
+         "places\t3\nParis\t\t0\t\t48853\t2349\t2138551\t0\tC\t2988507\nLyon\t\t0\t\t45748\t4847\t522969\t0\t\t2996944"
+         "\n"
+         "Nice\t\t0\t\t43703\t7266\t342669\t0\t\t2988507\n",
+         "line 12: GeoNames id 2988507 is given again (first at line 10); give each place its own id"},
     };
     for (const auto& c : cases) {
         const auto result = Atlas::Parse(c.text, "test.tsv");
@@ -189,7 +197,16 @@ TEST(AtlasFile, ADamagedOrForeignFileIsRefusedWithItsReason)
     }
     const auto missing = Atlas::Load("/nonexistent/atlas.tsv");
     ASSERT_FALSE(missing);
-    EXPECT_EQ(missing.error(), "Cannot read the place atlas \"/nonexistent/atlas.tsv\"");
+    EXPECT_EQ(missing.error(),
+              "Cannot read the place atlas \"/nonexistent/atlas.tsv\": No such file or directory; "
+              "install the program's atlas.bin again");
+    setenv("TESSALINE_ATLAS", "/nonexistent/atlas.bin", 1);
+    const auto chosen = Atlas::Load("/nonexistent/atlas.bin");
+    unsetenv("TESSALINE_ATLAS");
+    ASSERT_FALSE(chosen);
+    EXPECT_NE(chosen.error().find(": No such file or directory; set TESSALINE_ATLAS to the atlas file"),
+              std::string::npos)
+        << chosen.error();
 }
 
 } // namespace
