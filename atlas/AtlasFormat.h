@@ -26,7 +26,7 @@
 // trusted: the opening checks the header, the directory, the checksum of the whole file (FileChecksum: a
 // changed byte anywhere is refused, not read as another place), the small tables and the order of the ids,
 // and every offset and index of a place or a key is checked when it is used. Version 2 added the checksum
-// (a file of version 1 is refused).
+// and the folding of names in NFKC with full case folding first (a file of version 1 is refused).
 
 #include <array>
 #include <cstddef>

@@ -209,5 +209,38 @@ TEST(AtlasFile, ADamagedOrForeignFileIsRefusedWithItsReason)
         << chosen.error();
 }
 
+// Every way of typing a name finds its place, the same fold on the query and on the names the build
+// indexed: decomposed marks (as macOS types them), capitals of any alphabet, fullwidth letters, ligatures,
+// soft hyphens. The ids are the places' lines in data/atlas/atlas.tsv (grep -P "^Zürich\t" and so on):
+// Zürich 2657896, Athens 264371 (Αθήνα), Thessaloníki 734077 (Θεσσαλονίκη), Yerevan 616052 (Երեվան),
+// Kyiv 703448 (Київ), Florence 3176959 (Firenze), Paris 2988507.
+TEST_F(ShippedAtlas, FindsANameInEveryFormItIsTyped)
+{
+    const struct {
+        const char* query;
+        const char* folded; // Python's unicodedata.normalize("NFKC", query).casefold(), marks then dropped
+        std::int32_t id;
+    } cases[] = {
+        {"Zu\u0308rich", "zurich", 2657896},
+        {"ZU\u0308RICH", "zurich", 2657896},
+        {"Zu\u0308rich, Zu\u0308rich", "zurich zurich", 2657896},
+        {"ΑΘΗΝΑ", "αθηνα", 264371},
+        {"ΘΕΣΣΑΛΟΝΙΚΗ", "θεσσαλονικη", 734077},
+        {"ԵՐԵՎԱՆ", "երեվան", 616052},
+        {"КИЇВ", "киів", 703448},
+        {"\uFF30\uFF41\uFF52\uFF49\uFF53", "paris", 2988507}, // fullwidth
+        {"\uFB01renze", "firenze", 3176959}, // the fi ligature
+        {"Zu\u00ADrich", "zurich", 2657896}, // a soft hyphen
+        {"Pa\u200Bris", "paris", 2988507}, // a zero-width space
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(A().Fold(c.query), c.folded) << c.query;
+        const auto place = ResolvePlace(A(), c.query, Reader::ChartTool);
+        ASSERT_TRUE(place.has_value()) << c.query << ": " << place.error();
+        EXPECT_EQ((*place)->geonamesId, c.id) << c.query;
+    }
+    EXPECT_EQ(A().NearestNames("Zu\u0308richh", 1), std::vector<std::string>{"Zürich"});
+}
+
 } // namespace
 } // namespace tessaline::atlas
