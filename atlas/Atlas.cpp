@@ -361,7 +361,8 @@ Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
     if (!sections)
         return Fail(sections.error());
     // Every byte counts, so that a changed one is refused rather than read as another place.
-    if (format::FileChecksum(data, size) != header->checksum)
+    // The pages the sum read stay in the system's cache; the program keeps only those a search touches.
+    if (format::FileChecksum(data, size, atlas->mapped_) != header->checksum)
         return Fail(Damaged(origin, "its checksum does not match its contents (changed or written over)"));
     const auto section = [&](SectionId id) -> const format::SectionEntry& {
         return (*sections)[static_cast<std::uint32_t>(id)];

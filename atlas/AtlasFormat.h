@@ -125,7 +125,8 @@ static_assert(sizeof(FoldRecord) == 12 && sizeof(KeyRecord) == 16 && sizeof(IdRe
 // words read in little-endian order on any computer.
 std::uint64_t Hash64(const std::byte* data, std::size_t size, std::uint64_t seed) noexcept;
 // What the header's checksum holds: the hash of the file, the header's checksum counted as nought (the hash
-// of the header so counted seeds the hash of the rest).
-std::uint64_t FileChecksum(const std::byte* file, std::size_t size) noexcept;
+// of the header so counted seeds the hash of the rest). releasePages, for a file mapped read-only: each
+// piece's pages are handed back (MADV_DONTNEED) once summed.
+std::uint64_t FileChecksum(const std::byte* file, std::size_t size, bool releasePages = false) noexcept;
 
 } // namespace tessaline::atlas::format
