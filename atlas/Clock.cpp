@@ -197,46 +197,48 @@ std::optional<std::string> ZoneFileProblem(const std::string& path, bool& exists
     return std::nullopt;
 }
 
-// The zone file's problem, checked once per file and run: CCTZ loads a zone once and keeps it, so the file is
-// read only then, and a batch of a million rows need not ask the system about it a million times. Rows on
-// any number of threads share the answer. Only files that exist are kept: the names are the database's, not
-// every name a batch could make up.
-std::optional<std::string> ZoneFileProblemOnce(std::string_view zoneId)
-{
-    const char* folder = std::getenv("TZDIR");
-    std::string path = folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
-    path += '/';
-    path += zoneId;
-    static std::mutex mutex;
-    static std::unordered_map<std::string, std::optional<std::string>> checked;
-    const std::scoped_lock lock(mutex);
-    const auto known = checked.find(path);
-    if (known != checked.end())
-        return known->second;
-    bool exists = false;
-    auto problem = ZoneFileProblem(path, exists);
-    if (exists)
-        checked.emplace(std::move(path), problem);
-    return problem;
-}
-
 std::string NotInDatabase(std::string_view zoneId)
 {
     return "The time zone \"" + std::string(zoneId)
         + "\" is not in this computer's time-zone database (package tzdata): the zone must be chosen by hand";
 }
 
+// The zone of an id, its file checked where it is loaded, once per file and run: CCTZ keeps a zone once
+// loaded, so the file is read only then, and a batch of a million rows need not ask the system about it a
+// million times. Rows on any number of threads share the zone. Only files that exist are kept: the names are
+// the database's, not every name a batch could make up.
+Result<cctz::time_zone> LoadZone(std::string_view zoneId)
+{
+    const char* folder = std::getenv("TZDIR");
+    std::string path = folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
+    path += '/';
+    path += zoneId;
+    static std::mutex mutex;
+    static std::unordered_map<std::string, Result<cctz::time_zone>> loaded;
+    const std::scoped_lock lock(mutex);
+    if (const auto known = loaded.find(path); known != loaded.end())
+        return known->second;
+    bool exists = false;
+    Result<cctz::time_zone> zone = Fail(NotInDatabase(zoneId));
+    if (auto problem = ZoneFileProblem(path, exists))
+        zone = Fail(std::move(*problem) + ": the zone must be chosen by hand");
+    else if (cctz::time_zone read; cctz::load_time_zone(std::string(zoneId), &read))
+        zone = read;
+    if (exists)
+        loaded.emplace(std::move(path), zone);
+    return zone;
+}
+
 } // namespace
 
 Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& local, double longitudeEast)
 {
-    cctz::time_zone zone;
     if (!PlainZoneName(zoneId))
         return Fail(NotInDatabase(zoneId));
-    if (auto problem = ZoneFileProblemOnce(zoneId))
-        return Fail(std::move(*problem) + ": the zone must be chosen by hand");
-    if (!cctz::load_time_zone(std::string(zoneId), &zone))
-        return Fail(NotInDatabase(zoneId));
+    const Result<cctz::time_zone> loaded = LoadZone(zoneId);
+    if (!loaded)
+        return Fail(loaded.error());
+    const cctz::time_zone& zone = *loaded;
     const cctz::civil_second civil(local.year, local.month, local.day, local.hour, local.minute, 0);
     const auto lookup = zone.lookup(civil);
     ClockReading reading;
