@@ -85,8 +85,41 @@ std::optional<Seconds> TransitionAtOrBefore(const cctz::time_zone& zone, const S
     return zone.lookup(transition.to).trans;
 }
 
-std::optional<MeanTimeEnd> MeanTimeEndNear(const cctz::time_zone& zone, const Seconds& near)
+// A zone as ReadClock reads it, and the instant from which no instant lies in local mean time or in the
+// period just after it (the start of the second period after the last of mean time): none when that never
+// comes. Nearly every birth is later, and needs no look for mean time.
+struct LoadedZone {
+    cctz::time_zone zone;
+    std::optional<Seconds> meanTimeOver;
+};
+
+// The instant meanTimeOver holds. Mean time lies in a zone's recorded history, never in the rule for its
+// future: the walk through the transitions stops at 2100.
+std::optional<Seconds> MeanTimeOver(const cctz::time_zone& zone)
 {
+    const Seconds stop = cctz::convert(cctz::civil_second(2100, 1, 1, 0, 0, 0), cctz::utc_time_zone());
+    std::optional<Seconds> meanTimeEnd; // the last transition out of mean time
+    std::optional<Seconds> over;
+    Seconds tp = cctz::convert(cctz::civil_second(1000, 1, 1, 0, 0, 0), cctz::utc_time_zone());
+    cctz::time_zone::civil_transition transition;
+    while (tp < stop && zone.next_transition(tp, &transition)) {
+        tp = zone.lookup(transition.to).trans;
+        if (IsMeanTime(zone, tp - cctz::seconds(1)) && !IsMeanTime(zone, tp)) {
+            meanTimeEnd = tp;
+            over.reset();
+        } else if (meanTimeEnd && !over)
+            over = tp;
+    }
+    if (!meanTimeEnd) // mean time to the end (no instant is over it), or none at all (every instant is)
+        return IsMeanTime(zone, tp) ? std::nullopt : std::optional(Seconds::min());
+    return over; // none when the period after mean time never ends
+}
+
+std::optional<MeanTimeEnd> MeanTimeEndNear(const LoadedZone& loaded, const Seconds& near)
+{
+    if (loaded.meanTimeOver && near >= *loaded.meanTimeOver)
+        return std::nullopt;
+    const cctz::time_zone& zone = loaded.zone;
     if (IsMeanTime(zone, near)) {
         MeanTimeEnd end{TransitionAtOrBefore(zone, near), std::nullopt, zone.lookup(near).offset};
         cctz::time_zone::civil_transition transition;
@@ -207,23 +240,23 @@ std::string NotInDatabase(std::string_view zoneId)
 // loaded, so the file is read only then, and a batch of a million rows need not ask the system about it a
 // million times. Rows on any number of threads share the zone. Only files that exist are kept: the names are
 // the database's, not every name a batch could make up.
-Result<cctz::time_zone> LoadZone(std::string_view zoneId)
+Result<LoadedZone> LoadZone(std::string_view zoneId)
 {
     const char* folder = std::getenv("TZDIR");
     std::string path = folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
     path += '/';
     path += zoneId;
     static std::mutex mutex;
-    static std::unordered_map<std::string, Result<cctz::time_zone>> loaded;
+    static std::unordered_map<std::string, Result<LoadedZone>> loaded;
     const std::scoped_lock lock(mutex);
     if (const auto known = loaded.find(path); known != loaded.end())
         return known->second;
     bool exists = false;
-    Result<cctz::time_zone> zone = Fail(NotInDatabase(zoneId));
+    Result<LoadedZone> zone = Fail(NotInDatabase(zoneId));
     if (auto problem = ZoneFileProblem(path, exists))
         zone = Fail(std::move(*problem) + ": the zone must be chosen by hand");
     else if (cctz::time_zone read; cctz::load_time_zone(std::string(zoneId), &read))
-        zone = read;
+        zone = LoadedZone{read, MeanTimeOver(read)};
     if (exists)
         loaded.emplace(std::move(path), zone);
     return zone;
@@ -235,14 +268,14 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
 {
     if (!PlainZoneName(zoneId))
         return Fail(NotInDatabase(zoneId));
-    const Result<cctz::time_zone> loaded = LoadZone(zoneId);
+    const Result<LoadedZone> loaded = LoadZone(zoneId);
     if (!loaded)
         return Fail(loaded.error());
-    const cctz::time_zone& zone = *loaded;
+    const cctz::time_zone& zone = loaded->zone;
     const cctz::civil_second civil(local.year, local.month, local.day, local.hour, local.minute, 0);
     const auto lookup = zone.lookup(civil);
     ClockReading reading;
-    if (const auto end = MeanTimeEndNear(zone, lookup.pre)) {
+    if (const auto end = MeanTimeEndNear(*loaded, lookup.pre)) {
         reading = ReadAroundMeanTime(zone, civil, lookup, *end, longitudeEast);
     } else {
         switch (lookup.kind) {
