@@ -412,6 +412,13 @@ std::optional<std::string> Atlas::CheckTables(std::span<const format::ZoneRecord
         if ((i > 0 && ids_[i].geonamesId < ids_[i - 1].geonamesId) || ids_[i].place >= places_.size())
             return "its id index is out of order";
     }
+    // As with the checksum, the id index's pages go back until an id is looked up: a search never reads them.
+    if (mapped_ && !ids_.empty()) {
+        const auto pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+        const auto first = reinterpret_cast<std::uintptr_t>(ids_.data()) / pageSize * pageSize;
+        const auto end = reinterpret_cast<std::uintptr_t>(ids_.data() + ids_.size());
+        ::madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+    }
     return std::nullopt;
 }
 

@@ -121,9 +121,9 @@ std::uint64_t FileChecksum(const std::byte* file, std::size_t size, bool release
     std::memcpy(&header, file, sizeof header);
     header.checksum = 0;
     Hasher hasher(Hash64(reinterpret_cast<const std::byte*>(&header), sizeof header, 0));
-    // A megabyte at a time: a mapped file's pages are given back once summed, so that opening the atlas does
+    // A quarter megabyte at a time: a mapped file's pages are given back once summed, so that opening the atlas does
     // not hold all of it in the program's memory at once.
-    constexpr std::size_t kPiece = std::size_t{1} << 20;
+    constexpr std::size_t kPiece = std::size_t{256} << 10;
     const std::byte* at = file + sizeof header;
     const std::size_t striped = (size - sizeof header) / Hasher::kStripe * Hasher::kStripe;
     const auto pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
