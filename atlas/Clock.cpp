@@ -5,6 +5,7 @@
 #include <array>
 #include <cctz/civil_time.h>
 #include <cctz/time_zone.h>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -303,16 +304,27 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
     return reading;
 }
 
+void AppendNumber(std::string& out, int value, bool twoDigits)
+{
+    if (twoDigits && value >= 0 && value < 10)
+        out += '0';
+    std::array<char, 12> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    out.append(digits.data(), written.ptr);
+}
+
 std::string OffsetName(int seconds)
 {
+    // Written out rather than formatted: every placed batch row names its offset.
     const int magnitude = std::abs(seconds);
-    char text[32];
-    if (magnitude % 60 != 0)
-        std::snprintf(text, sizeof text, "UT%s%d:%02d:%02d", seconds < 0 ? "\u2212" : "+", magnitude / 3600,
-                      magnitude / 60 % 60, magnitude % 60);
-    else
-        std::snprintf(text, sizeof text, "UT%s%d:%02d", seconds < 0 ? "\u2212" : "+", magnitude / 3600,
-                      magnitude / 60 % 60);
+    std::string text = seconds < 0 ? "UT\u2212" : "UT+";
+    AppendNumber(text, magnitude / 3600, false);
+    text += ':';
+    AppendNumber(text, magnitude / 60 % 60, true);
+    if (magnitude % 60 != 0) {
+        text += ':';
+        AppendNumber(text, magnitude % 60, true);
+    }
     return text;
 }
 

@@ -179,11 +179,18 @@ bool FarFromLongitude(int offsetMinutesEast, double longitudeEast) noexcept
 
 std::string LocalTimeText(const CivilInstant& local)
 {
-    char text[64];
     const auto month = (local.month >= 1 && local.month <= 12) ? kMonthNames[static_cast<std::size_t>(local.month - 1)]
                                                                : std::string_view("?");
-    std::snprintf(text, sizeof text, "%d %.*s %d, %02d:%02d", local.day, static_cast<int>(month.size()), month.data(),
-                  local.year, local.hour, local.minute);
+    std::string text; // "15 June 1975, 10:30"
+    AppendNumber(text, local.day, false);
+    text += ' ';
+    text += month;
+    text += ' ';
+    AppendNumber(text, local.year, false);
+    text += ", ";
+    AppendNumber(text, local.hour, true);
+    text += ':';
+    AppendNumber(text, local.minute, true);
     return text;
 }
 
