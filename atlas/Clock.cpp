@@ -240,14 +240,17 @@ std::string NotInDatabase(std::string_view zoneId)
 // The zone of an id, its file checked where it is loaded, once per file and run: CCTZ keeps a zone once
 // loaded, so the file is read only then, and a batch of a million rows need not ask the system about it a
 // million times. Rows on any number of threads share the zone. Only files that exist are kept: the names are
-// the database's, not every name a batch could make up.
-Result<LoadedZone> LoadZone(std::string_view zoneId)
+// the database's, not every name a batch could make up: the answer for a name no file has lasts until the
+// thread's next call.
+const Result<LoadedZone>& LoadZone(std::string_view zoneId)
 {
     const char* folder = std::getenv("TZDIR");
-    std::string path = folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
+    thread_local std::string path; // its room kept from row to row
+    path = folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
     path += '/';
     path += zoneId;
     static std::mutex mutex;
+    // Never erased: what a row was given stays where it is while other rows add theirs.
     static std::unordered_map<std::string, Result<LoadedZone>> loaded;
     const std::scoped_lock lock(mutex);
     if (const auto known = loaded.find(path); known != loaded.end())
@@ -258,9 +261,12 @@ Result<LoadedZone> LoadZone(std::string_view zoneId)
         zone = Fail(std::move(*problem) + ": the zone must be chosen by hand");
     else if (cctz::time_zone read; cctz::load_time_zone(std::string(zoneId), &read))
         zone = LoadedZone{read, MeanTimeOver(read)};
-    if (exists)
-        loaded.emplace(std::move(path), zone);
-    return zone;
+    if (!exists) { // a name no file has: said each time, not kept
+        thread_local Result<LoadedZone> missing = Fail(std::string());
+        missing = std::move(zone);
+        return missing;
+    }
+    return loaded.emplace(path, std::move(zone)).first->second;
 }
 
 } // namespace
@@ -269,7 +275,7 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
 {
     if (!PlainZoneName(zoneId))
         return Fail(NotInDatabase(zoneId));
-    const Result<LoadedZone> loaded = LoadZone(zoneId);
+    const Result<LoadedZone>& loaded = LoadZone(zoneId);
     if (!loaded)
         return Fail(loaded.error());
     const cctz::time_zone& zone = loaded->zone;
