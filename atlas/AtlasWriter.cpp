@@ -188,7 +188,8 @@ Result<std::vector<std::byte>> ConvertAtlasText(std::string_view text, std::stri
     std::string_view line;
     const auto fail = [&](std::string_view what) {
         return Fail("The place atlas \"" + std::string(origin) + "\" is damaged at line "
-                    + std::to_string(lines.Number()) + ": " + std::string(what));
+                    + std::to_string(lines.Number()) + ": " + std::string(what)
+                    + "; mend that line, or use the atlas.bin that came with the program");
     };
     if (!lines.Next(line) || line != kTextMagic) {
         std::string message(1, '"');
