@@ -223,7 +223,7 @@ Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
     const int mapError = errno;
     ::close(fd);
     if (address == MAP_FAILED && mapError == ENOMEM)
-        return Fail("Not enough memory to open the place atlas " + Quoted(name));
+        return Fail(std::string(kNotEnoughMemory) + " to open the place atlas " + Quoted(name));
     if (address == MAP_FAILED)
         return Fail(CannotRead(name, mapError));
     Mapping mapping(address, bytes);
@@ -236,7 +236,7 @@ Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
                 return Fail(std::move(image).error());
             return FromImage(std::move(*image), name);
         } catch (const std::bad_alloc&) {
-            return Fail("Not enough memory to read the text atlas " + Quoted(name) + ": use atlas.bin");
+            return Fail(std::string(kNotEnoughMemory) + " to read the text atlas " + Quoted(name) + ": use atlas.bin");
         }
     }
     auto atlas = std::unique_ptr<Atlas>(new Atlas);

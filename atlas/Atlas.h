@@ -146,6 +146,10 @@ private:
     std::string_view NarrowingWords(const Place& place) const;
 };
 
+// How a failure to load the atlas for lack of memory begins: a program may stop its run for it rather than
+// refuse the one birth that asked for a place.
+inline constexpr std::string_view kNotEnoughMemory = "Not enough memory";
+
 // The atlas file the programs use: $TESSALINE_ATLAS when set, else share/tessaline/atlas.bin beside the
 // executable's folder, else the installed copy, else the build tree's (a build that was never installed).
 // Nothing when none of them exists.

@@ -63,7 +63,7 @@ int main(int argc, char** argv)
         bool missed = false;
         for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
             const Result<double> computed
-                = BodyLongitudeAt(static_cast<BodyIndex>(body), state.instant, EphemerisMode::Precise);
+                = BodyLongitudeAt(static_cast<Body>(body), state.instant, EphemerisMode::Precise);
             if (!computed) {
                 std::fprintf(stderr, "%s\n", computed.error().c_str());
                 return 2;
@@ -81,7 +81,7 @@ int main(int argc, char** argv)
     }
     std::printf("births: %ld\nlargest difference, arcminutes:\n", births);
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body)
-        std::printf("  %-8s %7.2f\n", BodyName(static_cast<BodyIndex>(body)), largest[body] * 60.0);
+        std::printf("  %-8s %7.2f\n", BodyName(static_cast<Body>(body)), largest[body] * 60.0);
     std::printf("charts with a body in another decanate: %ld (%.2f %%)\n", chartsMissed, 100.0 * chartsMissed / births);
     std::printf("bodies in another decanate: %ld, named by the edge check: %ld\n", bodiesMissed, missesFlagged);
     return missesFlagged == bodiesMissed ? 0 : 1;

@@ -40,7 +40,7 @@ void AllPointsAtAnInstant(benchmark::State& st)
         const auto at = tessaline::TabulatedInstant::At(instants[next]);
         double sum = at->MeanNode() + at->AyanamsaDegrees(tessaline::Ayanamsa::Lahiri);
         for (int body = 0; body < tessaline::kPreciseBodyCount; ++body)
-            sum += at->Longitude(static_cast<tessaline::PreciseBody>(body));
+            sum += at->Longitude(static_cast<tessaline::Body>(body));
         const tessaline::PreciseAngles angles = at->ChartAngles(-77.2, 28.6);
         benchmark::DoNotOptimize(sum + angles.ascendant + angles.midheaven);
         next = (next + 1) % instants.size();
@@ -69,7 +69,7 @@ void TablesMemory(benchmark::State& st)
         for (double jd = span.first; jd <= span.last; jd += 0.5) {
             const auto at = tessaline::TabulatedInstant::At(jd);
             for (int body = 0; body < tessaline::kPreciseBodyCount; ++body)
-                sum += at->Longitude(static_cast<tessaline::PreciseBody>(body));
+                sum += at->Longitude(static_cast<tessaline::Body>(body));
             for (int i = 0; i < tessaline::kAyanamsaCount; ++i)
                 sum += at->AyanamsaDegrees(static_cast<tessaline::Ayanamsa>(i));
             sum += at->MeanNode() + at->ChartAngles(0.0, 45.0).ascendant;

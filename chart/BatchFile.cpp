@@ -19,6 +19,11 @@ Result<BatchHeader> BatchHeader::Read(const std::vector<std::string>& fields)
         while (found < fields.size() && FoldKey(fields[found]) != wanted)
             ++found;
         header.columnOf_[c] = found == fields.size() ? kAbsent : found;
+        // A column named twice says two things of every row; taking either would chart a birth never given.
+        for (std::size_t again = found + 1; again < fields.size(); ++again)
+            if (FoldKey(fields[again]) == wanted)
+                return Fail("The batch header names the column \"" + std::string(kNames[c]) + "\" twice (fields "
+                            + std::to_string(found + 1) + " and " + std::to_string(again + 1) + "): keep one of them");
     }
     for (std::size_t c = kName; c <= kDst; ++c)
         if (!header.Has(static_cast<Column>(c)) && (c <= kTime || !header.Placed()))
@@ -45,9 +50,9 @@ std::optional<std::string> CsvRecordProblem(const CsvReader& reader)
     case CsvReader::Problem::UnclosedQuote:
         return "The quote opened on line " + quoteLine + " is never closed" + goesOn;
     case CsvReader::Problem::QuoteTooLong:
-        return "The quote opened on line " + quoteLine + " runs on past 16 MB" + goesOn;
+        return "The quote opened on line " + quoteLine + " runs on past 1 MB" + goesOn;
     case CsvReader::Problem::TooLong:
-        return std::string("The row is longer than 16 MB");
+        return std::string("The row is longer than 1 MB");
     case CsvReader::Problem::TooManyFields:
         return std::string("The row has more than 1024 fields");
     }

@@ -172,6 +172,10 @@ Result<BirthDataForm> ParseBirthArguments(const BirthArguments& arguments, Reade
     const auto time = SplitNumbers(arguments.time, ':', 2);
     if (!time || (*time)[0] > 23 || (*time)[1] > 59 || (*time)[2] > 59)
         return Fail("Time " + Quoted(arguments.time) + " is not a clock time: write it as HH:MM from 00:00 to 23:59");
+    // The chart is calculated to the minute: seconds would be dropped without a word, so only :00 passes.
+    if ((*time)[2] != 0)
+        return Fail("Time " + Quoted(arguments.time)
+                    + " has seconds, and the chart is calculated to the minute: write it as HH:MM");
     form.hour = (*time)[0];
     form.minute = (*time)[1];
 

@@ -7,7 +7,7 @@
 
 namespace tessaline {
 
-const char* BodyName(BodyIndex body) noexcept
+const char* BodyName(Body body) noexcept
 {
     static constexpr std::array<const char*, kBodyCount> kNames{
         "Sun",    "Moon",    "Mercury", "Venus",     "Mars",      "Jupiter", "Saturn",

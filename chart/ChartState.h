@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ephemeris/Body.h"
 #include "ephemeris/CivilTime.h"
 #include "ephemeris/PreciseEphemeris.h"
 
@@ -14,34 +15,11 @@
 
 namespace tessaline {
 
-// The fourteen points of a chart, in the order of the position table. Indexes 0..9 are also the
-// tabs of the results window and the bodies that get a decanate.
-enum class BodyIndex : int {
-    Sun = 0,
-    Moon,
-    Mercury,
-    Venus,
-    Mars,
-    Jupiter,
-    Saturn,
-    Uranus,
-    Neptune,
-    Pluto,
-    Ascendant,
-    Midheaven,
-    Rahu,
-    Ketu,
-};
-
-inline constexpr std::size_t kBodyCount = 14;
-inline constexpr std::size_t kDecanateBodyCount = 10;
+// The chart's name for the points (ephemeris/Body.h), as the windows' control arrays are indexed.
+using BodyIndex = Body;
 
 // "Sun", "Moon", ... "Ketu"; empty for an index out of range.
-const char* BodyName(BodyIndex body) noexcept;
-constexpr std::size_t ToIndex(BodyIndex body) noexcept
-{
-    return static_cast<std::size_t>(body);
-}
+const char* BodyName(Body body) noexcept;
 
 // Flags are 16-bit integers, -1 for true and 0 for false; readers test for non-zero.
 inline constexpr std::int16_t kTrue = -1;
@@ -154,7 +132,7 @@ struct ChartState {
     std::string midheavenText;
     std::array<DecanateResult, kDecanateBodyCount> decanateResults;
 
-    // The longitude in degrees that was formatted into each position table entry, by BodyIndex.
+    // The longitude in degrees that was formatted into each position table entry, by Body.
     std::array<double, kBodyCount> longitudes{};
 
     // Set by the program before a calculation; the engines read it.
@@ -162,11 +140,12 @@ struct ChartState {
     // Set by the program before a calculation, like the mode.
     ZodiacChoice zodiac;
     // Worked out once before the engines run (StoreBirthData): the instant and place they all read; the
-    // ayanamsa of that instant, subtracted from every point of a sidereal chart (0 in a tropical one); and in
-    // a precise chart the ephemeris's points at that instant.
+    // ayanamsa of that instant, subtracted from every point of a sidereal chart (0 in a tropical one); and the
+    // sky at that instant and place (chart/Sky.h), every point in the chart's zodiac, by Body, which the
+    // engines write into the chart.
     BirthInstant instant;
     double ayanamsaDegrees = 0.0;
-    PrecisePoints precisePoints;
+    std::array<double, kBodyCount> skyLongitudes{};
     // In a classic chart, the bodies whose precise decanate differs from the classic one; always empty in a
     // precise chart.
     std::array<std::optional<PreciseDecanate>, kDecanateBodyCount> preciseDecanates;

@@ -92,6 +92,7 @@ bool CsvReader::ReadRecord(std::vector<std::string>& fields)
 
     enum class State { FieldStart, Unquoted, Quoted, AfterQuote };
     State state = State::FieldStart;
+    std::size_t seen = 0; // every byte of the record, kept or not: blanks and separators count too
     std::string heldBlanks; // blanks inside an unquoted value, kept only when more of the value follows
     bool quoteCrossedLine = false;
 
@@ -128,6 +129,13 @@ bool CsvReader::ReadRecord(std::vector<std::string>& fields)
                 return true;
             }
             continue;
+        }
+        if (++seen > kMaxRecordBytes) {
+            // No row of births is this long: a device or a stream without line ends. Reading it to its end
+            // could take for ever, so reading stops here.
+            problem_ = Problem::TooLong;
+            StopAt(recordLine_);
+            return true;
         }
 
         if (lineEnd) {
@@ -207,13 +215,25 @@ void CsvReader::GiveBackAfterQuoteLine()
     resumedAt_ = line_;
 }
 
+void CsvReader::StopAt(std::size_t line)
+{
+    capturing_ = false;
+    readError_ = "line " + std::to_string(line) + " is longer than 1 MB, longer than any row of births, so reading "
+        + "stopped there";
+}
+
 void CsvReader::SkipRestOfLine()
 {
+    std::size_t skipped = 0;
     for (int c = Get(); c != kEnd; c = Get()) {
         if (c == '\n' || c == '\r') {
             if (c == '\r' && Peek() == '\n')
                 Get();
             break;
+        }
+        if (++skipped > kMaxRecordBytes) {
+            StopAt(line_);
+            return;
         }
     }
     ++line_;
@@ -264,9 +284,17 @@ bool CsvReader::Fill()
 void CsvReader::Decode(bool atEnd)
 {
     if (encoding_ == Encoding::Unknown) {
-        if (undecoded_.size() < 3 && !atEnd)
+        if (undecoded_.size() < 4 && !atEnd)
             return; // the byte-order mark may not be all here yet
         encoding_ = Encoding::Utf8;
+        using namespace std::string_view_literals;
+        if (undecoded_.starts_with("\xFF\xFE\0\0"sv) || undecoded_.starts_with("\0\0\xFE\xFF"sv)) {
+            encoding_ = Encoding::Unsupported;
+            readError_ = "it is written in UTF-32, which this program does not read: save it as UTF-8 (or UTF-16)";
+            undecoded_.clear();
+            inputEnded_ = true;
+            return;
+        }
         if (undecoded_.starts_with("\xEF\xBB\xBF")) {
             undecoded_.erase(0, 3);
         } else if (undecoded_.starts_with("\xFF\xFE")) {
@@ -280,9 +308,12 @@ void CsvReader::Decode(bool atEnd)
             encoding_ = undecoded_[1] == '\0' ? Encoding::Utf16LE : Encoding::Utf16BE;
         }
     }
+    if (encoding_ == Encoding::Unsupported)
+        return;
     if (encoding_ == Encoding::Utf8) {
         pending_ += undecoded_;
         undecoded_.clear();
+        DropLeadingMarks(atEnd);
         return;
     }
     std::size_t i = 0;
@@ -310,6 +341,19 @@ void CsvReader::Decode(bool atEnd)
         highSurrogate_ = 0;
         undecoded_.clear();
     }
+    DropLeadingMarks(atEnd);
+}
+
+void CsvReader::DropLeadingMarks(bool atEnd)
+{
+    // A file saved twice by tools that each add a byte-order mark starts with two: the second is no letter
+    // of the first column's name.
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    if (marksDropped_)
+        return;
+    while (std::string_view(pending_).substr(pendingAt_).starts_with(kMark))
+        pending_.erase(pendingAt_, kMark.size());
+    marksDropped_ = atEnd || pending_.size() - pendingAt_ >= kMark.size();
 }
 
 void AppendCsvQuoted(std::string& out, std::string_view text, std::string_view prefix)

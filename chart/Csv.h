@@ -59,7 +59,9 @@ public:
     // The last record was longer than kMaxRecordBytes or had more than kMaxFields fields; what was kept of
     // it is not the whole record.
     bool TooLong() const noexcept { return problem_ == Problem::TooLong || problem_ == Problem::TooManyFields; }
-    static constexpr std::size_t kMaxRecordBytes = std::size_t{16} * 1024 * 1024;
+    // Far longer than any row of births, short enough to refuse an endless line (a device, a stream without a
+    // line end) as soon as it has been read that far: reading then stops with ReadError().
+    static constexpr std::size_t kMaxRecordBytes = std::size_t{1024} * 1024;
     static constexpr std::size_t kMaxFields = 1024;
 
     // The separator in use: ',' until the first record shows another.
@@ -69,7 +71,7 @@ public:
     const std::string& ReadError() const noexcept { return readError_; }
 
 private:
-    enum class Encoding { Unknown, Utf8, Utf16LE, Utf16BE };
+    enum class Encoding { Unknown, Utf8, Utf16LE, Utf16BE, Unsupported };
     static constexpr int kEnd = -1;
 
     std::istream& in_;
@@ -77,6 +79,7 @@ private:
     std::string undecoded_; // bytes read but not yet decoded: the mark being looked for, half a UTF-16 unit
     unsigned highSurrogate_ = 0;
     bool inputEnded_ = false;
+    bool marksDropped_ = false; // the byte-order marks at the start, however many, are behind us
     std::string pending_; // decoded UTF-8 waiting to be read, including text given back after a bad quote
     std::size_t pendingAt_ = 0;
     bool capturing_ = false; // copying what is read into raw_, to give it back if the quote proves bad
@@ -96,8 +99,10 @@ private:
     int Get();
     bool Fill();
     void Decode(bool atEnd);
+    void DropLeadingMarks(bool atEnd);
     void GiveBackAfterQuoteLine();
     void SkipRestOfLine();
+    void StopAt(std::size_t line);
 };
 
 // One field of a CSV record as the reader reads it back (RFC 4180): in quotes, its quotes doubled, when it

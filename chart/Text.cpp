@@ -87,4 +87,67 @@ std::size_t Utf8SequenceLength(std::string_view text) noexcept
     return 0;
 }
 
+std::string VisibleText(std::string_view text, Malformed malformed, LineBreaks lineBreaks)
+{
+    const bool replace = malformed == Malformed::Replaced;
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string out;
+    out.reserve(text.size());
+    const auto escapeByte = [&out](unsigned char c) {
+        switch (c) {
+        case '\n':
+            out += "\\n";
+            return;
+        case '\r':
+            out += "\\r";
+            return;
+        case '\t':
+            out += "\\t";
+            return;
+        default:
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        }
+    };
+    const auto escapeCodePoint = [&out](unsigned code) {
+        out += "\\u";
+        for (int shift = 12; shift >= 0; shift -= 4)
+            out += kHex[(code >> shift) & 0xF];
+    };
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            if ((c < 0x20 && !(c == '\n' && lineBreaks == LineBreaks::Kept)) || c == 0x7F)
+                escapeByte(c);
+            else
+                out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        const std::size_t length = Utf8SequenceLength(text.substr(i));
+        if (length == 0) {
+            if (replace)
+                out += "\uFFFD";
+            else
+                escapeByte(c);
+            ++i;
+            continue;
+        }
+        unsigned code = c & (0xFF >> (length + 1));
+        for (std::size_t k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        const bool c1Control = code >= 0x80 && code <= 0x9F;
+        const bool bidiControl = code == 0x061C || code == 0x200E || code == 0x200F
+            || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
+        if (c1Control || bidiControl)
+            escapeCodePoint(code);
+        else
+            out.append(text, i, length);
+        i += length;
+    }
+    return out;
+}
+
 } // namespace tessaline

@@ -9,14 +9,18 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <cstdio>
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <sys/resource.h>
 #include <system_error>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace tessaline::cli {
@@ -26,6 +30,32 @@ namespace {
 // Rows in flight per worker: read ahead, charted, or waiting to be written in their turn. Memory stays that
 // of a few hundred rows, whatever the length of the batch.
 constexpr std::size_t kRowsPerWorker = 64;
+
+// The workers an address-space limit (ulimit -v) leaves room for, at most wanted: each takes a thread's stack
+// and a few megabytes for its chart and rows in flight, and half the room left is kept for the rest of the run.
+// A worker the system cannot start is also left out (RowPipeline), but one started into too little memory
+// would stop the run.
+std::size_t WorkersThatFit(std::size_t wanted)
+{
+    rlimit space{};
+    if (::getrlimit(RLIMIT_AS, &space) != 0 || space.rlim_cur == RLIM_INFINITY)
+        return wanted;
+    rlimit stack{};
+    constexpr std::size_t kMegabyte = std::size_t{1} << 20U;
+    std::size_t stackBytes = 8 * kMegabyte; // the threads' default
+    if (::getrlimit(RLIMIT_STACK, &stack) == 0 && stack.rlim_cur != RLIM_INFINITY)
+        stackBytes = static_cast<std::size_t>(stack.rlim_cur);
+    std::size_t usedBytes = 0;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        unsigned long pages = 0;
+        if (std::fscanf(statm, "%lu", &pages) == 1)
+            usedBytes = static_cast<std::size_t>(pages) * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+        std::fclose(statm);
+    }
+    const auto limit = static_cast<std::size_t>(space.rlim_cur);
+    const std::size_t room = limit > usedBytes ? (limit - usedBytes) / 2 : 0;
+    return std::clamp<std::size_t>(room / (stackBytes + 4 * kMegabyte), 1, wanted);
+}
 
 std::string Plural(std::size_t count, std::string_view noun)
 {
@@ -51,7 +81,7 @@ std::unique_ptr<BatchFile> OpenBatch(const std::string& name, std::istream& stdI
         break;
     case HeaderTooLong:
         err << "The batch header is too long: "
-            << (failure.tooManyFields ? "it has more than 1024 fields" : "it is longer than 16 MB") << '\n';
+            << (failure.tooManyFields ? "it has more than 1024 fields" : "it is longer than 1 MB") << '\n';
         break;
     case Header:
         err << TerminalText(failure.reason) << '\n';
@@ -74,16 +104,25 @@ struct Slot {
     std::exception_ptr failure; // what a worker could not chart it for (memory), raised again in its turn
 };
 
-// The slot's picture into the folder, in the row's turn; says why on err when it cannot be written.
-bool PictureWritten(const Options& options, const Slot& slot, std::ostream& err)
+// The slot's outputs in the row's turn, together or not at all: its picture first, then its lines, and the
+// picture taken back when the lines cannot be written. Says why on err when something cannot be written.
+bool RowWritten(const Options& options, const Slot& slot, Output& output, std::ostream& err)
 {
-    if (slot.picture.empty())
-        return true;
-    const std::string path = PicturePath(options.svgDir, slot.row.line);
-    const Status written = WriteWholeFile(path, slot.picture);
-    if (!written)
-        err << "tessaline-chart: cannot write " << TerminalText(path) << ": " << written.error() << '\n';
-    return written.has_value();
+    const std::string path = slot.picture.empty() ? std::string() : PicturePath(options.svgDir, slot.row.line);
+    if (!path.empty()) {
+        if (const Status written = WriteWholeFile(path, slot.picture); !written) {
+            err << "tessaline-chart: cannot write " << TerminalText(path) << ": " << written.error() << '\n';
+            return false;
+        }
+    }
+    output.out << slot.out;
+    if (output.Failed()) {
+        if (!path.empty())
+            ::unlink(path.c_str());
+        return false;
+    }
+    err << slot.err;
+    return true;
 }
 
 // What one worker keeps between rows: its chart and its buffers. Everything else a chart touches is the
@@ -178,12 +217,16 @@ public:
                 bool placeColumns)
         : slots_(workers * kRowsPerWorker)
     {
+        threads_.reserve(workers);
+        const SignalsHeldBack workersTakeNoSignal;
         for (std::size_t i = 0; i < workers; ++i) {
             try {
                 threads_.emplace_back(
                     [this, charter = RowCharter(options, zodiac, places, placeColumns)]() mutable { Work(charter); });
-            } catch (const std::system_error&) {
-                break; // the system gives no more threads (a memory limit): the rows go to those it gave
+            } catch (...) {
+                // No more threads (the system's limit), or no memory for one more worker's chart or thread:
+                // the rows go to those started. Anything thrown out of here would leave them unjoined.
+                break;
             }
         }
     }
@@ -303,9 +346,7 @@ bool RunInOrder(BatchFile& batch, const Options& options, const ZodiacChoice& zo
         slot.row = std::move(*row);
         charter.Chart(slot);
         rowsRejected += slot.rejected ? 1 : 0;
-        output.out << slot.out;
-        err << slot.err;
-        if (output.Failed() || !PictureWritten(options, slot, err))
+        if (!RowWritten(options, slot, output, err))
             return false; // no one receives the rest: stop reading
     }
     return true;
@@ -338,9 +379,7 @@ bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice&
             break;
         Slot& slot = pipeline.Next();
         rowsRejected += slot.rejected ? 1 : 0;
-        output.out << slot.out;
-        err << slot.err;
-        const bool written = !output.Failed() && PictureWritten(options, slot, err);
+        const bool written = RowWritten(options, slot, output, err);
         pipeline.Written();
         if (!written)
             return false; // the first failed write stops every worker (the pipeline's end)
@@ -363,6 +402,9 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
             return kExitOutputFailed;
         }
     }
+    std::optional<PictureSignals> cleanup;
+    if (!options.svgDir.empty())
+        cleanup.emplace();
     AtlasOnDemand atlases;
     PlaceCache places(atlases);
     const bool placeColumns = batch->Header().Placed();
@@ -373,8 +415,8 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     }
     std::size_t rowsRead = 0;
     std::size_t rowsRejected = 0;
-    const std::size_t workers
-        = options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::max(1U, std::thread::hardware_concurrency());
+    const std::size_t workers = WorkersThatFit(options.jobs > 0 ? static_cast<std::size_t>(options.jobs)
+                                                                : std::max(1U, std::thread::hardware_concurrency()));
     bool whole = true;
     if (workers == 1) {
         RowCharter charter(options, zodiac, places, placeColumns);

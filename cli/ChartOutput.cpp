@@ -174,7 +174,7 @@ void AppendDecanateJson(std::string& out, const ChartState& state, std::size_t i
     out += '{';
     const DecanateResult& result = state.decanateResults[i];
     key("body");
-    AppendJsonString(out, BodyName(static_cast<BodyIndex>(i)));
+    AppendJsonString(out, BodyName(static_cast<Body>(i)));
     out += ',';
     key("position");
     AppendJsonString(out, state.positionTable[i]);
@@ -264,14 +264,14 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         if (i > 0)
             out += ',';
-        key(BodyName(static_cast<BodyIndex>(i)));
+        key(BodyName(static_cast<Body>(i)));
         AppendJsonString(out, state.positionTable[i]);
     }
     out += "},\"longitudes\":{";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         if (i > 0)
             out += ',';
-        key(BodyName(static_cast<BodyIndex>(i)));
+        key(BodyName(static_cast<Body>(i)));
         AppendShortestDouble(out, state.longitudes[i]);
     }
     out += "},\"decanates\":[";
@@ -284,73 +284,7 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
 
 namespace {
 
-// Text made safe for a reader that shows it: control characters (C0, DEL and C1) and the bidirectional
-// controls, which could move the cursor, clear the screen or reorder a line, are written as escapes (\x1b,
-// \r, \u009b, \u202e); a byte that is not UTF-8 as its escape, or as U+FFFD with replace. Everything else
-// stays as it is.
-std::string SafeText(std::string_view text, bool replace)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::string out;
-    out.reserve(text.size());
-    const auto escapeByte = [&out](unsigned char c) {
-        switch (c) {
-        case '\n':
-            out += "\\n";
-            return;
-        case '\r':
-            out += "\\r";
-            return;
-        case '\t':
-            out += "\\t";
-            return;
-        default:
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        }
-    };
-    const auto escapeCodePoint = [&out](unsigned code) {
-        out += "\\u";
-        for (int shift = 12; shift >= 0; shift -= 4)
-            out += kHex[(code >> shift) & 0xF];
-    };
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            if (c < 0x20 || c == 0x7F)
-                escapeByte(c);
-            else
-                out += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        const std::size_t length = Utf8SequenceLength(text.substr(i));
-        if (length == 0) {
-            if (replace)
-                out += "\uFFFD";
-            else
-                escapeByte(c);
-            ++i;
-            continue;
-        }
-        unsigned code = c & (0xFF >> (length + 1));
-        for (std::size_t k = 1; k < length; ++k)
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        const bool c1Control = code >= 0x80 && code <= 0x9F;
-        const bool bidiControl = code == 0x061C || code == 0x200E || code == 0x200F
-            || (code >= 0x202A && code <= 0x202E) || (code >= 0x2066 && code <= 0x2069);
-        if (c1Control || bidiControl)
-            escapeCodePoint(code);
-        else
-            out.append(text, i, length);
-        i += length;
-    }
-    return out;
-}
-
-// Whether text needs SafeText at all: most of what is written is ASCII without a control character.
+// Whether text needs VisibleText at all: most of what is written is ASCII without a control character.
 bool PlainAscii(std::string_view text) noexcept
 {
     return std::all_of(text.begin(), text.end(), [](char c) {
@@ -400,17 +334,17 @@ void AppendCsvHeader(std::string& out, bool placeColumns)
     out += ",instantUT,utcOffset";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         out += ',';
-        out += BodyName(static_cast<BodyIndex>(i));
+        out += BodyName(static_cast<Body>(i));
     }
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         out += ',';
-        out += BodyName(static_cast<BodyIndex>(i));
+        out += BodyName(static_cast<Body>(i));
         out += "Longitude";
     }
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         for (const char* column : {"DecanateSign", "Decanate", "ChangesBefore", "ChangesAfter"}) {
             out += ',';
-            out += BodyName(static_cast<BodyIndex>(i));
+            out += BodyName(static_cast<Body>(i));
             out += column;
         }
     }
@@ -504,12 +438,12 @@ Json DecanateTableJson()
 
 std::string TerminalText(std::string_view text)
 {
-    return SafeText(text, false);
+    return VisibleText(text, Malformed::Escaped);
 }
 
 std::string CsvText(std::string_view text)
 {
-    return PlainAscii(text) ? std::string(text) : SafeText(text, true);
+    return PlainAscii(text) ? std::string(text) : VisibleText(text, Malformed::Replaced);
 }
 
 std::string WrapText(std::string_view text, std::size_t width, std::string_view indent)
@@ -556,18 +490,16 @@ void PrintChart(std::ostream& out, const ChartState& state, std::size_t width)
         << WrapText(TerminalText(InstantLine(state)), width, "") << '\n'
         << WrapText(AnglesLine(state), width, "") << "\n\n";
     for (std::size_t i = 0; i < kBodyCount; ++i)
-        out << "  " << std::left << std::setw(11) << BodyName(static_cast<BodyIndex>(i)) << state.positionTable[i]
-            << '\n';
+        out << "  " << std::left << std::setw(11) << BodyName(static_cast<Body>(i)) << state.positionTable[i] << '\n';
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         const DecanateResult& result = state.decanateResults[i];
         out << '\n'
-            << BodyName(static_cast<BodyIndex>(i)) << "  " << state.positionTable[i] << "  " << result.DecanateName
-            << '\n';
+            << BodyName(static_cast<Body>(i)) << "  " << state.positionTable[i] << "  " << result.DecanateName << '\n';
         if (const std::string sentence = MarginSentence(state.margins[i], ClockInstant(state.birthRecord));
             !sentence.empty())
             out << WrapText(sentence, width, "  ") << '\n';
-        if (const std::string sentence = PreciseDecanateSentence(state, static_cast<BodyIndex>(i)); !sentence.empty())
+        if (const std::string sentence = PreciseDecanateSentence(state, static_cast<Body>(i)); !sentence.empty())
             out << WrapText(sentence, width, "  ") << '\n';
         int field = 0;
         ForEachDecanateField(result, [&](const char*, const char* caption, std::string_view value) {

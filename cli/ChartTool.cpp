@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <charconv>
 #include <memory>
 #include <optional>
 #include <string>
@@ -80,7 +81,21 @@ chart; a batch writes its pictures to files, one per row, in the folder --svg-di
 
 Exit codes: 0 every chart calculated; 1 a chart, or a row of a batch, was rejected by the checks (the
 message says why); 2 a usage error (an unknown, missing or conflicting option, an unreadable batch file);
-3 the output could not be written (a full disk, a closed output).)";
+3 the output could not be written (a full disk, a closed output); 4 not enough memory to go on.)";
+
+// --jobs: a whole number of rows at once, said in the tool's words when it is not one.
+CLI::Validator JobsCheck()
+{
+    return CLI::Validator(
+        [](const std::string& value) -> std::string {
+            int jobs = 0;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), jobs);
+            if (error == std::errc{} && end == value.data() + value.size() && jobs >= 1 && jobs <= 1024)
+                return {};
+            return "give the rows to chart at once as a whole number from 1 to 1024, not \"" + value + "\"";
+        },
+        "");
+}
 
 // The options of one chart, which the command line may give or leave out.
 struct BirthOptions {
@@ -91,6 +106,7 @@ struct BirthOptions {
     CLI::Option* dst = nullptr;
     CLI::Option* place = nullptr;
     CLI::Option* placeId = nullptr;
+    CLI::Option* places = nullptr;
 };
 
 // The options that go together are option groups: one chart, a batch or one table (at most one of the
@@ -123,11 +139,11 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     birth.lat = show(one->add_option("--lat", o.birth.lat, "latitude: degrees, N or S, minutes (33S52)")->type_name("28N36"), kOneChart);
     birth.dst = show(one->add_flag("--dst", o.birth.dst, "daylight-saving time was in force; with a place and zone auto, --dst=yes or no chooses the reading of a clock time that happened twice (default: the earlier)"), kOneChart);
     auto* batch = show(batchGroup->add_option("--batch", o.batch, "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input")->type_name("FILE"), kBatch);
-    auto* jobs = show(app.add_option("--jobs", o.jobs, "with --batch, how many rows to chart at once (default: one per core; 1: one after the other); the output keeps the rows' order")->check(CLI::Range(1, 1024).description(""))->type_name("N"), kBatch);
+    auto* jobs = show(app.add_option("--jobs", o.jobs, "with --batch, how many rows to chart at once (default: one per core; 1: one after the other); the output keeps the rows' order")->check(JobsCheck())->type_name("N"), kBatch);
     auto* svgDir = show(batchGroup->add_option("--svg-dir", o.svgDir, "each row's picture as DIR/line-N.svg, N the row's line in the file (the folder is made if missing)")->type_name("DIR"), kBatch);
     auto* zones = show(tables->add_flag("--zones", o.zones, "list the 71 time zones, each with the hours and minutes that turn its clock time into UT"), kTables);
     auto* decanates = show(tables->add_flag("--decanates", o.decanates, "print the decanate table as JSON and exit"), kTables);
-    show(tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
+    birth.places = show(tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
     auto* ayanamsas = show(tables->add_flag("--ayanamsas", o.ayanamsas, "list the ayanamsas and exit"), kTables);
     show(calculation->add_flag("--precise", o.precise, "positions from the precise ephemeris instead of the classic formulas"), kOutput);
     show(calculation->add_option("--zodiac", o.zodiac, "tropical (the default) or sidereal")->type_name("tropical|sidereal"), kOutput);
@@ -181,21 +197,90 @@ bool TakesValue(const CLI::App& app, std::string_view argument)
                        [&](const CLI::App* group) { return TakesValue(*group, argument); });
 }
 
-// An empty argument that no option takes as its value: CLI11 2.1 mistakes it for the name of an option group
-// and never returns, so it is refused before parsing.
-bool StrayEmptyArgument(const CLI::App& app, int argc, const char* const* argv)
+// What the parser would take wrongly, said before parsing: an empty argument that no option takes as its value
+// (CLI11 2.1 mistakes it for the name of an option group and never returns), and an option whose value is
+// missing, so that it would swallow the next option ("--svg-dir --csv" would make a folder named --csv).
+std::optional<std::string> ArgumentProblem(const CLI::App& app, int argc, const char* const* argv)
 {
+    const std::string stray = "An empty argument stands where no option takes it";
     for (int i = 1; i < argc; ++i) {
-        if (std::string_view(argv[i]) == "--") // what follows is no option, and no option's value
-            return std::any_of(argv + i + 1, argv + argc, [](const char* argument) { return *argument == '\0'; });
-        if (TakesValue(app, argv[i])) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--") { // what follows is no option, and no option's value
+            if (std::any_of(argv + i + 1, argv + argc, [](const char* rest) { return *rest == '\0'; }))
+                return stray;
+            return std::nullopt;
+        }
+        if (TakesValue(app, argument)) {
+            if (i + 1 < argc && std::string_view(argv[i + 1]).starts_with("--"))
+                return std::string(argument) + " needs a value, and \"" + TerminalText(argv[i + 1])
+                    + "\" is an option; for a value that begins with --, write " + std::string(argument) + "=VALUE";
             ++i; // its value, empty or not
             continue;
         }
-        if (*argv[i] == '\0')
-            return true;
+        if (argument.empty())
+            return stray;
     }
-    return false;
+    return std::nullopt;
+}
+
+// The long options given, by name without their dashes or value, in order: the values of options that take
+// one are passed over, and so is everything after "--".
+std::vector<std::string> GivenOptions(const CLI::App& app, int argc, const char* const* argv)
+{
+    std::vector<std::string> given;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        if (argument == "--")
+            break;
+        if (!argument.starts_with("--"))
+            continue;
+        given.emplace_back(argument.substr(2, argument.find('=') - 2));
+        if (TakesValue(app, argument))
+            ++i;
+    }
+    return given;
+}
+
+// Options given together that do not go together, said in the tool's words: which one stands alone, and what
+// to leave out. The option groups would refuse them too, but in words that name the groups, not the options.
+std::optional<std::string> ConflictProblem(const std::vector<std::string>& given)
+{
+    static constexpr std::array<std::string_view, 9> kChart{"name", "date", "time",  "zone",    "lon",
+                                                            "lat",  "dst",  "place", "place-id"};
+    static constexpr std::array<std::string_view, 4> kTables{"zones", "decanates", "places", "ayanamsas"};
+    const auto among = [](const auto& names, const std::string& option) {
+        return std::find(names.begin(), names.end(), option) != names.end();
+    };
+    const auto listed = [&given](const auto& keep) {
+        std::string list;
+        for (const std::string& option : given)
+            if (keep(option) && list.find("--" + option + ",") == std::string::npos)
+                list += "--" + option + ", ";
+        return list.substr(0, list.size() >= 2 ? list.size() - 2 : 0);
+    };
+    const std::string tables = listed([&](const std::string& o) { return among(kTables, o); });
+    const std::string chart = listed([&](const std::string& o) { return among(kChart, o); });
+    const bool batch = among(given, "batch");
+    const bool version = among(given, "version");
+    if (const std::size_t comma = tables.rfind(", "); comma != std::string::npos)
+        return tables.substr(0, comma) + " and " + tables.substr(comma + 2) + " are tables of their own: ask for one "
+            + "at a time";
+    if (version && given.size() > 1)
+        return std::string("--version stands alone: give it without other options");
+    if (!tables.empty() && (batch || !chart.empty()))
+        return tables + " stands alone: leave out "
+            + listed([&](const std::string& o) { return among(kChart, o) || o == "batch"; });
+    if (batch && !chart.empty())
+        return "--batch takes its births from the file: leave out " + chart;
+    const bool place = among(given, "place");
+    const bool placeId = among(given, "place-id");
+    if (place && placeId)
+        return std::string("--place and --place-id both name the birthplace: give one of them");
+    const std::string coordinates = listed([](const std::string& o) { return o == "lon" || o == "lat"; });
+    if ((place || placeId) && !coordinates.empty())
+        return std::string(place ? "--place" : "--place-id") + " brings the place's own coordinates: leave out "
+            + coordinates + ", or the place";
+    return std::nullopt;
 }
 
 // The tables, which stand alone; nothing when none was asked for.
@@ -239,12 +324,19 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     app.formatter(help);
     app.footer(kHelpFooter);
     const BirthOptions birth = DefineOptions(app, *help, options);
-    if (StrayEmptyArgument(app, argc, argv)) {
-        err << "An empty argument stands where no option takes it\nRun with --help for more information.\n";
+    std::optional<std::string> problem = ArgumentProblem(app, argc, argv);
+    if (!problem)
+        problem = ConflictProblem(GivenOptions(app, argc, argv));
+    if (problem) {
+        err << TerminalText(*problem) << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
     try {
         app.parse(argc, argv);
+    } catch (const CLI::ConversionError&) { // the one option converted by the parser is the flag --dst
+        err << "--dst takes yes or no (or 1 or 0, true or false), as in --dst=no\nRun with --help for more "
+               "information.\n";
+        return kExitUsage;
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
             return app.exit(e, out, err); // --help, --version
@@ -258,7 +350,11 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
                    "--lon, --lat and --zone instead\nRun with --help for more information.\n";
             return kExitUsage;
         }
-    if (const auto code = RunTable(options, out, err)) // --places also when its name is empty
+    if (birth.places->count() > 0 && TrimBlanks(options.places).empty()) {
+        err << "--places needs a name to look up, e.g. --places paris\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+    if (const auto code = RunTable(options, out, err))
         return *code;
     const auto chosen = ParseZodiac(options.zodiac, options.ayanamsa, {}, Reader::ChartTool);
     if (!chosen) {

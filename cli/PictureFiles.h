@@ -5,6 +5,8 @@
 #include "cli/ToolOptions.h"
 #include "ephemeris/Result.h"
 
+#include <array>
+#include <csignal>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -17,8 +19,39 @@ std::string ChartPictureSvg(const ChartState& state, const Options& options);
 // Where a batch row's picture goes: DIR/line-N.svg, N the row's line in the batch file.
 std::string PicturePath(std::string_view folder, std::size_t line);
 
-// Makes the folder for a batch's pictures unless it is one already; the system's reason otherwise.
+// Makes the folder for a batch's pictures unless it is one already, and clears it of the temporary pictures
+// an interrupted run left behind; the reason otherwise.
 Status PrepareFolder(const std::string& folder);
+
+// While it lives, SIGINT, SIGTERM and SIGHUP first remove the picture WriteWholeFile is writing, then end
+// the tool as they would have: an interrupted batch leaves no half-written file.
+class PictureSignals
+{
+public:
+    PictureSignals();
+    ~PictureSignals();
+    PictureSignals(const PictureSignals&) = delete;
+    PictureSignals& operator=(const PictureSignals&) = delete;
+
+private:
+    std::array<struct sigaction, 3> before_{};
+    std::array<bool, 3> installed_{};
+};
+
+// While it lives, the signals of PictureSignals wait on this thread, and threads it starts never take them:
+// the handler must run on the thread that writes the pictures, or that thread would go on writing meanwhile.
+class SignalsHeldBack
+{
+public:
+    SignalsHeldBack();
+    ~SignalsHeldBack();
+    SignalsHeldBack(const SignalsHeldBack&) = delete;
+    SignalsHeldBack& operator=(const SignalsHeldBack&) = delete;
+
+private:
+    sigset_t before_{};
+    bool held_ = false;
+};
 
 // Writes text as the whole of the file at path: into a temporary file beside it first, which then takes
 // the name, so that a failure leaves no partial file and a file already there as it was. The system's

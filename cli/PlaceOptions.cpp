@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <new>
+#include <string_view>
 
 namespace tessaline::cli {
 
@@ -44,6 +46,9 @@ Result<const atlas::Atlas*> AtlasOnDemand::Get()
     });
     if (atlas_)
         return atlas_.get();
+    // Lack of memory fails the run, not the birth that asked: every row after it would fail the same way.
+    if (std::string_view(failure_).starts_with(atlas::kNotEnoughMemory))
+        throw std::bad_alloc();
     return Fail(failure_);
 }
 

@@ -16,8 +16,10 @@ int main(int argc, char** argv)
         out.flush();
         return code;
     } catch (const std::bad_alloc&) {
-        // Whatever was being done, it cannot go on: one line, never an abort.
-        std::cerr << "tessaline-chart: not enough memory\n";
-        return 1;
+        // Whatever was being done, it cannot go on: a failure of the run, not of a row. One line, never an abort.
+        out.flush();
+        std::cerr << "tessaline-chart: not enough memory: the run stopped; give the tool more memory, or fewer "
+                     "--jobs\n";
+        return tessaline::cli::kExitNoMemory;
     }
 }

@@ -63,7 +63,7 @@ public:
     {
         const BirthInstant shifted
             = MakeBirthInstant(ShiftedRecord(state_.birthRecord, minutes), state_.zoneCorrection);
-        Result<double> longitude = BodyLongitudeAt(static_cast<BodyIndex>(body_), shifted, state_.ephemeris);
+        Result<double> longitude = BodyLongitudeAt(static_cast<Body>(body_), shifted, state_.ephemeris);
         if (!longitude)
             return Fail(longitude.error());
         if (state_.zodiac.zodiac == Zodiac::Sidereal) {

@@ -155,8 +155,7 @@ Status PreciseDecanate_Calculation(ChartState& state)
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         if (!NearDecanateEdge(state.longitudes[body], kClassicErrorBound[body]))
             continue;
-        const Result<double> tropical
-            = BodyLongitudeAt(static_cast<BodyIndex>(body), state.instant, EphemerisMode::Precise);
+        const Result<double> tropical = BodyLongitudeAt(static_cast<Body>(body), state.instant, EphemerisMode::Precise);
         if (!tropical)
             return Fail(tropical.error());
         const double lambda = InZodiac(*tropical, state.zodiac, state.ayanamsaDegrees);
@@ -171,7 +170,7 @@ Status PreciseDecanate_Calculation(ChartState& state)
     return {};
 }
 
-std::string PreciseDecanateSentence(const ChartState& state, BodyIndex body)
+std::string PreciseDecanateSentence(const ChartState& state, Body body)
 {
     const std::size_t i = ToIndex(body);
     if (i >= kDecanateBodyCount || !state.preciseDecanates[i])

@@ -37,6 +37,6 @@ Status PreciseDecanate_Calculation(ChartState& state);
 // "A precise ephemeris puts Saturn at 20 Cap 03, in the third decanate (Virgo), ruled by
 // Mercury." or
 // empty when the body has no precise decanate of its own.
-std::string PreciseDecanateSentence(const ChartState& state, BodyIndex body);
+std::string PreciseDecanateSentence(const ChartState& state, Body body);
 
 } // namespace tessaline

@@ -25,6 +25,35 @@ static_assert(std::endian::native == std::endian::little, "the tables are stored
 
 using tables::Series;
 
+// The series of a body's longitude; the Sun's for a point the tables do not hold as a body (never asked).
+constexpr Series SeriesOf(Body body) noexcept
+{
+    switch (body) {
+    case Body::Sun:
+        return Series::Sun;
+    case Body::Moon:
+        return Series::Moon;
+    case Body::Mercury:
+        return Series::Mercury;
+    case Body::Venus:
+        return Series::Venus;
+    case Body::Mars:
+        return Series::Mars;
+    case Body::Jupiter:
+        return Series::Jupiter;
+    case Body::Saturn:
+        return Series::Saturn;
+    case Body::Uranus:
+        return Series::Uranus;
+    case Body::Neptune:
+        return Series::Neptune;
+    case Body::Pluto:
+        return Series::Pluto;
+    default:
+        return Series::Sun;
+    }
+}
+
 // [0, 360) from any finite angle.
 double Wrapped(double degrees) noexcept
 {
@@ -203,11 +232,9 @@ std::optional<TabulatedInstant> TabulatedInstant::At(double julianDayUT) noexcep
     return TabulatedInstant(julianDayUT, compiled.Evaluate(Series::NutationInLongitude, julianDayUT));
 }
 
-double TabulatedInstant::Longitude(PreciseBody body) const noexcept
+double TabulatedInstant::Longitude(Body body) const noexcept
 {
-    const auto index = static_cast<std::uint32_t>(body);
-    const Series which = index < kPreciseBodyCount ? static_cast<Series>(index) : Series::Sun;
-    return CompiledTables().Value(which, julianDayUT_, nutationInLongitude_);
+    return CompiledTables().Value(SeriesOf(body), julianDayUT_, nutationInLongitude_);
 }
 
 double TabulatedInstant::MeanNode() const noexcept

@@ -38,7 +38,7 @@ public:
     double JulianDayUT() const noexcept { return julianDayUT_; }
 
     // Geocentric apparent ecliptic longitude of date, as PreciseLongitude defines it; degrees in [0, 360).
-    double Longitude(PreciseBody body) const noexcept;
+    double Longitude(Body body) const noexcept; // Sun to Pluto
 
     // The Moon's mean ascending node, ecliptic and equinox of date; degrees in [0, 360).
     double MeanNode() const noexcept;

@@ -49,7 +49,7 @@ double JulianDayUT(const CivilInstant& at) noexcept
     return kJulianDayOf1970 + days + (at.hour * 60 + at.minute) / 1440.0;
 }
 
-Result<double> PreciseLongitude(PreciseBody body, double julianDayUT)
+Result<double> PreciseLongitude(Body body, double julianDayUT)
 {
     const Result<TabulatedInstant> at = Tabulated(julianDayUT);
     if (!at)
@@ -80,7 +80,7 @@ Result<PrecisePoints> PreciseChartPoints(double julianDayUT, double signedLongit
         return Fail(at.error());
     PrecisePoints points;
     for (int i = 0; i < kPreciseBodyCount; ++i)
-        points.bodies[static_cast<std::size_t>(i)] = at->Longitude(static_cast<PreciseBody>(i));
+        points.bodies[static_cast<std::size_t>(i)] = at->Longitude(static_cast<Body>(i));
     points.meanNode = at->MeanNode();
     points.angles = at->ChartAngles(signedLongitude, signedLatitude);
     return points;

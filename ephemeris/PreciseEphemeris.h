@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ephemeris/Body.h"
 #include "ephemeris/CivilTime.h"
 #include "ephemeris/Result.h"
 
@@ -11,10 +12,8 @@
 
 namespace tessaline {
 
-// The bodies the precise ephemeris gives, in the order of the position table.
-enum class PreciseBody : int { Sun = 0, Moon, Mercury, Venus, Mars, Jupiter, Saturn, Uranus, Neptune, Pluto };
-
-inline constexpr int kPreciseBodyCount = 10;
+// The bodies the precise ephemeris gives: Sun to Pluto, the first ten points of Body.
+inline constexpr int kPreciseBodyCount = static_cast<int>(kDecanateBodyCount);
 
 // Julian day of an instant given in universal time, proleptic Gregorian calendar.
 double JulianDayUT(const CivilInstant& at) noexcept;
@@ -25,7 +24,8 @@ double JulianDayUT(const CivilInstant& at) noexcept;
 
 // Geocentric apparent ecliptic longitude of date (light-time, aberration, deflection, nutation) at a
 // universal instant, the library's ΔT applied; degrees in [0, 360).
-Result<double> PreciseLongitude(PreciseBody body, double julianDayUT);
+// body is one of Sun to Pluto.
+Result<double> PreciseLongitude(Body body, double julianDayUT);
 
 struct PreciseAngles {
     double ascendant = 0.0; // degrees, [0, 360)
@@ -39,7 +39,7 @@ Result<PreciseAngles> PreciseChartAngles(double julianDayUT, double signedLongit
 // The Moon's mean ascending node, ecliptic of date; degrees in [0, 360).
 Result<double> PreciseMeanNode(double julianDayUT);
 
-// Every point of a precise chart at one instant and place: the bodies in PreciseBody order, the mean node
+// Every point of a precise chart at one instant and place: the bodies Sun to Pluto by ToIndex, the mean node
 // and the angles.
 struct PrecisePoints {
     std::array<double, kPreciseBodyCount> bodies{};

@@ -8,6 +8,6 @@
 namespace tessaline {
 
 // The picture of a body Sun to Pluto as SVG text; empty for any other point.
-std::string_view BodyPictureSvg(BodyIndex body) noexcept;
+std::string_view BodyPictureSvg(Body body) noexcept;
 
 } // namespace tessaline

@@ -119,12 +119,11 @@ PictureBox BoxAround(Point2 centre, Size size) noexcept
 }
 
 // The ring points in the order they are drawn: the ten bodies and the nodes.
-constexpr std::array<BodyIndex, 12> kRingPoints{
-    BodyIndex::Sun,    BodyIndex::Moon,   BodyIndex::Mercury, BodyIndex::Venus, BodyIndex::Mars, BodyIndex::Jupiter,
-    BodyIndex::Saturn, BodyIndex::Uranus, BodyIndex::Neptune, BodyIndex::Pluto, BodyIndex::Rahu, BodyIndex::Ketu,
+constexpr std::array<Body, 12> kRingPoints{
+    Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter,
+    Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto, Body::Rahu, Body::Ketu,
 };
-constexpr std::array<BodyIndex, 4> kAxisEnds{BodyIndex::Ascendant, BodyIndex::Midheaven, BodyIndex::Ascendant,
-                                             BodyIndex::Midheaven};
+constexpr std::array<Body, 4> kAxisEnds{Body::Ascendant, Body::Midheaven, Body::Ascendant, Body::Midheaven};
 
 // The distance from the centre at which an upright box of this size, in this direction, just clears
 // the sign ring: the box's nearest point to the centre lies kAxisLabelGap outside it.
@@ -326,9 +325,9 @@ void AppendAxes(std::string& out, const ChartState& state, const WheelLayout& la
     const auto appendLetters = [&](const PictureBox& box, std::string_view text) {
         AppendTextElement(out, box.CentreX(), box.bottom - 0.2 * kAxisLetterSize, kAxisLetterSize, letters, text);
     };
-    for (const BodyIndex body : {BodyIndex::Ascendant, BodyIndex::Midheaven}) {
+    for (const Body body : {Body::Ascendant, Body::Midheaven}) {
         const WheelPoint& point = layout.points[ToIndex(body)];
-        const bool ascendant = body == BodyIndex::Ascendant;
+        const bool ascendant = body == Body::Ascendant;
         out += "<g id=\"point-";
         out += BodyName(body);
         out += "\"><title>";
@@ -448,11 +447,11 @@ WheelLayout LayOutWheel(const ChartState& state, const std::vector<CaptionLine>&
     layout.height = kSide + (caption.empty() ? 0.0 : CaptionHeight(caption) + kCaptionMargin / 2.0);
     layout.centreX = kCentre;
     layout.centreY = kCentre;
-    const double ascendant = NormalisedDegrees(state.longitudes[ToIndex(BodyIndex::Ascendant)]);
+    const double ascendant = NormalisedDegrees(state.longitudes[ToIndex(Body::Ascendant)]);
     layout.ariesAngle = WheelAngle(0.0, ascendant);
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         WheelPoint& point = layout.points[i];
-        point.body = static_cast<BodyIndex>(i);
+        point.body = static_cast<Body>(i);
         point.longitude = NormalisedDegrees(state.longitudes[i]);
         point.trueAngle = WheelAngle(point.longitude, ascendant);
         point.drawnAngle = point.trueAngle;
@@ -516,7 +515,7 @@ std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options
     std::string desc = "The Ascendant at the left, the zodiac running counter-clockwise from it.";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         desc += '\n';
-        desc += PointDescription(state, static_cast<BodyIndex>(i));
+        desc += PointDescription(state, static_cast<Body>(i));
         desc += '.';
     }
 
@@ -529,7 +528,7 @@ std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options
 
     const std::string markStroke = Attribute("stroke", palette.ink) + " stroke-width=\"2.5\" fill=\"none\"";
     const std::string leaderStroke = Attribute("stroke", palette.muted) + " stroke-width=\"1\" fill=\"none\"";
-    for (const BodyIndex body : kRingPoints) {
+    for (const Body body : kRingPoints) {
         const WheelPoint& point = layout.points[ToIndex(body)];
         out += "<g id=\"point-";
         out += BodyName(body);

@@ -23,7 +23,7 @@ std::vector<double> SpreadAngles(std::span<const double> angles, double minimumG
 
 // One point as the wheel draws it. Boxes are in the picture's own units (its viewBox).
 struct WheelPoint {
-    BodyIndex body = BodyIndex::Sun;
+    Body body = Body::Sun;
     double longitude = 0.0; // in the chart's zodiac, 0 <= x < 360
     double trueAngle = 0.0; // where the longitude lies, as WheelAngle gives it
     double drawnAngle = 0.0; // where the glyph stands after crowded points were spread apart
@@ -40,7 +40,7 @@ struct WheelLayout {
     double centreX = 0.0;
     double centreY = 0.0;
     double ariesAngle = 0.0; // where 0° of the chart's zodiac stands
-    std::array<WheelPoint, kBodyCount> points{}; // by BodyIndex
+    std::array<WheelPoint, kBodyCount> points{}; // by Body
     std::array<PictureBox, 2> farAxisEnds{}; // the letters DC and IC
 };
 

@@ -27,10 +27,9 @@ constexpr double kSignLabelSize = 16.0;
 constexpr double kHouseNumberSize = 18.0;
 constexpr double kPadding = 10.0;
 
-constexpr std::array<BodyIndex, kDrekkanaPointCount> kPointOrder{
-    BodyIndex::Ascendant, BodyIndex::Sun,     BodyIndex::Moon,   BodyIndex::Mercury, BodyIndex::Venus,
-    BodyIndex::Mars,      BodyIndex::Jupiter, BodyIndex::Saturn, BodyIndex::Uranus,  BodyIndex::Neptune,
-    BodyIndex::Pluto,     BodyIndex::Rahu,    BodyIndex::Ketu,
+constexpr std::array<Body, kDrekkanaPointCount> kPointOrder{
+    Body::Ascendant, Body::Sun,    Body::Moon,    Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter,
+    Body::Saturn,    Body::Uranus, Body::Neptune, Body::Pluto,   Body::Rahu,  Body::Ketu,
 };
 
 struct GridPoint {
@@ -107,7 +106,7 @@ PictureBox SouthBox(int sign) noexcept
 
 int AscendantSign(const ChartState& state) noexcept
 {
-    return std::max(0, DecanateCellOf(state.longitudes[ToIndex(BodyIndex::Ascendant)]).decanateSign);
+    return std::max(0, DecanateCellOf(state.longitudes[ToIndex(Body::Ascendant)]).decanateSign);
 }
 
 // Places the points of one box in rows, as large as they fit, the block centred in the box.
@@ -242,7 +241,7 @@ std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const
     std::string desc = "Each point stands in the sign of its decanate. The Ascendant's drekkana is ";
     desc += SignName(ascendant);
     desc += '.';
-    for (const BodyIndex body : kPointOrder) {
+    for (const Body body : kPointOrder) {
         desc += '\n';
         desc += PointDescription(state, body);
         desc += '.';
@@ -331,7 +330,7 @@ std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const
         AppendXmlText(out, PointDescription(state, point.body));
         out += "</title>\n";
         const double size = point.glyph.bottom - point.glyph.top;
-        if (point.body == BodyIndex::Ascendant) {
+        if (point.body == Body::Ascendant) {
             const double text = kAscendantEm * size;
             AppendTextElement(
                 out, point.glyph.CentreX(), point.glyph.CentreY() + kBaselineDrop * text, text,

@@ -23,7 +23,7 @@ struct DrekkanaCell {
 
 // One point as the chart draws it: in the sign of its decanate.
 struct DrekkanaPoint {
-    BodyIndex body = BodyIndex::Sun;
+    Body body = Body::Sun;
     int sign = 0;
     PictureBox glyph;
 };

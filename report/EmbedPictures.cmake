@@ -14,7 +14,7 @@ endforeach()
 file(WRITE "${OUTPUT}.new" "// Made at build time from the body pictures; do not edit.\n"
     "#include \"report/BodyPictures.h\"\n\n#include <array>\n\nnamespace tessaline {\n\n"
     "namespace {\n\nconstexpr std::array<std::string_view, kDecanateBodyCount> kPictures{\n${entries}};\n\n"
-    "} // namespace\n\nstd::string_view BodyPictureSvg(BodyIndex body) noexcept\n{\n"
+    "} // namespace\n\nstd::string_view BodyPictureSvg(Body body) noexcept\n{\n"
     "    const auto i = ToIndex(body);\n    return i < kPictures.size() ? kPictures[i] : std::string_view();\n}\n\n"
     "} // namespace tessaline\n")
 file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)

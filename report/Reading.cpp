@@ -3,6 +3,7 @@
 
 #include "report/BodyPictures.h"
 #include "report/ChartWheelSvg.h"
+#include "report/SvgDrawing.h"
 
 #include "chart/BirthData.h"
 #include "chart/BirthMoment.h"
@@ -29,46 +30,21 @@ std::string CoordinateText(int degrees, int minutes, char hemisphere)
     return text;
 }
 
-void AppendEscaped(std::string& out, std::string_view text)
-{
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-}
-
 void AppendRow(std::string& out, std::string_view caption, std::string_view value)
 {
     out += "<tr><th>";
-    AppendEscaped(out, caption);
+    AppendXmlText(out, caption);
     out += "</th><td>";
-    AppendEscaped(out, value);
+    AppendXmlText(out, value);
     out += "</td></tr>\n";
 }
 
 void AppendSection(std::string& out, std::string_view caption, std::string_view text)
 {
     out += "<h3>";
-    AppendEscaped(out, caption);
+    AppendXmlText(out, caption);
     out += "</h3>\n<p>";
-    AppendEscaped(out, text);
+    AppendXmlText(out, text);
     out += "</p>\n";
 }
 
@@ -155,16 +131,16 @@ std::string InstantLine(const ChartState& state)
 
 std::vector<std::string> AngleItems(const ChartState& state)
 {
-    const auto entry = [&state](BodyIndex body) {
+    const auto entry = [&state](Body body) {
         return std::string(BodyName(body)) + " " + state.positionTable[ToIndex(body)];
     };
-    std::vector<std::string> items{entry(BodyIndex::Ascendant)};
-    if (const auto decanate = DecanateOfLongitude(state.longitudes[ToIndex(BodyIndex::Ascendant)])) {
+    std::vector<std::string> items{entry(Body::Ascendant)};
+    if (const auto decanate = DecanateOfLongitude(state.longitudes[ToIndex(Body::Ascendant)])) {
         const DecanateRow& row = LookUpDecanate(decanate->signIndex, decanate->decanate);
         items[0] += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet) + ", "
             + std::string(row.Keyword) + ")";
     }
-    for (const BodyIndex body : {BodyIndex::Midheaven, BodyIndex::Rahu, BodyIndex::Ketu})
+    for (const Body body : {Body::Midheaven, Body::Rahu, Body::Ketu})
         items.push_back(entry(body));
     return items;
 }
@@ -183,11 +159,11 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     std::string html;
     html.reserve(std::size_t{32} * 1024);
     html += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>QB Tessaline reading for ";
-    AppendEscaped(html, record.name);
+    AppendXmlText(html, record.name);
     html += "</title>\n<style>";
     html += kStyle;
     html += "</style>\n</head>\n<body>\n<h1>";
-    AppendEscaped(html, record.name);
+    AppendXmlText(html, record.name);
     html += "</h1>\n<table class=\"birth\">\n";
     AppendRow(html, "Date of Birth", DayText(ClockInstant(record)));
     AppendRow(html, "Time of Birth", ClockText(ClockInstant(record)));
@@ -202,9 +178,9 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
     AppendRow(html, "Longitude", CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W'));
     AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N'));
     html += "</table>\n<p class=\"instant\">";
-    AppendEscaped(html, InstantLine(state));
+    AppendXmlText(html, InstantLine(state));
     html += "</p>\n<p class=\"angles\">";
-    AppendEscaped(html, AnglesLine(state));
+    AppendXmlText(html, AnglesLine(state));
     html += "</p>\n";
     // The chart as a wheel, without its caption: the name and the instant stand just above it.
     if (pictures == ReadingPictures::InlineSvg) {
@@ -216,13 +192,13 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
                 "alt=\"Chart wheel\"></p>\n";
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
-        const auto body = static_cast<BodyIndex>(i);
+        const auto body = static_cast<Body>(i);
         const DecanateResult& result = state.decanateResults[i];
         html += "<div class=\"body\">\n";
         if (pictures == ReadingPictures::NamedImages)
             html += "<hr>\n"; // a renderer that supplies the images draws no heading borders: a rule instead
         html += "<h2>";
-        AppendEscaped(html, BodyName(body));
+        AppendXmlText(html, BodyName(body));
         html
             += "</h2>\n<table class=\"layout\" width=\"100%\"><tr><td class=\"fieldcell\">\n<table class=\"fields\">\n";
         AppendRow(html, "Position", state.positionTable[i]);
@@ -241,12 +217,12 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
         html += "</td></tr></table>\n";
         if (const std::string sentence = MarginSentence(state.margins[i], ClockInstant(record)); !sentence.empty()) {
             html += "<p class=\"margin\">";
-            AppendEscaped(html, sentence);
+            AppendXmlText(html, sentence);
             html += "</p>\n";
         }
         if (const std::string sentence = PreciseDecanateSentence(state, body); !sentence.empty()) {
             html += "<p class=\"precise\">";
-            AppendEscaped(html, sentence);
+            AppendXmlText(html, sentence);
             html += "</p>\n";
         }
         AppendSection(html, "Karmic Influence", result.KarmicInfluence);

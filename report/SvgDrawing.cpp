@@ -8,6 +8,7 @@
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -141,7 +142,7 @@ std::string_view ElementTint(const PicturePalette& palette, int sign) noexcept
     }
 }
 
-std::string_view PointGlyph(BodyIndex body) noexcept
+std::string_view PointGlyph(Body body) noexcept
 {
     const std::size_t i = ToIndex(body);
     return i < kPointGlyphs.size() ? kPointGlyphs[i] : std::string_view();
@@ -172,13 +173,13 @@ std::string_view DecanateOrdinal(int decanate) noexcept
     return decanate >= 1 && decanate <= 3 ? kOrdinals[static_cast<std::size_t>(decanate - 1)] : std::string_view();
 }
 
-std::string PositionTextOf(const ChartState& state, BodyIndex body)
+std::string PositionTextOf(const ChartState& state, Body body)
 {
     const std::string& entry = state.positionTable[ToIndex(body)];
     return entry.empty() ? FormatPositionEntry(NormalisedDegrees(state.longitudes[ToIndex(body)])) : entry;
 }
 
-std::string PointDescription(const ChartState& state, BodyIndex body)
+std::string PointDescription(const ChartState& state, Body body)
 {
     const LongitudeDecanate where = DecanateCellOf(state.longitudes[ToIndex(body)]);
     std::string text = BodyName(body);
@@ -245,6 +246,17 @@ void AppendCoordinates(std::string& out, char command, double x, double y)
 
 void AppendXmlText(std::string& out, std::string_view text)
 {
+    // Control and bidirectional characters as the other outputs show them (\x1b, \u202e), so no name from the
+    // atlas or the zone files can reorder a caption; malformed bytes become U+FFFD.
+    const bool plainAscii = std::all_of(text.begin(), text.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b >= 0x20 && b < 0x7F) || b == '\n';
+    });
+    std::string visible;
+    if (!plainAscii) {
+        visible = VisibleText(text, Malformed::Replaced, LineBreaks::Kept);
+        text = visible;
+    }
     // Runs of characters that need nothing are copied whole.
     std::size_t plain = 0;
     std::size_t i = 0;

@@ -36,7 +36,7 @@ std::string_view ElementTint(const PicturePalette& palette, int sign) noexcept;
 
 // A point's glyph followed by U+FE0E, so that no viewer draws it as a coloured emoji; "AC" and "MC" for
 // the angles.
-std::string_view PointGlyph(BodyIndex body) noexcept;
+std::string_view PointGlyph(Body body) noexcept;
 std::string_view SignGlyph(int sign) noexcept; // with U+FE0E; empty outside 0..11
 std::string_view SignName(int sign) noexcept; // "Aries" .. "Pisces"
 std::string_view SignCodeText(int sign) noexcept; // "Ari" .. "Pis"
@@ -44,10 +44,10 @@ std::string_view DecanateOrdinal(int decanate) noexcept; // "first", "second", "
 
 // The point's entry of the position table ("23 Gem 29"), or, for a chart filled by hand, the same text
 // made from its longitude.
-std::string PositionTextOf(const ChartState& state, BodyIndex body);
+std::string PositionTextOf(const ChartState& state, Body body);
 
 // "Sun 23 Gem 29, third decanate of Gemini: Aquarius": what a picture says about one point.
-std::string PointDescription(const ChartState& state, BodyIndex body);
+std::string PointDescription(const ChartState& state, Body body);
 
 // A longitude brought into 0 <= x < 360; anything not finite counts as 0.
 double NormalisedDegrees(double degrees) noexcept;

@@ -349,7 +349,7 @@ TEST(CalculateChart, GreenwichAtJ2000FillsTheWholeTable)
     // A second calculation leaves no trace of the first.
     ASSERT_TRUE(CalculateChart(state, ValidForm()).has_value());
     for (std::size_t i = 0; i < kBodyCount; ++i)
-        EXPECT_NE(state.positionTable[i], expected[i]) << BodyName(static_cast<BodyIndex>(i));
+        EXPECT_NE(state.positionTable[i], expected[i]) << BodyName(static_cast<Body>(i));
 }
 
 TEST(CalculateChart, DaylightSavingMovesEveryBodyToTheSameInstant)
@@ -371,7 +371,7 @@ TEST(CalculateChart, DaylightSavingMovesEveryBodyToTheSameInstant)
     form.daylightSaving = false;
     ASSERT_TRUE(CalculateChart(standard, form).has_value());
     EXPECT_EQ(withDst.positionTable, standard.positionTable);
-    EXPECT_EQ(withDst.positionTable[ToIndex(BodyIndex::Moon)], "14 Aqu 10");
+    EXPECT_EQ(withDst.positionTable[ToIndex(Body::Moon)], "14 Aqu 10");
 }
 
 } // namespace

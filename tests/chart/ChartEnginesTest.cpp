@@ -86,7 +86,7 @@ TEST_P(MoonTest, MatchesWorkedExample)
     Moon_Calculation(state);
     EXPECT_EQ(state.moonPosition, c.text);
     if (c.lambda >= 0) {
-        EXPECT_NEAR(state.longitudes[ToIndex(BodyIndex::Moon)], c.lambda, 1e-8);
+        EXPECT_NEAR(state.longitudes[ToIndex(Body::Moon)], c.lambda, 1e-8);
     }
 }
 
@@ -116,7 +116,7 @@ TEST(MoonLongitude, LeapDayAgreesWithTheFullTheory)
     r.hour = 12;
     ASSERT_TRUE(StoreBirthInstant(state).has_value());
     Moon_Calculation(state);
-    EXPECT_NEAR(state.longitudes[ToIndex(BodyIndex::Moon)], 214.4233, 0.03);
+    EXPECT_NEAR(state.longitudes[ToIndex(Body::Moon)], 214.4233, 0.03);
 }
 
 // ---- One birth instant ------------------------------------------------------------------------------
@@ -217,11 +217,11 @@ TEST(PreciseMode, EveryPointComesFromThePreciseEphemeris)
     };
     for (std::size_t i = 0; i < kBodyCount; ++i)
         EXPECT_NEAR(std::remainder(state.longitudes[i] - kReference[i], 360.0), 0.0, 30 * kArcsec)
-            << BodyName(static_cast<BodyIndex>(i));
-    EXPECT_EQ(state.positionTable[ToIndex(BodyIndex::Rahu)], "29 Sco 50"); // no degree taken off
-    EXPECT_EQ(state.positionTable[ToIndex(BodyIndex::Ketu)], "29 Tau 50");
-    EXPECT_EQ(state.positionTable[ToIndex(BodyIndex::Moon)], "04 Vir 39");
-    EXPECT_EQ(state.positionTable[ToIndex(BodyIndex::Ascendant)], "29 Leo 25");
+            << BodyName(static_cast<Body>(i));
+    EXPECT_EQ(state.positionTable[ToIndex(Body::Rahu)], "29 Sco 50"); // no degree taken off
+    EXPECT_EQ(state.positionTable[ToIndex(Body::Ketu)], "29 Tau 50");
+    EXPECT_EQ(state.positionTable[ToIndex(Body::Moon)], "04 Vir 39");
+    EXPECT_EQ(state.positionTable[ToIndex(Body::Ascendant)], "29 Leo 25");
 }
 
 // ---- The sidereal zodiac -----------------------------------------------------------------------------
@@ -253,12 +253,12 @@ TEST(SiderealZodiac, EveryPointMovesBackByTheAyanamsaInBothModes)
         for (std::size_t i = 0; i < kBodyCount; ++i) {
             EXPECT_NEAR(std::remainder(tropical.longitudes[i] - kLahiri - sidereal.longitudes[i], 360.0), 0.0,
                         2.0 / 3600)
-                << BodyName(static_cast<BodyIndex>(i));
+                << BodyName(static_cast<Body>(i));
             EXPECT_GE(sidereal.longitudes[i], 0.0);
             EXPECT_LT(sidereal.longitudes[i], 360.0);
         }
-        EXPECT_EQ(sidereal.positionTable[ToIndex(BodyIndex::Sun)].substr(0, 6), "29 Tau");
-        EXPECT_EQ(sidereal.positionTable[ToIndex(BodyIndex::Moon)].substr(0, 6), "11 Leo");
+        EXPECT_EQ(sidereal.positionTable[ToIndex(Body::Sun)].substr(0, 6), "29 Tau");
+        EXPECT_EQ(sidereal.positionTable[ToIndex(Body::Moon)].substr(0, 6), "11 Leo");
     }
 }
 

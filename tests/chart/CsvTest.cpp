@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <istream>
 #include <sstream>
+#include <streambuf>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace tessaline {
@@ -24,25 +26,59 @@ TEST(CsvReader, StopsOnAnInputThatFailsToRead)
     EXPECT_FALSE(reader.Next(fields));
 }
 
-TEST(CsvReader, KeepsMemoryBoundedOnAnEndlessRecord)
+// A stream that never ends: what a device such as /dev/zero gives, after a few lines of text.
+class EndlessBuffer : public std::streambuf
 {
-    // A record with no line end, longer than the limit: it is read to its end but not kept whole, and the
-    // record after it is read as usual.
-    std::string input(CsvReader::kMaxRecordBytes + 10, 'x');
-    input += ",,,\n" + std::string(2 * CsvReader::kMaxFields, ',') + "\nnext,row\n";
-    std::istringstream in(input);
+public:
+    EndlessBuffer(std::string start, char fill)
+        : start_(std::move(start))
+        , chunk_(4096, fill)
+    {
+        setg(start_.data(), start_.data(), start_.data() + start_.size());
+    }
+
+protected:
+    int_type underflow() override
+    {
+        setg(chunk_.data(), chunk_.data(), chunk_.data() + chunk_.size());
+        return traits_type::to_int_type(chunk_[0]);
+    }
+
+private:
+    std::string start_;
+    std::string chunk_;
+};
+
+TEST(CsvReader, KeepsMemoryBoundedAndStopsOnAnEndlessRecord)
+{
+    // Too many fields on a line of its own costs that record only; a record without end, of bytes or of
+    // separators, stops reading once it is longer than the limit, with what was kept of it.
+    for (const char fill : {'\0', 'x', ',', ' '}) {
+        EndlessBuffer endless(std::string(2 * CsvReader::kMaxFields, ',') + "\nnext,row\n", fill);
+        std::istream in(&endless);
+        CsvReader reader(in);
+        std::vector<std::string> fields;
+        ASSERT_TRUE(reader.Next(fields));
+        EXPECT_TRUE(reader.TooLong()); // too many fields
+        EXPECT_EQ(fields.size(), CsvReader::kMaxFields);
+        ASSERT_TRUE(reader.Next(fields));
+        EXPECT_EQ(fields, (std::vector<std::string>{"next", "row"}));
+        ASSERT_TRUE(reader.Next(fields));
+        EXPECT_TRUE(reader.TooLong());
+        EXPECT_LE(fields.size() * fields.front().size(), CsvReader::kMaxRecordBytes);
+        EXPECT_FALSE(reader.Next(fields));
+        EXPECT_EQ(reader.ReadError(),
+                  "line 3 is longer than 1 MB, longer than any row of births, so reading stopped "
+                  "there");
+    }
+    EndlessBuffer quoted("a,\"", 'x'); // a quote that never closes, on a line that never ends
+    std::istream in(&quoted);
     CsvReader reader(in);
     std::vector<std::string> fields;
     ASSERT_TRUE(reader.Next(fields));
-    EXPECT_TRUE(reader.TooLong());
-    EXPECT_EQ(fields.size(), 1u);
-    EXPECT_EQ(fields[0].size(), CsvReader::kMaxRecordBytes);
-    ASSERT_TRUE(reader.Next(fields));
-    EXPECT_TRUE(reader.TooLong()); // too many fields
-    EXPECT_EQ(fields.size(), CsvReader::kMaxFields);
-    ASSERT_TRUE(reader.Next(fields));
-    EXPECT_FALSE(reader.TooLong());
-    EXPECT_EQ(fields, (std::vector<std::string>{"next", "row"}));
+    EXPECT_EQ(reader.LastProblem(), CsvReader::Problem::QuoteTooLong);
+    EXPECT_FALSE(reader.Next(fields));
+    EXPECT_NE(reader.ReadError(), "");
 }
 
 // A spreadsheet's "Unicode text" is UTF-16, often without its byte-order mark: "né" is 6E 00 E9 00 in

@@ -278,7 +278,8 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectCase{"ZoneOutOfList", "--zone", "71", "0 to 70"},
                     RejectCase{"MalformedLongitude", "--lon", "77X12", "77E12"},
                     RejectCase{"MalformedDate", "--date", "15/06/1975", "YYYY-MM-DD"},
-                    RejectCase{"HourOutOfRange", "--time", "24:00", "HH:MM"}),
+                    RejectCase{"HourOutOfRange", "--time", "24:00", "HH:MM"},
+                    RejectCase{"SecondsDropped", "--time", "10:30:59", "has seconds"}),
     [](const testing::TestParamInfo<RejectCase>& info) { return std::string(info.param.label); });
 
 TEST(ChartTool, TakesTheFirstAndLastDayOfTheYears)
@@ -385,7 +386,7 @@ TEST(ChartTool, BatchGoesOnPastBadRows)
                             "BAD DST,1975-06-15,10:30,34,77E12,28N36,maybe\r\n"
                             "\"MULTI\nLINE\",2000-01-01,12:00,29,0W0,51N30,false\n"
                             "STRAY\"QUOTE,2000-01-01,12:00,29,0W0,51N30,1\n"
-                            "LAST ROW,2000-01-01,12:00:59,29,000W00,51N30,False";
+                            "LAST ROW,2000-01-01,12:00:00,29,000W00,51N30,False";
     const ToolRun run = RunTool({"--batch", "-", "--json"}, csv);
     EXPECT_EQ(run.code, 1);
     std::vector<nlohmann::json> rows;

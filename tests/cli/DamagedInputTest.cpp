@@ -7,6 +7,7 @@
 #include "cli/ChartTool.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -170,13 +171,32 @@ TEST(DamagedBatch, HeaderOverTheLimitsAndUnreadableInputAreSaidInOurWords)
     for (std::size_t i = 7; i <= CsvReader::kMaxFields; ++i)
         manyFields += ",x";
     const std::string longHeader = "name,date,time,zone,lon,lat,dst," + std::string(CsvReader::kMaxRecordBytes, 'x');
-    const std::pair<std::string, std::string> cases[] = {
-        {manyFields + '\n' + kDelhi, "The batch header is too long: it has more than 1024 fields\n"},
-        {longHeader + '\n' + kDelhi, "The batch header is too long: it is longer than 16 MB\n"},
+    const std::string longRow = kDelhi + std::string(CsvReader::kMaxRecordBytes, ' ') + ",x\n";
+    const std::string utf32 = std::string("\xFF\xFE\0\0n\0\0\0", 8);
+    const std::string summary = "tessaline-chart: 2 rows read, 2 charts written, 0 rows rejected\n";
+    const struct {
+        std::string csv;
+        int code;
+        std::string err;
+    } cases[] = {
+        {manyFields + '\n' + kDelhi, kExitUsage, "The batch header is too long: it has more than 1024 fields\n"},
+        {longHeader + '\n' + kDelhi, kExitUsage, "The batch header is too long: it is longer than 1 MB\n"},
+        {"name,zone,date,time,zone,lon,lat,dst\n", kExitUsage,
+         "The batch header names the column \"zone\" twice (fields 2 and 5): keep one of them\n"},
+        {"name,date,time,Place,lon,lat,dst,place\n", kExitUsage,
+         "The batch header names the column \"place\" twice (fields 4 and 8): keep one of them\n"},
+        {utf32, kExitUsage,
+         "Reading the batch failed: it is written in UTF-32, which this program does not read: save it as UTF-8 (or "
+         "UTF-16)\n"},
+        // Saved twice by tools that each add a byte-order mark: the second is no part of the first column's name.
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" + kHeader + kDelhi + '\n' + kDelhi, kExitOk, summary},
+        {kHeader + kDelhi + '\n' + kDelhi + '\n' + longRow + kDelhi, kExitUsage,
+         "line 4: The row is longer than 1 MB\nReading the batch failed: line 4 is longer than 1 MB, longer than any "
+         "row of births, so reading stopped there\n"},
     };
-    for (const auto& [csv, message] : cases) {
+    for (const auto& [csv, code, message] : cases) {
         const ToolRun run = RunTool({"--batch", "-"}, csv);
-        EXPECT_EQ(run.code, kExitUsage);
+        EXPECT_EQ(run.code, code);
         EXPECT_EQ(run.err, message);
     }
 
@@ -185,6 +205,42 @@ TEST(DamagedBatch, HeaderOverTheLimitsAndUnreadableInputAreSaidInOurWords)
     const ToolRun run = RunTool({"--batch", "-"}, folder);
     EXPECT_EQ(run.code, kExitUsage);
     EXPECT_EQ(run.err, "Reading the batch failed: the input could not be read: Is a directory\n");
+}
+
+// Usage errors said in the tool's words: which option, what is wrong with it and what to do; never the option
+// parser's group names, and never an option taken for another's value.
+TEST(UsageErrors, SayWhatIsWrongAndWhatToDo)
+{
+    const std::vector<std::string> chart = {"--name", "X", "--date", "1975-06-15", "--time", "10:30"};
+    const auto with = [&chart](std::vector<std::string> more) {
+        more.insert(more.begin(), chart.begin(), chart.end());
+        return more;
+    };
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"--zones", "--name", "X"}, "--zones stands alone: leave out --name"},
+        {{"--zones", "--places", "x"}, "--zones and --places are tables of their own: ask for one at a time"},
+        {{"--batch", "-", "--name", "X", "--dst"}, "--batch takes its births from the file: leave out --name, --dst"},
+        {with({"--place", "Paris", "--place-id", "2988507"}),
+         "--place and --place-id both name the birthplace: give one of them"},
+        {with({"--place", "Paris", "--lat", "28N36"}),
+         "--place brings the place's own coordinates: leave out --lat, or the place"},
+        {{"--places", ""}, "--places needs a name to look up, e.g. --places paris"},
+        {{"--batch", "-", "--jobs", "abc"},
+         "--jobs: give the rows to chart at once as a whole number from 1 to 1024, not \"abc\""},
+        {with({"--zone", "34", "--lon", "77E12", "--lat", "28N36", "--dst=maybe"}),
+         "--dst takes yes or no (or 1 or 0, true or false), as in --dst=no"},
+        {{"--version", "--bogus"}, "--version stands alone: give it without other options"},
+        {{"--batch", "-", "--svg-dir", "--csv"},
+         "--svg-dir needs a value, and \"--csv\" is an option; for a value that begins with --, write "
+         "--svg-dir=VALUE"},
+    };
+    for (const auto& [args, message] : cases) {
+        const ToolRun run = RunTool(args, kHeader + kDelhi);
+        EXPECT_EQ(run.code, kExitUsage) << message;
+        EXPECT_EQ(run.err, message + "\nRun with --help for more information.\n");
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(std::filesystem::exists("--csv"));
 }
 
 // No control character but the line breaks, and no C1 byte (the hostile inputs below carry no other

@@ -100,10 +100,21 @@ TEST(BatchPictures, AFileThatCannotBeWrittenStopsTheBatchWithExitThree)
     EXPECT_EQ(run.code, 3);
     EXPECT_EQ(run.err, "tessaline-chart: cannot write " + folder + "/line-2.svg: Is a directory\n");
     EXPECT_EQ(NamesIn(folder), std::set<std::string>{"line-2.svg"}); // no row after it, no temporary file left
+    // A row's outputs go together or not at all: its line is not written without its picture.
+    const ToolRun json = RunTool({"--batch", "-", "--json", "--svg-dir", folder}, kBatch);
+    EXPECT_EQ(json.code, 3);
+    EXPECT_EQ(json.out, "");
 
     const ToolRun notAFolder = RunTool({"--batch", "-", "--svg", "--svg-dir", "/dev/null"}, kBatch);
     EXPECT_EQ(notAFolder.code, 3);
     EXPECT_EQ(notAFolder.err, "tessaline-chart: cannot write to the folder /dev/null: Not a directory\n");
+
+    const std::string dangling = folder + "/dangling";
+    fs::create_symlink(folder + "/nowhere", dangling);
+    const ToolRun link = RunTool({"--batch", "-", "--svg", "--svg-dir", dangling}, kBatch);
+    EXPECT_EQ(link.code, 3);
+    EXPECT_EQ(link.err, "tessaline-chart: cannot write to the folder " + dangling
+                  + ": it is a symbolic link to something that does not exist; name a folder, or remove the link\n");
 }
 
 } // namespace

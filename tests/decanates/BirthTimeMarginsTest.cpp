@@ -74,8 +74,8 @@ void ExpectSameMargins(const BirthDataForm& form)
     ASSERT_TRUE(CalculateChart(state, form).has_value());
     const auto expected = MarginsByEnteringEveryMinute(form);
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        EXPECT_EQ(state.margins[body].changesBefore, expected[body].changesBefore) << BodyName(BodyIndex(body));
-        EXPECT_EQ(state.margins[body].changesAfter, expected[body].changesAfter) << BodyName(BodyIndex(body));
+        EXPECT_EQ(state.margins[body].changesBefore, expected[body].changesBefore) << BodyName(Body(body));
+        EXPECT_EQ(state.margins[body].changesAfter, expected[body].changesAfter) << BodyName(Body(body));
     }
 }
 
@@ -86,8 +86,8 @@ TEST(BirthTimeMargins, MoonMinutesFromAnEdge)
     const BirthDataForm form = Form(1975, 6, 15, 19, 26, 34, false);
     ChartState state;
     ASSERT_TRUE(CalculateChart(state, form).has_value());
-    ASSERT_EQ(state.positionTable[ToIndex(BodyIndex::Moon)].substr(0, 7), "09 Vir ");
-    const BirthTimeMargin& moon = state.margins[ToIndex(BodyIndex::Moon)];
+    ASSERT_EQ(state.positionTable[ToIndex(Body::Moon)].substr(0, 7), "09 Vir ");
+    const BirthTimeMargin& moon = state.margins[ToIndex(Body::Moon)];
     ASSERT_TRUE(moon.changesAfter);
     EXPECT_LE(moon.changesAfter->hour * 60 + moon.changesAfter->minute, 19 * 60 + 26 + 10);
     EXPECT_FALSE(moon.changesBefore);
@@ -101,7 +101,7 @@ TEST(BirthTimeMargins, MoonTwoAndAHalfHoursFromAnEdge)
     const BirthDataForm form = Form(1975, 6, 15, 17, 0, 34, false);
     ChartState state;
     ASSERT_TRUE(CalculateChart(state, form).has_value());
-    const auto& after = state.margins[ToIndex(BodyIndex::Moon)].changesAfter;
+    const auto& after = state.margins[ToIndex(Body::Moon)].changesAfter;
     ASSERT_TRUE(after);
     EXPECT_GT(after->hour * 60 + after->minute, 19 * 60);
     ExpectSameMargins(form);
@@ -115,8 +115,8 @@ TEST(BirthTimeMargins, NoBodyChanges)
     ChartState state;
     ASSERT_TRUE(CalculateChart(state, form).has_value());
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        EXPECT_FALSE(state.margins[body].changesBefore) << BodyName(BodyIndex(body));
-        EXPECT_FALSE(state.margins[body].changesAfter) << BodyName(BodyIndex(body));
+        EXPECT_FALSE(state.margins[body].changesBefore) << BodyName(Body(body));
+        EXPECT_FALSE(state.margins[body].changesAfter) << BodyName(Body(body));
         EXPECT_EQ(MarginSentence(state.margins[body], ClockInstant(state.birthRecord)), "");
     }
     ExpectSameMargins(form);
@@ -129,9 +129,9 @@ TEST(BirthTimeMargins, RetrogradePlanetLeavesItsDecanateBackwards)
     const BirthDataForm form = Form(2024, 9, 1, 4, 6, 64, false);
     ChartState state;
     ASSERT_TRUE(CalculateChart(state, form).has_value());
-    ASSERT_EQ(state.positionTable[ToIndex(BodyIndex::Pluto)], "29 Cap 59");
-    EXPECT_TRUE(state.margins[ToIndex(BodyIndex::Pluto)].changesBefore);
-    EXPECT_FALSE(state.margins[ToIndex(BodyIndex::Pluto)].changesAfter);
+    ASSERT_EQ(state.positionTable[ToIndex(Body::Pluto)], "29 Cap 59");
+    EXPECT_TRUE(state.margins[ToIndex(Body::Pluto)].changesBefore);
+    EXPECT_FALSE(state.margins[ToIndex(Body::Pluto)].changesAfter);
     ExpectSameMargins(form);
 }
 

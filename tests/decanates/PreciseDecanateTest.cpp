@@ -46,7 +46,7 @@ ChartState Chart(const Birth& birth, EphemerisMode mode)
     return state;
 }
 
-constexpr auto kSaturn = static_cast<std::size_t>(BodyIndex::Saturn);
+constexpr auto kSaturn = static_cast<std::size_t>(Body::Saturn);
 
 // Two births where a scan of classic charts found Saturn a few minutes of arc from a decanate edge. Saturn's
 // apparent longitude there, from astronomy-engine (tests/ephemeris/precise-reference.js): 30.05375° on
@@ -86,7 +86,7 @@ TEST(PreciseDecanate, ClassicChartNamesThePreciseDecanateWhereTheTwoPart)
         EXPECT_EQ(named.decanate.DecanateName, c.decanateName) << c.label;
         EXPECT_EQ(named.decanate.DecanateSign, c.decanateSign) << c.label;
         EXPECT_NE(classic.decanateResults[kSaturn].DecanateSign, c.decanateSign) << c.label;
-        EXPECT_EQ(PreciseDecanateSentence(classic, BodyIndex::Saturn), c.sentence) << c.label;
+        EXPECT_EQ(PreciseDecanateSentence(classic, Body::Saturn), c.sentence) << c.label;
 
         // The precise chart shows that decanate itself, and names nothing beside it.
         const ChartState precise = Chart(c.birth, EphemerisMode::Precise);
@@ -105,7 +105,7 @@ TEST(PreciseDecanate, NothingIsNamedWhereBothAgree)
         = Chart({1975, 6, 15, 10, 30, 34, "77", "12", true, "28", "36", false}, EphemerisMode::Classic);
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         EXPECT_FALSE(classic.preciseDecanates[body]) << body;
-        EXPECT_EQ(PreciseDecanateSentence(classic, static_cast<BodyIndex>(body)), "");
+        EXPECT_EQ(PreciseDecanateSentence(classic, static_cast<Body>(body)), "");
     }
 }
 
@@ -116,7 +116,7 @@ TEST(PreciseDecanate, MarginsUseThePrecisePositions)
 {
     const ChartState precise
         = Chart({1975, 6, 15, 19, 0, 34, "77", "12", true, "28", "36", false}, EphemerisMode::Precise);
-    const BirthTimeMargin& moon = precise.margins[static_cast<std::size_t>(BodyIndex::Moon)];
+    const BirthTimeMargin& moon = precise.margins[static_cast<std::size_t>(Body::Moon)];
     ASSERT_TRUE(moon.changesAfter);
     EXPECT_EQ(*moon.changesAfter, (CivilInstant{1975, 6, 15, 19, 28}));
     EXPECT_FALSE(moon.changesBefore);

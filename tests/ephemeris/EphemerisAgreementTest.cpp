@@ -54,8 +54,8 @@ void Compare(const TabulatedInstant& tables, tables::Series series, double latit
     const bool all = series == tables::Series::Count || series == tables::Series::NutationInLongitude;
     for (std::size_t body = 0; body < kPreciseBodyCount; ++body)
         if (all || s == body)
-            worst.Note(body, tables.Longitude(static_cast<PreciseBody>(body)),
-                       library::Longitude(library::kBodies[body], jd), jd);
+            worst.Note(body, tables.Longitude(static_cast<Body>(body)), library::Longitude(library::kBodies[body], jd),
+                       jd);
     if (all || series == tables::Series::MeanNode)
         worst.Note(kNode, tables.MeanNode(), library::Longitude(SE_MEAN_NODE, jd), jd);
     for (int i = 0; i < kAyanamsaCount; ++i)

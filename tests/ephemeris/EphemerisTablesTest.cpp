@@ -35,7 +35,7 @@ TEST(EphemerisTables, EveryPointAsTheLibraryGivesIt)
         const auto at = TabulatedInstant::At(row.julianDayUT);
         ASSERT_TRUE(at) << row.julianDayUT;
         for (int body = 0; body < kPreciseBodyCount; ++body)
-            EXPECT_LT(Apart(at->Longitude(static_cast<PreciseBody>(body)), row.bodies[body]), 0.1 * kArcsec)
+            EXPECT_LT(Apart(at->Longitude(static_cast<Body>(body)), row.bodies[body]), 0.1 * kArcsec)
                 << row.julianDayUT << " body " << body;
         EXPECT_LT(Apart(at->MeanNode(), row.meanNode), 0.1 * kArcsec) << row.julianDayUT;
         for (int i = 0; i < kAyanamsaCount; ++i)
@@ -57,7 +57,7 @@ TEST(EphemerisTables, OutsideTheSpanThereIsNothing)
     EXPECT_TRUE(TabulatedInstant::At(last));
     EXPECT_FALSE(TabulatedInstant::At(JulianDayUT({1900, 12, 28, 23, 59})));
     EXPECT_FALSE(TabulatedInstant::At(JulianDayUT({2051, 1, 3, 0, 1})));
-    EXPECT_FALSE(PreciseLongitude(PreciseBody::Moon, first - 1.0).has_value());
+    EXPECT_FALSE(PreciseLongitude(Body::Moon, first - 1.0).has_value());
     EXPECT_FALSE(PreciseMeanNode(last + 100.0).has_value());
 }
 

@@ -65,7 +65,7 @@ TEST(PreciseEphemeris, BodiesAndMeanNodeMatchAnIndependentEphemeris)
     for (const BodiesCase& c : kBodies) {
         const double jd = JulianDayUT(FromIso(c.instant));
         for (int body = 0; body < kPreciseBodyCount; ++body) {
-            const double lambda = PreciseLongitude(static_cast<PreciseBody>(body), jd).value();
+            const double lambda = PreciseLongitude(static_cast<Body>(body), jd).value();
             EXPECT_GE(lambda, 0.0);
             EXPECT_LT(lambda, 360.0);
             EXPECT_LT(Apart(lambda, c.longitudes[body]), kBodyTolerance[body])
@@ -137,12 +137,12 @@ TEST(PreciseEphemeris, AyanamsasMatchTheirDefinitions)
 TEST(PreciseEphemeris, NeedsNoDataFilesAndSaysWhereItEnds)
 {
     ASSERT_EQ(setenv("SE_EPHE_PATH", "/nonexistent/tessaline-ephemeris", 1), 0);
-    const double sun = PreciseLongitude(PreciseBody::Sun, JulianDayUT(FromIso(kBodies[3].instant))).value();
+    const double sun = PreciseLongitude(Body::Sun, JulianDayUT(FromIso(kBodies[3].instant))).value();
     unsetenv("SE_EPHE_PATH");
     EXPECT_EQ(PreciseEphemerisDescription().find("analytic"), std::string::npos);
     EXPECT_LT(Apart(sun, kBodies[3].longitudes[0]), kBodyTolerance[0]);
     for (const double outside : {JulianDayUT({1900, 12, 28, 23, 59}), JulianDayUT({2051, 1, 3, 0, 1})}) {
-        const Result<double> moon = PreciseLongitude(PreciseBody::Moon, outside);
+        const Result<double> moon = PreciseLongitude(Body::Moon, outside);
         ASSERT_FALSE(moon.has_value());
         EXPECT_NE(moon.error().find("29 December 1900 to 3 January 2051"), std::string::npos) << moon.error();
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ChartWheelSvg.h"
 #include "report/DrekkanaChartSvg.h"
+#include "report/Reading.h"
 
 #include "decanates/CalculationDriver.h"
 
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <numbers>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tessaline {
@@ -18,9 +20,8 @@ namespace {
 constexpr double kTolerance = 1e-6; // degrees
 constexpr std::array<const char*, 12> kSigns{"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
                                              "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
-constexpr std::array<BodyIndex, 12> kRing{BodyIndex::Sun,     BodyIndex::Moon,    BodyIndex::Mercury, BodyIndex::Venus,
-                                          BodyIndex::Mars,    BodyIndex::Jupiter, BodyIndex::Saturn,  BodyIndex::Uranus,
-                                          BodyIndex::Neptune, BodyIndex::Pluto,   BodyIndex::Rahu,    BodyIndex::Ketu};
+constexpr std::array<Body, 12> kRing{Body::Sun,    Body::Moon,   Body::Mercury, Body::Venus, Body::Mars, Body::Jupiter,
+                                     Body::Saturn, Body::Uranus, Body::Neptune, Body::Pluto, Body::Rahu, Body::Ketu};
 
 int SignNamed(const std::string& name)
 {
@@ -57,13 +58,13 @@ TEST_P(WheelAngleTest, PutsThePointWhereItsLongitudeLies)
     ChartState state;
     state.zodiac.zodiac = c.zodiac;
     state.ayanamsaDegrees = c.ayanamsa;
-    state.longitudes[ToIndex(BodyIndex::Ascendant)] = c.ascendant;
-    state.longitudes[ToIndex(BodyIndex::Sun)] = c.longitude;
+    state.longitudes[ToIndex(Body::Ascendant)] = c.ascendant;
+    state.longitudes[ToIndex(Body::Sun)] = c.longitude;
     for (std::size_t k = 1; k < kRing.size(); ++k) // the others 15° apart, well away from the Sun
         state.longitudes[ToIndex(kRing[k])] = c.longitude + 75.0 + 15.0 * static_cast<double>(k);
 
     const WheelLayout layout = LayOutChartWheel(state);
-    const WheelPoint& sun = layout.points[ToIndex(BodyIndex::Sun)];
+    const WheelPoint& sun = layout.points[ToIndex(Body::Sun)];
     EXPECT_NEAR(sun.trueAngle, c.angle, kTolerance);
     EXPECT_NEAR(DirectionOf(sun.glyph.CentreX(), sun.glyph.CentreY(), layout.centreX, layout.centreY) - c.angle + 360.0,
                 360.0, kTolerance);
@@ -98,13 +99,13 @@ class WheelCrowdTest : public testing::TestWithParam<CrowdCase>
 TEST_P(WheelCrowdTest, SpreadsGlyphsAndLabelsApartInTheirOrder)
 {
     ChartState state;
-    state.longitudes[ToIndex(BodyIndex::Ascendant)] = 180.0;
+    state.longitudes[ToIndex(Body::Ascendant)] = 180.0;
     for (std::size_t k = 0; k < kRing.size(); ++k)
         state.longitudes[ToIndex(kRing[k])] = GetParam().longitudes[k];
     const WheelLayout layout = LayOutChartWheel(state);
 
     std::vector<PictureBox> boxes;
-    for (const BodyIndex body : kRing)
+    for (const Body body : kRing)
         for (const PictureBox& box : {layout.points[ToIndex(body)].glyph, layout.points[ToIndex(body)].degrees,
                                       layout.points[ToIndex(body)].minutes})
             boxes.push_back(box);
@@ -167,12 +168,12 @@ TEST_P(DrekkanaTest, StandsEachPointInTheBoxOfItsDecanateSign)
     const DrekkanaCase& c = GetParam();
     const int sign = SignNamed(c.sign);
     ChartState state;
-    state.longitudes[ToIndex(BodyIndex::Ascendant)] = c.longitude;
-    state.longitudes[ToIndex(BodyIndex::Moon)] = c.longitude;
+    state.longitudes[ToIndex(Body::Ascendant)] = c.longitude;
+    state.longitudes[ToIndex(Body::Moon)] = c.longitude;
     for (const DrekkanaStyle style : {DrekkanaStyle::SouthIndian, DrekkanaStyle::NorthIndian}) {
         const DrekkanaLayout layout = LayOutDrekkanaChart(state, style);
         for (const DrekkanaPoint& point : layout.points) {
-            if (point.body != BodyIndex::Ascendant && point.body != BodyIndex::Moon)
+            if (point.body != Body::Ascendant && point.body != Body::Moon)
                 continue;
             EXPECT_EQ(point.sign, sign) << BodyName(point.body);
             EXPECT_TRUE(layout.cells[static_cast<std::size_t>(sign)].box.Contains(point.glyph)) << BodyName(point.body);
@@ -195,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DrekkanaChart, RunsItsHousesAndSignsTheWaysTheFormsAreDrawn)
 {
     ChartState state;
-    state.longitudes[ToIndex(BodyIndex::Ascendant)] = 185.0; // Libra's first decanate: Libra rises
+    state.longitudes[ToIndex(Body::Ascendant)] = 185.0; // Libra's first decanate: Libra rises
     const DrekkanaLayout north = LayOutDrekkanaChart(state, DrekkanaStyle::NorthIndian);
     const DrekkanaLayout south = LayOutDrekkanaChart(state, DrekkanaStyle::SouthIndian);
     const double middle = north.width / 2.0;
@@ -312,6 +313,24 @@ TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
     EXPECT_NE(desc.find("Sun 23 Gem 29, third decanate of Gemini: Aquarius."), std::string::npos) << desc;
     EXPECT_NE(desc.find("Ascendant 29 Leo 24, third decanate of Leo: Aries."), std::string::npos) << desc;
     EXPECT_NE(desc.find("Ketu 28 Tau 55"), std::string::npos) << desc;
+}
+
+// A place's name and a zone's abbreviation come from files (the atlas, TZDIR): whatever they hold, every
+// document shows it as the terminal and CSV outputs do, never a byte that could ring, clear or reorder.
+TEST(ChartDocuments, ShowHostileTextTheSameCleanWay)
+{
+    ChartState state;
+    ASSERT_TRUE(CalculateChart(state, AshaRao()).has_value());
+    state.place = "Par\x1b[2Jis\x07\u202e\xff";
+    state.clock = std::string("ZZ\0T\u2066", 7);
+    for (const std::string& document :
+         {RenderReadingHtml(state), ChartWheelSvg(state), DrekkanaChartSvg(state, DrekkanaStyle::NorthIndian)}) {
+        for (const std::string_view raw : {"\x1b", "\x07", "\u202e", "\u2066", "\xff"})
+            EXPECT_EQ(document.find(raw), std::string::npos) << document.substr(0, 300);
+        EXPECT_EQ(document.find(std::string_view("\0", 1)), std::string::npos);
+        EXPECT_NE(document.find("Par\\x1b[2Jis\\x07\\u202e\uFFFD"), std::string::npos) << document.substr(0, 300);
+    }
+    EXPECT_NE(RenderReadingHtml(state).find("ZZ\\x00T\\u2066"), std::string::npos);
 }
 
 } // namespace
