@@ -39,9 +39,26 @@ std::string Quoted(std::string_view origin)
     return quoted;
 }
 
+// What to do is the same whatever the damage: the file must be replaced.
 std::string Damaged(std::string_view origin, std::string_view what)
 {
-    return "The place atlas " + Quoted(origin) + " is damaged: " + std::string(what);
+    return "The place atlas " + Quoted(origin) + " is damaged: " + std::string(what)
+        + "; install the program's atlas.bin again, or convert data/atlas/atlas.tsv anew";
+}
+
+// Why a file could not be opened or mapped, and what to do: the file is the one TESSALINE_ATLAS names, or
+// the installed one.
+std::string CannotRead(std::string_view origin, int error)
+{
+    std::string message
+        = "Cannot read the place atlas " + Quoted(origin) + ": " + std::system_category().message(error);
+    const char* chosen = std::getenv("TESSALINE_ATLAS");
+    if (chosen != nullptr && origin == chosen)
+        message += "; set TESSALINE_ATLAS to the atlas file (share/tessaline/atlas.bin), or unset it to use the "
+                   "installed one";
+    else
+        message += "; install the program's atlas.bin again";
+    return message;
 }
 
 std::string NotAFile(std::string_view origin, mode_t mode)
@@ -178,21 +195,21 @@ Atlas::~Atlas()
 Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
 {
     const std::string name = file.string();
-    const std::string cannotRead = "Cannot read the place atlas " + Quoted(name);
     // Only a regular file is opened: a named pipe would block, a device could be endless.
     struct stat status {
     };
     if (::stat(name.c_str(), &status) != 0)
-        return Fail(cannotRead);
+        return Fail(CannotRead(name, errno));
     if (!S_ISREG(status.st_mode))
         return Fail(NotAFile(name, status.st_mode));
     const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0)
-        return Fail(cannotRead);
+        return Fail(CannotRead(name, errno));
     const bool examined = ::fstat(fd, &status) == 0;
+    const int statError = errno;
     if (!examined || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return Fail(examined ? NotAFile(name, status.st_mode) : cannotRead);
+        return Fail(examined ? NotAFile(name, status.st_mode) : CannotRead(name, statError));
     }
     const auto bytes = static_cast<std::uint64_t>(status.st_size);
     if (bytes == 0 || bytes > kPlausibleBytes) {
@@ -208,7 +225,7 @@ Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
     if (address == MAP_FAILED && mapError == ENOMEM)
         return Fail(std::string(kNotEnoughMemory) + " to open the place atlas " + Quoted(name));
     if (address == MAP_FAILED)
-        return Fail(cannotRead + ": " + std::system_category().message(mapError));
+        return Fail(CannotRead(name, mapError));
     Mapping mapping(address, bytes);
 
     const std::string_view text(reinterpret_cast<const char*>(mapping.Data()), bytes);
@@ -247,11 +264,29 @@ Atlas::Loaded Atlas::FromImage(std::vector<std::byte> image, std::string_view or
     return Open(std::move(atlas), origin);
 }
 
-Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
+namespace {
+
+// What each section the reader knows is, by SectionId, and the size of its records.
+constexpr std::size_t kKnown = 10;
+constexpr std::array<std::string_view, kKnown> kSectionName{
+    "",           "text pool", "zone table", "country table", "region table", "folding table", "place table",
+    "name index", "id index",  "source line"};
+constexpr std::array<std::uint32_t, kKnown> kRecordSize{0,
+                                                        1,
+                                                        sizeof(format::ZoneRecord),
+                                                        sizeof(format::CountryRecord),
+                                                        sizeof(format::RegionRecord),
+                                                        sizeof(format::FoldRecord),
+                                                        sizeof(Place),
+                                                        sizeof(format::KeyRecord),
+                                                        sizeof(format::IdRecord),
+                                                        1};
+// The sections the reader knows, by SectionId.
+using Sections = std::array<format::SectionEntry, kKnown>;
+
+// The header, when it is one of this program's files of this size.
+Result<format::Header> ReadHeader(const std::byte* data, std::uint64_t size, std::string_view origin)
 {
-    using format::SectionId;
-    const std::byte* data = atlas->data_;
-    const std::uint64_t size = atlas->size_;
     format::Header header{};
     if (size < header.magic.size() || std::memcmp(data, format::kMagic.data(), format::kMagic.size()) != 0)
         return Fail(Quoted(origin) + " is not a place atlas of this program");
@@ -274,47 +309,63 @@ Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
     if (header.sectionCount > format::kMaxSections
         || header.sectionCount * sizeof(format::SectionEntry) > size - sizeof header)
         return Fail(Damaged(origin, "its list of sections is too long"));
+    return header;
+}
 
-    // What each section the reader knows is, by SectionId, and the size of its records.
-    constexpr std::size_t kKnown = 10;
-    constexpr std::array<std::string_view, kKnown> kSectionName{"",         "text pool",     "zones",  "countries",
-                                                                "regions",  "folding table", "places", "name index",
-                                                                "id index", "source"};
-    constexpr std::array<std::uint32_t, kKnown> kRecordSize{0,
-                                                            1,
-                                                            sizeof(format::ZoneRecord),
-                                                            sizeof(format::CountryRecord),
-                                                            sizeof(format::RegionRecord),
-                                                            sizeof(format::FoldRecord),
-                                                            sizeof(Place),
-                                                            sizeof(format::KeyRecord),
-                                                            sizeof(format::IdRecord),
-                                                            1};
+// The sections the directory lists, each within the file, after the one listed before it and overlapping
+// none: a changed offset would have two tables read from the same bytes.
+Result<Sections> ReadDirectory(const std::byte* data, std::uint64_t size, const format::Header& header,
+                               std::string_view origin)
+{
     std::array<format::SectionEntry, format::kMaxSections> directory{};
     std::memcpy(directory.data(), data + sizeof header, header.sectionCount * sizeof(format::SectionEntry));
-    std::array<const format::SectionEntry*, kKnown> found{};
+    Sections found{};
+    std::uint64_t free = sizeof header + header.sectionCount * sizeof(format::SectionEntry); // the first byte
     for (std::uint32_t i = 0; i < header.sectionCount; ++i) {
         const format::SectionEntry& entry = directory[i];
         const auto id = static_cast<std::uint32_t>(entry.id);
-        if (id == 0 || id >= kKnown)
-            continue; // a section of a later minor version
-        const std::string what = "its " + std::string(kSectionName[id]);
-        if (found[id] != nullptr)
+        const bool known = id != 0 && id < kKnown; // else a section of a later minor version
+        const std::string what = known ? "its " + std::string(kSectionName[id]) : "a section it does not know";
+        if (known && found[id].recordSize != 0)
             return Fail(Damaged(origin, what + " is listed twice"));
-        if (entry.recordSize != kRecordSize[id])
+        if (known && entry.recordSize != kRecordSize[id])
             return Fail(Damaged(origin,
                                 what + " has records of " + std::to_string(entry.recordSize) + " bytes, not "
                                     + std::to_string(kRecordSize[id])));
         if (entry.offset % format::kSectionAlignment != 0 || entry.offset > size
-            || entry.count > (size - entry.offset) / entry.recordSize)
+            || (entry.recordSize != 0 && entry.count > (size - entry.offset) / entry.recordSize))
             return Fail(Damaged(origin, what + " lies outside the file"));
-        found[id] = &entry;
+        if (entry.offset < free)
+            return Fail(Damaged(origin, what + " overlaps the directory or the section listed before it"));
+        free = entry.offset + entry.count * entry.recordSize;
+        if (known)
+            found[id] = entry;
     }
     for (std::uint32_t id = 1; id < kKnown; ++id)
-        if (found[id] == nullptr)
+        if (found[id].recordSize == 0)
             return Fail(Damaged(origin, "its " + std::string(kSectionName[id]) + " is missing"));
+    return found;
+}
+
+} // namespace
+
+Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
+{
+    using format::SectionId;
+    const std::byte* data = atlas->data_;
+    const std::uint64_t size = atlas->size_;
+    const auto header = ReadHeader(data, size, origin);
+    if (!header)
+        return Fail(header.error());
+    const auto sections = ReadDirectory(data, size, *header, origin);
+    if (!sections)
+        return Fail(sections.error());
+    // Every byte counts, so that a changed one is refused rather than read as another place.
+    // The pages the sum read stay in the system's cache; the program keeps only those a search touches.
+    if (format::FileChecksum(data, size, atlas->mapped_) != header->checksum)
+        return Fail(Damaged(origin, "its checksum does not match its contents (changed or written over)"));
     const auto section = [&](SectionId id) -> const format::SectionEntry& {
-        return *found[static_cast<std::uint32_t>(id)];
+        return (*sections)[static_cast<std::uint32_t>(id)];
     };
     Atlas& a = *atlas;
     a.pool_ = Bytes(data, section(SectionId::Pool));
@@ -325,31 +376,50 @@ Atlas::Loaded Atlas::Open(std::unique_ptr<Atlas> atlas, std::string_view origin)
     a.places_ = Records<Place>(data, section(SectionId::Places));
     a.keys_ = Records<format::KeyRecord>(data, section(SectionId::Keys));
     a.ids_ = Records<format::IdRecord>(data, section(SectionId::Ids));
-    const auto zones = Records<format::ZoneRecord>(data, section(SectionId::Zones));
+    if (auto problem = a.CheckTables(Records<format::ZoneRecord>(data, section(SectionId::Zones))))
+        return Fail(Damaged(origin, *problem));
+    return atlas;
+}
 
-    // The small tables are checked whole; a place or a key when it is used.
+std::optional<std::string> Atlas::CheckTables(std::span<const format::ZoneRecord> zones)
+{
+    // The small tables are checked whole, and the ids' order (a search for an id halves its way to it); a
+    // place or a key when it is used.
     const auto inPool = [&](format::TextRef ref) {
-        return ref.offset <= a.pool_.size() && ref.length <= a.pool_.size() - ref.offset;
+        return ref.offset <= pool_.size() && ref.length <= pool_.size() - ref.offset;
     };
-    if (a.pool_.size() > 0xFFFFFFFF || zones.size() > 0xFFFF || a.countries_.size() > 0xFFFF
-        || a.regions_.size() >= Place::kNoRegion || a.places_.size() > 0xFFFFFFFF)
-        return Fail(Damaged(origin, "a table is longer than its indexes reach"));
-    a.zones_.reserve(zones.size());
+    if (pool_.size() > 0xFFFFFFFF || zones.size() > 0xFFFF || countries_.size() > 0xFFFF
+        || regions_.size() >= Place::kNoRegion || places_.size() > 0xFFFFFFFF)
+        return "a table is longer than its indexes reach";
+    zones_.reserve(zones.size());
     for (const auto& zone : zones) {
         if (!inPool(zone.id) || zone.id.length == 0)
-            return Fail(Damaged(origin, "a zone lies outside the file"));
-        a.zones_.push_back(a.Text(zone.id));
+            return "a zone lies outside the file";
+        zones_.push_back(Text(zone.id));
     }
-    for (const auto& country : a.countries_)
+    for (const auto& country : countries_)
         if (!inPool(country.code) || !inPool(country.name) || !inPool(country.words))
-            return Fail(Damaged(origin, "a country lies outside the file"));
-    for (const auto& region : a.regions_)
-        if (!inPool(region.name) || !inPool(region.words) || region.country >= a.countries_.size())
-            return Fail(Damaged(origin, "a region lies outside the file"));
-    for (std::size_t i = 0; i < a.fold_.size(); ++i)
-        if (!inPool(a.fold_[i].folded) || (i > 0 && a.fold_[i].codePoint <= a.fold_[i - 1].codePoint))
-            return Fail(Damaged(origin, "the folding table is out of order"));
-    return atlas;
+            return "a country lies outside the file";
+    for (const auto& region : regions_)
+        if (!inPool(region.name) || !inPool(region.words) || region.country >= countries_.size())
+            return "a region lies outside the file";
+    for (std::size_t i = 0; i < fold_.size(); ++i)
+        if (!inPool(fold_[i].folded) || (i > 0 && fold_[i].codePoint <= fold_[i - 1].codePoint))
+            return "the folding table is out of order";
+    for (std::size_t i = 0; i < ids_.size(); ++i) {
+        if (i > 0 && ids_[i].geonamesId == ids_[i - 1].geonamesId)
+            return "GeoNames id " + std::to_string(ids_[i].geonamesId) + " is given to two places";
+        if ((i > 0 && ids_[i].geonamesId < ids_[i - 1].geonamesId) || ids_[i].place >= places_.size())
+            return "its id index is out of order";
+    }
+    // As with the checksum, the id index's pages go back until an id is looked up: a search never reads them.
+    if (mapped_ && !ids_.empty()) {
+        const auto pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+        const auto first = reinterpret_cast<std::uintptr_t>(ids_.data()) / pageSize * pageSize;
+        const auto end = reinterpret_cast<std::uintptr_t>(ids_.data() + ids_.size());
+        ::madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+    }
+    return std::nullopt;
 }
 
 std::string_view Atlas::Text(format::TextRef ref) const

@@ -52,8 +52,9 @@ struct Match {
 };
 
 // The place atlas: names, coordinates, populations and clock zones of some 200,000 places. The file is
-// mapped and searched where it lies, so opening it costs a few system calls, and its pages are shared with
-// every other program that has it open. Searching folds case and diacritics the way the generator did, from
+// mapped and searched where it lies, so opening it costs a few system calls and one pass of its checksum
+// over the file (a few milliseconds), and its pages are shared with every other program that has it open.
+// Searching folds case and diacritics the way the generator did, from
 // the folding table the file carries. Everything but loading is const and keeps no state: any number of
 // threads may search one atlas at once.
 class Atlas
@@ -139,6 +140,8 @@ private:
     std::string_view Text(format::TextRef ref) const;
     std::string_view KeyText(const format::KeyRecord& key) const;
     bool Valid(const Place& place) const noexcept;
+    // Reads the zones and checks the small tables and the id index: what is wrong, if anything.
+    std::optional<std::string> CheckTables(std::span<const format::ZoneRecord> zones);
     std::string_view AlternateName(const Place& place, std::size_t n) const;
     std::string_view NarrowingWords(const Place& place) const;
 };

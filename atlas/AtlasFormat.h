@@ -4,10 +4,10 @@
 // The place atlas as the programs read it: one file, mapped into memory and searched where it lies, never
 // parsed. The build writes it from data/atlas/atlas.tsv (ConvertAtlas.cpp); Atlas.cpp reads it.
 //
-//   Header       magic, byte order, version, the file's own size, the number of sections
+//   Header       magic, byte order, version, the file's own size, the number of sections, the checksum
 //   Directory    one SectionEntry per section: what it holds, its record size, where it starts, how many
-//   Sections     each at a multiple of 8 bytes from the start of the file, in any order (the small tables
-//                first, so that opening the file reads its first pages only):
+//   Sections     each at a multiple of 8 bytes from the start of the file, in the order of the directory,
+//                none overlapping another (the small tables first, so that the opening checks them first):
 //     Pool       every text, UTF-8, none terminated; records refer to it by offset and length. The texts the
 //                opening reads (zones, countries, regions, the folding table) come first, then the folded
 //                name keys in their sorted order (equal keys shared), then the places' names.
@@ -23,17 +23,20 @@
 // All numbers are in the byte order of the computer that wrote the file; the header says which, and a file
 // of the other order is refused. A reader takes any minor version of its major version and passes over
 // sections it does not know; a section it knows has exactly its record size. Nothing in the file is
-// trusted: the opening checks the header, the directory and the small tables, and every offset and index
-// of a place or a key is checked when it is used.
+// trusted: the opening checks the header, the directory, the checksum of the whole file (FileChecksum: a
+// changed byte anywhere is refused, not read as another place), the small tables and the order of the ids,
+// and every offset and index of a place or a key is checked when it is used. Version 2 added the checksum
+// and the folding of names in NFKC with full case folding first (a file of version 1 is refused).
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace tessaline::atlas::format {
 
 inline constexpr std::array<char, 8> kMagic{'T', 'S', 'L', 'A', 'T', 'L', 'A', 'S'};
 inline constexpr std::uint32_t kByteOrder = 0x01020304;
-inline constexpr std::uint16_t kVersionMajor = 1;
+inline constexpr std::uint16_t kVersionMajor = 2;
 inline constexpr std::uint16_t kVersionMinor = 0;
 inline constexpr std::uint32_t kSectionAlignment = 8;
 inline constexpr std::uint32_t kMaxSections = 64;
@@ -46,8 +49,9 @@ struct Header {
     std::uint64_t fileSize;
     std::uint32_t sectionCount;
     std::uint32_t reserved;
+    std::uint64_t checksum; // FileChecksum of the file
 };
-static_assert(sizeof(Header) == 32);
+static_assert(sizeof(Header) == 40);
 
 enum class SectionId : std::uint32_t {
     Pool = 1,
@@ -116,5 +120,13 @@ struct IdRecord {
 
 static_assert(sizeof(ZoneRecord) == 8 && sizeof(CountryRecord) == 24 && sizeof(RegionRecord) == 24);
 static_assert(sizeof(FoldRecord) == 12 && sizeof(KeyRecord) == 16 && sizeof(IdRecord) == 8);
+
+// The XXH64 hash of size bytes (its reference's values: the empty text with seed 0 is 0xEF46DB3751D8E999),
+// words read in little-endian order on any computer.
+std::uint64_t Hash64(const std::byte* data, std::size_t size, std::uint64_t seed) noexcept;
+// What the header's checksum holds: the hash of the file, the header's checksum counted as nought (the hash
+// of the header so counted seeds the hash of the rest). releasePages, for a file mapped read-only: each
+// piece's pages are handed back (MADV_DONTNEED) once summed.
+std::uint64_t FileChecksum(const std::byte* file, std::size_t size, bool releasePages = false) noexcept;
 
 } // namespace tessaline::atlas::format

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -141,6 +142,7 @@ public:
                                     format::kVersionMinor,
                                     at,
                                     static_cast<std::uint32_t>(sections_.size()),
+                                    0,
                                     0};
         std::vector<std::byte> image(at);
         std::memcpy(image.data(), &header, sizeof header);
@@ -148,6 +150,8 @@ public:
         for (std::size_t i = 0; i < sections_.size(); ++i)
             if (!sections_[i].bytes.empty())
                 std::memcpy(image.data() + directory[i].offset, sections_[i].bytes.data(), sections_[i].bytes.size());
+        const std::uint64_t checksum = format::FileChecksum(image.data(), image.size());
+        std::memcpy(image.data() + offsetof(format::Header, checksum), &checksum, sizeof checksum);
         return image;
     }
 
@@ -161,6 +165,21 @@ private:
     std::vector<Section> sections_;
 };
 
+// A GeoNames id given to two places (ids sorted by id, then place): --place-id and a batch's place_id would
+// find only one of them, so the atlas is refused, naming both lines.
+std::optional<std::string> RepeatedId(const std::vector<format::IdRecord>& ids, std::string_view origin,
+                                      std::size_t placesLine)
+{
+    const auto repeated = std::adjacent_find(ids.begin(), ids.end(),
+                                             [](const auto& x, const auto& y) { return x.geonamesId == y.geonamesId; });
+    if (repeated == ids.end())
+        return std::nullopt;
+    return "The place atlas \"" + std::string(origin) + "\" is damaged at line "
+        + std::to_string(placesLine + 1 + repeated[1].place) + ": GeoNames id " + std::to_string(repeated->geonamesId)
+        + " is given again (first at line " + std::to_string(placesLine + 1 + repeated->place)
+        + "); give each place its own id";
+}
+
 } // namespace
 
 Result<std::vector<std::byte>> ConvertAtlasText(std::string_view text, std::string_view origin)
@@ -169,7 +188,8 @@ Result<std::vector<std::byte>> ConvertAtlasText(std::string_view text, std::stri
     std::string_view line;
     const auto fail = [&](std::string_view what) {
         return Fail("The place atlas \"" + std::string(origin) + "\" is damaged at line "
-                    + std::to_string(lines.Number()) + ": " + std::string(what));
+                    + std::to_string(lines.Number()) + ": " + std::string(what)
+                    + "; mend that line, or use the atlas.bin that came with the program");
     };
     if (!lines.Next(line) || line != kTextMagic) {
         std::string message(1, '"');
@@ -241,6 +261,7 @@ Result<std::vector<std::byte>> ConvertAtlasText(std::string_view text, std::stri
     };
     if (!section("places", count))
         return fail("expected the places");
+    const std::size_t placesLine = lines.Number(); // the place of index i is on the line placesLine + 1 + i
 
     std::vector<TextPlace> places;
     std::string keyText;
@@ -354,6 +375,8 @@ Result<std::vector<std::byte>> ConvertAtlasText(std::string_view text, std::stri
     std::sort(ids.begin(), ids.end(), [](const format::IdRecord& x, const format::IdRecord& y) {
         return x.geonamesId != y.geonamesId ? x.geonamesId < y.geonamesId : x.place < y.place;
     });
+    if (auto repeated = RepeatedId(ids, origin, placesLine))
+        return Fail(std::move(*repeated));
 
     // What the opening reads lies together at the start of the file.
     Image image;

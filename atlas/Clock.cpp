@@ -5,14 +5,18 @@
 #include <array>
 #include <cctz/civil_time.h>
 #include <cctz/time_zone.h>
+#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <sys/stat.h>
+#include <unordered_map>
 #include <vector>
 
 namespace tessaline::atlas {
@@ -82,8 +86,41 @@ std::optional<Seconds> TransitionAtOrBefore(const cctz::time_zone& zone, const S
     return zone.lookup(transition.to).trans;
 }
 
-std::optional<MeanTimeEnd> MeanTimeEndNear(const cctz::time_zone& zone, const Seconds& near)
+// A zone as ReadClock reads it, and the instant from which no instant lies in local mean time or in the
+// period just after it (the start of the second period after the last of mean time): none when that never
+// comes. Nearly every birth is later, and needs no look for mean time.
+struct LoadedZone {
+    cctz::time_zone zone;
+    std::optional<Seconds> meanTimeOver;
+};
+
+// The instant meanTimeOver holds. Mean time lies in a zone's recorded history, never in the rule for its
+// future: the walk through the transitions stops at 2100.
+std::optional<Seconds> MeanTimeOver(const cctz::time_zone& zone)
 {
+    const Seconds stop = cctz::convert(cctz::civil_second(2100, 1, 1, 0, 0, 0), cctz::utc_time_zone());
+    std::optional<Seconds> meanTimeEnd; // the last transition out of mean time
+    std::optional<Seconds> over;
+    Seconds tp = cctz::convert(cctz::civil_second(1000, 1, 1, 0, 0, 0), cctz::utc_time_zone());
+    cctz::time_zone::civil_transition transition;
+    while (tp < stop && zone.next_transition(tp, &transition)) {
+        tp = zone.lookup(transition.to).trans;
+        if (IsMeanTime(zone, tp - cctz::seconds(1)) && !IsMeanTime(zone, tp)) {
+            meanTimeEnd = tp;
+            over.reset();
+        } else if (meanTimeEnd && !over)
+            over = tp;
+    }
+    if (!meanTimeEnd) // mean time to the end (no instant is over it), or none at all (every instant is)
+        return IsMeanTime(zone, tp) ? std::nullopt : std::optional(Seconds::min());
+    return over; // none when the period after mean time never ends
+}
+
+std::optional<MeanTimeEnd> MeanTimeEndNear(const LoadedZone& loaded, const Seconds& near)
+{
+    if (loaded.meanTimeOver && near >= *loaded.meanTimeOver)
+        return std::nullopt;
+    const cctz::time_zone& zone = loaded.zone;
     if (IsMeanTime(zone, near)) {
         MeanTimeEnd end{TransitionAtOrBefore(zone, near), std::nullopt, zone.lookup(near).offset};
         cctz::time_zone::civil_transition transition;
@@ -181,15 +218,12 @@ bool PlainZoneName(std::string_view zoneId)
 
 // The zone's file is one CCTZ can read without waiting: a regular file of a plausible size (a named pipe
 // would block it, a device could be endless). The message says why not.
-std::optional<std::string> ZoneFileProblem(std::string_view zoneId)
+std::optional<std::string> ZoneFileProblem(const std::string& path, bool& exists)
 {
-    const char* folder = std::getenv("TZDIR");
-    std::string path = folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
-    path += '/';
-    path += zoneId;
     struct stat status {
     };
-    if (::stat(path.c_str(), &status) != 0)
+    exists = ::stat(path.c_str(), &status) == 0;
+    if (!exists)
         return std::nullopt; // CCTZ says it cannot load it
     if (!S_ISREG(status.st_mode) || status.st_size > kPlausibleZoneFileBytes)
         return "The time-zone file \"" + path + "\" is "
@@ -203,21 +237,52 @@ std::string NotInDatabase(std::string_view zoneId)
         + "\" is not in this computer's time-zone database (package tzdata): the zone must be chosen by hand";
 }
 
+// The zone of an id, its file checked where it is loaded, once per file and run: CCTZ keeps a zone once
+// loaded, so the file is read only then, and a batch of a million rows need not ask the system about it a
+// million times. Rows on any number of threads share the zone. Only files that exist are kept: the names are
+// the database's, not every name a batch could make up: the answer for a name no file has lasts until the
+// thread's next call.
+const Result<LoadedZone>& LoadZone(std::string_view zoneId)
+{
+    const char* folder = std::getenv("TZDIR");
+    thread_local std::string path; // its room kept from row to row
+    path = folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo";
+    path += '/';
+    path += zoneId;
+    static std::mutex mutex;
+    // Never erased: what a row was given stays where it is while other rows add theirs.
+    static std::unordered_map<std::string, Result<LoadedZone>> loaded;
+    const std::scoped_lock lock(mutex);
+    if (const auto known = loaded.find(path); known != loaded.end())
+        return known->second;
+    bool exists = false;
+    Result<LoadedZone> zone = Fail(NotInDatabase(zoneId));
+    if (auto problem = ZoneFileProblem(path, exists))
+        zone = Fail(std::move(*problem) + ": the zone must be chosen by hand");
+    else if (cctz::time_zone read; cctz::load_time_zone(std::string(zoneId), &read))
+        zone = LoadedZone{read, MeanTimeOver(read)};
+    if (!exists) { // a name no file has: said each time, not kept
+        thread_local Result<LoadedZone> missing = Fail(std::string());
+        missing = std::move(zone);
+        return missing;
+    }
+    return loaded.emplace(path, std::move(zone)).first->second;
+}
+
 } // namespace
 
 Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& local, double longitudeEast)
 {
-    cctz::time_zone zone;
     if (!PlainZoneName(zoneId))
         return Fail(NotInDatabase(zoneId));
-    if (auto problem = ZoneFileProblem(zoneId))
-        return Fail(std::move(*problem) + ": the zone must be chosen by hand");
-    if (!cctz::load_time_zone(std::string(zoneId), &zone))
-        return Fail(NotInDatabase(zoneId));
+    const Result<LoadedZone>& loaded = LoadZone(zoneId);
+    if (!loaded)
+        return Fail(loaded.error());
+    const cctz::time_zone& zone = loaded->zone;
     const cctz::civil_second civil(local.year, local.month, local.day, local.hour, local.minute, 0);
     const auto lookup = zone.lookup(civil);
     ClockReading reading;
-    if (const auto end = MeanTimeEndNear(zone, lookup.pre)) {
+    if (const auto end = MeanTimeEndNear(*loaded, lookup.pre)) {
         reading = ReadAroundMeanTime(zone, civil, lookup, *end, longitudeEast);
     } else {
         switch (lookup.kind) {
@@ -245,16 +310,27 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
     return reading;
 }
 
+void AppendNumber(std::string& out, int value, bool twoDigits)
+{
+    if (twoDigits && value >= 0 && value < 10)
+        out += '0';
+    std::array<char, 12> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    out.append(digits.data(), written.ptr);
+}
+
 std::string OffsetName(int seconds)
 {
+    // Written out rather than formatted: every placed batch row names its offset.
     const int magnitude = std::abs(seconds);
-    char text[32];
-    if (magnitude % 60 != 0)
-        std::snprintf(text, sizeof text, "UT%s%d:%02d:%02d", seconds < 0 ? "\u2212" : "+", magnitude / 3600,
-                      magnitude / 60 % 60, magnitude % 60);
-    else
-        std::snprintf(text, sizeof text, "UT%s%d:%02d", seconds < 0 ? "\u2212" : "+", magnitude / 3600,
-                      magnitude / 60 % 60);
+    std::string text = seconds < 0 ? "UT\u2212" : "UT+";
+    AppendNumber(text, magnitude / 3600, false);
+    text += ':';
+    AppendNumber(text, magnitude / 60 % 60, true);
+    if (magnitude % 60 != 0) {
+        text += ':';
+        AppendNumber(text, magnitude % 60, true);
+    }
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include "atlas/AtlasWriter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 namespace {
 
@@ -30,12 +32,14 @@ int Convert(int argc, char** argv)
     const std::filesystem::path input = argv[1];
     const std::filesystem::path output = argv[2];
     std::ifstream in(input, std::ios::binary);
+    const int openError = errno;
     std::ostringstream read;
     if (in)
         read << in.rdbuf();
     const std::string text = std::move(read).str();
     if (!in || in.bad()) {
-        std::cerr << "Cannot read the place atlas \"" << input.string() << "\"\n";
+        std::cerr << "Cannot read the place atlas \"" << input.string()
+                  << "\": " << std::system_category().message(in.is_open() ? EIO : openError) << '\n';
         return 1;
     }
     auto converted = ConvertAtlasText(text, input.string());

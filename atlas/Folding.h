@@ -2,9 +2,12 @@
 #pragma once
 
 // Folding a name for searching, one rule for the keys the build writes and the queries a person types:
-// lower case, diacritics removed, every run of non-letters one blank. Code points beyond ASCII fold through
-// the atlas's own table; one the table does not know (another script) is kept as it is.
+// lower case, diacritics removed, every run of non-letters one blank. A text beyond ASCII is first brought
+// to one form whatever way it was typed (CompatibleCaseFolded: "Zu\u0308rich" as "Zürich", "ΑΘΗΝΑ" as
+// "αθηνα", "ﬁ" as "fi", fullwidth letters as ASCII, soft hyphens dropped); its code points then fold
+// through the atlas's own table, and one the table does not know (another script) is kept as it is.
 
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -39,9 +42,18 @@ inline char32_t NextCodePoint(std::string_view text, std::size_t& i)
     return cp;
 }
 
+// Unicode's NFKC with full case folding, which also drops the default-ignorable code points (soft hyphen,
+// zero-width joiners): one text for every way of writing a name. An ill-formed sequence becomes U+FFFD.
+std::string CompatibleCaseFolded(std::string_view text);
+
 // lookup(code point) gives what the code point folds to, or nothing when the table lacks it.
-template <typename Lookup> std::string FoldText(std::string_view text, const Lookup& lookup)
+template <typename Lookup> std::string FoldText(std::string_view typed, const Lookup& lookup)
 {
+    // ASCII is its own NFKC form, and its case folding is the lower case below: most names take this road.
+    const bool ascii
+        = std::all_of(typed.begin(), typed.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const std::string normalized = ascii ? std::string() : CompatibleCaseFolded(typed);
+    const std::string_view text = ascii ? typed : std::string_view(normalized);
     std::string out;
     out.reserve(text.size());
     bool blank = true; // no blank at the start, none doubled

@@ -4,6 +4,7 @@
 #include "chart/BirthData.h"
 #include "chart/ZoneTable.h"
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -25,21 +26,41 @@ bool IsWarOrDoubleRow(int row)
     return abbreviation == "BDST" || abbreviation.ends_with("WT");
 }
 
+// What RowFor asks of each row, worked out once: every placed batch row asks it once or twice.
+struct RowFacts {
+    int offsetMinutes;
+    bool summerOrWar;
+    bool australian;
+};
+
+const std::array<RowFacts, kZoneCount>& Facts()
+{
+    static const std::array<RowFacts, kZoneCount> facts = [] {
+        std::array<RowFacts, kZoneCount> all{};
+        for (int row = 0; row < static_cast<int>(kZoneCount); ++row)
+            all[static_cast<std::size_t>(row)] = {RowOffsetMinutes(row, false), IsSummerOrWarRow(row),
+                                                  Row(row).name.find("Austral") != std::string_view::npos};
+        return all;
+    }();
+    return facts;
+}
+
 // The row for an offset in whole minutes: one whose abbreviation is the clock's, else a standard-time row,
 // Australian rows only for Australian zones; the first in the list among equals. -1 when none has it.
 int RowFor(int offsetMinutes, std::string_view abbreviation, std::string_view zoneId)
 {
     int best = -1;
     int bestRank = 0;
+    const auto& facts = Facts();
     for (int row = 0; row < static_cast<int>(kZoneCount); ++row) {
-        if (RowOffsetMinutes(row, false) != offsetMinutes)
+        const RowFacts& fact = facts[static_cast<std::size_t>(row)];
+        if (fact.offsetMinutes != offsetMinutes)
             continue;
-        const std::string_view name = Row(row).name;
         int rank = 1;
         if (Row(row).abbreviation == abbreviation)
             rank = 4;
-        else if (!IsSummerOrWarRow(row))
-            rank = name.find("Austral") != std::string_view::npos && !zoneId.starts_with("Australia/") ? 2 : 3;
+        else if (!fact.summerOrWar)
+            rank = fact.australian && !zoneId.starts_with("Australia/") ? 2 : 3;
         if (rank > bestRank) {
             best = row;
             bestRank = rank;
@@ -158,11 +179,18 @@ bool FarFromLongitude(int offsetMinutesEast, double longitudeEast) noexcept
 
 std::string LocalTimeText(const CivilInstant& local)
 {
-    char text[64];
     const auto month = (local.month >= 1 && local.month <= 12) ? kMonthNames[static_cast<std::size_t>(local.month - 1)]
                                                                : std::string_view("?");
-    std::snprintf(text, sizeof text, "%d %.*s %d, %02d:%02d", local.day, static_cast<int>(month.size()), month.data(),
-                  local.year, local.hour, local.minute);
+    std::string text; // "15 June 1975, 10:30"
+    AppendNumber(text, local.day, false);
+    text += ' ';
+    text += month;
+    text += ' ';
+    AppendNumber(text, local.year, false);
+    text += ", ";
+    AppendNumber(text, local.hour, true);
+    text += ':';
+    AppendNumber(text, local.minute, true);
     return text;
 }
 

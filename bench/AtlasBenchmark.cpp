@@ -60,31 +60,17 @@ void TextAtlasConverted(benchmark::State& st)
 }
 BENCHMARK(TextAtlasConverted)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Every keystroke of fifteen names typed letter by letter, as the Place box searches them: "meanMs" per
+// Every keystroke of names typed letter by letter, as the Place box searches them: "meanMs" per
 // keystroke; "worstMs" the slowest keystroke (the first letter of a common initial) by its median time,
 // "worstOnceMs" the slowest single time, which takes in whatever else the computer did meanwhile.
-void SearchPerKeystroke(benchmark::State& st)
+void Keystrokes(benchmark::State& st, const std::vector<std::string>& words)
 {
     const Atlas& atlas = Loaded();
-    const std::vector<std::string> words{"springfield illinois",
-                                         "calcutta",
-                                         "zurich",
-                                         "sao paulo",
-                                         "new york",
-                                         "london",
-                                         "lodz",
-                                         "mumbai",
-                                         "san francisco",
-                                         "berlin",
-                                         "paris texas",
-                                         "kathmandu",
-                                         "st petersburg",
-                                         "guadalajara",
-                                         "amsterdam"};
     std::vector<std::string> keystrokes;
     for (const auto& word : words)
         for (std::size_t n = 1; n <= word.size(); ++n)
-            keystrokes.push_back(word.substr(0, n));
+            if (n == word.size() || (static_cast<unsigned char>(word[n]) & 0xC0) != 0x80) // whole code points
+                keystrokes.push_back(word.substr(0, n));
     std::vector<std::vector<double>> times(keystrokes.size());
     for (auto _ : st) {
         for (std::size_t k = 0; k < keystrokes.size(); ++k) {
@@ -110,7 +96,26 @@ void SearchPerKeystroke(benchmark::State& st)
     st.counters["worstMs"] = worst;
     st.counters["worstOnceMs"] = worstOnce;
 }
+
+// Fifteen names in ASCII: the folding's road without ICU.
+void SearchPerKeystroke(benchmark::State& st)
+{
+    Keystrokes(st,
+               {"springfield illinois", "calcutta", "zurich", "sao paulo", "new york", "london", "lodz", "mumbai",
+                "san francisco", "berlin", "paris texas", "kathmandu", "st petersburg", "guadalajara", "amsterdam"});
+}
 BENCHMARK(SearchPerKeystroke)->Unit(benchmark::kMillisecond);
+
+// Names beyond ASCII, each keystroke brought to one form by ICU first: decomposed marks, capitals of other
+// alphabets, fullwidth letters, a ligature, a soft hyphen.
+void SearchPerKeystrokeBeyondAscii(benchmark::State& st)
+{
+    Keystrokes(st,
+               {"Zu\u0308rich", "\u0398\u0395\u03A3\u03A3\u0391\u039B\u039F\u039D\u0399\u039A\u0397",
+                "\u0535\u0550\u0535\u054E\u0531\u0546", "\u041A\u0418\u0407\u0412", "\uFF30\uFF41\uFF52\uFF49\uFF53",
+                "\uFB01renze", "Zu\u00ADrich", "\u0141\u00F3d\u017A"});
+}
+BENCHMARK(SearchPerKeystrokeBeyondAscii)->Unit(benchmark::kMillisecond);
 
 // One birth's clock reading: zone lookup, the local time resolved, the summer-time amount.
 void ClockReading(benchmark::State& st)

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Times the chart tool on a generated batch whose rows name their place (a place column instead of lon, lat,
 # zone) with --json to /dev/null, then on the same births given by their coordinates and zone, and reports
-# both with their peak memory and the ratio of the two.
+# both with their CPU time (user and system, every thread's), peak memory and the ratios of the two.
+# FORMAT chooses the output (default --json; FORMAT=--csv for the table).
 # Usage: bench/batch-places.sh PATH/TO/tessaline-chart [ROWS [OPTIONS...]]   (e.g. --jobs 1)
 set -euo pipefail
 tool=${1:?usage: $0 PATH/TO/tessaline-chart [ROWS [OPTIONS...]]}
@@ -32,15 +33,17 @@ awk -v rows="$rows" -v placed="$placed" -v coords="$coords" 'BEGIN {
 }'
 
 run() {
-    local start end
-    start=$(date +%s.%N)
-    /usr/bin/time -f "%M" -o "$placed.mem" "$tool" --batch "$1" --json "${@:2}" >/dev/null 2>&1 || true
-    end=$(date +%s.%N)
-    echo "$(echo "$end - $start" | bc) $(echo "$(cat "$placed.mem") / 1024" | bc -l)"
+    /usr/bin/time -f "%e %U %S %M" -o "$placed.mem" "$tool" --batch "$1" "${FORMAT:---json}" "${@:2}" >/dev/null 2>&1 \
+        || true
+    read -r wall user system memory <"$placed.mem"
+    echo "$wall $(echo "$user + $system" | bc) $(echo "$memory / 1024" | bc -l)"
 }
-read -r placedTime placedMemory < <(run "$placed" "$@")
-read -r coordsTime coordsMemory < <(run "$coords" "$@")
-printf 'rows: %d  %s\n' "$rows" "$*"
-printf '  by place:        wall time %.3f s  peak memory %.1f MB\n' "$placedTime" "$placedMemory"
-printf '  by coordinates:  wall time %.3f s  peak memory %.1f MB\n' "$coordsTime" "$coordsMemory"
-printf '  by place / by coordinates: %.2f\n' "$(echo "$placedTime / $coordsTime" | bc -l)"
+read -r placedTime placedCpu placedMemory < <(run "$placed" "$@")
+read -r coordsTime coordsCpu coordsMemory < <(run "$coords" "$@")
+printf 'rows: %d  %s %s\n' "$rows" "${FORMAT:---json}" "$*"
+printf '  by place:        wall time %.3f s  CPU time %.3f s  peak memory %.1f MB\n' "$placedTime" "$placedCpu" \
+    "$placedMemory"
+printf '  by coordinates:  wall time %.3f s  CPU time %.3f s  peak memory %.1f MB\n' "$coordsTime" "$coordsCpu" \
+    "$coordsMemory"
+printf '  by place / by coordinates: wall time %.2f  CPU time %.2f\n' "$(echo "$placedTime / $coordsTime" | bc -l)" \
+    "$(echo "$placedCpu / $coordsCpu" | bc -l)"

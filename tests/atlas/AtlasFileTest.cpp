@@ -4,6 +4,8 @@
 #include "atlas/AtlasWriter.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +14,7 @@
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace tessaline::atlas {
@@ -36,7 +39,17 @@ Image SmallImage()
     return *std::move(image);
 }
 
-constexpr std::uint16_t kNextVersion = 2;
+constexpr std::uint16_t kNextVersion = format::kVersionMajor + 1;
+
+// The checksum written again after a change, as a file made by hand to pass it would be: what the opening
+// checks beyond the checksum.
+void Seal(Image& image)
+{
+    if (image.size() < sizeof(format::Header))
+        return;
+    const std::uint64_t checksum = format::FileChecksum(image.data(), image.size());
+    std::memcpy(image.data() + offsetof(format::Header, checksum), &checksum, sizeof checksum);
+}
 
 format::SectionEntry* Section(Image& image, format::SectionId id)
 {
@@ -67,12 +80,23 @@ TEST(AtlasFile, ADamagedOrForeignBinaryIsRefusedWithItsReason)
         {"cut short", [](Image& i) { i.resize(i.size() - 8); }, "where its header says"},
         {"longer", [](Image& i) { i.resize(i.size() + 8); }, "where its header says"},
         {"other byte order", [](Image& i) { std::reverse(i.begin() + 8, i.begin() + 12); }, "another byte order"},
-        {"next version", [](Image& i) { std::memcpy(i.data() + 12, &kNextVersion, 2); }, "is of version 2.0"},
+        {"next version", [](Image& i) { std::memcpy(i.data() + 12, &kNextVersion, 2); }, "is of version 3.0"},
         {"endless directory", [](Image& i) { std::memset(i.data() + 24, 0x7F, 4); }, "sections is too long"},
         {"section beyond the end", [](Image& i) { Section(i, format::SectionId::Keys)->offset = i.size() + 8; },
          "name index lies outside"},
         {"too many records", [](Image& i) { Section(i, format::SectionId::Places)->count = 1U << 30; },
-         "places lies outside"},
+         "its place table lies outside the file"},
+        {"two sections on the same bytes",
+         [](Image& i) { Section(i, format::SectionId::Ids)->offset = Section(i, format::SectionId::Keys)->offset; },
+         "its id index overlaps"},
+        {"a section over the directory", [](Image& i) { Section(i, format::SectionId::Zones)->offset = 8; },
+         "its zone table overlaps the directory"},
+        {"repeated id",
+         [](Image& i) {
+             auto* ids = First<format::IdRecord>(i, format::SectionId::Ids);
+             ids[1].geonamesId = ids[0].geonamesId;
+         },
+         "GeoNames id 2988507 is given to two places"},
         {"records resized", [](Image& i) { Section(i, format::SectionId::Places)->recordSize = 40; },
          "records of 40 bytes"},
         {"section lost", [](Image& i) { Section(i, format::SectionId::Fold)->id = format::SectionId{77}; },
@@ -87,6 +111,7 @@ TEST(AtlasFile, ADamagedOrForeignBinaryIsRefusedWithItsReason)
     for (const auto& c : cases) {
         Image image = SmallImage();
         c.damage(image);
+        Seal(image);
         const auto result = Atlas::FromImage(std::move(image), "atlas.bin");
         ASSERT_FALSE(result) << c.name;
         const std::string& message = result.error();
@@ -118,6 +143,7 @@ TEST(AtlasFile, ADamagedPlaceOrKeyIsPassedOver)
     for (const auto& c : cases) {
         Image image = SmallImage();
         c.damage(image);
+        Seal(image);
         auto loaded = Atlas::FromImage(std::move(image), "atlas.bin");
         ASSERT_TRUE(loaded) << c.name;
         const Atlas& atlas = **loaded;
@@ -130,8 +156,70 @@ TEST(AtlasFile, ADamagedPlaceOrKeyIsPassedOver)
     auto* keys = First<format::KeyRecord>(image, format::SectionId::Keys);
     for (std::size_t k = 0; k < Section(image, format::SectionId::Keys)->count; ++k)
         keys[k].place = 1000;
+    Seal(image);
     const auto loaded = Atlas::FromImage(std::move(image), "atlas.bin");
     EXPECT_TRUE((*loaded)->Search("paris", 5).empty());
+}
+
+// A changed byte anywhere, where the header and the directory still look right, is refused: before the
+// checksum, one at a section's offset moved every place (another village for Paris) and answers changed
+// silently. The flips are at the directory's offsets, in each section, and at random.
+TEST(AtlasFile, AChangedOrMissingByteAnywhereIsRefused)
+{
+    const Image sealed = SmallImage();
+    std::vector<std::pair<std::string, std::size_t>> flips; // what, at which byte
+    for (std::size_t entry = 0; entry < 9; ++entry) {
+        const std::size_t at = sizeof(format::Header) + entry * sizeof(format::SectionEntry);
+        flips.emplace_back("offset of section " + std::to_string(entry), at + offsetof(format::SectionEntry, offset));
+        flips.emplace_back("count of section " + std::to_string(entry), at + offsetof(format::SectionEntry, count));
+    }
+    Image copy = sealed;
+    for (const auto id : {format::SectionId::Pool, format::SectionId::Places, format::SectionId::Keys,
+                          format::SectionId::Ids, format::SectionId::Fold, format::SectionId::Source})
+        flips.emplace_back("start of section " + std::to_string(static_cast<int>(id)), Section(copy, id)->offset);
+    flips.emplace_back("reserved header bytes", offsetof(format::Header, reserved));
+    flips.emplace_back("the checksum", offsetof(format::Header, checksum));
+    std::uint64_t random = 0x2545F4914F6CDD1DULL; // xorshift: the same bytes every run
+    for (int n = 0; n < 200; ++n) {
+        random ^= random << 13;
+        random ^= random >> 7;
+        random ^= random << 17;
+        flips.emplace_back("random byte", random % sealed.size());
+    }
+    for (const auto& [what, at] : flips) {
+        for (const std::byte mask : {std::byte{0x01}, std::byte{0x80}, std::byte{0x9d}}) {
+            Image image = sealed;
+            image[at] ^= mask;
+            const auto result = Atlas::FromImage(std::move(image), "atlas.bin");
+            ASSERT_FALSE(result) << what << " at " << at;
+            EXPECT_NE(result.error().find("\"atlas.bin\""), std::string::npos) << result.error();
+        }
+    }
+    for (const std::size_t cut : {std::size_t{8}, std::size_t{40}, sealed.size() / 2, sealed.size() - 1}) {
+        Image image(sealed.begin(), sealed.begin() + static_cast<std::ptrdiff_t>(cut));
+        EXPECT_FALSE(Atlas::FromImage(std::move(image), "atlas.bin")) << "cut to " << cut;
+    }
+    EXPECT_TRUE(Atlas::FromImage(Image(sealed), "atlas.bin")); // and the file as written opens
+}
+
+// The checksum's hash is XXH64: its reference's values, from the xxhsum tool (Debian's xxhash package):
+//   printf '' | xxhsum -H1; printf 'abc' | xxhsum -H1;
+//   printf 'The quick brown fox jumps over the lazy dog' | xxhsum -H1; head -c 100 /dev/zero | tr '\0' x | xxhsum -H1
+// The last two pass through the four lanes of 32-byte stripes.
+TEST(AtlasFile, TheChecksumIsTheReferenceHash)
+{
+    const struct {
+        std::string text;
+        std::uint64_t hash;
+    } cases[] = {
+        {"", 0xef46db3751d8e999ULL},
+        {"abc", 0x44bc2cf5ad770999ULL},
+        {"The quick brown fox jumps over the lazy dog", 0x0b242d361fda71bcULL},
+        {std::string(100, 'x'), 0x92f0de5a88a3c094ULL},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(format::Hash64(reinterpret_cast<const std::byte*>(c.text.data()), c.text.size(), 0), c.hash)
+            << c.text;
 }
 
 TEST(AtlasFile, ShowsTheShorterOfTwoOtherNamesThatMatchEqually)

@@ -3,8 +3,10 @@
 #include "atlas/Clock.h"
 #include "atlas/PlacedBirth.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace tessaline::atlas {
 namespace {
@@ -181,6 +183,12 @@ TEST(AtlasFile, ADamagedOrForeignFileIsRefusedWithItsReason)
         {"TESSALINE-ATLAS\t1\nsource\tx\nzones\t1\nEurope/Paris\ncountries\t1\nFR\tFrance\nregions\t0\nfold\t0\n"
          "places\t1\nParis\t\t0\t\t48853\t2349\t2138551\t1\tC\t2988507\n",
          "line 10: a place field is out of range"},
+        // An id given twice would find one of the two places by chance.
+        {"TESSALINE-ATLAS\t1\nsource\tx\nzones\t1\nEurope/Paris\ncountries\t1\nFR\tFrance\nregions\t0\nfold\t0\n"
+         "places\t3\nParis\t\t0\t\t48853\t2349\t2138551\t0\tC\t2988507\nLyon\t\t0\t\t45748\t4847\t522969\t0\t\t2996944"
+         "\n"
+         "Nice\t\t0\t\t43703\t7266\t342669\t0\t\t2988507\n",
+         "line 12: GeoNames id 2988507 is given again (first at line 10); give each place its own id"},
     };
     for (const auto& c : cases) {
         const auto result = Atlas::Parse(c.text, "test.tsv");
@@ -189,7 +197,49 @@ TEST(AtlasFile, ADamagedOrForeignFileIsRefusedWithItsReason)
     }
     const auto missing = Atlas::Load("/nonexistent/atlas.tsv");
     ASSERT_FALSE(missing);
-    EXPECT_EQ(missing.error(), "Cannot read the place atlas \"/nonexistent/atlas.tsv\"");
+    EXPECT_EQ(missing.error(),
+              "Cannot read the place atlas \"/nonexistent/atlas.tsv\": No such file or directory; "
+              "install the program's atlas.bin again");
+    setenv("TESSALINE_ATLAS", "/nonexistent/atlas.bin", 1);
+    const auto chosen = Atlas::Load("/nonexistent/atlas.bin");
+    unsetenv("TESSALINE_ATLAS");
+    ASSERT_FALSE(chosen);
+    EXPECT_NE(chosen.error().find(": No such file or directory; set TESSALINE_ATLAS to the atlas file"),
+              std::string::npos)
+        << chosen.error();
+}
+
+// Every way of typing a name finds its place, the same fold on the query and on the names the build
+// indexed: decomposed marks (as macOS types them), capitals of any alphabet, fullwidth letters, ligatures,
+// soft hyphens. The ids are the places' lines in data/atlas/atlas.tsv (grep -P "^Zürich\t" and so on):
+// Zürich 2657896, Athens 264371 (Αθήνα), Thessaloníki 734077 (Θεσσαλονίκη), Yerevan 616052 (Երեվան),
+// Kyiv 703448 (Київ), Florence 3176959 (Firenze), Paris 2988507.
+TEST_F(ShippedAtlas, FindsANameInEveryFormItIsTyped)
+{
+    const struct {
+        const char* query;
+        const char* folded; // Python's unicodedata.normalize("NFKC", query).casefold(), marks then dropped
+        std::int32_t id;
+    } cases[] = {
+        {"Zu\u0308rich", "zurich", 2657896},
+        {"ZU\u0308RICH", "zurich", 2657896},
+        {"Zu\u0308rich, Zu\u0308rich", "zurich zurich", 2657896},
+        {"ΑΘΗΝΑ", "αθηνα", 264371},
+        {"ΘΕΣΣΑΛΟΝΙΚΗ", "θεσσαλονικη", 734077},
+        {"ԵՐԵՎԱՆ", "երեվան", 616052},
+        {"КИЇВ", "киів", 703448},
+        {"\uFF30\uFF41\uFF52\uFF49\uFF53", "paris", 2988507}, // fullwidth
+        {"\uFB01renze", "firenze", 3176959}, // the fi ligature
+        {"Zu\u00ADrich", "zurich", 2657896}, // a soft hyphen
+        {"Pa\u200Bris", "paris", 2988507}, // a zero-width space
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(A().Fold(c.query), c.folded) << c.query;
+        const auto place = ResolvePlace(A(), c.query, Reader::ChartTool);
+        ASSERT_TRUE(place.has_value()) << c.query << ": " << place.error();
+        EXPECT_EQ((*place)->geonamesId, c.id) << c.query;
+    }
+    EXPECT_EQ(A().NearestNames("Zu\u0308richh", 1), std::vector<std::string>{"Zürich"});
 }
 
 } // namespace

@@ -70,6 +70,29 @@ TEST(ReadClock, LocalMeanTimeIsTheBirthplacesOwn)
     EXPECT_EQ(OffsetName(reading.first.seconds), "UT\u22126:53:24");
 }
 
+// A zone that went back to mean time: the mean-time periods, the period between them, the one just after
+// the last and the ones after that (where ReadClock no longer looks for mean time) each read as the database
+// has them. zdump -v -c 1850,1960 Africa/Lagos: LMT +0:13:35 until 1905-06-30 23:46:25 UT, GMT until
+// 1908-07-01 00:00 UT, LMT again until 1913-12-31 23:46:25 UT, +0:30 until 1919-08-31 23:30 UT, then WAT +1:00.
+// The birthplace's longitude is the zone city's mean time, 815 s / 240 s a degree.
+TEST(ReadClock, AZoneThatWentBackToMeanTimeReadsEachOfItsPeriods)
+{
+    const struct {
+        CivilInstant local;
+        int seconds;
+        bool meanTime;
+    } cases[] = {
+        {{1903, 6, 1, 12, 0}, 815, true},   {{1907, 6, 1, 12, 0}, 0, false},    {{1910, 6, 1, 12, 0}, 815, true},
+        {{1915, 6, 1, 12, 0}, 1800, false}, {{1919, 9, 1, 12, 0}, 3600, false}, {{1990, 6, 1, 12, 0}, 3600, false},
+    };
+    for (const auto& c : cases) {
+        const auto reading = ReadClock("Africa/Lagos", c.local, 815.0 / 240.0);
+        ASSERT_TRUE(reading.has_value()) << c.local.year;
+        EXPECT_EQ(reading->first.seconds, c.seconds) << c.local.year;
+        EXPECT_EQ(reading->localMeanTime, c.meanTime) << c.local.year;
+    }
+}
+
 // The EU's rule: summer time begins on the last Sunday of March at 01:00 UT (clocks 02:00 -> 03:00 in
 // Berlin) and ends on the last Sunday of October at 01:00 UT (03:00 -> 02:00). In 2021 those were 28 March
 // and 31 October.
@@ -166,6 +189,27 @@ TEST(ReadClock, AZoneFileThatIsNoneOrThatNoClockCouldHaveIsRefused)
     EXPECT_NE(pipe.error().find("is not a regular file"), std::string::npos) << pipe.error();
     ASSERT_FALSE(far.has_value());
     EXPECT_NE(far.error().find("UT+23:59:59, more than any clock has had"), std::string::npos) << far.error();
+}
+
+// A zone file is checked where it is first loaded, once per run, not on every row: CCTZ keeps the zone, so a
+// file changed afterwards is never read (a named pipe in its place no longer refuses the zone, as it did when
+// every reading asked the system again). The offset is CET's, from the system's own database:
+//   TZ=Europe/Paris date -d '2000-01-01 12:00' +%z   gives +0100
+TEST(ReadClock, AZoneFileIsCheckedOnceWhereItIsLoaded)
+{
+    const auto folder = std::filesystem::temp_directory_path() / ("tessaline-tz-once-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder / "Test");
+    std::filesystem::copy_file("/usr/share/zoneinfo/Europe/Paris", folder / "Test" / "Once");
+    setenv("TZDIR", folder.c_str(), 1);
+    const auto first = ReadClock("Test/Once", {2000, 1, 1, 12, 0}, 2.35);
+    std::filesystem::remove(folder / "Test" / "Once");
+    ASSERT_EQ(::mkfifo((folder / "Test" / "Once").c_str(), 0600), 0);
+    const auto again = ReadClock("Test/Once", {2000, 1, 1, 12, 0}, 2.35);
+    unsetenv("TZDIR");
+    std::filesystem::remove_all(folder);
+    ASSERT_TRUE(first.has_value()) << first.error();
+    ASSERT_TRUE(again.has_value()) << again.error();
+    EXPECT_EQ(again->first.seconds, 3600);
 }
 
 } // namespace
