@@ -143,6 +143,7 @@ public:
     {
         const BatchFile::Row& row = slot.row;
         extras_ = ChartExtras{};
+        extras_.json = options_.json;
         Status charted = Fail(row.birth ? std::string() : row.birth.error());
         if (row.birth) {
             const BatchBirth& birth = *row.birth;

@@ -85,7 +85,8 @@ Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const Pl
         return done;
     state.place = placed.PlaceLabel();
     state.clock = placed.ChartClockSentence();
-    extras.placeJson = PlaceAndClockJson(*found->placeJson, placed);
+    if (extras.json)
+        extras.placeJson = PlaceAndClockJson(*found->placeJson, placed);
     extras.place = CsvPlaceOf(*found->atlas, *found->place);
     if (placed.HandChose())
         extras.warnings = atlas::HandZoneWarnings(*form);

@@ -17,7 +17,8 @@ namespace tessaline::cli {
 // What a chart adds to the outputs beside the chart itself: the JSON members of its place and clock, the
 // place for the CSV columns, and the warnings about a zone given by hand.
 struct ChartExtras {
-    std::string placeJson; // "place":{...},"clock":{...}, empty without a place
+    bool json = true; // whether the JSON members are wanted: a batch row written as CSV or text leaves them out
+    std::string placeJson; // "place":{...},"clock":{...}, empty without a place or without json
     std::optional<CsvPlace> place;
     std::vector<std::string> warnings;
 
