@@ -35,12 +35,42 @@ missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
+
+# A desktop that updates itself holds the package manager's locks for minutes at a time. apt-get waits for
+# the dpkg lock itself (DPkg::Lock::Timeout); a lock it does not wait for (the package lists' lock, taken
+# by another `apt-get update`) is tried again every few seconds until the same time is up.
+lock_wait=${TESSALINE_APT_LOCK_WAIT:-600}
+apt_get() {
+    local deadline=$((SECONDS + lock_wait)) errors status told=""
+    errors=$(mktemp)
+    while true; do
+        status=0
+        $sudo env DEBIAN_FRONTEND=noninteractive \
+            apt-get -o DPkg::Lock::Timeout="$((deadline > SECONDS ? deadline - SECONDS : 0))" "$@" 2>"$errors" ||
+            status=$?
+        if [ "$status" -ne 0 ] && grep -q "Could not get lock" "$errors" && [ "$SECONDS" -lt "$deadline" ]; then
+            if [ -z "$told" ]; then
+                echo "Another package manager is busy (holding $(grep -o '/[^ .]*lock[^ .]*' "$errors" | head -n 1));" \
+                    "waiting for it, at most $((deadline - SECONDS)) more seconds"
+                told=yes
+            fi
+            sleep 2
+            continue
+        fi
+        cat "$errors" >&2
+        rm -f "$errors"
+        return "$status"
+    done
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo=sudo
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    echo "(If another package manager is busy, as when the system updates itself, this waits for it, at most" \
+        "$lock_wait seconds at a time.)"
+    apt_get update -qq
+    apt_get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 jobs=$(nproc)
