@@ -19,7 +19,7 @@ esac
 cd "$(dirname "$0")/.."
 
 packages=(
-    build-essential cmake clang clang-format clang-tidy
+    build-essential cmake clang clang-format clang-tidy python3
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libcctz-dev tzdata libicu-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream pkg-config
