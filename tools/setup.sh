@@ -93,6 +93,7 @@ if [ "$mode" = test ]; then
     exit 0
 fi
 
-cmake --preset release
-cmake --build --preset release -j "$jobs"
-exec build/release/desktop/tessaline
+# The two programs and what installing them needs; the tests and benchmarks are left out.
+cmake --preset programs
+cmake --build --preset programs -j "$jobs"
+exec build/programs/desktop/tessaline
