@@ -40,6 +40,10 @@ done
 # the dpkg lock itself (DPkg::Lock::Timeout); a lock it does not wait for (the package lists' lock, taken
 # by another `apt-get update`) is tried again every few seconds until the same time is up.
 lock_wait=${TESSALINE_APT_LOCK_WAIT:-600}
+if ! [[ $lock_wait =~ ^[0-9]{1,6}$ ]]; then
+    echo "TESSALINE_APT_LOCK_WAIT must be a number of seconds, not \"$lock_wait\"" >&2
+    exit 2
+fi
 apt_get() {
     local deadline=$((SECONDS + lock_wait)) errors status told=""
     errors=$(mktemp)
