@@ -53,7 +53,8 @@ def dependency_command(arguments):
         if argument in ("-o", "-MF", "-MT", "-MQ"):
             skip_next = True
             continue
-        if argument in ("-c", "-MD", "-MMD", "-MP", "-MG", "-M", "-MM") or argument.startswith(("-o", "-MF", "-MT", "-MQ")):
+        if argument in ("-c", "-MD", "-MMD", "-MP", "-MG", "-M", "-MM") or \
+                argument.startswith(("-o", "-MF", "-MT", "-MQ")):
             continue
         result.append(argument)
     return result + ["-M"]
@@ -105,7 +106,8 @@ def read_stamp(path):
     try:
         with open(path, encoding="utf-8") as f:
             stamp = json.load(f)
-        if isinstance(stamp, dict) and isinstance(stamp.get("key"), str) and isinstance(stamp.get("dependencies"), list):
+        if isinstance(stamp, dict) and isinstance(stamp.get("key"), str) and \
+                isinstance(stamp.get("dependencies"), list):
             return stamp
     except (OSError, ValueError):
         pass
@@ -119,34 +121,39 @@ def write_stamp(path, source, key, dependencies):
     os.replace(temporary, path)
 
 
-NOISE = re.compile(r"^(\d+ warnings? (and \d+ errors? )?generated\.|Suppressed \d+ warnings? .*|Use -header-filter=.*)$")
+# clang-tidy's counts of the warnings it did not show, which say nothing on their own.
+NOISE = re.compile(r"^(\d+ warnings? (and \d+ errors? )?generated\."
+                   r"|Suppressed \d+ warnings? .*|Use -header-filter=.*)$")
 
 
 def shown_output(text):
     return "\n".join(line for line in text.splitlines() if not NOISE.match(line.strip())).strip()
 
 
+def run(command, merge_errors=True, cwd=None):
+    return subprocess.run(command, cwd=cwd, stdout=subprocess.PIPE,
+                          stderr=subprocess.STDOUT if merge_errors else subprocess.PIPE,
+                          encoding="utf-8", errors="replace")
+
+
 def check(source, entry, args, tool_identity):
     """Checks one source; returns (source, passed, output)."""
     if entry is None:
         # Not compiled in this build: clang-tidy guesses its flags, and nothing is remembered.
-        run = subprocess.run([args.clang_tidy, "-p", args.build_dir, "--quiet", source],
-                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-        return source, run.returncode == 0, shown_output(run.stdout)
-    listing = subprocess.run(dependency_command(entry_arguments(entry)), cwd=entry["directory"],
-                             stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+        tidied = run([args.clang_tidy, "-p", args.build_dir, "--quiet", source])
+        return source, tidied.returncode == 0, shown_output(tidied.stdout)
+    listing = run(dependency_command(entry_arguments(entry)), merge_errors=False, cwd=entry["directory"])
     if listing.returncode != 0:
         return source, False, "the compiler could not list the files that " + source + " reads:\n" + listing.stderr
     dependencies = sorted({os.path.normpath(os.path.join(entry["directory"], path))
                            for path in parse_make_dependencies(listing.stdout)})
     before = unit_key(source, entry, dependencies, tool_identity, {})
-    run = subprocess.run([args.clang_tidy, "-p", args.build_dir, "--quiet", source],
-                         stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-    passed = run.returncode == 0
+    tidied = run([args.clang_tidy, "-p", args.build_dir, "--quiet", source])
+    passed = tidied.returncode == 0
     # A file edited while the check ran leaves no stamp: the next run checks what is there now.
     if passed and unit_key(source, entry, dependencies, tool_identity, {}) == before:
         write_stamp(stamp_path(args.stamps, source), source, before, dependencies)
-    return source, passed, shown_output(run.stdout)
+    return source, passed, shown_output(tidied.stdout)
 
 
 def main(argv):
@@ -173,7 +180,7 @@ def main(argv):
         path = os.path.normpath(os.path.join(entry["directory"], entry["file"]))
         entries.setdefault(path, entry)
 
-    version = subprocess.run([args.clang_tidy, "--version"], stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    version = run([args.clang_tidy, "--version"])
     if version.returncode != 0:
         print(f"tidy: {args.clang_tidy} --version failed:\n{version.stdout}", file=sys.stderr)
         return 1
