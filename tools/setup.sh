@@ -19,7 +19,7 @@ esac
 cd "$(dirname "$0")/.."
 
 packages=(
-    build-essential cmake clang clang-format clang-tidy
+    build-essential cmake clang clang-format clang-tidy python3
     libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev libcctz-dev tzdata libicu-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
     xvfb xauth fonts-dejavu-core poppler-utils desktop-file-utils appstream pkg-config
@@ -35,12 +35,46 @@ missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
 done
+
+# A desktop that updates itself holds the package manager's locks for minutes at a time. apt-get waits for
+# the dpkg lock itself (DPkg::Lock::Timeout); a lock it does not wait for (the package lists' lock, taken
+# by another `apt-get update`) is tried again every few seconds until the same time is up.
+lock_wait=${TESSALINE_APT_LOCK_WAIT:-600}
+if ! [[ $lock_wait =~ ^[0-9]{1,6}$ ]]; then
+    echo "TESSALINE_APT_LOCK_WAIT must be a number of seconds, not \"$lock_wait\"" >&2
+    exit 2
+fi
+apt_get() {
+    local deadline=$((SECONDS + lock_wait)) errors status told=""
+    errors=$(mktemp)
+    while true; do
+        status=0
+        $sudo env DEBIAN_FRONTEND=noninteractive \
+            apt-get -o DPkg::Lock::Timeout="$((deadline > SECONDS ? deadline - SECONDS : 0))" "$@" 2>"$errors" ||
+            status=$?
+        if [ "$status" -ne 0 ] && grep -q "Could not get lock" "$errors" && [ "$SECONDS" -lt "$deadline" ]; then
+            if [ -z "$told" ]; then
+                echo "Another package manager is busy (holding $(grep -o '/[^ .]*lock[^ .]*' "$errors" | head -n 1));" \
+                    "waiting for it, at most $((deadline - SECONDS)) more seconds"
+                told=yes
+            fi
+            sleep 2
+            continue
+        fi
+        cat "$errors" >&2
+        rm -f "$errors"
+        return "$status"
+    done
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo=sudo
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    echo "(If another package manager is busy, as when the system updates itself, this waits for it, at most" \
+        "$lock_wait seconds at a time.)"
+    apt_get update -qq
+    apt_get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
 jobs=$(nproc)
@@ -63,6 +97,7 @@ if [ "$mode" = test ]; then
     exit 0
 fi
 
-cmake --preset release
-cmake --build --preset release -j "$jobs"
-exec build/release/desktop/tessaline
+# The two programs and what installing them needs; the tests and benchmarks are left out.
+cmake --preset programs
+cmake --build --preset programs -j "$jobs"
+exec build/programs/desktop/tessaline
