@@ -12,8 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
-#include <pthread.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>

@@ -113,7 +113,8 @@ TEST(BatchPictures, AFileThatCannotBeWrittenStopsTheBatchWithExitThree)
     fs::create_symlink(folder + "/nowhere", dangling);
     const ToolRun link = RunTool({"--batch", "-", "--svg", "--svg-dir", dangling}, kBatch);
     EXPECT_EQ(link.code, 3);
-    EXPECT_EQ(link.err, "tessaline-chart: cannot write to the folder " + dangling
+    EXPECT_EQ(link.err,
+              "tessaline-chart: cannot write to the folder " + dangling
                   + ": it is a symbolic link to something that does not exist; name a folder, or remove the link\n");
 }
 
