@@ -415,9 +415,10 @@ std::optional<std::string> Atlas::CheckTables(std::span<const format::ZoneRecord
     // As with the checksum, the id index's pages go back until an id is looked up: a search never reads them.
     if (mapped_ && !ids_.empty()) {
         const auto pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-        const auto first = reinterpret_cast<std::uintptr_t>(ids_.data()) / pageSize * pageSize;
-        const auto end = reinterpret_cast<std::uintptr_t>(ids_.data() + ids_.size());
-        ::madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
+        const auto* const start = reinterpret_cast<const std::byte*>(ids_.data());
+        const std::byte* const first = start - reinterpret_cast<std::uintptr_t>(start) % pageSize; // its page
+        const std::byte* const end = start + ids_.size_bytes();
+        ::madvise(const_cast<std::byte*>(first), static_cast<std::size_t>(end - first), MADV_DONTNEED);
     }
     return std::nullopt;
 }

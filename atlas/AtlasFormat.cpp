@@ -64,7 +64,7 @@ public:
     void Stripes(const std::byte* at, std::size_t size) noexcept
     {
         for (const std::byte* end = at + size; at < end; at += kStripe)
-            for (int k = 0; k < 4; ++k)
+            for (std::size_t k = 0; k < 4; ++k)
                 lanes_[k] = Round(lanes_[k], Word64(at + 8 * k));
         total_ += size;
     }
@@ -127,8 +127,9 @@ std::uint64_t FileChecksum(const std::byte* file, std::size_t size, bool release
     const std::byte* at = file + sizeof header;
     const std::size_t striped = (size - sizeof header) / Hasher::kStripe * Hasher::kStripe;
     const auto pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    // The start of the page a byte lies in, found by pointer arithmetic (the mapping starts on a page).
     const auto page = [pageSize](const std::byte* byte) {
-        return reinterpret_cast<std::uintptr_t>(byte) / pageSize * pageSize;
+        return byte - reinterpret_cast<std::uintptr_t>(byte) % pageSize;
     };
     for (std::size_t done = 0; done < striped;) {
         const std::size_t piece = std::min(kPiece, striped - done);
@@ -137,14 +138,15 @@ std::uint64_t FileChecksum(const std::byte* file, std::size_t size, bool release
         // The piece's pages mapped in one call rather than a fault for every few (a kernel before 5.14 says
         // no, and the faults do it).
         if (releasePages)
-            ::madvise(reinterpret_cast<void*>(page(from)), reinterpret_cast<std::uintptr_t>(from + piece) - page(from),
+            ::madvise(const_cast<std::byte*>(page(from)), static_cast<std::size_t>(from + piece - page(from)),
                       MADV_POPULATE_READ);
 #endif
         hasher.Stripes(from, piece);
         done += piece;
         // Whole pages only, and never the page the next piece starts in.
         if (releasePages && page(at + done) > page(from))
-            ::madvise(reinterpret_cast<void*>(page(from)), page(at + done) - page(from), MADV_DONTNEED);
+            ::madvise(const_cast<std::byte*>(page(from)), static_cast<std::size_t>(page(at + done) - page(from)),
+                      MADV_DONTNEED);
     }
     return hasher.Finish(at + striped, size - sizeof header - striped);
 }

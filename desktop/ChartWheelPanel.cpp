@@ -259,7 +259,9 @@ void ChartWheelPanel::fitWidthToHeight()
                                                         shown.drekkana, headingHeight());
     const int total = splitter->width() - splitter->handleWidth();
     const int wanted = static_cast<int>(std::ceil(std::max(ideal.wheel.width(), ideal.drekkana.width())));
-    const int width = std::max(minimumSizeHint().width(), std::min(wanted, total * kLargestShare / 100));
+    // This panel's own least size: the call also comes from the constructor, where no override can answer.
+    const int width
+        = std::max(ChartWheelPanel::minimumSizeHint().width(), std::min(wanted, total * kLargestShare / 100));
     splitter->setSizes({total - width, width});
 }
 

@@ -24,7 +24,11 @@ TabPanel::TabPanel(int tabsPerRow, QWidget* parent)
     , tabArea_(new TabPanelRow(this))
     , group_(new QButtonGroup(this))
     , pages_(new QStackedWidget(this))
+    , fitLater_(new QTimer(this))
 {
+    fitLater_->setSingleShot(true);
+    fitLater_->setInterval(0);
+    connect(fitLater_, &QTimer::timeout, this, &TabPanel::fitPagesToTheirLines);
     InstallAccessibleInterfaces();
     auto* grid = new QGridLayout(tabArea_);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -162,7 +166,7 @@ bool TabPanel::eventFilter(QObject* watched, QEvent* event)
     if (watched == pages_ && event->type() == QEvent::Resize)
         fitPagesToTheirLines();
     else if (event->type() == QEvent::LayoutRequest && pages_->indexOf(static_cast<QWidget*>(watched)) >= 0)
-        QMetaObject::invokeMethod(this, &TabPanel::fitPagesToTheirLines, Qt::QueuedConnection);
+        fitLater_->start(); // however many pages ask at once, they are fitted once
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -65,6 +66,7 @@ private:
     TabPanelRow* tabArea_;
     QButtonGroup* group_;
     QStackedWidget* pages_;
+    QTimer* fitLater_; // fits the pages once the event loop has laid out a page that asked for it
     std::vector<TabPanelTab*> tabs_;
 };
 
