@@ -2,7 +2,6 @@
 #pragma once
 
 #include "atlas/AtlasFormat.h"
-
 #include "ephemeris/Result.h"
 
 #include <cstddef>

@@ -4,7 +4,6 @@
 #include "atlas/Atlas.h"
 #include "atlas/Clock.h"
 #include "atlas/Suggestion.h"
-
 #include "chart/BirthArguments.h"
 #include "chart/BirthData.h"
 #include "ephemeris/CivilTime.h"

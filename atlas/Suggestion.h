@@ -2,7 +2,6 @@
 #pragma once
 
 #include "atlas/Clock.h"
-
 #include "chart/ChartState.h"
 #include "ephemeris/CivilTime.h"
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/BenchmarkBirths.h"
-
 #include "chart/Engines.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/CalculationDriver.h"

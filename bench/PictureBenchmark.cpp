@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "decanates/CalculationDriver.h"
 #include "report/ChartWheelSvg.h"
 #include "report/DrekkanaChartSvg.h"
-
-#include "decanates/CalculationDriver.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

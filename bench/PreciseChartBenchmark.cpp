@@ -4,7 +4,6 @@
 // spread over the years, zones and places.
 
 #include "bench/BenchmarkBirths.h"
-
 #include "decanates/CalculationDriver.h"
 
 #include <benchmark/benchmark.h>

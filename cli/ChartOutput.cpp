@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ChartOutput.h"
 
-#include "report/Reading.h"
-
 #include "chart/BirthMoment.h"
 #include "chart/Csv.h"
 #include "chart/PositionText.h"
@@ -10,6 +8,7 @@
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
+#include "report/Reading.h"
 
 #include <algorithm>
 #include <array>

@@ -2,13 +2,12 @@
 #include "cli/OneChart.h"
 
 #include "atlas/PlacedBirth.h"
-#include "report/Reading.h"
-
 #include "chart/BatchFile.h"
 #include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
 #include "cli/PictureFiles.h"
 #include "decanates/CalculationDriver.h"
+#include "report/Reading.h"
 
 #include <sys/ioctl.h>
 #include <unistd.h>

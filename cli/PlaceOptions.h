@@ -4,7 +4,6 @@
 #include "atlas/Atlas.h"
 #include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
-
 #include "chart/BirthArguments.h"
 #include "cli/ChartOutput.h"
 #include "cli/ToolOptions.h"

@@ -2,13 +2,12 @@
 #include "desktop/BirthDataFiles.h"
 
 #include "atlas/PlacedBirth.h"
+#include "chart/BatchFile.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/PlacePicker.h"
 #include "desktop/frmMain.h"
-
-#include "chart/BatchFile.h"
 
 #include <QAction>
 #include <QDir>

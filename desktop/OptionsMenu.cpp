@@ -3,7 +3,6 @@
 
 #include "desktop/AccessibleControls.h"
 #include "desktop/MessagePresenter.h"
-
 #include "ephemeris/PreciseEphemeris.h"
 
 #include <QAction>

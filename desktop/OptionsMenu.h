@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "report/DrekkanaChartSvg.h"
-
 #include "chart/ChartState.h"
+#include "report/DrekkanaChartSvg.h"
 
 #include <QObject>
 #include <QString>

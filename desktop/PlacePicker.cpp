@@ -2,10 +2,9 @@
 #include "desktop/PlacePicker.h"
 
 #include "atlas/Clock.h"
+#include "chart/ZoneTable.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/NoticeLabel.h"
-
-#include "chart/ZoneTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,10 +4,9 @@
 #include "atlas/Atlas.h"
 #include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
-#include "desktop/NoticeLabel.h"
-
 #include "chart/BatchFile.h"
 #include "chart/BirthData.h"
+#include "desktop/NoticeLabel.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/StartupChecks.h"
 
+#include "chart/BirthData.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/modHelp.h"
-
-#include "chart/BirthData.h"
 
 #include <QDir>
 #include <QFile>

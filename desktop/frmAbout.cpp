@@ -5,7 +5,6 @@
 #include "desktop/ImageList.h"
 #include "desktop/LinkLabel.h"
 #include "desktop/modHelp.h"
-
 #include "ephemeris/PreciseEphemeris.h"
 
 #include <QFrame>

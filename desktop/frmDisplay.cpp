@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/frmDisplay.h"
 
+#include "chart/BirthMoment.h"
+#include "decanates/BirthTimeMargins.h"
+#include "decanates/DecanateAssignment.h"
 #include "desktop/AccessibleControls.h"
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/DesktopLook.h"
@@ -13,10 +16,6 @@
 #include "desktop/frmAbout.h"
 #include "desktop/modHelp.h"
 #include "report/Reading.h"
-
-#include "chart/BirthMoment.h"
-#include "decanates/BirthTimeMargins.h"
-#include "decanates/DecanateAssignment.h"
 
 #include <QAction>
 #include <QCloseEvent>

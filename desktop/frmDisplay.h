@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "chart/ChartState.h"
 #include "desktop/AccessibleControls.h"
 #include "desktop/NoticeLabel.h"
-
-#include "chart/ChartState.h"
 
 #include <QMainWindow>
 #include <QPointer>

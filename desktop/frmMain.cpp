@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/frmMain.h"
 
+#include "chart/ZoneTable.h"
+#include "decanates/CalculationDriver.h"
 #include "desktop/AccessibleControls.h"
 #include "desktop/BirthDataFiles.h"
 #include "desktop/ChartWheelPanel.h"
@@ -16,9 +18,6 @@
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/modHelp.h"
-
-#include "chart/ZoneTable.h"
-#include "decanates/CalculationDriver.h"
 
 #include <QAction>
 #include <QApplication>

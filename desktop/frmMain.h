@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "desktop/BirthDataFiles.h"
-#include "desktop/ImageList.h"
-
 #include "chart/BirthData.h"
 #include "chart/ChartState.h"
+#include "desktop/BirthDataFiles.h"
+#include "desktop/ImageList.h"
 
 #include <QMainWindow>
 #include <QPointer>

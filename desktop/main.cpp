@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program: the start-up checks, then the birth data window, and from it the results.
 
+#include "chart/Version.h"
 #include "desktop/ImageList.h"
 #include "desktop/StartupChecks.h"
 #include "desktop/UnattendedMessages.h"
 #include "desktop/frmMain.h"
-
-#include "chart/Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,7 +7,6 @@
 #include "atlas/Atlas.h"
 #include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
-
 #include "cli/ChartOutput.h"
 #include "cli/PlaceOptions.h"
 #include "decanates/CalculationDriver.h"

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ChartWheelSvg.h"
 
-#include "report/SvgDrawing.h"
-
 #include "chart/PositionText.h"
 #include "decanates/DecanateTable.h"
+#include "report/SvgDrawing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/DrekkanaChartSvg.h"
 
-#include "report/SvgDrawing.h"
-
 #include "decanates/DecanateTable.h"
+#include "report/SvgDrawing.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/Reading.h"
 
-#include "report/BodyPictures.h"
-#include "report/ChartWheelSvg.h"
-#include "report/SvgDrawing.h"
-
 #include "chart/BirthData.h"
 #include "chart/BirthMoment.h"
 #include "chart/PositionText.h"
@@ -12,6 +8,9 @@
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
+#include "report/BodyPictures.h"
+#include "report/ChartWheelSvg.h"
+#include "report/SvgDrawing.h"
 
 #include <array>
 #include <cstdio>

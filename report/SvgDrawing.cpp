@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/SvgDrawing.h"
 
-#include "report/Reading.h"
-
 #include "chart/PositionText.h"
 #include "chart/Text.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
+#include "report/Reading.h"
 
 #include <algorithm>
 #include <array>

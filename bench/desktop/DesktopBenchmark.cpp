@@ -9,13 +9,12 @@
 //                      of places shown, the atlas opened on the way (fresh processes)
 // Usage: bench_desktop [runs]   (default 50 clicks, 15 starts, 100 wheels)
 
+#include "decanates/CalculationDriver.h"
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/PlacePicker.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/frmMain.h"
-
-#include "decanates/CalculationDriver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

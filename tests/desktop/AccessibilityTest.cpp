@@ -3,6 +3,7 @@
 // values and states, the tab list of the results, the focus order, and text set by an assistive tool.
 
 #include "DesktopTestSupport.h"
+
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/TabPanel.h"
 #include "desktop/frmDisplay.h"

@@ -2,9 +2,9 @@
 // People kept and reopened: File › Save Birth Data writes a one-row batch, Open Birth Data reads one back.
 #include "../cli/ToolRun.h"
 #include "DesktopTestSupport.h"
-#include "report/Reading.h"
 
 #include "chart/ZoneTable.h"
+#include "report/Reading.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -2,6 +2,7 @@
 // The birth data window: lists and defaults, key filters (typed and pasted), validation, place lookup.
 
 #include "DesktopTestSupport.h"
+
 #include "desktop/PlacePicker.h"
 
 #include <QCheckBox>

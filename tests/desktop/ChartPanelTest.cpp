@@ -2,6 +2,7 @@
 // The chart pictures beside the results window's tabs: choosing a body in them, the View menu and the
 // drekkana form remembered, and dark pictures in a dark window.
 #include "DesktopTestSupport.h"
+
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/TabPanel.h"

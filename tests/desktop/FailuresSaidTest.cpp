@@ -4,6 +4,7 @@
 // file and the file that was there before intact (the file systems are real tmpfs mounts, made when the
 // test runs as root). Web pages when no browser can be started.
 #include "DesktopTestSupport.h"
+
 #include "desktop/frmDisplay.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 // Web links of both windows and the about box.
 
 #include "DesktopTestSupport.h"
+
 #include "desktop/LinkLabel.h"
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"

@@ -6,9 +6,9 @@
 
 #include "../cli/ToolRun.h"
 #include "DesktopTestSupport.h"
-#include "report/Reading.h"
 
 #include "cli/ChartTool.h"
+#include "report/Reading.h"
 
 #include <QAccessible>
 #include <QCheckBox>

@@ -2,6 +2,7 @@
 // The Options menu's precise positions: remembered through the settings, and what the results window shows
 // in each mode.
 #include "DesktopTestSupport.h"
+
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
 

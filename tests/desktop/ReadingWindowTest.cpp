@@ -2,6 +2,7 @@
 // What the results window adds for keeping a reading: the instant line, the birth-time margins, and the
 // reading saved as HTML or PDF.
 #include "DesktopTestSupport.h"
+
 #include "desktop/frmDisplay.h"
 
 #include <QAccessible>

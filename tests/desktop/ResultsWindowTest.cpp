@@ -2,6 +2,7 @@
 // A whole calculation through the windows: the driver, the results window, Back and Exit.
 
 #include "DesktopTestSupport.h"
+
 #include "desktop/TabPanel.h"
 #include "desktop/frmDisplay.h"
 

@@ -3,6 +3,7 @@
 // shows and the size the user gives it, Enter and the Alt letters, the warning colour.
 
 #include "DesktopTestSupport.h"
+
 #include "desktop/DesktopLook.h"
 #include "desktop/PlacePicker.h"
 #include "desktop/frmAbout.h"

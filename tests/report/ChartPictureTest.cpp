@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "decanates/CalculationDriver.h"
 #include "report/ChartWheelSvg.h"
 #include "report/DrekkanaChartSvg.h"
 #include "report/Reading.h"
 #include "report/SvgDrawing.h"
-
-#include "decanates/CalculationDriver.h"
 
 #include <algorithm>
 #include <array>
