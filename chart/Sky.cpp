@@ -72,6 +72,11 @@ Result<std::array<double, kBodyCount>> TropicalPoints(const BirthInstant& at, Ep
     return points;
 }
 
+bool IsAngle(Body body) noexcept
+{
+    return body == Body::Ascendant || body == Body::Midheaven;
+}
+
 // The instant moved by a number of days, in every form the formulas read.
 BirthInstant Shifted(BirthInstant at, double days) noexcept
 {
@@ -131,7 +136,8 @@ Result<Sky> SkyAt(const BirthInstant& at, EphemerisMode mode, const ZodiacChoice
     sky.angles = withAngles;
     sky.ayanamsa = *ayanamsa;
     for (std::size_t point = 0; point < kBodyCount; ++point)
-        sky.points[point].longitude = InZodiac((*tropical)[point], zodiac, *ayanamsa);
+        if (withAngles || !IsAngle(static_cast<Body>(point))) // without a place the angles stay 0, unmoving
+            sky.points[point].longitude = InZodiac((*tropical)[point], zodiac, *ayanamsa);
     if (speeds == SkySpeeds::Left)
         return sky;
     // Half a day either side for the bodies and nodes, whose speed changes slowly; two minutes for the angles,
@@ -142,15 +148,11 @@ Result<Sky> SkyAt(const BirthInstant& at, EphemerisMode mode, const ZodiacChoice
         if (!before || !after)
             return Fail(before ? after.error() : before.error());
         const bool angles = half < 0.5;
-        for (std::size_t point = 0; point < kBodyCount; ++point) {
-            const auto body = static_cast<Body>(point);
-            if ((body == Body::Ascendant || body == Body::Midheaven) == angles)
+        for (std::size_t point = 0; point < kBodyCount; ++point)
+            if (IsAngle(static_cast<Body>(point)) == angles)
                 sky.points[point].speed
                     = Moved(before->points[point].longitude, after->points[point].longitude) / (2.0 * half);
-        }
     }
-    if (!withAngles)
-        sky.points[ToIndex(Body::Ascendant)].speed = sky.points[ToIndex(Body::Midheaven)].speed = 0.0;
     return sky;
 }
 

@@ -25,33 +25,15 @@ static_assert(std::endian::native == std::endian::little, "the tables are stored
 
 using tables::Series;
 
-// The series of a body's longitude; the Sun's for a point the tables do not hold as a body (never asked).
+// The series of each body's longitude, Sun to Pluto, by Body.
+constexpr std::array<Series, kDecanateBodyCount> kBodySeries{
+    Series::Sun,     Series::Moon,   Series::Mercury, Series::Venus,   Series::Mars,
+    Series::Jupiter, Series::Saturn, Series::Uranus,  Series::Neptune, Series::Pluto};
+
+// The Sun's for a point the tables do not hold as a body (never asked).
 constexpr Series SeriesOf(Body body) noexcept
 {
-    switch (body) {
-    case Body::Sun:
-        return Series::Sun;
-    case Body::Moon:
-        return Series::Moon;
-    case Body::Mercury:
-        return Series::Mercury;
-    case Body::Venus:
-        return Series::Venus;
-    case Body::Mars:
-        return Series::Mars;
-    case Body::Jupiter:
-        return Series::Jupiter;
-    case Body::Saturn:
-        return Series::Saturn;
-    case Body::Uranus:
-        return Series::Uranus;
-    case Body::Neptune:
-        return Series::Neptune;
-    case Body::Pluto:
-        return Series::Pluto;
-    default:
-        return Series::Sun;
-    }
+    return ToIndex(body) < kBodySeries.size() ? kBodySeries[ToIndex(body)] : Series::Sun;
 }
 
 // [0, 360) from any finite angle.

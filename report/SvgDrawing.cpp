@@ -273,9 +273,7 @@ void AppendXmlText(std::string& out, std::string_view text)
                 i += length;
                 continue;
             }
-        } else if (c < 0x20 && c != '\n')
-            replacement = ""; // other control characters have no place in XML
-        else if (c == '&')
+        } else if (c == '&') // no control character is left but the line break: VisibleText escaped them
             replacement = "&amp;";
         else if (c == '<')
             replacement = "&lt;";
