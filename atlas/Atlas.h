@@ -2,7 +2,7 @@
 #pragma once
 
 #include "atlas/AtlasFormat.h"
-#include "ephemeris/Result.h"
+#include "base/Result.h"
 
 #include <cstddef>
 #include <cstdint>

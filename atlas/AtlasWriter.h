@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ephemeris/Result.h"
+#include "base/Result.h"
 
 #include <cstddef>
 #include <string>

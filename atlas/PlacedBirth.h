@@ -7,7 +7,7 @@
 #include "chart/BirthArguments.h"
 #include "chart/BirthData.h"
 #include "ephemeris/CivilTime.h"
-#include "ephemeris/Result.h"
+#include "base/Result.h"
 
 #include <optional>
 #include <string>

@@ -3,7 +3,7 @@
 
 #include "chart/BirthArguments.h"
 #include "chart/Csv.h"
-#include "ephemeris/Result.h"
+#include "base/Result.h"
 
 #include <array>
 #include <cstddef>

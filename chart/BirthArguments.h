@@ -2,7 +2,7 @@
 #pragma once
 
 #include "chart/BirthData.h"
-#include "ephemeris/Result.h"
+#include "base/Result.h"
 
 #include <string>
 #include <string_view>

@@ -3,7 +3,7 @@
 
 #include "chart/ChartState.h"
 #include "ephemeris/CivilTime.h"
-#include "ephemeris/Result.h"
+#include "base/Result.h"
 
 #include <array>
 

@@ -5,7 +5,7 @@
 #include "chart/ChartState.h"
 #include "cli/PlaceOptions.h"
 #include "cli/ToolOptions.h"
-#include "ephemeris/Result.h"
+#include "base/Result.h"
 
 #include <optional>
 #include <ostream>

@@ -3,7 +3,7 @@
 
 #include "chart/ChartState.h"
 #include "cli/ToolOptions.h"
-#include "ephemeris/Result.h"
+#include "base/Result.h"
 
 #include <array>
 #include <csignal>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "chart/ChartState.h"
-#include "ephemeris/Result.h"
+#include "base/Result.h"
 
 #include <QString>
 

@@ -12,6 +12,7 @@ cd "$top" || exit 2
 
 # Layer of each source folder, lowest first. Folders on one layer must not include each other.
 declare -A layer=(
+    [base]=0
     [ephemeris]=1
     [chart]=2
     [decanates]=3 [atlas]=3
