@@ -4,10 +4,10 @@
 #include "atlas/Atlas.h"
 #include "atlas/Clock.h"
 #include "atlas/Suggestion.h"
+#include "base/Result.h"
 #include "chart/BirthArguments.h"
 #include "chart/BirthData.h"
 #include "ephemeris/CivilTime.h"
-#include "base/Result.h"
 
 #include <optional>
 #include <string>

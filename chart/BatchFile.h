@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Result.h"
 #include "chart/BirthArguments.h"
 #include "chart/Csv.h"
-#include "base/Result.h"
 
 #include <array>
 #include <cstddef>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/BirthData.h"
 #include "base/Result.h"
+#include "chart/BirthData.h"
 
 #include <string>
 #include <string_view>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Result.h"
 #include "chart/BirthArguments.h"
 #include "chart/ChartState.h"
 #include "cli/PlaceOptions.h"
 #include "cli/ToolOptions.h"
-#include "base/Result.h"
 
 #include <optional>
 #include <ostream>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Result.h"
 #include "chart/ChartState.h"
 #include "cli/ToolOptions.h"
-#include "base/Result.h"
 
 #include <array>
 #include <csignal>
