@@ -6,6 +6,7 @@
 #include "report/SvgDrawing.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -13,6 +14,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QSplitterHandle>
@@ -36,10 +39,9 @@ const QString kDrekkanaKey = QStringLiteral("View/DrekkanaChart");
 
 // The wheel's share of the panel's height when both pictures are shown: it has more to say.
 constexpr qreal kWheelShare = 0.6;
-// The least side of a picture: the drekkana chart's sign labels stay readable. With larger type the least
-// side grows with it, kLinesPerSide of the window's lines, so that the pictures' text follows the font.
+// The least width and height the pictures' scroll area keeps beside the tabs. The pictures themselves are
+// never drawn smaller than their text needs (readableSide()); where the area is smaller, it scrolls.
 constexpr int kLeastSide = 360;
-constexpr int kLinesPerSide = 27;
 // The most of the results window's width the panel takes when it fits its width to its height.
 constexpr int kLargestShare = 55; // per cent
 // Room round a glyph, in the picture's units, that still counts as the glyph under a click.
@@ -129,6 +131,20 @@ public:
 
 protected:
     QSplitterHandle* createHandle() override { return new KeyboardSplitterHandle(orientation(), this); }
+};
+
+// The pictures' scroll area asks for the whole of the pictures, where a plain one asks for a fraction of the
+// screen: the results window opens large enough to show them unscrolled when the screen has room.
+class PictureScrollArea final : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return widget() != nullptr ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+    QSize minimumSizeHint() const override { return {kLeastSide, kLeastSide}; }
 };
 
 void LoadSvg(QSvgRenderer& renderer, const std::string& svg)
@@ -224,7 +240,13 @@ QWidget* ChartWheelPanel::besideTabs(TabPanel* tabs)
     splitter->setObjectName(QStringLiteral("splChart"));
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(tabs);
-    splitter->addWidget(this);
+    scroll_ = new PictureScrollArea(splitter);
+    scroll_->setObjectName(QStringLiteral("scrPictures"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFocusPolicy(Qt::NoFocus); // the panel inside takes the focus and passes on the keys that scroll
+    scroll_->setWidget(this);
+    splitter->addWidget(scroll_);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
     connect(this, &ChartWheelPanel::bodyChosen, tabs, &TabPanel::setCurrentIndex);
@@ -242,6 +264,8 @@ void ChartWheelPanel::showChosenPictures()
                           : wheel       ? tr("Chart wheel")
                                         : tr("Drekkana chart"));
     QWidget::setVisible(wheel || drekkana);
+    if (scroll_ != nullptr)
+        scroll_->setVisible(wheel || drekkana);
     tabPictures->setVisible(wheel && drekkana);
     fitWidthToHeight();
     drawn_ = QPixmap();
@@ -250,18 +274,20 @@ void ChartWheelPanel::showChosenPictures()
 
 void ChartWheelPanel::fitWidthToHeight()
 {
-    auto* splitter = qobject_cast<QSplitter*>(parentWidget());
+    auto* splitter = scroll_ != nullptr ? qobject_cast<QSplitter*>(scroll_->parentWidget()) : nullptr;
     if (splitter == nullptr || !isVisible() || splitter->count() != 2)
         return;
-    // As wide as the pictures are at the panel's height, leaving the tabs their room.
+    // As wide as the pictures are at the area's height, but never narrower than their text needs unless the
+    // tabs would lose their own least width; the area scrolls what it cannot show.
     const Shown shown = shownPictures();
-    const ChartPicturePlaces ideal = PlaceChartPictures(QSizeF(QWIDGETSIZE_MAX, height() - shown.top), shown.wheel,
-                                                        shown.drekkana, headingHeight());
+    const ChartPicturePlaces ideal = PlaceChartPictures(QSizeF(QWIDGETSIZE_MAX, scroll_->height() - shown.top),
+                                                        shown.wheel, shown.drekkana, headingHeight());
     const int total = splitter->width() - splitter->handleWidth();
     const int wanted = static_cast<int>(std::ceil(std::max(ideal.wheel.width(), ideal.drekkana.width())));
-    // This panel's own least size: the call also comes from the constructor, where no override can answer.
-    const int width
-        = std::max(ChartWheelPanel::minimumSizeHint().width(), std::min(wanted, total * kLargestShare / 100));
+    const int tabsLeast = splitter->widget(0)->minimumSizeHint().width();
+    // readableSide(), not an override: the call also comes from the constructor.
+    const int width = std::clamp(std::max(readableSide(), std::min(wanted, total * kLargestShare / 100)),
+                                 std::min(kLeastSide, total), std::max(kLeastSide, total - tabsLeast));
     splitter->setSizes({total - width, width});
 }
 
@@ -385,6 +411,8 @@ void ChartWheelPanel::chooseBody(int body)
     chosen_ = static_cast<BodyIndex>(body);
     if (charted_)
         setAccessibleDescription(FromStd(PointDescription(state_, chosen_)));
+    if (const auto at = glyphCentre(chosen_); at && scroll_ != nullptr) // in sight where the area scrolls
+        scroll_->ensureVisible(qRound(at->x()), qRound(at->y()), 60, 60);
     update();
 }
 
@@ -503,15 +531,23 @@ void ChartWheelPanel::keyPressEvent(QKeyEvent* event)
     }
 }
 
+int ChartWheelPanel::readableSide() const
+{
+    const Shown shown = shownPictures();
+    const double share = shown.drekkana ? DrekkanaChartSmallestText() : ChartWheelSmallestText();
+    const int type = QFontInfo(font()).pixelSize();
+    return std::max(kLeastSide, static_cast<int>(std::ceil(type / share)));
+}
+
 QSize ChartWheelPanel::sizeHint() const
 {
-    return {460, 460};
+    return minimumSizeHint();
 }
 
 QSize ChartWheelPanel::minimumSizeHint() const
 {
     const Shown shown = shownPictures();
-    const int side = std::max(kLeastSide, kLinesPerSide * fontMetrics().lineSpacing());
+    const int side = readableSide();
     return {side, side + static_cast<int>(shown.top) + (shown.drekkana ? headingHeight() : 0)};
 }
 

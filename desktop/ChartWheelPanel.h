@@ -12,6 +12,7 @@
 #include <optional>
 
 class QAction;
+class QScrollArea;
 class QTabBar;
 class QMenuBar;
 class QSettings;
@@ -97,6 +98,8 @@ private:
     void showChosenPictures();
     // Makes the panel in its splitter as wide as its pictures are at its height.
     void fitWidthToHeight();
+    // The least side of the picture shown at which its smallest text is as large as the window's own type.
+    int readableSide() const;
     // The heading's height at the panel's width: it wraps rather than being cut.
     int headingHeight() const;
     // The pictures shown now (with both chosen, the one whose tab is in front) and where they start.
@@ -113,6 +116,7 @@ private:
     QString drekkanaHeading() const;
 
     QSettings* settings_;
+    QScrollArea* scroll_ = nullptr; // the pictures' scroll area in the splitter, once besideTabs() made it
     ChartState state_;
     bool charted_ = false;
     DrekkanaStyle style_ = DrekkanaStyle::SouthIndian;

@@ -166,7 +166,7 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
             previous = next;
         }
     }
-    auto* splitter = qobject_cast<QSplitter*>(chartPanel->parentWidget());
+    auto* splitter = findChild<QSplitter*>(QStringLiteral("splChart"));
     QWidget* divider = splitter != nullptr ? splitter->handle(1) : nullptr;
     for (QWidget* next : std::initializer_list<QWidget*>{divider, chartPanel->tabPictures, chartPanel, Label61,
                                                          lblCoBrandAd, cmdOK, cmdExit}) {

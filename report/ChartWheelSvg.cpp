@@ -499,6 +499,11 @@ WheelLayout LayOutChartWheel(const ChartState& state, const PictureOptions& opti
     return LayOutWheel(state, WheelCaption(state, options));
 }
 
+double ChartWheelSmallestText() noexcept
+{
+    return std::min(kMinuteSize, kAxisDegreeSize) / kSide;
+}
+
 std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options)
 {
     const std::vector<CaptionLine> caption = WheelCaption(state, options);

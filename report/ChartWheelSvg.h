@@ -52,4 +52,9 @@ WheelLayout LayOutChartWheel(const ChartState& state, const PictureOptions& opti
 // and minute; a caption; and a <title> and <desc> that say every point's position and decanate.
 std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options = {});
 
+// The height of the wheel's smallest text (the minutes and the axes' degrees) for each unit of its side: a
+// window that shows the wheel at least as large as its own font's height divided by this reads every label
+// at its own type size or larger.
+double ChartWheelSmallestText() noexcept;
+
 } // namespace tessaline

@@ -219,6 +219,11 @@ DrekkanaLayout LayOutDrekkanaChart(const ChartState& state, DrekkanaStyle style,
     return LayOutDrekkana(state, style, DrekkanaCaption(state, options));
 }
 
+double DrekkanaChartSmallestText() noexcept
+{
+    return std::min(kSignLabelSize, kHouseNumberSize) / kSide;
+}
+
 std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const PictureOptions& options)
 {
     const std::vector<CaptionLine> caption = DrekkanaCaption(state, options);

@@ -45,4 +45,7 @@ DrekkanaLayout LayOutDrekkanaChart(const ChartState& state, DrekkanaStyle style,
 // too, and titled as such), with a caption and a <title> and <desc> that say where everything stands.
 std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const PictureOptions& options = {});
 
+// The height of the chart's smallest text (the sign labels) for each unit of its side, as the wheel's.
+double DrekkanaChartSmallestText() noexcept;
+
 } // namespace tessaline

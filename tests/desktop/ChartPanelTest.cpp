@@ -8,6 +8,7 @@
 #include "desktop/TabPanel.h"
 #include "desktop/frmDisplay.h"
 
+#include <QFontInfo>
 #include <QLabel>
 #include <QSettings>
 #include <QSplitter>
@@ -167,8 +168,10 @@ TEST_F(ChartPanel, BothPicturesTakeTurnsAtAReadableSizeAndTheDividerMovesByKeybo
     EXPECT_TRUE(divider->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(divider->accessibleName().isEmpty());
     const int before = splitter->sizes().at(0);
+    QTest::keyClick(divider, Qt::Key_Right);
+    EXPECT_GT(splitter->sizes().at(0), before);
     QTest::keyClick(divider, Qt::Key_Left);
-    EXPECT_LT(splitter->sizes().at(0), before);
+    EXPECT_EQ(splitter->sizes().at(0), before);
 }
 
 // The pictures' text follows a larger font: at the smallest window, type twice as large gives pictures
@@ -188,6 +191,31 @@ TEST_F(ChartPanel, PicturesGrowWithTheWindowsType)
     twice.setPointSizeF(twice.pointSizeF() * 2);
     results->setFont(twice);
     EXPECT_GE(smallest(), 1.8 * before) << before;
+}
+
+// However small the window, each picture's smallest text is at least the window's own type, at the usual size
+// and twice it: where the window has no room for that, the pictures scroll rather than shrink.
+TEST_F(ChartPanel, PicturesTextIsNeverSmallerThanTheWindowsType)
+{
+    frmDisplay* results = CalculateJ2000();
+    ASSERT_NE(results, nullptr);
+    ChartWheelPanel* panel = results->chartPanel;
+    panel->mnuDrekkanaChart->setChecked(true);
+    const QFont usual = results->font();
+    for (const double scale : {1.0, 2.0}) {
+        QFont font = usual;
+        font.setPointSizeF(usual.pointSizeF() * scale);
+        results->setFont(font);
+        for (const int tab : {0, 1}) {
+            panel->tabPictures->setCurrentIndex(tab);
+            results->resize(results->minimumSizeHint());
+            QCoreApplication::processEvents();
+            const ChartPicturePlaces at = panel->places();
+            const double smallest = tab == 0 ? at.wheel.width() * ChartWheelSmallestText()
+                                             : at.drekkana.width() * DrekkanaChartSmallestText();
+            EXPECT_GE(smallest, QFontInfo(panel->font()).pixelSize()) << "scale " << scale << ", picture " << tab;
+        }
+    }
 }
 
 TEST_F(ChartPanel, PicturesAreDarkInADarkWindow)

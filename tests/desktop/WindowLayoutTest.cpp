@@ -24,12 +24,23 @@ namespace {
 
 // What is cut off or squeezed: a wrapped line lower than its text, a box or button lower than it asks to be,
 // a control reaching past the window's edge.
+// Inside what a scroll area shows: reached by scrolling, never cut.
+bool Scrolled(const QWidget* w)
+{
+    for (const QWidget* p = w->parentWidget(); p != nullptr; p = p->parentWidget())
+        if (const auto* area = qobject_cast<const QAbstractScrollArea*>(p->parentWidget());
+            area && area->viewport() == p)
+            return true;
+    return false;
+}
+
 QStringList Clipped(QWidget* window)
 {
     QCoreApplication::processEvents();
     QStringList found;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->isWindow() || qobject_cast<QAbstractScrollArea*>(w->parentWidget()) != nullptr)
+        if (!w->isVisible() || w->isWindow() || qobject_cast<QAbstractScrollArea*>(w->parentWidget()) != nullptr
+            || Scrolled(w))
             continue;
         const auto* label = qobject_cast<QLabel*>(w);
         const bool box
