@@ -73,135 +73,145 @@ bool CsvReader::ReadRecord(std::vector<std::string>& fields)
     quoteLine_ = 0;
     resumedAt_ = 0;
     problem_ = Problem::None;
-    const auto flag = [this](Problem problem) {
-        if (problem_ == Problem::None)
-            problem_ = problem;
-    };
-    std::size_t kept = 0;
-    // Past the limit the rest of the record is read and dropped, so memory stays bounded whatever comes.
-    const auto keep = [&](char c) {
-        if (kept >= kMaxRecordBytes)
-            return false;
-        ++kept;
-        fields.back() += c;
-        return true;
-    };
-    const auto isBlank = [this](char c) {
-        return c == ' ' || (c == '\t' && separator_ != '\t');
-    };
-
-    enum class State { FieldStart, Unquoted, Quoted, AfterQuote };
-    State state = State::FieldStart;
-    std::size_t seen = 0; // every byte of the record, kept or not: blanks and separators count too
-    std::string heldBlanks; // blanks inside an unquoted value, kept only when more of the value follows
-    bool quoteCrossedLine = false;
-
+    Scan scan{fields, Scan::State::FieldStart, 0, 0, {}, false};
     for (int ch = Get(); ch != kEnd; ch = Get()) {
         const char c = static_cast<char>(ch);
-        const bool lineEnd = c == '\n' || c == '\r';
-        if (state == State::Quoted) {
-            bool fits = true;
-            if (c == '"' && Peek() == '"') {
-                Get();
-                fits = keep('"');
-            } else if (c == '"') {
-                state = State::AfterQuote;
-            } else {
-                fits = keep(c);
-                if (lineEnd) {
-                    if (c == '\r' && Peek() == '\n')
-                        fits = keep(static_cast<char>(Get())) && fits;
-                    ++line_;
-                    if (!quoteCrossedLine) {
-                        // From here on, keep what is read: if this quote proves bad, it is read again.
-                        quoteCrossedLine = true;
-                        raw_.clear();
-                        capturing_ = true;
-                    }
-                }
-            }
-            if (!fits) {
-                problem_ = Problem::QuoteTooLong;
-                if (quoteCrossedLine)
-                    GiveBackAfterQuoteLine();
-                else
-                    SkipRestOfLine();
-                return true;
-            }
-            continue;
-        }
-        if (++seen > kMaxRecordBytes) {
-            // No row of births is this long: a device or a stream without line ends. Reading it to its end
-            // could take for ever, so reading stops here.
-            problem_ = Problem::TooLong;
-            StopAt(recordLine_);
+        const Step step = scan.state == Scan::State::Quoted ? QuotedByte(scan, c) : PlainByte(scan, c);
+        if (step == Step::RecordEnds)
             return true;
-        }
-
-        if (lineEnd) {
-            if (c == '\r' && Peek() == '\n')
-                Get();
-            ++line_;
-            capturing_ = false;
-            return true;
-        }
-        const bool separator
-            = separator_ != 0 ? c == separator_ : (records_ == 1 && (c == ',' || c == ';' || c == '\t'));
-        if (separator) {
-            separator_ = c;
-            capturing_ = false;
-            if (kept < kMaxRecordBytes && fields.size() < kMaxFields) {
-                ++kept;
-                fields.emplace_back();
-            } else {
-                flag(kept >= kMaxRecordBytes ? Problem::TooLong : Problem::TooManyFields);
-            }
-            state = State::FieldStart;
-            heldBlanks.clear();
-            continue;
-        }
-        if (state == State::FieldStart) {
-            if (isBlank(c))
-                continue;
-            if (c == '"') {
-                state = State::Quoted;
-                quoteLine_ = line_;
-                quoteCrossedLine = false;
-                capturing_ = false;
-                continue;
-            }
-            state = State::Unquoted;
-        } else if (state == State::AfterQuote) {
-            if (isBlank(c))
-                continue;
-            flag(Problem::StrayQuote); // text after a closing quote: keep it, but the record is not sound
-            if (quoteCrossedLine) {
-                // The quote that closed here opened lines ago and may have swallowed them: read them again.
-                problem_ = Problem::StrayQuote;
-                GiveBackAfterQuoteLine();
-                return true;
-            }
-            state = State::Unquoted;
-        } else if (isBlank(c)) {
-            heldBlanks += c;
-            continue;
-        }
-        if (c == '"')
-            flag(Problem::StrayQuote);
-        bool fits = true;
-        for (char blank : heldBlanks)
-            fits = keep(blank) && fits;
-        heldBlanks.clear();
-        if (!keep(c) || !fits)
-            flag(Problem::TooLong);
     }
     capturing_ = false;
-    if (state == State::Quoted) {
+    if (scan.state == Scan::State::Quoted) {
         problem_ = Problem::UnclosedQuote;
-        if (quoteCrossedLine)
+        if (scan.quoteCrossedLine)
             GiveBackAfterQuoteLine();
     }
     return true;
+}
+
+void CsvReader::Flag(Problem problem) noexcept
+{
+    if (problem_ == Problem::None)
+        problem_ = problem;
+}
+
+bool CsvReader::IsBlank(char c) const noexcept
+{
+    return c == ' ' || (c == '\t' && separator_ != '\t');
+}
+
+// Past the limit the rest of the record is read and dropped, so memory stays bounded whatever comes.
+bool CsvReader::Keep(Scan& scan, char c)
+{
+    if (scan.kept >= kMaxRecordBytes)
+        return false;
+    ++scan.kept;
+    scan.fields.back() += c;
+    return true;
+}
+
+CsvReader::Step CsvReader::QuotedByte(Scan& scan, char c)
+{
+    bool fits = true;
+    if (c == '"' && Peek() == '"') {
+        Get();
+        fits = Keep(scan, '"');
+    } else if (c == '"') {
+        scan.state = Scan::State::AfterQuote;
+    } else {
+        fits = Keep(scan, c);
+        if (c == '\n' || c == '\r') {
+            if (c == '\r' && Peek() == '\n')
+                fits = Keep(scan, static_cast<char>(Get())) && fits;
+            ++line_;
+            if (!scan.quoteCrossedLine) {
+                // From here on, keep what is read: if this quote proves bad, it is read again.
+                scan.quoteCrossedLine = true;
+                raw_.clear();
+                capturing_ = true;
+            }
+        }
+    }
+    if (fits)
+        return Step::Goes;
+    problem_ = Problem::QuoteTooLong;
+    if (scan.quoteCrossedLine)
+        GiveBackAfterQuoteLine();
+    else
+        SkipRestOfLine();
+    return Step::RecordEnds;
+}
+
+CsvReader::Step CsvReader::PlainByte(Scan& scan, char c)
+{
+    if (++scan.seen > kMaxRecordBytes) {
+        // No row of births is this long: a device or a stream without line ends. Reading it to its end
+        // could take for ever, so reading stops here.
+        problem_ = Problem::TooLong;
+        StopAt(recordLine_);
+        return Step::RecordEnds;
+    }
+    if (c == '\n' || c == '\r') {
+        if (c == '\r' && Peek() == '\n')
+            Get();
+        ++line_;
+        capturing_ = false;
+        return Step::RecordEnds;
+    }
+    const bool separator = separator_ != 0 ? c == separator_ : (records_ == 1 && (c == ',' || c == ';' || c == '\t'));
+    if (separator) {
+        separator_ = c;
+        capturing_ = false;
+        if (scan.kept < kMaxRecordBytes && scan.fields.size() < kMaxFields) {
+            ++scan.kept;
+            scan.fields.emplace_back();
+        } else {
+            Flag(scan.kept >= kMaxRecordBytes ? Problem::TooLong : Problem::TooManyFields);
+        }
+        scan.state = Scan::State::FieldStart;
+        scan.heldBlanks.clear();
+        return Step::Goes;
+    }
+    return ValueByte(scan, c);
+}
+
+CsvReader::Step CsvReader::ValueByte(Scan& scan, char c)
+{
+    if (scan.state == Scan::State::FieldStart) {
+        if (IsBlank(c))
+            return Step::Goes;
+        if (c == '"') {
+            scan.state = Scan::State::Quoted;
+            quoteLine_ = line_;
+            scan.quoteCrossedLine = false;
+            capturing_ = false;
+            return Step::Goes;
+        }
+        scan.state = Scan::State::Unquoted;
+    } else if (scan.state == Scan::State::AfterQuote) {
+        if (IsBlank(c))
+            return Step::Goes;
+        Flag(Problem::StrayQuote); // text after a closing quote: keep it, but the record is not sound
+        if (scan.quoteCrossedLine) {
+            // The quote that closed here opened lines ago and may have swallowed them: read them again.
+            problem_ = Problem::StrayQuote;
+            GiveBackAfterQuoteLine();
+            return Step::RecordEnds;
+        }
+        scan.state = Scan::State::Unquoted;
+    } else if (IsBlank(c)) {
+        scan.heldBlanks += c; // inside an unquoted value, kept only when more of the value follows
+        return Step::Goes;
+    }
+    if (c == '"')
+        Flag(Problem::StrayQuote);
+    bool fits = true;
+    for (char blank : scan.heldBlanks)
+        fits = Keep(scan, blank) && fits;
+    scan.heldBlanks.clear();
+    if (!Keep(scan, c) || !fits)
+        Flag(Problem::TooLong);
+    return Step::Goes;
 }
 
 void CsvReader::GiveBackAfterQuoteLine()

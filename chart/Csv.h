@@ -94,7 +94,24 @@ private:
     Problem problem_ = Problem::None;
     std::string readError_;
 
+    // What reading one record carries from byte to byte.
+    struct Scan {
+        std::vector<std::string>& fields;
+        enum class State { FieldStart, Unquoted, Quoted, AfterQuote } state = State::FieldStart;
+        std::size_t kept = 0; // bytes of the record kept in fields (separators count as one)
+        std::size_t seen = 0; // every byte read outside quotes, kept or not: blanks and separators too
+        std::string heldBlanks;
+        bool quoteCrossedLine = false;
+    };
+    enum class Step { Goes, RecordEnds };
+
     bool ReadRecord(std::vector<std::string>& fields);
+    Step QuotedByte(Scan& scan, char c);
+    Step PlainByte(Scan& scan, char c);
+    Step ValueByte(Scan& scan, char c);
+    bool Keep(Scan& scan, char c);
+    void Flag(Problem problem) noexcept;
+    bool IsBlank(char c) const noexcept;
     int Peek();
     int Get();
     bool Fill();
