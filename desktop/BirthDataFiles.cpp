@@ -7,6 +7,7 @@
 #include "desktop/MessagePresenter.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/PlacePicker.h"
+#include "desktop/QtString.h"
 #include "desktop/frmMain.h"
 
 #include <QAction>
@@ -31,11 +32,6 @@ namespace {
 // The birth data files saved or opened, newest first.
 const QString kRecentKey = QStringLiteral("RecentBirthData");
 constexpr int kRecentCount = 10;
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::optional<int> ChooseRowInDialog(QWidget* parent, const QStringList& rows)
 {

@@ -2,6 +2,7 @@
 #include "desktop/ChartWheelPanel.h"
 
 #include "desktop/OptionsMenu.h"
+#include "desktop/QtString.h"
 #include "desktop/TabPanel.h"
 #include "report/SvgDrawing.h"
 
@@ -52,11 +53,6 @@ constexpr QSize kFrame{20, 60};
 bool IsTabBody(BodyIndex body) noexcept
 {
     return ToIndex(body) < kDecanateBodyCount;
-}
-
-QString FromStd(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A point of the panel in a picture's own units, the picture drawn into `target`.
@@ -301,7 +297,7 @@ void ChartWheelPanel::ShowChart(const ChartState& state)
     state_ = state;
     charted_ = true;
     drawPictures();
-    setAccessibleDescription(FromStd(PointDescription(state_, chosen_)));
+    setAccessibleDescription(FromUtf8(PointDescription(state_, chosen_)));
 }
 
 void ChartWheelPanel::setDrekkanaStyle(DrekkanaStyle style)
@@ -384,7 +380,7 @@ void ChartWheelPanel::chooseBody(int body)
         return;
     chosen_ = static_cast<BodyIndex>(body);
     if (charted_)
-        setAccessibleDescription(FromStd(PointDescription(state_, chosen_)));
+        setAccessibleDescription(FromUtf8(PointDescription(state_, chosen_)));
     update();
 }
 
@@ -409,7 +405,7 @@ bool ChartWheelPanel::event(QEvent* event)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     if (const auto body = pointAt(help->pos())) {
-        QToolTip::showText(help->globalPos(), FromStd(PointDescription(state_, *body)), this);
+        QToolTip::showText(help->globalPos(), FromUtf8(PointDescription(state_, *body)), this);
     } else {
         QToolTip::hideText();
         event->ignore();
