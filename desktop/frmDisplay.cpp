@@ -386,6 +386,11 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
     }
 }
 
+void frmDisplay::setDrekkanaStyle(DrekkanaStyle style)
+{
+    chartPanel->setDrekkanaStyle(style);
+}
+
 void frmDisplay::cmdOK_Click()
 {
     // Show the birth data window before this one goes, so the program never finds itself without a window.
