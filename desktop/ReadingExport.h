@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/ChartState.h"
 #include "base/Result.h"
+#include "chart/ChartState.h"
 
 #include <QString>
 
