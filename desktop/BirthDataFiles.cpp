@@ -6,7 +6,7 @@
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/OptionsMenu.h"
-#include "desktop/PlacePicker.h"
+#include "desktop/QtString.h"
 #include "desktop/frmMain.h"
 
 #include <QAction>
@@ -15,7 +15,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSaveFile>
 #include <QSettings>
@@ -31,11 +30,6 @@ namespace {
 // The birth data files saved or opened, newest first.
 const QString kRecentKey = QStringLiteral("RecentBirthData");
 constexpr int kRecentCount = 10;
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::optional<int> ChooseRowInDialog(QWidget* parent, const QStringList& rows)
 {
@@ -105,7 +99,7 @@ BirthDataFiles::BirthDataFiles(frmMain& window, QMenu* file, QSettings* settings
             openFrom(path);
     });
     connect(mnuSaveBirthData, &QAction::triggered, this, [this] {
-        const QString suggested = QDir(folder()).filePath(window_.txtName->text().trimmed() + QStringLiteral(".csv"));
+        const QString suggested = QDir(folder()).filePath(window_.typedName().trimmed() + QStringLiteral(".csv"));
         QString path
             = QFileDialog::getSaveFileName(&window_, tr("Save Birth Data"), suggested, tr("Birth data (*.csv)"));
         if (path.isEmpty())
@@ -157,11 +151,11 @@ bool BirthDataFiles::refuse(const QString& path, std::size_t line, const QString
 std::string BirthDataFiles::birthFileText(const BirthDataForm& form) const
 {
     BirthArguments birth = BirthArgumentsFromForm(form);
-    const std::array<std::string, 3> typed = window_.placePicker->typedParts();
+    const std::array<std::string, 3> typed = window_.typedPlaceParts();
     BirthFileExtras extras{{}, {}, {}, typed[0], typed[1], typed[2]};
     // The place chosen brings its coordinates and clock: the file names it, and the zone only when the hand
     // chose one there, so that it opens to the same place, clock line and choices.
-    const atlas::PlacedBirth& placed = window_.placePicker->placedBirth();
+    const atlas::PlacedBirth& placed = window_.placedBirth();
     if (const atlas::Place* place = placed.ChosenPlace(); place != nullptr) {
         extras.place = placed.PlaceLabel();
         extras.placeId = std::to_string(place->geonamesId);
@@ -225,19 +219,19 @@ bool BirthDataFiles::openFrom(const QString& path)
         return refuse(path, row.line, FromUtf8(row.birth.error()));
     const BatchBirth& birth = *row.birth;
     atlas::PlacedBirth placed;
-    Result<BirthDataForm> form = birth.Placed() ? window_.placePicker->birthAtPlace(birth, placed)
-                                                : ParseBirthArguments(birth.birth, Reader::Window);
+    Result<BirthDataForm> form
+        = birth.Placed() ? window_.birthAtPlace(birth, placed) : ParseBirthArguments(birth.birth, Reader::Window);
     if (!form)
         return refuse(path, row.line, FromUtf8(form.error()));
     if (const auto checked = ValidateBirthData(*form); !checked)
         return refuse(path, row.line, FromUtf8(checked.error().message));
     window_.fillForm(*form, birth.Placed() ? &placed : nullptr);
     // City, State and Country as the file keeps them, typed; a file without them keeps the window's rule.
-    const std::array<QLineEdit*, 3> parts{window_.txtMCity, window_.txtMState, window_.txtMCountry};
-    for (std::size_t i = 0; i < parts.size(); ++i) {
+    constexpr std::size_t kPlaceParts = 3; // City, State, Country
+    for (std::size_t i = 0; i < kPlaceParts; ++i) {
         const auto column = static_cast<BatchHeader::Kept>(BatchHeader::kCity + i);
         if (batch.Header().Has(column))
-            parts[i]->setText(FromUtf8(row.kept[column]));
+            window_.typePlacePart(i, FromUtf8(row.kept[column]));
     }
     remember(path);
     return true;

@@ -2,6 +2,7 @@
 #include "desktop/ChartWheelPanel.h"
 
 #include "desktop/OptionsMenu.h"
+#include "desktop/QtString.h"
 #include "desktop/TabPanel.h"
 #include "report/SvgDrawing.h"
 
@@ -54,11 +55,6 @@ constexpr QSize kFrame{20, 60};
 bool IsTabBody(BodyIndex body) noexcept
 {
     return ToIndex(body) < kDecanateBodyCount;
-}
-
-QString FromStd(const std::string& text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A point of the panel in a picture's own units, the picture drawn into `target`.
@@ -327,7 +323,7 @@ void ChartWheelPanel::ShowChart(const ChartState& state)
     state_ = state;
     charted_ = true;
     drawPictures();
-    setAccessibleDescription(FromStd(PointDescription(state_, chosen_)));
+    setAccessibleDescription(FromUtf8(PointDescription(state_, chosen_)));
 }
 
 void ChartWheelPanel::setDrekkanaStyle(DrekkanaStyle style)
@@ -410,7 +406,7 @@ void ChartWheelPanel::chooseBody(int body)
         return;
     chosen_ = static_cast<BodyIndex>(body);
     if (charted_)
-        setAccessibleDescription(FromStd(PointDescription(state_, chosen_)));
+        setAccessibleDescription(FromUtf8(PointDescription(state_, chosen_)));
     if (const auto at = glyphCentre(chosen_); at && scroll_ != nullptr) // in sight where the area scrolls
         scroll_->ensureVisible(qRound(at->x()), qRound(at->y()), 60, 60);
     update();
@@ -437,7 +433,7 @@ bool ChartWheelPanel::event(QEvent* event)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     if (const auto body = pointAt(help->pos())) {
-        QToolTip::showText(help->globalPos(), FromStd(PointDescription(state_, *body)), this);
+        QToolTip::showText(help->globalPos(), FromUtf8(PointDescription(state_, *body)), this);
     } else {
         QToolTip::hideText();
         event->ignore();

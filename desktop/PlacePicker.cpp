@@ -5,6 +5,7 @@
 #include "chart/ZoneTable.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/NoticeLabel.h"
+#include "desktop/QtString.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,11 +32,6 @@ namespace {
 
 constexpr int kListed = 12; // places found
 constexpr int kShownPlaces = 6; // places the list shows without scrolling
-
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Degrees and arc-minutes, to the nearest arc-minute, into a coordinate frame.
 void FillCoordinate(double degrees, QLineEdit* whole, QLineEdit* minutes, QRadioButton* positive,
@@ -179,7 +175,7 @@ void PlacePicker::atlasLoaded()
     if (!loaded_ || !*loaded_)
         return;
     if (!**loaded_)
-        atlasProblem_ = Text((*loaded_)->error()) + tr(": enter the coordinates and the zone by hand.");
+        atlasProblem_ = FromUtf8((*loaded_)->error()) + tr(": enter the coordinates and the zone by hand.");
     else
         atlas_ = std::move(***loaded_);
     loaded_.reset();
@@ -238,10 +234,10 @@ void PlacePicker::search()
         return;
     }
     for (const atlas::Match& match : atlas_->Search(txtPlace->text().toStdString(), kListed)) {
-        QString label = Text(atlas_->Label(*match.place));
+        QString label = FromUtf8(atlas_->Label(*match.place));
         if (!match.alternate.empty())
-            label += QStringLiteral(" (") + Text(match.alternate) + QLatin1Char(')');
-        const QString detail = Text(atlas_->Detail(*match.place));
+            label += QStringLiteral(" (") + FromUtf8(match.alternate) + QLatin1Char(')');
+        const QString detail = FromUtf8(atlas_->Detail(*match.place));
         auto* item = new QListWidgetItem(label + QLatin1Char('\n') + detail);
         item->setData(Qt::AccessibleTextRole, label + QStringLiteral(", ") + detail);
         lstPlaces->addItem(item);
@@ -249,8 +245,8 @@ void PlacePicker::search()
     }
     const bool noneBefore = !lblNoPlace->isHidden();
     // Nothing found: the nearest names and what to do instead, said as a notice a screen reader speaks.
-    lblNoPlace->setNotice(results_.empty() ? Text(atlas::NoPlaceMatches(*atlas_, query.toStdString(), Reader::Window))
-                                           : QString());
+    lblNoPlace->setNotice(
+        results_.empty() ? FromUtf8(atlas::NoPlaceMatches(*atlas_, query.toStdString(), Reader::Window)) : QString());
     if (noneBefore != !lblNoPlace->isHidden())
         emit shownChanged();
     if (!results_.empty())
@@ -308,7 +304,7 @@ void PlacePicker::choosePlace(int row)
         return;
     const atlas::Place& place = *results_[static_cast<std::size_t>(row)];
     rendering_ = true; // filling the form is no edit of the user's
-    setPlaceText(Text(atlas_->Label(place)));
+    setPlaceText(FromUtf8(atlas_->Label(place)));
     fillParts(place);
     FillCoordinate(place.Longitude(), c_.lonDegrees, c_.lonMinutes, c_.east, c_.west);
     FillCoordinate(place.Latitude(), c_.latDegrees, c_.latMinutes, c_.north, c_.south);
@@ -348,7 +344,7 @@ void PlacePicker::showPlacedBirth(const atlas::PlacedBirth& placed)
 {
     placed_ = placed;
     if (const atlas::Place* place = placed_.ChosenPlace(); place != nullptr && atlas_) {
-        setPlaceText(Text(atlas_->Label(*place)));
+        setPlaceText(FromUtf8(atlas_->Label(*place)));
         fillParts(*place);
     }
     showList(false);
@@ -358,7 +354,8 @@ void PlacePicker::showPlacedBirth(const atlas::PlacedBirth& placed)
 
 void PlacePicker::fillParts(const atlas::Place& place)
 {
-    filledParts_ = {Text(atlas_->Name(place)), Text(atlas_->RegionName(place)), Text(atlas_->CountryName(place))};
+    filledParts_
+        = {FromUtf8(atlas_->Name(place)), FromUtf8(atlas_->RegionName(place)), FromUtf8(atlas_->CountryName(place))};
     c_.city->setText(filledParts_[0]);
     c_.state->setText(filledParts_[1]);
     c_.country->setText(filledParts_[2]);
@@ -425,9 +422,9 @@ void PlacePicker::render()
     const auto exact = placed_.ExactEntry();
     const int exactIndex = static_cast<int>(kZoneCount);
     if (exact && c_.zone->count() == exactIndex)
-        c_.zone->addItem(Text(exact->exactName));
+        c_.zone->addItem(FromUtf8(exact->exactName));
     else if (exact)
-        c_.zone->setItemText(exactIndex, Text(exact->exactName));
+        c_.zone->setItemText(exactIndex, FromUtf8(exact->exactName));
     else if (c_.zone->count() > exactIndex)
         c_.zone->removeItem(exactIndex);
     const atlas::ZoneInUse zone = placed_.Zone();
@@ -435,7 +432,7 @@ void PlacePicker::render()
     c_.dst->setChecked(zone.tick);
     c_.dst->setEnabled(placed_.TickCounts());
 
-    QString line = Text(placed_.ClockLine());
+    QString line = FromUtf8(placed_.ClockLine());
     if (line.isEmpty() && placed_.ChosenPlace() == nullptr)
         line = atlasProblem_.isEmpty() && loader_ != nullptr && !loader_->isFinished() ? tr("Reading the place atlas…")
                                                                                        : atlasProblem_;
@@ -445,7 +442,7 @@ void PlacePicker::render()
 
     QStringList warnings;
     for (const std::string& warning : placed_.Warnings(formLongitude()))
-        warnings << Text(warning);
+        warnings << FromUtf8(warning);
     lblZoneWarning->setNotice(warnings.join(QLatin1Char(' ')));
     // Nothing to say takes no room: no empty line under the zone.
     clockArea->setVisible(!line.isEmpty() || !warnings.isEmpty());

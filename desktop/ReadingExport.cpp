@@ -2,6 +2,7 @@
 #include "desktop/ReadingExport.h"
 
 #include "desktop/ImageList.h"
+#include "desktop/QtString.h"
 #include "desktop/SvgTextObject.h"
 #include "report/ChartWheelSvg.h"
 #include "report/Reading.h"
@@ -140,7 +141,7 @@ std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const Im
                               picture.toImage());
     }
     const std::string html = RenderReadingHtml(state, ReadingPictures::NamedImages);
-    document->setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
+    document->setHtml(FromUtf8(html));
     // The wheel as vector drawing, sharp on paper at any size.
     SvgTextObject::ReplaceImage(*document, QStringLiteral("chart-wheel.svg"),
                                 ChartWheelSvg(state, {PictureColours::Light, false}));

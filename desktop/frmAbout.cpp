@@ -26,6 +26,17 @@ frmAbout::frmAbout(QWidget* parent)
     setFont(DesktopFont());
     setModal(true);
 
+    buildTitle();
+    QLabel* atlasCredit = buildNotes();
+    buildBottom();
+    makeReadable(atlasCredit);
+    layOut(atlasCredit);
+    connectControls();
+}
+
+// The program's icon, its name and what it does.
+void frmAbout::buildTitle()
+{
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setPixmap(ProgramIcon().pixmap(QSize(64, 64), devicePixelRatioF()));
@@ -45,7 +56,12 @@ frmAbout::frmAbout(QWidget* parent)
                        "personality."),
         this);
     Label1->setObjectName(QStringLiteral("Label1"));
+}
 
+// The atlas's credit (returned), the offer to brand the program, where precise positions come from and the
+// licence.
+QLabel* frmAbout::buildNotes()
+{
     // The place atlas's data licence asks for this credit wherever the data is used.
     auto* atlasCredit
         = new QLabel(tr("Place names, coordinates and populations: GeoNames (geonames.org), licensed under Creative "
@@ -71,7 +87,12 @@ frmAbout::frmAbout(QWidget* parent)
 
     lblCoBrand = new LinkLabel(QStringLiteral("Click here for more details."), this);
     lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    return atlasCredit;
+}
 
+// The rule, the home page link and OK.
+void frmAbout::buildBottom()
+{
     Line2 = new QFrame(this);
     Line2->setObjectName(QStringLiteral("Line2"));
     Line2->setFrameShape(QFrame::HLine);
@@ -86,15 +107,22 @@ frmAbout::frmAbout(QWidget* parent)
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
+}
 
+// Every text wraps and is read by a screen reader as the words it shows.
+void frmAbout::makeReadable(QLabel* atlasCredit)
+{
     for (QLabel* label : {Label2, Label1, atlasCredit, Label3, lblEphemeris, lblLicence,
                           static_cast<QLabel*>(lblCoBrand), static_cast<QLabel*>(lblHomePage)}) {
         label->setWordWrap(true);
         label->setAccessibleName(label->text());
     }
     cmdOK->setAccessibleName(QStringLiteral("OK"));
-    layOut(atlasCredit);
+}
 
+// Tab from OK to the links; the links open their pages, OK closes the box.
+void frmAbout::connectControls()
+{
     setTabOrder(cmdOK, lblCoBrand);
     setTabOrder(lblCoBrand, lblHomePage);
 

@@ -31,7 +31,12 @@ public:
     QPushButton* cmdOK = nullptr;
 
 private:
+    void buildTitle();
+    QLabel* buildNotes();
+    void buildBottom();
+    void makeReadable(QLabel* atlasCredit);
     void layOut(QLabel* atlasCredit);
+    void connectControls();
 };
 
 } // namespace tessaline

@@ -11,6 +11,7 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/NoticeLabel.h"
+#include "desktop/QtString.h"
 #include "desktop/ReadingExport.h"
 #include "desktop/TabPanel.h"
 #include "desktop/frmAbout.h"
@@ -38,11 +39,6 @@
 namespace tessaline {
 
 namespace {
-
-QString FromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr int kPictureSide = 112;
 
@@ -377,17 +373,22 @@ void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& p
             QString::fromStdString(PreciseDecanateSentence(state, static_cast<BodyIndex>(body))));
         picPlanet[body]->setPixmap(
             pictures.picture(static_cast<int>(body) + 1, QSize(kPictureSide, kPictureSide), ratio));
-        lblDecanateName[body]->setText(FromView(result.DecanateName));
-        lblDecanateSign[body]->setText(FromView(result.DecanateSign));
-        lblRulingPlanet[body]->setText(FromView(result.RulingPlanet));
-        lblRulingElement[body]->setText(FromView(result.RulingElement));
-        lblConstellationName[body]->setText(FromView(result.ConstellationName));
-        lblKeyword[body]->setText(FromView(result.Keyword));
-        lblTreeZodiac[body]->setText(FromView(result.TreeZodiac));
-        txtKarmicInfluence[body]->setLockedText(FromView(result.KarmicInfluence));
-        txtMoreAboutTreeZodiac[body]->setLockedText(FromView(result.MoreAboutTreeZodiac));
-        txtMoreAboutDecanateSign[body]->setLockedText(FromView(result.MoreAboutDecanateSign));
+        lblDecanateName[body]->setText(FromUtf8(result.DecanateName));
+        lblDecanateSign[body]->setText(FromUtf8(result.DecanateSign));
+        lblRulingPlanet[body]->setText(FromUtf8(result.RulingPlanet));
+        lblRulingElement[body]->setText(FromUtf8(result.RulingElement));
+        lblConstellationName[body]->setText(FromUtf8(result.ConstellationName));
+        lblKeyword[body]->setText(FromUtf8(result.Keyword));
+        lblTreeZodiac[body]->setText(FromUtf8(result.TreeZodiac));
+        txtKarmicInfluence[body]->setLockedText(FromUtf8(result.KarmicInfluence));
+        txtMoreAboutTreeZodiac[body]->setLockedText(FromUtf8(result.MoreAboutTreeZodiac));
+        txtMoreAboutDecanateSign[body]->setLockedText(FromUtf8(result.MoreAboutDecanateSign));
     }
+}
+
+void frmDisplay::setDrekkanaStyle(DrekkanaStyle style)
+{
+    chartPanel->setDrekkanaStyle(style);
 }
 
 void frmDisplay::cmdOK_Click()

@@ -4,6 +4,7 @@
 #include "chart/ChartState.h"
 #include "desktop/AccessibleControls.h"
 #include "desktop/NoticeLabel.h"
+#include "report/DrekkanaChartSvg.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -54,6 +55,25 @@ public:
     // message.
     bool PrintReadingOn(QPrinter& printer);
 
+    // How the drekkana chart beside the tabs is drawn, as the Options menu chooses it.
+    void setDrekkanaStyle(DrekkanaStyle style);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus(QSettings* settings);
+    QWidget* buildBanner();
+    QFrame* buildPanel(std::size_t body);
+    // The caption and value of each short field, with the margin and precise lines under the position.
+    QGridLayout* buildFields(QFrame* panel, std::size_t body);
+    // The three interpretation texts under their captions, side by side.
+    QGridLayout* buildTexts(QFrame* panel, std::size_t body);
+    QWidget* buildBottomStrip();
+    void mnuAbout_Click();
+    void mnuSaveReading_Click();
+    void mnuPrint_Click();
+
     QLabel* lblName = nullptr;
     QLabel* lblInstant = nullptr; // "Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, ...)"
     QLabel* lblClock = nullptr; // what the clocks read at the place, when it was chosen from the atlas
@@ -93,22 +113,6 @@ public:
     QAction* mnuUpdate = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildMenus(QSettings* settings);
-    QWidget* buildBanner();
-    QFrame* buildPanel(std::size_t body);
-    // The caption and value of each short field, with the margin and precise lines under the position.
-    QGridLayout* buildFields(QFrame* panel, std::size_t body);
-    // The three interpretation texts under their captions, side by side.
-    QGridLayout* buildTexts(QFrame* panel, std::size_t body);
-    QWidget* buildBottomStrip();
-    void mnuAbout_Click();
-    void mnuSaveReading_Click();
-    void mnuPrint_Click();
 
     QPointer<QWidget> birthDataWindow_;
     ChartState reading_; // what the window shows, for saving and printing

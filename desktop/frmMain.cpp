@@ -124,6 +124,7 @@ void frmMain::buildControls()
         = new PlacePicker({cboMonth, cboDate, cboYear, cboHH, cboMM, cmbTimeZone, chkDST, txtLonD, txtLonM, optLong[0],
                            optLong[1], txtLatD, txtLatM, optLat[0], optLat[1], txtMCity, txtMState, txtMCountry},
                           central);
+    placePicker->setObjectName(QStringLiteral("placePicker"));
     // The Place box under the time of birth, before the zone it fills; the clock line under the zone.
     placePicker->placeSearchIn(person, 3, fraZone);
     placePicker->clockArea->stackUnder(Frame4); // read in the order shown, by a screen reader's review too
@@ -397,7 +398,7 @@ void frmMain::cmdRashi_Click()
     chartState_.clock = placePicker->clockSentence();
     if (display_ == nullptr)
         display_ = new frmDisplay(this, settings_);
-    display_->chartPanel->setDrekkanaStyle(options->chosenDrekkanaStyle());
+    display_->setDrekkanaStyle(options->chosenDrekkanaStyle());
     display_->ShowDecanateResults(chartState_, IMGPlanet);
     display_->show();
     display_->activateWindow();
@@ -457,6 +458,32 @@ void frmMain::mnuAbout_Click()
 {
     frmAbout about(this);
     about.exec();
+}
+
+QString frmMain::typedName() const
+{
+    return txtName->text();
+}
+
+std::array<std::string, 3> frmMain::typedPlaceParts() const
+{
+    return placePicker->typedParts();
+}
+
+const atlas::PlacedBirth& frmMain::placedBirth() const
+{
+    return placePicker->placedBirth();
+}
+
+Result<BirthDataForm> frmMain::birthAtPlace(const BatchBirth& birth, atlas::PlacedBirth& placed)
+{
+    return placePicker->birthAtPlace(birth, placed);
+}
+
+void frmMain::typePlacePart(std::size_t part, const QString& text)
+{
+    const std::array<QLineEdit*, 3> parts{txtMCity, txtMState, txtMCountry};
+    parts.at(part)->setText(text);
 }
 
 ZodiacChoice frmMain::chosenZodiac() const

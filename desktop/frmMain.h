@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Result.h"
 #include "chart/BirthData.h"
 #include "chart/ChartState.h"
 #include "desktop/BirthDataFiles.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -33,6 +35,7 @@ namespace tessaline {
 namespace atlas {
 class PlacedBirth;
 }
+struct BatchBirth;
 class FilteredLineEdit;
 class OptionsMenu;
 class LinkLabel;
@@ -84,6 +87,32 @@ public:
 
     // The body pictures, Sun to Pluto as 1..10.
     const ImageList IMGPlanet = BodyPictures();
+
+    // What a birth file keeps beside the form: the name as typed, City, State and Country as the user wrote
+    // them, and the place chosen in the atlas.
+    QString typedName() const;
+    std::array<std::string, 3> typedPlaceParts() const;
+    const atlas::PlacedBirth& placedBirth() const;
+    // A birth file's row at a place of the atlas: its form and placed birth, or why it cannot be opened.
+    Result<BirthDataForm> birthAtPlace(const BatchBirth& birth, atlas::PlacedBirth& placed);
+    // Writes City, State or Country (part 0, 1 or 2) as typed text.
+    void typePlacePart(std::size_t part, const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls();
+    QGridLayout* buildPerson(QWidget* central);
+    void buildZone(QWidget* central);
+    QLayout* buildCoordinates(QWidget* central);
+    QWidget* buildPlaceLookup(QWidget* central);
+    void buildMenus();
+    void Form_Load();
+    void setReadingOrder();
+    void mnuAbout_Click();
+    std::optional<QString> coordinateKeyPress(const QString& incoming);
 
     QLabel* Label2 = nullptr;
     QLabel* Label13 = nullptr;
@@ -144,22 +173,6 @@ public:
 
     // Keeps the window as tall as what it shows needs, and the size the user gives it.
     WindowFit* windowFit = nullptr;
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    void buildControls();
-    QGridLayout* buildPerson(QWidget* central);
-    void buildZone(QWidget* central);
-    QLayout* buildCoordinates(QWidget* central);
-    QWidget* buildPlaceLookup(QWidget* central);
-    void buildMenus();
-    void Form_Load();
-    void setReadingOrder();
-    void mnuAbout_Click();
-    std::optional<QString> coordinateKeyPress(const QString& incoming);
 
     ChartState chartState_;
     QPointer<frmDisplay> display_;

@@ -15,6 +15,7 @@
 #include "desktop/PlacePicker.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/frmMain.h"
+#include "tests/desktop/FindControl.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -36,6 +37,7 @@
 #include <vector>
 
 using namespace tessaline;
+using tessaline::testing::Child;
 
 namespace {
 
@@ -100,11 +102,11 @@ protected:
 
 void FillForm(frmMain& window)
 {
-    window.txtName->setText(QStringLiteral("BENCH MARK"));
-    window.txtLonD->setText(QStringLiteral("73"));
-    window.txtLonM->setText(QStringLiteral("51"));
-    window.txtLatD->setText(QStringLiteral("18"));
-    window.txtLatM->setText(QStringLiteral("31"));
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("BENCH MARK"));
+    Child<FilteredLineEdit>(window, "txtLonD")->setText(QStringLiteral("73"));
+    Child<FilteredLineEdit>(window, "txtLonM")->setText(QStringLiteral("51"));
+    Child<FilteredLineEdit>(window, "txtLatD")->setText(QStringLiteral("18"));
+    Child<FilteredLineEdit>(window, "txtLatM")->setText(QStringLiteral("31"));
 }
 
 int StartOnce()
@@ -124,7 +126,7 @@ int MemoryOnce()
     frmMain window;
     window.show();
     FillForm(window);
-    QTest::mouseClick(window.cmdRashi, Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(window, "cmdRashi"), Qt::LeftButton);
     if (window.resultsWindow() == nullptr || !QTest::qWaitForWindowExposed(window.resultsWindow())) {
         return 1;
     }
@@ -140,13 +142,13 @@ int FirstPlaceSearchOnce()
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
-    window.placePicker->txtPlace->setFocus();
+    Child<PlacePicker>(window, "placePicker")->txtPlace->setFocus();
     QElapsedTimer timer;
     timer.start();
-    QTest::keyClick(window.placePicker->txtPlace, Qt::Key_K);
-    while (!window.placePicker->lstPlaces->isVisible() && timer.elapsed() < 5000)
+    QTest::keyClick(Child<PlacePicker>(window, "placePicker")->txtPlace, Qt::Key_K);
+    while (!Child<PlacePicker>(window, "placePicker")->lstPlaces->isVisible() && timer.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    if (!window.placePicker->lstPlaces->isVisible())
+    if (!Child<PlacePicker>(window, "placePicker")->lstPlaces->isVisible())
         return 1;
     std::printf("%.3f\n", static_cast<double>(timer.nsecsElapsed()) / 1e6);
     return 0;
@@ -247,7 +249,7 @@ int main(int argc, char** argv)
             watch.painted = false;
             QElapsedTimer timer;
             timer.start();
-            QTest::mouseClick(window.cmdRashi, Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(window, "cmdRashi"), Qt::LeftButton);
             while (!watch.painted && timer.elapsed() < 5000) {
                 QCoreApplication::processEvents(QEventLoop::AllEvents);
             }

@@ -70,35 +70,40 @@ TEST_F(Accessibility, ListsAreNamedAndTheirChoiceIsTheValue)
         const char* name;
         const char* value;
     };
-    for (const List& row :
-         {List{window->cboMonth, "Month of birth", "January"}, List{window->cboDate, "Day of birth", "1"},
-          List{window->cboYear, "Year of birth", "1901"}, List{window->cboHH, "Hour of birth", "0"},
-          List{window->cboMM, "Minute of birth", "0"}, List{window->cboSS, "Second of birth", "0"}}) {
+    for (const List& row : {List{Child<QComboBox>(window, "cboMonth"), "Month of birth", "January"},
+                            List{Child<QComboBox>(window, "cboDate"), "Day of birth", "1"},
+                            List{Child<QComboBox>(window, "cboYear"), "Year of birth", "1901"},
+                            List{Child<QComboBox>(window, "cboHH"), "Hour of birth", "0"},
+                            List{Child<QComboBox>(window, "cboMM"), "Minute of birth", "0"},
+                            List{Child<QComboBox>(window, "cboSS"), "Second of birth", "0"}}) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(Accessible(row.list)->role(), QAccessible::ComboBox);
         EXPECT_EQ(Heard(row.list), QLatin1String(row.name));
         EXPECT_EQ(Heard(row.list, QAccessible::Value), QLatin1String(row.value));
     }
-    window->cboYear->setCurrentIndex(99);
-    EXPECT_EQ(Heard(window->cboYear, QAccessible::Value), QStringLiteral("2000"));
-    EXPECT_EQ(Heard(window->cboYear), QStringLiteral("Year of birth"));
+    Child<QComboBox>(window, "cboYear")->setCurrentIndex(99);
+    EXPECT_EQ(Heard(Child<QComboBox>(window, "cboYear"), QAccessible::Value), QStringLiteral("2000"));
+    EXPECT_EQ(Heard(Child<QComboBox>(window, "cboYear")), QStringLiteral("Year of birth"));
     // Set by the program, the choice is the list's text too: what the Linux accessibility bus passes on.
-    ASSERT_NE(Accessible(window->cboYear)->textInterface(), nullptr);
-    EXPECT_EQ(Accessible(window->cboYear)->textInterface()->text(0, -1), QStringLiteral("2000"));
+    ASSERT_NE(Accessible(Child<QComboBox>(window, "cboYear"))->textInterface(), nullptr);
+    EXPECT_EQ(Accessible(Child<QComboBox>(window, "cboYear"))->textInterface()->text(0, -1), QStringLiteral("2000"));
 }
 
 TEST_F(Accessibility, ButtonsAndLinksAreCalledWhatTheyShow)
 {
-    EXPECT_EQ(Heard(window->cmdBrowser), QStringLiteral("Click Here To Find Latitude & Longitude"));
-    EXPECT_EQ(Accessible(window->Label61)->role(), QAccessible::Link);
-    EXPECT_EQ(Heard(window->Label61), window->Label61->text());
+    EXPECT_EQ(Heard(Child<QPushButton>(window, "cmdBrowser")),
+              QStringLiteral("Click Here To Find Latitude & Longitude"));
+    EXPECT_EQ(Accessible(Child<LinkLabel>(window, "Label61"))->role(), QAccessible::Link);
+    EXPECT_EQ(Heard(Child<LinkLabel>(window, "Label61")), Child<LinkLabel>(window, "Label61")->text());
     frmDisplay* results = Calculate();
     ASSERT_NE(results, nullptr);
-    for (LinkLabel* link : {results->Label61, results->lblCoBrandAd}) {
+    for (LinkLabel* link : {Child<LinkLabel>(results, "Label61"), Child<LinkLabel>(results, "lblCoBrandAd")}) {
         EXPECT_EQ(Accessible(link)->role(), QAccessible::Link);
         EXPECT_EQ(Heard(link), link->text());
     }
-    Accessible(results->lblCoBrandAd)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    Accessible(Child<LinkLabel>(results, "lblCoBrandAd"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
     ASSERT_EQ(browser.opened.size(), 1U) << "a screen reader can follow the link";
 }
 
@@ -111,41 +116,48 @@ TEST_F(Accessibility, ResultsAreHeardAsValuesWithTheirCaptions)
         QLabel* value;
         const char* caption;
     };
-    for (const Row& row :
-         {Row{results->lblPosition[moon], "Position"}, Row{results->lblDecanateName[moon], "Decanate Name"},
-          Row{results->lblDecanateSign[moon], "Decanate Sign"}, Row{results->lblRulingPlanet[moon], "Ruling Planet"},
-          Row{results->lblRulingElement[moon], "Ruling Element"},
-          Row{results->lblConstellationName[moon], "Constellation Name"}, Row{results->lblKeyword[moon], "Keyword"},
-          Row{results->lblTreeZodiac[moon], "Tree Zodiac"}}) {
+    for (const Row& row : {Row{Child<QLabel>(results, "lblPosition", moon), "Position"},
+                           Row{Child<QLabel>(results, "lblDecanateName", moon), "Decanate Name"},
+                           Row{Child<QLabel>(results, "lblDecanateSign", moon), "Decanate Sign"},
+                           Row{Child<QLabel>(results, "lblRulingPlanet", moon), "Ruling Planet"},
+                           Row{Child<QLabel>(results, "lblRulingElement", moon), "Ruling Element"},
+                           Row{Child<QLabel>(results, "lblConstellationName", moon), "Constellation Name"},
+                           Row{Child<QLabel>(results, "lblKeyword", moon), "Keyword"},
+                           Row{Child<QLabel>(results, "lblTreeZodiac", moon), "Tree Zodiac"}}) {
         SCOPED_TRACE(row.caption);
         ASSERT_FALSE(row.value->text().isEmpty());
         EXPECT_EQ(Heard(row.value), row.value->text()) << "the value, not its caption";
         EXPECT_EQ(LabelledBy(row.value), QStringList{QLatin1String(row.caption)});
     }
-    EXPECT_TRUE(results->lblInstant->text().startsWith(QStringLiteral("Calculated for 1 January 1901")));
-    for (QLabel* line : {results->lblName, results->lblInstant, results->lblAngles}) {
+    EXPECT_TRUE(
+        Child<QLabel>(results, "lblInstant")->text().startsWith(QStringLiteral("Calculated for 1 January 1901")));
+    for (QLabel* line : {Child<QLabel>(results, "lblName"), Child<QLabel>(results, "lblInstant"),
+                         Child<QLabel>(results, "lblAngles")}) {
         ASSERT_FALSE(line->text().isEmpty());
         EXPECT_EQ(Heard(line), line->text()) << line->objectName().toStdString();
     }
 
-    for (QPlainTextEdit* text : {static_cast<QPlainTextEdit*>(results->txtKarmicInfluence[moon]),
-                                 static_cast<QPlainTextEdit*>(results->txtMoreAboutTreeZodiac[moon]),
-                                 static_cast<QPlainTextEdit*>(results->txtMoreAboutDecanateSign[moon])}) {
+    for (QPlainTextEdit* text :
+         {static_cast<QPlainTextEdit*>(Child<LockedTextBox>(results, "txtKarmicInfluence", moon)),
+          static_cast<QPlainTextEdit*>(Child<LockedTextBox>(results, "txtMoreAboutTreeZodiac", moon)),
+          static_cast<QPlainTextEdit*>(Child<LockedTextBox>(results, "txtMoreAboutDecanateSign", moon))}) {
         QAccessibleInterface* heard = Accessible(text);
         EXPECT_EQ(heard->role(), QAccessible::EditableText);
         EXPECT_TRUE(heard->state().readOnly);
         EXPECT_EQ(heard->text(QAccessible::Value), text->toPlainText());
     }
-    EXPECT_EQ(Heard(results->txtKarmicInfluence[moon]), QStringLiteral("Karmic Influence"));
-    EXPECT_EQ(Heard(results->txtMoreAboutTreeZodiac[moon]), QStringLiteral("More About Tree Zodiac"));
-    EXPECT_EQ(Heard(results->txtMoreAboutDecanateSign[moon]), QStringLiteral("More About Decanate Sign"));
+    EXPECT_EQ(Heard(Child<LockedTextBox>(results, "txtKarmicInfluence", moon)), QStringLiteral("Karmic Influence"));
+    EXPECT_EQ(Heard(Child<LockedTextBox>(results, "txtMoreAboutTreeZodiac", moon)),
+              QStringLiteral("More About Tree Zodiac"));
+    EXPECT_EQ(Heard(Child<LockedTextBox>(results, "txtMoreAboutDecanateSign", moon)),
+              QStringLiteral("More About Decanate Sign"));
 }
 
 TEST_F(Accessibility, TabsAreATabListWithTheFrontTabSelected)
 {
     frmDisplay* results = Calculate();
     ASSERT_NE(results, nullptr);
-    QAccessibleInterface* list = Accessible(results->SSTab1->tabList());
+    QAccessibleInterface* list = Accessible(Child<TabPanel>(results, "SSTab1")->tabList());
     EXPECT_EQ(list->role(), QAccessible::PageTabList);
     EXPECT_EQ(list->text(QAccessible::Name), QStringLiteral("Bodies"));
     ASSERT_EQ(list->childCount(), 10);
@@ -153,11 +165,11 @@ TEST_F(Accessibility, TabsAreATabListWithTheFrontTabSelected)
         QAccessibleInterface* tab = list->child(i);
         SCOPED_TRACE(i);
         EXPECT_EQ(tab->role(), QAccessible::PageTab);
-        EXPECT_EQ(tab->text(QAccessible::Name), results->SSTab1->tabText(i));
+        EXPECT_EQ(tab->text(QAccessible::Name), Child<TabPanel>(results, "SSTab1")->tabText(i));
         EXPECT_EQ(tab->state().selected, i == 1) << "the Moon is in front";
     }
     list->child(3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(results->SSTab1->currentIndex(), 3);
+    EXPECT_EQ(Child<TabPanel>(results, "SSTab1")->currentIndex(), 3);
     EXPECT_TRUE(list->child(3)->state().selected);
     EXPECT_FALSE(list->child(1)->state().selected);
 }
@@ -169,17 +181,17 @@ TEST_F(Accessibility, TabReachesTheFrontTabThenItsPageThenTheButtons)
     frmDisplay* results = Calculate();
     ASSERT_NE(results, nullptr);
     const auto order = [results](std::size_t body) {
-        return std::vector<QWidget*>{results->SSTab1->tabButton(static_cast<int>(body)),
-                                     results->txtKarmicInfluence[body],
-                                     results->txtMoreAboutTreeZodiac[body],
-                                     results->txtMoreAboutDecanateSign[body],
+        return std::vector<QWidget*>{Child<TabPanel>(results, "SSTab1")->tabButton(static_cast<int>(body)),
+                                     Child<LockedTextBox>(results, "txtKarmicInfluence", body),
+                                     Child<LockedTextBox>(results, "txtMoreAboutTreeZodiac", body),
+                                     Child<LockedTextBox>(results, "txtMoreAboutDecanateSign", body),
                                      results->findChild<QSplitter*>(QStringLiteral("splChart"))->handle(1),
-                                     results->chartPanel,
-                                     results->Label61,
-                                     results->lblCoBrandAd,
-                                     results->cmdOK,
-                                     results->cmdExit,
-                                     results->SSTab1->tabButton(static_cast<int>(body))};
+                                     Child<ChartWheelPanel>(results, "chartPanel"),
+                                     Child<LinkLabel>(results, "Label61"),
+                                     Child<LinkLabel>(results, "lblCoBrandAd"),
+                                     Child<QPushButton>(results, "cmdOK"),
+                                     Child<QPushButton>(results, "cmdExit"),
+                                     Child<TabPanel>(results, "SSTab1")->tabButton(static_cast<int>(body))};
     };
     const auto walk = [](const std::vector<QWidget*>& expected) {
         for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -192,15 +204,16 @@ TEST_F(Accessibility, TabReachesTheFrontTabThenItsPageThenTheButtons)
             EXPECT_TRUE(Accessible(expected[i])->state().focused);
         }
     };
-    EXPECT_EQ(QApplication::focusWidget(), results->SSTab1->tabButton(1)) << "the window opens on the Moon's tab";
+    EXPECT_EQ(QApplication::focusWidget(), Child<TabPanel>(results, "SSTab1")->tabButton(1))
+        << "the window opens on the Moon's tab";
     walk(order(1));
 
     // Ctrl+Tab brings Mercury to the front, and the focus goes with it; Tab then enters Mercury's page.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(results->SSTab1->currentIndex(), 2);
+    EXPECT_EQ(Child<TabPanel>(results, "SSTab1")->currentIndex(), 2);
     walk(order(2));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), results->cmdExit) << "Shift+Tab goes back round";
+    EXPECT_EQ(QApplication::focusWidget(), Child<QPushButton>(results, "cmdExit")) << "Shift+Tab goes back round";
 }
 
 TEST_F(Accessibility, KeysOnTheFocusedTabMoveBetweenTabs)
@@ -224,38 +237,40 @@ TEST_F(Accessibility, KeysOnTheFocusedTabMoveBetweenTabs)
                              Move{Qt::Key_Backtab, Qt::ControlModifier, 8},
                              Move{Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, 7}}) {
         QTest::keyClick(QApplication::focusWidget(), move.key, move.modifiers);
-        EXPECT_EQ(results->SSTab1->currentIndex(), move.to) << "key " << move.key;
-        EXPECT_EQ(QApplication::focusWidget(), results->SSTab1->tabButton(move.to)) << "key " << move.key;
-        EXPECT_TRUE(results->Frame3[static_cast<std::size_t>(move.to)]->isVisible());
+        EXPECT_EQ(Child<TabPanel>(results, "SSTab1")->currentIndex(), move.to) << "key " << move.key;
+        EXPECT_EQ(QApplication::focusWidget(), Child<TabPanel>(results, "SSTab1")->tabButton(move.to))
+            << "key " << move.key;
+        EXPECT_TRUE(Child<QFrame>(results, "Frame3", static_cast<std::size_t>(move.to))->isVisible());
     }
 }
 
 // Text set by an assistive tool passes the filter that typing passes.
 TEST_F(Accessibility, TextSetByAnAssistiveToolIsFiltered)
 {
-    QAccessibleInterface* name = Accessible(window->txtName);
+    QAccessibleInterface* name = Accessible(Child<FilteredLineEdit>(window, "txtName"));
     name->setText(QAccessible::Value, QStringLiteral("j4ne-doe 42"));
-    EXPECT_TRUE(window->txtName->text().isEmpty());
+    EXPECT_TRUE(Child<FilteredLineEdit>(window, "txtName")->text().isEmpty());
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please Enter only Letters"));
 
     name->setText(QAccessible::Value, QStringLiteral("José"));
-    EXPECT_EQ(window->txtName->text(), QStringLiteral("JOSÉ"));
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtName")->text(), QStringLiteral("JOSÉ"));
     name->editableTextInterface()->insertText(4, QStringLiteral(" 2"));
-    EXPECT_EQ(window->txtName->text(), QStringLiteral("JOSÉ"));
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtName")->text(), QStringLiteral("JOSÉ"));
     ASSERT_EQ(messages.shown.size(), 2U);
 
-    Accessible(window->txtLatD)->setText(QAccessible::Value, QStringLiteral("-5"));
-    EXPECT_TRUE(window->txtLatD->text().isEmpty());
+    Accessible(Child<FilteredLineEdit>(window, "txtLatD"))->setText(QAccessible::Value, QStringLiteral("-5"));
+    EXPECT_TRUE(Child<FilteredLineEdit>(window, "txtLatD")->text().isEmpty());
     ASSERT_EQ(messages.shown.size(), 3U);
     EXPECT_EQ(messages.shown[2].text, QStringLiteral("Only Numbers Are Accepted"));
-    window->txtLatD->setText(QStringLiteral("4x"));
-    EXPECT_TRUE(window->txtLatD->text().isEmpty()) << "setText is no way round the filter either";
+    Child<FilteredLineEdit>(window, "txtLatD")->setText(QStringLiteral("4x"));
+    EXPECT_TRUE(Child<FilteredLineEdit>(window, "txtLatD")->text().isEmpty())
+        << "setText is no way round the filter either";
 
     FillValidForm();
     frmDisplay* results = Calculate();
     ASSERT_NE(results, nullptr);
-    QPlainTextEdit* locked = results->txtKarmicInfluence[1];
+    QPlainTextEdit* locked = Child<LockedTextBox>(results, "txtKarmicInfluence", 1);
     const QString before = locked->toPlainText();
     QAccessibleInterface* text = Accessible(locked);
     text->setText(QAccessible::Value, QStringLiteral("replaced"));

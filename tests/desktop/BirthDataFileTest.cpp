@@ -30,17 +30,17 @@ protected:
     // New York, 4 July 1985, 18:45 Eastern time with daylight saving, 73° 58′ W, 40° 45′ N.
     void FillNewYork()
     {
-        window->txtName->setText(QStringLiteral("JOHN SMITH"));
+        Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("JOHN SMITH"));
         SelectDate(1985, 7, 4);
-        window->cboHH->setCurrentIndex(18);
-        window->cboMM->setCurrentIndex(45);
-        window->cmbTimeZone->setCurrentIndex(27);
-        window->chkDST->setChecked(true);
-        window->txtLonD->setText(QStringLiteral("73"));
-        window->txtLonM->setText(QStringLiteral("58"));
-        window->optLong[1]->setChecked(true);
-        window->txtLatD->setText(QStringLiteral("40"));
-        window->txtLatM->setText(QStringLiteral("45"));
+        Child<QComboBox>(window, "cboHH")->setCurrentIndex(18);
+        Child<QComboBox>(window, "cboMM")->setCurrentIndex(45);
+        Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(27);
+        Child<QCheckBox>(window, "chkDST")->setChecked(true);
+        Child<FilteredLineEdit>(window, "txtLonD")->setText(QStringLiteral("73"));
+        Child<FilteredLineEdit>(window, "txtLonM")->setText(QStringLiteral("58"));
+        Child<QRadioButton>(window, "optLong", 1)->setChecked(true);
+        Child<FilteredLineEdit>(window, "txtLatD")->setText(QStringLiteral("40"));
+        Child<FilteredLineEdit>(window, "txtLatM")->setText(QStringLiteral("45"));
     }
 
     QTemporaryDir folder;
@@ -65,8 +65,8 @@ TEST_F(BirthDataFile, SavedAndReopenedGivesTheSameChart)
     window = std::make_unique<frmMain>(); // a fresh window: every input back at its default
     window->show();
     ASSERT_TRUE(window->OpenBirthDataFrom(path));
-    EXPECT_EQ(window->txtName->text(), QStringLiteral("JOHN SMITH"));
-    EXPECT_TRUE(window->optLong[1]->isChecked());
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtName")->text(), QStringLiteral("JOHN SMITH"));
+    EXPECT_TRUE(Child<QRadioButton>(window, "optLong", 1)->isChecked());
     window->cmdRashi_Click();
     ASSERT_TRUE(messages.shown.empty());
     EXPECT_EQ(window->chartState().positionTable, before);
@@ -77,9 +77,9 @@ TEST_F(BirthDataFile, SavedAndReopenedGivesTheSameChart)
 TEST_F(BirthDataFile, TypedCityStateAndCountryAreKeptAndShown)
 {
     FillNewYork();
-    window->txtMCity->setText(QStringLiteral("New York, Manhattan"));
-    window->txtMState->setText(QStringLiteral("New York"));
-    window->txtMCountry->setText(QStringLiteral("USA"));
+    Child<QLineEdit>(window, "txtMCity")->setText(QStringLiteral("New York, Manhattan"));
+    Child<QLineEdit>(window, "txtMState")->setText(QStringLiteral("New York"));
+    Child<QLineEdit>(window, "txtMCountry")->setText(QStringLiteral("USA"));
     window->cmdRashi_Click();
     ASSERT_TRUE(messages.shown.empty());
     EXPECT_EQ(window->chartState().place, "New York, Manhattan, New York, USA");
@@ -94,9 +94,9 @@ TEST_F(BirthDataFile, TypedCityStateAndCountryAreKeptAndShown)
                          "JOHN SMITH,1985-07-04,18:45,27,73W58,40N45,1,\"New York, Manhattan\",New York,USA\n"));
     window = std::make_unique<frmMain>();
     ASSERT_TRUE(window->OpenBirthDataFrom(path));
-    EXPECT_EQ(window->txtMCity->text(), QStringLiteral("New York, Manhattan"));
-    EXPECT_EQ(window->txtMState->text(), QStringLiteral("New York"));
-    EXPECT_EQ(window->txtMCountry->text(), QStringLiteral("USA"));
+    EXPECT_EQ(Child<QLineEdit>(window, "txtMCity")->text(), QStringLiteral("New York, Manhattan"));
+    EXPECT_EQ(Child<QLineEdit>(window, "txtMState")->text(), QStringLiteral("New York"));
+    EXPECT_EQ(Child<QLineEdit>(window, "txtMCountry")->text(), QStringLiteral("USA"));
     const cli::ToolRun tool = cli::RunTool({"--batch", path.toStdString(), "--csv"});
     EXPECT_EQ(tool.code, 0) << tool.err;
 }
@@ -127,7 +127,7 @@ TEST_F(BirthDataFile, RefusedFileOrRowNamesFileAndLineAndChangesNothing)
         EXPECT_FALSE(window->OpenBirthDataFrom(Write(c.file, c.text)));
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_TRUE(messages.shown[0].text.contains(QLatin1String(c.says))) << messages.shown[0].text.toStdString();
-        EXPECT_EQ(window->txtName->text(), QStringLiteral("JANE DOE"));
+        EXPECT_EQ(Child<FilteredLineEdit>(window, "txtName")->text(), QStringLiteral("JANE DOE"));
         EXPECT_EQ(window->CurrentForm().latDegrees, typed.latDegrees);
     }
     EXPECT_TRUE(window->recentFiles().isEmpty());
@@ -151,19 +151,20 @@ TEST_F(BirthDataFile, SeveralRowsAskWhichAndRecentFilesAreKept)
     ASSERT_TRUE(window->OpenBirthDataFrom(path));
     ASSERT_EQ(offered.size(), 2);
     EXPECT_EQ(offered[1], QStringLiteral("line 3: ravi rao, 2001-02-03 04:05"));
-    EXPECT_EQ(window->txtName->text(), QStringLiteral("RAVI RAO"));
-    EXPECT_EQ(window->cboYear->currentText(), QStringLiteral("2001"));
-    EXPECT_EQ(window->cmbTimeZone->currentIndex(), 50);
-    EXPECT_TRUE(window->chkDST->isChecked());
-    EXPECT_TRUE(window->optLat[1]->isChecked());
-    EXPECT_EQ(window->txtLonD->text(), QStringLiteral("151"));
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtName")->text(), QStringLiteral("RAVI RAO"));
+    EXPECT_EQ(Child<QComboBox>(window, "cboYear")->currentText(), QStringLiteral("2001"));
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentIndex(), 50);
+    EXPECT_TRUE(Child<QCheckBox>(window, "chkDST")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(window, "optLat", 1)->isChecked());
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtLonD")->text(), QStringLiteral("151"));
 
     // An exact offset opens as the row that gives it: no row is +04:30, Iran's +03:30 with the tick is.
     pick = 0;
     ASSERT_TRUE(window->OpenBirthDataFrom(path));
-    const ZoneRow& zone = ZoneTable()[static_cast<std::size_t>(window->cmbTimeZone->currentIndex())];
+    const ZoneRow& zone
+        = ZoneTable()[static_cast<std::size_t>(Child<QComboBox>(window, "cmbTimeZone")->currentIndex())];
     EXPECT_EQ(zone.correctionHours * 60 + zone.correctionMinutes, -210);
-    EXPECT_TRUE(window->chkDST->isChecked());
+    EXPECT_TRUE(Child<QCheckBox>(window, "chkDST")->isChecked());
 
     for (int i = 0; i < 11; ++i)
         ASSERT_TRUE(window->SaveBirthDataTo(folder.filePath(QStringLiteral("%1.csv").arg(i))));
@@ -171,7 +172,7 @@ TEST_F(BirthDataFile, SeveralRowsAskWhichAndRecentFilesAreKept)
     EXPECT_EQ(window->recentFiles().first(), folder.filePath(QStringLiteral("10.csv")));
     EXPECT_EQ(QSettings(settingsPath, QSettings::IniFormat).value(QStringLiteral("RecentBirthData")).toStringList(),
               window->recentFiles());
-    EXPECT_EQ(window->mnuOpenRecent->actions().size(), 10);
+    EXPECT_EQ(Child<QMenu>(window, "mnuOpenRecent")->actions().size(), 10);
     EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -41,44 +41,51 @@ using BirthDataWindow = DesktopTest;
 TEST_F(BirthDataWindow, ListsAndDefaultsAfterLoading)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Birth Data")); // the window said; the platform adds the program
-    EXPECT_EQ(Items(window->cboMonth),
+    EXPECT_EQ(Items(Child<QComboBox>(window, "cboMonth")),
               QStringList({"January", "February", "March", "April", "May", "June", "July", "August", "September",
                            "October", "November", "December"}));
-    EXPECT_EQ(Items(window->cboDate), Numbers(1, 31));
-    EXPECT_EQ(Items(window->cboYear), Numbers(1901, 2050));
-    EXPECT_EQ(Items(window->cboHH), Numbers(0, 23));
-    EXPECT_EQ(Items(window->cboMM), Numbers(0, 59));
-    EXPECT_EQ(Items(window->cboSS), Numbers(0, 59));
-    EXPECT_EQ(window->cmbTimeZone->count(), 71);
-    EXPECT_EQ(window->cmbTimeZone->currentIndex(), 29);
-    EXPECT_EQ(window->cmbTimeZone->currentText(), QStringLiteral("Greenwich Mean Time,GMT,0.0"));
-    EXPECT_EQ(window->cmbTimeZone->itemText(34), QStringLiteral("Indian Time, IST, +5.3"));
+    EXPECT_EQ(Items(Child<QComboBox>(window, "cboDate")), Numbers(1, 31));
+    EXPECT_EQ(Items(Child<QComboBox>(window, "cboYear")), Numbers(1901, 2050));
+    EXPECT_EQ(Items(Child<QComboBox>(window, "cboHH")), Numbers(0, 23));
+    EXPECT_EQ(Items(Child<QComboBox>(window, "cboMM")), Numbers(0, 59));
+    EXPECT_EQ(Items(Child<QComboBox>(window, "cboSS")), Numbers(0, 59));
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->count(), 71);
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentIndex(), 29);
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentText(), QStringLiteral("Greenwich Mean Time,GMT,0.0"));
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->itemText(34), QStringLiteral("Indian Time, IST, +5.3"));
 
-    for (QComboBox* list : {window->cboMonth, window->cboDate, window->cboYear, window->cboHH, window->cboMM,
-                            window->cboSS, window->cmbTimeZone}) {
+    for (QComboBox* list :
+         {Child<QComboBox>(window, "cboMonth"), Child<QComboBox>(window, "cboDate"),
+          Child<QComboBox>(window, "cboYear"), Child<QComboBox>(window, "cboHH"), Child<QComboBox>(window, "cboMM"),
+          Child<QComboBox>(window, "cboSS"), Child<QComboBox>(window, "cmbTimeZone")}) {
         EXPECT_FALSE(list->isEditable()) << list->objectName().toStdString();
     }
-    for (QComboBox* list :
-         {window->cboMonth, window->cboDate, window->cboYear, window->cboHH, window->cboMM, window->cboSS}) {
+    for (QComboBox* list : {Child<QComboBox>(window, "cboMonth"), Child<QComboBox>(window, "cboDate"),
+                            Child<QComboBox>(window, "cboYear"), Child<QComboBox>(window, "cboHH"),
+                            Child<QComboBox>(window, "cboMM"), Child<QComboBox>(window, "cboSS")}) {
         EXPECT_EQ(list->currentIndex(), 0) << list->objectName().toStdString();
     }
     for (QLineEdit* box :
-         {static_cast<QLineEdit*>(window->txtName), static_cast<QLineEdit*>(window->txtLonD),
-          static_cast<QLineEdit*>(window->txtLonM), static_cast<QLineEdit*>(window->txtLatD),
-          static_cast<QLineEdit*>(window->txtLatM), window->txtMCity, window->txtMState, window->txtMCountry}) {
+         {static_cast<QLineEdit*>(Child<FilteredLineEdit>(window, "txtName")),
+          static_cast<QLineEdit*>(Child<FilteredLineEdit>(window, "txtLonD")),
+          static_cast<QLineEdit*>(Child<FilteredLineEdit>(window, "txtLonM")),
+          static_cast<QLineEdit*>(Child<FilteredLineEdit>(window, "txtLatD")),
+          static_cast<QLineEdit*>(Child<FilteredLineEdit>(window, "txtLatM")), Child<QLineEdit>(window, "txtMCity"),
+          Child<QLineEdit>(window, "txtMState"), Child<QLineEdit>(window, "txtMCountry")}) {
         EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
     }
-    EXPECT_TRUE(window->optLong[0]->isChecked());
-    EXPECT_FALSE(window->optLong[1]->isChecked());
-    EXPECT_TRUE(window->optLat[0]->isChecked());
-    EXPECT_FALSE(window->optLat[1]->isChecked());
-    EXPECT_FALSE(window->chkDST->isChecked());
-    EXPECT_EQ(window->txtLonD->maxLength(), 3);
-    EXPECT_EQ(window->txtLonM->maxLength(), 2);
-    EXPECT_EQ(window->txtLatD->maxLength(), 2);
-    EXPECT_EQ(window->txtLatM->maxLength(), 2);
-    EXPECT_TRUE(window->cmdRashi->font().bold());
-    EXPECT_EQ(window->cmdBrowser->text(), QStringLiteral("Click Here To Find Latitude && Longitude"));
+    EXPECT_TRUE(Child<QRadioButton>(window, "optLong", 0)->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(window, "optLong", 1)->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(window, "optLat", 0)->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(window, "optLat", 1)->isChecked());
+    EXPECT_FALSE(Child<QCheckBox>(window, "chkDST")->isChecked());
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtLonD")->maxLength(), 3);
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtLonM")->maxLength(), 2);
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtLatD")->maxLength(), 2);
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtLatM")->maxLength(), 2);
+    EXPECT_TRUE(Child<QPushButton>(window, "cmdRashi")->font().bold());
+    EXPECT_EQ(Child<QPushButton>(window, "cmdBrowser")->text(),
+              QStringLiteral("Click Here To Find Latitude && Longitude"));
 }
 
 TEST_F(BirthDataWindow, ControlsAreFoundByTheirGivenNames)
@@ -92,6 +99,29 @@ TEST_F(BirthDataWindow, ControlsAreFoundByTheirGivenNames)
     }
     EXPECT_EQ(window->findChild<QRadioButton*>(QStringLiteral("optLong_0"))->text(), QStringLiteral("East"));
     EXPECT_EQ(window->findChild<QRadioButton*>(QStringLiteral("optLat_1"))->text(), QStringLiteral("South"));
+    // Every other control and menu entry of the window, each under its name exactly once.
+    for (const char* name : {"Label2",        "Label13",
+                             "Label5",        "cboMonth",
+                             "cboDate",       "cboYear",
+                             "Label1",        "cboHH",
+                             "cboMM",         "cboSS",
+                             "Label12",       "fraZone",
+                             "cmbTimeZone",   "chkDST",
+                             "Frame4",        "Label6",
+                             "Label8",        "Frame3",
+                             "Label7",        "Label9",
+                             "Label54",       "Label55",
+                             "Label4",        "cmdBrowser",
+                             "cmdRashi",      "Frame2",
+                             "Label61",       "mnuOpenBirthData",
+                             "mnuOpenRecent", "mnuSaveBirthData",
+                             "mnuNext",       "mnuExit",
+                             "mnuPrecise",    "mnuZodiac",
+                             "mnuTropical",   "mnuOnline",
+                             "mnuVisit",      "mnuUpdate",
+                             "mnuAbout",      "mnuDonate"}) {
+        EXPECT_EQ(window->findChildren<QObject*>(QLatin1String(name)).size(), 1) << name;
+    }
 }
 
 // One typed key: the box, the key, the text it holds before and after, and the message (empty for none).
@@ -231,15 +261,16 @@ void TypeKeys(QWidget* box, const QString& text)
 
 TEST_F(BirthDataWindow, NameTakesLettersOfEveryAlphabetKeyByKey)
 {
-    window->txtName->setFocus();
-    TypeKeys(window->txtName, QStringLiteral("josé straße र"));
-    TypeKeys(window->txtName, QStringLiteral("\u093E")); // DEVANAGARI VOWEL SIGN AA, a mark
-    EXPECT_EQ(window->txtName->text(), QStringLiteral("JOSÉ STRASSE रा"));
+    Child<FilteredLineEdit>(window, "txtName")->setFocus();
+    TypeKeys(Child<FilteredLineEdit>(window, "txtName"), QStringLiteral("josé straße र"));
+    TypeKeys(Child<FilteredLineEdit>(window, "txtName"), QStringLiteral("\u093E")); // DEVANAGARI VOWEL SIGN AA, a mark
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtName")->text(), QStringLiteral("JOSÉ STRASSE रा"));
     EXPECT_TRUE(messages.shown.empty());
-    TypeKeys(window->txtName, QStringLiteral(" \u0301")); // an accent after a blank has no letter
+    TypeKeys(Child<FilteredLineEdit>(window, "txtName"),
+             QStringLiteral(" \u0301")); // an accent after a blank has no letter
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].text, kOnlyLetters);
-    EXPECT_EQ(window->txtName->text(), QStringLiteral("JOSÉ STRASSE रा "));
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtName")->text(), QStringLiteral("JOSÉ STRASSE रा "));
 }
 
 // The core's upper-casing and Qt's agree, so a name reads the same in the window and from the chart tool.
@@ -256,8 +287,8 @@ TEST(NameCase, CoreUpperCasingMatchesQt)
 TEST_F(BirthDataWindow, PasteFromTheContextMenuIsFilteredToo)
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("12x"));
-    window->txtLonD->filteredPaste();
-    EXPECT_TRUE(window->txtLonD->text().isEmpty());
+    Child<FilteredLineEdit>(window, "txtLonD")->filteredPaste();
+    EXPECT_TRUE(Child<FilteredLineEdit>(window, "txtLonD")->text().isEmpty());
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].text, kOnlyNumbers);
 }
@@ -282,13 +313,13 @@ class Validation : public DesktopTest, public ::testing::WithParamInterface<Chec
 TEST_P(Validation, FirstFailingCheckIsReportedAndFocused)
 {
     const Check& row = GetParam();
-    window->txtName->setText(QLatin1String(row.name));
-    window->txtLonD->setText(QLatin1String(row.lonD));
-    window->txtLonM->setText(QLatin1String(row.lonM));
-    window->txtLatD->setText(QLatin1String(row.latD));
-    window->txtLatM->setText(QLatin1String(row.latM));
-    window->cmdBrowser->setFocus();
-    QTest::mouseClick(window->cmdRashi, Qt::LeftButton);
+    Child<FilteredLineEdit>(window, "txtName")->setText(QLatin1String(row.name));
+    Child<FilteredLineEdit>(window, "txtLonD")->setText(QLatin1String(row.lonD));
+    Child<FilteredLineEdit>(window, "txtLonM")->setText(QLatin1String(row.lonM));
+    Child<FilteredLineEdit>(window, "txtLatD")->setText(QLatin1String(row.latD));
+    Child<FilteredLineEdit>(window, "txtLatM")->setText(QLatin1String(row.latM));
+    Child<QPushButton>(window, "cmdBrowser")->setFocus();
+    QTest::mouseClick(Child<QPushButton>(window, "cmdRashi"), Qt::LeftButton);
 
     if (*row.message == '\0') {
         EXPECT_TRUE(messages.shown.empty());
@@ -345,7 +376,7 @@ TEST_P(DateCheck, DayMustExistInTheMonth)
     const DateCase& row = GetParam();
     FillValidForm();
     SelectDate(row.year, row.month, row.day);
-    window->txtName->setFocus();
+    Child<FilteredLineEdit>(window, "txtName")->setFocus();
     window->cmdRashi_Click();
     if (*row.message == '\0') {
         EXPECT_TRUE(messages.shown.empty());
@@ -355,7 +386,8 @@ TEST_P(DateCheck, DayMustExistInTheMonth)
     ASSERT_EQ(messages.shown.size(), 1U);
     EXPECT_EQ(messages.shown[0].text, QLatin1String(row.message));
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(QApplication::focusWidget(), window->txtName) << "the focus stays where it was";
+    EXPECT_EQ(QApplication::focusWidget(), Child<FilteredLineEdit>(window, "txtName"))
+        << "the focus stays where it was";
     EXPECT_EQ(window->resultsWindow(), nullptr);
 }
 
@@ -388,10 +420,10 @@ class PlaceLookup : public DesktopTest, public ::testing::WithParamInterface<Pla
 TEST_P(PlaceLookup, MessagesAndEncodedQuery)
 {
     const Place& row = GetParam();
-    window->txtMCity->setText(QString::fromUtf8(row.city));
-    window->txtMState->setText(QString::fromUtf8(row.state));
-    window->txtMCountry->setText(QString::fromUtf8(row.country));
-    QTest::mouseClick(window->cmdBrowser, Qt::LeftButton);
+    Child<QLineEdit>(window, "txtMCity")->setText(QString::fromUtf8(row.city));
+    Child<QLineEdit>(window, "txtMState")->setText(QString::fromUtf8(row.state));
+    Child<QLineEdit>(window, "txtMCountry")->setText(QString::fromUtf8(row.country));
+    QTest::mouseClick(Child<QPushButton>(window, "cmdBrowser"), Qt::LeftButton);
     if (*row.message != '\0') {
         ASSERT_EQ(messages.shown.size(), 1U);
         EXPECT_EQ(messages.shown[0].text, QLatin1String(row.message));
@@ -403,7 +435,7 @@ TEST_P(PlaceLookup, MessagesAndEncodedQuery)
     EXPECT_TRUE(messages.shown.empty());
     ASSERT_EQ(browser.opened.size(), 1U);
     EXPECT_EQ(browser.opened[0], QStringLiteral(TESSALINE_PLACE_SEARCH) + QLatin1String(row.encodedQuery));
-    EXPECT_TRUE(window->txtLonD->text().isEmpty()) << "the lookup fills in nothing";
+    EXPECT_TRUE(Child<FilteredLineEdit>(window, "txtLonD")->text().isEmpty()) << "the lookup fills in nothing";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -427,13 +459,18 @@ TEST_F(BirthDataWindow, EveryControlIsReachableInReadingOrderAndNamed)
 {
     // The Place box under the time of birth, before the zone it fills.
     const std::vector<QWidget*> expected{
-        window->txtName,     window->cboMonth,  window->cboDate,     window->cboYear,
-        window->cboHH,       window->cboMM,     window->cboSS,       window->placePicker->txtPlace,
-        window->cmbTimeZone, window->chkDST,    window->txtLonD,     window->txtLonM,
-        window->optLong[0],  window->txtLatD,   window->txtLatM,     window->optLat[0],
-        window->txtMCity,    window->txtMState, window->txtMCountry, window->cmdBrowser,
-        window->cmdRashi,    window->Label61};
-    window->txtName->setFocus();
+        Child<FilteredLineEdit>(window, "txtName"), Child<QComboBox>(window, "cboMonth"),
+        Child<QComboBox>(window, "cboDate"),        Child<QComboBox>(window, "cboYear"),
+        Child<QComboBox>(window, "cboHH"),          Child<QComboBox>(window, "cboMM"),
+        Child<QComboBox>(window, "cboSS"),          Child<PlacePicker>(window, "placePicker")->txtPlace,
+        Child<QComboBox>(window, "cmbTimeZone"),    Child<QCheckBox>(window, "chkDST"),
+        Child<FilteredLineEdit>(window, "txtLonD"), Child<FilteredLineEdit>(window, "txtLonM"),
+        Child<QRadioButton>(window, "optLong", 0),  Child<FilteredLineEdit>(window, "txtLatD"),
+        Child<FilteredLineEdit>(window, "txtLatM"), Child<QRadioButton>(window, "optLat", 0),
+        Child<QLineEdit>(window, "txtMCity"),       Child<QLineEdit>(window, "txtMState"),
+        Child<QLineEdit>(window, "txtMCountry"),    Child<QPushButton>(window, "cmdBrowser"),
+        Child<QPushButton>(window, "cmdRashi"),     Child<LinkLabel>(window, "Label61")};
+    Child<FilteredLineEdit>(window, "txtName")->setFocus();
     for (QWidget* control : expected) {
         ASSERT_EQ(QApplication::focusWidget(), control)
             << "expected " << control->objectName().toStdString() << ", focus is on "
@@ -441,8 +478,11 @@ TEST_F(BirthDataWindow, EveryControlIsReachableInReadingOrderAndNamed)
         EXPECT_FALSE(control->accessibleName().isEmpty()) << control->objectName().toStdString();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    for (QLabel* caption : {window->Label13, window->Label5, window->Label1, window->Label6, window->Label8,
-                            window->Label7, window->Label9, window->Label54, window->Label55, window->Label4}) {
+    for (QLabel* caption :
+         {Child<QLabel>(window, "Label13"), Child<QLabel>(window, "Label5"), Child<QLabel>(window, "Label1"),
+          Child<QLabel>(window, "Label6"), Child<QLabel>(window, "Label8"), Child<QLabel>(window, "Label7"),
+          Child<QLabel>(window, "Label9"), Child<QLabel>(window, "Label54"), Child<QLabel>(window, "Label55"),
+          Child<QLabel>(window, "Label4")}) {
         EXPECT_NE(caption->buddy(), nullptr) << caption->objectName().toStdString();
     }
 }
@@ -455,8 +495,13 @@ TEST_F(BirthDataWindow, TabIntoAPairOfOptionsLandsOnTheOneChosen)
         std::array<QRadioButton*, 2> options;
         QWidget* after;
     };
-    for (const Pair& pair : {Pair{window->txtLonM, window->optLong, window->txtLatD},
-                             Pair{window->txtLatM, window->optLat, window->txtMCity}}) {
+    for (const Pair& pair :
+         {Pair{Child<FilteredLineEdit>(window, "txtLonM"),
+               {Child<QRadioButton>(window, "optLong", 0), Child<QRadioButton>(window, "optLong", 1)},
+               Child<FilteredLineEdit>(window, "txtLatD")},
+          Pair{Child<FilteredLineEdit>(window, "txtLatM"),
+               {Child<QRadioButton>(window, "optLat", 0), Child<QRadioButton>(window, "optLat", 1)},
+               Child<QLineEdit>(window, "txtMCity")}}) {
         for (QRadioButton* chosen : pair.options) {
             chosen->setChecked(true);
             pair.before->setFocus();
@@ -472,11 +517,11 @@ TEST_F(BirthDataWindow, TabIntoAPairOfOptionsLandsOnTheOneChosen)
 
 TEST_F(BirthDataWindow, CaptionAcceleratorMovesTheFocusToItsField)
 {
-    window->cmdRashi->setFocus();
+    Child<QPushButton>(window, "cmdRashi")->setFocus();
     QTest::keyClick(window.get(), Qt::Key_A, Qt::AltModifier); // L&atitude
-    EXPECT_TRUE(window->Frame3->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_TRUE(Child<QGroupBox>(window, "Frame3")->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(window.get(), Qt::Key_N, Qt::AltModifier); // &Name
-    EXPECT_EQ(QApplication::focusWidget(), window->txtName);
+    EXPECT_EQ(QApplication::focusWidget(), Child<FilteredLineEdit>(window, "txtName"));
 }
 
 } // namespace

@@ -40,7 +40,7 @@ protected:
     {
         FillValidForm();
         SelectDate(2000, 1, 1);
-        window->cboHH->setCurrentIndex(window->cboHH->findText(QStringLiteral("12")));
+        SelectText(Child<QComboBox>(window, "cboHH"), QStringLiteral("12"));
         window->cmdRashi_Click();
         frmDisplay* results = window->resultsWindow();
         if (results != nullptr) {
@@ -58,8 +58,8 @@ TEST_F(ChartPanel, ClickingAGlyphInEitherPictureBringsItsTabToTheFront)
 {
     frmDisplay* results = CalculateJ2000();
     ASSERT_NE(results, nullptr);
-    ChartWheelPanel* panel = results->chartPanel;
-    EXPECT_EQ(results->SSTab1->currentIndex(), 1); // the Moon, as every results window opens
+    ChartWheelPanel* panel = Child<ChartWheelPanel>(results, "chartPanel");
+    EXPECT_EQ(Child<TabPanel>(results, "SSTab1")->currentIndex(), 1); // the Moon, as every results window opens
     // The window fits a 1280 × 800 screen less a panel of 30 pixels and the window's frame.
     EXPECT_LE(results->minimumSizeHint().width(), 1260);
     EXPECT_LE(results->minimumSizeHint().height(), 710);
@@ -70,18 +70,19 @@ TEST_F(ChartPanel, ClickingAGlyphInEitherPictureBringsItsTabToTheFront)
             const auto at = panel->glyphCentre(body);
             ASSERT_TRUE(at.has_value());
             QTest::mouseClick(panel, Qt::LeftButton, {}, at->toPoint());
-            const auto tab = static_cast<std::size_t>(results->SSTab1->currentIndex());
+            const auto tab = static_cast<std::size_t>(Child<TabPanel>(results, "SSTab1")->currentIndex());
             EXPECT_EQ(tab, ToIndex(body)) << BodyName(body) << (wheel ? " on the wheel" : " in the drekkana chart");
             // The description a screen reader gives: the position and decanate sign the tab shows.
             const QString description = panel->accessibleDescription();
             EXPECT_TRUE(description.startsWith(QLatin1String(BodyName(body)) + QLatin1Char(' ')
-                                               + results->lblPosition[tab]->text()))
+                                               + Child<QLabel>(results, "lblPosition", tab)->text()))
                 << description.toStdString();
-            EXPECT_TRUE(description.endsWith(QStringLiteral(": ") + results->lblDecanateSign[tab]->text()));
+            EXPECT_TRUE(
+                description.endsWith(QStringLiteral(": ") + Child<QLabel>(results, "lblDecanateSign", tab)->text()));
         }
     }
     // A tab brought to the front chooses its body in the pictures.
-    results->SSTab1->setCurrentIndex(static_cast<int>(BodyIndex::Mars));
+    Child<TabPanel>(results, "SSTab1")->setCurrentIndex(static_cast<int>(BodyIndex::Mars));
     EXPECT_EQ(panel->chosenBody(), BodyIndex::Mars);
 }
 
@@ -89,7 +90,7 @@ TEST_F(ChartPanel, ArrowKeysStepAlongTheZodiac)
 {
     frmDisplay* results = CalculateJ2000();
     ASSERT_NE(results, nullptr);
-    ChartWheelPanel* panel = results->chartPanel;
+    ChartWheelPanel* panel = Child<ChartWheelPanel>(results, "chartPanel");
     panel->setFocus();
     struct Step {
         Qt::Key key;
@@ -102,7 +103,8 @@ TEST_F(ChartPanel, ArrowKeysStepAlongTheZodiac)
                             Step{Qt::Key_Left, BodyIndex::Saturn}, Step{Qt::Key_Left, BodyIndex::Jupiter},
                             Step{Qt::Key_Left, BodyIndex::Mars}}) {
         QTest::keyClick(panel, step.key);
-        EXPECT_EQ(results->SSTab1->currentIndex(), static_cast<int>(ToIndex(step.to))) << BodyName(step.to);
+        EXPECT_EQ(Child<TabPanel>(results, "SSTab1")->currentIndex(), static_cast<int>(ToIndex(step.to)))
+            << BodyName(step.to);
     }
     EXPECT_TRUE(panel->hasFocus()); // the tabs change under the wheel, which keeps the keys
 }
@@ -110,11 +112,11 @@ TEST_F(ChartPanel, ArrowKeysStepAlongTheZodiac)
 TEST_F(ChartPanel, ViewMenuAndDrekkanaFormAreRemembered)
 {
     OpenWithSettings();
-    EXPECT_TRUE(window->options->mnuDrekkanaSouth->isChecked());
-    window->options->mnuDrekkanaNorth->trigger();
+    EXPECT_TRUE(Child<QAction>(window, "mnuDrekkanaSouth")->isChecked());
+    Child<QAction>(window, "mnuDrekkanaNorth")->trigger();
     frmDisplay* results = CalculateJ2000();
     ASSERT_NE(results, nullptr);
-    ChartWheelPanel* panel = results->chartPanel;
+    ChartWheelPanel* panel = Child<ChartWheelPanel>(results, "chartPanel");
     EXPECT_EQ(panel->drekkanaStyle(), DrekkanaStyle::NorthIndian);
     EXPECT_TRUE(panel->mnuChartWheel->isChecked()); // the wheel alone at first
     EXPECT_FALSE(panel->mnuDrekkanaChart->isChecked());
@@ -127,11 +129,11 @@ TEST_F(ChartPanel, ViewMenuAndDrekkanaFormAreRemembered)
     results->cmdOK_Click();
     FlushDeletes();
     OpenWithSettings();
-    EXPECT_TRUE(window->options->mnuDrekkanaNorth->isChecked());
+    EXPECT_TRUE(Child<QAction>(window, "mnuDrekkanaNorth")->isChecked());
     results = CalculateJ2000();
     ASSERT_NE(results, nullptr);
-    EXPECT_FALSE(results->chartPanel->mnuChartWheel->isChecked());
-    EXPECT_TRUE(results->chartPanel->mnuDrekkanaChart->isChecked());
+    EXPECT_FALSE(Child<ChartWheelPanel>(results, "chartPanel")->mnuChartWheel->isChecked());
+    EXPECT_TRUE(Child<ChartWheelPanel>(results, "chartPanel")->mnuDrekkanaChart->isChecked());
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -142,7 +144,7 @@ TEST_F(ChartPanel, BothPicturesTakeTurnsAtAReadableSizeAndTheDividerMovesByKeybo
 {
     frmDisplay* results = CalculateJ2000();
     ASSERT_NE(results, nullptr);
-    ChartWheelPanel* panel = results->chartPanel;
+    ChartWheelPanel* panel = Child<ChartWheelPanel>(results, "chartPanel");
     panel->mnuChartWheel->setChecked(true);
     panel->mnuDrekkanaChart->setChecked(true);
     ASSERT_TRUE(panel->tabPictures->isVisible());
@@ -180,7 +182,7 @@ TEST_F(ChartPanel, PicturesGrowWithTheWindowsType)
 {
     frmDisplay* results = CalculateJ2000();
     ASSERT_NE(results, nullptr);
-    ChartWheelPanel* panel = results->chartPanel;
+    ChartWheelPanel* panel = Child<ChartWheelPanel>(results, "chartPanel");
     const auto smallest = [results, panel] {
         results->resize(results->minimumSizeHint());
         QCoreApplication::processEvents();
@@ -199,7 +201,7 @@ TEST_F(ChartPanel, PicturesTextIsNeverSmallerThanTheWindowsType)
 {
     frmDisplay* results = CalculateJ2000();
     ASSERT_NE(results, nullptr);
-    ChartWheelPanel* panel = results->chartPanel;
+    ChartWheelPanel* panel = Child<ChartWheelPanel>(results, "chartPanel");
     panel->mnuDrekkanaChart->setChecked(true);
     const QFont usual = results->font();
     for (const double scale : {1.0, 2.0}) {
@@ -222,7 +224,7 @@ TEST_F(ChartPanel, PicturesAreDarkInADarkWindow)
 {
     frmDisplay* results = CalculateJ2000();
     ASSERT_NE(results, nullptr);
-    ChartWheelPanel* panel = results->chartPanel;
+    ChartWheelPanel* panel = Child<ChartWheelPanel>(results, "chartPanel");
     const auto groundLightness = [panel] {
         const QRectF wheel = panel->places().wheel;
         const QImage drawn = panel->grab().toImage();

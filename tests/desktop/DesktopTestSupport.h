@@ -6,6 +6,7 @@
 #include "desktop/MessagePresenter.h"
 #include "desktop/frmMain.h"
 #include "desktop/modHelp.h"
+#include "tests/desktop/FindControl.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -101,19 +102,19 @@ protected:
     // A form that passes every check: the defaults (1 January 1901, 0:00, GMT) and a name and place.
     void FillValidForm()
     {
-        window->txtName->setText(QStringLiteral("JANE DOE"));
-        window->txtLonD->setText(QStringLiteral("0"));
-        window->txtLonM->setText(QStringLiteral("0"));
-        window->txtLatD->setText(QStringLiteral("51"));
-        window->txtLatM->setText(QStringLiteral("30"));
+        Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("JANE DOE"));
+        Child<FilteredLineEdit>(window, "txtLonD")->setText(QStringLiteral("0"));
+        Child<FilteredLineEdit>(window, "txtLonM")->setText(QStringLiteral("0"));
+        Child<FilteredLineEdit>(window, "txtLatD")->setText(QStringLiteral("51"));
+        Child<FilteredLineEdit>(window, "txtLatM")->setText(QStringLiteral("30"));
     }
 
     // Selects a date by its list texts.
     void SelectDate(int year, int month, int day)
     {
-        window->cboYear->setCurrentIndex(window->cboYear->findText(QString::number(year)));
-        window->cboMonth->setCurrentIndex(month - 1);
-        window->cboDate->setCurrentIndex(window->cboDate->findText(QString::number(day)));
+        SelectText(Child<QComboBox>(window, "cboYear"), QString::number(year));
+        Child<QComboBox>(window, "cboMonth")->setCurrentIndex(month - 1);
+        SelectText(Child<QComboBox>(window, "cboDate"), QString::number(day));
     }
 
     // Destroys windows that closed themselves.

@@ -156,11 +156,11 @@ TEST_F(DesktopTest, UnopenedWebPageGivesItsAddress)
     if (QGuiApplication::platformName() != QStringLiteral("offscreen"))
         GTEST_SKIP() << "only the offscreen platform is sure to start no browser";
     SetUrlOpener(nullptr);
-    window->mnuOnline->trigger();
-    window->txtMCity->setText(QStringLiteral("Pune"));
-    window->txtMState->setText(QStringLiteral("Maharashtra"));
-    window->txtMCountry->setText(QStringLiteral("India"));
-    QTest::mouseClick(window->cmdBrowser, Qt::LeftButton);
+    Child<QAction>(window, "mnuOnline")->trigger();
+    Child<QLineEdit>(window, "txtMCity")->setText(QStringLiteral("Pune"));
+    Child<QLineEdit>(window, "txtMState")->setText(QStringLiteral("Maharashtra"));
+    Child<QLineEdit>(window, "txtMCountry")->setText(QStringLiteral("India"));
+    QTest::mouseClick(Child<QPushButton>(window, "cmdBrowser"), Qt::LeftButton);
 
     const QString addresses[] = {ProgramSite() + QStringLiteral("/qb-free-tessaline-help.html"),
                                  QStringLiteral(TESSALINE_PLACE_SEARCH)

@@ -60,11 +60,12 @@ protected:
 const std::vector<Link>& Links()
 {
     static const std::vector<Link> links{
-        {"MainOnlineHelp", [](frmMain& w) { w.mnuOnline->trigger(); }, OnlineHelp()},
-        {"MainVisit", [](frmMain& w) { w.mnuVisit->trigger(); }, HomePage()},
-        {"MainUpdate", [](frmMain& w) { w.mnuUpdate->trigger(); }, DownloadPage()},
-        {"MainDonate", [](frmMain& w) { w.mnuDonate->trigger(); }, DonationPage()},
-        {"MainAdvertisement", [](frmMain& w) { QTest::mouseClick(w.Label61, Qt::LeftButton); }, HomePage()},
+        {"MainOnlineHelp", [](frmMain& w) { Child<QAction>(w, "mnuOnline")->trigger(); }, OnlineHelp()},
+        {"MainVisit", [](frmMain& w) { Child<QAction>(w, "mnuVisit")->trigger(); }, HomePage()},
+        {"MainUpdate", [](frmMain& w) { Child<QAction>(w, "mnuUpdate")->trigger(); }, DownloadPage()},
+        {"MainDonate", [](frmMain& w) { Child<QAction>(w, "mnuDonate")->trigger(); }, DonationPage()},
+        {"MainAdvertisement", [](frmMain& w) { QTest::mouseClick(Child<LinkLabel>(w, "Label61"), Qt::LeftButton); },
+         HomePage()},
     };
     return links;
 }
@@ -86,31 +87,31 @@ using ResultsLinks = WebLink;
 TEST_F(ResultsLinks, ResultsWindowOpensTheSamePages)
 {
     frmDisplay& results = Results();
-    results.mnuOnline->trigger();
-    results.mnuVisit->trigger();
-    results.mnuUpdate->trigger();
-    results.mnuDonate->trigger();
-    QTest::mouseClick(results.Label61, Qt::LeftButton);
-    QTest::mouseClick(results.lblCoBrandAd, Qt::LeftButton);
+    Child<QAction>(results, "mnuOnline")->trigger();
+    Child<QAction>(results, "mnuVisit")->trigger();
+    Child<QAction>(results, "mnuUpdate")->trigger();
+    Child<QAction>(results, "mnuDonate")->trigger();
+    QTest::mouseClick(Child<LinkLabel>(results, "Label61"), Qt::LeftButton);
+    QTest::mouseClick(Child<LinkLabel>(results, "lblCoBrandAd"), Qt::LeftButton);
     EXPECT_EQ(
         browser.opened,
         (std::vector<QString>{OnlineHelp(), HomePage(), DownloadPage(), DonationPage(), HomePage(), CoBrandPage()}));
-    EXPECT_EQ(results.mnuUpdate->text(), QStringLiteral("&Check for Software Update"));
-    EXPECT_EQ(window->mnuUpdate->text(), QStringLiteral("Check for Software &Update"));
+    EXPECT_EQ(Child<QAction>(results, "mnuUpdate")->text(), QStringLiteral("&Check for Software Update"));
+    EXPECT_EQ(Child<QAction>(window, "mnuUpdate")->text(), QStringLiteral("Check for Software &Update"));
 }
 
 TEST_F(ResultsLinks, DonateIsAMenuBarEntryWithoutSubmenu)
 {
     frmDisplay& results = Results();
-    for (const auto& [bar, donate] :
-         {std::pair{window->menuBar(), window->mnuDonate}, std::pair{results.menuBar(), results.mnuDonate}}) {
+    for (const auto& [bar, donate] : {std::pair{window->menuBar(), Child<QAction>(window, "mnuDonate")},
+                                      std::pair{results.menuBar(), Child<QAction>(results, "mnuDonate")}}) {
         EXPECT_TRUE(bar->actions().contains(donate));
         EXPECT_EQ(donate->menu(), nullptr);
         EXPECT_EQ(donate->text(), QStringLiteral("&Donate"));
     }
     // Clicking it on the bar acts at once.
     results.activateWindow();
-    const QRect place = results.menuBar()->actionGeometry(results.mnuDonate);
+    const QRect place = results.menuBar()->actionGeometry(Child<QAction>(results, "mnuDonate"));
     QTest::mouseClick(results.menuBar(), Qt::LeftButton, {}, place.center());
     ASSERT_EQ(browser.opened.size(), 1U);
     EXPECT_EQ(browser.opened[0], DonationPage());
@@ -157,7 +158,7 @@ using AboutBox = DesktopTest;
 
 TEST_F(AboutBox, ShowsItsTextsAndLinks)
 {
-    WithAboutBox(window->mnuAbout, [&](frmAbout& box) {
+    WithAboutBox(Child<QAction>(window, "mnuAbout"), [&](frmAbout& box) {
         EXPECT_EQ(box.parentWidget(), window.get());
         EXPECT_EQ(box.windowTitle(), QStringLiteral("QB Tessaline v1.15"));
         EXPECT_EQ(box.Label2->text(), QStringLiteral("QB Tessaline v1.15"));
@@ -179,7 +180,7 @@ TEST_F(AboutBox, ShowsItsTextsAndLinks)
 // The box opens with the focus on OK: Enter closes it and opens no page.
 TEST_F(AboutBox, EnterClosesItWithoutFollowingALink)
 {
-    WithAboutBox(window->mnuAbout, [&](frmAbout& box) {
+    WithAboutBox(Child<QAction>(window, "mnuAbout"), [&](frmAbout& box) {
         QApplication::setActiveWindow(&box);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
         EXPECT_EQ(QApplication::focusWidget(), box.cmdOK)
@@ -196,7 +197,7 @@ TEST_F(AboutBox, OkClosesItAndTheResultsWindowHasOneToo)
     window->cmdRashi_Click();
     frmDisplay* results = window->resultsWindow();
     ASSERT_NE(results, nullptr);
-    WithAboutBox(results->mnuAbout, [&](frmAbout& box) {
+    WithAboutBox(Child<QAction>(results, "mnuAbout"), [&](frmAbout& box) {
         EXPECT_EQ(box.parentWidget(), results);
         QTest::mouseClick(box.cmdOK, Qt::LeftButton);
         EXPECT_FALSE(box.isVisible());

@@ -29,16 +29,16 @@ class PlacePickerTest : public DesktopTest
 protected:
     void SetDate(int year, int month, int day, int hour, int minute)
     {
-        window->cboYear->setCurrentIndex(year - 1901);
-        window->cboMonth->setCurrentIndex(month - 1);
-        window->cboDate->setCurrentIndex(day - 1);
-        window->cboHH->setCurrentIndex(hour);
-        window->cboMM->setCurrentIndex(minute);
+        Child<QComboBox>(window, "cboYear")->setCurrentIndex(year - 1901);
+        Child<QComboBox>(window, "cboMonth")->setCurrentIndex(month - 1);
+        Child<QComboBox>(window, "cboDate")->setCurrentIndex(day - 1);
+        Child<QComboBox>(window, "cboHH")->setCurrentIndex(hour);
+        Child<QComboBox>(window, "cboMM")->setCurrentIndex(minute);
     }
     // Types into the Place box, goes Down into the list and presses Enter on the first place.
     void TypeAndChoose(const char* typed)
     {
-        PlacePicker& picker = *window->placePicker;
+        PlacePicker& picker = *Child<PlacePicker>(window, "placePicker");
         picker.txtPlace->setFocus(Qt::OtherFocusReason);
         picker.waitForAtlas();
         QTest::keyClicks(picker.txtPlace, QString::fromUtf8(typed));
@@ -47,7 +47,7 @@ protected:
         ASSERT_TRUE(picker.lstPlaces->hasFocus());
         QTest::keyClick(picker.lstPlaces, Qt::Key_Return);
     }
-    QString Clock() const { return window->placePicker->lblClock->text(); }
+    QString Clock() const { return Child<PlacePicker>(window, "placePicker")->lblClock->text(); }
     // Charts the form; the instant in universal time, as the chart tool writes it.
     std::string ChartedInstant(frmMain& form)
     {
@@ -64,17 +64,17 @@ TEST_F(PlacePickerTest, ChoosingAPlaceFillsTheFormAndTheZone)
 {
     SetDate(1990, 7, 1, 12, 0);
     TypeAndChoose("springfield illinois");
-    EXPECT_EQ(window->txtMCity->text(), QStringLiteral("Springfield"));
-    EXPECT_EQ(window->txtMState->text(), QStringLiteral("Illinois"));
-    EXPECT_EQ(window->txtMCountry->text(), QStringLiteral("United States"));
-    EXPECT_EQ(window->txtLonD->text(), QStringLiteral("89"));
-    EXPECT_EQ(window->txtLonM->text(), QStringLiteral("39"));
-    EXPECT_TRUE(window->optLong[1]->isChecked());
-    EXPECT_EQ(window->txtLatD->text(), QStringLiteral("39"));
-    EXPECT_EQ(window->txtLatM->text(), QStringLiteral("48"));
-    EXPECT_TRUE(window->optLat[0]->isChecked());
-    EXPECT_EQ(window->cmbTimeZone->currentIndex(), 21);
-    EXPECT_TRUE(window->chkDST->isChecked());
+    EXPECT_EQ(Child<QLineEdit>(window, "txtMCity")->text(), QStringLiteral("Springfield"));
+    EXPECT_EQ(Child<QLineEdit>(window, "txtMState")->text(), QStringLiteral("Illinois"));
+    EXPECT_EQ(Child<QLineEdit>(window, "txtMCountry")->text(), QStringLiteral("United States"));
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtLonD")->text(), QStringLiteral("89"));
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtLonM")->text(), QStringLiteral("39"));
+    EXPECT_TRUE(Child<QRadioButton>(window, "optLong", 1)->isChecked());
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtLatD")->text(), QStringLiteral("39"));
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtLatM")->text(), QStringLiteral("48"));
+    EXPECT_TRUE(Child<QRadioButton>(window, "optLat", 0)->isChecked());
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentIndex(), 21);
+    EXPECT_TRUE(Child<QCheckBox>(window, "chkDST")->isChecked());
     EXPECT_TRUE(
         Clock().startsWith(QStringLiteral("Springfield, 1 July 1990, 12:00: clocks ran UT\u22125:00, summer time "
                                           "(CDT) \u2192 Central Standard Time with daylight saving")))
@@ -82,15 +82,15 @@ TEST_F(PlacePickerTest, ChoosingAPlaceFillsTheFormAndTheZone)
 
     // A winter date: the suggestion follows, without the tick.
     SetDate(1990, 1, 15, 12, 0);
-    EXPECT_EQ(window->cmbTimeZone->currentIndex(), 21);
-    EXPECT_FALSE(window->chkDST->isChecked());
-    EXPECT_TRUE(window->placePicker->lblZoneWarning->isHidden());
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentIndex(), 21);
+    EXPECT_FALSE(Child<QCheckBox>(window, "chkDST")->isChecked());
+    EXPECT_TRUE(Child<PlacePicker>(window, "placePicker")->lblZoneWarning->isHidden());
 }
 
 // A misspelt place says the nearest names and what to do instead, in the notice a screen reader speaks.
 TEST_F(PlacePickerTest, AMissSuggestsTheNearestNames)
 {
-    PlacePicker& picker = *window->placePicker;
+    PlacePicker& picker = *Child<PlacePicker>(window, "placePicker");
     picker.txtPlace->setFocus(Qt::OtherFocusReason);
     picker.waitForAtlas();
     QTest::keyClicks(picker.txtPlace, QStringLiteral("springfeld"));
@@ -102,41 +102,41 @@ TEST_F(PlacePickerTest, TheHandWinsAndTheAtlasOffersToApplyItsSuggestion)
 {
     SetDate(1990, 7, 1, 12, 0);
     TypeAndChoose("springfield illinois");
-    window->cmbTimeZone->setCurrentIndex(27); // Eastern Standard Time, by hand
-    EXPECT_EQ(window->cmbTimeZone->currentIndex(), 27);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(27); // Eastern Standard Time, by hand
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentIndex(), 27);
     EXPECT_TRUE(Clock().startsWith(QStringLiteral("You chose the zone by hand; the atlas suggests:")));
-    EXPECT_FALSE(window->placePicker->cmdApplyZone->isHidden());
+    EXPECT_FALSE(Child<PlacePicker>(window, "placePicker")->cmdApplyZone->isHidden());
     SetDate(1990, 7, 2, 12, 0);
-    EXPECT_EQ(window->cmbTimeZone->currentIndex(), 27); // still the hand's choice
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentIndex(), 27); // still the hand's choice
 
-    window->placePicker->cmdApplyZone->click();
-    EXPECT_EQ(window->cmbTimeZone->currentIndex(), 21);
-    EXPECT_TRUE(window->chkDST->isChecked());
-    EXPECT_TRUE(window->placePicker->cmdApplyZone->isHidden());
+    Child<PlacePicker>(window, "placePicker")->cmdApplyZone->click();
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentIndex(), 21);
+    EXPECT_TRUE(Child<QCheckBox>(window, "chkDST")->isChecked());
+    EXPECT_TRUE(Child<PlacePicker>(window, "placePicker")->cmdApplyZone->isHidden());
 
     // Coordinates typed by hand drop the place.
-    window->txtLonM->clear();
-    QTest::keyClicks(window->txtLonM, QStringLiteral("7"));
-    EXPECT_TRUE(window->placePicker->placeLabel().empty());
+    Child<FilteredLineEdit>(window, "txtLonM")->clear();
+    QTest::keyClicks(Child<FilteredLineEdit>(window, "txtLonM"), QStringLiteral("7"));
+    EXPECT_TRUE(Child<PlacePicker>(window, "placePicker")->placeLabel().empty());
     EXPECT_TRUE(Clock().contains(QStringLiteral("no longer used")));
 }
 
 TEST_F(PlacePickerTest, WarnsOfSummerTimeCountedTwiceAndAZoneFarFromTheLongitude)
 {
     // Without a place: 89° W on Eastern Daylight Time (row 24) with the tick.
-    window->txtLonD->setText(QStringLiteral("89"));
-    window->optLong[1]->setChecked(true);
-    window->cmbTimeZone->setCurrentIndex(24);
-    window->chkDST->setChecked(true);
-    const QString twice = window->placePicker->lblZoneWarning->text();
+    Child<FilteredLineEdit>(window, "txtLonD")->setText(QStringLiteral("89"));
+    Child<QRadioButton>(window, "optLong", 1)->setChecked(true);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(24);
+    Child<QCheckBox>(window, "chkDST")->setChecked(true);
+    const QString twice = Child<PlacePicker>(window, "placePicker")->lblZoneWarning->text();
     EXPECT_TRUE(twice.contains(QStringLiteral("counts summer time twice"))) << twice.toStdString();
     EXPECT_FALSE(twice.contains(QStringLiteral("three hours")));
 
-    window->chkDST->setChecked(false);
-    window->cmbTimeZone->setCurrentIndex(20); // Central European Time, 7 hours from 89° W
-    const QString far = window->placePicker->lblZoneWarning->text();
+    Child<QCheckBox>(window, "chkDST")->setChecked(false);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(20); // Central European Time, 7 hours from 89° W
+    const QString far = Child<PlacePicker>(window, "placePicker")->lblZoneWarning->text();
     EXPECT_TRUE(far.contains(QStringLiteral("more than three hours"))) << far.toStdString();
-    EXPECT_FALSE(window->placePicker->lblZoneWarning->isHidden());
+    EXPECT_FALSE(Child<PlacePicker>(window, "placePicker")->lblZoneWarning->isHidden());
 }
 
 // Kathmandu has kept UT+5:45 since 1986: no row fits, so the chart uses the exact offset, and the window and
@@ -144,9 +144,10 @@ TEST_F(PlacePickerTest, WarnsOfSummerTimeCountedTwiceAndAZoneFarFromTheLongitude
 TEST_F(PlacePickerTest, AnOffsetNoRowHasChartsExactlyAndAgreesWithTheChartTool)
 {
     SetDate(2000, 1, 1, 12, 0);
-    window->txtName->setText(QStringLiteral("ada"));
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("ada"));
     TypeAndChoose("kathmandu");
-    EXPECT_EQ(window->cmbTimeZone->currentText(), QStringLiteral("Local clock of Kathmandu, UT+5:45"));
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentText(),
+              QStringLiteral("Local clock of Kathmandu, UT+5:45"));
     EXPECT_TRUE(Clock().contains(QStringLiteral("no zone in the list matches it, so the chart uses UT+5:45")));
     const BirthDataForm form = window->CurrentForm();
     ASSERT_TRUE(form.exactZone.has_value());
@@ -197,15 +198,15 @@ TEST_F(PlacePickerTest, EveryPlacedStateSavesToAFileBothProgramsOpenToTheSameCha
         {"OverlapTicked", "paris", {2021, 10, 31, 2, 30}, false, "2021-10-31T00:30Z"},
         {"OverlapUnticked", "paris", {2021, 10, 31, 2, 30}, true, "2021-10-31T01:30Z"},
     };
-    window->txtName->setText(QStringLiteral("ada"));
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("ada"));
     for (const RoundTrip& trip : trips) {
         SCOPED_TRACE(trip.label);
         const CivilInstant& at = trip.local;
         SetDate(at.year, at.month, at.day, at.hour, at.minute);
-        window->placePicker->txtPlace->clear();
+        Child<PlacePicker>(window, "placePicker")->txtPlace->clear();
         TypeAndChoose(trip.place);
         if (trip.untick)
-            window->chkDST->setChecked(false);
+            Child<QCheckBox>(window, "chkDST")->setChecked(false);
         ASSERT_EQ(ChartedInstant(*window), trip.instantUT) << Clock().toStdString();
         const PositionTable chart = window->chartState().positionTable;
         window->show();
@@ -241,25 +242,27 @@ TEST_F(PlacePickerTest, ASavedPlaceReopensWithItsClockLineAndTheHandsChoice)
         {"AtlasZone", "kathmandu", {1990, 6, 15, 10, 0}, false, "1990-06-15T04:15Z"},
         {"HandsZone", "springfield illinois", {1990, 7, 1, 12, 0}, true, "1990-07-01T18:00Z"},
     };
-    window->txtName->setText(QStringLiteral("asha rao"));
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("asha rao"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         SetDate(c.local.year, c.local.month, c.local.day, c.local.hour, c.local.minute);
-        window->placePicker->txtPlace->clear();
+        Child<PlacePicker>(window, "placePicker")->txtPlace->clear();
         TypeAndChoose(c.place);
         if (c.untick)
-            QTest::mouseClick(window->chkDST, Qt::LeftButton);
+            QTest::mouseClick(Child<QCheckBox>(window, "chkDST"), Qt::LeftButton);
         const QString path = folder.filePath(QLatin1String(c.label) + QStringLiteral(".csv"));
         ASSERT_TRUE(window->SaveBirthDataTo(path));
 
         frmMain reopened;
         ASSERT_TRUE(reopened.OpenBirthDataFrom(path));
-        EXPECT_FALSE(reopened.placePicker->placeLabel().empty());
-        EXPECT_EQ(reopened.placePicker->placeLabel(), window->placePicker->placeLabel());
-        EXPECT_EQ(reopened.placePicker->lblClock->text(), Clock());
-        EXPECT_EQ(reopened.txtMCity->text(), window->txtMCity->text());
-        EXPECT_EQ(reopened.chkDST->isChecked(), window->chkDST->isChecked());
-        EXPECT_EQ(reopened.cmbTimeZone->currentText(), window->cmbTimeZone->currentText());
+        EXPECT_FALSE(Child<PlacePicker>(reopened, "placePicker")->placeLabel().empty());
+        EXPECT_EQ(Child<PlacePicker>(reopened, "placePicker")->placeLabel(),
+                  Child<PlacePicker>(window, "placePicker")->placeLabel());
+        EXPECT_EQ(Child<PlacePicker>(reopened, "placePicker")->lblClock->text(), Clock());
+        EXPECT_EQ(Child<QLineEdit>(reopened, "txtMCity")->text(), Child<QLineEdit>(window, "txtMCity")->text());
+        EXPECT_EQ(Child<QCheckBox>(reopened, "chkDST")->isChecked(), Child<QCheckBox>(window, "chkDST")->isChecked());
+        EXPECT_EQ(Child<QComboBox>(reopened, "cmbTimeZone")->currentText(),
+                  Child<QComboBox>(window, "cmbTimeZone")->currentText());
         EXPECT_EQ(ChartedInstant(reopened), c.instantUT);
         EXPECT_FALSE(reopened.chartState().clock.empty());
         const cli::ToolRun tool = cli::RunTool({"--batch", path.toStdString(), "--json"});
@@ -273,10 +276,10 @@ TEST_F(PlacePickerTest, AnAltLetterKeepsThePlaceChosen)
 {
     SetDate(1990, 6, 15, 10, 0);
     TypeAndChoose("kathmandu");
-    const std::string chosen = window->placePicker->placeLabel();
+    const std::string chosen = Child<PlacePicker>(window, "placePicker")->placeLabel();
     ASSERT_FALSE(chosen.empty());
-    QTest::keyClick(window->placePicker->txtPlace, Qt::Key_V, Qt::AltModifier);
-    EXPECT_EQ(window->placePicker->placeLabel(), chosen);
+    QTest::keyClick(Child<PlacePicker>(window, "placePicker")->txtPlace, Qt::Key_V, Qt::AltModifier);
+    EXPECT_EQ(Child<PlacePicker>(window, "placePicker")->placeLabel(), chosen);
 }
 
 // A file opened over a place chosen before: its coordinates are the file's, not an edit by hand.
@@ -298,14 +301,15 @@ TEST_F(PlacePickerTest, AnOpenedFileIsNoEditByHand)
 TEST_F(PlacePickerTest, EditingTheFormKeepsTheExactOffsetItShows)
 {
     SetDate(1990, 6, 15, 10, 0);
-    window->txtName->setText(QStringLiteral("ada"));
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("ada"));
     TypeAndChoose("kathmandu");
-    QTest::mouseClick(window->optLong[0], Qt::LeftButton);
-    window->txtLatM->clear();
-    QTest::keyClicks(window->txtLatM, QStringLiteral("1"));
-    EXPECT_TRUE(window->placePicker->placeLabel().empty());
-    EXPECT_EQ(window->cmbTimeZone->currentText(), QStringLiteral("Local clock of Kathmandu, UT+5:45"));
-    EXPECT_FALSE(window->chkDST->isEnabled());
+    QTest::mouseClick(Child<QRadioButton>(window, "optLong", 0), Qt::LeftButton);
+    Child<FilteredLineEdit>(window, "txtLatM")->clear();
+    QTest::keyClicks(Child<FilteredLineEdit>(window, "txtLatM"), QStringLiteral("1"));
+    EXPECT_TRUE(Child<PlacePicker>(window, "placePicker")->placeLabel().empty());
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentText(),
+              QStringLiteral("Local clock of Kathmandu, UT+5:45"));
+    EXPECT_FALSE(Child<QCheckBox>(window, "chkDST")->isEnabled());
     EXPECT_EQ(ChartedInstant(*window), "1990-06-15T04:15Z");
     window->show();
     const QString path = folder.filePath(QStringLiteral("kathmandu.csv"));
@@ -320,13 +324,13 @@ TEST_F(PlacePickerTest, EditingTheFormKeepsTheExactOffsetItShows)
 TEST_F(PlacePickerTest, AChoiceOfTheTickHoldsAcrossTimeChanges)
 {
     SetDate(2021, 10, 31, 2, 30);
-    window->txtName->setText(QStringLiteral("ada"));
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("ada"));
     TypeAndChoose("paris");
-    ASSERT_TRUE(window->chkDST->isChecked());
-    QTest::mouseClick(window->chkDST, Qt::LeftButton);
-    EXPECT_FALSE(window->chkDST->isChecked());
-    window->cboMM->setCurrentIndex(45);
-    EXPECT_FALSE(window->chkDST->isChecked());
+    ASSERT_TRUE(Child<QCheckBox>(window, "chkDST")->isChecked());
+    QTest::mouseClick(Child<QCheckBox>(window, "chkDST"), Qt::LeftButton);
+    EXPECT_FALSE(Child<QCheckBox>(window, "chkDST")->isChecked());
+    Child<QComboBox>(window, "cboMM")->setCurrentIndex(45);
+    EXPECT_FALSE(Child<QCheckBox>(window, "chkDST")->isChecked());
     EXPECT_EQ(ChartedInstant(*window), "2021-10-31T01:45Z");
 }
 
@@ -335,9 +339,9 @@ TEST_F(PlacePickerTest, AChoiceOfTheTickHoldsAcrossTimeChanges)
 TEST_F(PlacePickerTest, ARetypedPlaceOrAnOpenedFileLeavesNoOldPlaceBehind)
 {
     SetDate(1990, 6, 15, 10, 0);
-    window->txtName->setText(QStringLiteral("ada"));
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("ada"));
     TypeAndChoose("paris texas");
-    QTest::keyClicks(window->placePicker->txtPlace, QStringLiteral(" london"));
+    QTest::keyClicks(Child<PlacePicker>(window, "placePicker")->txtPlace, QStringLiteral(" london"));
     ChartedInstant(*window);
     EXPECT_TRUE(window->chartState().place.empty()) << window->chartState().place;
     window->show();
@@ -348,7 +352,8 @@ TEST_F(PlacePickerTest, ARetypedPlaceOrAnOpenedFileLeavesNoOldPlaceBehind)
     file.write("name,date,time,zone,lon,lat,dst\nADA,1975-06-15,10:30,34,77E12,28N36,0\n");
     file.close();
     ASSERT_TRUE(window->OpenBirthDataFrom(path));
-    for (const QLineEdit* part : {window->txtMCity, window->txtMState, window->txtMCountry})
+    for (const QLineEdit* part : {Child<QLineEdit>(window, "txtMCity"), Child<QLineEdit>(window, "txtMState"),
+                                  Child<QLineEdit>(window, "txtMCountry")})
         EXPECT_TRUE(part->text().isEmpty()) << part->objectName().toStdString();
 
     // A row that names its place opens with it chosen, as the chart tool charts it: Kolkata kept IST, UT+5:30.
@@ -356,8 +361,8 @@ TEST_F(PlacePickerTest, ARetypedPlaceOrAnOpenedFileLeavesNoOldPlaceBehind)
     file.write("name,date,time,place\nADA,1975-06-15,10:30,Kolkata\n");
     file.close();
     ASSERT_TRUE(window->OpenBirthDataFrom(path)) << messages.shown.back().text.toStdString();
-    EXPECT_EQ(window->txtMCity->text(), QStringLiteral("Kolkata"));
-    EXPECT_EQ(window->cmbTimeZone->currentIndex(), 34);
+    EXPECT_EQ(Child<QLineEdit>(window, "txtMCity")->text(), QStringLiteral("Kolkata"));
+    EXPECT_EQ(Child<QComboBox>(window, "cmbTimeZone")->currentIndex(), 34);
     EXPECT_EQ(ChartedInstant(*window), "1975-06-15T05:00Z");
 }
 
@@ -365,7 +370,7 @@ TEST_F(PlacePickerTest, ARetypedPlaceOrAnOpenedFileLeavesNoOldPlaceBehind)
 // click chooses, Escape closes, text from an assistive tool searches, and a search that finds nothing says so.
 TEST_F(PlacePickerTest, TheListShowsHighlightsChoosesAndSaysWhenNothingMatches)
 {
-    PlacePicker& picker = *window->placePicker;
+    PlacePicker& picker = *Child<PlacePicker>(window, "placePicker");
     picker.txtPlace->setFocus(Qt::OtherFocusReason);
     picker.waitForAtlas();
     QTest::keyClicks(picker.txtPlace, QStringLiteral("springfield"));
@@ -381,7 +386,7 @@ TEST_F(PlacePickerTest, TheListShowsHighlightsChoosesAndSaysWhenNothingMatches)
     ASSERT_FALSE(picker.lstPlaces->isHidden());
     QTest::mouseClick(picker.lstPlaces->viewport(), Qt::LeftButton, {},
                       picker.lstPlaces->visualItemRect(picker.lstPlaces->item(0)).center());
-    EXPECT_EQ(window->txtMState->text(), QStringLiteral("Texas"));
+    EXPECT_EQ(Child<QLineEdit>(window, "txtMState")->text(), QStringLiteral("Texas"));
 
     picker.txtPlace->clear();
     QTest::keyClicks(picker.txtPlace, QStringLiteral("qqxzv"));

@@ -34,16 +34,16 @@ protected:
     // formulas put it a few minutes of arc short of Taurus.
     frmDisplay* CalculateSaturnAtAnEdge()
     {
-        window->txtName->setText(QStringLiteral("TEST"));
+        Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("TEST"));
         SelectDate(1939, 9, 21);
-        window->cboHH->setCurrentIndex(window->cboHH->findText(QStringLiteral("20")));
-        window->cboMM->setCurrentIndex(window->cboMM->findText(QStringLiteral("8")));
-        window->cmbTimeZone->setCurrentIndex(46);
-        window->txtLonD->setText(QStringLiteral("8"));
-        window->txtLonM->setText(QStringLiteral("8"));
-        window->optLong[1]->setChecked(true);
-        window->txtLatD->setText(QStringLiteral("8"));
-        window->txtLatM->setText(QStringLiteral("56"));
+        SelectText(Child<QComboBox>(window, "cboHH"), QStringLiteral("20"));
+        SelectText(Child<QComboBox>(window, "cboMM"), QStringLiteral("8"));
+        Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(46);
+        Child<FilteredLineEdit>(window, "txtLonD")->setText(QStringLiteral("8"));
+        Child<FilteredLineEdit>(window, "txtLonM")->setText(QStringLiteral("8"));
+        Child<QRadioButton>(window, "optLong", 1)->setChecked(true);
+        Child<FilteredLineEdit>(window, "txtLatD")->setText(QStringLiteral("8"));
+        Child<FilteredLineEdit>(window, "txtLatM")->setText(QStringLiteral("56"));
         window->cmdRashi_Click();
         EXPECT_TRUE(messages.shown.empty());
         return window->resultsWindow();
@@ -57,16 +57,16 @@ TEST_F(PreciseMode, TheChoiceIsRememberedForTheNextRun)
 {
     const QString path = folder.filePath(QStringLiteral("tessaline.conf"));
     OpenWithSettings(path);
-    ASSERT_TRUE(window->mnuPrecise->isCheckable());
-    EXPECT_FALSE(window->mnuPrecise->isChecked()); // classic unless asked
-    window->mnuPrecise->trigger();
+    ASSERT_TRUE(Child<QAction>(window, "mnuPrecise")->isCheckable());
+    EXPECT_FALSE(Child<QAction>(window, "mnuPrecise")->isChecked()); // classic unless asked
+    Child<QAction>(window, "mnuPrecise")->trigger();
     EXPECT_TRUE(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Options/PrecisePositions")).toBool());
 
     OpenWithSettings(path);
-    EXPECT_TRUE(window->mnuPrecise->isChecked());
-    window->mnuPrecise->trigger();
+    EXPECT_TRUE(Child<QAction>(window, "mnuPrecise")->isChecked());
+    Child<QAction>(window, "mnuPrecise")->trigger();
     OpenWithSettings(path);
-    EXPECT_FALSE(window->mnuPrecise->isChecked());
+    EXPECT_FALSE(Child<QAction>(window, "mnuPrecise")->isChecked());
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -77,63 +77,66 @@ TEST_F(PreciseMode, AChoiceThatCannotBeSavedIsReported)
     blocker.close();
     const QString path = folder.filePath(QStringLiteral("not-a-folder/tessaline.conf"));
     OpenWithSettings(path);
-    window->mnuPrecise->trigger();
+    Child<QAction>(window, "mnuPrecise")->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
     EXPECT_TRUE(messages.shown[0].text.contains(path)) << messages.shown[0].text.toStdString();
-    EXPECT_TRUE(window->mnuPrecise->isChecked()); // the choice holds for this run
+    EXPECT_TRUE(Child<QAction>(window, "mnuPrecise")->isChecked()); // the choice holds for this run
 }
 
 TEST_F(PreciseMode, ClassicTabNamesThePreciseDecanateAndPreciseTabShowsIt)
 {
     frmDisplay* results = CalculateSaturnAtAnEdge();
     ASSERT_NE(results, nullptr);
-    EXPECT_NE(results->lblPosition[6]->text(), QStringLiteral("00 Tau 03"));
-    EXPECT_FALSE(results->lblPrecise[6]->isHidden());
-    EXPECT_EQ(results->lblPrecise[6]->text(),
+    EXPECT_NE(Child<QLabel>(results, "lblPosition", 6)->text(), QStringLiteral("00 Tau 03"));
+    EXPECT_FALSE(Child<NoticeLabel>(results, "lblPrecise", 6)->isHidden());
+    EXPECT_EQ(Child<NoticeLabel>(results, "lblPrecise", 6)->text(),
               QStringLiteral("A precise ephemeris puts Saturn at 00 Tau 03, in the first decanate (Taurus), ruled by "
                              "Venus."));
-    EXPECT_TRUE(results->lblPrecise[0]->isHidden());
-    EXPECT_FALSE(results->lblInstant->text().contains(QStringLiteral("precise")));
+    EXPECT_TRUE(Child<NoticeLabel>(results, "lblPrecise", 0)->isHidden());
+    EXPECT_FALSE(Child<QLabel>(results, "lblInstant")->text().contains(QStringLiteral("precise")));
 
     results->cmdOK_Click();
     FlushDeletes();
-    window->mnuPrecise->trigger();
+    Child<QAction>(window, "mnuPrecise")->trigger();
     results = CalculateSaturnAtAnEdge();
     ASSERT_NE(results, nullptr);
-    EXPECT_EQ(results->lblPosition[6]->text(), QStringLiteral("00 Tau 03"));
-    EXPECT_EQ(results->lblDecanateSign[6]->text(), QStringLiteral("Taurus"));
-    EXPECT_TRUE(results->lblPrecise[6]->isHidden());
-    EXPECT_TRUE(results->lblZodiac->text().endsWith(QStringLiteral("; positions from the precise ephemeris")));
+    EXPECT_EQ(Child<QLabel>(results, "lblPosition", 6)->text(), QStringLiteral("00 Tau 03"));
+    EXPECT_EQ(Child<QLabel>(results, "lblDecanateSign", 6)->text(), QStringLiteral("Taurus"));
+    EXPECT_TRUE(Child<NoticeLabel>(results, "lblPrecise", 6)->isHidden());
+    EXPECT_TRUE(
+        Child<QLabel>(results, "lblZodiac")->text().endsWith(QStringLiteral("; positions from the precise ephemeris")));
 }
 
 TEST_F(PreciseMode, TheZodiacIsRememberedAndCountsThePositions)
 {
     const QString path = folder.filePath(QStringLiteral("tessaline.conf"));
     OpenWithSettings(path);
-    EXPECT_TRUE(window->mnuTropical->isChecked()); // tropical unless asked
-    window->mnuSidereal[static_cast<std::size_t>(Ayanamsa::FaganBradley)]->trigger();
+    EXPECT_TRUE(Child<QAction>(window, "mnuTropical")->isChecked()); // tropical unless asked
+    SiderealEntry(window, Ayanamsa::FaganBradley)->trigger();
     EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Options/Zodiac")).toString(),
               QStringLiteral("fagan-bradley"));
 
     OpenWithSettings(path);
-    EXPECT_TRUE(window->mnuSidereal[static_cast<std::size_t>(Ayanamsa::FaganBradley)]->isChecked());
-    EXPECT_FALSE(window->mnuTropical->isChecked());
+    EXPECT_TRUE(SiderealEntry(window, Ayanamsa::FaganBradley)->isChecked());
+    EXPECT_FALSE(Child<QAction>(window, "mnuTropical")->isChecked());
     frmDisplay* results = CalculateSaturnAtAnEdge();
     ASSERT_NE(results, nullptr);
     // Saturn at about 30° tropical, an ayanamsa of about 24° behind: early Aries.
-    EXPECT_TRUE(results->lblPosition[6]->text().contains(QStringLiteral(" Ari ")))
-        << results->lblPosition[6]->text().toStdString();
-    EXPECT_TRUE(results->lblZodiac->text().startsWith(QStringLiteral("Sidereal zodiac, Fagan/Bradley ayanamsa 23°")));
+    EXPECT_TRUE(Child<QLabel>(results, "lblPosition", 6)->text().contains(QStringLiteral(" Ari ")))
+        << Child<QLabel>(results, "lblPosition", 6)->text().toStdString();
+    EXPECT_TRUE(Child<QLabel>(results, "lblZodiac")
+                    ->text()
+                    .startsWith(QStringLiteral("Sidereal zodiac, Fagan/Bradley ayanamsa 23°")));
     results->cmdOK_Click();
     FlushDeletes();
 
-    window->mnuTropical->trigger();
+    Child<QAction>(window, "mnuTropical")->trigger();
     EXPECT_EQ(QSettings(path, QSettings::IniFormat).value(QStringLiteral("Options/Zodiac")).toString(),
               QStringLiteral("tropical"));
     QSettings(path, QSettings::IniFormat).setValue(QStringLiteral("Options/Zodiac"), QStringLiteral("nonsense"));
     OpenWithSettings(path);
-    EXPECT_TRUE(window->mnuTropical->isChecked());
+    EXPECT_TRUE(Child<QAction>(window, "mnuTropical")->isChecked());
     EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -26,15 +26,15 @@ protected:
     // Delhi, 15 June 1975, Indian Time, 77° 12′ East, 28° 36′ North, at the given clock time.
     frmDisplay* CalculateDelhi(const char* hour, const char* minute)
     {
-        window->txtName->setText(QStringLiteral("ASHA RAO"));
+        Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("ASHA RAO"));
         SelectDate(1975, 6, 15);
-        window->cboHH->setCurrentIndex(window->cboHH->findText(QLatin1String(hour)));
-        window->cboMM->setCurrentIndex(window->cboMM->findText(QLatin1String(minute)));
-        window->cmbTimeZone->setCurrentIndex(34);
-        window->txtLonD->setText(QStringLiteral("77"));
-        window->txtLonM->setText(QStringLiteral("12"));
-        window->txtLatD->setText(QStringLiteral("28"));
-        window->txtLatM->setText(QStringLiteral("36"));
+        SelectText(Child<QComboBox>(window, "cboHH"), QLatin1String(hour));
+        SelectText(Child<QComboBox>(window, "cboMM"), QLatin1String(minute));
+        Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(34);
+        Child<FilteredLineEdit>(window, "txtLonD")->setText(QStringLiteral("77"));
+        Child<FilteredLineEdit>(window, "txtLonM")->setText(QStringLiteral("12"));
+        Child<FilteredLineEdit>(window, "txtLatD")->setText(QStringLiteral("28"));
+        Child<FilteredLineEdit>(window, "txtLatM")->setText(QStringLiteral("36"));
         window->cmdRashi_Click();
         EXPECT_TRUE(messages.shown.empty());
         return window->resultsWindow();
@@ -46,16 +46,17 @@ TEST_F(Reading, InstantLineStandsAboveTheTabs)
     frmDisplay* results = CalculateDelhi("10", "30");
     ASSERT_NE(results, nullptr);
     // One short line each: when, where, which zodiac and positions.
-    EXPECT_EQ(results->lblInstant->text(),
+    EXPECT_EQ(Child<QLabel>(results, "lblInstant")->text(),
               QStringLiteral("Calculated for 15 June 1975, 05:00 Universal Time (zone +5:30, no daylight saving)"));
-    EXPECT_EQ(results->lblPlace->text(), QStringLiteral("77°12′ E, 28°36′ N"));
-    EXPECT_EQ(results->lblZodiac->text(), QStringLiteral("Tropical zodiac; positions from the classic formulas"));
-    EXPECT_TRUE(results->lblInstant->isVisible());
-    EXPECT_TRUE(results->lblClock->isHidden()) << "no place chosen from the atlas, no clock sentence";
-    EXPECT_EQ(results->lblName->text(), QStringLiteral("ASHA RAO"));
+    EXPECT_EQ(Child<QLabel>(results, "lblPlace")->text(), QStringLiteral("77°12′ E, 28°36′ N"));
+    EXPECT_EQ(Child<QLabel>(results, "lblZodiac")->text(),
+              QStringLiteral("Tropical zodiac; positions from the classic formulas"));
+    EXPECT_TRUE(Child<QLabel>(results, "lblInstant")->isVisible());
+    EXPECT_TRUE(Child<QLabel>(results, "lblClock")->isHidden()) << "no place chosen from the atlas, no clock sentence";
+    EXPECT_EQ(Child<QLabel>(results, "lblName")->text(), QStringLiteral("ASHA RAO"));
     // The README's worked example; the Ascendant's decanate is checked against the table in the report tests.
     // Each item is held together (no-break spaces), so the line wraps only between items.
-    const QString angles = results->lblAngles->text();
+    const QString angles = Child<QLabel>(results, "lblAngles")->text();
     for (const QString& item : angles.split(QStringLiteral(" · ")))
         EXPECT_FALSE(item.contains(QLatin1Char(' '))) << item.toStdString();
     const QString spaced = QString(angles).replace(QChar(0x00A0), QLatin1Char(' '));
@@ -68,22 +69,22 @@ TEST_F(Reading, MarginShowsOnlyWhereTheDecanateMayChange)
     // At 19:26 the Moon is minutes short of 10° Virgo; the Sun, at 23° Gemini, is far from any edge.
     frmDisplay* results = CalculateDelhi("19", "26");
     ASSERT_NE(results, nullptr);
-    const QLabel* moon = results->lblMargin[1];
+    const QLabel* moon = Child<NoticeLabel>(results, "lblMargin", 1);
     EXPECT_TRUE(moon->isVisibleTo(results));
     EXPECT_TRUE(moon->text().startsWith(QStringLiteral("The decanate changes if the birth was after 19:")));
     QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(const_cast<QLabel*>(moon));
     EXPECT_EQ(heard->role(), QAccessible::Notification) << "spoken when it appears";
     EXPECT_EQ(heard->text(QAccessible::Name), QStringLiteral("Warning: ") + moon->text());
-    EXPECT_FALSE(results->lblMargin[0]->isVisibleTo(results));
-    EXPECT_TRUE(results->lblMargin[0]->text().isEmpty());
+    EXPECT_FALSE(Child<NoticeLabel>(results, "lblMargin", 0)->isVisibleTo(results));
+    EXPECT_TRUE(Child<NoticeLabel>(results, "lblMargin", 0)->text().isEmpty());
 }
 
 TEST_F(Reading, SavedHtmlAndPdfHoldTheWholeReading)
 {
     frmDisplay* results = CalculateDelhi("10", "30");
     ASSERT_NE(results, nullptr);
-    EXPECT_EQ(results->mnuSaveReading->shortcut(), QKeySequence(QKeySequence::Save));
-    EXPECT_EQ(results->mnuPrint->shortcut(), QKeySequence(QKeySequence::Print));
+    EXPECT_EQ(Child<QAction>(results, "mnuSaveReading")->shortcut(), QKeySequence(QKeySequence::Save));
+    EXPECT_EQ(Child<QAction>(results, "mnuPrint")->shortcut(), QKeySequence(QKeySequence::Print));
 
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -110,8 +111,8 @@ TEST_F(Reading, SavedHtmlAndPdfHoldTheWholeReading)
         const QString name = QString::fromLatin1(BodyName(static_cast<BodyIndex>(body)));
         SCOPED_TRACE(name.toStdString());
         EXPECT_TRUE(pdfText.contains(name));
-        EXPECT_TRUE(pdfText.contains(results->lblDecanateName[body]->text()));
-        EXPECT_TRUE(pdfText.contains(results->lblDecanateSign[body]->text()));
+        EXPECT_TRUE(pdfText.contains(Child<QLabel>(results, "lblDecanateName", body)->text()));
+        EXPECT_TRUE(pdfText.contains(Child<QLabel>(results, "lblDecanateSign", body)->text()));
     }
     // "Influence" may come out of the PDF with its "fl" as one ligature character.
     EXPECT_EQ(pdfText.count(QStringLiteral("Karmic In")), 10);
@@ -122,9 +123,9 @@ TEST_F(Reading, SavedHtmlAndPdfHoldTheWholeReading)
 TEST_F(Reading, NamesInOtherAlphabetsReachTheHtmlAndThePdf)
 {
     FillValidForm();
-    window->txtName->setText(QStringLiteral("Ødegaard Σίσυφος"));
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("Ødegaard Σίσυφος"));
     const QString name = QStringLiteral("ØDEGAARD ΣΊΣΥΦΟΣ");
-    ASSERT_EQ(window->txtName->text(), name);
+    ASSERT_EQ(Child<FilteredLineEdit>(window, "txtName")->text(), name);
     window->cmdRashi_Click();
     frmDisplay* results = window->resultsWindow();
     ASSERT_NE(results, nullptr);

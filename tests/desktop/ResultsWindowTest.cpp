@@ -46,18 +46,25 @@ const TabExpectation kVenusJ2000{3,
 void ExpectTab(const frmDisplay& results, const TabExpectation& tab)
 {
     const auto i = static_cast<std::size_t>(tab.body);
-    SCOPED_TRACE(results.SSTab1->tabText(tab.body).toStdString());
-    EXPECT_EQ(results.lblPosition[i]->text(), QLatin1String(tab.position));
-    const std::array<QLabel*, 7> labels{results.lblDecanateName[i],      results.lblDecanateSign[i],
-                                        results.lblRulingPlanet[i],      results.lblRulingElement[i],
-                                        results.lblConstellationName[i], results.lblKeyword[i],
-                                        results.lblTreeZodiac[i]};
+    SCOPED_TRACE(Child<TabPanel>(results, "SSTab1")->tabText(tab.body).toStdString());
+    EXPECT_EQ(Child<QLabel>(results, "lblPosition", i)->text(), QLatin1String(tab.position));
+    const std::array<QLabel*, 7> labels{
+        Child<QLabel>(results, "lblDecanateName", i),      Child<QLabel>(results, "lblDecanateSign", i),
+        Child<QLabel>(results, "lblRulingPlanet", i),      Child<QLabel>(results, "lblRulingElement", i),
+        Child<QLabel>(results, "lblConstellationName", i), Child<QLabel>(results, "lblKeyword", i),
+        Child<QLabel>(results, "lblTreeZodiac", i)};
     for (std::size_t f = 0; f < labels.size(); ++f) {
         EXPECT_EQ(labels[f]->text(), QLatin1String(tab.fields[f])) << labels[f]->objectName().toStdString();
     }
-    EXPECT_TRUE(results.txtKarmicInfluence[i]->toPlainText().startsWith(QLatin1String(tab.karmicOpens)));
-    EXPECT_TRUE(results.txtMoreAboutTreeZodiac[i]->toPlainText().startsWith(QLatin1String(tab.treeOpens)));
-    EXPECT_TRUE(results.txtMoreAboutDecanateSign[i]->toPlainText().startsWith(QLatin1String(tab.signOpens)));
+    EXPECT_TRUE(Child<LockedTextBox>(results, "txtKarmicInfluence", i)
+                    ->toPlainText()
+                    .startsWith(QLatin1String(tab.karmicOpens)));
+    EXPECT_TRUE(Child<LockedTextBox>(results, "txtMoreAboutTreeZodiac", i)
+                    ->toPlainText()
+                    .startsWith(QLatin1String(tab.treeOpens)));
+    EXPECT_TRUE(Child<LockedTextBox>(results, "txtMoreAboutDecanateSign", i)
+                    ->toPlainText()
+                    .startsWith(QLatin1String(tab.signOpens)));
 }
 
 class Calculation : public DesktopTest
@@ -66,14 +73,14 @@ protected:
     // 2000-01-01 12:00, GMT, no daylight saving, 0 deg 0 min West, 51 deg 30 min North.
     void EnterJ2000()
     {
-        window->txtName->setText(QStringLiteral("J TWO THOUSAND"));
+        Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("J TWO THOUSAND"));
         SelectDate(2000, 1, 1);
-        window->cboHH->setCurrentIndex(window->cboHH->findText(QStringLiteral("12")));
-        window->txtLonD->setText(QStringLiteral("0"));
-        window->txtLonM->setText(QStringLiteral("0"));
-        window->optLong[1]->setChecked(true);
-        window->txtLatD->setText(QStringLiteral("51"));
-        window->txtLatM->setText(QStringLiteral("30"));
+        SelectText(Child<QComboBox>(window, "cboHH"), QStringLiteral("12"));
+        Child<FilteredLineEdit>(window, "txtLonD")->setText(QStringLiteral("0"));
+        Child<FilteredLineEdit>(window, "txtLonM")->setText(QStringLiteral("0"));
+        Child<QRadioButton>(window, "optLong", 1)->setChecked(true);
+        Child<FilteredLineEdit>(window, "txtLatD")->setText(QStringLiteral("51"));
+        Child<FilteredLineEdit>(window, "txtLatM")->setText(QStringLiteral("30"));
     }
 
     // The same picture as number `number` of the window's image list, drawn for the label.
@@ -94,9 +101,9 @@ TEST_P(CalculationTrigger, J2000ShowsSunAndVenusWithTheirPictures)
 {
     EnterJ2000();
     if (GetParam()) {
-        QTest::mouseClick(window->cmdRashi, Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "cmdRashi"), Qt::LeftButton);
     } else {
-        window->mnuNext->trigger();
+        Child<QAction>(window, "mnuNext")->trigger();
     }
     ASSERT_TRUE(messages.shown.empty());
     frmDisplay* results = window->resultsWindow();
@@ -106,19 +113,44 @@ TEST_P(CalculationTrigger, J2000ShowsSunAndVenusWithTheirPictures)
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(results->windowTitle(), QStringLiteral("Reading — J TWO THOUSAND"));
 
-    EXPECT_EQ(results->SSTab1->currentIndex(), 1);
-    EXPECT_EQ(results->SSTab1->tabText(1), QStringLiteral("Moon"));
-    EXPECT_EQ(results->lblPosition[1]->text(), QStringLiteral("13 Sco 18"));
+    EXPECT_EQ(Child<TabPanel>(results, "SSTab1")->currentIndex(), 1);
+    EXPECT_EQ(Child<TabPanel>(results, "SSTab1")->tabText(1), QStringLiteral("Moon"));
+    EXPECT_EQ(Child<QLabel>(results, "lblPosition", 1)->text(), QStringLiteral("13 Sco 18"));
 
     ExpectTab(*results, kSunJ2000);
     ExpectTab(*results, kVenusJ2000);
-    EXPECT_TRUE(ShowsPicture(results->picPlanet[3], 4)) << "Venus shows picture 4";
-    EXPECT_TRUE(ShowsPicture(results->picPlanet[0], 1)) << "the Sun shows picture 1";
-    EXPECT_FALSE(ShowsPicture(results->picPlanet[3], 1)) << "the pictures differ";
+    EXPECT_TRUE(ShowsPicture(Child<QLabel>(results, "picPlanet", 3), 4)) << "Venus shows picture 4";
+    EXPECT_TRUE(ShowsPicture(Child<QLabel>(results, "picPlanet", 0), 1)) << "the Sun shows picture 1";
+    EXPECT_FALSE(ShowsPicture(Child<QLabel>(results, "picPlanet", 3), 1)) << "the pictures differ";
 }
 
 INSTANTIATE_TEST_SUITE_P(ButtonOrMenu, CalculationTrigger, ::testing::Values(true, false),
                          [](const auto& info) { return info.param ? "Button" : "FileMenu"; });
+
+// Every control and menu entry of the results window under its given name exactly once; the per-body ones
+// as name_0 (Sun) to name_9 (Pluto).
+TEST_F(Calculation, ResultsControlsAreFoundByTheirGivenNames)
+{
+    EnterJ2000();
+    Child<QPushButton>(window, "cmdRashi")->click();
+    const frmDisplay* results = window->resultsWindow();
+    ASSERT_NE(results, nullptr);
+    for (const char* name :
+         {"lblName",     "lblInstant", "lblClock",     "lblPlace", "lblZodiac", "lblAngles",      "SSTab1",
+          "chartPanel",  "Label61",    "lblCoBrandAd", "cmdOK",    "cmdExit",   "mnuSaveReading", "mnuPrint",
+          "mnuFileBack", "mnuExit",    "mnuOnline",    "mnuVisit", "mnuUpdate", "mnuAbout",       "mnuDonate"}) {
+        EXPECT_EQ(results->findChildren<QObject*>(QLatin1String(name)).size(), 1) << name;
+    }
+    for (const char* array :
+         {"Frame3", "lblPlanetName", "lblPosition", "lblMargin", "lblPrecise", "lblDecanateName", "lblDecanateSign",
+          "lblRulingPlanet", "lblRulingElement", "lblConstellationName", "lblKeyword", "lblTreeZodiac", "picPlanet",
+          "txtKarmicInfluence", "txtMoreAboutTreeZodiac", "txtMoreAboutDecanateSign"}) {
+        for (int body = 0; body < 10; ++body) {
+            const QString name = QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(body);
+            EXPECT_EQ(results->findChildren<QObject*>(name).size(), 1) << name.toStdString();
+        }
+    }
+}
 
 TEST_F(Calculation, TabsStandInTwoRowsOfFiveAndSwitchPanels)
 {
@@ -128,19 +160,20 @@ TEST_F(Calculation, TabsStandInTwoRowsOfFiveAndSwitchPanels)
     ASSERT_NE(results, nullptr);
     const QStringList captions{"Sun",     "Moon",   "Mercury", "Venus",   "Mars",
                                "Jupiter", "Saturn", "Uranus",  "Neptune", "Pluto"};
-    ASSERT_EQ(results->SSTab1->count(), 10);
+    ASSERT_EQ(Child<TabPanel>(results, "SSTab1")->count(), 10);
     for (int tab = 0; tab < 10; ++tab) {
-        EXPECT_EQ(results->SSTab1->tabText(tab), captions[tab]);
-        EXPECT_EQ(results->lblPlanetName[static_cast<std::size_t>(tab)]->text(), captions[tab]);
-        const int row = results->SSTab1->tabButton(tab)->y();
-        EXPECT_EQ(row, results->SSTab1->tabButton(tab < 5 ? 0 : 5)->y()) << "tab " << tab;
+        EXPECT_EQ(Child<TabPanel>(results, "SSTab1")->tabText(tab), captions[tab]);
+        EXPECT_EQ(Child<QLabel>(results, "lblPlanetName", static_cast<std::size_t>(tab))->text(), captions[tab]);
+        const int row = Child<TabPanel>(results, "SSTab1")->tabButton(tab)->y();
+        EXPECT_EQ(row, Child<TabPanel>(results, "SSTab1")->tabButton(tab < 5 ? 0 : 5)->y()) << "tab " << tab;
     }
-    EXPECT_LT(results->SSTab1->tabButton(0)->y(), results->SSTab1->tabButton(5)->y());
+    EXPECT_LT(Child<TabPanel>(results, "SSTab1")->tabButton(0)->y(),
+              Child<TabPanel>(results, "SSTab1")->tabButton(5)->y());
 
-    QTest::mouseClick(results->SSTab1->tabButton(3), Qt::LeftButton);
-    EXPECT_EQ(results->SSTab1->currentIndex(), 3);
-    EXPECT_TRUE(results->Frame3[3]->isVisible());
-    EXPECT_FALSE(results->Frame3[1]->isVisible());
+    QTest::mouseClick(Child<TabPanel>(results, "SSTab1")->tabButton(3), Qt::LeftButton);
+    EXPECT_EQ(Child<TabPanel>(results, "SSTab1")->currentIndex(), 3);
+    EXPECT_TRUE(Child<QFrame>(results, "Frame3", 3)->isVisible());
+    EXPECT_FALSE(Child<QFrame>(results, "Frame3", 1)->isVisible());
 }
 
 TEST_F(Calculation, TextsAreLockedButSelectable)
@@ -149,7 +182,7 @@ TEST_F(Calculation, TextsAreLockedButSelectable)
     window->cmdRashi_Click();
     frmDisplay* results = window->resultsWindow();
     ASSERT_NE(results, nullptr);
-    QPlainTextEdit* text = results->txtKarmicInfluence[1];
+    QPlainTextEdit* text = Child<LockedTextBox>(results, "txtKarmicInfluence", 1);
     const QString before = text->toPlainText();
     text->setFocus();
     QTest::keyClicks(text, QStringLiteral("xyz"));
@@ -166,38 +199,40 @@ TEST_F(Calculation, BackShowsTheSameInputsAndASecondCalculationShowsOnlyNewResul
     window->cmdRashi_Click();
     QPointer<frmDisplay> first = window->resultsWindow();
     ASSERT_NE(first, nullptr);
-    first->SSTab1->setCurrentIndex(3);
-    QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+    Child<TabPanel>(first, "SSTab1")->setCurrentIndex(3);
+    QTest::mouseClick(Child<QPushButton>(first, "cmdOK"), Qt::LeftButton);
     FlushDeletes();
     EXPECT_TRUE(first.isNull()) << "Back destroys the results window";
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->txtName->text(), QStringLiteral("J TWO THOUSAND"));
-    EXPECT_EQ(window->cboYear->currentText(), QStringLiteral("2000"));
-    EXPECT_TRUE(window->optLong[1]->isChecked());
+    EXPECT_EQ(Child<FilteredLineEdit>(window, "txtName")->text(), QStringLiteral("J TWO THOUSAND"));
+    EXPECT_EQ(Child<QComboBox>(window, "cboYear")->currentText(), QStringLiteral("2000"));
+    EXPECT_TRUE(Child<QRadioButton>(window, "optLong", 1)->isChecked());
 
     // 1975-06-15 10:30 in Indian time (5 h 30 min ahead), that is 05:00 UT: the Sun at 83.837804 degrees and
     // Venus at 129.152883 in the frame of J2000.0, less the general precession since then (0.3429149 degrees):
     // 83.494889 is 23 Gem 29, 128.809968 is 08 Leo 48.
     SelectDate(1975, 6, 15);
-    window->cboHH->setCurrentIndex(10);
-    window->cboMM->setCurrentIndex(30);
-    window->cmbTimeZone->setCurrentIndex(34);
-    window->optLong[0]->setChecked(true);
-    window->txtLonD->setText(QStringLiteral("73"));
-    window->txtLonM->setText(QStringLiteral("51"));
-    window->txtLatD->setText(QStringLiteral("18"));
-    window->txtLatM->setText(QStringLiteral("31"));
-    window->mnuNext->trigger();
+    Child<QComboBox>(window, "cboHH")->setCurrentIndex(10);
+    Child<QComboBox>(window, "cboMM")->setCurrentIndex(30);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(34);
+    Child<QRadioButton>(window, "optLong", 0)->setChecked(true);
+    Child<FilteredLineEdit>(window, "txtLonD")->setText(QStringLiteral("73"));
+    Child<FilteredLineEdit>(window, "txtLonM")->setText(QStringLiteral("51"));
+    Child<FilteredLineEdit>(window, "txtLatD")->setText(QStringLiteral("18"));
+    Child<FilteredLineEdit>(window, "txtLatM")->setText(QStringLiteral("31"));
+    Child<QAction>(window, "mnuNext")->trigger();
     frmDisplay* second = window->resultsWindow();
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->SSTab1->currentIndex(), 1) << "a new window opens on the Moon";
-    EXPECT_EQ(second->lblPosition[0]->text(), QStringLiteral("23 Gem 29"));
-    EXPECT_EQ(second->lblDecanateName[0]->text(), QStringLiteral("Third Decanate"));
-    EXPECT_EQ(second->lblDecanateSign[0]->text(), QStringLiteral("Aquarius"));
-    EXPECT_EQ(second->lblPosition[3]->text(), QStringLiteral("08 Leo 48"));
-    EXPECT_EQ(second->lblDecanateName[3]->text(), QStringLiteral("First Decanate"));
-    EXPECT_EQ(second->lblDecanateSign[3]->text(), QStringLiteral("Leo"));
-    EXPECT_TRUE(second->txtKarmicInfluence[3]->toPlainText().startsWith(QStringLiteral("You will look for ways to")));
+    EXPECT_EQ(Child<TabPanel>(second, "SSTab1")->currentIndex(), 1) << "a new window opens on the Moon";
+    EXPECT_EQ(Child<QLabel>(second, "lblPosition", 0)->text(), QStringLiteral("23 Gem 29"));
+    EXPECT_EQ(Child<QLabel>(second, "lblDecanateName", 0)->text(), QStringLiteral("Third Decanate"));
+    EXPECT_EQ(Child<QLabel>(second, "lblDecanateSign", 0)->text(), QStringLiteral("Aquarius"));
+    EXPECT_EQ(Child<QLabel>(second, "lblPosition", 3)->text(), QStringLiteral("08 Leo 48"));
+    EXPECT_EQ(Child<QLabel>(second, "lblDecanateName", 3)->text(), QStringLiteral("First Decanate"));
+    EXPECT_EQ(Child<QLabel>(second, "lblDecanateSign", 3)->text(), QStringLiteral("Leo"));
+    EXPECT_TRUE(Child<LockedTextBox>(second, "txtKarmicInfluence", 3)
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("You will look for ways to")));
 }
 
 TEST_F(Calculation, MenuBackDoesWhatTheBackButtonDoes)
@@ -206,7 +241,7 @@ TEST_F(Calculation, MenuBackDoesWhatTheBackButtonDoes)
     window->cmdRashi_Click();
     QPointer<frmDisplay> results = window->resultsWindow();
     ASSERT_NE(results, nullptr);
-    results->mnuFileBack->trigger();
+    Child<QAction>(results, "mnuFileBack")->trigger();
     FlushDeletes();
     EXPECT_TRUE(results.isNull());
     EXPECT_TRUE(window->isVisible());
@@ -223,11 +258,12 @@ TEST_P(ExitWay, EndsWithoutShowingTheBirthDataWindow)
     window->cmdRashi_Click();
     QPointer<frmDisplay> results = window->resultsWindow();
     ASSERT_NE(results, nullptr);
-    const std::array<std::function<void()>, 3> ways{[&] { QTest::mouseClick(results->cmdExit, Qt::LeftButton); },
-                                                    [&] { results->mnuExit->trigger(); },
-                                                    [&] {
-                                                        results->close();
-                                                    }};
+    const std::array<std::function<void()>, 3> ways{
+        [&] { QTest::mouseClick(Child<QPushButton>(results, "cmdExit"), Qt::LeftButton); },
+        [&] { Child<QAction>(results, "mnuExit")->trigger(); },
+        [&] {
+            results->close();
+        }};
     ways[static_cast<std::size_t>(GetParam())]();
     FlushDeletes();
     EXPECT_TRUE(results.isNull());

@@ -20,6 +20,7 @@
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/frmMain.h"
+#include "tests/desktop/FindControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,6 +38,8 @@
 #include <cstring>
 
 using namespace tessaline;
+using tessaline::testing::Child;
+using tessaline::testing::SiderealEntry;
 
 namespace {
 
@@ -61,27 +64,27 @@ frmDisplay* Recalculate(frmMain& window, QAction* zodiac, QAction* form, bool wh
     window.cmdRashi_Click();
     frmDisplay* results = window.resultsWindow();
     if (results != nullptr) {
-        results->chartPanel->mnuChartWheel->setChecked(wheel);
-        results->chartPanel->mnuDrekkanaChart->setChecked(drekkana);
+        Child<ChartWheelPanel>(results, "chartPanel")->mnuChartWheel->setChecked(wheel);
+        Child<ChartWheelPanel>(results, "chartPanel")->mnuDrekkanaChart->setChecked(drekkana);
     }
     return results;
 }
 
 void SetBirth(frmMain& form, const char* name, int year, int month, int day, int hour, int minute)
 {
-    form.txtName->setText(QLatin1String(name));
-    form.cboMonth->setCurrentIndex(month - 1);
-    form.cboDate->setCurrentIndex(day - 1);
-    form.cboYear->setCurrentIndex(year - 1901);
-    form.cboHH->setCurrentIndex(hour);
-    form.cboMM->setCurrentIndex(minute);
+    Child<FilteredLineEdit>(form, "txtName")->setText(QLatin1String(name));
+    Child<QComboBox>(form, "cboMonth")->setCurrentIndex(month - 1);
+    Child<QComboBox>(form, "cboDate")->setCurrentIndex(day - 1);
+    Child<QComboBox>(form, "cboYear")->setCurrentIndex(year - 1901);
+    Child<QComboBox>(form, "cboHH")->setCurrentIndex(hour);
+    Child<QComboBox>(form, "cboMM")->setCurrentIndex(minute);
 }
 
 void TypePlace(frmMain& form, const char* typed)
 {
-    form.placePicker->txtPlace->setFocus();
-    form.placePicker->waitForAtlas();
-    QTest::keyClicks(form.placePicker->txtPlace, QLatin1String(typed));
+    Child<PlacePicker>(form, "placePicker")->txtPlace->setFocus();
+    Child<PlacePicker>(form, "placePicker")->waitForAtlas();
+    QTest::keyClicks(Child<PlacePicker>(form, "placePicker")->txtPlace, QLatin1String(typed));
 }
 
 // The birth data window in the states worth checking by eye.
@@ -97,17 +100,18 @@ bool GrabStates(const QDir& folder)
     TypePlace(form, "springfield");
     ok &= Save(form, folder, "form-place-list-springfield.png");
 
-    form.placePicker->txtPlace->clear();
+    Child<PlacePicker>(form, "placePicker")->txtPlace->clear();
     TypePlace(form, "springfeld");
     ok &= Save(form, folder, "form-place-miss-springfeld.png");
 
-    form.placePicker->txtPlace->clear();
+    Child<PlacePicker>(form, "placePicker")->txtPlace->clear();
     TypePlace(form, "kathmandu");
-    form.placePicker->choosePlace(0);
+    Child<PlacePicker>(form, "placePicker")->choosePlace(0);
     ok &= Save(form, folder, "form-kathmandu-1990.png");
 
-    form.cmbTimeZone->setCurrentIndex(18); // Central Daylight Time, by hand, and the tick on it too
-    form.chkDST->setChecked(true);
+    Child<QComboBox>(form, "cmbTimeZone")
+        ->setCurrentIndex(18); // Central Daylight Time, by hand, and the tick on it too
+    Child<QCheckBox>(form, "chkDST")->setChecked(true);
     ok &= Save(form, folder, "form-hand-zone-both-warnings.png");
     form.resize(form.minimumSize());
     QTest::qWait(100);
@@ -132,26 +136,91 @@ bool GrabStates(const QDir& folder)
     return ok && saved;
 }
 
+// A dark desktop's palette, for checking the windows and pictures on it by eye.
+void UseDarkPalette()
+{
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QPalette dark;
+    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+    dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    dark.setColor(QPalette::AlternateBase, QColor(0x33, 0x33, 0x33));
+    dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+    dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    QApplication::setPalette(dark);
+}
+
+// Longitude and latitude as the four boxes and the two hemispheres take them.
+void SetCoordinates(frmMain& window, const char* lonD, const char* lonM, bool east, const char* latD, const char* latM)
+{
+    Child<FilteredLineEdit>(window, "txtLonD")->setText(QLatin1String(lonD));
+    Child<FilteredLineEdit>(window, "txtLonM")->setText(QLatin1String(lonM));
+    Child<QRadioButton>(window, "optLong", east ? 0 : 1)->setChecked(true);
+    Child<FilteredLineEdit>(window, "txtLatD")->setText(QLatin1String(latD));
+    Child<FilteredLineEdit>(window, "txtLatM")->setText(QLatin1String(latM));
+}
+
+// The birth data window after choosing a place from the atlas: Paris, 1 July 1976, 10:30, in summer time.
+bool ShootPlaceChosen(const QDir& folder)
+{
+    frmMain placed;
+    placed.show();
+    SetBirth(placed, "ADA LOVELACE", 1976, 7, 1, 10, 30);
+    TypePlace(placed, "paris");
+    Child<PlacePicker>(placed, "placePicker")->choosePlace(0);
+    const bool exposed = QTest::qWaitForWindowExposed(&placed);
+    return Save(placed, folder, "place-chosen.png") && exposed;
+}
+
+// The about box over the results window, closed once taken.
+bool ShootAboutBox(frmDisplay* results, const QDir& folder)
+{
+    bool ok = true;
+    QTimer::singleShot(300, [&] {
+        if (auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
+            ok &= Save(*about, folder, "about-box.png");
+            about->accept();
+        }
+    });
+    Child<QAction>(results, "mnuAbout")->trigger();
+    return ok;
+}
+
+// The chart pictures in every zodiac and drekkana form, into `pictures`.
+bool ShootDrekkanaForms(frmMain& window, const QDir& pictures)
+{
+    struct Shot {
+        QAction* zodiac;
+        QAction* form;
+        const char* file;
+    };
+    QAction* tropical = Child<QAction>(window, "mnuTropical");
+    QAction* sidereal = SiderealEntry(window, Ayanamsa::Lahiri);
+    QAction* south = Child<QAction>(window, "mnuDrekkanaSouth");
+    QAction* north = Child<QAction>(window, "mnuDrekkanaNorth");
+    bool ok = true;
+    for (const Shot& shot :
+         {Shot{tropical, south, "tropical-south.png"}, Shot{tropical, north, "tropical-north.png"},
+          Shot{sidereal, south, "sidereal-south.png"}, Shot{sidereal, north, "sidereal-north.png"}}) {
+        frmDisplay* results = Recalculate(window, shot.zodiac, shot.form, true, true);
+        if (results == nullptr)
+            return false;
+        ok &= QTest::qWaitForWindowExposed(results);
+        ok &= Save(*results, pictures, shot.file);
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    if (qEnvironmentVariableIsSet("TESSALINE_SHOTS_DARK")) {
-        // A dark desktop's palette, for checking the windows and pictures on it by eye.
-        QApplication::setStyle(QStringLiteral("Fusion"));
-        QPalette dark;
-        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-        dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
-        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-        dark.setColor(QPalette::AlternateBase, QColor(0x33, 0x33, 0x33));
-        dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
-        dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
-        dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
-        dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
-        dark.setColor(QPalette::HighlightedText, Qt::white);
-        QApplication::setPalette(dark);
-    }
+    if (qEnvironmentVariableIsSet("TESSALINE_SHOTS_DARK"))
+        UseDarkPalette();
     if (argc > 2 && std::strcmp(argv[1], "--states") == 0)
         return GrabStates(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
@@ -160,27 +229,13 @@ int main(int argc, char** argv)
     frmMain window;
     window.show();
     SetBirth(window, "ADA LOVELACE", 1915, 12, 10, 14, 30);
-    window.txtLonD->setText(QStringLiteral("0"));
-    window.txtLonM->setText(QStringLiteral("7"));
-    window.optLong[1]->setChecked(true);
-    window.txtLatD->setText(QStringLiteral("51"));
-    window.txtLatM->setText(QStringLiteral("30"));
-    window.txtMCity->setText(QStringLiteral("London"));
-    window.txtMState->setText(QStringLiteral("England"));
-    window.txtMCountry->setText(QStringLiteral("United Kingdom"));
+    SetCoordinates(window, "0", "7", false, "51", "30");
+    Child<QLineEdit>(window, "txtMCity")->setText(QStringLiteral("London"));
+    Child<QLineEdit>(window, "txtMState")->setText(QStringLiteral("England"));
+    Child<QLineEdit>(window, "txtMCountry")->setText(QStringLiteral("United Kingdom"));
     ok &= QTest::qWaitForWindowExposed(&window);
     ok &= Save(window, folder, "birth-data-window.png");
-
-    // The same window after choosing a place from the atlas: Paris, 1 July 1976, 10:30, in summer time.
-    {
-        frmMain placed;
-        placed.show();
-        SetBirth(placed, "ADA LOVELACE", 1976, 7, 1, 10, 30);
-        TypePlace(placed, "paris");
-        placed.placePicker->choosePlace(0);
-        ok &= QTest::qWaitForWindowExposed(&placed);
-        ok &= Save(placed, folder, "place-chosen.png");
-    }
+    ok &= ShootPlaceChosen(folder);
 
     window.cmdRashi_Click();
     frmDisplay* results = window.resultsWindow();
@@ -190,26 +245,15 @@ int main(int argc, char** argv)
     }
     ok &= QTest::qWaitForWindowExposed(results);
     ok &= Save(*results, folder, "results-window.png");
-
-    QTimer::singleShot(300, [&] {
-        if (auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget())) {
-            ok &= Save(*about, folder, "about-box.png");
-            about->accept();
-        }
-    });
-    results->mnuAbout->trigger();
+    ok &= ShootAboutBox(results, folder);
 
     // A tab whose decanate may change with the birth time: Delhi, 15 June 1975, 19:26 Indian Time, when the
     // Moon is minutes short of 10° Virgo.
     results->cmdOK_Click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     SetBirth(window, "ASHA RAO", 1975, 6, 15, 19, 26);
-    window.cmbTimeZone->setCurrentIndex(34);
-    window.txtLonD->setText(QStringLiteral("77"));
-    window.txtLonM->setText(QStringLiteral("12"));
-    window.optLong[0]->setChecked(true);
-    window.txtLatD->setText(QStringLiteral("28"));
-    window.txtLatM->setText(QStringLiteral("36"));
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(34);
+    SetCoordinates(window, "77", "12", true, "28", "36");
     window.cmdRashi_Click();
     results = window.resultsWindow();
     if (results == nullptr)
@@ -220,30 +264,14 @@ int main(int argc, char** argv)
         ok &= results->SaveReadingTo(QString::fromLocal8Bit(argv[2]));
 
     // The drekkana chart in the place of the wheel: sidereal (Lahiri), North Indian.
-    OptionsMenu& options = *window.options;
-    results = Recalculate(window, options.mnuSidereal[0], options.mnuDrekkanaNorth, false, true);
+    results = Recalculate(window, SiderealEntry(window, Ayanamsa::Lahiri), Child<QAction>(window, "mnuDrekkanaNorth"),
+                          false, true);
     if (results == nullptr)
         return 1;
     ok &= QTest::qWaitForWindowExposed(results);
     ok &= Save(*results, folder, "drekkana-chart.png");
 
-    if (argc > 3) {
-        const QDir pictures(QString::fromLocal8Bit(argv[3]));
-        struct Shot {
-            QAction* zodiac;
-            QAction* form;
-            const char* file;
-        };
-        for (const Shot& shot : {Shot{options.mnuTropical, options.mnuDrekkanaSouth, "tropical-south.png"},
-                                 Shot{options.mnuTropical, options.mnuDrekkanaNorth, "tropical-north.png"},
-                                 Shot{options.mnuSidereal[0], options.mnuDrekkanaSouth, "sidereal-south.png"},
-                                 Shot{options.mnuSidereal[0], options.mnuDrekkanaNorth, "sidereal-north.png"}}) {
-            results = Recalculate(window, shot.zodiac, shot.form, true, true);
-            if (results == nullptr)
-                return 1;
-            ok &= QTest::qWaitForWindowExposed(results);
-            ok &= Save(*results, pictures, shot.file);
-        }
-    }
+    if (argc > 3)
+        ok &= ShootDrekkanaForms(window, QDir(QString::fromLocal8Bit(argv[3])));
     return ok ? 0 : 1;
 }

@@ -58,9 +58,9 @@ class WindowLayout : public DesktopTest
 protected:
     void TypePlace(const char* typed)
     {
-        window->placePicker->txtPlace->setFocus();
-        window->placePicker->waitForAtlas();
-        QTest::keyClicks(window->placePicker->txtPlace, QLatin1String(typed));
+        Child<PlacePicker>(window, "placePicker")->txtPlace->setFocus();
+        Child<PlacePicker>(window, "placePicker")->waitForAtlas();
+        QTest::keyClicks(Child<PlacePicker>(window, "placePicker")->txtPlace, QLatin1String(typed));
     }
 };
 
@@ -77,12 +77,13 @@ TEST_F(WindowLayout, NothingIsCutOffOrSqueezedAtTheDefaultOrTheSmallestSize)
     expectWhole("the Place list open");
     // Kathmandu 1990 with Central Daylight Time ticked by hand: the clock line, Apply and both warnings.
     SelectDate(1990, 7, 2);
-    window->placePicker->txtPlace->clear();
+    Child<PlacePicker>(window, "placePicker")->txtPlace->clear();
     TypePlace("kathmandu");
-    window->placePicker->choosePlace(0);
-    window->cmbTimeZone->setCurrentIndex(18);
-    window->chkDST->setChecked(true);
-    ASSERT_EQ(window->placePicker->lblZoneWarning->text().count(QLatin1Char('.')), 2) << "both warnings";
+    Child<PlacePicker>(window, "placePicker")->choosePlace(0);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(18);
+    Child<QCheckBox>(window, "chkDST")->setChecked(true);
+    ASSERT_EQ(Child<PlacePicker>(window, "placePicker")->lblZoneWarning->text().count(QLatin1Char('.')), 2)
+        << "both warnings";
     expectWhole("a zone by hand and both warnings");
     frmAbout about(window.get());
     about.show();
@@ -99,8 +100,8 @@ TEST_F(WindowLayout, TheWindowGrowsWithWhatItShowsShrinksBackAndKeepsTheUsersSiz
     QCoreApplication::processEvents();
     const int loaded = window->height();
     TypePlace("springfield");
-    EXPECT_GT(window->height(), loaded + window->placePicker->lstPlaces->height() / 2);
-    QTest::keyClick(window->placePicker->txtPlace, Qt::Key_Escape);
+    EXPECT_GT(window->height(), loaded + Child<PlacePicker>(window, "placePicker")->lstPlaces->height() / 2);
+    QTest::keyClick(Child<PlacePicker>(window, "placePicker")->txtPlace, Qt::Key_Escape);
     EXPECT_EQ(window->height(), loaded);
 
     QTemporaryDir folder;
@@ -122,7 +123,7 @@ TEST_F(WindowLayout, TheWindowGrowsOnlyByTheRowsTheListShows)
     QCoreApplication::processEvents();
     const int loaded = window->height();
     TypePlace("ouagadougou");
-    const QListWidget* list = window->placePicker->lstPlaces;
+    const QListWidget* list = Child<PlacePicker>(window, "placePicker")->lstPlaces;
     ASSERT_TRUE(list->isVisible());
     const int rows = std::min(list->count(), 6);
     const int lines = 2 * rows * list->fontMetrics().lineSpacing();
@@ -140,7 +141,7 @@ TEST_F(WindowLayout, TheListNeverTakesTheWindowPastTheScreen)
     larger.setPointSizeF(larger.pointSizeF() * 1.35);
     window->setFont(larger);
     TypePlace("springfield");
-    const QListWidget* list = window->placePicker->lstPlaces;
+    const QListWidget* list = Child<PlacePicker>(window, "placePicker")->lstPlaces;
     ASSERT_GT(list->count(), 1);
     const int frame = window->frameGeometry().height() - window->height();
     EXPECT_LE(window->height() + frame, window->screen()->availableGeometry().height())
@@ -150,16 +151,16 @@ TEST_F(WindowLayout, TheListNeverTakesTheWindowPastTheScreen)
 
 TEST_F(WindowLayout, ResultsLabelsAreWholeWhenNarrowedOrInALargerFont)
 {
-    window->txtName->setText(QStringLiteral("ASHA RAO"));
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("ASHA RAO"));
     SelectDate(1975, 6, 15);
-    window->cboHH->setCurrentIndex(19);
-    window->cboMM->setCurrentIndex(26);
-    window->cmbTimeZone->setCurrentIndex(34);
+    Child<QComboBox>(window, "cboHH")->setCurrentIndex(19);
+    Child<QComboBox>(window, "cboMM")->setCurrentIndex(26);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(34);
     FillValidForm();
     window->cmdRashi_Click();
     frmDisplay* results = window->resultsWindow();
     ASSERT_NE(results, nullptr);
-    ASSERT_TRUE(results->lblMargin[1]->isVisible());
+    ASSERT_TRUE(Child<NoticeLabel>(results, "lblMargin", 1)->isVisible());
     struct Size {
         int width;
         qreal points;
@@ -178,9 +179,11 @@ TEST_F(WindowLayout, ResultsLabelsAreWholeWhenNarrowedOrInALargerFont)
 
 TEST_F(WindowLayout, EnterCalculatesFromEveryFieldAndChoosesInAnOpenList)
 {
-    for (QWidget* field : std::initializer_list<QWidget*>{window->txtName, window->cboMonth, window->cboSS,
-                                                          window->placePicker->txtPlace, window->chkDST,
-                                                          window->txtLonD, window->optLat[0], window->txtMCountry}) {
+    for (QWidget* field : std::initializer_list<QWidget*>{
+             Child<FilteredLineEdit>(window, "txtName"), Child<QComboBox>(window, "cboMonth"),
+             Child<QComboBox>(window, "cboSS"), Child<PlacePicker>(window, "placePicker")->txtPlace,
+             Child<QCheckBox>(window, "chkDST"), Child<FilteredLineEdit>(window, "txtLonD"),
+             Child<QRadioButton>(window, "optLat", 0), Child<QLineEdit>(window, "txtMCountry")}) {
         messages.shown.clear();
         field->setFocus();
         QTest::keyClick(field, Qt::Key_Return);
@@ -189,9 +192,9 @@ TEST_F(WindowLayout, EnterCalculatesFromEveryFieldAndChoosesInAnOpenList)
     }
     messages.shown.clear();
     TypePlace("kathmandu");
-    QTest::keyClick(window->placePicker->txtPlace, Qt::Key_Return);
+    QTest::keyClick(Child<PlacePicker>(window, "placePicker")->txtPlace, Qt::Key_Return);
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(window->txtMCity->text(), QStringLiteral("Kathmandu"));
+    EXPECT_EQ(Child<QLineEdit>(window, "txtMCity")->text(), QStringLiteral("Kathmandu"));
 }
 
 TEST_F(WindowLayout, AltLettersAreUniqueAndLandOnTheirControls)
@@ -205,13 +208,14 @@ TEST_F(WindowLayout, AltLettersAreUniqueAndLandOnTheirControls)
     EXPECT_EQ(QSet<QString>(letters.begin(), letters.end()).size(), letters.size()) << letters.join(' ').toStdString();
 
     // The letters that landed elsewhere or are new; Alt+N and Alt+A are the caption test's too.
-    const std::vector<std::pair<Qt::Key, QWidget*>> lands{{Qt::Key_P, window->placePicker->txtPlace},
-                                                          {Qt::Key_Z, window->cmbTimeZone},
-                                                          {Qt::Key_L, window->txtLonD},
-                                                          {Qt::Key_A, window->txtLatD},
-                                                          {Qt::Key_U, window->txtMCountry}};
+    const std::vector<std::pair<Qt::Key, QWidget*>> lands{
+        {Qt::Key_P, Child<PlacePicker>(window, "placePicker")->txtPlace},
+        {Qt::Key_Z, Child<QComboBox>(window, "cmbTimeZone")},
+        {Qt::Key_L, Child<FilteredLineEdit>(window, "txtLonD")},
+        {Qt::Key_A, Child<FilteredLineEdit>(window, "txtLatD")},
+        {Qt::Key_U, Child<QLineEdit>(window, "txtMCountry")}};
     for (const auto& [key, control] : lands) {
-        window->chkDST->setFocus(); // Alt+Z used to return to the frame's last control
+        Child<QCheckBox>(window, "chkDST")->setFocus(); // Alt+Z used to return to the frame's last control
         QTest::keyClick(window.get(), key, Qt::AltModifier);
         EXPECT_EQ(QApplication::focusWidget(), control) << control->objectName().toStdString();
     }
