@@ -16,28 +16,6 @@
 
 namespace tessaline::atlas {
 
-// One place of the atlas, as the atlas file holds it (AtlasFormat.h). Its texts are in the atlas's pool:
-// ask the atlas for them (Name, Alternates, Label). A place the atlas hands out has been checked: its
-// texts and indexes lie within the atlas and its coordinates are on the globe.
-struct Place {
-    std::int32_t latitudeThousandths = 0; // north positive
-    std::int32_t longitudeThousandths = 0; // east positive
-    std::int32_t population = 0;
-    std::int32_t geonamesId = 0;
-    std::uint32_t textOffset = 0; // in the pool: the name, then the other names joined by '|'
-    std::uint16_t nameLength = 0;
-    std::uint16_t alternatesLength = 0;
-    std::uint16_t country = 0;
-    std::uint16_t region = 0; // kNoRegion when the place has none
-    std::uint16_t zone = 0;
-    char kind = ' '; // C capital, A seat of a division, S section of a city, H historical, ' ' otherwise
-    std::uint8_t reserved = 0;
-
-    static constexpr std::uint16_t kNoRegion = 0xFFFF;
-    double Latitude() const noexcept { return latitudeThousandths / 1000.0; }
-    double Longitude() const noexcept { return longitudeThousandths / 1000.0; }
-};
-
 // A search result: the place and, when it was found by another of its names, that name; whether that name
 // was typed whole (not only its start).
 struct Match {
@@ -120,6 +98,8 @@ public:
 private:
     Atlas() = default;
     static Loaded Open(std::unique_ptr<Atlas> atlas, std::string_view origin);
+    // Load's way with a text atlas (TextAtlas.cpp): Parse, and lack of memory said in words.
+    static Loaded LoadText(std::string_view text, std::string_view origin);
 
     std::vector<std::byte> owned_; // the image when it is not mapped
     const std::byte* data_ = nullptr;

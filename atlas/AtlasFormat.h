@@ -2,7 +2,8 @@
 #pragma once
 
 // The place atlas as the programs read it: one file, mapped into memory and searched where it lies, never
-// parsed. The build writes it from data/atlas/atlas.tsv (ConvertAtlas.cpp); Atlas.cpp reads it.
+// parsed. The build writes it from data/atlas/atlas.tsv (AtlasWriter.cpp, run by ConvertAtlas.cpp);
+// AtlasFile.cpp maps and checks it. Writer and reader meet here only.
 //
 //   Header       magic, byte order, version, the file's own size, the number of sections, the checksum
 //   Directory    one SectionEntry per section: what it holds, its record size, where it starts, how many
@@ -15,7 +16,7 @@
 //     Countries  CountryRecord: ISO code, English name, the folded words a query narrows by
 //     Regions    RegionRecord: first-level region name, its country, the folded words a query narrows by
 //     Fold       FoldRecord by code point: what a code point folds to for searching
-//     Places     Place (Atlas.h) in the order of the text atlas; a result's ties go to the lower index
+//     Places     Place (below) in the order of the text atlas; a result's ties go to the lower index
 //     Keys       KeyRecord by folded text, then place, then which of its names: every name and other name
 //     Ids        IdRecord by GeoNames id, then place
 //     Source     the text atlas's source line: where the data came from
@@ -31,9 +32,42 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
+
+namespace tessaline::atlas {
+
+// One place of the atlas, as the atlas file holds it. Its texts are in the atlas's pool: ask the atlas for
+// them (Name, Alternates, Label). A place the atlas hands out has been checked: its texts and indexes lie
+// within the atlas and its coordinates are on the globe.
+struct Place {
+    std::int32_t latitudeThousandths = 0; // north positive
+    std::int32_t longitudeThousandths = 0; // east positive
+    std::int32_t population = 0;
+    std::int32_t geonamesId = 0;
+    std::uint32_t textOffset = 0; // in the pool: the name, then the other names joined by '|'
+    std::uint16_t nameLength = 0;
+    std::uint16_t alternatesLength = 0;
+    std::uint16_t country = 0;
+    std::uint16_t region = 0; // kNoRegion when the place has none
+    std::uint16_t zone = 0;
+    char kind = ' '; // C capital, A seat of a division, S section of a city, H historical, ' ' otherwise
+    std::uint8_t reserved = 0;
+
+    static constexpr std::uint16_t kNoRegion = 0xFFFF;
+    double Latitude() const noexcept { return latitudeThousandths / 1000.0; }
+    double Longitude() const noexcept { return longitudeThousandths / 1000.0; }
+};
+
+} // namespace tessaline::atlas
 
 namespace tessaline::atlas::format {
 
+// The text atlas (data/atlas/atlas.tsv, tools/atlas/generate.mjs) starts with kTextMagic, then its version:
+// its first line is "TESSALINE-ATLAS<tab>1". A file that starts so is read as text, whatever its version.
+inline constexpr std::string_view kTextMagic = "TESSALINE-ATLAS\t";
+inline constexpr std::string_view kTextVersion = "1";
+
+// The atlas file starts with kMagic.
 inline constexpr std::array<char, 8> kMagic{'T', 'S', 'L', 'A', 'T', 'L', 'A', 'S'};
 inline constexpr std::uint32_t kByteOrder = 0x01020304;
 inline constexpr std::uint16_t kVersionMajor = 2;
@@ -120,6 +154,7 @@ struct IdRecord {
 
 static_assert(sizeof(ZoneRecord) == 8 && sizeof(CountryRecord) == 24 && sizeof(RegionRecord) == 24);
 static_assert(sizeof(FoldRecord) == 12 && sizeof(KeyRecord) == 16 && sizeof(IdRecord) == 8);
+static_assert(sizeof(Place) == 32 && alignof(Place) <= kSectionAlignment);
 
 // The XXH64 hash of size bytes (its reference's values: the empty text with seed 0 is 0xEF46DB3751D8E999),
 // words read in little-endian order on any computer.

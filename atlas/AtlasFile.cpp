@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The atlas file: mapped (or held) whole, its header, directory and small tables checked once when it is
+// opened, and the records it hands out checked as they are used.
 #include "atlas/Atlas.h"
-
-#include "atlas/AtlasWriter.h"
-#include "atlas/Folding.h"
+#include "atlas/PlaceText.h"
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <new>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -21,12 +19,10 @@
 
 namespace tessaline::atlas {
 
-static_assert(sizeof(Place) == 32 && alignof(Place) <= format::kSectionAlignment);
 static_assert(std::is_trivially_copyable_v<Place> && std::is_standard_layout_v<Place>);
 
 namespace {
 
-constexpr std::string_view kTextMagic = "TESSALINE-ATLAS\t";
 // The atlas of every place of 500 people or more is 10 MB as text and 15 MB mapped: a file many times that
 // size is no atlas, and is not read.
 constexpr std::uint64_t kPlausibleBytes = std::uint64_t{1} << 30;
@@ -71,32 +67,6 @@ std::string NotAFile(std::string_view origin, mode_t mode)
     return "The place atlas " + Quoted(origin) + " is " + what + ", not a file";
 }
 
-std::string Thousands(std::int64_t value)
-{
-    const std::string digits = std::to_string(value);
-    std::string grouped;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += ',';
-        grouped += digits[i];
-    }
-    return grouped;
-}
-
-bool StartsWithWord(std::string_view words, std::string_view prefix)
-{
-    // prefix starts some word of words
-    for (std::size_t at = 0; at < words.size();) {
-        if (words.substr(at).starts_with(prefix))
-            return true;
-        const auto blank = words.find(' ', at);
-        if (blank == std::string_view::npos)
-            return false;
-        at = blank + 1;
-    }
-    return false;
-}
-
 // The records of a section whose place and size were checked.
 template <typename Record> std::span<const Record> Records(const std::byte* data, const format::SectionEntry& entry)
 {
@@ -129,59 +99,6 @@ public:
 private:
     void* address_;
     std::size_t size_;
-};
-
-// The best places of a search so far, best first, each place once: a screenful, so a row is found and
-// moved by walking them.
-class BestPlaces
-{
-public:
-    struct Entry {
-        double score;
-        std::uint32_t place;
-        std::uint16_t alternate;
-        std::uint8_t length; // of the folded name
-        bool whole;
-    };
-    explicit BestPlaces(std::size_t limit)
-        : limit_(limit)
-    { }
-
-    // Whether a key of this score for this place could still be among the best.
-    bool Worth(double score, std::uint32_t place) const noexcept
-    {
-        if (entries_.size() < limit_)
-            return true;
-        const Entry& last = entries_.back();
-        return Better(score, place, last) || (score == last.score && place == last.place);
-    }
-    // A place is listed by its best name: the highest score, then the shortest (more of it was typed), then
-    // the name before the other names.
-    void Offer(const Entry& key)
-    {
-        const auto same
-            = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.place == key.place; });
-        if (same != entries_.end()) {
-            if (same->score != key.score
-                    ? same->score > key.score
-                    : std::pair(same->length, same->alternate) <= std::pair(key.length, key.alternate))
-                return;
-            entries_.erase(same);
-        } else if (entries_.size() == limit_)
-            entries_.pop_back();
-        const auto at = std::find_if(entries_.begin(), entries_.end(),
-                                     [&](const Entry& e) { return Better(key.score, key.place, e); });
-        entries_.insert(at, key);
-    }
-    const std::vector<Entry>& Entries() const noexcept { return entries_; }
-
-private:
-    static bool Better(double score, std::uint32_t place, const Entry& than) noexcept
-    {
-        return score != than.score ? score > than.score : place < than.place;
-    }
-    std::size_t limit_;
-    std::vector<Entry> entries_;
 };
 
 } // namespace
@@ -229,30 +146,14 @@ Atlas::Loaded Atlas::Load(const std::filesystem::path& file)
     Mapping mapping(address, bytes);
 
     const std::string_view text(reinterpret_cast<const char*>(mapping.Data()), bytes);
-    if (text.starts_with(kTextMagic)) {
-        try {
-            auto image = ConvertAtlasText(text, name);
-            if (!image)
-                return Fail(std::move(image).error());
-            return FromImage(std::move(*image), name);
-        } catch (const std::bad_alloc&) {
-            return Fail(std::string(kNotEnoughMemory) + " to read the text atlas " + Quoted(name) + ": use atlas.bin");
-        }
-    }
+    if (text.starts_with(format::kTextMagic))
+        return LoadText(text, name); // converted into memory while the mapping lasts
     auto atlas = std::unique_ptr<Atlas>(new Atlas);
     atlas->data_ = mapping.Data();
     atlas->size_ = bytes;
     atlas->mapped_ = true;
     mapping.Release();
     return Open(std::move(atlas), name);
-}
-
-Atlas::Loaded Atlas::Parse(std::string_view text, std::string_view origin)
-{
-    auto image = ConvertAtlasText(text, origin);
-    if (!image)
-        return Fail(std::move(image).error());
-    return FromImage(std::move(*image), origin);
 }
 
 Atlas::Loaded Atlas::FromImage(std::vector<std::byte> image, std::string_view origin)
@@ -456,285 +357,6 @@ std::string_view Atlas::Alternates(const Place& place) const
     return Text({place.textOffset + place.nameLength, place.alternatesLength});
 }
 
-std::string Atlas::Fold(std::string_view text) const
-{
-    return detail::FoldText(text, [this](char32_t cp) -> std::optional<std::string_view> {
-        const auto found = std::partition_point(fold_.begin(), fold_.end(),
-                                                [cp](const format::FoldRecord& row) { return row.codePoint < cp; });
-        if (found == fold_.end() || found->codePoint != cp)
-            return std::nullopt;
-        return Text(found->folded);
-    });
-}
-
-std::string_view Atlas::AlternateName(const Place& place, std::size_t n) const
-{
-    std::string_view rest = Alternates(place);
-    for (std::size_t k = 1;; ++k) {
-        const auto bar = rest.find('|');
-        if (k == n || bar == std::string_view::npos)
-            return rest.substr(0, bar);
-        rest.remove_prefix(bar + 1);
-    }
-}
-
-std::string_view Atlas::NarrowingWords(const Place& place) const
-{
-    if (place.region != Place::kNoRegion)
-        return place.region < regions_.size() ? Text(regions_[place.region].words) : std::string_view{};
-    return place.country < countries_.size() ? Text(countries_[place.country].words) : std::string_view{};
-}
-
-namespace {
-
-constexpr double kAlternateShare = 100; // an alternate name counts a hundredth of its place's population
-constexpr double kSectionShare = 20; // a section of a city, a twentieth
-// Added to the score of a name typed whole, so that none typed in part comes before it: no weight reaches it.
-constexpr double kWholeName = 1e12;
-
-double WeightOf(std::int32_t population, bool alternate, char kind) noexcept
-{
-    double weight = static_cast<double>(std::max(population, 0)) + 1.0;
-    if (alternate)
-        weight /= kAlternateShare;
-    if (kind == 'S')
-        weight /= kSectionShare;
-    return weight;
-}
-
-// The folded query's words, at most limit + 1 of them (the caller needs only to know there are more).
-std::vector<std::string_view> Words(std::string_view folded, std::size_t limit)
-{
-    std::vector<std::string_view> words;
-    for (std::string_view rest = folded; !rest.empty() && words.size() <= limit;) {
-        const auto blank = rest.find(' ');
-        words.push_back(rest.substr(0, blank));
-        rest.remove_prefix(blank == std::string_view::npos ? rest.size() : blank + 1);
-    }
-    return words;
-}
-
-} // namespace
-
-double Match::Weight() const noexcept
-{
-    return whole ? score - kWholeName : score;
-}
-
-bool Atlas::Finds(std::string_view query, const Place& place) const
-{
-    const std::string folded = Fold(query);
-    const std::vector<std::string_view> words = Words(folded, kMostQueryWords);
-    if (words.empty() || words.size() > kMostQueryWords || !Valid(place))
-        return false;
-    std::vector<std::string> names{Fold(Name(place))};
-    for (std::string_view rest = Alternates(place); !rest.empty();) {
-        const auto bar = rest.find('|');
-        names.push_back(Fold(rest.substr(0, bar)));
-        rest.remove_prefix(bar == std::string_view::npos ? rest.size() : bar + 1);
-    }
-    const std::string_view where = NarrowingWords(place);
-    for (std::size_t k = 1; k <= words.size(); ++k) {
-        const std::string_view namePart(
-            folded.data(), static_cast<std::size_t>(words[k - 1].data() + words[k - 1].size() - folded.data()));
-        const bool named = std::any_of(names.begin(), names.end(), [&](const std::string& name) {
-            return std::string_view(name).starts_with(namePart);
-        });
-        if (named
-            && std::all_of(words.begin() + static_cast<std::ptrdiff_t>(k), words.end(),
-                           [&](std::string_view word) { return StartsWithWord(where, word); }))
-            return true;
-    }
-    return false;
-}
-
-std::size_t Atlas::QueryWords(std::string_view query) const
-{
-    const std::string folded = Fold(query);
-    return folded.empty() ? 0 : static_cast<std::size_t>(std::count(folded.begin(), folded.end(), ' ')) + 1;
-}
-
-std::vector<Match> Atlas::Search(std::string_view query, std::size_t limit) const
-{
-    const std::string folded = Fold(query);
-    const std::vector<std::string_view> words = Words(folded, kMostQueryWords);
-    std::vector<Match> found;
-    if (words.empty() || words.size() > kMostQueryWords || limit == 0)
-        return found;
-
-    BestPlaces best(limit);
-    // The first k words are the start of the name, the rest narrow by region or country; every k is tried,
-    // so "sao paulo" finds São Paulo by name and "paris texas" finds Paris in Texas.
-    for (std::size_t k = words.size(); k >= 1; --k) {
-        const std::string_view namePart(
-            folded.data(), static_cast<std::size_t>(words[k - 1].data() + words[k - 1].size() - folded.data()));
-        const std::span<const std::string_view> narrowing(words.begin() + static_cast<std::ptrdiff_t>(k), words.end());
-        // The keys that start with namePart lie together in the sorted index.
-        const auto first = std::partition_point(keys_.begin(), keys_.end(),
-                                                [&](const format::KeyRecord& key) { return KeyText(key) < namePart; });
-        const auto last = std::partition_point(
-            first, keys_.end(), [&](const format::KeyRecord& key) { return KeyText(key).starts_with(namePart); });
-        for (auto key = first; key != last; ++key) {
-            if (key->place >= places_.size())
-                continue;
-            const bool whole = key->length == namePart.size();
-            const double score = WeightOf(key->population, key->alternate != 0, key->kind) + (whole ? kWholeName : 0);
-            if (!best.Worth(score, key->place))
-                continue;
-            const Place& place = places_[key->place];
-            if (!Valid(place))
-                continue;
-            if (!narrowing.empty()) {
-                const std::string_view where = NarrowingWords(place);
-                if (!std::all_of(narrowing.begin(), narrowing.end(),
-                                 [&](std::string_view word) { return StartsWithWord(where, word); }))
-                    continue;
-            }
-            best.Offer({score, key->place, key->alternate, key->length, whole});
-        }
-    }
-    for (const auto& entry : best.Entries()) {
-        const Place& place = places_[entry.place];
-        found.push_back(Match{&place, entry.alternate != 0 ? AlternateName(place, entry.alternate) : std::string_view{},
-                              entry.score, entry.whole});
-    }
-    return found;
-}
-
-namespace {
-
-// The edit distances (insertions, deletions, substitutions of a byte) of a target to the folded keys, walked
-// in their sorted order as a trie: the rows of the distance table for the prefix a key shares with the key
-// before are kept, and once no row entry is within most, every key of that prefix is passed over.
-class NearKeys
-{
-public:
-    NearKeys(std::string_view target, std::size_t most)
-        : target_(target)
-        , most_(most)
-    {
-        for (std::size_t j = 0; j <= target_.size(); ++j)
-            rows_[0][j] = static_cast<std::uint8_t>(j);
-    }
-
-    // The distance of text, when it is within most; else nothing, and in skipFrom the length of text's
-    // prefix past which no key can be near (every key that starts with it may be passed over), or 0.
-    std::optional<std::size_t> Distance(std::string_view text, std::size_t& skipFrom)
-    {
-        skipFrom = 0;
-        std::size_t depth = 0;
-        while (depth < valid_ && depth < text.size() && depth < known_.size() && known_[depth] == text[depth])
-            ++depth;
-        known_ = text; // a text of the pool, which stays where it is
-        for (; depth < text.size(); ++depth) {
-            const auto& above = rows_[depth];
-            auto& row = rows_[depth + 1];
-            row[0] = static_cast<std::uint8_t>(std::min<std::size_t>(depth + 1, 255));
-            std::uint8_t smallest = row[0];
-            for (std::size_t j = 1; j <= target_.size(); ++j) {
-                const int substitute = above[j - 1] + (target_[j - 1] == text[depth] ? 0 : 1);
-                row[j] = static_cast<std::uint8_t>(std::min({above[j] + 1, row[j - 1] + 1, substitute}));
-                smallest = std::min(smallest, row[j]);
-            }
-            valid_ = depth + 1;
-            if (smallest > most_) {
-                skipFrom = depth + 1;
-                return std::nullopt;
-            }
-        }
-        valid_ = text.size();
-        const std::size_t distance = rows_[text.size()][target_.size()];
-        if (distance > most_)
-            return std::nullopt;
-        return distance;
-    }
-
-private:
-    static constexpr std::size_t kLongestTarget = 64;
-    std::string_view target_;
-    std::size_t most_;
-    std::array<std::array<std::uint8_t, kLongestTarget + 1>, 257> rows_{};
-    std::string_view known_; // the text whose rows are kept, for its first valid_ bytes
-    std::size_t valid_ = 0;
-};
-
-} // namespace
-
-std::vector<std::string> Atlas::NearestNames(std::string_view query, std::size_t limit) const
-{
-    // What comes before the first comma is the name; failing that, its first word alone.
-    std::vector<std::string> targets{Fold(query.substr(0, query.find(',')))};
-    if (const auto blank = targets[0].find(' '); blank != std::string::npos)
-        targets.push_back(targets[0].substr(0, blank));
-    for (const std::string& target : targets) {
-        constexpr std::size_t kShortest = 3;
-        constexpr std::size_t kLongest = 64;
-        if (target.size() < kShortest || target.size() > kLongest)
-            continue;
-        const std::size_t most = target.size() <= 4 ? 1 : 2;
-        struct Near {
-            std::size_t distance;
-            std::int32_t population;
-            const format::KeyRecord* key;
-        };
-        std::vector<Near> nearest;
-        NearKeys distances(target, most);
-        std::string_view previous; // equal texts lie together: each is measured once, its largest place kept
-        bool previousNear = false;
-        for (auto key = keys_.begin(); key != keys_.end();) {
-            const std::string_view text = KeyText(*key);
-            if (key->place >= places_.size()) {
-                ++key;
-                continue;
-            }
-            if (text == previous) {
-                if (previousNear && key->population > nearest.back().population)
-                    nearest.back() = {nearest.back().distance, key->population, &*key};
-                ++key;
-                continue;
-            }
-            previous = text;
-            std::size_t skipFrom = 0;
-            const auto distance = distances.Distance(text, skipFrom);
-            previousNear = distance.has_value();
-            if (distance)
-                nearest.push_back({*distance, key->population, &*key});
-            if (skipFrom == 0) {
-                ++key;
-                continue;
-            }
-            // Past the keys of the hopeless prefix, mostly a few: by doubling steps, then halving.
-            const std::string_view hopeless = text.substr(0, skipFrom);
-            const auto within = [&](const format::KeyRecord& other) {
-                return KeyText(other).starts_with(hopeless);
-            };
-            std::size_t step = 1;
-            const auto left = static_cast<std::size_t>(keys_.end() - key);
-            while (step < left && within(key[static_cast<std::ptrdiff_t>(step)]))
-                step *= 2;
-            key = std::partition_point(key + static_cast<std::ptrdiff_t>(step / 2),
-                                       key + static_cast<std::ptrdiff_t>(std::min(step, left)), within);
-        }
-        std::stable_sort(nearest.begin(), nearest.end(), [](const Near& x, const Near& y) {
-            return x.distance != y.distance ? x.distance < y.distance : x.population > y.population;
-        });
-        std::vector<std::string> names;
-        for (const Near& near : nearest) {
-            const Place& place = places_[near.key->place];
-            if (!Valid(place))
-                continue;
-            std::string name(Name(place)); // the place's own name, however it was found
-            if (std::find(names.begin(), names.end(), name) == names.end())
-                names.push_back(std::move(name));
-            if (names.size() == limit)
-                break;
-        }
-        if (!names.empty())
-            return names;
-    }
-    return {};
-}
-
 const Place* Atlas::FindId(std::int32_t geonamesId) const
 {
     const auto found = std::partition_point(
@@ -763,34 +385,6 @@ std::string_view Atlas::CountryCode(const Place& place) const
 std::string_view Atlas::RegionName(const Place& place) const
 {
     return place.region < regions_.size() ? Text(regions_[place.region].name) : std::string_view{};
-}
-
-std::string Atlas::Label(const Place& place) const
-{
-    const std::string_view name = Name(place);
-    const std::string_view region = RegionName(place);
-    std::string label(name);
-    if (place.region < regions_.size() && region != name) {
-        label += ", ";
-        label += region;
-    }
-    label += ", ";
-    label += CountryName(place);
-    return label;
-}
-
-std::string Atlas::Detail(const Place& place) const
-{
-    char coordinates[48];
-    std::snprintf(coordinates, sizeof coordinates, "%.2f°%c %.2f°%c", std::abs(place.Latitude()),
-                  place.latitudeThousandths < 0 ? 'S' : 'N', std::abs(place.Longitude()),
-                  place.longitudeThousandths < 0 ? 'W' : 'E');
-    std::string detail = coordinates;
-    detail += " · ";
-    detail += place.population > 0 ? Thousands(place.population) + " people" : std::string("population unknown");
-    detail += " · ";
-    detail += ZoneId(place);
-    return detail;
 }
 
 std::size_t Atlas::HeapBytes() const noexcept
