@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/PlacedBirth.h"
 
+#include "atlas/PlaceText.h"
 #include "chart/Text.h"
 #include "chart/ZoneTable.h"
 
@@ -24,8 +25,8 @@ ZoneCorrection CorrectionOf(int minutesEast) noexcept
 // Degrees, the hemisphere letter, minutes, to the nearest arc-minute: -89.644 -> "89W39".
 std::string ArcMinuteText(double degrees, char positive, char negative)
 {
-    const long arcMinutes = std::lround(std::abs(degrees) * 60.0);
-    return std::to_string(arcMinutes / 60) + (degrees < 0 ? negative : positive) + std::to_string(arcMinutes % 60);
+    const ArcMinutes rounded = RoundToArcMinute(degrees);
+    return std::to_string(rounded.degrees) + (degrees < 0 ? negative : positive) + std::to_string(rounded.minutes);
 }
 
 // The query as typed, cut at 80 bytes, in the quotes of the program that shows it: the window's typographic.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/Suggestion.h"
 
+#include "atlas/PlaceText.h"
 #include "chart/BirthData.h"
 #include "chart/ZoneTable.h"
 
@@ -141,9 +142,9 @@ std::string Used(const ZoneSuggestion& suggestion)
 
 std::string Degrees(double longitudeEast)
 {
-    const int arcMinutes = static_cast<int>(std::lround(std::abs(longitudeEast) * 60));
+    const ArcMinutes rounded = RoundToArcMinute(longitudeEast);
     char text[32];
-    std::snprintf(text, sizeof text, "%d\u00b0%02d\u2032%c", arcMinutes / 60, arcMinutes % 60,
+    std::snprintf(text, sizeof text, "%d\u00b0%02d\u2032%c", rounded.degrees, rounded.minutes,
                   longitudeEast < 0 ? 'W' : 'E');
     return text;
 }

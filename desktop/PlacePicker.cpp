@@ -2,6 +2,7 @@
 #include "desktop/PlacePicker.h"
 
 #include "atlas/Clock.h"
+#include "atlas/PlaceText.h"
 #include "chart/ZoneTable.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/NoticeLabel.h"
@@ -37,9 +38,9 @@ constexpr int kShownPlaces = 6; // places the list shows without scrolling
 void FillCoordinate(double degrees, QLineEdit* whole, QLineEdit* minutes, QRadioButton* positive,
                     QRadioButton* negative)
 {
-    const long arcMinutes = std::lround(std::abs(degrees) * 60.0);
-    whole->setText(QString::number(arcMinutes / 60));
-    minutes->setText(QString::number(arcMinutes % 60));
+    const atlas::ArcMinutes rounded = atlas::RoundToArcMinute(degrees);
+    whole->setText(QString::number(rounded.degrees));
+    minutes->setText(QString::number(rounded.minutes));
     (degrees < 0 ? negative : positive)->setChecked(true);
 }
 
@@ -402,10 +403,10 @@ void PlacePicker::coordinatesEdited()
     if (const atlas::Place* place = placed_.ChosenPlace()) {
         // The place stands while the form shows its coordinates, to the arc-minute, whatever was clicked.
         const auto same = [](double degrees, QLineEdit* whole, QLineEdit* minutes, QRadioButton* negative) {
-            const long arcMinutes = std::lround(std::abs(degrees) * 60.0);
-            return whole->text() == QString::number(arcMinutes / 60)
-                && minutes->text() == QString::number(arcMinutes % 60)
-                && (arcMinutes == 0 || negative->isChecked() == (degrees < 0));
+            const atlas::ArcMinutes rounded = atlas::RoundToArcMinute(degrees);
+            return whole->text() == QString::number(rounded.degrees)
+                && minutes->text() == QString::number(rounded.minutes)
+                && ((rounded.degrees == 0 && rounded.minutes == 0) || negative->isChecked() == (degrees < 0));
         };
         if (!same(place->Longitude(), c_.lonDegrees, c_.lonMinutes, c_.west)
             || !same(place->Latitude(), c_.latDegrees, c_.latMinutes, c_.south))
