@@ -29,19 +29,6 @@ std::string ArcMinuteText(double degrees, char positive, char negative)
     return std::to_string(rounded.degrees) + (degrees < 0 ? negative : positive) + std::to_string(rounded.minutes);
 }
 
-// The query as typed, cut at 80 bytes, in the quotes of the program that shows it: the window's typographic.
-std::string QuotedQuery(std::string_view query, Reader reader = Reader::ChartTool)
-{
-    constexpr std::size_t kShown = 80;
-    const bool window = reader == Reader::Window;
-    std::string quoted(window ? "\u201c" : "\"");
-    quoted += query.substr(0, kShown);
-    if (query.size() > kShown)
-        quoted += "…";
-    quoted += window ? "\u201d" : "\"";
-    return quoted;
-}
-
 std::string ExactName(std::string_view placeName, int minutesEast)
 {
     const std::string offset = OffsetName(minutesEast * 60);
@@ -284,29 +271,31 @@ void PlacedBirth::ApplyTo(BirthDataForm& form) const
     }
 }
 
-std::string NoPlaceMatches(const Atlas& atlas, std::string_view query, Reader reader)
+std::string QueryShown(std::string_view query)
 {
-    if (atlas.QueryWords(query) > Atlas::kMostQueryWords)
-        return "The place " + QuotedQuery(query, reader) + " has more than " + std::to_string(Atlas::kMostQueryWords)
-            + " words, more than any place's name, region and country: give those alone";
-    std::string message = (reader == Reader::ChartTool ? "No place in the atlas matches " : "No place matches ")
-        + QuotedQuery(query, reader);
-    const auto nearest = atlas.NearestNames(query, kCandidatesShown);
-    for (std::size_t i = 0; i < nearest.size(); ++i)
-        message += (i == 0 ? "; did you mean " : ", ") + nearest[i];
-    message += nearest.empty() ? "." : "?";
-    message += reader == Reader::ChartTool ? " List the places of a name with --places NAME, or give --lon, --lat "
-                                             "and --zone instead of a place"
-                                           : " Or enter the coordinates and the zone by hand.";
-    return message;
+    constexpr std::size_t kShown = 80;
+    std::string shown(query.substr(0, kShown));
+    if (query.size() > kShown)
+        shown += "…";
+    return shown;
 }
 
-Result<const Place*> ResolvePlace(const Atlas& atlas, std::string_view query, Reader reader)
+PlaceFailure NoPlaceMatches(const Atlas& atlas, std::string_view query)
+{
+    PlaceFailure failure{PlaceFailure::Kind::NoMatch, std::string(query), {}, {}, {}};
+    if (atlas.QueryWords(query) > Atlas::kMostQueryWords)
+        failure.kind = PlaceFailure::Kind::TooManyWords;
+    else
+        failure.nearest = atlas.NearestNames(query, kCandidatesShown);
+    return failure;
+}
+
+Result<const Place*, PlaceFailure> ResolvePlace(const Atlas& atlas, std::string_view query)
 {
     constexpr std::size_t kConsidered = 12; // sections of a city may come between the places that compete
     const auto found = atlas.Search(query, kConsidered);
     if (found.empty())
-        return Fail(NoPlaceMatches(atlas, query, reader));
+        return Unexpected<PlaceFailure>{NoPlaceMatches(atlas, query)};
     // A place's own name typed whole outranks another name typed whole, which outranks a name typed in part:
     // the best competes only with places of its rank or above, and a section of a city (GeoNames' PPLX) never
     // with the city.
@@ -324,47 +313,44 @@ Result<const Place*> ResolvePlace(const Atlas& atlas, std::string_view query, Re
     }
     if (competing.size() == 1)
         return best.place;
-    std::string message = "The place " + QuotedQuery(query, reader)
-        + " is ambiguous; give more of it (\"Name, Region, Country\")"
-        + (reader == Reader::ChartTool ? " or --place-id with one of these ids:" : "; these are the likeliest:");
-    // One line, candidates apart by semicolons: the message is shown with every control character escaped.
+    PlaceFailure failure{PlaceFailure::Kind::Ambiguous, std::string(query), {}, {}, {}};
     for (std::size_t i = 0; i < competing.size() && i < kCandidatesShown; ++i) {
         const Place& place = *competing[i]->place;
-        message += i == 0 ? " " : "; ";
-        message += std::to_string(place.geonamesId);
-        message += ' ';
-        message += atlas.Label(place);
-        message += " (" + atlas.Detail(place) + ")";
+        failure.candidates.push_back({place.geonamesId, atlas.Label(place), atlas.Detail(place)});
     }
-    return Fail(std::move(message));
+    return Unexpected<PlaceFailure>{std::move(failure)};
 }
 
-Result<const Place*> PlaceWithId(const Atlas& atlas, std::string_view id)
+Result<const Place*, PlaceFailure> PlaceWithId(const Atlas& atlas, std::string_view id)
 {
     std::int32_t number = 0;
     const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), number);
     const Place* place = nullptr;
     if (error != std::errc{} || end != id.data() + id.size() || (place = atlas.FindId(number)) == nullptr)
-        return Fail("No place in the atlas has the id \"" + std::string(id.substr(0, 20)) + "\"");
+        return Unexpected<PlaceFailure>{{PlaceFailure::Kind::NoSuchId, {}, std::string(id.substr(0, 20)), {}, {}}};
     return place;
 }
 
-Result<const Place*> FindPlace(const Atlas& atlas, std::string_view name, std::string_view id, Reader reader)
+Result<const Place*, PlaceFailure> FindPlace(const Atlas& atlas, std::string_view name, std::string_view id)
 {
     if (id.empty())
-        return ResolvePlace(atlas, name, reader);
-    Result<const Place*> place = PlaceWithId(atlas, id);
+        return ResolvePlace(atlas, name);
+    Result<const Place*, PlaceFailure> place = PlaceWithId(atlas, id);
     if (!place || TrimBlanks(name).empty())
         return place;
     // Both given: the id's place must be one the name finds.
     if (atlas.Finds(name, **place))
         return place;
-    return Fail("The place " + QuotedQuery(name, reader) + " and the id " + std::string(id.substr(0, 20)) + " ("
-                + atlas.Label(**place) + ") are different places: give one of them");
+    const Place& found = **place;
+    return Unexpected<PlaceFailure>{{PlaceFailure::Kind::DifferentPlaces,
+                                     std::string(name),
+                                     std::string(id.substr(0, 20)),
+                                     {},
+                                     {{found.geonamesId, atlas.Label(found), atlas.Detail(found)}}}};
 }
 
-Result<BirthDataForm> BirthAtPlace(BirthArguments birth, std::optional<bool> dst, const Atlas& atlas,
-                                   const Place& place, PlacedBirth& placed, Reader reader)
+Result<BirthDataForm, BirthFailure> BirthAtPlace(BirthArguments birth, std::optional<bool> dst, const Atlas& atlas,
+                                                 const Place& place, PlacedBirth& placed)
 {
     birth.lon = ArcMinuteText(place.Longitude(), 'E', 'W');
     birth.lat = ArcMinuteText(place.Latitude(), 'N', 'S');
@@ -373,7 +359,7 @@ Result<BirthDataForm> BirthAtPlace(BirthArguments birth, std::optional<bool> dst
         birth.zone.assign(1, '0'); // stands in until the clock history has spoken
     else
         birth.dst = dst.value_or(false);
-    Result<BirthDataForm> parsed = ParseBirthArguments(birth, reader);
+    Result<BirthDataForm, BirthFailure> parsed = ParseBirthArguments(birth);
     if (!parsed)
         return parsed;
     BirthDataForm& form = *parsed;
@@ -384,7 +370,7 @@ Result<BirthDataForm> BirthAtPlace(BirthArguments birth, std::optional<bool> dst
     placed.ChoosePlace(atlas, place);
     placed.ChooseReading(dst.value_or(true));
     if (!placed.ReadingProblem().empty() && fromAtlas)
-        return Fail(placed.ReadingProblem());
+        return Unexpected<BirthFailure>{{BirthFailure::Kind::Stated, {}, placed.ReadingProblem(), {}}};
     if (!fromAtlas)
         placed.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, MinutesEast(*form.exactZone), {}}
                                          : ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});

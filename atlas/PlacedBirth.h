@@ -9,6 +9,7 @@
 #include "chart/BirthData.h"
 #include "ephemeris/CivilTime.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -119,28 +120,55 @@ private:
 // zone more than three hours from what the form's longitude suggests.
 std::vector<std::string> HandZoneWarnings(const BirthDataForm& form);
 
+// A place a failure offers: its GeoNames id, its label, and what tells equal labels apart (Atlas::Detail).
+struct PlaceCandidate {
+    std::int32_t geonamesId = 0;
+    std::string label;
+    std::string detail;
+};
+
+// Why a birth's place was not found. Each program words it: the chart tool points to its options and the
+// window to its boxes, each quoting the query its own way (QueryShown).
+struct PlaceFailure {
+    enum class Kind {
+        NoMatch, // query; nearest: the names of places a few letters away, nearest first (maybe none)
+        TooManyWords, // query: more words than a search takes (Atlas::kMostQueryWords)
+        Ambiguous, // query; candidates: the competing places, best first, at most five
+        NoSuchId, // id
+        DifferentPlaces, // query and id; candidates: the id's place, which the query does not find
+    };
+    Kind kind = Kind::NoMatch;
+    std::string query;
+    std::string id; // at most its first 20 bytes
+    std::vector<std::string> nearest;
+    std::vector<PlaceCandidate> candidates;
+};
+
+// The query as a message shows it, cut at 80 bytes ("…"), for the program's own quotes.
+std::string QueryShown(std::string_view query);
+
 // One place for a query whose comma- or blank-separated parts match name, region and country: the best match
 // when it weighs (Match::Weight) at least ten times any other of its rank (its own name typed whole, another
 // name typed whole, a name typed in part: the ranks above count too; a section of a city never competes with
-// a city); otherwise the message listing the best five with their ids (and, for the chart tool, how to give
-// one). Nothing found: NoPlaceMatches.
-Result<const Place*> ResolvePlace(const Atlas& atlas, std::string_view query, Reader reader);
+// a city); otherwise Ambiguous with the best five. Nothing found: NoPlaceMatches.
+Result<const Place*, PlaceFailure> ResolvePlace(const Atlas& atlas, std::string_view query);
 
-// Why a query finds no place, and what to do: the names a few letters away ("did you mean Springfield?"),
-// then the chart tool's options or the window's boxes; or that it has more words than a search takes.
-std::string NoPlaceMatches(const Atlas& atlas, std::string_view query, Reader reader);
+// Why a query finds no place: NoMatch with the names a few letters away ("springfeld": Springfield), or
+// TooManyWords.
+PlaceFailure NoPlaceMatches(const Atlas& atlas, std::string_view query);
 
 // The place with a GeoNames id given as text.
-Result<const Place*> PlaceWithId(const Atlas& atlas, std::string_view id);
+Result<const Place*, PlaceFailure> PlaceWithId(const Atlas& atlas, std::string_view id);
 
-// The place a birth names: by its id when one is given, else by its name.
-Result<const Place*> FindPlace(const Atlas& atlas, std::string_view name, std::string_view id, Reader reader);
+// The place a birth names: by its id when one is given (and then the name, if any, must find it), else by
+// its name.
+Result<const Place*, PlaceFailure> FindPlace(const Atlas& atlas, std::string_view name, std::string_view id);
 
 // The birth at a place: its coordinates (to the nearest arc-minute) in place of lon and lat; with the zone
 // "auto" or empty, the zone row and tick, or the exact offset, from the clock history, dst then choosing the
 // reading of a clock time that happened twice (nothing: the earlier); a zone given by hand is kept, with dst
 // as its tick. placed holds the place, its clock and the choices afterwards.
-Result<BirthDataForm> BirthAtPlace(BirthArguments birth, std::optional<bool> dst, const Atlas& atlas,
-                                   const Place& place, PlacedBirth& placed, Reader reader);
+Result<BirthDataForm, BirthFailure> BirthAtPlace(BirthArguments birth, std::optional<bool> dst, const Atlas& atlas,
+                                                 const Place& place, PlacedBirth& placed);
 
 } // namespace tessaline::atlas

@@ -76,6 +76,12 @@ std::optional<std::string> CsvRecordProblem(const CsvReader& reader)
     return std::nullopt;
 }
 
+// A row refused in words both programs show as they are.
+Unexpected<BirthFailure> Refused(std::string message)
+{
+    return {{BirthFailure::Kind::Stated, {}, std::move(message), {}}};
+}
+
 } // namespace
 
 bool BatchHeader::NextRow(CsvReader& reader, std::vector<std::string>& fields,
@@ -162,7 +168,7 @@ Result<std::unique_ptr<BatchFile>, BatchFailure> BatchFile::Begin(std::unique_pt
     return batch;
 }
 
-std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback, Reader reader)
+std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback)
 {
     using enum BatchHeader::Column;
     std::optional<std::string> problem;
@@ -171,7 +177,7 @@ std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback, Read
     Row row;
     row.line = reader_.RecordLine();
     if (problem) {
-        row.birth = Fail(std::move(*problem));
+        row.birth = Refused(std::move(*problem));
         return row;
     }
     for (std::size_t c = 0; c < row.fields.size(); ++c)
@@ -181,12 +187,17 @@ std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback, Read
     const auto& f = row.fields;
     const std::optional<bool> dst = ParseFlag(f[kDst]);
     if (!dst) {
-        row.birth = Fail(std::string(kMsgDstNotAFlag));
+        row.birth = Refused(std::string(kMsgDstNotAFlag));
         return row;
     }
-    Result<ZodiacChoice> zodiac = ParseZodiac(f[kZodiac], f[kAyanamsa], fallback, reader);
+    Result<ZodiacChoice, BirthFailure> zodiac = ParseZodiac(f[kZodiac], f[kAyanamsa], fallback);
     if (!zodiac) {
-        row.birth = Fail("In this row " + zodiac.error());
+        BirthFailure failure = std::move(zodiac).error();
+        if (failure.kind == BirthFailure::Kind::Stated)
+            failure.message.insert(0, "In this row ");
+        else
+            failure.lead = "In this row ";
+        row.birth = Unexpected<BirthFailure>{std::move(failure)};
         return row;
     }
     BatchBirth birth{BirthArguments{f[kName], f[kDate], f[kTime], f[kZone], f[kLon], f[kLat], *dst}, f[kPlace],
@@ -198,8 +209,9 @@ std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback, Read
             if (!TrimBlanks(f[column]).empty() && !(column == kZone && TrimBlanks(f[column]) == "auto"))
                 given += (given.empty() ? "" : ", ") + std::string(BatchHeader::kNames[column]);
         if (!given.empty()) {
-            row.birth = Fail("The row names a place and gives " + given
-                             + " as well: a place brings its own coordinates and clock; leave one or the other blank");
+            row.birth
+                = Refused("The row names a place and gives " + given
+                          + " as well: a place brings its own coordinates and clock; leave one or the other blank");
             return row;
         }
         birth.birth.dst = false; // at a place the flag counts as written, below
@@ -209,7 +221,7 @@ std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback, Read
         if (!TrimBlanks(f[kDst]).empty())
             birth.dst = *dst;
     } else if (!header_.Has(kLon) || !header_.Has(kLat) || !header_.Has(kZone)) {
-        row.birth = Fail(std::string("The row names no place, and the batch has no lon, lat and zone columns"));
+        row.birth = Refused(std::string("The row names no place, and the batch has no lon, lat and zone columns"));
         return row;
     }
     row.birth = std::move(birth);

@@ -128,11 +128,12 @@ public:
         // row was refused before its values were read.
         std::array<std::string, BatchHeader::kNames.size()> fields;
         std::array<std::string, BatchHeader::kKeptNames.size()> kept; // likewise, by BatchHeader::kKeptNames
-        Result<BatchBirth> birth = Fail(std::string());
+        Result<BatchBirth, BirthFailure> birth = Unexpected<BirthFailure>{};
     };
-    // The next row that is not a blank line, its birth or the message that refuses it; the zodiac of a row
-    // without zodiac columns is fallback. Nothing at the end of the input, or when reading failed (Finished()).
-    std::optional<Row> Next(const ZodiacChoice& fallback, Reader reader);
+    // The next row that is not a blank line, its birth or why it is refused (a failure the program words
+    // follows "In this row "); the zodiac of a row without zodiac columns is fallback. Nothing at the end of
+    // the input, or when reading failed (Finished()).
+    std::optional<Row> Next(const ZodiacChoice& fallback);
     // Once Next has given nothing: whether the input was read to its end.
     Result<void, BatchFailure> Finished() const;
 

@@ -55,15 +55,14 @@ std::optional<std::array<int, 3>> SplitNumbers(std::string_view text, char separ
     return parts;
 }
 
-std::string Quoted(std::string_view text)
+Unexpected<BirthFailure> Stated(std::string message)
 {
-    constexpr std::size_t kShown = 40; // a pasted novel is not echoed back whole
-    std::string out = "\"";
-    out += text.substr(0, kShown);
-    if (text.size() > kShown)
-        out += "...";
-    out += '"';
-    return out;
+    return {{BirthFailure::Kind::Stated, {}, std::move(message), {}}};
+}
+
+Unexpected<BirthFailure> Failed(BirthFailure::Kind kind, std::string_view input)
+{
+    return {{kind, std::string(input), {}, {}}};
 }
 
 struct Coordinate {
@@ -145,37 +144,50 @@ BirthArguments BirthArgumentsFromForm(const BirthDataForm& form)
     return arguments;
 }
 
-Result<BirthDataForm> ParseBirthArguments(const BirthArguments& arguments, Reader reader)
+std::string QuotedInput(std::string_view text)
+{
+    constexpr std::size_t kShown = 40;
+    std::string out = "\"";
+    out += text.substr(0, kShown);
+    if (text.size() > kShown)
+        out += "...";
+    out += '"';
+    return out;
+}
+
+Result<BirthDataForm, BirthFailure> ParseBirthArguments(const BirthArguments& arguments)
 {
     BirthDataForm form;
 
     // The name goes through the window's name filter, as if pasted; Enter and Backspace are keys, not text.
     std::optional<std::string> name = FilterNameText(arguments.name);
     if (!name || name->find_first_of("\r\b") != std::string::npos)
-        return Fail(std::string(kMsgOnlyLetters));
+        return Stated(std::string(kMsgOnlyLetters));
     form.name = std::move(*name);
 
     const auto date = SplitNumbers(arguments.date, '-', 3);
     if (!date || arguments.date.size() != 10)
-        return Fail("Date " + Quoted(arguments.date) + " is not a date: write it as YYYY-MM-DD, e.g. 1975-06-15");
+        return Stated("Date " + QuotedInput(arguments.date)
+                      + " is not a date: write it as YYYY-MM-DD, e.g. 1975-06-15");
     const auto [year, month, day] = *date;
     if (year < kFirstYear || year > kLastYear)
-        return Fail("Year " + std::to_string(year) + " is outside the years the program calculates (1901 to 2050)");
+        return Stated("Year " + std::to_string(year) + " is outside the years the program calculates (1901 to 2050)");
     if (month < 1 || month > 12)
-        return Fail("Month " + std::to_string(month) + " does not exist: use 01 to 12");
+        return Stated("Month " + std::to_string(month) + " does not exist: use 01 to 12");
     if (day < 1 || day > 31)
-        return Fail("Day " + std::to_string(day) + " does not exist: use 01 to 31");
+        return Stated("Day " + std::to_string(day) + " does not exist: use 01 to 31");
     form.yearPosition = year - kFirstYear;
     form.monthPosition = month - 1;
     form.dayPosition = day - 1;
 
     const auto time = SplitNumbers(arguments.time, ':', 2);
     if (!time || (*time)[0] > 23 || (*time)[1] > 59 || (*time)[2] > 59)
-        return Fail("Time " + Quoted(arguments.time) + " is not a clock time: write it as HH:MM from 00:00 to 23:59");
+        return Stated("Time " + QuotedInput(arguments.time)
+                      + " is not a clock time: write it as HH:MM from 00:00 to 23:59");
     // The chart is calculated to the minute: seconds would be dropped without a word, so only :00 passes.
     if ((*time)[2] != 0)
-        return Fail("Time " + Quoted(arguments.time)
-                    + " has seconds, and the chart is calculated to the minute: write it as HH:MM");
+        return Stated("Time " + QuotedInput(arguments.time)
+                      + " has seconds, and the chart is calculated to the minute: write it as HH:MM");
     form.hour = (*time)[0];
     form.minute = (*time)[1];
 
@@ -184,30 +196,25 @@ Result<BirthDataForm> ParseBirthArguments(const BirthArguments& arguments, Reade
     } else {
         const auto zone = Digits(arguments.zone);
         if (TrimBlanks(arguments.zone) == "auto")
-            return Fail(std::string("Zone \"auto\" takes the zone from the clock history of a place, and this birth "
-                                    "names none: ")
-                        + (reader == Reader::ChartTool ? "give --place or --place-id, or a zone of --zones"
-                                                       : "choose a place, or a zone of the list"));
+            return Failed(BirthFailure::Kind::AutoZoneWithoutPlace, arguments.zone);
         if (!zone || *zone >= static_cast<int>(kZoneCount))
-            return Fail("Zone " + Quoted(arguments.zone) + " is not a zone: give its list position, 0 to 70"
-                        + (reader == Reader::ChartTool ? " (see --zones)" : "")
-                        + ", or the clock's exact offset as +HH:MM or -HH:MM");
+            return Failed(BirthFailure::Kind::NotAZone, arguments.zone);
         form.zonePosition = *zone;
     }
     form.daylightSaving = arguments.dst;
 
     const auto lon = ParseCoordinate(arguments.lon, 'E', 'W');
     if (!lon)
-        return Fail("Longitude " + Quoted(arguments.lon)
-                    + " is not a longitude: write degrees, E or W, minutes, e.g. 77E12");
+        return Stated("Longitude " + QuotedInput(arguments.lon)
+                      + " is not a longitude: write degrees, E or W, minutes, e.g. 77E12");
     form.lonDegrees = lon->degrees;
     form.lonMinutes = lon->minutes;
     form.isEast = lon->positiveSide;
 
     const auto lat = ParseCoordinate(arguments.lat, 'N', 'S');
     if (!lat)
-        return Fail("Latitude " + Quoted(arguments.lat)
-                    + " is not a latitude: write degrees, N or S, minutes, e.g. 28N36");
+        return Stated("Latitude " + QuotedInput(arguments.lat)
+                      + " is not a latitude: write degrees, N or S, minutes, e.g. 28N36");
     form.latDegrees = lat->degrees;
     form.latMinutes = lat->minutes;
     form.isSouth = !lat->positiveSide;
@@ -215,8 +222,8 @@ Result<BirthDataForm> ParseBirthArguments(const BirthArguments& arguments, Reade
     return form;
 }
 
-Result<ZodiacChoice> ParseZodiac(std::string_view zodiac, std::string_view ayanamsa, const ZodiacChoice& fallback,
-                                 Reader reader)
+Result<ZodiacChoice, BirthFailure> ParseZodiac(std::string_view zodiac, std::string_view ayanamsa,
+                                               const ZodiacChoice& fallback)
 {
     ZodiacChoice choice = fallback;
     const std::string zodiacKey = FoldKey(zodiac);
@@ -225,15 +232,14 @@ Result<ZodiacChoice> ParseZodiac(std::string_view zodiac, std::string_view ayana
     else if (zodiacKey == "sidereal")
         choice.zodiac = Zodiac::Sidereal;
     else if (!zodiacKey.empty())
-        return Fail("the zodiac must be tropical or sidereal, not \"" + std::string(zodiac) + "\"");
+        return Stated("the zodiac must be tropical or sidereal, not \"" + std::string(zodiac) + "\"");
     if (ayanamsa.empty())
         return choice;
     const std::optional<Ayanamsa> named = AyanamsaNamed(ayanamsa);
     if (!named)
-        return Fail("no ayanamsa is called \"" + std::string(ayanamsa) + "\""
-                    + (reader == Reader::ChartTool ? " (see --ayanamsas)" : ""));
+        return Failed(BirthFailure::Kind::UnknownAyanamsa, ayanamsa);
     if (zodiacKey == "tropical")
-        return Fail("an ayanamsa belongs to the sidereal zodiac, not the tropical one");
+        return Stated("an ayanamsa belongs to the sidereal zodiac, not the tropical one");
     return ZodiacChoice{Zodiac::Sidereal, *named};
 }
 

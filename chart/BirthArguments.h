@@ -20,18 +20,35 @@ struct BirthArguments {
     bool dst = false;
 };
 
-// Who reads a message: the chart tool's may point to its options ("see --zones"), the window's never do.
-enum class Reader { ChartTool, Window };
+// Why a birth's texts give no form or no zodiac. Most failures read the same in both programs (Stated: the
+// message says it); the others name what failed and the text, and each program words them, pointing to its
+// own options or boxes.
+struct BirthFailure {
+    enum class Kind {
+        Stated, // message
+        AutoZoneWithoutPlace, // the zone "auto", and the birth names no place
+        NotAZone, // input: the zone as given
+        UnknownAyanamsa, // input: the ayanamsa as given
+    };
+    Kind kind = Kind::Stated;
+    std::string input;
+    std::string message;
+    // Not Stated: the words the program's own follow ("In this row "); empty when they begin the sentence.
+    std::string lead;
+};
 
-// The filled form, or the message that rejects the birth. The form's own checks (name, the four
-// coordinates, the calendar) are left to ValidateBirthData, so their messages are the window's.
-Result<BirthDataForm> ParseBirthArguments(const BirthArguments& arguments, Reader reader = Reader::ChartTool);
+// A text a message quotes, in straight quotes, cut at 40 bytes ("...") so a pasted novel is not echoed whole.
+std::string QuotedInput(std::string_view text);
+
+// The filled form, or why the birth is rejected. The form's own checks (name, the four coordinates, the
+// calendar) are left to ValidateBirthData, so their messages are the window's.
+Result<BirthDataForm, BirthFailure> ParseBirthArguments(const BirthArguments& arguments);
 
 // The zodiac named by a zodiac and an ayanamsa text (the chart tool's options, or a batch row's columns),
 // either may be empty: an ayanamsa alone means the sidereal zodiac, a sidereal zodiac alone means Lahiri,
-// nothing means fallback. The message starts in lower case, to follow the caller's words.
-Result<ZodiacChoice> ParseZodiac(std::string_view zodiac, std::string_view ayanamsa, const ZodiacChoice& fallback,
-                                 Reader reader);
+// nothing means fallback. Its words start in lower case, to follow the caller's.
+Result<ZodiacChoice, BirthFailure> ParseZodiac(std::string_view zodiac, std::string_view ayanamsa,
+                                               const ZodiacChoice& fallback);
 
 // "+05:45", "-4:30": the clock's offset east of Greenwich as the signed correction (west positive); nothing
 // for anything else or beyond 14 hours.

@@ -4,6 +4,7 @@
 #include "chart/BatchFile.h"
 #include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
+#include "cli/FailureWords.h"
 #include "cli/OneChart.h"
 #include "cli/PictureFiles.h"
 
@@ -144,7 +145,7 @@ public:
         const BatchFile::Row& row = slot.row;
         extras_ = ChartExtras{};
         extras_.json = options_.json;
-        Status charted = Fail(row.birth ? std::string() : row.birth.error());
+        Status charted = Fail(row.birth ? std::string() : InWords(row.birth.error()));
         if (row.birth) {
             const BatchBirth& birth = *row.birth;
             state_.zodiac = birth.zodiac;
@@ -342,7 +343,7 @@ bool RunInOrder(BatchFile& batch, const Options& options, const ZodiacChoice& zo
                 Output& output, std::ostream& err, std::size_t& rowsRead, std::size_t& rowsRejected)
 {
     Slot slot;
-    while (std::optional<BatchFile::Row> row = batch.Next(zodiac, Reader::ChartTool)) {
+    while (std::optional<BatchFile::Row> row = batch.Next(zodiac)) {
         ++rowsRead;
         slot.row = std::move(*row);
         charter.Chart(slot);
@@ -367,7 +368,7 @@ bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice&
     while (reading || pipeline.Pending()) {
         if (reading && pipeline.WorthFilling()) {
             while (reading && pipeline.HasRoom()) {
-                std::optional<BatchFile::Row> row = batch.Next(zodiac, Reader::ChartTool);
+                std::optional<BatchFile::Row> row = batch.Next(zodiac);
                 reading = row.has_value();
                 if (reading) {
                     ++rowsRead;

@@ -6,6 +6,7 @@
 #include "chart/Version.h"
 #include "cli/BatchRun.h"
 #include "cli/ChartOutput.h"
+#include "cli/FailureWords.h"
 #include "cli/OneChart.h"
 #include "cli/PlaceOptions.h"
 #include "cli/Tables.h"
@@ -356,7 +357,7 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     }
     if (const auto code = RunTable(options, out, err))
         return *code;
-    const auto chosen = ParseZodiac(options.zodiac, options.ayanamsa, {}, Reader::ChartTool);
+    const auto chosen = Worded(ParseZodiac(options.zodiac, options.ayanamsa, {}));
     if (!chosen) {
         err << "In --zodiac and --ayanamsa, " << TerminalText(chosen.error())
             << "\nRun with --help for more information.\n";

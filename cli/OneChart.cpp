@@ -5,6 +5,7 @@
 #include "chart/BatchFile.h"
 #include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
+#include "cli/FailureWords.h"
 #include "cli/PictureFiles.h"
 #include "decanates/CalculationDriver.h"
 #include "report/Reading.h"
@@ -63,7 +64,7 @@ void ChartExtras::PrintWarnings(std::ostream& err, std::string_view prefix) cons
 
 Status Calculate(ChartState& state, const BirthArguments& birth)
 {
-    Result<BirthDataForm> form = ParseBirthArguments(birth, Reader::ChartTool);
+    Result<BirthDataForm> form = Worded(ParseBirthArguments(birth));
     if (!form)
         return Fail(std::move(form).error());
     return Charted(CalculateChart(state, *form));
@@ -76,8 +77,7 @@ Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const Pl
     if (!found)
         return Fail(found.error());
     atlas::PlacedBirth placed;
-    Result<BirthDataForm> form
-        = atlas::BirthAtPlace(birth, request.dst, *found->atlas, *found->place, placed, Reader::ChartTool);
+    Result<BirthDataForm> form = Worded(atlas::BirthAtPlace(birth, request.dst, *found->atlas, *found->place, placed));
     if (!form)
         return Fail(std::move(form).error());
     if (Status done = Charted(CalculateChart(state, *form)); !done)
@@ -106,7 +106,7 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
         return kExitRejected;
     }
     if (!request.Named()) // the zone is the hand's: say what the window says of it (a place's, once charted)
-        extras.warnings = atlas::HandZoneWarnings(*ParseBirthArguments(options.birth, Reader::ChartTool));
+        extras.warnings = atlas::HandZoneWarnings(*ParseBirthArguments(options.birth));
     extras.PrintWarnings(err, "");
     if (options.html) {
         out << RenderReadingHtml(state);

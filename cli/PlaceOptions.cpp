@@ -3,6 +3,7 @@
 
 #include "chart/ZoneTable.h"
 #include "cli/ChartOutput.h"
+#include "cli/FailureWords.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -64,7 +65,7 @@ Result<PlaceCache::Found> PlaceCache::Find(const PlaceRequest& request)
     Result<Found> found = Fail(std::string());
     if (const Result<const atlas::Atlas*> got = atlases_.Get(); !got)
         found = Fail(got.error());
-    else if (const auto place = atlas::FindPlace(**got, request.place, request.placeId, Reader::ChartTool); !place)
+    else if (const auto place = Worded(atlas::FindPlace(**got, request.place, request.placeId)); !place)
         found = Fail(place.error());
     else {
         auto [json, added] = placeJson_.try_emplace(*place);
@@ -146,7 +147,7 @@ Status PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_vie
     constexpr std::size_t kListed = 12;
     const auto found = atlas.Search(query, kListed);
     if (found.empty())
-        return Fail(atlas::NoPlaceMatches(atlas, query, Reader::ChartTool));
+        return Fail(InWords(atlas::NoPlaceMatches(atlas, query)));
     if (json) {
         Json list = Json::array();
         for (const atlas::Match& match : found) {

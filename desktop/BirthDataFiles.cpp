@@ -3,6 +3,7 @@
 
 #include "atlas/PlacedBirth.h"
 #include "chart/BatchFile.h"
+#include "desktop/FailureWords.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/OptionsMenu.h"
@@ -197,7 +198,7 @@ bool BirthDataFiles::openFrom(const QString& path)
         return refuse(path, opened.error().line, FailureText(opened.error()));
     BatchFile& batch = **opened;
     std::vector<BatchFile::Row> rows;
-    while (auto row = batch.Next(window_.chosenZodiac(), Reader::Window))
+    while (auto row = batch.Next(window_.chosenZodiac()))
         rows.push_back(std::move(*row));
     if (const auto finished = batch.Finished(); !finished)
         return refuse(path, 0, FailureText(finished.error()));
@@ -216,11 +217,11 @@ bool BirthDataFiles::openFrom(const QString& path)
     }
     const BatchFile::Row& row = rows[chosen];
     if (!row.birth)
-        return refuse(path, row.line, FromUtf8(row.birth.error()));
+        return refuse(path, row.line, FromUtf8(InWords(row.birth.error())));
     const BatchBirth& birth = *row.birth;
     atlas::PlacedBirth placed;
     Result<BirthDataForm> form
-        = birth.Placed() ? window_.birthAtPlace(birth, placed) : ParseBirthArguments(birth.birth, Reader::Window);
+        = birth.Placed() ? window_.birthAtPlace(birth, placed) : Worded(ParseBirthArguments(birth.birth));
     if (!form)
         return refuse(path, row.line, FromUtf8(form.error()));
     if (const auto checked = ValidateBirthData(*form); !checked)

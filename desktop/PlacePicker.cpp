@@ -4,6 +4,7 @@
 #include "atlas/Clock.h"
 #include "atlas/PlaceText.h"
 #include "chart/ZoneTable.h"
+#include "desktop/FailureWords.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/NoticeLabel.h"
 #include "desktop/QtString.h"
@@ -246,8 +247,8 @@ void PlacePicker::search()
     }
     const bool noneBefore = !lblNoPlace->isHidden();
     // Nothing found: the nearest names and what to do instead, said as a notice a screen reader speaks.
-    lblNoPlace->setNotice(
-        results_.empty() ? FromUtf8(atlas::NoPlaceMatches(*atlas_, query.toStdString(), Reader::Window)) : QString());
+    lblNoPlace->setNotice(results_.empty() ? FromUtf8(InWords(atlas::NoPlaceMatches(*atlas_, query.toStdString())))
+                                           : QString());
     if (noneBefore != !lblNoPlace->isHidden())
         emit shownChanged();
     if (!results_.empty())
@@ -335,10 +336,10 @@ Result<BirthDataForm> PlacePicker::birthAtPlace(const BatchBirth& birth, atlas::
     if (!atlas_)
         return Fail(atlasProblem_.isEmpty() ? std::string("The place atlas is not installed")
                                             : atlasProblem_.toStdString());
-    const Result<const atlas::Place*> place = atlas::FindPlace(*atlas_, birth.place, birth.placeId, Reader::Window);
+    const Result<const atlas::Place*> place = Worded(atlas::FindPlace(*atlas_, birth.place, birth.placeId));
     if (!place)
         return Fail(place.error());
-    return atlas::BirthAtPlace(birth.birth, birth.dst, *atlas_, **place, placed, Reader::Window);
+    return Worded(atlas::BirthAtPlace(birth.birth, birth.dst, *atlas_, **place, placed));
 }
 
 void PlacePicker::showPlacedBirth(const atlas::PlacedBirth& placed)

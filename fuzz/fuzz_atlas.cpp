@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::optional<Atlas::Loaded> loaded;
-    if (text.starts_with("TESSALINE-ATLAS\t")) {
+    if (text.starts_with(tessaline::atlas::format::kTextMagic)) {
         loaded = Atlas::Parse(text, "fuzz.tsv");
     } else if (text.starts_with("DIR")) {
         loaded = Atlas::FromImage(DirectoryChanged(text.substr(3)), "fuzz.bin");

@@ -8,6 +8,7 @@
 #include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
 #include "cli/ChartOutput.h"
+#include "cli/FailureWords.h"
 #include "cli/PlaceOptions.h"
 #include "decanates/CalculationDriver.h"
 
@@ -53,7 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const atlas::Atlas& atlas = TheAtlas();
     const std::string_view query(reinterpret_cast<const char*>(data + kChoices), size - kChoices);
     const std::uint8_t choices = data[5];
-    const Reader reader = (choices & 1) != 0 ? Reader::ChartTool : Reader::Window;
 
     // --places, or the resolving of a name (each asks for the nearest names when nothing matches).
     const atlas::Place* place = nullptr;
@@ -62,8 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)cli::PrintPlaces(listed, atlas, query, (choices & 2) != 0);
         if (const auto found = atlas.Search(query, 1); !found.empty())
             place = found.front().place;
-    } else if (const auto resolved = atlas::ResolvePlace(atlas, query, reader)) {
+    } else if (const auto resolved = atlas::ResolvePlace(atlas, query)) {
         place = *resolved;
+    } else {
+        (void)cli::InWords(resolved.error());
     }
     if (place == nullptr) { // a place the bytes pick, as a checked place comes out of the atlas
         const auto places = atlas.Places();
@@ -94,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         birth.zone = (choices & 16) != 0 ? std::to_string(row) : "+05:45";
     const std::optional<bool> dst = (choices & 32) != 0 ? std::optional<bool>((choices & 64) != 0) : std::nullopt;
     atlas::PlacedBirth placed;
-    if (auto form = atlas::BirthAtPlace(birth, dst, atlas, *place, placed, reader)) {
+    if (auto form = atlas::BirthAtPlace(birth, dst, atlas, *place, placed)) {
         (void)atlas::HandZoneWarnings(*form);
         ChartState state;
         if (CalculateChart(state, *form)) {

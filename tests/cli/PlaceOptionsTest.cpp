@@ -170,7 +170,12 @@ TEST(ChartToolPlace, SaysWhatAQuestionOrAnOptionNeeds)
         int code;
         const char* says;
     } cases[] = {
-        {{"--places", "springfeld"}, false, 1, "did you mean Springfield? List the places of a name with --places"},
+        {{"--places", "springfeld"},
+         false,
+         1,
+         "No place in the atlas matches \"springfeld\"; did you mean Springfield? List the places of a name with "
+         "--places NAME, or give --lon, --lat and --zone instead of a place"},
+        {{"--places", "a b c d e f g h i j k l m"}, false, 1, "\"a b c d e f g h i j k l m\" has more than 12 words"},
         {{"--zone", "auto", "--lon", "2E20", "--lat", "48N51"}, true, 1, "give --place or --place-id"},
         {{"--place", ""}, true, 2, "--place needs a place"},
         {{"--place-id", " "}, true, 2, "--place-id needs a place"},

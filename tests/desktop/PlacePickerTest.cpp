@@ -95,7 +95,8 @@ TEST_F(PlacePickerTest, AMissSuggestsTheNearestNames)
     picker.waitForAtlas();
     QTest::keyClicks(picker.txtPlace, QStringLiteral("springfeld"));
     EXPECT_TRUE(picker.lstPlaces->isHidden());
-    EXPECT_TRUE(picker.lblNoPlace->text().contains(QStringLiteral("did you mean Springfield?")));
+    EXPECT_TRUE(picker.lblNoPlace->text().contains(
+        QStringLiteral("did you mean Springfield? Or enter the coordinates and the zone by hand.")));
 }
 
 TEST_F(PlacePickerTest, TheHandWinsAndTheAtlasOffersToApplyItsSuggestion)
