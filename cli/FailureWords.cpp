@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/FailureWords.h"
 
+#include "report/FailureWords.h"
+
 namespace tessaline::cli {
 
 namespace {
@@ -10,69 +12,27 @@ std::string Quoted(std::string_view query)
     return '"' + atlas::QueryShown(query) + '"';
 }
 
-// " 4250542 Springfield, Illinois, United States (39.80°N 89.64°W · 116,565 people · America/Chicago); ..."
-std::string CandidateList(const std::vector<atlas::PlaceCandidate>& candidates)
-{
-    std::string list;
-    for (std::size_t i = 0; i < candidates.size(); ++i) // one line: every control character is escaped
-        list += (i == 0 ? " " : "; ") + std::to_string(candidates[i].geonamesId) + ' ' + candidates[i].label + " ("
-            + candidates[i].detail + ")";
-    return list;
-}
-
-std::string NoMatchWords(const atlas::PlaceFailure& failure)
-{
-    std::string message = "No place in the atlas matches " + Quoted(failure.query);
-    for (std::size_t i = 0; i < failure.nearest.size(); ++i)
-        message += (i == 0 ? "; did you mean " : ", ") + failure.nearest[i];
-    message += failure.nearest.empty() ? "." : "?";
-    return message
-        + " List the places of a name with --places NAME, or give --lon, --lat and --zone instead of a place";
-}
+// The chart tool's: straight quotes, and its options to go on with.
+constexpr FailureVoice kVoice{
+    .quoted = Quoted,
+    .noMatch = "No place in the atlas matches ",
+    .noMatchNext = " List the places of a name with --places NAME, or give --lon, --lat and --zone instead of a place",
+    .ambiguousNext = " or --place-id with one of these ids:",
+    .autoZoneNext = "give --place or --place-id, or a zone of --zones",
+    .zoneListHint = " (see --zones)",
+    .ayanamsaHint = " (see --ayanamsas)",
+};
 
 } // namespace
 
 std::string InWords(const BirthFailure& failure)
 {
-    using enum BirthFailure::Kind;
-    switch (failure.kind) {
-    case Stated:
-        break;
-    case AutoZoneWithoutPlace:
-        return failure.lead
-            + "Zone \"auto\" takes the zone from the clock history of a place, and this birth names none: give "
-              "--place or --place-id, or a zone of --zones";
-    case NotAZone:
-        return failure.lead + "Zone " + QuotedInput(failure.input)
-            + " is not a zone: give its list position, 0 to 70 (see --zones), or the clock's exact offset as "
-              "+HH:MM or -HH:MM";
-    case UnknownAyanamsa:
-        return failure.lead + "no ayanamsa is called \"" + failure.input + "\" (see --ayanamsas)";
-    }
-    return failure.message;
+    return FailureInWords(failure, kVoice);
 }
 
 std::string InWords(const atlas::PlaceFailure& failure)
 {
-    using enum atlas::PlaceFailure::Kind;
-    switch (failure.kind) {
-    case NoMatch:
-        break;
-    case TooManyWords:
-        return "The place " + Quoted(failure.query) + " has more than " + std::to_string(atlas::Atlas::kMostQueryWords)
-            + " words, more than any place's name, region and country: give those alone";
-    case Ambiguous:
-        return "The place " + Quoted(failure.query)
-            + " is ambiguous; give more of it (\"Name, Region, Country\") or --place-id with one of these ids:"
-            + CandidateList(failure.candidates);
-    case NoSuchId:
-        return "No place in the atlas has the id \"" + failure.id + "\"";
-    case DifferentPlaces:
-        return "The place " + Quoted(failure.query) + " and the id " + failure.id + " ("
-            + (failure.candidates.empty() ? std::string() : failure.candidates.front().label)
-            + ") are different places: give one of them";
-    }
-    return NoMatchWords(failure);
+    return FailureInWords(failure, kVoice);
 }
 
 } // namespace tessaline::cli
