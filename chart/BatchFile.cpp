@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/BatchFile.h"
 
+#include "base/CsvText.h"
 #include "chart/Text.h"
 
 #include <algorithm>

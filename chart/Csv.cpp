@@ -366,24 +366,4 @@ void CsvReader::DropLeadingMarks(bool atEnd)
     marksDropped_ = atEnd || pending_.size() - pendingAt_ >= kMark.size();
 }
 
-void AppendCsvQuoted(std::string& out, std::string_view text, std::string_view prefix)
-{
-    // A plain loop: find_first_of searches the four characters once per byte of the text.
-    const bool quoted
-        = std::any_of(text.begin(), text.end(), [](char c) { return c == ',' || c == '"' || c == '\r' || c == '\n'; });
-    if (!quoted) {
-        out += prefix;
-        out += text;
-        return;
-    }
-    out += '"';
-    out += prefix;
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
 } // namespace tessaline

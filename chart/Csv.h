@@ -122,8 +122,4 @@ private:
     void StopAt(std::size_t line);
 };
 
-// One field of a CSV record as the reader reads it back (RFC 4180): in quotes, its quotes doubled, when it
-// holds a comma, a quote or a line break. prefix goes in front of the text, inside the quotes.
-void AppendCsvQuoted(std::string& out, std::string_view text, std::string_view prefix = {});
-
 } // namespace tessaline

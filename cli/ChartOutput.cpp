@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ChartOutput.h"
 
+#include "base/CsvText.h"
+#include "base/JsonText.h"
+#include "base/VisibleText.h"
 #include "chart/BirthMoment.h"
-#include "chart/Csv.h"
 #include "chart/PositionText.h"
-#include "chart/Text.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
@@ -14,7 +15,6 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
-#include <cstring>
 #include <iomanip>
 #include <string>
 
@@ -40,106 +40,6 @@ template <typename Row, typename Visit> void ForEachDecanateField(const Row& row
 constexpr int kShortFieldCount = 6;
 
 } // namespace
-
-namespace {
-
-// True when one of the eight bytes of word is a quote, a backslash or a control character (the bytes a
-// JSON string must escape) or not ASCII (a sequence to check for UTF-8). Checking a word at a time keeps
-// kilobytes of prose cheap to write.
-constexpr bool NeedsLookInWord(std::uint64_t word) noexcept
-{
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-    const auto hasZeroByte = [](std::uint64_t v) {
-        return ((v - kOnes) & ~v & kHighs) != 0;
-    };
-    const bool hasControl = ((word - kOnes * 0x20) & ~word & kHighs) != 0;
-    return hasControl || (word & kHighs) != 0 || hasZeroByte(word ^ (kOnes * '"'))
-        || hasZeroByte(word ^ (kOnes * '\\'));
-}
-
-// How many bytes of an ill-formed sequence one U+FFFD stands for: its lead and the continuation bytes that
-// could still have made it well-formed (Unicode's maximal subpart, what the JSON library replaces).
-std::size_t IllFormedLength(std::string_view text) noexcept
-{
-    const auto lead = static_cast<unsigned char>(text[0]);
-    const std::size_t expected = lead >= 0xC2 && lead <= 0xDF ? 2
-        : lead >= 0xE0 && lead <= 0xEF                        ? 3
-        : lead >= 0xF0 && lead <= 0xF4                        ? 4
-                                                              : 1;
-    std::size_t length = 1;
-    for (; length < expected && length < text.size(); ++length) {
-        const bool second = length == 1;
-        const unsigned char low = second && lead == 0xE0 ? 0xA0 : second && lead == 0xF0 ? 0x90 : 0x80;
-        const unsigned char high = second && lead == 0xED ? 0x9F : second && lead == 0xF4 ? 0x8F : 0xBF;
-        const auto b = static_cast<unsigned char>(text[length]);
-        if (b < low || b > high)
-            break;
-    }
-    return length;
-}
-
-} // namespace
-
-void AppendJsonString(std::string& out, std::string_view text)
-{
-    static constexpr char kHex[] = "0123456789abcdef";
-    out += '"';
-    std::size_t plainFrom = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (i + 8 <= text.size()) {
-            std::uint64_t word = 0;
-            std::memcpy(&word, text.data() + i, sizeof word);
-            if (!NeedsLookInWord(word)) {
-                i += 8;
-                continue;
-            }
-        }
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x80) { // UTF-8 as it is; a byte that is not, U+FFFD: the string stays valid JSON
-            if (const std::size_t length = Utf8SequenceLength(text.substr(i)); length != 0) {
-                i += length;
-                continue;
-            }
-            out.append(text, plainFrom, i - plainFrom);
-            out += "\uFFFD";
-            i += IllFormedLength(text.substr(i));
-            plainFrom = i;
-            continue;
-        }
-        if (c >= 0x20 && c != '"' && c != '\\') {
-            ++i;
-            continue;
-        }
-        out.append(text, plainFrom, i - plainFrom);
-        plainFrom = ++i;
-        out += '\\';
-        switch (c) {
-        case '"':
-            out += '"';
-            break;
-        case '\\':
-            out += '\\';
-            break;
-        case '\n':
-            out += 'n';
-            break;
-        case '\r':
-            out += 'r';
-            break;
-        case '\t':
-            out += 't';
-            break;
-        default:
-            out += "u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        }
-    }
-    out.append(text, plainFrom);
-    out += '"';
-}
 
 namespace {
 
@@ -283,31 +183,6 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
 
 namespace {
 
-// Whether text needs VisibleText at all: most of what is written is ASCII without a control character.
-bool PlainAscii(std::string_view text) noexcept
-{
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        const auto b = static_cast<unsigned char>(c);
-        return b >= 0x20 && b < 0x7F;
-    });
-}
-
-} // namespace
-
-void AppendCsvField(std::string& out, std::string_view text)
-{
-    const bool looksLikeFormula = !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
-    const bool signedNumber = text.size() > 1 && (text[0] == '+' || text[0] == '-')
-        && text.find_first_not_of("0123456789:.", 1) == std::string_view::npos;
-    const std::string_view prefix = looksLikeFormula && !signedNumber ? "'" : "";
-    if (PlainAscii(text))
-        AppendCsvQuoted(out, text, prefix);
-    else
-        AppendCsvQuoted(out, CsvText(text), prefix);
-}
-
-namespace {
-
 constexpr std::size_t kCsvColumnCount
     = 1 + BatchHeader::kNames.size() + 2 + 2 * kBodyCount + 4 * kDecanateBodyCount + 1;
 
@@ -433,16 +308,6 @@ Json DecanateTableJson()
         signs.push_back(Json{{"signKey", std::string(sign.SignKey)}, {"rows", std::move(rows)}});
     }
     return Json{{"signs", std::move(signs)}};
-}
-
-std::string TerminalText(std::string_view text)
-{
-    return VisibleText(text, Malformed::Escaped);
-}
-
-std::string CsvText(std::string_view text)
-{
-    return PlainAscii(text) ? std::string(text) : VisibleText(text, Malformed::Replaced);
 }
 
 std::string WrapText(std::string_view text, std::size_t width, std::string_view indent)

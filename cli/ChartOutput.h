@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/CsvText.h"
+#include "base/JsonText.h"
+#include "base/VisibleText.h"
 #include "chart/BatchFile.h"
 #include "chart/ChartState.h"
 
@@ -52,30 +55,11 @@ void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std
 void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message,
                     bool placeColumns = false);
 
-// One CSV field, made safe by CsvText: quoted when it holds a comma or a quote. A text a spreadsheet would run as
-// a formula (starting with = + - @, a tab or a carriage return) is kept as text by a leading apostrophe,
-// except a signed number or clock offset ("-05:30"), which no spreadsheet can turn into a call.
-void AppendCsvField(std::string& out, std::string_view text);
-
-// A JSON string literal for UTF-8 text: quotes, backslashes and control characters escaped, an ill-formed
-// UTF-8 sequence written as U+FFFD (as the JSON library's replacing dump does): the literal is always valid JSON.
-void AppendJsonString(std::string& out, std::string_view text);
-
 // The whole decanate table: {"signs": [{"signKey", "rows": [three rows]}, ...]}.
 Json DecanateTableJson();
 
 // The chart as a readable page: positions, then each body's decanate and its texts wrapped to width.
 void PrintChart(std::ostream& out, const ChartState& state, std::size_t width);
-
-// Text from the input made safe to show on a terminal: control characters (C0, DEL and C1), the
-// bidirectional controls (U+202E and its kin) and bytes that are not UTF-8 are written as escapes (\x1b, \r,
-// \u009b, \u202e), so no input can move the cursor, clear the screen, overwrite a message or reorder a line.
-// Everything else stays as it is.
-std::string TerminalText(std::string_view text);
-
-// The same for a CSV cell, except that a byte that is not UTF-8 becomes U+FFFD, as in the JSON: the file is
-// valid UTF-8 whatever the input held.
-std::string CsvText(std::string_view text);
 
 // Breaks a paragraph into lines of at most width characters (a longer word stands on its own line).
 std::string WrapText(std::string_view text, std::size_t width, std::string_view indent);

@@ -2,7 +2,6 @@
 #include "report/SvgDrawing.h"
 
 #include "chart/PositionText.h"
-#include "chart/Text.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
 #include "report/Reading.h"
@@ -55,16 +54,6 @@ const std::array<int, 3 * kSignCount>& DecanateSigns() noexcept
         return result;
     }();
     return signs;
-}
-
-// The length of the well-formed UTF-8 sequence at the start of text, 0 if there is none; the two
-// non-characters XML forbids (U+FFFE, U+FFFF) count as malformed too.
-std::size_t XmlSequenceLength(std::string_view text) noexcept
-{
-    const std::size_t length = Utf8SequenceLength(text);
-    const bool nonCharacter = length == 3 && static_cast<unsigned char>(text[0]) == 0xEF
-        && static_cast<unsigned char>(text[1]) == 0xBF && static_cast<unsigned char>(text[2]) >= 0xBE;
-    return nonCharacter ? 0 : length;
 }
 
 // Characters, not bytes: what a line of caption is measured in.
@@ -242,57 +231,6 @@ void AppendCoordinates(std::string& out, char command, double x, double y)
     *at++ = ' ';
     at = WriteNumber(at, end, y);
     out.append(text.data(), at);
-}
-
-void AppendXmlText(std::string& out, std::string_view text)
-{
-    // Control and bidirectional characters as the other outputs show them (\x1b, \u202e), so no name from the
-    // atlas or the zone files can reorder a caption; malformed bytes become U+FFFD.
-    const bool plainAscii = std::all_of(text.begin(), text.end(), [](char c) {
-        const auto b = static_cast<unsigned char>(c);
-        return (b >= 0x20 && b < 0x7F) || b == '\n';
-    });
-    std::string visible;
-    if (!plainAscii) {
-        visible = VisibleText(text, Malformed::Replaced, LineBreaks::Kept);
-        text = visible;
-    }
-    // Runs of characters that need nothing are copied whole.
-    std::size_t plain = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t length = 1;
-        std::string_view replacement;
-        if (c >= 0x80) {
-            length = XmlSequenceLength(text.substr(i));
-            if (length == 0) {
-                length = 1;
-                replacement = "\uFFFD";
-            } else {
-                i += length;
-                continue;
-            }
-        } else if (c == '&') // no control character is left but the line break: VisibleText escaped them
-            replacement = "&amp;";
-        else if (c == '<')
-            replacement = "&lt;";
-        else if (c == '>')
-            replacement = "&gt;";
-        else if (c == '"')
-            replacement = "&quot;";
-        else if (c == '\'')
-            replacement = "&#39;";
-        else {
-            ++i;
-            continue;
-        }
-        out.append(text.substr(plain, i - plain));
-        out.append(replacement);
-        i += length;
-        plain = i;
-    }
-    out.append(text.substr(plain));
 }
 
 void AppendTextElement(std::string& out, double x, double y, double fontSize, std::string_view attributes,

@@ -3,6 +3,7 @@
 
 // What the chart pictures share: glyphs, names, colours, and writing SVG text quickly and safely.
 
+#include "base/XmlText.h"
 #include "report/ChartPicture.h"
 
 #include <string>
@@ -56,10 +57,6 @@ double NormalisedDegrees(double degrees) noexcept;
 void AppendNumber(std::string& out, double value);
 // A path command and its point: "M12.5 300".
 void AppendCoordinates(std::string& out, char command, double x, double y);
-
-// Text for an element or attribute: the markup characters escaped, control characters dropped, and any
-// byte that is not part of well-formed UTF-8 replaced, so that no name can break the document.
-void AppendXmlText(std::string& out, std::string_view text);
 
 // <text x=".." y=".." font-size=".." (attributes)>text</text>, with y the baseline.
 void AppendTextElement(std::string& out, double x, double y, double fontSize, std::string_view attributes,
