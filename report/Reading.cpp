@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/Reading.h"
 
+#include "base/XmlText.h"
 #include "chart/BirthData.h"
 #include "chart/BirthMoment.h"
 #include "chart/PositionText.h"
 #include "chart/ZoneTable.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
+#include "decanates/DecanateFields.h"
 #include "decanates/DecanateTable.h"
 #include "report/BodyPictures.h"
 #include "report/ChartWheelSvg.h"
@@ -214,12 +216,8 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
             += "</h2>\n<table class=\"layout\" width=\"100%\"><tr><td class=\"fieldcell\">\n<table class=\"fields\">\n";
         AppendRow(html, "Position", state.positionTable[i]);
         AppendRow(html, "Decanate Name", result.DecanateName);
-        AppendRow(html, "Decanate Sign", result.DecanateSign);
-        AppendRow(html, "Ruling Planet", result.RulingPlanet);
-        AppendRow(html, "Ruling Element", result.RulingElement);
-        AppendRow(html, "Constellation Name", result.ConstellationName);
-        AppendRow(html, "Keyword", result.Keyword);
-        AppendRow(html, "Tree Zodiac", result.TreeZodiac);
+        for (std::size_t f = 0; f < kShortDecanateFieldCount; ++f)
+            AppendRow(html, kDecanateFields[f].caption, FieldValue(result, kDecanateFields[f].field));
         html += "</table>\n</td><td class=\"picture\" align=\"right\" valign=\"top\">";
         if (pictures == ReadingPictures::InlineSvg)
             html += BodyPictureSvg(body);
@@ -236,9 +234,8 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
             AppendXmlText(html, sentence);
             html += "</p>\n";
         }
-        AppendSection(html, "Karmic Influence", result.KarmicInfluence);
-        AppendSection(html, "More About Tree Zodiac", result.MoreAboutTreeZodiac);
-        AppendSection(html, "More About Decanate Sign", result.MoreAboutDecanateSign);
+        for (std::size_t f = kShortDecanateFieldCount; f < kDecanateFields.size(); ++f)
+            AppendSection(html, kDecanateFields[f].caption, FieldValue(result, kDecanateFields[f].field));
         html += "</div>\n";
     }
     html += "</body>\n</html>\n";
