@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/BatchRun.h"
 
+#include "base/VisibleText.h"
 #include "chart/BatchFile.h"
-#include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
 #include "cli/FailureWords.h"
 #include "cli/OneChart.h"
@@ -135,7 +135,7 @@ public:
         : options_(options)
         , state_(NewChartState(options, zodiac))
         , places_(places)
-        , width_(TextWidth())
+        , writing_(WritingOf(options))
         , placeColumns_(placeColumns)
     { }
 
@@ -170,13 +170,8 @@ private:
         out.clear();
         slot.err.clear();
         if (!charted) {
-            if (options_.json) { // the message may quote what the row held, valid UTF-8 or not
-                out = Json{{"line", row.line}, {"error", charted.error()}}.dump(-1, ' ', false,
-                                                                                Json::error_handler_t::replace);
-                out += '\n';
-            } else if (options_.csv)
-                AppendCsvError(out, row.line, inputs, charted.error(), placeColumns_);
-            else
+            WriteRejectedRow(out, writing_.format, row.line, inputs, charted.error(), placeColumns_);
+            if (writing_.format == ChartFormat::Text)
                 slot.err = "line " + std::to_string(row.line) + ": " + TerminalText(charted.error()) + '\n';
             return;
         }
@@ -185,27 +180,19 @@ private:
             extras_.PrintWarnings(warnings, "line " + std::to_string(row.line) + ": ");
             slot.err = std::move(warnings).str();
         }
-        if (options_.json) {
-            AppendChartJson(out, state_, row.line, extras_.JsonMembers(), options_.brief);
-            out += '\n';
-        } else if (options_.csv) {
-            AppendChartCsv(out, state_, row.line, inputs, placeColumns_ ? &extras_.place : nullptr);
-        } else if (!options_.svg) { // pictures alone go to their files
-            text_.str({});
-            text_ << "line " << row.line << ": ";
-            PrintChart(text_, state_, width_);
-            text_ << '\n';
-            out = std::move(text_).str();
-        }
+        if (writing_.format == ChartFormat::Text && options_.svg)
+            return; // pictures alone go to their files
+        const std::string members = writing_.format == ChartFormat::Json ? extras_.JsonMembers() : std::string();
+        WriteChart(out, state_, ChartRow{row.line, inputs, members, placeColumns_ ? &extras_.place : nullptr},
+                   writing_);
     }
 
     const Options& options_;
     ChartState state_;
     PlaceCache& places_;
-    std::size_t width_;
+    ChartWriting writing_;
     bool placeColumns_;
     ChartExtras extras_;
-    std::ostringstream text_;
 };
 
 // The rows between reading and writing: read and written in order by the caller's thread, charted by the

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ChartTool.h"
 
+#include "base/VisibleText.h"
 #include "chart/BirthArguments.h"
 #include "chart/Text.h"
 #include "chart/Version.h"
 #include "cli/BatchRun.h"
-#include "cli/ChartOutput.h"
 #include "cli/FailureWords.h"
 #include "cli/OneChart.h"
 #include "cli/PlaceOptions.h"
@@ -292,7 +292,7 @@ std::optional<int> RunTable(const Options& options, std::ostream& out, std::ostr
         return kExitOk;
     }
     if (options.decanates) {
-        out << DecanateTableJson().dump(2) << '\n';
+        PrintDecanateTable(out);
         return kExitOk;
     }
     if (options.ayanamsas) {

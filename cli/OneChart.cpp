@@ -2,8 +2,8 @@
 #include "cli/OneChart.h"
 
 #include "atlas/PlacedBirth.h"
+#include "base/VisibleText.h"
 #include "chart/BatchFile.h"
-#include "cli/ChartOutput.h"
 #include "cli/ChartTool.h"
 #include "cli/FailureWords.h"
 #include "cli/PictureFiles.h"
@@ -34,6 +34,12 @@ std::size_t TextWidth()
     if (isatty(STDOUT_FILENO) && ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col >= 40)
         return size.ws_col;
     return kDefaultWidth;
+}
+
+ChartWriting WritingOf(const Options& options)
+{
+    const ChartFormat format = options.json ? ChartFormat::Json : options.csv ? ChartFormat::Csv : ChartFormat::Text;
+    return {format, options.brief, TextWidth()};
 }
 
 ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac)
@@ -112,21 +118,18 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
         out << RenderReadingHtml(state);
     } else if (options.svg) {
         out << ChartPictureSvg(state, options);
-    } else if (options.json) {
-        std::string line;
-        AppendChartJson(line, state, std::nullopt, extras.JsonMembers(), options.brief);
-        out << Json::parse(line).dump(2) << '\n';
-    } else if (options.csv) {
+    } else {
         const BirthArguments& birth = options.birth;
+        const std::string members = extras.JsonMembers();
+        const ChartRow row{std::nullopt,
+                           {birth.name, birth.date, birth.time, birth.zone, birth.lon, birth.lat, birth.dst ? "1" : "0",
+                            options.place, options.placeId, options.zodiac, options.ayanamsa},
+                           members,
+                           request.Named() ? &extras.place : nullptr};
         std::string text;
-        AppendCsvHeader(text, request.Named());
-        AppendChartCsv(text, state, std::nullopt,
-                       {birth.name, birth.date, birth.time, birth.zone, birth.lon, birth.lat, birth.dst ? "1" : "0",
-                        options.place, options.placeId, options.zodiac, options.ayanamsa},
-                       request.Named() ? &extras.place : nullptr);
+        WriteChart(text, state, row, WritingOf(options));
         out << text;
-    } else
-        PrintChart(out, state, TextWidth());
+    }
     return kExitOk;
 }
 

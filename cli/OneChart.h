@@ -6,6 +6,7 @@
 #include "chart/ChartState.h"
 #include "cli/PlaceOptions.h"
 #include "cli/ToolOptions.h"
+#include "report/ChartCsv.h"
 
 #include <optional>
 #include <ostream>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PlaceOptions.h"
 
+#include "base/JsonText.h"
+#include "base/VisibleText.h"
 #include "chart/ZoneTable.h"
-#include "cli/ChartOutput.h"
 #include "cli/FailureWords.h"
 
 #include <cmath>

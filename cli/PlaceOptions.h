@@ -5,8 +5,8 @@
 #include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
 #include "chart/BirthArguments.h"
-#include "cli/ChartOutput.h"
 #include "cli/ToolOptions.h"
+#include "report/ChartCsv.h"
 
 #include <memory>
 #include <mutex>

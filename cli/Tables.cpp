@@ -2,7 +2,9 @@
 #include "cli/Tables.h"
 
 #include "chart/ZoneTable.h"
-#include "cli/ChartOutput.h"
+#include "cli/ToolOptions.h"
+#include "decanates/DecanateFields.h"
+#include "decanates/DecanateTable.h"
 #include "ephemeris/PreciseEphemeris.h"
 
 namespace tessaline::cli {
@@ -31,6 +33,22 @@ void PrintAyanamsas(std::ostream& out)
     for (int i = 0; i < kAyanamsaCount; ++i)
         out << AyanamsaKey(static_cast<Ayanamsa>(i)) << '\t' << AyanamsaName(static_cast<Ayanamsa>(i))
             << (i == 0 ? "\t(the default)" : "") << '\n';
+}
+
+void PrintDecanateTable(std::ostream& out)
+{
+    Json signs = Json::array();
+    for (const SignEntry& sign : BuildDecanateTable()) {
+        Json rows = Json::array();
+        for (const DecanateRow& row : sign.rows) {
+            Json object;
+            for (const DecanateFieldName& field : kDecanateFields)
+                object[std::string(field.key)] = std::string(FieldValue(row, field.field));
+            rows.push_back(std::move(object));
+        }
+        signs.push_back(Json{{"signKey", std::string(sign.SignKey)}, {"rows", std::move(rows)}});
+    }
+    out << Json{{"signs", std::move(signs)}}.dump(2) << '\n';
 }
 
 } // namespace tessaline::cli

@@ -12,4 +12,7 @@ void PrintZones(std::ostream& out, bool json);
 // The ayanamsas a sidereal chart can use: key and name a line, the default marked.
 void PrintAyanamsas(std::ostream& out);
 
+// The whole decanate table as JSON: {"signs": [{"signKey", "rows": [three rows]}, ...]}.
+void PrintDecanateTable(std::ostream& out);
+
 } // namespace tessaline::cli

@@ -4,14 +4,18 @@
 #include "chart/BirthArguments.h"
 #include "chart/ChartState.h"
 #include "cli/OutputBuffer.h"
+#include "report/ChartWriter.h"
 
 #include <cerrno>
 #include <cstddef>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <string>
 
 namespace tessaline::cli {
+
+using Json = nlohmann::ordered_json;
 
 // What the command line asked for.
 struct Options {
@@ -66,6 +70,10 @@ struct Output {
 
 // The width to wrap text to: the terminal's when standard output is one, else 80 columns.
 std::size_t TextWidth();
+
+// How the options ask a chart to be written: as JSON, CSV or text (when neither), brief or not, wrapped to
+// TextWidth.
+ChartWriting WritingOf(const Options& options);
 
 // A chart state in the chosen mode and zodiac.
 ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac);

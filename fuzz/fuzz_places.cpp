@@ -7,10 +7,10 @@
 #include "atlas/Atlas.h"
 #include "atlas/PlacedBirth.h"
 #include "atlas/Suggestion.h"
-#include "cli/ChartOutput.h"
 #include "cli/FailureWords.h"
 #include "cli/PlaceOptions.h"
 #include "decanates/CalculationDriver.h"
+#include "report/ChartJson.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ChartState state;
         if (CalculateChart(state, *form)) {
             std::string json;
-            cli::AppendChartJson(json, state, std::nullopt, cli::PlaceAndClockJson("\"place\":{}", placed), true);
+            AppendChartJson(json, state, std::nullopt, cli::PlaceAndClockJson("\"place\":{}", placed), true);
         }
     }
     placed.ChooseTick((choices & 128) != 0);

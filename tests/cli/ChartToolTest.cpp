@@ -4,7 +4,6 @@
 #include "ToolRun.h"
 
 #include "chart/Csv.h"
-#include "cli/ChartOutput.h"
 
 #include <gtest/gtest.h>
 #include <map>

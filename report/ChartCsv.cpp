@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/ChartCsv.h"
+
+#include "base/CsvText.h"
+#include "chart/PositionText.h"
+#include "decanates/DecanateAssignment.h"
+#include "report/Reading.h"
+#include "report/ShortestNumber.h"
+
+namespace tessaline {
+
+namespace {
+
+constexpr std::size_t kCsvColumnCount
+    = 1 + BatchHeader::kNames.size() + 2 + 2 * kBodyCount + 4 * kDecanateBodyCount + 1;
+
+void AppendCsvStart(std::string& out, std::optional<std::size_t> line, const BirthColumns& inputs)
+{
+    if (line)
+        out += std::to_string(*line);
+    for (std::string_view input : inputs) {
+        out += ',';
+        AppendCsvField(out, input);
+    }
+}
+
+void AppendPlaceColumns(std::string& out, const std::optional<CsvPlace>& place)
+{
+    if (!place) {
+        out += ",,,,";
+        return;
+    }
+    out += ',';
+    out += std::to_string(place->id);
+    out += ',';
+    AppendCsvField(out, place->label);
+    out += ',';
+    AppendShortestNumber(out, place->latitude);
+    out += ',';
+    AppendShortestNumber(out, place->longitude);
+}
+
+// Each decanate body's decanate sign, decanate number and the two margin times.
+void AppendDecanateColumns(std::string& out, const ChartState& state)
+{
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
+        out += ',';
+        AppendCsvField(out, state.decanateResults[i].DecanateSign);
+        out += ',';
+        if (const auto decanate = DecanateOfLongitude(state.longitudes[i]))
+            out += static_cast<char>('0' + decanate->decanate);
+        for (const auto& at : {state.margins[i].changesBefore, state.margins[i].changesAfter}) {
+            out += ',';
+            if (at)
+                out += LocalDateTimeText(*at);
+        }
+    }
+}
+
+} // namespace
+
+void AppendCsvHeader(std::string& out, bool placeColumns)
+{
+    out += "line";
+    for (std::string_view column : BatchHeader::kNames) {
+        out += ',';
+        out += column;
+    }
+    out += ",instantUT,utcOffset";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        out += BodyName(static_cast<Body>(i));
+    }
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        out += BodyName(static_cast<Body>(i));
+        out += "Longitude";
+    }
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
+        for (const char* column : {"DecanateSign", "Decanate", "ChangesBefore", "ChangesAfter"}) {
+            out += ',';
+            out += BodyName(static_cast<Body>(i));
+            out += column;
+        }
+    }
+    out += ",error";
+    if (placeColumns)
+        out += ",placeId,placeLabel,latitude,longitude";
+    out += '\n';
+}
+
+void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std::size_t> line,
+                    const BirthColumns& inputs, const std::optional<CsvPlace>* place)
+{
+    AppendCsvStart(out, line, inputs);
+    out += ',';
+    out += InstantUtText(state);
+    out += ',';
+    AppendCsvField(out, UtcOffsetText(state));
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        AppendCsvField(out, state.positionTable[i]);
+    }
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        AppendShortestNumber(out, state.longitudes[i]);
+    }
+    AppendDecanateColumns(out, state);
+    out += ',';
+    if (place != nullptr)
+        AppendPlaceColumns(out, *place);
+    out += '\n';
+}
+
+void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message,
+                    bool placeColumns)
+{
+    AppendCsvStart(out, line, inputs);
+    out.append(kCsvColumnCount - 1 - inputs.size(), ','); // empty chart columns, then the error
+    AppendCsvField(out, message);
+    if (placeColumns)
+        out += ",,,,";
+    out += '\n';
+}
+
+} // namespace tessaline

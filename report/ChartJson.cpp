@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/ChartJson.h"
+
+#include "base/JsonText.h"
+#include "chart/PositionText.h"
+#include "decanates/DecanateFields.h"
+#include "report/Reading.h"
+#include "report/ShortestNumber.h"
+
+#include <nlohmann/json.hpp>
+
+namespace tessaline {
+
+namespace {
+
+// "name": for our own key names, which need no escapes.
+void AppendKey(std::string& out, std::string_view name)
+{
+    out += '"';
+    out += name;
+    out += "\":";
+}
+
+// ,"name":"text"
+void AppendMember(std::string& out, std::string_view name, std::string_view text)
+{
+    out += ',';
+    AppendKey(out, name);
+    AppendJsonString(out, text);
+}
+
+void AppendClockOrNull(std::string& out, std::string_view name, const std::optional<CivilInstant>& at)
+{
+    out += ',';
+    AppendKey(out, name);
+    if (at)
+        AppendJsonString(out, LocalDateTimeText(*at));
+    else
+        out += "null";
+}
+
+// One body's entry of "decanates": its position, decanate and fields, the precise decanate where a classic
+// chart's differs, and its margins.
+void AppendDecanateJson(std::string& out, const ChartState& state, std::size_t i, bool brief)
+{
+    const DecanateResult& result = state.decanateResults[i];
+    out += '{';
+    AppendKey(out, "body");
+    AppendJsonString(out, BodyName(static_cast<Body>(i)));
+    AppendMember(out, "position", state.positionTable[i]);
+    AppendMember(out, "decanateName", result.DecanateName);
+    const std::size_t fields = brief ? kShortDecanateFieldCount : kDecanateFields.size();
+    for (std::size_t f = 0; f < fields; ++f)
+        AppendMember(out, kDecanateFields[f].key, FieldValue(result, kDecanateFields[f].field));
+    if (const auto& precise = state.preciseDecanates[i]) {
+        out += ',';
+        AppendKey(out, "precise");
+        out += '{';
+        AppendKey(out, "position");
+        AppendJsonString(out, precise->position);
+        AppendMember(out, "decanateName", precise->decanate.DecanateName);
+        AppendMember(out, NameOf(DecanateField::DecanateSign).key, precise->decanate.DecanateSign);
+        out += '}';
+    }
+    AppendClockOrNull(out, "changesBefore", state.margins[i].changesBefore);
+    AppendClockOrNull(out, "changesAfter", state.margins[i].changesAfter);
+    out += '}';
+}
+
+// "zodiac" and "ayanamsa" of a sidereal chart; a tropical chart's line stays as it always was.
+void AppendZodiacJson(std::string& out, const ChartState& state)
+{
+    if (state.zodiac.zodiac != Zodiac::Sidereal)
+        return;
+    AppendMember(out, "zodiac", "sidereal");
+    out += ",\"ayanamsa\":{";
+    AppendKey(out, "name");
+    AppendJsonString(out, AyanamsaName(state.zodiac.ayanamsa));
+    out += ',';
+    AppendKey(out, "degrees");
+    AppendShortestNumber(out, state.ayanamsaDegrees);
+    out += '}';
+}
+
+// "positions", "longitudes" and "decanates".
+void AppendBodiesJson(std::string& out, const ChartState& state, bool brief)
+{
+    out += ",\"positions\":{";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        if (i > 0)
+            out += ',';
+        AppendKey(out, BodyName(static_cast<Body>(i)));
+        AppendJsonString(out, state.positionTable[i]);
+    }
+    out += "},\"longitudes\":{";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        if (i > 0)
+            out += ',';
+        AppendKey(out, BodyName(static_cast<Body>(i)));
+        AppendShortestNumber(out, state.longitudes[i]);
+    }
+    out += "},\"decanates\":[";
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
+        out += i > 0 ? "," : "";
+        AppendDecanateJson(out, state, i, brief);
+    }
+    out += ']';
+}
+
+} // namespace
+
+void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line,
+                     std::string_view moreMembers, bool brief)
+{
+    out += '{';
+    if (line) {
+        AppendKey(out, "line");
+        out += std::to_string(*line);
+        out += ',';
+    }
+    AppendKey(out, "name");
+    AppendJsonString(out, state.birthRecord.name);
+    AppendMember(out, "instantUT", InstantUtText(state));
+    AppendMember(out, "utcOffset", UtcOffsetText(state));
+    AppendMember(out, "ephemeris", state.ephemeris == EphemerisMode::Precise ? "precise" : "classic");
+    AppendZodiacJson(out, state);
+    if (!moreMembers.empty()) {
+        out += ',';
+        out += moreMembers;
+    }
+    AppendBodiesJson(out, state, brief);
+    out += '}';
+}
+
+void AppendRejectedJson(std::string& out, std::size_t line, std::string_view message)
+{
+    using Json = nlohmann::ordered_json;
+    out += Json{{"line", line}, {"error", std::string(message)}}.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string IndentedJson(std::string_view line)
+{
+    return nlohmann::ordered_json::parse(line).dump(2);
+}
+
+} // namespace tessaline

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/ChartText.h"
+
+#include "base/VisibleText.h"
+#include "chart/BirthMoment.h"
+#include "decanates/BirthTimeMargins.h"
+#include "decanates/DecanateAssignment.h"
+#include "decanates/DecanateFields.h"
+#include "report/Reading.h"
+
+namespace tessaline {
+
+namespace {
+
+// Columns on a terminal are characters, not bytes: "°" and "′" take two and three bytes in UTF-8.
+std::size_t Columns(std::string_view text) noexcept
+{
+    std::size_t n = 0;
+    for (char c : text)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return n;
+}
+
+// text, then blanks up to width bytes: a column of captions or body names, all ASCII.
+void AppendPadded(std::string& out, std::string_view text, std::size_t width)
+{
+    out += text;
+    if (text.size() < width)
+        out.append(width - text.size(), ' ');
+}
+
+// One body's decanate: its name, the margins and precise notes, the six short fields and the three texts.
+void AppendDecanateText(std::string& out, const ChartState& state, std::size_t i, std::size_t width)
+{
+    const auto body = static_cast<Body>(i);
+    const DecanateResult& result = state.decanateResults[i];
+    out += '\n';
+    out += BodyName(body);
+    out += "  ";
+    out += state.positionTable[i];
+    out += "  ";
+    out += result.DecanateName;
+    out += '\n';
+    for (const std::string& sentence :
+         {MarginSentence(state.margins[i], ClockInstant(state.birthRecord)), PreciseDecanateSentence(state, body)})
+        if (!sentence.empty()) {
+            out += WrapText(sentence, width, "  ");
+            out += '\n';
+        }
+    for (std::size_t f = 0; f < kDecanateFields.size(); ++f) {
+        const DecanateFieldName& field = kDecanateFields[f];
+        const std::string_view value = FieldValue(result, field.field);
+        if (f < kShortDecanateFieldCount) {
+            out += "  ";
+            AppendPadded(out, field.caption, 20);
+            out += value;
+        } else {
+            out += "\n  ";
+            out += field.caption;
+            out += '\n';
+            out += WrapText(value, width, "    ");
+        }
+        out += '\n';
+    }
+}
+
+} // namespace
+
+std::string WrapText(std::string_view text, std::size_t width, std::string_view indent)
+{
+    std::string out;
+    std::size_t lineLength = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const auto wordStart = text.find_first_not_of(' ', at);
+        if (wordStart == std::string_view::npos)
+            break;
+        auto wordEnd = text.find(' ', wordStart);
+        if (wordEnd == std::string_view::npos)
+            wordEnd = text.size();
+        const std::string_view word = text.substr(wordStart, wordEnd - wordStart);
+        if (lineLength > 0 && lineLength + 1 + Columns(word) > width) {
+            out += '\n';
+            lineLength = 0;
+        }
+        if (lineLength == 0) {
+            out += indent;
+            lineLength = Columns(indent);
+        } else {
+            out += ' ';
+            ++lineLength;
+        }
+        out += word;
+        lineLength += Columns(word);
+        at = wordEnd;
+    }
+    return out;
+}
+
+void AppendChartText(std::string& out, const ChartState& state, std::size_t width)
+{
+    out += TerminalText(state.birthRecord.name);
+    out += '\n';
+    out += WrapText(TerminalText(InstantLine(state)), width, "");
+    out += '\n';
+    out += WrapText(AnglesLine(state), width, "");
+    out += "\n\n";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += "  ";
+        AppendPadded(out, BodyName(static_cast<Body>(i)), 11);
+        out += state.positionTable[i];
+        out += '\n';
+    }
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i)
+        AppendDecanateText(out, state, i, width);
+}
+
+} // namespace tessaline
