@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/ChartTool.h"
 
+#include "base/Result.h"
 #include "base/VisibleText.h"
 #include "chart/BirthArguments.h"
 #include "chart/Text.h"
@@ -198,46 +199,34 @@ bool TakesValue(const CLI::App& app, std::string_view argument)
                        [&](const CLI::App* group) { return TakesValue(*group, argument); });
 }
 
-// What the parser would take wrongly, said before parsing: an empty argument that no option takes as its value
-// (CLI11 2.1 mistakes it for the name of an option group and never returns), and an option whose value is
-// missing, so that it would swallow the next option ("--svg-dir --csv" would make a folder named --csv).
-std::optional<std::string> ArgumentProblem(const CLI::App& app, int argc, const char* const* argv)
+// The command line walked once before parsing: the long options given, by name without their dashes or value,
+// in order (the values of options that take one are passed over, and so is everything after "--"); or what the
+// parser would take wrongly, said before parsing: an empty argument that no option takes as its value (CLI11 2.1
+// mistakes it for the name of an option group and never returns), and an option whose value is missing, so that
+// it would swallow the next option ("--svg-dir --csv" would make a folder named --csv).
+Result<std::vector<std::string>> GivenOptions(const CLI::App& app, int argc, const char* const* argv)
 {
     const std::string stray = "An empty argument stands where no option takes it";
+    std::vector<std::string> given;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument(argv[i]);
         if (argument == "--") { // what follows is no option, and no option's value
             if (std::any_of(argv + i + 1, argv + argc, [](const char* rest) { return *rest == '\0'; }))
-                return stray;
-            return std::nullopt;
-        }
-        if (TakesValue(app, argument)) {
-            if (i + 1 < argc && std::string_view(argv[i + 1]).starts_with("--"))
-                return std::string(argument) + " needs a value, and \"" + TerminalText(argv[i + 1])
-                    + "\" is an option; for a value that begins with --, write " + std::string(argument) + "=VALUE";
-            ++i; // its value, empty or not
-            continue;
+                return Fail(stray);
+            break;
         }
         if (argument.empty())
-            return stray;
-    }
-    return std::nullopt;
-}
-
-// The long options given, by name without their dashes or value, in order: the values of options that take
-// one are passed over, and so is everything after "--".
-std::vector<std::string> GivenOptions(const CLI::App& app, int argc, const char* const* argv)
-{
-    std::vector<std::string> given;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument(argv[i]);
-        if (argument == "--")
-            break;
+            return Fail(stray);
         if (!argument.starts_with("--"))
             continue;
         given.emplace_back(argument.substr(2, argument.find('=') - 2));
-        if (TakesValue(app, argument))
-            ++i;
+        if (TakesValue(app, argument)) {
+            if (i + 1 < argc && std::string_view(argv[i + 1]).starts_with("--"))
+                return Fail(std::string(argument) + " needs a value, and \"" + TerminalText(argv[i + 1])
+                            + "\" is an option; for a value that begins with --, write " + std::string(argument)
+                            + "=VALUE");
+            ++i; // its value, empty or not
+        }
     }
     return given;
 }
@@ -325,9 +314,8 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     app.formatter(help);
     app.footer(kHelpFooter);
     const BirthOptions birth = DefineOptions(app, *help, options);
-    std::optional<std::string> problem = ArgumentProblem(app, argc, argv);
-    if (!problem)
-        problem = ConflictProblem(GivenOptions(app, argc, argv));
+    const Result<std::vector<std::string>> given = GivenOptions(app, argc, argv);
+    const std::optional<std::string> problem = given ? ConflictProblem(*given) : given.error();
     if (problem) {
         err << TerminalText(*problem) << "\nRun with --help for more information.\n";
         return kExitUsage;
