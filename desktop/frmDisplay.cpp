@@ -4,6 +4,7 @@
 #include "chart/BirthMoment.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
+#include "decanates/DecanateFields.h"
 #include "desktop/AccessibleControls.h"
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/DesktopLook.h"
@@ -41,6 +42,12 @@ namespace tessaline {
 namespace {
 
 constexpr int kPictureSide = 112;
+
+// A decanate field's caption, as every output shows it.
+const char* Caption(DecanateField field)
+{
+    return NameOf(field).caption.data();
+}
 
 QString ArrayName(const char* name, std::size_t index)
 {
@@ -262,12 +269,12 @@ QGridLayout* frmDisplay::buildFields(QFrame* panel, std::size_t body)
         {"Planet Name", "lblPlanetName", &lblPlanetName},
         {"Position", "lblPosition", &lblPosition},
         {"Decanate Name", "lblDecanateName", &lblDecanateName},
-        {"Decanate Sign", "lblDecanateSign", &lblDecanateSign},
-        {"Ruling Planet", "lblRulingPlanet", &lblRulingPlanet},
-        {"Ruling Element", "lblRulingElement", &lblRulingElement},
-        {"Constellation Name", "lblConstellationName", &lblConstellationName},
-        {"Keyword", "lblKeyword", &lblKeyword},
-        {"Tree Zodiac", "lblTreeZodiac", &lblTreeZodiac},
+        {Caption(DecanateField::DecanateSign), "lblDecanateSign", &lblDecanateSign},
+        {Caption(DecanateField::RulingPlanet), "lblRulingPlanet", &lblRulingPlanet},
+        {Caption(DecanateField::RulingElement), "lblRulingElement", &lblRulingElement},
+        {Caption(DecanateField::ConstellationName), "lblConstellationName", &lblConstellationName},
+        {Caption(DecanateField::Keyword), "lblKeyword", &lblKeyword},
+        {Caption(DecanateField::TreeZodiac), "lblTreeZodiac", &lblTreeZodiac},
     }};
 
     auto* fields = new QGridLayout;
@@ -309,9 +316,9 @@ QGridLayout* frmDisplay::buildTexts(QFrame* panel, std::size_t body)
         PerBody<LockedTextBox>* text;
     };
     const std::array<Box, 3> boxes{{
-        {"Karmic Influence", "txtKarmicInfluence", &txtKarmicInfluence},
-        {"More About Tree Zodiac", "txtMoreAboutTreeZodiac", &txtMoreAboutTreeZodiac},
-        {"More About Decanate Sign", "txtMoreAboutDecanateSign", &txtMoreAboutDecanateSign},
+        {Caption(DecanateField::KarmicInfluence), "txtKarmicInfluence", &txtKarmicInfluence},
+        {Caption(DecanateField::MoreAboutTreeZodiac), "txtMoreAboutTreeZodiac", &txtMoreAboutTreeZodiac},
+        {Caption(DecanateField::MoreAboutDecanateSign), "txtMoreAboutDecanateSign", &txtMoreAboutDecanateSign},
     }};
     auto* texts = new QGridLayout;
     for (std::size_t b = 0; b < boxes.size(); ++b) {
