@@ -52,17 +52,17 @@ decanates/CalculationDriver.cpp ==> record.isSouth = Flag(form.isSouth); ==> rec
 chart/PositionText.cpp ==> kMonthNames[static_cast<std::size_t>(at.month - 1)] ==> kMonthNames[static_cast<std::size_t>(at.month % 12)]
 report/Reading.cpp ==> daylightSaving != 0 ? 60 : 0; ==> daylightSaving != 0 ? -60 : 0;
 report/Reading.cpp ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N')); ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'N' : 'S'));
-report/Reading.cpp ==> AppendSection(html, "Karmic Influence", result.KarmicInfluence); ==> AppendSection(html, "Karmic Influence", result.MoreAboutDecanateSign);
+decanates/DecanateFields.h ==> return row.KarmicInfluence; ==> return row.MoreAboutDecanateSign;
 # cli: arguments, JSON escaping, exit codes, the byte-order mark
 chart/BirthArguments.cpp ==> form.isSouth = !lat->positiveSide; ==> form.isSouth = lat->positiveSide;
 chart/BirthArguments.cpp ==> (*time)[0] > 23 ==> (*time)[0] > 24
 chart/BirthArguments.cpp ==> year > kLastYear ==> year >= kLastYear
-cli/ChartOutput.cpp ==> if (c >= 0x20 && c != '"' && c != '\\') { ==> if (c >= 0x20 && c != '"') {
-cli/ChartTool.cpp ==> exitCode = kExitRejected; ==> exitCode = kExitOk;
+base/JsonText.cpp ==> if (c >= 0x20 && c != '"' && c != '\\') { ==> if (c >= 0x20 && c != '"') {
+cli/BatchRun.cpp ==> return rowsRejected > 0 ? kExitRejected : kExitOk; ==> return kExitOk;
 chart/Csv.cpp ==> undecoded_.erase(0, 3); ==> undecoded_.erase(0, 2);
-cli/ChartOutput.cpp ==> if (brief && field++ >= kShortFieldCount) ==> if (brief && field++ > kShortFieldCount)
-cli/ChartOutput.cpp ==> looksLikeFormula && !signedNumber ? ==> looksLikeFormula && signedNumber ?
-cli/ChartOutput.cpp ==> out.append(kCsvColumnCount - 1 - inputs.size(), ','); ==> out.append(kCsvColumnCount - inputs.size(), ',');
+report/ChartJson.cpp ==> brief ? kShortDecanateFieldCount : ==> brief ? kShortDecanateFieldCount + 1 :
+base/CsvText.cpp ==> looksLikeFormula && !signedNumber ? ==> looksLikeFormula && signedNumber ?
+report/ChartCsv.cpp ==> out.append(kCsvColumnCount - 1 - inputs.size(), ','); ==> out.append(kCsvColumnCount - inputs.size(), ',');
 # desktop: the form, the start-up guard and reminder, the key filter, saving, the menus
 desktop/frmMain.cpp ==> form.isSouth = optLat[1]->isChecked(); ==> form.isSouth = optLat[0]->isChecked();
 desktop/frmMain.cpp ==> cmbTimeZone->setCurrentIndex(kGreenwichZonePosition); ==> cmbTimeZone->setCurrentIndex(0);
