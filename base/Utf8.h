@@ -40,6 +40,16 @@ constexpr ByteRange Utf8Continuation(unsigned char lead, std::size_t n) noexcept
     }
 }
 
+// How many characters text holds: its bytes that are not continuation bytes. What a line is measured in on a
+// terminal or in a picture's caption ("°" and "′" take two and three bytes but one column).
+constexpr std::size_t Utf8CharacterCount(std::string_view text) noexcept
+{
+    std::size_t count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return count;
+}
+
 // The length of the well-formed UTF-8 sequence at the start of text (1 to 4), 0 when there is none: a stray
 // or missing continuation byte, an overlong form, a surrogate or a code point past U+10FFFF.
 std::size_t Utf8SequenceLength(std::string_view text) noexcept;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ChartText.h"
 
+#include "base/Utf8.h"
 #include "base/VisibleText.h"
 #include "chart/BirthMoment.h"
 #include "decanates/BirthTimeMargins.h"
@@ -11,15 +12,6 @@
 namespace tessaline {
 
 namespace {
-
-// Columns on a terminal are characters, not bytes: "°" and "′" take two and three bytes in UTF-8.
-std::size_t Columns(std::string_view text) noexcept
-{
-    std::size_t n = 0;
-    for (char c : text)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
-    return n;
-}
 
 // text, then blanks up to width bytes: a column of captions or body names, all ASCII.
 void AppendPadded(std::string& out, std::string_view text, std::size_t width)
@@ -79,19 +71,19 @@ std::string WrapText(std::string_view text, std::size_t width, std::string_view 
         if (wordEnd == std::string_view::npos)
             wordEnd = text.size();
         const std::string_view word = text.substr(wordStart, wordEnd - wordStart);
-        if (lineLength > 0 && lineLength + 1 + Columns(word) > width) {
+        if (lineLength > 0 && lineLength + 1 + Utf8CharacterCount(word) > width) {
             out += '\n';
             lineLength = 0;
         }
         if (lineLength == 0) {
             out += indent;
-            lineLength = Columns(indent);
+            lineLength = Utf8CharacterCount(indent);
         } else {
             out += ' ';
             ++lineLength;
         }
         out += word;
-        lineLength += Columns(word);
+        lineLength += Utf8CharacterCount(word);
         at = wordEnd;
     }
     return out;

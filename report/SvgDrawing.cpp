@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/SvgDrawing.h"
 
+#include "base/Utf8.h"
 #include "chart/PositionText.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
@@ -56,16 +57,6 @@ const std::array<int, 3 * kSignCount>& DecanateSigns() noexcept
     return signs;
 }
 
-// Characters, not bytes: what a line of caption is measured in.
-std::size_t CharacterCount(std::string_view text) noexcept
-{
-    std::size_t count = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
-            ++count;
-    return count;
-}
-
 // Greedy wrapping at spaces; a word longer than a line stands on a line of its own.
 void AppendWrapped(std::vector<CaptionLine>& lines, std::string_view text, std::size_t maxCharacters, bool heading)
 {
@@ -75,7 +66,7 @@ void AppendWrapped(std::vector<CaptionLine>& lines, std::string_view text, std::
         const std::size_t space = text.find(' ');
         const std::string_view word = text.substr(0, space);
         text = space == std::string_view::npos ? std::string_view() : text.substr(space + 1);
-        const std::size_t wordCharacters = CharacterCount(word);
+        const std::size_t wordCharacters = Utf8CharacterCount(word);
         if (!line.empty() && lineCharacters + 1 + wordCharacters > maxCharacters) {
             lines.push_back({std::move(line), heading});
             line.clear();
