@@ -23,6 +23,7 @@ inline ToolRun RunTool(std::vector<std::string> args, std::istream& in)
 {
     args.insert(args.begin(), "tessaline-chart");
     std::vector<const char*> argv;
+    argv.reserve(args.size());
     for (const std::string& a : args)
         argv.push_back(a.c_str());
     std::ostringstream out;
