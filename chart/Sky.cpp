@@ -34,6 +34,12 @@ constexpr std::array<BodyOrbit, kOrbitCount> kBodyOrbits{{
     {Body::Pluto, OrbitIndex::Pluto},
 }};
 
+// The classic Moon: its series at the clock's day and the hours of universal time from that day's midnight.
+double ClassicMoonLongitude(const BirthInstant& at) noexcept
+{
+    return MoonLongitude(CenturiesSinceJ2000(at.clockDayNumber, at.universalHours));
+}
+
 // Each point's tropical longitude by the mode's road, by Body (the angles only withAngles).
 Result<std::array<double, kBodyCount>> TropicalPoints(const BirthInstant& at, EphemerisMode mode, bool withAngles)
 {
@@ -59,7 +65,7 @@ Result<std::array<double, kBodyCount>> TropicalPoints(const BirthInstant& at, Ep
     const std::array<double, kOrbitCount> lambdas = GeocentricLongitudes(at.j2000Days);
     for (const BodyOrbit& entry : kBodyOrbits)
         point(entry.body) = lambdas[static_cast<std::size_t>(entry.orbit)];
-    point(Body::Moon) = MoonLongitude(CenturiesSinceJ2000(at.clockDayNumber, at.universalHours));
+    point(Body::Moon) = ClassicMoonLongitude(at);
     const LunarNodes nodes = MeanLunarNodes(at.j2000Days);
     point(Body::Rahu) = nodes.rahu;
     point(Body::Ketu) = nodes.ketu;
@@ -117,7 +123,7 @@ Result<double> BodyLongitudeAt(Body body, const BirthInstant& at, EphemerisMode 
     if (mode == EphemerisMode::Precise)
         return PreciseLongitude(body, at.julianDay);
     if (body == Body::Moon)
-        return MoonLongitude(CenturiesSinceJ2000(at.clockDayNumber, at.universalHours));
+        return ClassicMoonLongitude(at);
     const auto orbit = std::find_if(kBodyOrbits.begin(), kBodyOrbits.end(),
                                     [body](const BodyOrbit& entry) { return entry.body == body; });
     return GeocentricLongitude(orbit->orbit, at.j2000Days);
