@@ -17,11 +17,6 @@ namespace {
 constexpr std::size_t kCandidatesShown = 5;
 constexpr double kClearLead = 10; // the best match wins outright at ten times the weight of any other
 
-ZoneCorrection CorrectionOf(int minutesEast) noexcept
-{
-    return {-minutesEast / 60, -minutesEast % 60}; // west positive, both parts of one sign
-}
-
 // Degrees, the hemisphere letter, minutes, to the nearest arc-minute: -89.644 -> "89W39".
 std::string ArcMinuteText(double degrees, char positive, char negative)
 {
@@ -243,7 +238,7 @@ std::vector<std::string> PlacedBirth::Warnings(std::optional<double> longitudeEa
 std::vector<std::string> HandZoneWarnings(const BirthDataForm& form)
 {
     PlacedBirth hand;
-    hand.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, MinutesEast(*form.exactZone), {}}
+    hand.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, form.exactZone->seconds / 60, {}}
                                    : ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
     int degrees = 0;
     int minutes = 0;
@@ -261,7 +256,7 @@ void PlacedBirth::ApplyTo(BirthDataForm& form) const
 {
     const ZoneInUse zone = Zone();
     if (zone.exact) {
-        form.exactZone = CorrectionOf(zone.exactMinutesEast);
+        form.exactZone = UtcOffset{zone.exactMinutesEast * 60};
         form.zonePosition = -1;
         form.daylightSaving = false;
     } else {
@@ -372,7 +367,7 @@ Result<BirthDataForm, BirthFailure> BirthAtPlace(BirthArguments birth, std::opti
     if (!placed.ReadingProblem().empty() && fromAtlas)
         return Unexpected<BirthFailure>{{BirthFailure::Kind::Stated, {}, placed.ReadingProblem(), {}}};
     if (!fromAtlas)
-        placed.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, MinutesEast(*form.exactZone), {}}
+        placed.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, form.exactZone->seconds / 60, {}}
                                          : ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
     placed.ApplyTo(form);
     return parsed;

@@ -28,20 +28,18 @@ void FullChart(benchmark::State& st)
         benchmark::DoNotOptimize(stored);
         auto done = tessaline::RunChartEngines(state);
         benchmark::DoNotOptimize(done);
-        benchmark::DoNotOptimize(state.positionTable);
+        benchmark::DoNotOptimize(state.longitudes);
     }
 }
 BENCHMARK(FullChart);
 
-// The same with the birth-time margins, as a calculation in the program runs it.
+// The same with the birth-time margins, as a calculation in the program runs it: the chart as a value.
 void FullChartWithMargins(benchmark::State& st)
 {
-    tessaline::ChartState state;
-    const tessaline::BirthDataForm form = Delhi1975();
+    const tessaline::Birth birth{Delhi1975()};
     for (auto _ : st) {
-        auto failure = tessaline::CalculateChart(state, form);
-        benchmark::DoNotOptimize(failure);
-        benchmark::DoNotOptimize(state.positionTable);
+        auto chart = tessaline::Calculate(birth, {});
+        benchmark::DoNotOptimize(chart);
     }
 }
 BENCHMARK(FullChartWithMargins);
@@ -49,15 +47,14 @@ BENCHMARK(FullChartWithMargins);
 // A sidereal chart with its margins, a minute later each time, so no result of the last one can be reused.
 void SiderealChartWithMargins(benchmark::State& st)
 {
-    tessaline::ChartState state;
-    state.zodiac = {tessaline::Zodiac::Sidereal, tessaline::Ayanamsa::Lahiri};
-    tessaline::BirthDataForm form = Delhi1975();
+    tessaline::ChartOptions options;
+    options.zodiac = {tessaline::Zodiac::Sidereal, tessaline::Ayanamsa::Lahiri};
+    tessaline::Birth birth{Delhi1975()};
     int minute = 0;
     for (auto _ : st) {
-        form.minute = minute++ % 60;
-        auto failure = tessaline::CalculateChart(state, form);
-        benchmark::DoNotOptimize(failure);
-        benchmark::DoNotOptimize(state.positionTable);
+        birth.form.minute = minute++ % 60;
+        auto chart = tessaline::Calculate(birth, options);
+        benchmark::DoNotOptimize(chart);
     }
 }
 BENCHMARK(SiderealChartWithMargins);
@@ -75,7 +72,7 @@ void PreciseFullChart(benchmark::State& st)
         benchmark::DoNotOptimize(stored);
         auto done = tessaline::RunChartEngines(state);
         benchmark::DoNotOptimize(done);
-        benchmark::DoNotOptimize(state.positionTable);
+        benchmark::DoNotOptimize(state.longitudes);
     }
 }
 BENCHMARK(PreciseFullChart);
@@ -101,18 +98,27 @@ template <bool kEdgeCheck> void ClassicChartsAcrossYears(benchmark::State& st)
             tessaline::Positions_Calculation(state);
             tessaline::Decanate_Calculation(state);
         }
-        benchmark::DoNotOptimize(state.positionTable);
+        benchmark::DoNotOptimize(state.longitudes);
         next = (next + 1) % births.size();
     }
 }
 BENCHMARK(ClassicChartsAcrossYears<true>)->Name("ClassicChartsAcrossYears/WithEdgeCheck");
 BENCHMARK(ClassicChartsAcrossYears<false>)->Name("ClassicChartsAcrossYears/WithoutEdgeCheck");
 
+// A working record filled as a calculation fills it, for the engines to run on again.
+void Prepare(tessaline::ChartState& state, const tessaline::BirthDataForm& form)
+{
+    auto stored = tessaline::StoreBirthData(state, form);
+    auto done = tessaline::RunChartEngines(state);
+    benchmark::DoNotOptimize(stored);
+    benchmark::DoNotOptimize(done);
+}
+
 // The engines one by one, on a record already stored, to see where a chart's time goes.
 template <void (*Engine)(tessaline::ChartState&)> void OneEngine(benchmark::State& st)
 {
     tessaline::ChartState state;
-    (void)tessaline::CalculateChart(state, Delhi1975());
+    Prepare(state, Delhi1975());
     for (auto _ : st) {
         Engine(state);
         benchmark::DoNotOptimize(state);
@@ -137,7 +143,7 @@ void MarginsNearAnEdge(benchmark::State& st)
     tessaline::BirthDataForm form = Delhi1975();
     form.hour = 19;
     form.minute = 26;
-    (void)tessaline::CalculateChart(state, form);
+    Prepare(state, form);
     for (auto _ : st) {
         auto done = tessaline::Margins_Calculation(state);
         benchmark::DoNotOptimize(done);

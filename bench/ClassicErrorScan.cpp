@@ -71,7 +71,7 @@ int main(int argc, char** argv)
             const double precise = *computed;
             const double apart = std::abs(std::remainder(precise - state.longitudes[body], 360.0));
             largest[body] = std::max(largest[body], apart);
-            if (DecanateOfLongitude(precise) != DecanateOfLongitude(state.longitudes[body])) {
+            if (DecanateOf(precise) != DecanateOf(state.longitudes[body])) {
                 missed = true;
                 ++bodiesMissed;
                 missesFlagged += state.preciseDecanates[body].has_value() ? 1 : 0;

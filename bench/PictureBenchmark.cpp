@@ -8,7 +8,7 @@
 
 namespace {
 
-tessaline::ChartState Delhi1975()
+tessaline::Chart Delhi1975()
 {
     // Built in one go: assigning the short strings one by one trips a false uninitialised-use warning in GCC 12.
     const tessaline::BirthDataForm form{.name = "ASHA RAO",
@@ -22,15 +22,14 @@ tessaline::ChartState Delhi1975()
                                         .lonMinutes = "12",
                                         .latDegrees = "28",
                                         .latMinutes = "36"};
-    tessaline::ChartState state;
-    (void)tessaline::CalculateChart(state, form);
-    return state;
+    auto chart = tessaline::Calculate({form}, {});
+    return chart ? std::move(chart).value() : tessaline::Chart(tessaline::ChartFacts{});
 }
 
 // One wheel as SVG text, caption and all.
 void ChartWheel(benchmark::State& st)
 {
-    const tessaline::ChartState state = Delhi1975();
+    const tessaline::Chart state = Delhi1975();
     for (auto _ : st) {
         std::string svg = tessaline::ChartWheelSvg(state);
         benchmark::DoNotOptimize(svg);
@@ -41,9 +40,10 @@ BENCHMARK(ChartWheel);
 // The same with every body in five degrees, so the spreading and the long leaders cost the most.
 void CrowdedChartWheel(benchmark::State& st)
 {
-    tessaline::ChartState state = Delhi1975();
+    tessaline::ChartFacts crowded = Delhi1975().Facts();
     for (std::size_t i = 0; i < tessaline::kDecanateBodyCount; ++i)
-        state.longitudes[i] = 357.5 + 0.5 * static_cast<double>(i);
+        crowded.longitudes[i] = 357.5 + 0.5 * static_cast<double>(i);
+    const tessaline::Chart state(crowded);
     for (auto _ : st) {
         std::string svg = tessaline::ChartWheelSvg(state);
         benchmark::DoNotOptimize(svg);
@@ -53,7 +53,7 @@ BENCHMARK(CrowdedChartWheel);
 
 void DrekkanaChart(benchmark::State& st)
 {
-    const tessaline::ChartState state = Delhi1975();
+    const tessaline::Chart state = Delhi1975();
     const auto style = st.range(0) == 0 ? tessaline::DrekkanaStyle::SouthIndian : tessaline::DrekkanaStyle::NorthIndian;
     for (auto _ : st) {
         std::string svg = tessaline::DrekkanaChartSvg(state, style);

@@ -17,14 +17,11 @@ using tessaline::bench::SpreadBirths;
 
 template <tessaline::EphemerisMode kMode, tessaline::Zodiac kZodiac> void ChartWithMargins(benchmark::State& st)
 {
-    tessaline::ChartState state;
-    state.ephemeris = kMode;
-    state.zodiac = {kZodiac, tessaline::Ayanamsa::Lahiri};
+    const tessaline::ChartOptions options{kMode, {kZodiac, tessaline::Ayanamsa::Lahiri}};
     int minute = 0;
     for (auto _ : st) {
-        auto failure = tessaline::CalculateChart(state, Delhi1975(minute++));
-        benchmark::DoNotOptimize(failure);
-        benchmark::DoNotOptimize(state.positionTable);
+        auto chart = tessaline::Calculate({Delhi1975(minute++)}, options);
+        benchmark::DoNotOptimize(chart);
     }
 }
 BENCHMARK(ChartWithMargins<tessaline::EphemerisMode::Classic, tessaline::Zodiac::Tropical>)
@@ -41,14 +38,11 @@ BENCHMARK(ChartWithMargins<tessaline::EphemerisMode::Precise, tessaline::Zodiac:
 template <tessaline::EphemerisMode kMode, tessaline::Zodiac kZodiac> void ChartsAcrossYears(benchmark::State& st)
 {
     const std::vector<tessaline::BirthDataForm> births = SpreadBirths();
-    tessaline::ChartState state;
-    state.ephemeris = kMode;
-    state.zodiac = {kZodiac, tessaline::Ayanamsa::Lahiri};
+    const tessaline::ChartOptions options{kMode, {kZodiac, tessaline::Ayanamsa::Lahiri}};
     std::size_t next = 0;
     for (auto _ : st) {
-        auto failure = tessaline::CalculateChart(state, births[next]);
-        benchmark::DoNotOptimize(failure);
-        benchmark::DoNotOptimize(state.positionTable);
+        auto chart = tessaline::Calculate({births[next]}, options);
+        benchmark::DoNotOptimize(chart);
         next = (next + 1) % births.size();
     }
 }

@@ -132,7 +132,7 @@ BirthArguments BirthArgumentsFromForm(const BirthDataForm& form)
     arguments.date = text;
     std::snprintf(text, sizeof text, "%02d:%02d", form.hour, form.minute);
     arguments.time = text;
-    arguments.zone = form.exactZone ? OffsetText(MinutesEast(*form.exactZone) * 60) : std::to_string(form.zonePosition);
+    arguments.zone = form.exactZone ? OffsetText(form.exactZone->seconds) : std::to_string(form.zonePosition);
     const auto coordinate = [&text](const std::string& degrees, char side, const std::string& minutes) {
         std::snprintf(text, sizeof text, "%d%c%02d", CoordinateValue(degrees).value_or(0), side,
                       CoordinateValue(minutes).value_or(0));
@@ -192,7 +192,7 @@ Result<BirthDataForm, BirthFailure> ParseBirthArguments(const BirthArguments& ar
     form.minute = (*time)[1];
 
     if (const auto exact = ParseExactOffset(arguments.zone)) {
-        form.exactZone = *exact; // the clock's whole offset: the daylight-saving flag is not added to it
+        form.exactZone = OffsetOf(*exact); // the clock's whole offset: the daylight-saving flag is not added to it
     } else {
         const auto zone = Digits(arguments.zone);
         if (TrimBlanks(arguments.zone) == "auto")

@@ -38,9 +38,9 @@ constexpr int kDay29 = 28; // list positions count from day 1
 constexpr int kDay30 = 29;
 constexpr int kDay31 = 30;
 
-Unexpected<ValidationFailure> Failed(int check, std::string_view message, MessageIcon icon, BirthField focus)
+Unexpected<ValidationFailure> Failed(int check, std::string_view message, BirthField focus)
 {
-    return {ValidationFailure{check, std::string(message), icon, focus}};
+    return {ValidationFailure{check, std::string(message), focus}};
 }
 
 bool IsThirtyDayMonth(int monthPosition) noexcept
@@ -65,13 +65,13 @@ std::optional<int> CoordinateValue(std::string_view text) noexcept
 Result<void, ValidationFailure> ValidateBirthData(const BirthDataForm& form)
 {
     if (TrimBlanks(form.name).empty())
-        return Failed(1, "Please Enter Name", MessageIcon::Critical, BirthField::Name);
+        return Failed(1, "Please Enter Name", BirthField::Name);
 
     int check = 2;
     for (const RangeCheck& range : kRangeChecks) {
         const std::optional<int> value = CoordinateValue(form.*range.text);
         if (!value || *value < 0 || *value > range.maximum)
-            return Failed(check, range.message, MessageIcon::Critical, range.field);
+            return Failed(check, range.message, range.field);
         ++check;
     }
 
@@ -79,10 +79,10 @@ Result<void, ValidationFailure> ValidateBirthData(const BirthDataForm& form)
         const int year = kFirstYear + form.yearPosition;
         const bool leapYear = year % 4 == 0; // exact for 1901..2050
         if (form.dayPosition >= (leapYear ? kDay30 : kDay29))
-            return Failed(6, "Please Enter Correct Date Or Month!", MessageIcon::Information, BirthField::None);
+            return Failed(6, "Please Enter Correct Date Or Month!", BirthField::None);
     }
     if (IsThirtyDayMonth(form.monthPosition) && form.dayPosition == kDay31)
-        return Failed(7, "Please Enter Correct Date Or Month !", MessageIcon::Information, BirthField::None);
+        return Failed(7, "Please Enter Correct Date Or Month !", BirthField::None);
     return {};
 }
 

@@ -27,9 +27,9 @@ struct BirthDataForm {
     std::string latMinutes;
     bool isEast = true;
     bool isSouth = false;
-    // The clock offset from the place atlas when no row expresses it (rounded to the minute); it stands in
-    // for the row and the daylight-saving tick.
-    std::optional<ZoneCorrection> exactZone{};
+    // The clock offset from the place atlas or an exact offset typed as such, when no row expresses it (whole
+    // minutes); it stands in for the row and the daylight-saving tick.
+    std::optional<UtcOffset> exactZone{};
 };
 
 // The month list of the birth data window, January first.
@@ -41,17 +41,15 @@ inline constexpr std::array<std::string_view, 12> kMonthNames{
 inline constexpr int kFirstYear = 1901;
 inline constexpr int kLastYear = 2050;
 
-enum class MessageIcon { Information, Critical };
-
 // The field that receives the focus after a failed check, if any.
 enum class BirthField { None, Name, LonDegrees, LonMinutes, LatDegrees, LatMinutes };
 
-// Why a form was not calculated: one of the checks, or (check 0) a position the precise ephemeris could
-// not compute.
+// Why a form was not calculated: one of the checks (its number, its fixed message and the field to correct),
+// or (check 0) a position the precise ephemeris could not compute, with its reason. How to show it (the
+// window's icon) is the program's choice.
 struct ValidationFailure {
     int check = 0; // 1..7, the order in which the checks run; 0 when the calculation itself failed
     std::string message;
-    MessageIcon icon = MessageIcon::Critical;
     BirthField focus = BirthField::None;
 };
 

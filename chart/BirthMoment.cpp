@@ -8,14 +8,17 @@
 
 namespace tessaline {
 
+ZoneCorrection ClockToUniversal(const BirthRecord& record, const ZoneCorrection& zone) noexcept
+{
+    return CorrectionOf(ClockOffset(OffsetOf(zone), record.daylightSaving != 0));
+}
+
 BirthMoment BirthUniversalTime(const BirthRecord& record, const ZoneCorrection& zone) noexcept
 {
     BirthMoment moment;
     const double clockTime = record.hour + record.minute / 60.0;
-    double correction = zone.zoneCorrectionHours + zone.zoneCorrectionMinutes / 60.0;
-    if (record.daylightSaving != 0)
-        correction -= 1.0; // the clock ran an hour ahead of the zone's standard time
-    moment.universalTime = clockTime + correction;
+    const ZoneCorrection toUniversal = ClockToUniversal(record, zone);
+    moment.universalTime = clockTime + (toUniversal.zoneCorrectionHours + toUniversal.zoneCorrectionMinutes / 60.0);
 
     moment.signedLongitude = record.lonDegrees + record.lonMinutes / 60.0;
     if (record.isEast != 0)
@@ -33,10 +36,8 @@ CivilInstant ClockInstant(const BirthRecord& record) noexcept
 
 CivilInstant BodiesInstant(const BirthRecord& record, const ZoneCorrection& zone) noexcept
 {
-    int minutes = zone.zoneCorrectionHours * 60 + zone.zoneCorrectionMinutes;
-    if (record.daylightSaving != 0)
-        minutes -= 60; // the clock ran an hour ahead of the zone's standard time
-    return AddMinutes(ClockInstant(record), minutes);
+    const ZoneCorrection toUniversal = ClockToUniversal(record, zone);
+    return AddMinutes(ClockInstant(record), toUniversal.zoneCorrectionHours * 60 + toUniversal.zoneCorrectionMinutes);
 }
 
 BirthInstant MakeBirthInstant(const BirthRecord& record, const ZoneCorrection& zone) noexcept

@@ -12,6 +12,10 @@ struct BirthMoment {
     double signedLatitude = 0.0; // degrees, north positive
 };
 
+// What the record's clock adds to reach universal time: the signed zone correction, less the hour the clock ran
+// ahead of the zone's standard time under daylight saving (UT = clock + this). The one home of that rule.
+ZoneCorrection ClockToUniversal(const BirthRecord& record, const ZoneCorrection& zone) noexcept;
+
 // Universal time of birth = clock time + the signed zone correction − 1 hour under daylight saving.
 // The zone's direction comes from the chosen zone, never from the longitude's hemisphere.
 BirthMoment BirthUniversalTime(const BirthRecord& record, const ZoneCorrection& zone) noexcept;

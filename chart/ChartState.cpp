@@ -17,6 +17,22 @@ const char* BodyName(Body body) noexcept
     return i < kNames.size() ? kNames[i] : "";
 }
 
+UtcOffset OffsetOf(const ZoneCorrection& zone) noexcept
+{
+    return {-(zone.zoneCorrectionHours * 60 + zone.zoneCorrectionMinutes) * 60};
+}
+
+ZoneCorrection CorrectionOf(UtcOffset offset) noexcept
+{
+    const int minutesWest = -(offset.seconds / 60);
+    return {minutesWest / 60, minutesWest % 60};
+}
+
+UtcOffset ClockOffset(UtcOffset standard, bool daylightSaving) noexcept
+{
+    return {standard.seconds + (daylightSaving ? 3600 : 0)};
+}
+
 std::optional<Ayanamsa> AyanamsaNamed(std::string_view text)
 {
     const std::string key = CaseFolded(text);

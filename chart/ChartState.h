@@ -52,6 +52,22 @@ struct ZoneCorrection {
     int zoneCorrectionMinutes = 0;
 };
 
+// A clock's offset from universal time in seconds, east of Greenwich positive: the one form an offset takes
+// from the place atlas to the chart. UT = clock time − offset.
+struct UtcOffset {
+    int seconds = 0;
+    friend bool operator==(const UtcOffset&, const UtcOffset&) = default;
+};
+
+// The offset of a zone correction, and the correction (hours and minutes, west positive, both with the
+// same sign, seconds dropped) of an offset.
+UtcOffset OffsetOf(const ZoneCorrection& zone) noexcept;
+ZoneCorrection CorrectionOf(UtcOffset offset) noexcept;
+
+// The clock's offset under a zone's standard offset: an hour more east under daylight saving, when the clock
+// runs an hour ahead.
+UtcOffset ClockOffset(UtcOffset standard, bool daylightSaving) noexcept;
+
 // The clock times nearest the entered one, within three hours either way, at which a body would fall
 // into another decanate; nothing where it keeps its decanate for the whole three hours.
 struct BirthTimeMargin {
@@ -98,46 +114,32 @@ std::optional<Ayanamsa> AyanamsaNamed(std::string_view text);
 using PositionEntry = std::string;
 using PositionTable = std::array<PositionEntry, kBodyCount>;
 
-// One body's decanate and its row of the decanate table. The texts are views of the table's constants,
-// which live as long as the program, so a chart copies no prose.
-struct DecanateResult {
-    std::string_view DecanateName;
-    std::string_view DecanateSign;
-    std::string_view RulingPlanet;
-    std::string_view RulingElement;
-    std::string_view ConstellationName;
-    std::string_view Keyword;
-    std::string_view TreeZodiac;
-    std::string_view MoreAboutDecanateSign;
-    std::string_view KarmicInfluence;
-    std::string_view MoreAboutTreeZodiac;
+// A decanate as a place in the decanate table: the sign (0 Aries .. 11 Pisces) and its decanate (1..3).
+struct SignDecanate {
+    int signIndex = 0;
+    int decanate = 1;
+    friend bool operator==(const SignDecanate&, const SignDecanate&) = default;
 };
 
 // Where a classic chart's body lies in another sign or decanate by the precise ephemeris: the precise
-// position entry and the decanate it falls in.
+// longitude (in the chart's zodiac) and the decanate it falls in.
 struct PreciseDecanate {
-    PositionEntry position;
-    DecanateResult decanate;
+    double longitude = 0.0;
+    SignDecanate decanate;
 };
 
-// Everything one calculation leaves behind. One instance lives for the whole run and each calculation
-// overwrites it field by field; the place and clock sentence, the margins and the precise decanates are
-// emptied first, so nothing of an earlier chart stays beside a new one.
+// The engines' working record inside one calculation (decanates/CalculationDriver.h): made fresh for each
+// chart and read into a Chart at the end, so no program ever sees it half filled or left from another chart.
 struct ChartState {
     BirthRecord birthRecord;
     ZoneCorrection zoneCorrection;
-    PositionTable positionTable;
-    std::string moonPosition;
-    std::string ascendantText;
-    std::string midheavenText;
-    std::array<DecanateResult, kDecanateBodyCount> decanateResults;
+    std::array<SignDecanate, kDecanateBodyCount> decanates;
 
     // The longitude in degrees that was formatted into each position table entry, by Body.
     std::array<double, kBodyCount> longitudes{};
 
-    // Set by the program before a calculation; the engines read it.
+    // Set from the chart's options before the engines run; the engines read them.
     EphemerisMode ephemeris = EphemerisMode::Classic;
-    // Set by the program before a calculation, like the mode.
     ZodiacChoice zodiac;
     // Worked out once before the engines run (StoreBirthData): the instant and place they all read; the
     // ayanamsa of that instant, subtracted from every point of a sidereal chart (0 in a tropical one); and the
@@ -149,17 +151,11 @@ struct ChartState {
     // In a classic chart, the bodies whose precise decanate differs from the classic one; always empty in a
     // precise chart.
     std::array<std::optional<PreciseDecanate>, kDecanateBodyCount> preciseDecanates;
-    // Set by the program: whether a classic chart looks for those bodies. The check costs more than the chart
-    // itself; output that never shows its result (spreadsheet rows) leaves it out.
+    // Whether a classic chart looks for those bodies (ChartOptions).
     bool checkPreciseDecanates = true;
 
-    // The chosen row of the zone list, -1 before the first calculation and when the correction is an exact
-    // offset from the place atlas.
+    // The chosen row of the zone list; -1 when the correction is an exact offset.
     int zonePosition = -1;
-    // The birthplace and the clock sentence from the place atlas: emptied by each calculation, then set by
-    // the program when the birth came from the atlas.
-    std::string place;
-    std::string clock;
     // How firm each body's decanate is against an uncertain birth time, Sun to Pluto.
     std::array<BirthTimeMargin, kDecanateBodyCount> margins;
 };

@@ -2,7 +2,6 @@
 #include "chart/Engines.h"
 
 #include "chart/BirthMoment.h"
-#include "chart/PositionText.h"
 
 #include <cstddef>
 
@@ -25,8 +24,6 @@ void Angles_Calculation(ChartState& state)
 {
     const double ascendant = state.skyLongitudes[ToIndex(Body::Ascendant)];
     const double midheaven = state.skyLongitudes[ToIndex(Body::Midheaven)];
-    state.ascendantText = FormatZodiacPosition(ascendant);
-    state.midheavenText = FormatZodiacPosition(midheaven);
     state.longitudes[ToIndex(Body::Ascendant)] = ascendant;
     state.longitudes[ToIndex(Body::Midheaven)] = midheaven;
 }
@@ -34,7 +31,6 @@ void Angles_Calculation(ChartState& state)
 void Moon_Calculation(ChartState& state)
 {
     const double lambda = state.skyLongitudes[ToIndex(Body::Moon)];
-    state.moonPosition = FormatZodiacPosition(lambda);
     state.longitudes[ToIndex(Body::Moon)] = lambda;
 }
 
@@ -44,11 +40,7 @@ void Positions_Calculation(ChartState& state)
                             Body::Uranus, Body::Neptune, Body::Pluto, Body::Rahu, Body::Ketu}) {
         const double lambda = state.skyLongitudes[ToIndex(body)];
         state.longitudes[ToIndex(body)] = lambda;
-        state.positionTable[ToIndex(body)] = FormatPositionEntry(lambda);
     }
-    state.positionTable[ToIndex(Body::Moon)] = FormatPositionEntry(state.moonPosition);
-    state.positionTable[ToIndex(Body::Ascendant)] = FormatPositionEntry(state.ascendantText);
-    state.positionTable[ToIndex(Body::Midheaven)] = FormatPositionEntry(state.midheavenText);
 }
 
 } // namespace tessaline

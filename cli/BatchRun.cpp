@@ -126,14 +126,14 @@ bool RowWritten(const Options& options, const Slot& slot, Output& output, std::o
     return true;
 }
 
-// What one worker keeps between rows: its chart and its buffers. Everything else a chart touches is the
-// run's, read-only (the options, the atlas, the tables) or behind a lock (the place cache).
+// What one worker keeps between rows: its buffers and the options its charts are calculated with. Everything else a
+// chart touches is the run's, read-only (the options, the atlas, the tables) or behind a lock (the place cache).
 class RowCharter
 {
 public:
     RowCharter(const Options& options, const ZodiacChoice& zodiac, PlaceCache& places, bool placeColumns)
         : options_(options)
-        , state_(NewChartState(options, zodiac))
+        , chartOptions_(ChartOptionsFor(options, zodiac))
         , places_(places)
         , writing_(WritingOf(options))
         , placeColumns_(placeColumns)
@@ -145,23 +145,24 @@ public:
         const BatchFile::Row& row = slot.row;
         extras_ = ChartExtras{};
         extras_.json = options_.json;
-        Status charted = Fail(row.birth ? std::string() : InWords(row.birth.error()));
+        Result<tessaline::Chart> charted = Fail(row.birth ? std::string() : InWords(row.birth.error()));
         if (row.birth) {
             const BatchBirth& birth = *row.birth;
-            state_.zodiac = birth.zodiac;
-            charted = birth.Placed() ? CalculateAtPlace(
-                          state_, birth.birth, PlaceRequest{birth.place, birth.placeId, birth.dst}, places_, extras_)
-                                     : Calculate(state_, birth.birth);
+            chartOptions_.zodiac = birth.zodiac;
+            charted = birth.Placed()
+                ? ChartAtPlace(birth.birth, chartOptions_, PlaceRequest{birth.place, birth.placeId, birth.dst}, places_,
+                               extras_)
+                : ChartOf(birth.birth, chartOptions_);
         }
         slot.rejected = !charted;
         Write(row, charted, slot);
         slot.picture.clear();
         if (charted && !options_.svgDir.empty())
-            slot.picture = ChartPictureSvg(state_, options_);
+            slot.picture = ChartPictureSvg(*charted, options_);
     }
 
 private:
-    void Write(const BatchFile::Row& row, const Status& charted, Slot& slot)
+    void Write(const BatchFile::Row& row, const Result<tessaline::Chart>& charted, Slot& slot)
     {
         BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
         for (std::size_t c = 0; c < inputs.size(); ++c)
@@ -183,12 +184,12 @@ private:
         if (writing_.format == ChartFormat::Text && options_.svg)
             return; // pictures alone go to their files
         const std::string members = writing_.format == ChartFormat::Json ? extras_.JsonMembers() : std::string();
-        WriteChart(out, state_, ChartRow{row.line, inputs, members, placeColumns_ ? &extras_.place : nullptr},
+        WriteChart(out, *charted, ChartRow{row.line, inputs, members, placeColumns_ ? &extras_.place : nullptr},
                    writing_);
     }
 
     const Options& options_;
-    ChartState state_;
+    ChartOptions chartOptions_;
     PlaceCache& places_;
     ChartWriting writing_;
     bool placeColumns_;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/ChartState.h"
 #include "cli/ToolOptions.h"
+#include "decanates/Chart.h"
 
 #include <istream>
 #include <ostream>

@@ -19,11 +19,11 @@ namespace {
 
 constexpr std::size_t kDefaultWidth = 80;
 
-Status Charted(Result<void, ValidationFailure> done)
+Result<Chart> Charted(Result<Chart, ValidationFailure> done)
 {
     if (!done)
         return Fail(std::move(done).error().message);
-    return {};
+    return std::move(done).value();
 }
 
 } // namespace
@@ -42,14 +42,14 @@ ChartWriting WritingOf(const Options& options)
     return {format, options.brief, TextWidth()};
 }
 
-ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac)
+ChartOptions ChartOptionsFor(const Options& options, const ZodiacChoice& zodiac)
 {
-    ChartState state;
-    state.zodiac = zodiac;
-    state.checkPreciseDecanates = !options.csv; // a CSV row has no column for it
+    ChartOptions chosen;
+    chosen.zodiac = zodiac;
+    chosen.checkPreciseDecanates = !options.csv; // a CSV row has no column for it
     if (options.precise)
-        state.ephemeris = EphemerisMode::Precise;
-    return state;
+        chosen.ephemeris = EphemerisMode::Precise;
+    return chosen;
 }
 
 std::string ChartExtras::JsonMembers() const
@@ -68,16 +68,16 @@ void ChartExtras::PrintWarnings(std::ostream& err, std::string_view prefix) cons
         err << prefix << "warning: " << TerminalText(warning) << '\n';
 }
 
-Status Calculate(ChartState& state, const BirthArguments& birth)
+Result<Chart> ChartOf(const BirthArguments& birth, const ChartOptions& options)
 {
     Result<BirthDataForm> form = Worded(ParseBirthArguments(birth));
     if (!form)
         return Fail(std::move(form).error());
-    return Charted(CalculateChart(state, *form));
+    return Charted(Calculate({*std::move(form)}, options));
 }
 
-Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request, PlaceCache& places,
-                        ChartExtras& extras)
+Result<Chart> ChartAtPlace(const BirthArguments& birth, const ChartOptions& options, const PlaceRequest& request,
+                           PlaceCache& places, ChartExtras& extras)
 {
     const Result<PlaceCache::Found> found = places.Find(request);
     if (!found)
@@ -86,38 +86,38 @@ Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const Pl
     Result<BirthDataForm> form = Worded(atlas::BirthAtPlace(birth, request.dst, *found->atlas, *found->place, placed));
     if (!form)
         return Fail(std::move(form).error());
-    if (Status done = Charted(CalculateChart(state, *form)); !done)
-        return done;
-    state.place = placed.PlaceLabel();
-    state.clock = placed.ChartClockSentence();
+    Result<Chart> chart = Charted(Calculate({*form, placed.PlaceLabel(), placed.ChartClockSentence()}, options));
+    if (!chart)
+        return chart;
     if (extras.json)
         extras.placeJson = PlaceAndClockJson(*found->placeJson, placed);
     extras.place = CsvPlaceOf(*found->atlas, *found->place);
     if (placed.HandChose())
         extras.warnings = atlas::HandZoneWarnings(*form);
-    return {};
+    return chart;
 }
 
 int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceRequest& request, std::ostream& out,
               std::ostream& err)
 {
-    ChartState state = NewChartState(options, zodiac);
+    const ChartOptions chosen = ChartOptionsFor(options, zodiac);
     AtlasOnDemand atlases;
     PlaceCache places(atlases);
     ChartExtras extras;
-    const Status done = request.Named() ? CalculateAtPlace(state, options.birth, request, places, extras)
-                                        : Calculate(state, options.birth);
+    const Result<Chart> done = request.Named() ? ChartAtPlace(options.birth, chosen, request, places, extras)
+                                               : ChartOf(options.birth, chosen);
     if (!done) {
         err << TerminalText(done.error()) << '\n';
         return kExitRejected;
     }
+    const Chart& chart = *done;
     if (!request.Named()) // the zone is the hand's: say what the window says of it (a place's, once charted)
         extras.warnings = atlas::HandZoneWarnings(*ParseBirthArguments(options.birth));
     extras.PrintWarnings(err, "");
     if (options.html) {
-        out << RenderReadingHtml(state);
+        out << RenderReadingHtml(chart);
     } else if (options.svg) {
-        out << ChartPictureSvg(state, options);
+        out << ChartPictureSvg(chart, options);
     } else {
         const BirthArguments& birth = options.birth;
         const std::string members = extras.JsonMembers();
@@ -127,7 +127,7 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
                            members,
                            request.Named() ? &extras.place : nullptr};
         std::string text;
-        WriteChart(text, state, row, WritingOf(options));
+        WriteChart(text, chart, row, WritingOf(options));
         out << text;
     }
     return kExitOk;

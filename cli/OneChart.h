@@ -3,9 +3,9 @@
 
 #include "base/Result.h"
 #include "chart/BirthArguments.h"
-#include "chart/ChartState.h"
 #include "cli/PlaceOptions.h"
 #include "cli/ToolOptions.h"
+#include "decanates/Chart.h"
 #include "report/ChartCsv.h"
 
 #include <optional>
@@ -29,12 +29,12 @@ struct ChartExtras {
     void PrintWarnings(std::ostream& err, std::string_view prefix) const;
 };
 
-// Validates and calculates one birth given by its coordinates and zone; the message that rejects it otherwise.
-Status Calculate(ChartState& state, const BirthArguments& birth);
+// The chart of one birth given by its coordinates and zone; the message that rejects it otherwise.
+Result<Chart> ChartOf(const BirthArguments& birth, const ChartOptions& options);
 
-// Validates and calculates one birth at a place of the atlas; the message that rejects it otherwise.
-Status CalculateAtPlace(ChartState& state, const BirthArguments& birth, const PlaceRequest& request, PlaceCache& places,
-                        ChartExtras& extras);
+// The chart of one birth at a place of the atlas; the message that rejects it otherwise.
+Result<Chart> ChartAtPlace(const BirthArguments& birth, const ChartOptions& options, const PlaceRequest& request,
+                           PlaceCache& places, ChartExtras& extras);
 
 // One chart from the command line, in the form the options ask for; the exit code.
 int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceRequest& request, std::ostream& out,

@@ -116,13 +116,13 @@ PictureSignals::~PictureSignals()
             ::sigaction(kCleanedSignals[i], &before_[i], nullptr);
 }
 
-std::string ChartPictureSvg(const ChartState& state, const Options& options)
+std::string ChartPictureSvg(const Chart& chart, const Options& options)
 {
     if (options.drekkana.empty())
-        return ChartWheelSvg(state);
+        return ChartWheelSvg(chart);
     // The option's check lets only the two forms through, in any case.
     const bool north = options.drekkana.front() == 'n' || options.drekkana.front() == 'N';
-    return DrekkanaChartSvg(state, north ? DrekkanaStyle::NorthIndian : DrekkanaStyle::SouthIndian);
+    return DrekkanaChartSvg(chart, north ? DrekkanaStyle::NorthIndian : DrekkanaStyle::SouthIndian);
 }
 
 std::string PicturePath(std::string_view folder, std::size_t line)

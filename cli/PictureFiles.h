@@ -2,8 +2,8 @@
 #pragma once
 
 #include "base/Result.h"
-#include "chart/ChartState.h"
 #include "cli/ToolOptions.h"
+#include "decanates/Chart.h"
 
 #include <array>
 #include <csignal>
@@ -14,7 +14,7 @@
 namespace tessaline::cli {
 
 // The picture --svg asks for: the chart wheel, or the drekkana chart in the form --drekkana names.
-std::string ChartPictureSvg(const ChartState& state, const Options& options);
+std::string ChartPictureSvg(const Chart& chart, const Options& options);
 
 // Where a batch row's picture goes: DIR/line-N.svg, N the row's line in the batch file.
 std::string PicturePath(std::string_view folder, std::size_t line);

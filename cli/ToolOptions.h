@@ -2,8 +2,8 @@
 #pragma once
 
 #include "chart/BirthArguments.h"
-#include "chart/ChartState.h"
 #include "cli/OutputBuffer.h"
+#include "decanates/Chart.h"
 #include "report/ChartWriter.h"
 
 #include <cerrno>
@@ -75,7 +75,8 @@ std::size_t TextWidth();
 // TextWidth.
 ChartWriting WritingOf(const Options& options);
 
-// A chart state in the chosen mode and zodiac.
-ChartState NewChartState(const Options& options, const ZodiacChoice& zodiac);
+// How the options ask a chart to be calculated: the mode, the zodiac, and the precise decanates' check but for a
+// CSV row, which has no column for it.
+ChartOptions ChartOptionsFor(const Options& options, const ZodiacChoice& zodiac);
 
 } // namespace tessaline::cli

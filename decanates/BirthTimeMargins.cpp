@@ -55,7 +55,7 @@ public:
 
     struct Sample {
         double longitude;
-        std::optional<EntryDecanate> decanate;
+        std::optional<SignDecanate> decanate;
     };
 
     // The body for the clock time moved by minutes.
@@ -72,7 +72,7 @@ public:
                 return Fail(ayanamsa.error());
             *longitude = InZodiac(*longitude, state_.zodiac, *ayanamsa);
         }
-        return Sample{*longitude, DecanateOfLongitude(*longitude)};
+        return Sample{*longitude, DecanateOf(*longitude)};
     }
 
     // The first minute offset in the direction (+1 or −1) with another decanate than the chart's, if any
@@ -81,7 +81,7 @@ public:
     // where the straight line from the entered time to the window's end meets the decanate edge, and
     // steps from there to the exact minute, usually in one or two looks.
     Result<std::optional<int>> FirstChange(int direction, double chartLongitude,
-                                           const std::optional<EntryDecanate>& chart) const
+                                           const std::optional<SignDecanate>& chart) const
     {
         const Result<Sample> end = At(direction * kMarginWindowMinutes);
         if (!end)
@@ -131,15 +131,13 @@ Status Margins_Calculation(ChartState& state)
         BirthTimeMargin& margin = state.margins[body];
         margin = {};
         const double lambda = state.longitudes[body];
-        const std::optional<EntryDecanate> chart = DecanateOfLongitude(lambda);
+        const std::optional<SignDecanate> chart = DecanateOf(lambda);
         if (!chart)
             continue;
 
         // Only a body within reach of a decanate edge can change in the window; a planet may be
         // retrograde, so either edge can be met in either direction of time.
-        const double edgeBelow = 10.0 * std::floor(lambda / 10.0);
-        const double reach = kMostTravelInWindow[body];
-        if (lambda - edgeBelow > reach && edgeBelow + 10.0 - lambda > reach)
+        if (!NearDecanateEdge(lambda, kMostTravelInWindow[body]))
             continue;
         const BodyProbe probe(state, body);
         const Result<std::optional<int>> before = probe.FirstChange(-1, lambda, chart);

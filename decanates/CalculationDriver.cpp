@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decanates/CalculationDriver.h"
 
+#include "chart/BirthMoment.h"
 #include "chart/Engines.h"
 #include "chart/ZoneTable.h"
 #include "decanates/BirthTimeMargins.h"
@@ -16,7 +17,7 @@ namespace tessaline {
 
 namespace {
 
-// A field whose value does not fit keeps what the previous calculation stored.
+// A field whose value does not fit keeps its default.
 void Store(std::int16_t& field, std::optional<int> value) noexcept
 {
     if (value && *value >= std::numeric_limits<std::int16_t>::min()
@@ -36,12 +37,10 @@ Status StoreBirthData(ChartState& state, const BirthDataForm& form)
     BirthRecord& record = state.birthRecord;
     record.name = form.name;
     if (form.exactZone) {
-        state.zoneCorrection = *form.exactZone;
+        state.zoneCorrection = CorrectionOf(*form.exactZone);
         state.zonePosition = -1;
     } else
         Zone_Calculation(state, form.zonePosition);
-    state.place.clear(); // a birth from the atlas names its place after the calculation
-    state.clock.clear();
 
     Store(record.month, form.monthPosition + 1);
     Store(record.day, form.dayPosition + 1);
@@ -70,18 +69,50 @@ Status RunChartEngines(ChartState& state)
     return PreciseDecanate_Calculation(state);
 }
 
-Result<void, ValidationFailure> CalculateChart(ChartState& state, const BirthDataForm& form)
+namespace {
+
+Chart ChartOf(const ChartState& state, const Birth& birth)
 {
-    if (auto checked = ValidateBirthData(form); !checked)
+    const BirthRecord& record = state.birthRecord;
+    ChartFacts facts;
+    facts.name = record.name;
+    facts.clock = ClockInstant(record);
+    facts.zone = OffsetOf(state.zoneCorrection);
+    facts.daylightSaving = record.daylightSaving != 0;
+    facts.zoneRow = state.zonePosition;
+    facts.coordinates = {record.lonDegrees, record.lonMinutes, record.isEast != 0,
+                         record.latDegrees, record.latMinutes, record.isSouth != 0};
+    facts.instant = state.instant;
+    facts.ephemeris = state.ephemeris;
+    facts.zodiac = state.zodiac;
+    facts.ayanamsa = state.ayanamsaDegrees;
+    facts.longitudes = state.longitudes;
+    facts.decanates = state.decanates;
+    facts.margins = state.margins;
+    facts.precise = state.preciseDecanates;
+    facts.place = birth.place;
+    facts.clockSentence = birth.clockSentence;
+    return Chart(std::move(facts));
+}
+
+} // namespace
+
+Result<Chart, ValidationFailure> Calculate(const Birth& birth, const ChartOptions& options)
+{
+    if (auto checked = ValidateBirthData(birth.form); !checked)
         return Unexpected<ValidationFailure>{std::move(checked).error()};
-    Status done = StoreBirthData(state, form);
+    ChartState state;
+    state.ephemeris = options.ephemeris;
+    state.zodiac = options.zodiac;
+    state.checkPreciseDecanates = options.checkPreciseDecanates;
+    Status done = StoreBirthData(state, birth.form);
     if (done)
         done = RunChartEngines(state);
     if (done)
         done = Margins_Calculation(state);
     if (!done)
         return Unexpected<ValidationFailure>{ValidationFailure{0, std::move(done).error()}};
-    return {};
+    return ChartOf(state, birth);
 }
 
 } // namespace tessaline

@@ -5,38 +5,46 @@
 #include "chart/ChartState.h"
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace tessaline {
 
-struct EntryDecanate {
-    int signIndex; // 0 Aries .. 11 Pisces
-    int decanate; // 1..3
-    friend bool operator==(const EntryDecanate&, const EntryDecanate&) = default;
+// The sign and decanate of a longitude in degrees: whole degrees within the sign decide, as the position texts
+// truncate them (9°59' is still the first decanate, 10° the second). A negative longitude counts by its
+// magnitude and one of a turn or more wraps (360 is 0° Aries), as the position texts do. Nothing for a
+// longitude that is not finite.
+std::optional<SignDecanate> DecanateOf(double longitude) noexcept;
+
+// Whether a longitude lies within reach (degrees) of a decanate edge below or above it.
+bool NearDecanateEdge(double longitude, double reach) noexcept;
+
+// One decanate's row of the decanate table with its name ("Second Decanate"). The texts are views of the
+// table's constants, which live as long as the program, so nothing copies prose.
+struct DecanateResult {
+    std::string_view DecanateName;
+    std::string_view DecanateSign;
+    std::string_view RulingPlanet;
+    std::string_view RulingElement;
+    std::string_view ConstellationName;
+    std::string_view Keyword;
+    std::string_view TreeZodiac;
+    std::string_view MoreAboutDecanateSign;
+    std::string_view KarmicInfluence;
+    std::string_view MoreAboutTreeZodiac;
 };
+DecanateResult DecanateTexts(SignDecanate decanate) noexcept;
 
-// The sign and decanate a position entry names: the sign key in characters 4-6, the decanate from the
-// whole degrees in characters 1-2. Nothing when the key is no sign or the degrees are no number.
-std::optional<EntryDecanate> DecanateOfEntry(std::string_view entry) noexcept;
-
-// Reads position table entries 0..9 and fills decanateResults; a body whose entry names no known sign,
-// or whose first two characters are not two digits, keeps its previous result.
+// Each body's decanate, Sun to Pluto, from its longitude.
 void Decanate_Calculation(ChartState& state);
 
-// The sign and decanate of a longitude in degrees, [0, 360]: whole degrees within the sign decide, as in the
-// position texts (360 is 0° Aries). Nothing for a longitude that is not finite.
-std::optional<EntryDecanate> DecanateOfLongitude(double degrees) noexcept;
-
 // In a classic chart, for each body Sun to Pluto within reach of a decanate edge (the classic formulas'
-// largest error, with room to spare), the precise position; where its sign or decanate differs from the
-// classic one, preciseDecanates names it. In a precise chart it leaves preciseDecanates empty. Runs after
-// Decanate_Calculation; fails where the precise ephemeris does.
+// largest error, with room to spare), the precise longitude; where its sign or decanate differs from the
+// classic one, preciseDecanates names it. In a precise chart, or one whose options leave the check out, it
+// leaves preciseDecanates empty. Fails where the precise ephemeris does.
 Status PreciseDecanate_Calculation(ChartState& state);
 
-// "A precise ephemeris puts Saturn at 20 Cap 03, in the third decanate (Virgo), ruled by
-// Mercury." or
-// empty when the body has no precise decanate of its own.
-std::string PreciseDecanateSentence(const ChartState& state, Body body);
+// "A precise ephemeris puts Saturn at 20 Cap 03, in the third decanate (Virgo), ruled by Mercury." for a body
+// and its precise decanate.
+std::string PreciseDecanateSentence(Body body, const PreciseDecanate& precise);
 
 } // namespace tessaline

@@ -318,12 +318,12 @@ void ChartWheelPanel::resizeEvent(QResizeEvent* event)
     tabPictures->setGeometry(0, 0, width(), tabPictures->sizeHint().height());
 }
 
-void ChartWheelPanel::ShowChart(const ChartState& state)
+void ChartWheelPanel::ShowChart(const Chart& chart)
 {
-    state_ = state;
+    chart_ = chart;
     charted_ = true;
     drawPictures();
-    setAccessibleDescription(FromUtf8(PointDescription(state_, chosen_)));
+    setAccessibleDescription(FromUtf8(PointDescription(chart_, chosen_)));
 }
 
 void ChartWheelPanel::setDrekkanaStyle(DrekkanaStyle style)
@@ -340,8 +340,8 @@ void ChartWheelPanel::drawPictures()
     // The pictures paint their own ground: dark ones where the window is dark.
     options_
         = {palette().color(QPalette::Window).lightness() < 128 ? PictureColours::Dark : PictureColours::Light, false};
-    wheelLayout_ = LayOutChartWheel(state_, options_);
-    drekkanaLayout_ = LayOutDrekkanaChart(state_, style_, options_);
+    wheelLayout_ = LayOutChartWheel(chart_, options_);
+    drekkanaLayout_ = LayOutDrekkanaChart(chart_, style_, options_);
     // The SVG of each is written and read when it is first painted: a picture not shown costs nothing.
     wheelRead_ = false;
     drekkanaRead_ = false;
@@ -352,7 +352,7 @@ void ChartWheelPanel::drawPictures()
 QString ChartWheelPanel::drekkanaHeading() const
 {
     const QString form = style_ == DrekkanaStyle::SouthIndian ? tr("South Indian") : tr("North Indian");
-    const QString zodiac = state_.zodiac.zodiac == Zodiac::Sidereal ? tr("sidereal") : tr("tropical");
+    const QString zodiac = chart_.Zodiac().zodiac == Zodiac::Sidereal ? tr("sidereal") : tr("tropical");
     return tr("Drekkana chart (D3), %1, %2").arg(form, zodiac);
 }
 
@@ -406,7 +406,7 @@ void ChartWheelPanel::chooseBody(int body)
         return;
     chosen_ = static_cast<BodyIndex>(body);
     if (charted_)
-        setAccessibleDescription(FromUtf8(PointDescription(state_, chosen_)));
+        setAccessibleDescription(FromUtf8(PointDescription(chart_, chosen_)));
     if (const auto at = glyphCentre(chosen_); at && scroll_ != nullptr) // in sight where the area scrolls
         scroll_->ensureVisible(qRound(at->x()), qRound(at->y()), 60, 60);
     update();
@@ -418,7 +418,7 @@ void ChartWheelPanel::stepChoice(int step)
     std::array<std::size_t, kDecanateBodyCount> order{};
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
-        return NormalisedDegrees(state_.longitudes[a]) < NormalisedDegrees(state_.longitudes[b]);
+        return NormalisedDegrees(chart_.Longitudes()[a]) < NormalisedDegrees(chart_.Longitudes()[b]);
     });
     const auto at = static_cast<int>(std::find(order.begin(), order.end(), ToIndex(chosen_)) - order.begin());
     const int count = static_cast<int>(order.size());
@@ -433,7 +433,7 @@ bool ChartWheelPanel::event(QEvent* event)
         return QWidget::event(event);
     auto* help = static_cast<QHelpEvent*>(event);
     if (const auto body = pointAt(help->pos())) {
-        QToolTip::showText(help->globalPos(), FromUtf8(PointDescription(state_, *body)), this);
+        QToolTip::showText(help->globalPos(), FromUtf8(PointDescription(chart_, *body)), this);
     } else {
         QToolTip::hideText();
         event->ignore();
@@ -464,12 +464,12 @@ void ChartWheelPanel::paintEvent(QPaintEvent*)
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
         if (!at.wheel.isEmpty()) {
             if (!std::exchange(wheelRead_, true))
-                LoadSvg(*wheel_, ChartWheelSvg(state_, options_));
+                LoadSvg(*wheel_, ChartWheelSvg(chart_, options_));
             wheel_->render(&painter, at.wheel);
         }
         if (!at.drekkana.isEmpty()) {
             if (!std::exchange(drekkanaRead_, true))
-                LoadSvg(*drekkana_, DrekkanaChartSvg(state_, style_, options_));
+                LoadSvg(*drekkana_, DrekkanaChartSvg(chart_, style_, options_));
             painter.setPen(palette().color(QPalette::WindowText));
             painter.drawText(at.drekkanaHeading, Qt::AlignCenter | Qt::TextWordWrap, drekkanaHeading());
             drekkana_->render(&painter, at.drekkana);

@@ -63,7 +63,7 @@ public:
     // The panel and the tabs side by side, in a splitter the user can move.
     QWidget* besideTabs(TabPanel* tabs);
 
-    void ShowChart(const ChartState& state);
+    void ShowChart(const Chart& chart);
     void setDrekkanaStyle(DrekkanaStyle style);
     DrekkanaStyle drekkanaStyle() const noexcept { return style_; }
 
@@ -117,7 +117,7 @@ private:
 
     QSettings* settings_;
     QScrollArea* scroll_ = nullptr; // the pictures' scroll area in the splitter, once besideTabs() made it
-    ChartState state_;
+    Chart chart_{ChartFacts{}};
     bool charted_ = false;
     DrekkanaStyle style_ = DrekkanaStyle::SouthIndian;
     PictureOptions options_;

@@ -43,6 +43,12 @@ void SetMessagePresenter(MessagePresenter* presenter) noexcept
     installed = presenter;
 }
 
+MessageIcon IconFor(const ValidationFailure& failure) noexcept
+{
+    constexpr int kFirstDateCheck = 6; // "Please Enter Correct Date Or Month!" and the same for a day past the month
+    return failure.check >= kFirstDateCheck ? MessageIcon::Information : MessageIcon::Critical;
+}
+
 MessagePresenter::Answer ShowMessage(QWidget* parent, MessageIcon icon, const QString& text,
                                      MessagePresenter::Buttons buttons)
 {

@@ -9,6 +9,12 @@ class QWidget;
 
 namespace tessaline {
 
+// The box's icon: the program's choice of how a message looks.
+enum class MessageIcon { Information, Critical };
+
+// The icon of a failed form or calculation: the date checks inform, the others are errors.
+MessageIcon IconFor(const ValidationFailure& failure) noexcept;
+
 // Every modal message of the program goes through one presenter, so tests can record the messages and
 // script the answers instead of clicking real boxes.
 class MessagePresenter

@@ -129,6 +129,14 @@ ZodiacChoice OptionsMenu::chosenZodiac() const
     return {};
 }
 
+ChartOptions OptionsMenu::chosenOptions() const
+{
+    ChartOptions chosen;
+    chosen.ephemeris = chosenMode();
+    chosen.zodiac = chosenZodiac();
+    return chosen;
+}
+
 DrekkanaStyle OptionsMenu::chosenDrekkanaStyle() const
 {
     return mnuDrekkanaNorth->isChecked() ? DrekkanaStyle::NorthIndian : DrekkanaStyle::SouthIndian;

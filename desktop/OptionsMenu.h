@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/ChartState.h"
+#include "decanates/Chart.h"
 #include "report/DrekkanaChartSvg.h"
 
 #include <QObject>
@@ -44,6 +44,8 @@ public:
     EphemerisMode chosenMode() const;
     ZodiacChoice chosenZodiac() const;
     DrekkanaStyle chosenDrekkanaStyle() const;
+    // The mode and zodiac chosen, as a chart is calculated with them.
+    ChartOptions chosenOptions() const;
 
 private:
     void addDrekkanaMenu(QMenu* options);

@@ -322,7 +322,7 @@ void PlacePicker::showBirth(const BirthDataForm& form)
 {
     placed_.DropPlace(atlas::PlaceDropped::Replaced);
     placed_.SetLocalTime(localTime());
-    placed_.ChooseZone(form.exactZone ? atlas::ZoneForOffset(MinutesEast(*form.exactZone))
+    placed_.ChooseZone(form.exactZone ? atlas::ZoneForOffset(form.exactZone->seconds / 60)
                                       : atlas::ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
     setPlaceText({});
     showList(false);

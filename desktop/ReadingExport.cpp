@@ -29,9 +29,9 @@ constexpr int kPrintedPictureSide = 96;
 const QString kProgramName = QStringLiteral("QB Tessaline");
 
 // The document's title: whose reading it is.
-QString ReadingTitle(const ChartState& state)
+QString ReadingTitle(const Chart& chart)
 {
-    return QString::fromStdString(state.birthRecord.name).trimmed();
+    return QString::fromStdString(chart.Name()).trimmed();
 }
 
 // Title and author where PDF readers look for them: the document information the writer fills holds the
@@ -86,16 +86,16 @@ void KeepBodiesWhole(QTextDocument& document, const QPagedPaintDevice& device)
 }
 
 // Lays the reading out in pages of the device, no body split across two, and paints it.
-void PrintPaged(const ChartState& state, const ImageList& pictures, QPagedPaintDevice& device)
+void PrintPaged(const Chart& chart, const ImageList& pictures, QPagedPaintDevice& device)
 {
-    const std::unique_ptr<QTextDocument> document = ReadingDocument(state, pictures);
+    const std::unique_ptr<QTextDocument> document = ReadingDocument(chart, pictures);
     KeepBodiesWhole(*document, device);
     document->print(&device);
 }
 
 // The reading as a PDF through a temporary file beside path. The page layout and resolution are the
 // printer's when printing to a file.
-Result<void, QString> WritePdf(const ChartState& state, const ImageList& pictures, const QString& path,
+Result<void, QString> WritePdf(const Chart& chart, const ImageList& pictures, const QString& path,
                                const QPrinter* printer)
 {
     QSaveFile file(path);
@@ -112,11 +112,11 @@ Result<void, QString> WritePdf(const ChartState& state, const ImageList& picture
             writer.setResolution(defaults.resolution());
             writer.setPageLayout(defaults.pageLayout());
         }
-        const QString title = ReadingTitle(state);
+        const QString title = ReadingTitle(chart);
         writer.setTitle(title);
         writer.setCreator(kProgramName);
         writer.setDocumentXmpMetadata(XmpMetadata(title, kProgramName));
-        PrintPaged(state, pictures, writer);
+        PrintPaged(chart, pictures, writer);
     }
     // The document paints nothing when its painter cannot begin on the writer; a write that failed on
     // the way (a full disk) is remembered by the file and fails the commit.
@@ -131,7 +131,7 @@ Result<void, QString> WritePdf(const ChartState& state, const ImageList& picture
 
 } // namespace
 
-std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const ImageList& pictures)
+std::unique_ptr<QTextDocument> ReadingDocument(const Chart& chart, const ImageList& pictures)
 {
     auto document = std::make_unique<QTextDocument>();
     for (int number = 1; number <= static_cast<int>(kDecanateBodyCount); ++number) {
@@ -140,22 +140,22 @@ std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const Im
         document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("picture-%1.png").arg(number)),
                               picture.toImage());
     }
-    const std::string html = RenderReadingHtml(state, ReadingPictures::NamedImages);
+    const std::string html = RenderReadingHtml(chart, ReadingPictures::NamedImages);
     document->setHtml(FromUtf8(html));
     // The wheel as vector drawing, sharp on paper at any size.
     SvgTextObject::ReplaceImage(*document, QStringLiteral("chart-wheel.svg"),
-                                ChartWheelSvg(state, {PictureColours::Light, false}));
+                                ChartWheelSvg(chart, {PictureColours::Light, false}));
     return document;
 }
 
-Result<void, QString> SaveReading(const ChartState& state, const ImageList& pictures, const QString& path)
+Result<void, QString> SaveReading(const Chart& chart, const ImageList& pictures, const QString& path)
 {
     if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0)
-        return WritePdf(state, pictures, path, nullptr);
+        return WritePdf(chart, pictures, path, nullptr);
 
     // Written in full to a temporary file first, so a failure never leaves half a reading behind.
     QSaveFile file(path);
-    const std::string html = RenderReadingHtml(state, ReadingPictures::InlineSvg);
+    const std::string html = RenderReadingHtml(chart, ReadingPictures::InlineSvg);
     if (!file.open(QIODevice::WriteOnly)
         || file.write(html.data(), static_cast<qint64>(html.size())) != static_cast<qint64>(html.size())
         || !file.commit())
@@ -163,18 +163,18 @@ Result<void, QString> SaveReading(const ChartState& state, const ImageList& pict
     return {};
 }
 
-Result<void, QString> PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer)
+Result<void, QString> PrintReading(const Chart& chart, const ImageList& pictures, QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (printer.outputFileName().isEmpty())
             return Unexpected<QString>{QObject::tr("no file was chosen to print to")};
-        return WritePdf(state, pictures, printer.outputFileName(), &printer);
+        return WritePdf(chart, pictures, printer.outputFileName(), &printer);
     }
     if (!printer.isValid())
         return Unexpected<QString>{QObject::tr("the printer %1 is not available").arg(printer.printerName())};
-    printer.setDocName(ReadingTitle(state));
+    printer.setDocName(ReadingTitle(chart));
     printer.setCreator(kProgramName);
-    PrintPaged(state, pictures, printer);
+    PrintPaged(chart, pictures, printer);
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         return Unexpected<QString>{QObject::tr("the print job could not be started")};
     return {};

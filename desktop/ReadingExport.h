@@ -2,7 +2,7 @@
 #pragma once
 
 #include "base/Result.h"
-#include "chart/ChartState.h"
+#include "decanates/Chart.h"
 
 #include <QString>
 
@@ -17,15 +17,15 @@ class ImageList;
 
 // The reading as a document Qt can lay out and print: the core's HTML with the body pictures supplied
 // as images and the chart wheel as vector drawing.
-std::unique_ptr<QTextDocument> ReadingDocument(const ChartState& state, const ImageList& pictures);
+std::unique_ptr<QTextDocument> ReadingDocument(const Chart& chart, const ImageList& pictures);
 
 // Writes the reading to a file, HTML or PDF as the name's ending says (anything else gets HTML). The
 // reading goes to a temporary file in the same folder, which replaces the file only once it is complete:
 // a failure leaves no partial file, and a file already there as it was. Fails with what went wrong.
-Result<void, QString> SaveReading(const ChartState& state, const ImageList& pictures, const QString& path);
+Result<void, QString> SaveReading(const Chart& chart, const ImageList& pictures, const QString& path);
 
 // Prints the reading on a printer that is already set up. A printer that prints to a file gets its PDF
 // written as SaveReading writes one. Fails with what went wrong.
-Result<void, QString> PrintReading(const ChartState& state, const ImageList& pictures, QPrinter& printer);
+Result<void, QString> PrintReading(const Chart& chart, const ImageList& pictures, QPrinter& printer);
 
 } // namespace tessaline

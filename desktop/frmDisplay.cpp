@@ -81,23 +81,23 @@ QLabel* HeaderLine(const char* name, const QString& description, QWidget* parent
 
 // The angles line with each item held together, so that it wraps only between items: "Ketu 08 Leo 46" never
 // breaks inside.
-QString AnglesText(const ChartState& state)
+QString AnglesText(const Chart& chart)
 {
     QStringList items;
-    for (const std::string& item : AngleItems(state))
+    for (const std::string& item : AngleItems(chart))
         items << QString::fromStdString(item).replace(QLatin1Char(' '), QChar(0x00A0));
     return items.join(QStringLiteral(" \u00B7 "));
 }
 
 // "Tropical zodiac; positions from the classic formulas": the zodiac and how the positions were calculated.
-QString ZodiacAndMode(const ChartState& state)
+QString ZodiacAndMode(const Chart& chart)
 {
-    QString line = QString::fromStdString(ZodiacText(state));
+    QString line = QString::fromStdString(ZodiacText(chart));
     if (!line.isEmpty())
         line[0] = line[0].toUpper();
     return line
-        + (state.ephemeris == EphemerisMode::Precise ? QObject::tr("; positions from the precise ephemeris")
-                                                     : QObject::tr("; positions from the classic formulas"));
+        + (chart.Ephemeris() == EphemerisMode::Precise ? QObject::tr("; positions from the precise ephemeris")
+                                                       : QObject::tr("; positions from the classic formulas"));
 }
 
 LockedTextBox* LockedText(const char* name, std::size_t body, QWidget* parent)
@@ -357,27 +357,26 @@ QWidget* frmDisplay::buildBottomStrip()
     return strip;
 }
 
-void frmDisplay::ShowDecanateResults(const ChartState& state, const ImageList& pictures)
+void frmDisplay::ShowDecanateResults(const Chart& chart, const ImageList& pictures)
 {
-    reading_ = state;
+    reading_ = chart;
     pictures_ = std::make_unique<ImageList>(pictures);
-    lblName->setText(QString::fromStdString(state.birthRecord.name));
-    setWindowTitle(tr("Reading — %1").arg(QString::fromStdString(state.birthRecord.name).trimmed()));
-    lblInstant->setText(QString::fromStdString(CalculatedForText(state)));
-    lblClock->setText(QString::fromStdString(state.clock));
-    lblClock->setVisible(!state.clock.empty());
-    lblPlace->setText(QString::fromStdString(BirthPlaceText(state)));
-    lblZodiac->setText(ZodiacAndMode(state));
-    lblAngles->setText(AnglesText(state));
-    chartPanel->ShowChart(state);
-    const CivilInstant birthClock = ClockInstant(state.birthRecord);
+    lblName->setText(QString::fromStdString(chart.Name()));
+    setWindowTitle(tr("Reading — %1").arg(QString::fromStdString(chart.Name()).trimmed()));
+    lblInstant->setText(QString::fromStdString(CalculatedForText(chart)));
+    lblClock->setText(QString::fromStdString(chart.ClockSentence()));
+    lblClock->setVisible(!chart.ClockSentence().empty());
+    lblPlace->setText(QString::fromStdString(BirthPlaceText(chart)));
+    lblZodiac->setText(ZodiacAndMode(chart));
+    lblAngles->setText(AnglesText(chart));
+    chartPanel->ShowChart(chart);
     const qreal ratio = devicePixelRatioF();
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        const DecanateResult& result = state.decanateResults[body];
-        lblPosition[body]->setText(QString::fromStdString(state.positionTable[body]));
-        lblMargin[body]->setNotice(QString::fromStdString(MarginSentence(state.margins[body], birthClock)));
-        lblPrecise[body]->setNotice(
-            QString::fromStdString(PreciseDecanateSentence(state, static_cast<BodyIndex>(body))));
+        const auto point = static_cast<Body>(body);
+        const DecanateResult result = chart.DecanateTextsOf(point);
+        lblPosition[body]->setText(QString::fromStdString(chart.Position(point)));
+        lblMargin[body]->setNotice(QString::fromStdString(MarginSentence(chart.Margin(point), chart.Clock())));
+        lblPrecise[body]->setNotice(QString::fromStdString(chart.PreciseSentence(point)));
         picPlanet[body]->setPixmap(
             pictures.picture(static_cast<int>(body) + 1, QSize(kPictureSide, kPictureSide), ratio));
         lblDecanateName[body]->setText(FromUtf8(result.DecanateName));
@@ -430,7 +429,7 @@ void frmDisplay::mnuSaveReading_Click()
     const QString pdf = tr("PDF document (*.pdf)");
     QString chosenFilter = html;
     const QString suggested
-        = QDir::home().filePath(tr("%1 reading.html").arg(QString::fromStdString(reading_.birthRecord.name).trimmed()));
+        = QDir::home().filePath(tr("%1 reading.html").arg(QString::fromStdString(reading_.Name()).trimmed()));
     QString path = QFileDialog::getSaveFileName(this, tr("Save Reading"), suggested, html + QStringLiteral(";;") + pdf,
                                                 &chosenFilter);
     if (path.isEmpty())

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/ChartState.h"
+#include "decanates/Chart.h"
 #include "desktop/AccessibleControls.h"
 #include "desktop/NoticeLabel.h"
 #include "report/DrekkanaChartSvg.h"
@@ -43,7 +43,7 @@ public:
     // Fills the window from a chart: the name, the short lines of its instant, clock, place, zodiac and angles,
     // and for every body its position, its picture (number i + 1 of the list), the ten decanate texts, its
     // margin and precise sentences.
-    void ShowDecanateResults(const ChartState& state, const ImageList& pictures);
+    void ShowDecanateResults(const Chart& chart, const ImageList& pictures);
 
     void cmdOK_Click();
     void cmdExit_Click();
@@ -115,7 +115,7 @@ private:
     QAction* mnuDonate = nullptr;
 
     QPointer<QWidget> birthDataWindow_;
-    ChartState reading_; // what the window shows, for saving and printing
+    Chart reading_{ChartFacts{}}; // what the window shows, for saving and printing
     std::unique_ptr<ImageList> pictures_;
     bool goingBack_ = false;
 };

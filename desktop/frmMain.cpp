@@ -371,7 +371,7 @@ BirthDataForm frmMain::CurrentForm() const
 
 void frmMain::showFailure(const ValidationFailure& failure)
 {
-    ShowMessage(this, failure.icon, QString::fromStdString(failure.message));
+    ShowMessage(this, IconFor(failure), QString::fromStdString(failure.message));
     // The fields in the order of BirthField: None, Name, then the four coordinate boxes.
     const std::array<QWidget*, 6> fields{nullptr, txtName, txtLonD, txtLonM, txtLatD, txtLatM};
     QWidget* target = fields[static_cast<std::size_t>(failure.focus)];
@@ -381,25 +381,25 @@ void frmMain::showFailure(const ValidationFailure& failure)
 
 void frmMain::cmdRashi_Click()
 {
-    chartState_.ephemeris = options->chosenMode();
-    chartState_.zodiac = options->chosenZodiac();
-    if (const auto done = CalculateChart(chartState_, CurrentForm()); !done) {
-        showFailure(done.error());
-        return;
-    }
-    chartState_.place = placePicker->placeLabel();
-    if (chartState_.place.empty()) { // no place chosen: City, State and Country as the user wrote them
+    Birth birth{CurrentForm(), placePicker->placeLabel(), placePicker->clockSentence()};
+    if (birth.place.empty()) { // no place chosen: City, State and Country as the user wrote them
         QStringList typed;
         for (const std::string& part : placePicker->typedParts())
             if (const QString text = QString::fromStdString(part).simplified(); !text.isEmpty())
                 typed << text;
-        chartState_.place = typed.join(QStringLiteral(", ")).toStdString();
+        birth.place = typed.join(QStringLiteral(", ")).toStdString();
     }
-    chartState_.clock = placePicker->clockSentence();
+    Result<Chart, ValidationFailure> calculated = Calculate(birth, options->chosenOptions());
+    if (!calculated) {
+        chart_.reset();
+        showFailure(calculated.error());
+        return;
+    }
+    chart_.emplace(std::move(calculated).value());
     if (display_ == nullptr)
         display_ = new frmDisplay(this, settings_);
     display_->setDrekkanaStyle(options->chosenDrekkanaStyle());
-    display_->ShowDecanateResults(chartState_, IMGPlanet);
+    display_->ShowDecanateResults(*chart_, IMGPlanet);
     display_->show();
     display_->activateWindow();
     hide();

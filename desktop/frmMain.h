@@ -3,7 +3,7 @@
 
 #include "base/Result.h"
 #include "chart/BirthData.h"
-#include "chart/ChartState.h"
+#include "decanates/Chart.h"
 #include "desktop/BirthDataFiles.h"
 #include "desktop/ImageList.h"
 
@@ -82,7 +82,8 @@ public:
     // The zodiac of the Options menu.
     ZodiacChoice chosenZodiac() const;
 
-    const ChartState& chartState() const noexcept { return chartState_; }
+    // The chart the last calculation made; nothing before the first and after one that failed.
+    const std::optional<Chart>& chart() const noexcept { return chart_; }
     frmDisplay* resultsWindow() const noexcept;
 
     // The body pictures, Sun to Pluto as 1..10.
@@ -174,7 +175,7 @@ private:
     // Keeps the window as tall as what it shows needs, and the size the user gives it.
     WindowFit* windowFit = nullptr;
 
-    ChartState chartState_;
+    std::optional<Chart> chart_;
     QPointer<frmDisplay> display_;
     QSettings* settings_ = nullptr;
 };

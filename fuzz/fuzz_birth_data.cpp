@@ -38,8 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)tessaline::FilterNameKey(c);
 
     const bool passes = tessaline::ValidateBirthData(form).has_value();
-    tessaline::ChartState state;
-    if (tessaline::CalculateChart(state, form).has_value() != passes)
+    if (tessaline::Calculate({form}, {}).has_value() != passes)
         __builtin_trap(); // the calculation must judge the form as the checks do
     return 0;
 }

@@ -98,10 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     atlas::PlacedBirth placed;
     if (auto form = atlas::BirthAtPlace(birth, dst, atlas, *place, placed)) {
         (void)atlas::HandZoneWarnings(*form);
-        ChartState state;
-        if (CalculateChart(state, *form)) {
+        if (const auto chart = Calculate({*form, placed.PlaceLabel(), placed.ChartClockSentence()}, {})) {
             std::string json;
-            AppendChartJson(json, state, std::nullopt, cli::PlaceAndClockJson("\"place\":{}", placed), true);
+            AppendChartJson(json, *chart, std::nullopt, cli::PlaceAndClockJson("\"place\":{}", placed), true);
         }
     }
     placed.ChooseTick((choices & 128) != 0);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/ChartState.h"
+#include "ephemeris/Body.h"
 
 #include <string_view>
 

@@ -41,15 +41,16 @@ void AppendPlaceColumns(std::string& out, const std::optional<CsvPlace>& place)
 }
 
 // Each decanate body's decanate sign, decanate number and the two margin times.
-void AppendDecanateColumns(std::string& out, const ChartState& state)
+void AppendDecanateColumns(std::string& out, const Chart& chart)
 {
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         out += ',';
-        AppendCsvField(out, state.decanateResults[i].DecanateSign);
+        AppendCsvField(out, chart.DecanateTextsOf(static_cast<Body>(i)).DecanateSign);
         out += ',';
-        if (const auto decanate = DecanateOfLongitude(state.longitudes[i]))
+        if (const auto decanate = DecanateOf(chart.Longitudes()[i]))
             out += static_cast<char>('0' + decanate->decanate);
-        for (const auto& at : {state.margins[i].changesBefore, state.margins[i].changesAfter}) {
+        for (const auto& at :
+             {chart.Margin(static_cast<Body>(i)).changesBefore, chart.Margin(static_cast<Body>(i)).changesAfter}) {
             out += ',';
             if (at)
                 out += LocalDateTimeText(*at);
@@ -89,23 +90,23 @@ void AppendCsvHeader(std::string& out, bool placeColumns)
     out += '\n';
 }
 
-void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std::size_t> line,
-                    const BirthColumns& inputs, const std::optional<CsvPlace>* place)
+void AppendChartCsv(std::string& out, const Chart& chart, std::optional<std::size_t> line, const BirthColumns& inputs,
+                    const std::optional<CsvPlace>* place)
 {
     AppendCsvStart(out, line, inputs);
     out += ',';
-    out += InstantUtText(state);
+    out += InstantUtText(chart);
     out += ',';
-    AppendCsvField(out, UtcOffsetText(state));
+    AppendCsvField(out, UtcOffsetText(chart));
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         out += ',';
-        AppendCsvField(out, state.positionTable[i]);
+        AppendCsvField(out, chart.Position(static_cast<Body>(i)));
     }
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         out += ',';
-        AppendShortestNumber(out, state.longitudes[i]);
+        AppendShortestNumber(out, chart.Longitudes()[i]);
     }
-    AppendDecanateColumns(out, state);
+    AppendDecanateColumns(out, chart);
     out += ',';
     if (place != nullptr)
         AppendPlaceColumns(out, *place);

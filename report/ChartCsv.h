@@ -2,7 +2,7 @@
 #pragma once
 
 #include "chart/BatchFile.h"
-#include "chart/ChartState.h"
+#include "decanates/Chart.h"
 
 #include <array>
 #include <cstddef>
@@ -33,8 +33,8 @@ struct CsvPlace {
 // rejected row fills line, the birth columns it has, and error. place: nullptr without the place columns,
 // else the place (nothing for a chart given by its coordinates).
 void AppendCsvHeader(std::string& out, bool placeColumns = false);
-void AppendChartCsv(std::string& out, const ChartState& state, std::optional<std::size_t> line,
-                    const BirthColumns& inputs, const std::optional<CsvPlace>* place = nullptr);
+void AppendChartCsv(std::string& out, const Chart& chart, std::optional<std::size_t> line, const BirthColumns& inputs,
+                    const std::optional<CsvPlace>* place = nullptr);
 void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message,
                     bool placeColumns = false);
 

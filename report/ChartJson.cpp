@@ -41,75 +41,75 @@ void AppendClockOrNull(std::string& out, std::string_view name, const std::optio
 
 // One body's entry of "decanates": its position, decanate and fields, the precise decanate where a classic
 // chart's differs, and its margins.
-void AppendDecanateJson(std::string& out, const ChartState& state, std::size_t i, bool brief)
+void AppendDecanateJson(std::string& out, const Chart& chart, std::size_t i, bool brief)
 {
-    const DecanateResult& result = state.decanateResults[i];
+    const DecanateResult result = chart.DecanateTextsOf(static_cast<Body>(i));
     out += '{';
     AppendKey(out, "body");
     AppendJsonString(out, BodyName(static_cast<Body>(i)));
-    AppendMember(out, "position", state.positionTable[i]);
+    AppendMember(out, "position", chart.Position(static_cast<Body>(i)));
     AppendMember(out, "decanateName", result.DecanateName);
     const std::size_t fields = brief ? kShortDecanateFieldCount : kDecanateFields.size();
     for (std::size_t f = 0; f < fields; ++f)
         AppendMember(out, kDecanateFields[f].key, FieldValue(result, kDecanateFields[f].field));
-    if (const auto& precise = state.preciseDecanates[i]) {
+    if (const auto& precise = chart.Precise(static_cast<Body>(i))) {
         out += ',';
         AppendKey(out, "precise");
         out += '{';
         AppendKey(out, "position");
-        AppendJsonString(out, precise->position);
-        AppendMember(out, "decanateName", precise->decanate.DecanateName);
-        AppendMember(out, NameOf(DecanateField::DecanateSign).key, precise->decanate.DecanateSign);
+        AppendJsonString(out, FormatPositionEntry(precise->longitude));
+        AppendMember(out, "decanateName", DecanateTexts(precise->decanate).DecanateName);
+        AppendMember(out, NameOf(DecanateField::DecanateSign).key, DecanateTexts(precise->decanate).DecanateSign);
         out += '}';
     }
-    AppendClockOrNull(out, "changesBefore", state.margins[i].changesBefore);
-    AppendClockOrNull(out, "changesAfter", state.margins[i].changesAfter);
+    AppendClockOrNull(out, "changesBefore", chart.Margin(static_cast<Body>(i)).changesBefore);
+    AppendClockOrNull(out, "changesAfter", chart.Margin(static_cast<Body>(i)).changesAfter);
     out += '}';
 }
 
 // "zodiac" and "ayanamsa" of a sidereal chart; a tropical chart's line stays as it always was.
-void AppendZodiacJson(std::string& out, const ChartState& state)
+void AppendZodiacJson(std::string& out, const Chart& chart)
 {
-    if (state.zodiac.zodiac != Zodiac::Sidereal)
+    if (chart.Zodiac().zodiac != Zodiac::Sidereal)
         return;
     AppendMember(out, "zodiac", "sidereal");
     out += ",\"ayanamsa\":{";
     AppendKey(out, "name");
-    AppendJsonString(out, AyanamsaName(state.zodiac.ayanamsa));
+    AppendJsonString(out, AyanamsaName(chart.Zodiac().ayanamsa));
     out += ',';
     AppendKey(out, "degrees");
-    AppendShortestNumber(out, state.ayanamsaDegrees);
+    AppendShortestNumber(out, chart.Ayanamsa());
     out += '}';
 }
 
 // "positions", "longitudes" and "decanates".
-void AppendBodiesJson(std::string& out, const ChartState& state, bool brief)
+void AppendBodiesJson(std::string& out, const Chart& chart, bool brief)
 {
     out += ",\"positions\":{";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         if (i > 0)
             out += ',';
         AppendKey(out, BodyName(static_cast<Body>(i)));
-        AppendJsonString(out, state.positionTable[i]);
+        AppendJsonString(out, chart.Position(static_cast<Body>(i)));
     }
     out += "},\"longitudes\":{";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         if (i > 0)
             out += ',';
         AppendKey(out, BodyName(static_cast<Body>(i)));
-        AppendShortestNumber(out, state.longitudes[i]);
+        AppendShortestNumber(out, chart.Longitudes()[i]);
     }
     out += "},\"decanates\":[";
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         out += i > 0 ? "," : "";
-        AppendDecanateJson(out, state, i, brief);
+        AppendDecanateJson(out, chart, i, brief);
     }
     out += ']';
 }
 
 } // namespace
 
-void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line,
+void AppendChartJson(std::string& out, const Chart& chart, std::optional<std::size_t> line,
                      std::string_view moreMembers, bool brief)
 {
     out += '{';
@@ -119,16 +119,16 @@ void AppendChartJson(std::string& out, const ChartState& state, std::optional<st
         out += ',';
     }
     AppendKey(out, "name");
-    AppendJsonString(out, state.birthRecord.name);
-    AppendMember(out, "instantUT", InstantUtText(state));
-    AppendMember(out, "utcOffset", UtcOffsetText(state));
-    AppendMember(out, "ephemeris", state.ephemeris == EphemerisMode::Precise ? "precise" : "classic");
-    AppendZodiacJson(out, state);
+    AppendJsonString(out, chart.Name());
+    AppendMember(out, "instantUT", InstantUtText(chart));
+    AppendMember(out, "utcOffset", UtcOffsetText(chart));
+    AppendMember(out, "ephemeris", chart.Ephemeris() == EphemerisMode::Precise ? "precise" : "classic");
+    AppendZodiacJson(out, chart);
     if (!moreMembers.empty()) {
         out += ',';
         out += moreMembers;
     }
-    AppendBodiesJson(out, state, brief);
+    AppendBodiesJson(out, chart, brief);
     out += '}';
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/ChartState.h"
+#include "decanates/Chart.h"
 
 #include <cstddef>
 #include <optional>
@@ -18,7 +18,7 @@ namespace tessaline {
 // some kilobytes each, and a value copies each text twice over.
 // moreMembers, when given, is inserted after "utcOffset" as it stands ("place": {...}, "clock": {...}).
 // Brief leaves out the three interpretation texts of each body, which --decanates gives once for all.
-void AppendChartJson(std::string& out, const ChartState& state, std::optional<std::size_t> line,
+void AppendChartJson(std::string& out, const Chart& chart, std::optional<std::size_t> line,
                      std::string_view moreMembers = {}, bool brief = false);
 
 // The line of a batch row that could not be charted: {"line", "error"}, the message as valid UTF-8 whatever

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/ChartState.h"
+#include "decanates/Chart.h"
 
 namespace tessaline {
 

@@ -22,19 +22,18 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width)
 }
 
 // One body's decanate: its name, the margins and precise notes, the six short fields and the three texts.
-void AppendDecanateText(std::string& out, const ChartState& state, std::size_t i, std::size_t width)
+void AppendDecanateText(std::string& out, const Chart& chart, std::size_t i, std::size_t width)
 {
     const auto body = static_cast<Body>(i);
-    const DecanateResult& result = state.decanateResults[i];
+    const DecanateResult result = chart.DecanateTextsOf(static_cast<Body>(i));
     out += '\n';
     out += BodyName(body);
     out += "  ";
-    out += state.positionTable[i];
+    out += chart.Position(static_cast<Body>(i));
     out += "  ";
     out += result.DecanateName;
     out += '\n';
-    for (const std::string& sentence :
-         {MarginSentence(state.margins[i], ClockInstant(state.birthRecord)), PreciseDecanateSentence(state, body)})
+    for (const std::string& sentence : {MarginSentence(chart.Margin(body), chart.Clock()), chart.PreciseSentence(body)})
         if (!sentence.empty()) {
             out += WrapText(sentence, width, "  ");
             out += '\n';
@@ -89,22 +88,22 @@ std::string WrapText(std::string_view text, std::size_t width, std::string_view 
     return out;
 }
 
-void AppendChartText(std::string& out, const ChartState& state, std::size_t width)
+void AppendChartText(std::string& out, const Chart& chart, std::size_t width)
 {
-    out += TerminalText(state.birthRecord.name);
+    out += TerminalText(chart.Name());
     out += '\n';
-    out += WrapText(TerminalText(InstantLine(state)), width, "");
+    out += WrapText(TerminalText(InstantLine(chart)), width, "");
     out += '\n';
-    out += WrapText(AnglesLine(state), width, "");
+    out += WrapText(AnglesLine(chart), width, "");
     out += "\n\n";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         out += "  ";
         AppendPadded(out, BodyName(static_cast<Body>(i)), 11);
-        out += state.positionTable[i];
+        out += chart.Position(static_cast<Body>(i));
         out += '\n';
     }
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i)
-        AppendDecanateText(out, state, i, width);
+        AppendDecanateText(out, chart, i, width);
 }
 
 } // namespace tessaline

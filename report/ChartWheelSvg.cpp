@@ -316,7 +316,7 @@ std::string DegreesText(double longitude, bool withMinutes)
     return text;
 }
 
-void AppendAxes(std::string& out, const ChartState& state, const WheelLayout& layout, const PicturePalette& palette)
+void AppendAxes(std::string& out, const Chart& chart, const WheelLayout& layout, const PicturePalette& palette)
 {
     const double inner = PointColumn().innerCircle;
     const std::string stroke = Attribute("stroke", palette.accent) + " fill=\"none\"";
@@ -330,7 +330,7 @@ void AppendAxes(std::string& out, const ChartState& state, const WheelLayout& la
         out += "<g id=\"point-";
         out += BodyName(body);
         out += "\"><title>";
-        AppendXmlText(out, PointDescription(state, body));
+        AppendXmlText(out, PointDescription(chart, body));
         out += "</title>\n";
         AppendLine(out, OnWheel(inner, point.trueAngle), OnWheel(inner, point.trueAngle + 180.0),
                    stroke + " stroke-width=\"2.5\"");
@@ -431,27 +431,27 @@ namespace {
 
 constexpr double kCaptionMargin = 30.0;
 
-std::vector<CaptionLine> WheelCaption(const ChartState& state, const PictureOptions& options)
+std::vector<CaptionLine> WheelCaption(const Chart& chart, const PictureOptions& options)
 {
     if (!options.caption)
         return {};
-    return CaptionLines(state, state.birthRecord.name, kSide - 2 * kCaptionMargin);
+    return CaptionLines(chart, chart.Name(), kSide - 2 * kCaptionMargin);
 }
 
 // The wheel's square, and the caption under it.
-WheelLayout LayOutWheel(const ChartState& state, const std::vector<CaptionLine>& caption)
+WheelLayout LayOutWheel(const Chart& chart, const std::vector<CaptionLine>& caption)
 {
     WheelLayout layout;
     layout.width = kSide;
     layout.height = kSide + (caption.empty() ? 0.0 : CaptionHeight(caption) + kCaptionMargin / 2.0);
     layout.centreX = kCentre;
     layout.centreY = kCentre;
-    const double ascendant = NormalisedDegrees(state.longitudes[ToIndex(Body::Ascendant)]);
+    const double ascendant = NormalisedDegrees(chart.Longitude(Body::Ascendant));
     layout.ariesAngle = WheelAngle(0.0, ascendant);
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         WheelPoint& point = layout.points[i];
         point.body = static_cast<Body>(i);
-        point.longitude = NormalisedDegrees(state.longitudes[i]);
+        point.longitude = NormalisedDegrees(chart.Longitudes()[i]);
         point.trueAngle = WheelAngle(point.longitude, ascendant);
         point.drawnAngle = point.trueAngle;
     }
@@ -494,9 +494,9 @@ WheelLayout LayOutWheel(const ChartState& state, const std::vector<CaptionLine>&
 
 } // namespace
 
-WheelLayout LayOutChartWheel(const ChartState& state, const PictureOptions& options)
+WheelLayout LayOutChartWheel(const Chart& chart, const PictureOptions& options)
 {
-    return LayOutWheel(state, WheelCaption(state, options));
+    return LayOutWheel(chart, WheelCaption(chart, options));
 }
 
 double ChartWheelSmallestText() noexcept
@@ -504,22 +504,22 @@ double ChartWheelSmallestText() noexcept
     return std::min(kMinuteSize, kAxisDegreeSize) / kSide;
 }
 
-std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options)
+std::string ChartWheelSvg(const Chart& chart, const PictureOptions& options)
 {
-    const std::vector<CaptionLine> caption = WheelCaption(state, options);
-    const WheelLayout layout = LayOutWheel(state, caption);
+    const std::vector<CaptionLine> caption = WheelCaption(chart, options);
+    const WheelLayout layout = LayOutWheel(chart, caption);
     const PicturePalette& palette = PaletteFor(options.colours);
 
     std::string title = "Chart wheel";
-    if (!state.birthRecord.name.empty())
-        title += " of " + state.birthRecord.name;
+    if (!chart.Name().empty())
+        title += " of " + chart.Name();
     title += ", ";
-    title += state.zodiac.zodiac == Zodiac::Sidereal ? "sidereal" : "tropical";
+    title += chart.Zodiac().zodiac == Zodiac::Sidereal ? "sidereal" : "tropical";
     title += " zodiac";
     std::string desc = "The Ascendant at the left, the zodiac running counter-clockwise from it.";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         desc += '\n';
-        desc += PointDescription(state, static_cast<Body>(i));
+        desc += PointDescription(chart, static_cast<Body>(i));
         desc += '.';
     }
 
@@ -528,7 +528,7 @@ std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options
     AppendPictureStart(out, layout.width, layout.height, title, desc, palette);
     AppendSignRing(out, layout, palette);
     AppendTicks(out, layout, palette);
-    AppendAxes(out, state, layout, palette);
+    AppendAxes(out, chart, layout, palette);
 
     const std::string markStroke = Attribute("stroke", palette.ink) + " stroke-width=\"2.5\" fill=\"none\"";
     const std::string leaderStroke = Attribute("stroke", palette.muted) + " stroke-width=\"1\" fill=\"none\"";
@@ -537,7 +537,7 @@ std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options
         out += "<g id=\"point-";
         out += BodyName(body);
         out += "\"><title>";
-        AppendXmlText(out, PointDescription(state, body));
+        AppendXmlText(out, PointDescription(chart, body));
         out += "</title>\n";
         AppendLine(out, OnWheel(kMarkOuter, point.trueAngle), OnWheel(kMarkInner, point.trueAngle), markStroke);
         // The leader turns from the true longitude to the glyph as it comes inwards, every leader by the

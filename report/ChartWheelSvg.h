@@ -44,13 +44,13 @@ struct WheelLayout {
     std::array<PictureBox, 2> farAxisEnds{}; // the letters DC and IC
 };
 
-WheelLayout LayOutChartWheel(const ChartState& state, const PictureOptions& options = {});
+WheelLayout LayOutChartWheel(const Chart& chart, const PictureOptions& options = {});
 
 // The chart as a wheel, one complete SVG document that needs nothing else: the twelve signs, each with
 // its three decanates under the glyph of the decanate's sign, tinted by element; degree ticks; the
 // Ascendant at nine o'clock with both axes; the ten bodies and the nodes at their longitudes with degree
 // and minute; a caption; and a <title> and <desc> that say every point's position and decanate.
-std::string ChartWheelSvg(const ChartState& state, const PictureOptions& options = {});
+std::string ChartWheelSvg(const Chart& chart, const PictureOptions& options = {});
 
 // The height of the wheel's smallest text (the minutes and the axes' degrees) for each unit of its side: a
 // window that shows the wheel at least as large as its own font's height divided by this reads every label

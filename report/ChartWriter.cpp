@@ -6,15 +6,15 @@
 
 namespace tessaline {
 
-void WriteChart(std::string& out, const ChartState& state, const ChartRow& row, const ChartWriting& writing)
+void WriteChart(std::string& out, const Chart& chart, const ChartRow& row, const ChartWriting& writing)
 {
     switch (writing.format) {
     case ChartFormat::Json:
         if (row.line) {
-            AppendChartJson(out, state, row.line, row.moreJson, writing.brief);
+            AppendChartJson(out, chart, row.line, row.moreJson, writing.brief);
         } else {
             std::string line;
-            AppendChartJson(line, state, std::nullopt, row.moreJson, writing.brief);
+            AppendChartJson(line, chart, std::nullopt, row.moreJson, writing.brief);
             out += IndentedJson(line);
         }
         out += '\n';
@@ -22,7 +22,7 @@ void WriteChart(std::string& out, const ChartState& state, const ChartRow& row, 
     case ChartFormat::Csv:
         if (!row.line)
             AppendCsvHeader(out, row.place != nullptr);
-        AppendChartCsv(out, state, row.line, row.inputs, row.place);
+        AppendChartCsv(out, chart, row.line, row.inputs, row.place);
         return;
     case ChartFormat::Text:
         if (row.line) {
@@ -30,7 +30,7 @@ void WriteChart(std::string& out, const ChartState& state, const ChartRow& row, 
             out += std::to_string(*row.line);
             out += ": ";
         }
-        AppendChartText(out, state, writing.width);
+        AppendChartText(out, chart, writing.width);
         if (row.line)
             out += '\n';
         return;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "chart/ChartState.h"
+#include "decanates/Chart.h"
 #include "report/ChartCsv.h"
 
 #include <cstddef>
@@ -31,7 +31,7 @@ struct ChartWriting {
 // needs: a chart on its own is an indented JSON document, a CSV header and its row, or the page; a batch row
 // is one JSON line, one CSV row (AppendCsvHeader writes the header once before the rows) or "line N: " and
 // the page, followed by an empty line.
-void WriteChart(std::string& out, const ChartState& state, const ChartRow& row, const ChartWriting& writing);
+void WriteChart(std::string& out, const Chart& chart, const ChartRow& row, const ChartWriting& writing);
 
 // A batch row that could not be charted, said in the output where the format has room for it (a JSON line, a
 // CSV row); nothing in text, whose readers find the message among the others.

@@ -103,9 +103,9 @@ PictureBox SouthBox(int sign) noexcept
     return {left, top, left + size, top + size};
 }
 
-int AscendantSign(const ChartState& state) noexcept
+int AscendantSign(const Chart& chart) noexcept
 {
-    return std::max(0, DecanateCellOf(state.longitudes[ToIndex(Body::Ascendant)]).decanateSign);
+    return std::max(0, DecanateCellOf(chart.Longitude(Body::Ascendant)).decanateSign);
 }
 
 // Places the points of one box in rows, as large as they fit, the block centred in the box.
@@ -169,21 +169,21 @@ void AppendCellStart(std::string& out, const DrekkanaLayout& layout, int sign)
 
 namespace {
 
-std::vector<CaptionLine> DrekkanaCaption(const ChartState& state, const PictureOptions& options)
+std::vector<CaptionLine> DrekkanaCaption(const Chart& chart, const PictureOptions& options)
 {
     if (!options.caption)
         return {};
-    const std::string& name = state.birthRecord.name;
-    return CaptionLines(state, name.empty() ? "Drekkana chart (D3)" : name + " \u00B7 drekkana chart (D3)", kSquare);
+    const std::string& name = chart.Name();
+    return CaptionLines(chart, name.empty() ? "Drekkana chart (D3)" : name + " \u00B7 drekkana chart (D3)", kSquare);
 }
 
 // The chart's square, and the caption under it.
-DrekkanaLayout LayOutDrekkana(const ChartState& state, DrekkanaStyle style, const std::vector<CaptionLine>& caption)
+DrekkanaLayout LayOutDrekkana(const Chart& chart, DrekkanaStyle style, const std::vector<CaptionLine>& caption)
 {
     DrekkanaLayout layout;
     layout.width = kSide;
     layout.height = kSide + (caption.empty() ? 0.0 : CaptionHeight(caption) + kMargin / 2.0);
-    const int ascendant = AscendantSign(state);
+    const int ascendant = AscendantSign(chart);
     for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {
         DrekkanaCell& cell = layout.cells[static_cast<std::size_t>(sign)];
         cell.sign = sign;
@@ -204,7 +204,7 @@ DrekkanaLayout LayOutDrekkana(const ChartState& state, DrekkanaStyle style, cons
     for (std::size_t k = 0; k < kPointOrder.size(); ++k) {
         DrekkanaPoint& point = layout.points[k];
         point.body = kPointOrder[k];
-        point.sign = std::max(0, DecanateCellOf(state.longitudes[ToIndex(point.body)]).decanateSign);
+        point.sign = std::max(0, DecanateCellOf(chart.Longitude(point.body)).decanateSign);
         members[static_cast<std::size_t>(point.sign)].push_back(k);
     }
     for (std::size_t sign = 0; sign < kSignCount; ++sign)
@@ -214,9 +214,9 @@ DrekkanaLayout LayOutDrekkana(const ChartState& state, DrekkanaStyle style, cons
 
 } // namespace
 
-DrekkanaLayout LayOutDrekkanaChart(const ChartState& state, DrekkanaStyle style, const PictureOptions& options)
+DrekkanaLayout LayOutDrekkanaChart(const Chart& chart, DrekkanaStyle style, const PictureOptions& options)
 {
-    return LayOutDrekkana(state, style, DrekkanaCaption(state, options));
+    return LayOutDrekkana(chart, style, DrekkanaCaption(chart, options));
 }
 
 double DrekkanaChartSmallestText() noexcept
@@ -224,14 +224,14 @@ double DrekkanaChartSmallestText() noexcept
     return std::min(kSignLabelSize, kHouseNumberSize) / kSide;
 }
 
-std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const PictureOptions& options)
+std::string DrekkanaChartSvg(const Chart& chart, DrekkanaStyle style, const PictureOptions& options)
 {
-    const std::vector<CaptionLine> caption = DrekkanaCaption(state, options);
-    const DrekkanaLayout layout = LayOutDrekkana(state, style, caption);
+    const std::vector<CaptionLine> caption = DrekkanaCaption(chart, options);
+    const DrekkanaLayout layout = LayOutDrekkana(chart, style, caption);
     const PicturePalette& palette = PaletteFor(options.colours);
     const bool south = style == DrekkanaStyle::SouthIndian;
     const std::string_view form = south ? "South Indian" : "North Indian";
-    const std::string& name = state.birthRecord.name;
+    const std::string& name = chart.Name();
 
     std::string title = "Drekkana chart (D3)";
     if (!name.empty())
@@ -239,15 +239,15 @@ std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const
     title += ", ";
     title += form;
     title += " form, ";
-    title += state.zodiac.zodiac == Zodiac::Sidereal ? "sidereal" : "tropical";
+    title += chart.Zodiac().zodiac == Zodiac::Sidereal ? "sidereal" : "tropical";
     title += " zodiac";
-    const int ascendant = AscendantSign(state);
+    const int ascendant = AscendantSign(chart);
     std::string desc = "Each point stands in the sign of its decanate. The Ascendant's drekkana is ";
     desc += SignName(ascendant);
     desc += '.';
     for (const Body body : kPointOrder) {
         desc += '\n';
-        desc += PointDescription(state, body);
+        desc += PointDescription(chart, body);
         desc += '.';
     }
 
@@ -292,7 +292,7 @@ std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const
                           "Drekkana (D3)");
         AppendTextElement(out, middle, middle, 20.0, "text-anchor=\"middle\"", std::string(form) + " chart");
         AppendTextElement(out, middle, middle + 34.0, 20.0, "text-anchor=\"middle\"",
-                          state.zodiac.zodiac == Zodiac::Sidereal ? "Sidereal zodiac" : "Tropical zodiac");
+                          chart.Zodiac().zodiac == Zodiac::Sidereal ? "Sidereal zodiac" : "Tropical zodiac");
     } else {
         for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {
             const DrekkanaCell& cell = layout.cells[static_cast<std::size_t>(sign)];
@@ -331,7 +331,7 @@ std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const
         out += "<g id=\"point-";
         out += BodyName(point.body);
         out += "\"><title>";
-        AppendXmlText(out, PointDescription(state, point.body));
+        AppendXmlText(out, PointDescription(chart, point.body));
         out += "</title>\n";
         const double size = point.glyph.bottom - point.glyph.top;
         if (point.body == Body::Ascendant) {

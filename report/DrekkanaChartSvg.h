@@ -38,12 +38,12 @@ struct DrekkanaLayout {
     std::array<DrekkanaPoint, kDrekkanaPointCount> points{};
 };
 
-DrekkanaLayout LayOutDrekkanaChart(const ChartState& state, DrekkanaStyle style, const PictureOptions& options = {});
+DrekkanaLayout LayOutDrekkanaChart(const Chart& chart, DrekkanaStyle style, const PictureOptions& options = {});
 
 // The drekkana chart (D3) as one complete SVG document: every point in the sign of its decanate by the
 // decanate table, the Ascendant's drekkana marked, in the chart's own zodiac (a tropical chart is drawn
 // too, and titled as such), with a caption and a <title> and <desc> that say where everything stands.
-std::string DrekkanaChartSvg(const ChartState& state, DrekkanaStyle style, const PictureOptions& options = {});
+std::string DrekkanaChartSvg(const Chart& chart, DrekkanaStyle style, const PictureOptions& options = {});
 
 // The height of the chart's smallest text (the sign labels) for each unit of its side, as the wheel's.
 double DrekkanaChartSmallestText() noexcept;

@@ -31,6 +31,16 @@ std::string CoordinateText(int degrees, int minutes, char hemisphere)
     return text;
 }
 
+std::string LongitudeText(const BirthCoordinates& at)
+{
+    return CoordinateText(at.lonDegrees, at.lonMinutes, at.isEast ? 'E' : 'W');
+}
+
+std::string LatitudeText(const BirthCoordinates& at)
+{
+    return CoordinateText(at.latDegrees, at.latMinutes, at.isSouth ? 'S' : 'N');
+}
+
 void AppendRow(std::string& out, std::string_view caption, std::string_view value)
 {
     out += "<tr><th>";
@@ -69,15 +79,14 @@ td.picture svg { width: 96px; height: 96px; }
 
 } // namespace
 
-std::string UtcOffsetText(const ChartState& state)
+std::string UtcOffsetText(const Chart& chart)
 {
-    const int daylightSaving = state.birthRecord.daylightSaving != 0 ? 60 : 0;
-    return OffsetText((MinutesEast(state.zoneCorrection) + daylightSaving) * 60);
+    return OffsetText(chart.ClockOffset().seconds);
 }
 
-std::string InstantUtText(const ChartState& state)
+std::string InstantUtText(const Chart& chart)
 {
-    const CivilInstant& at = state.instant.universal;
+    const CivilInstant& at = chart.Instant().universal;
     char text[24];
     std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02dZ", at.year, at.month, at.day, at.hour, at.minute);
     return text;
@@ -87,9 +96,9 @@ namespace {
 
 // An offset for people to read, "+5:30", "−5:00": the minus sign the clock sentences write ("UT−4:00"),
 // where files and JSON keep the hyphen that programs read back.
-std::string ReadableOffsetText(const ChartState& state)
+std::string ReadableOffsetText(const Chart& chart)
 {
-    std::string text = OffsetText(MinutesEast(state.zoneCorrection) * 60, false);
+    std::string text = OffsetText(chart.Zone().seconds, false);
     if (text.starts_with('-'))
         text.replace(0, 1, "\u2212");
     return text;
@@ -97,59 +106,58 @@ std::string ReadableOffsetText(const ChartState& state)
 
 } // namespace
 
-std::string UniversalTimeText(const ChartState& state)
+std::string UniversalTimeText(const Chart& chart)
 {
-    const CivilInstant& at = state.instant.universal;
-    return DayText(at) + ", " + ClockText(at) + " Universal Time (zone " + ReadableOffsetText(state) + ", "
-        + (state.birthRecord.daylightSaving != 0 ? "daylight saving" : "no daylight saving") + ")";
+    const CivilInstant& at = chart.Instant().universal;
+    return DayText(at) + ", " + ClockText(at) + " Universal Time (zone " + ReadableOffsetText(chart) + ", "
+        + (chart.DaylightSaving() ? "daylight saving" : "no daylight saving") + ")";
 }
 
-std::string BirthPlaceText(const ChartState& state)
+std::string BirthPlaceText(const Chart& chart)
 {
-    const BirthRecord& record = state.birthRecord;
-    std::string text = CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W');
+    std::string text = LongitudeText(chart.Coordinates());
     text += ", ";
-    text += CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N');
-    if (!state.place.empty())
-        text += " (" + state.place + ")";
+    text += LatitudeText(chart.Coordinates());
+    if (!chart.Place().empty())
+        text += " (" + chart.Place() + ")";
     return text;
 }
 
-std::string ZodiacText(const ChartState& state)
+std::string ZodiacText(const Chart& chart)
 {
-    if (state.zodiac.zodiac != Zodiac::Sidereal)
+    if (chart.Zodiac().zodiac != Zodiac::Sidereal)
         return "tropical zodiac";
     // Truncated to the minute, like every position: 23.999° shows 23°59′.
-    const auto minutes = static_cast<int>(state.ayanamsaDegrees * 60.0);
+    const auto minutes = static_cast<int>(chart.Ayanamsa() * 60.0);
     char ayanamsa[24];
     std::snprintf(ayanamsa, sizeof ayanamsa, "%d\u00B0%02d\u2032", minutes / 60, minutes % 60);
-    return std::string("sidereal zodiac, ") + AyanamsaName(state.zodiac.ayanamsa) + " ayanamsa " + ayanamsa;
+    return std::string("sidereal zodiac, ") + AyanamsaName(chart.Zodiac().ayanamsa) + " ayanamsa " + ayanamsa;
 }
 
-std::string CalculatedForText(const ChartState& state)
+std::string CalculatedForText(const Chart& chart)
 {
-    return "Calculated for " + UniversalTimeText(state);
+    return "Calculated for " + UniversalTimeText(chart);
 }
 
-std::string InstantLine(const ChartState& state)
+std::string InstantLine(const Chart& chart)
 {
-    std::string line = CalculatedForText(state) + ", " + BirthPlaceText(state);
-    if (state.ephemeris == EphemerisMode::Precise)
+    std::string line = CalculatedForText(chart) + ", " + BirthPlaceText(chart);
+    if (chart.Ephemeris() == EphemerisMode::Precise)
         line += "; positions from the precise ephemeris"; // a classic line stays as it always was
-    if (state.zodiac.zodiac == Zodiac::Sidereal) // and a tropical one too
-        line += "; " + ZodiacText(state);
-    if (!state.clock.empty())
-        line += ". " + state.clock;
+    if (chart.Zodiac().zodiac == Zodiac::Sidereal) // and a tropical one too
+        line += "; " + ZodiacText(chart);
+    if (!chart.ClockSentence().empty())
+        line += ". " + chart.ClockSentence();
     return line;
 }
 
-std::vector<std::string> AngleItems(const ChartState& state)
+std::vector<std::string> AngleItems(const Chart& chart)
 {
-    const auto entry = [&state](Body body) {
-        return std::string(BodyName(body)) + " " + state.positionTable[ToIndex(body)];
+    const auto entry = [&chart](Body body) {
+        return std::string(BodyName(body)) + " " + chart.Position(body);
     };
     std::vector<std::string> items{entry(Body::Ascendant)};
-    if (const auto decanate = DecanateOfLongitude(state.longitudes[ToIndex(Body::Ascendant)])) {
+    if (const auto decanate = DecanateOf(chart.Longitude(Body::Ascendant))) {
         const DecanateRow& row = LookUpDecanate(decanate->signIndex, decanate->decanate);
         items[0] += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet) + ", "
             + std::string(row.Keyword) + ")";
@@ -159,46 +167,45 @@ std::vector<std::string> AngleItems(const ChartState& state)
     return items;
 }
 
-std::string AnglesLine(const ChartState& state)
+std::string AnglesLine(const Chart& chart)
 {
     std::string line;
-    for (const std::string& item : AngleItems(state))
+    for (const std::string& item : AngleItems(chart))
         line += (line.empty() ? "" : " \u00B7 ") + item;
     return line;
 }
 
-std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
+std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
 {
-    const BirthRecord& record = state.birthRecord;
     std::string html;
     html.reserve(std::size_t{32} * 1024);
     html += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>QB Tessaline reading for ";
-    AppendXmlText(html, record.name);
+    AppendXmlText(html, chart.Name());
     html += "</title>\n<style>";
     html += kStyle;
     html += "</style>\n</head>\n<body>\n<h1>";
-    AppendXmlText(html, record.name);
+    AppendXmlText(html, chart.Name());
     html += "</h1>\n<table class=\"birth\">\n";
-    AppendRow(html, "Date of Birth", DayText(ClockInstant(record)));
-    AppendRow(html, "Time of Birth", ClockText(ClockInstant(record)));
-    if (!state.place.empty())
-        AppendRow(html, "Place", state.place);
-    if (const std::string_view zone = ZoneDisplayText(state.zonePosition); !zone.empty())
+    AppendRow(html, "Date of Birth", DayText(chart.Clock()));
+    AppendRow(html, "Time of Birth", ClockText(chart.Clock()));
+    if (!chart.Place().empty())
+        AppendRow(html, "Place", chart.Place());
+    if (const std::string_view zone = ZoneDisplayText(chart.ZoneRow()); !zone.empty())
         AppendRow(html, "Zone", zone);
-    else if (!state.clock.empty())
-        AppendRow(html, "Zone", "UT" + ReadableOffsetText(state) + " from the place atlas");
-    AppendRow(html, "Daylight Saving Time", record.daylightSaving != 0 ? "Yes" : "No");
-    AppendRow(html, "Longitude", CoordinateText(record.lonDegrees, record.lonMinutes, record.isEast != 0 ? 'E' : 'W'));
-    AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N'));
+    else if (!chart.ClockSentence().empty())
+        AppendRow(html, "Zone", "UT" + ReadableOffsetText(chart) + " from the place atlas");
+    AppendRow(html, "Daylight Saving Time", chart.DaylightSaving() ? "Yes" : "No");
+    AppendRow(html, "Longitude", LongitudeText(chart.Coordinates()));
+    AppendRow(html, "Latitude", LatitudeText(chart.Coordinates()));
     html += "</table>\n<p class=\"instant\">";
-    AppendXmlText(html, InstantLine(state));
+    AppendXmlText(html, InstantLine(chart));
     html += "</p>\n<p class=\"angles\">";
-    AppendXmlText(html, AnglesLine(state));
+    AppendXmlText(html, AnglesLine(chart));
     html += "</p>\n";
     // The chart as a wheel, without its caption: the name and the instant stand just above it.
     if (pictures == ReadingPictures::InlineSvg) {
         html += "<div class=\"wheel\">\n";
-        html += ChartWheelSvg(state, {PictureColours::Light, false});
+        html += ChartWheelSvg(chart, {PictureColours::Light, false});
         html += "</div>\n";
     } else
         html += "<p class=\"wheel\" align=\"center\"><img src=\"chart-wheel.svg\" width=\"480\" height=\"480\" "
@@ -206,7 +213,7 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         const auto body = static_cast<Body>(i);
-        const DecanateResult& result = state.decanateResults[i];
+        const DecanateResult result = chart.DecanateTextsOf(body);
         html += "<div class=\"body\">\n";
         if (pictures == ReadingPictures::NamedImages)
             html += "<hr>\n"; // a renderer that supplies the images draws no heading borders: a rule instead
@@ -214,7 +221,7 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
         AppendXmlText(html, BodyName(body));
         html
             += "</h2>\n<table class=\"layout\" width=\"100%\"><tr><td class=\"fieldcell\">\n<table class=\"fields\">\n";
-        AppendRow(html, "Position", state.positionTable[i]);
+        AppendRow(html, "Position", chart.Position(body));
         AppendRow(html, "Decanate Name", result.DecanateName);
         for (std::size_t f = 0; f < kShortDecanateFieldCount; ++f)
             AppendRow(html, kDecanateFields[f].caption, FieldValue(result, kDecanateFields[f].field));
@@ -224,12 +231,12 @@ std::string RenderReadingHtml(const ChartState& state, ReadingPictures pictures)
         else
             html += "<img src=\"picture-" + std::to_string(i + 1) + ".png\" width=\"96\" height=\"96\" alt=\"\">";
         html += "</td></tr></table>\n";
-        if (const std::string sentence = MarginSentence(state.margins[i], ClockInstant(record)); !sentence.empty()) {
+        if (const std::string sentence = MarginSentence(chart.Margin(body), chart.Clock()); !sentence.empty()) {
             html += "<p class=\"margin\">";
             AppendXmlText(html, sentence);
             html += "</p>\n";
         }
-        if (const std::string sentence = PreciseDecanateSentence(state, body); !sentence.empty()) {
+        if (const std::string sentence = chart.PreciseSentence(body); !sentence.empty()) {
             html += "<p class=\"precise\">";
             AppendXmlText(html, sentence);
             html += "</p>\n";

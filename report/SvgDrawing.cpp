@@ -95,7 +95,7 @@ LongitudeDecanate DecanateCellOf(double longitude) noexcept
 {
     // The chart's own rule (the whole degrees, as the position texts truncate them), so the picture never
     // disagrees with the tabs.
-    const EntryDecanate found = DecanateOfLongitude(NormalisedDegrees(longitude)).value_or(EntryDecanate{0, 1});
+    const SignDecanate found = DecanateOf(NormalisedDegrees(longitude)).value_or(SignDecanate{0, 1});
     LongitudeDecanate result;
     result.sign = found.signIndex;
     result.decanate = found.decanate;
@@ -153,18 +153,17 @@ std::string_view DecanateOrdinal(int decanate) noexcept
     return decanate >= 1 && decanate <= 3 ? kOrdinals[static_cast<std::size_t>(decanate - 1)] : std::string_view();
 }
 
-std::string PositionTextOf(const ChartState& state, Body body)
+std::string PositionTextOf(const Chart& chart, Body body)
 {
-    const std::string& entry = state.positionTable[ToIndex(body)];
-    return entry.empty() ? FormatPositionEntry(NormalisedDegrees(state.longitudes[ToIndex(body)])) : entry;
+    return FormatPositionEntry(NormalisedDegrees(chart.Longitude(body)));
 }
 
-std::string PointDescription(const ChartState& state, Body body)
+std::string PointDescription(const Chart& chart, Body body)
 {
-    const LongitudeDecanate where = DecanateCellOf(state.longitudes[ToIndex(body)]);
+    const LongitudeDecanate where = DecanateCellOf(chart.Longitude(body));
     std::string text = BodyName(body);
     text += ' ';
-    text += PositionTextOf(state, body);
+    text += PositionTextOf(chart, body);
     text += ", ";
     text += DecanateOrdinal(where.decanate);
     text += " decanate of ";
@@ -276,7 +275,7 @@ void AppendPictureEnd(std::string& out)
     out += "</g>\n</svg>\n";
 }
 
-std::vector<CaptionLine> CaptionLines(const ChartState& state, std::string_view heading, double width)
+std::vector<CaptionLine> CaptionLines(const Chart& chart, std::string_view heading, double width)
 {
     const auto fit = [width](double fontSize) {
         return static_cast<std::size_t>(std::max(10.0, width / (kAverageAdvance * fontSize)));
@@ -284,15 +283,15 @@ std::vector<CaptionLine> CaptionLines(const ChartState& state, std::string_view 
     std::vector<CaptionLine> lines;
     AppendWrapped(lines, heading, fit(kHeadingSize), true);
     const std::size_t perLine = fit(kCaptionSize);
-    AppendWrapped(lines, UniversalTimeText(state), perLine, false);
-    AppendWrapped(lines, BirthPlaceText(state), perLine, false);
-    std::string zodiac = ZodiacText(state);
+    AppendWrapped(lines, UniversalTimeText(chart), perLine, false);
+    AppendWrapped(lines, BirthPlaceText(chart), perLine, false);
+    std::string zodiac = ZodiacText(chart);
     if (!zodiac.empty() && zodiac[0] >= 'a' && zodiac[0] <= 'z')
         zodiac[0] = static_cast<char>(zodiac[0] - 'a' + 'A');
-    zodiac += state.ephemeris == EphemerisMode::Precise ? "; positions from the precise ephemeris"
-                                                        : "; positions from the classic formulas";
+    zodiac += chart.Ephemeris() == EphemerisMode::Precise ? "; positions from the precise ephemeris"
+                                                          : "; positions from the classic formulas";
     AppendWrapped(lines, zodiac, perLine, false);
-    AppendWrapped(lines, state.clock, perLine, false);
+    AppendWrapped(lines, chart.ClockSentence(), perLine, false);
     return lines;
 }
 

@@ -43,12 +43,11 @@ std::string_view SignName(int sign) noexcept; // "Aries" .. "Pisces"
 std::string_view SignCodeText(int sign) noexcept; // "Ari" .. "Pis"
 std::string_view DecanateOrdinal(int decanate) noexcept; // "first", "second", "third"
 
-// The point's entry of the position table ("23 Gem 29"), or, for a chart filled by hand, the same text
-// made from its longitude.
-std::string PositionTextOf(const ChartState& state, Body body);
+// The point's position text ("23 Gem 29") from its longitude, brought into one turn.
+std::string PositionTextOf(const Chart& chart, Body body);
 
 // "Sun 23 Gem 29, third decanate of Gemini: Aquarius": what a picture says about one point.
-std::string PointDescription(const ChartState& state, Body body);
+std::string PointDescription(const Chart& chart, Body body);
 
 // A longitude brought into 0 <= x < 360; anything not finite counts as 0.
 double NormalisedDegrees(double degrees) noexcept;
@@ -75,7 +74,7 @@ struct CaptionLine {
     std::string text;
     bool heading;
 };
-std::vector<CaptionLine> CaptionLines(const ChartState& state, std::string_view heading, double width);
+std::vector<CaptionLine> CaptionLines(const Chart& chart, std::string_view heading, double width);
 // The height the lines take; AppendCaption writes them from `top`.
 double CaptionHeight(const std::vector<CaptionLine>& lines) noexcept;
 void AppendCaption(std::string& out, const std::vector<CaptionLine>& lines, double left, double top);

@@ -194,19 +194,21 @@ WheelTimes WheelDrawTimes(int runs)
                              .lonMinutes = "12",
                              .latDegrees = "28",
                              .latMinutes = "36"};
-    ChartState state;
-    (void)CalculateChart(state, form);
+    const auto calculated = Calculate({form}, {});
+    if (!calculated)
+        return {};
+    ChartFacts facts = calculated->Facts();
     QWidget window;
     QMenuBar bar(&window);
     ChartWheelPanel panel(&bar, nullptr, &window);
     panel.resize(800, 800);
     WheelTimes times;
     for (int run = 0; run <= runs; ++run) {
-        state.longitudes[0] += 0.01; // a new chart each time
+        facts.longitudes[0] += 0.01; // a new chart each time
         QElapsedTimer timer;
         timer.start();
         const double processor = ThreadMilliseconds();
-        panel.ShowChart(state);
+        panel.ShowChart(Chart(facts));
         const QPixmap drawn = panel.grab();
         if (run > 0) {
             times.wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);

@@ -35,6 +35,14 @@ BirthDataForm Form(int year, int month, int day, int hour, int minute, int zone,
     return form;
 }
 
+// The chart of a form that must pass.
+Chart Charted(const BirthDataForm& form)
+{
+    Result<Chart, ValidationFailure> chart = Calculate({form}, {});
+    EXPECT_TRUE(chart.has_value());
+    return chart ? std::move(chart).value() : Chart(ChartFacts{});
+}
+
 // The window the program promises, written out rather than taken from the code.
 constexpr int kThreeHours = 3 * 60;
 
@@ -42,8 +50,7 @@ constexpr int kThreeHours = 3 * 60;
 // way, through the whole calculation, and look for the first chart whose decanate differs.
 std::array<BirthTimeMargin, kDecanateBodyCount> MarginsByEnteringEveryMinute(const BirthDataForm& form)
 {
-    ChartState chart;
-    EXPECT_TRUE(CalculateChart(chart, form).has_value());
+    const Chart chart = Charted(form);
     const CivilInstant clock{kFirstYear + form.yearPosition, form.monthPosition + 1, form.dayPosition + 1, form.hour,
                              form.minute};
     std::array<BirthTimeMargin, kDecanateBodyCount> margins;
@@ -56,11 +63,10 @@ std::array<BirthTimeMargin, kDecanateBodyCount> MarginsByEnteringEveryMinute(con
             shifted.dayPosition = at.day - 1;
             shifted.hour = at.hour;
             shifted.minute = at.minute;
-            ChartState other;
-            EXPECT_TRUE(CalculateChart(other, shifted).has_value());
+            const Chart other = Charted(shifted);
             for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
                 auto& found = direction < 0 ? margins[body].changesBefore : margins[body].changesAfter;
-                if (!found && DecanateOfEntry(other.positionTable[body]) != DecanateOfEntry(chart.positionTable[body]))
+                if (!found && other.Decanate(Body(body)) != chart.Decanate(Body(body)))
                     found = at;
             }
         }
@@ -70,12 +76,11 @@ std::array<BirthTimeMargin, kDecanateBodyCount> MarginsByEnteringEveryMinute(con
 
 void ExpectSameMargins(const BirthDataForm& form)
 {
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, form).has_value());
+    const Chart state = Charted(form);
     const auto expected = MarginsByEnteringEveryMinute(form);
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        EXPECT_EQ(state.margins[body].changesBefore, expected[body].changesBefore) << BodyName(Body(body));
-        EXPECT_EQ(state.margins[body].changesAfter, expected[body].changesAfter) << BodyName(Body(body));
+        EXPECT_EQ(state.Margin(Body(body)).changesBefore, expected[body].changesBefore) << BodyName(Body(body));
+        EXPECT_EQ(state.Margin(Body(body)).changesAfter, expected[body].changesAfter) << BodyName(Body(body));
     }
 }
 
@@ -84,10 +89,9 @@ TEST(BirthTimeMargins, MoonMinutesFromAnEdge)
     // 1975-06-15 at Delhi: the Moon stands at 4° 39' Virgo at 10:30 and runs about half a degree an
     // hour, so at 19:26 it is at 9° 5x' Virgo, a few minutes short of the second decanate.
     const BirthDataForm form = Form(1975, 6, 15, 19, 26, 34, false);
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, form).has_value());
-    ASSERT_EQ(state.positionTable[ToIndex(Body::Moon)].substr(0, 7), "09 Vir ");
-    const BirthTimeMargin& moon = state.margins[ToIndex(Body::Moon)];
+    const Chart state = Charted(form);
+    ASSERT_EQ(state.Position(Body::Moon).substr(0, 7), "09 Vir ");
+    const BirthTimeMargin& moon = state.Margin(Body::Moon);
     ASSERT_TRUE(moon.changesAfter);
     EXPECT_LE(moon.changesAfter->hour * 60 + moon.changesAfter->minute, 19 * 60 + 26 + 10);
     EXPECT_FALSE(moon.changesBefore);
@@ -99,9 +103,8 @@ TEST(BirthTimeMargins, MoonTwoAndAHalfHoursFromAnEdge)
     // The same Moon entered at 17:00 reaches the second decanate about two and a half hours later: inside
     // the window, but outside a window of two hours.
     const BirthDataForm form = Form(1975, 6, 15, 17, 0, 34, false);
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, form).has_value());
-    const auto& after = state.margins[ToIndex(Body::Moon)].changesAfter;
+    const Chart state = Charted(form);
+    const auto& after = state.Margin(Body::Moon).changesAfter;
     ASSERT_TRUE(after);
     EXPECT_GT(after->hour * 60 + after->minute, 19 * 60);
     ExpectSameMargins(form);
@@ -112,12 +115,11 @@ TEST(BirthTimeMargins, NoBodyChanges)
     // 2000-01-01 12:00 GMT: the Sun at 10° 22' Capricorn, the Moon at 13° 18' Scorpio and every planet
     // more than a degree from an edge but Venus (1° 34'), which moves a quarter of a degree in a day.
     const BirthDataForm form = Form(2000, 1, 1, 12, 0, 29, false, "0", "0", false);
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, form).has_value());
+    const Chart state = Charted(form);
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        EXPECT_FALSE(state.margins[body].changesBefore) << BodyName(Body(body));
-        EXPECT_FALSE(state.margins[body].changesAfter) << BodyName(Body(body));
-        EXPECT_EQ(MarginSentence(state.margins[body], ClockInstant(state.birthRecord)), "");
+        EXPECT_FALSE(state.Margin(Body(body)).changesBefore) << BodyName(Body(body));
+        EXPECT_FALSE(state.Margin(Body(body)).changesAfter) << BodyName(Body(body));
+        EXPECT_EQ(MarginSentence(state.Margin(Body(body)), state.Clock()), "");
     }
     ExpectSameMargins(form);
 }
@@ -127,11 +129,10 @@ TEST(BirthTimeMargins, RetrogradePlanetLeavesItsDecanateBackwards)
     // 1 September 2024: Pluto, retrograde, stands a few arcseconds short of 0° Aquarius, so going back in
     // time it reaches the edge above it, not the one below.
     const BirthDataForm form = Form(2024, 9, 1, 4, 6, 64, false);
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, form).has_value());
-    ASSERT_EQ(state.positionTable[ToIndex(Body::Pluto)], "29 Cap 59");
-    EXPECT_TRUE(state.margins[ToIndex(Body::Pluto)].changesBefore);
-    EXPECT_FALSE(state.margins[ToIndex(Body::Pluto)].changesAfter);
+    const Chart state = Charted(form);
+    ASSERT_EQ(state.Position(Body::Pluto), "29 Cap 59");
+    EXPECT_TRUE(state.Margin(Body::Pluto).changesBefore);
+    EXPECT_FALSE(state.Margin(Body::Pluto).changesAfter);
     ExpectSameMargins(form);
 }
 

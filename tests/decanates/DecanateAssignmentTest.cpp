@@ -1,37 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "decanates/DecanateAssignment.h"
 
+#include "chart/PositionText.h"
 #include "decanates/DecanateTable.h"
 
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 #include <string_view>
 
 namespace tessaline {
 namespace {
 
-// One body's entry and the decanate it falls in, read off the decanate table by hand.
+// One body's longitude, its position text, and the decanate it falls in, read off the decanate table by hand.
 struct Expected {
+    double longitude;
     std::string_view entry;
     int sign;
     int decanate;
     std::string_view decanateName;
 };
 
-// A whole chart, one row per body from the Sun to Pluto; the first six rows sit on decanate boundaries.
+// A whole chart, one row per body from the Sun to Pluto; the first six rows sit on decanate boundaries, the
+// minutes a hair past the whole minute as the sky gives them.
+constexpr double kHair = 1e-9;
 constexpr std::array<Expected, kDecanateBodyCount> kChart = {{
-    {"09 Ari 59", 0, 1, "First Decanate"},
-    {"10 Ari 00", 0, 2, "Second Decanate"},
-    {"19 Sco 59", 7, 2, "Second Decanate"},
-    {"20 Pis 00", 11, 3, "Third Decanate"},
-    {"00 Leo 00", 4, 1, "First Decanate"},
-    {"29 Cap 59", 9, 3, "Third Decanate"},
-    {"15 Tau 30", 1, 2, "Second Decanate"},
-    {"25 Gem 07", 2, 3, "Third Decanate"},
-    {"12 Vir 45", 5, 2, "Second Decanate"},
-    {"03 Aqu 07", 10, 1, "First Decanate"},
+    {9 + 59 / 60.0 + kHair, "09 Ari 59", 0, 1, "First Decanate"},
+    {10.0, "10 Ari 00", 0, 2, "Second Decanate"},
+    {210 + 19 + 59 / 60.0 + kHair, "19 Sco 59", 7, 2, "Second Decanate"},
+    {330 + 20.0, "20 Pis 00", 11, 3, "Third Decanate"},
+    {120.0, "00 Leo 00", 4, 1, "First Decanate"},
+    {270 + 29 + 59 / 60.0 + kHair, "29 Cap 59", 9, 3, "Third Decanate"},
+    {30 + 15.5, "15 Tau 30", 1, 2, "Second Decanate"},
+    {60 + 25 + 7 / 60.0 + kHair, "25 Gem 07", 2, 3, "Third Decanate"},
+    {150 + 12.75, "12 Vir 45", 5, 2, "Second Decanate"},
+    {300 + 3 + 7 / 60.0 + kHair, "03 Aqu 07", 10, 1, "First Decanate"},
 }};
 
 // Every field equals the field of the same name in the row; the row itself is checked against the printed
@@ -55,90 +60,62 @@ void ExpectResult(const DecanateResult& result, const Expected& expected)
 // Body i gets row (i + shift) of the chart.
 void Calculate(ChartState& state, std::size_t shift)
 {
-    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        state.positionTable[body] = kChart[(body + shift) % kDecanateBodyCount].entry;
-    }
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body)
+        state.longitudes[body] = kChart[(body + shift) % kDecanateBodyCount].longitude;
     Decanate_Calculation(state);
 }
 
-TEST(DecanateCalculation, EachBodyGetsTheRowOfItsOwnEntry)
+TEST(DecanateCalculation, EachBodyGetsTheRowOfItsOwnLongitude)
 {
     ChartState state;
     Calculate(state, 0);
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        ExpectResult(state.decanateResults[body], kChart[body]);
+        ExpectResult(DecanateTexts(state.decanates[body]), kChart[body]);
+        EXPECT_EQ(FormatPositionEntry(kChart[body].longitude), kChart[body].entry); // the text agrees
     }
 }
 
-TEST(DecanateCalculation, ASecondChartReplacesEveryFoundBody)
+TEST(DecanateCalculation, ASecondChartReplacesEveryBody)
 {
     ChartState state;
-    for (const std::size_t shift : {0u, 3u, 7u}) {
+    for (const std::size_t shift : {0u, 3u, 7u})
         Calculate(state, shift);
-    }
-    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        ExpectResult(state.decanateResults[body], kChart[(body + 7) % kDecanateBodyCount]);
-    }
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body)
+        ExpectResult(DecanateTexts(state.decanates[body]), kChart[(body + 7) % kDecanateBodyCount]);
 }
 
-struct Unreadable {
-    const char* name;
-    std::string_view entry;
-};
-
-class UnreadableEntryTest : public testing::TestWithParam<Unreadable>
-{
-};
-
-// Even bodies get the unreadable entry and keep the first chart's result; odd ones move on to new rows.
-TEST_P(UnreadableEntryTest, KeepsTheEarlierResultWhileOthersMoveOn)
-{
-    ChartState state;
-    Calculate(state, 0);
-    for (std::size_t body = 0; body < kDecanateBodyCount; body += 2) {
-        state.positionTable[body] = GetParam().entry;
-        state.positionTable[body + 1] = kChart[(body + 4) % kDecanateBodyCount].entry;
-    }
-    Decanate_Calculation(state);
-    for (std::size_t body = 0; body < kDecanateBodyCount; body += 2) {
-        ExpectResult(state.decanateResults[body], kChart[body]);
-        ExpectResult(state.decanateResults[body + 1], kChart[(body + 4) % kDecanateBodyCount]);
-    }
-}
-
-TEST_P(UnreadableEntryTest, LeavesAFreshResultEmpty)
-{
-    ChartState state;
-    state.positionTable.fill(std::string(GetParam().entry));
-    Decanate_Calculation(state);
-    for (const DecanateResult& result : state.decanateResults) {
-        EXPECT_TRUE(result.DecanateName.empty() && result.DecanateSign.empty() && result.KarmicInfluence.empty()
-                    && result.MoreAboutTreeZodiac.empty() && result.MoreAboutDecanateSign.empty());
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Entries, UnreadableEntryTest,
-    testing::Values(Unreadable{"LowerCaseKey", "09 ari 59"}, Unreadable{"UpperCaseKey", "09 ARI 59"},
-                    Unreadable{"Empty", ""}, Unreadable{"DegreesOnly", "09"}, Unreadable{"KeyCutShort", "09 Ar"},
-                    Unreadable{"OneDigitDegrees", "9 Ari 00"}, Unreadable{"LettersForDegrees", "xx Ari 00"},
-                    Unreadable{"SpaceBeforeDigit", " 9 Ari 00"}, Unreadable{"DigitThenLetter", "1x Ari 00"},
-                    Unreadable{"MinusSign", "-5 Ari 00"}, Unreadable{"MinusZero", "-0 Ari 00"},
-                    Unreadable{"PlusSign", "+5 Ari 00"}),
-    [](const testing::TestParamInfo<Unreadable>& info) { return info.param.name; });
-
-// A longitude's sign and decanate by hand: whole degrees within the sign decide, and a full turn is 0° Aries.
-TEST(DecanateOfLongitude, TakesTheWholeDegreesWithinTheSign)
+// A longitude's sign and decanate by hand: whole degrees within the sign decide (9°59' is still the first
+// decanate), a negative longitude counts by its magnitude and a full turn or more wraps to 0° Aries, as the
+// position texts write them.
+TEST(DecanateOf, TakesTheWholeDegreesWithinTheSign)
 {
     struct Case {
         double degrees;
         int sign;
         int decanate;
     };
-    for (const Case& c : {Case{0.0, 0, 1}, Case{9.99999, 0, 1}, Case{10.0, 0, 2}, Case{29.99999, 0, 3},
-                          Case{30.0, 1, 1}, Case{239.999, 7, 3}, Case{359.99999, 11, 3}, Case{360.0, 0, 1}})
-        EXPECT_EQ(DecanateOfLongitude(c.degrees), (EntryDecanate{c.sign, c.decanate})) << c.degrees;
-    EXPECT_EQ(DecanateOfLongitude(std::nan("")), std::nullopt);
+    for (const Case& c :
+         {Case{0.0, 0, 1}, Case{9 + 59 / 60.0, 0, 1}, Case{9.99999, 0, 1}, Case{10.0, 0, 2}, Case{29.99999, 0, 3},
+          Case{30.0, 1, 1}, Case{239.999, 7, 3}, Case{359.99999, 11, 3}, Case{std::nextafter(360.0, 0.0), 11, 3},
+          Case{360.0, 0, 1}, Case{370.5, 0, 2}, Case{-15.0, 0, 2}, Case{-0.0, 0, 1}}) {
+        EXPECT_EQ(DecanateOf(c.degrees), (SignDecanate{c.sign, c.decanate})) << c.degrees;
+        EXPECT_EQ(FormatPositionEntry(c.degrees).substr(0, 6).substr(3),
+                  SignAbbreviations.substr(static_cast<std::size_t>(3 * c.sign), 3))
+            << c.degrees;
+    }
+    for (const double bad : {std::nan(""), std::numeric_limits<double>::infinity()})
+        EXPECT_EQ(DecanateOf(bad), std::nullopt);
+}
+
+// Within reach of the edge below or above, both ends included; the middle of a decanate is near neither.
+TEST(NearDecanateEdge, ReachesEitherEdgeOfTheDecanate)
+{
+    EXPECT_TRUE(NearDecanateEdge(20.1, 0.1 + 1e-9));
+    EXPECT_TRUE(NearDecanateEdge(29.95, 0.05 + 1e-9));
+    EXPECT_TRUE(NearDecanateEdge(359.99, 0.02)); // the edge at 360, which is 0° Aries
+    EXPECT_TRUE(NearDecanateEdge(0.01, 0.02));
+    EXPECT_FALSE(NearDecanateEdge(25.0, 4.9));
+    EXPECT_FALSE(NearDecanateEdge(15.3, 0.2));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "chart/PositionText.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/CalculationDriver.h"
 #include "decanates/DecanateAssignment.h"
@@ -9,7 +10,7 @@
 namespace tessaline {
 namespace {
 
-struct Birth {
+struct BirthAt {
     int year, month, day, hour, minute, zone;
     const char* lonDegrees;
     const char* lonMinutes;
@@ -19,7 +20,7 @@ struct Birth {
     bool south;
 };
 
-BirthDataForm Form(const Birth& b)
+BirthDataForm Form(const BirthAt& b)
 {
     BirthDataForm form;
     form.name = "TEST";
@@ -38,15 +39,14 @@ BirthDataForm Form(const Birth& b)
     return form;
 }
 
-ChartState Chart(const Birth& birth, EphemerisMode mode)
+Chart ChartOf(const BirthAt& birth, EphemerisMode mode)
 {
-    ChartState state;
-    state.ephemeris = mode;
-    EXPECT_TRUE(CalculateChart(state, Form(birth)).has_value());
-    return state;
+    ChartOptions options;
+    options.ephemeris = mode;
+    Result<Chart, ValidationFailure> chart = Calculate({Form(birth)}, options);
+    EXPECT_TRUE(chart.has_value());
+    return chart ? std::move(chart).value() : Chart(ChartFacts{});
 }
-
-constexpr auto kSaturn = static_cast<std::size_t>(Body::Saturn);
 
 // Two births where a scan of classic charts found Saturn a few minutes of arc from a decanate edge. Saturn's
 // apparent longitude there, from astronomy-engine (tests/ephemeris/precise-reference.js): 30.05375° on
@@ -54,7 +54,7 @@ constexpr auto kSaturn = static_cast<std::size_t>(Body::Saturn);
 // 20 Sco 03.
 struct PartingCase {
     const char* label;
-    Birth birth;
+    BirthAt birth;
     const char* precisePosition;
     const char* decanateName;
     const char* decanateSign;
@@ -79,21 +79,21 @@ const PartingCase kParting[] = {
 TEST(PreciseDecanate, ClassicChartNamesThePreciseDecanateWhereTheTwoPart)
 {
     for (const PartingCase& c : kParting) {
-        const ChartState classic = Chart(c.birth, EphemerisMode::Classic);
-        ASSERT_TRUE(classic.preciseDecanates[kSaturn].has_value()) << c.label;
-        const PreciseDecanate& named = *classic.preciseDecanates[kSaturn];
-        EXPECT_EQ(named.position, c.precisePosition) << c.label;
-        EXPECT_EQ(named.decanate.DecanateName, c.decanateName) << c.label;
-        EXPECT_EQ(named.decanate.DecanateSign, c.decanateSign) << c.label;
-        EXPECT_NE(classic.decanateResults[kSaturn].DecanateSign, c.decanateSign) << c.label;
-        EXPECT_EQ(PreciseDecanateSentence(classic, Body::Saturn), c.sentence) << c.label;
+        const Chart classic = ChartOf(c.birth, EphemerisMode::Classic);
+        ASSERT_TRUE(classic.Precise(Body::Saturn).has_value()) << c.label;
+        const PreciseDecanate& named = *classic.Precise(Body::Saturn);
+        EXPECT_EQ(FormatPositionEntry(named.longitude), c.precisePosition) << c.label;
+        EXPECT_EQ(DecanateTexts(named.decanate).DecanateName, c.decanateName) << c.label;
+        EXPECT_EQ(DecanateTexts(named.decanate).DecanateSign, c.decanateSign) << c.label;
+        EXPECT_NE(classic.DecanateTextsOf(Body::Saturn).DecanateSign, c.decanateSign) << c.label;
+        EXPECT_EQ(classic.PreciseSentence(Body::Saturn), c.sentence) << c.label;
 
         // The precise chart shows that decanate itself, and names nothing beside it.
-        const ChartState precise = Chart(c.birth, EphemerisMode::Precise);
-        EXPECT_EQ(precise.positionTable[kSaturn], c.precisePosition) << c.label;
-        EXPECT_EQ(precise.decanateResults[kSaturn].DecanateSign, c.decanateSign) << c.label;
+        const Chart precise = ChartOf(c.birth, EphemerisMode::Precise);
+        EXPECT_EQ(precise.Position(Body::Saturn), c.precisePosition) << c.label;
+        EXPECT_EQ(precise.DecanateTextsOf(Body::Saturn).DecanateSign, c.decanateSign) << c.label;
         for (std::size_t body = 0; body < kDecanateBodyCount; ++body)
-            EXPECT_FALSE(precise.preciseDecanates[body]) << c.label << " body " << body;
+            EXPECT_FALSE(precise.Precise(Body(body))) << c.label << " body " << body;
     }
 }
 
@@ -101,11 +101,11 @@ TEST(PreciseDecanate, ClassicChartNamesThePreciseDecanateWhereTheTwoPart)
 // (tests/ephemeris/precise-reference.js), further than any classic error, so nothing is named.
 TEST(PreciseDecanate, NothingIsNamedWhereBothAgree)
 {
-    const ChartState classic
-        = Chart({1975, 6, 15, 10, 30, 34, "77", "12", true, "28", "36", false}, EphemerisMode::Classic);
+    const Chart classic
+        = ChartOf({1975, 6, 15, 10, 30, 34, "77", "12", true, "28", "36", false}, EphemerisMode::Classic);
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        EXPECT_FALSE(classic.preciseDecanates[body]) << body;
-        EXPECT_EQ(PreciseDecanateSentence(classic, static_cast<Body>(body)), "");
+        EXPECT_FALSE(classic.Precise(Body(body))) << body;
+        EXPECT_EQ(classic.PreciseSentence(Body(body)), "");
     }
 }
 
@@ -114,9 +114,9 @@ TEST(PreciseDecanate, NothingIsNamedWhereBothAgree)
 // chart entered for 19:00 there changes decanate from 19:28 on.
 TEST(PreciseDecanate, MarginsUseThePrecisePositions)
 {
-    const ChartState precise
-        = Chart({1975, 6, 15, 19, 0, 34, "77", "12", true, "28", "36", false}, EphemerisMode::Precise);
-    const BirthTimeMargin& moon = precise.margins[static_cast<std::size_t>(Body::Moon)];
+    const Chart precise
+        = ChartOf({1975, 6, 15, 19, 0, 34, "77", "12", true, "28", "36", false}, EphemerisMode::Precise);
+    const BirthTimeMargin& moon = precise.Margin(Body::Moon);
     ASSERT_TRUE(moon.changesAfter);
     EXPECT_EQ(*moon.changesAfter, (CivilInstant{1975, 6, 15, 19, 28}));
     EXPECT_FALSE(moon.changesBefore);

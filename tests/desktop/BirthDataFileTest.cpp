@@ -51,7 +51,7 @@ TEST_F(BirthDataFile, SavedAndReopenedGivesTheSameChart)
     FillNewYork();
     window->cmdRashi_Click();
     ASSERT_TRUE(messages.shown.empty());
-    const PositionTable before = window->chartState().positionTable;
+    const PositionTable before = PositionsOf(*window->chart());
 
     const QString path = folder.filePath(QStringLiteral("john.csv"));
     ASSERT_TRUE(window->SaveBirthDataTo(path));
@@ -69,7 +69,7 @@ TEST_F(BirthDataFile, SavedAndReopenedGivesTheSameChart)
     EXPECT_TRUE(Child<QRadioButton>(window, "optLong", 1)->isChecked());
     window->cmdRashi_Click();
     ASSERT_TRUE(messages.shown.empty());
-    EXPECT_EQ(window->chartState().positionTable, before);
+    EXPECT_EQ(PositionsOf(*window->chart()), before);
 }
 
 // City, State and Country typed without a place are kept in the file and named where the chart names its
@@ -82,8 +82,8 @@ TEST_F(BirthDataFile, TypedCityStateAndCountryAreKeptAndShown)
     Child<QLineEdit>(window, "txtMCountry")->setText(QStringLiteral("USA"));
     window->cmdRashi_Click();
     ASSERT_TRUE(messages.shown.empty());
-    EXPECT_EQ(window->chartState().place, "New York, Manhattan, New York, USA");
-    EXPECT_NE(BirthPlaceText(window->chartState()).find("(New York, Manhattan, New York, USA)"), std::string::npos);
+    EXPECT_EQ(window->chart()->Place(), "New York, Manhattan, New York, USA");
+    EXPECT_NE(BirthPlaceText(*window->chart()).find("(New York, Manhattan, New York, USA)"), std::string::npos);
 
     const QString path = folder.filePath(QStringLiteral("john.csv"));
     ASSERT_TRUE(window->SaveBirthDataTo(path));

@@ -333,7 +333,7 @@ TEST_P(Validation, FirstFailingCheckIsReportedAndFocused)
     EXPECT_EQ(QApplication::focusWidget(), window->findChild<QWidget*>(QLatin1String(row.focus)));
     EXPECT_EQ(window->resultsWindow(), nullptr);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->chartState().positionTable[0].empty()) << "nothing calculated";
+    EXPECT_FALSE(window->chart().has_value()) << "nothing calculated";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -454,6 +454,24 @@ INSTANTIATE_TEST_SUITE_P(
                       Place{"NonAsciiIsUtf8", "K\xc3\xb6ln", "NRW", "Germany", "", "",
                             "K%C3%B6ln%20NRW%20Germany%20Latitude%20Longitude"}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// A calculation that fails leaves no chart behind: not the one before it, which the window must never show or
+// save as if it were the birth now entered.
+TEST_F(BirthDataWindow, AFailedCalculationLeavesNoEarlierChart)
+{
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("JO"));
+    for (const char* box : {"txtLonD", "txtLonM", "txtLatD", "txtLatM"})
+        Child<FilteredLineEdit>(window, box)->setText(QStringLiteral("10"));
+    QTest::mouseClick(Child<QPushButton>(window, "cmdRashi"), Qt::LeftButton);
+    ASSERT_TRUE(messages.shown.empty());
+    ASSERT_TRUE(window->chart().has_value());
+    EXPECT_EQ(window->chart()->Name(), "JO");
+
+    Child<FilteredLineEdit>(window, "txtLatD")->setText(QStringLiteral("90"));
+    QTest::mouseClick(Child<QPushButton>(window, "cmdRashi"), Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1U);
+    EXPECT_FALSE(window->chart().has_value());
+}
 
 TEST_F(BirthDataWindow, EveryControlIsReachableInReadingOrderAndNamed)
 {

@@ -55,15 +55,15 @@ class WheelAngleTest : public testing::TestWithParam<AngleCase>
 TEST_P(WheelAngleTest, PutsThePointWhereItsLongitudeLies)
 {
     const AngleCase& c = GetParam();
-    ChartState state;
-    state.zodiac.zodiac = c.zodiac;
-    state.ayanamsaDegrees = c.ayanamsa;
-    state.longitudes[ToIndex(Body::Ascendant)] = c.ascendant;
-    state.longitudes[ToIndex(Body::Sun)] = c.longitude;
+    ChartFacts facts;
+    facts.zodiac.zodiac = c.zodiac;
+    facts.ayanamsa = c.ayanamsa;
+    facts.longitudes[ToIndex(Body::Ascendant)] = c.ascendant;
+    facts.longitudes[ToIndex(Body::Sun)] = c.longitude;
     for (std::size_t k = 1; k < kRing.size(); ++k) // the others 15° apart, well away from the Sun
-        state.longitudes[ToIndex(kRing[k])] = c.longitude + 75.0 + 15.0 * static_cast<double>(k);
+        facts.longitudes[ToIndex(kRing[k])] = c.longitude + 75.0 + 15.0 * static_cast<double>(k);
 
-    const WheelLayout layout = LayOutChartWheel(state);
+    const WheelLayout layout = LayOutChartWheel(Chart(facts));
     const WheelPoint& sun = layout.points[ToIndex(Body::Sun)];
     EXPECT_NEAR(sun.trueAngle, c.angle, kTolerance);
     EXPECT_NEAR(DirectionOf(sun.glyph.CentreX(), sun.glyph.CentreY(), layout.centreX, layout.centreY) - c.angle + 360.0,
@@ -98,11 +98,11 @@ class WheelCrowdTest : public testing::TestWithParam<CrowdCase>
 
 TEST_P(WheelCrowdTest, SpreadsGlyphsAndLabelsApartInTheirOrder)
 {
-    ChartState state;
-    state.longitudes[ToIndex(Body::Ascendant)] = 180.0;
+    ChartFacts facts;
+    facts.longitudes[ToIndex(Body::Ascendant)] = 180.0;
     for (std::size_t k = 0; k < kRing.size(); ++k)
-        state.longitudes[ToIndex(kRing[k])] = GetParam().longitudes[k];
-    const WheelLayout layout = LayOutChartWheel(state);
+        facts.longitudes[ToIndex(kRing[k])] = GetParam().longitudes[k];
+    const WheelLayout layout = LayOutChartWheel(Chart(facts));
 
     std::vector<PictureBox> boxes;
     for (const Body body : kRing)
@@ -167,9 +167,10 @@ TEST_P(DrekkanaTest, StandsEachPointInTheBoxOfItsDecanateSign)
 {
     const DrekkanaCase& c = GetParam();
     const int sign = SignNamed(c.sign);
-    ChartState state;
-    state.longitudes[ToIndex(Body::Ascendant)] = c.longitude;
-    state.longitudes[ToIndex(Body::Moon)] = c.longitude;
+    ChartFacts facts;
+    facts.longitudes[ToIndex(Body::Ascendant)] = c.longitude;
+    facts.longitudes[ToIndex(Body::Moon)] = c.longitude;
+    const Chart state(facts);
     for (const DrekkanaStyle style : {DrekkanaStyle::SouthIndian, DrekkanaStyle::NorthIndian}) {
         const DrekkanaLayout layout = LayOutDrekkanaChart(state, style);
         for (const DrekkanaPoint& point : layout.points) {
@@ -195,8 +196,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DrekkanaChart, RunsItsHousesAndSignsTheWaysTheFormsAreDrawn)
 {
-    ChartState state;
-    state.longitudes[ToIndex(Body::Ascendant)] = 185.0; // Libra's first decanate: Libra rises
+    ChartFacts facts;
+    facts.longitudes[ToIndex(Body::Ascendant)] = 185.0; // Libra's first decanate: Libra rises
+    const Chart state(facts);
     const DrekkanaLayout north = LayOutDrekkanaChart(state, DrekkanaStyle::NorthIndian);
     const DrekkanaLayout south = LayOutDrekkanaChart(state, DrekkanaStyle::SouthIndian);
     const double middle = north.width / 2.0;
@@ -294,9 +296,9 @@ BirthDataForm AshaRao()
 
 TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
 {
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, AshaRao()).has_value());
-    state.place = "Bad \xff byte\x01"; // names come from files too
+    const auto calculated = Calculate({AshaRao(), "Bad \xff byte\x01", ""}, {}); // names come from files too
+    ASSERT_TRUE(calculated.has_value());
+    const Chart& state = *calculated;
     const std::string wheel = ChartWheelSvg(state);
     for (const std::string& svg :
          {wheel, ChartWheelSvg(state, {PictureColours::Dark, false}),
@@ -319,10 +321,9 @@ TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
 // document shows it as the terminal and CSV outputs do, never a byte that could ring, clear or reorder.
 TEST(ChartDocuments, ShowHostileTextTheSameCleanWay)
 {
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, AshaRao()).has_value());
-    state.place = "Par\x1b[2Jis\x07\u202e\xff";
-    state.clock = std::string("ZZ\0T\u2066", 7);
+    const auto calculated = Calculate({AshaRao(), "Par\x1b[2Jis\x07\u202e\xff", std::string("ZZ\0T\u2066", 7)}, {});
+    ASSERT_TRUE(calculated.has_value());
+    const Chart& state = *calculated;
     for (const std::string& document :
          {RenderReadingHtml(state), ChartWheelSvg(state), DrekkanaChartSvg(state, DrekkanaStyle::NorthIndian)}) {
         for (const std::string_view raw : {"\x1b", "\x07", "\u202e", "\u2066", "\xff"})

@@ -16,9 +16,8 @@
 namespace tessaline {
 namespace {
 
-ChartState Charted()
+Chart Charted()
 {
-    ChartState state;
     const BirthDataForm form{.name = "ASHA RAO",
                              .monthPosition = 5,
                              .dayPosition = 14,
@@ -30,9 +29,9 @@ ChartState Charted()
                              .lonMinutes = "12",
                              .latDegrees = "28",
                              .latMinutes = "36"};
-    EXPECT_TRUE(CalculateChart(state, form).has_value());
-    state.birthRecord.name = "ASHA \x1b[2J\"RAO\",";
-    return state;
+    ChartFacts facts = Calculate({form}, {}).value().Facts();
+    facts.name = "ASHA \x1b[2J\"RAO\",";
+    return Chart(facts);
 }
 
 std::vector<std::vector<std::string>> ReadCsv(const std::string& text)
@@ -47,7 +46,7 @@ std::vector<std::vector<std::string>> ReadCsv(const std::string& text)
 
 TEST(WriteChart, WritesTheSameChartAloneAndAsABatchRow)
 {
-    const ChartState state = Charted();
+    const Chart state = Charted();
     const ChartRow alone{std::nullopt, {"ASHA RAO", "1975-06-15"}, {}, nullptr};
     const ChartRow row{7, {"ASHA RAO", "1975-06-15"}, {}, nullptr};
     const auto written = [&state](const ChartRow& as, ChartFormat format) {

@@ -44,8 +44,9 @@ TEST_P(InstantTest, ShowsTheUniversalTimeUsed)
     form.isEast = c.east;
     form.latDegrees = c.latDegrees;
     form.latMinutes = c.latMinutes;
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, form).has_value());
+    const auto calculated = Calculate({form}, {});
+    ASSERT_TRUE(calculated.has_value());
+    const Chart& state = *calculated;
     EXPECT_EQ(InstantLine(state), c.line);
     EXPECT_EQ(UtcOffsetText(state), c.utcOffset);
     EXPECT_EQ(InstantUtText(state), c.instantUt);
@@ -100,8 +101,9 @@ TEST(AnglesLine, ShowsTheAnglesAndNodesOfTheWorkedExample)
 {
     // The README's worked example. The Ascendant's 29° Leo lies in Leo's third decanate, which the
     // triplicity rule gives to Aries, ruled by Mars.
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, AshaRao()).has_value());
+    const auto calculated = Calculate({AshaRao()}, {});
+    ASSERT_TRUE(calculated.has_value());
+    const Chart& state = *calculated;
     const std::string line = AnglesLine(state);
     EXPECT_EQ(line.rfind("Ascendant 29 Leo 24 in the decanate of Aries (Mars, ", 0), 0u) << line;
     const std::string rest = " \u00B7 Midheaven 27 Tau 20 \u00B7 Rahu 28 Sco 55 \u00B7 Ketu 28 Tau 55";
@@ -111,8 +113,9 @@ TEST(AnglesLine, ShowsTheAnglesAndNodesOfTheWorkedExample)
 
 TEST(RenderReadingHtml, HoldsTheWholeReadingInOneDocument)
 {
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, AshaRao()).has_value());
+    const auto calculated = Calculate({AshaRao()}, {});
+    ASSERT_TRUE(calculated.has_value());
+    const Chart& state = *calculated;
 
     const std::string html = RenderReadingHtml(state);
     const auto count = [&html](const std::string& needle) {
@@ -144,8 +147,9 @@ TEST(RenderReadingHtml, ShowsTheBirthAsEnteredAndEachTextUnderItsCaption)
 {
     BirthDataForm form = AshaRao();
     form.isSouth = true;
-    ChartState state;
-    ASSERT_TRUE(CalculateChart(state, form).has_value());
+    const auto calculated = Calculate({form}, {});
+    ASSERT_TRUE(calculated.has_value());
+    const Chart& state = *calculated;
     const std::string html = RenderReadingHtml(state);
     EXPECT_NE(html.find("<tr><th>Date of Birth</th><td>15 June 1975</td></tr>"), std::string::npos);
     EXPECT_NE(html.find("<tr><th>Latitude</th><td>28°36′ S</td></tr>"), std::string::npos);
