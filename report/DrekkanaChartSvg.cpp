@@ -224,6 +224,102 @@ double DrekkanaChartSmallestText() noexcept
     return std::min(kSignLabelSize, kHouseNumberSize) / kSide;
 }
 
+namespace {
+
+// The South Indian form: the twelve signs in fixed boxes round the edge, the rising one struck across its
+// corner, and what the chart is in the middle.
+void AppendSouthCells(std::string& out, const DrekkanaLayout& layout, const PicturePalette& palette, int ascendant,
+                      std::string_view form, bool sidereal)
+{
+    for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {
+        const PictureBox box = SouthBox(sign);
+        AppendCellStart(out, layout, sign);
+        out += "<rect x=\"";
+        AppendNumber(out, box.left);
+        out += "\" y=\"";
+        AppendNumber(out, box.top);
+        out += "\" width=\"";
+        AppendNumber(out, box.right - box.left);
+        out += "\" height=\"";
+        AppendNumber(out, box.bottom - box.top);
+        out += "\" " + FillAndStroke(ElementTint(palette, sign), palette.ink, "2") + "/>\n";
+        std::string label(SignGlyph(sign));
+        label += ' ';
+        label += SignCodeText(sign);
+        AppendTextElement(out, box.right - kPadding, box.bottom - kPadding, kSignLabelSize,
+                          "text-anchor=\"end\" fill=\"" + std::string(palette.muted) + "\"", label);
+        if (sign == ascendant) { // the traditional stroke across the corner of the rising sign
+            out += "<path d=\"M";
+            AppendNumber(out, box.left);
+            out += ' ';
+            AppendNumber(out, box.top + 0.2 * (box.bottom - box.top));
+            out += 'L';
+            AppendNumber(out, box.left + 0.2 * (box.right - box.left));
+            out += ' ';
+            AppendNumber(out, box.top);
+            out += "\" " + FillAndStroke("none", palette.accent, "2.5") + "/>\n";
+        }
+        out += "</g>\n";
+    }
+    // The middle: what the chart is.
+    const double middle = kSide / 2.0;
+    AppendTextElement(out, middle, middle - 40.0, 30.0, "text-anchor=\"middle\" font-weight=\"bold\"", "Drekkana (D3)");
+    AppendTextElement(out, middle, middle, 20.0, "text-anchor=\"middle\"", std::string(form) + " chart");
+    AppendTextElement(out, middle, middle + 34.0, 20.0, "text-anchor=\"middle\"",
+                      sidereal ? "Sidereal zodiac" : "Tropical zodiac");
+}
+
+// The North Indian form: the houses in their fixed places, each with the number of its sign.
+void AppendNorthCells(std::string& out, const DrekkanaLayout& layout, const PicturePalette& palette)
+{
+    for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {
+        const DrekkanaCell& cell = layout.cells[static_cast<std::size_t>(sign)];
+        const House& house = kNorthHouses[static_cast<std::size_t>(cell.house - 1)];
+        AppendCellStart(out, layout, sign);
+        out += "<path d=\"";
+        for (std::size_t c = 0; c < house.corners; ++c) {
+            const GridPoint p = NorthPoint(house.outline[c]);
+            out += c == 0 ? 'M' : 'L';
+            AppendNumber(out, p.x);
+            out += ' ';
+            AppendNumber(out, p.y);
+        }
+        out += "Z\" ";
+        out += FillAndStroke(ElementTint(palette, sign), palette.ink, "2");
+        out += "/>\n";
+        const GridPoint number = NorthPoint(house.number);
+        AppendTextElement(out, number.x, number.y + kBaselineDrop * kHouseNumberSize, kHouseNumberSize,
+                          "text-anchor=\"middle\" fill=\"" + std::string(palette.muted) + "\"",
+                          std::to_string(sign + 1));
+        out += "</g>\n";
+    }
+}
+
+// Each point in its box, titled with what it is.
+void AppendDrekkanaPoints(std::string& out, const Chart& chart, const DrekkanaLayout& layout,
+                          const PicturePalette& palette)
+{
+    for (const DrekkanaPoint& point : layout.points) {
+        out += "<g id=\"point-";
+        out += BodyName(point.body);
+        out += "\"><title>";
+        AppendXmlText(out, PointDescription(chart, point.body));
+        out += "</title>\n";
+        const double size = point.glyph.bottom - point.glyph.top;
+        if (point.body == Body::Ascendant) {
+            const double text = kAscendantEm * size;
+            AppendTextElement(
+                out, point.glyph.CentreX(), point.glyph.CentreY() + kBaselineDrop * text, text,
+                "text-anchor=\"middle\" font-weight=\"bold\" fill=\"" + std::string(palette.accent) + "\"", "Asc");
+        } else
+            AppendTextElement(out, point.glyph.CentreX(), point.glyph.CentreY() + kBaselineDrop * size, size,
+                              "text-anchor=\"middle\"", PointGlyph(point.body));
+        out += "</g>\n";
+    }
+}
+
+} // namespace
+
 std::string DrekkanaChartSvg(const Chart& chart, DrekkanaStyle style, const PictureOptions& options)
 {
     const std::vector<CaptionLine> caption = DrekkanaCaption(chart, options);
@@ -255,67 +351,10 @@ std::string DrekkanaChartSvg(const Chart& chart, DrekkanaStyle style, const Pict
     out.reserve(std::size_t{32} * 1024);
     AppendPictureStart(out, layout.width, layout.height, title, desc, palette);
     const std::string cellStyle = FillAndStroke("none", palette.ink, "2");
-    if (south) {
-        for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {
-            const PictureBox box = SouthBox(sign);
-            AppendCellStart(out, layout, sign);
-            out += "<rect x=\"";
-            AppendNumber(out, box.left);
-            out += "\" y=\"";
-            AppendNumber(out, box.top);
-            out += "\" width=\"";
-            AppendNumber(out, box.right - box.left);
-            out += "\" height=\"";
-            AppendNumber(out, box.bottom - box.top);
-            out += "\" " + FillAndStroke(ElementTint(palette, sign), palette.ink, "2") + "/>\n";
-            std::string label(SignGlyph(sign));
-            label += ' ';
-            label += SignCodeText(sign);
-            AppendTextElement(out, box.right - kPadding, box.bottom - kPadding, kSignLabelSize,
-                              "text-anchor=\"end\" fill=\"" + std::string(palette.muted) + "\"", label);
-            if (sign == ascendant) { // the traditional stroke across the corner of the rising sign
-                out += "<path d=\"M";
-                AppendNumber(out, box.left);
-                out += ' ';
-                AppendNumber(out, box.top + 0.2 * (box.bottom - box.top));
-                out += 'L';
-                AppendNumber(out, box.left + 0.2 * (box.right - box.left));
-                out += ' ';
-                AppendNumber(out, box.top);
-                out += "\" " + FillAndStroke("none", palette.accent, "2.5") + "/>\n";
-            }
-            out += "</g>\n";
-        }
-        // The middle: what the chart is.
-        const double middle = kSide / 2.0;
-        AppendTextElement(out, middle, middle - 40.0, 30.0, "text-anchor=\"middle\" font-weight=\"bold\"",
-                          "Drekkana (D3)");
-        AppendTextElement(out, middle, middle, 20.0, "text-anchor=\"middle\"", std::string(form) + " chart");
-        AppendTextElement(out, middle, middle + 34.0, 20.0, "text-anchor=\"middle\"",
-                          chart.Zodiac().zodiac == Zodiac::Sidereal ? "Sidereal zodiac" : "Tropical zodiac");
-    } else {
-        for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign) {
-            const DrekkanaCell& cell = layout.cells[static_cast<std::size_t>(sign)];
-            const House& house = kNorthHouses[static_cast<std::size_t>(cell.house - 1)];
-            AppendCellStart(out, layout, sign);
-            out += "<path d=\"";
-            for (std::size_t c = 0; c < house.corners; ++c) {
-                const GridPoint p = NorthPoint(house.outline[c]);
-                out += c == 0 ? 'M' : 'L';
-                AppendNumber(out, p.x);
-                out += ' ';
-                AppendNumber(out, p.y);
-            }
-            out += "Z\" ";
-            out += FillAndStroke(ElementTint(palette, sign), palette.ink, "2");
-            out += "/>\n";
-            const GridPoint number = NorthPoint(house.number);
-            AppendTextElement(out, number.x, number.y + kBaselineDrop * kHouseNumberSize, kHouseNumberSize,
-                              "text-anchor=\"middle\" fill=\"" + std::string(palette.muted) + "\"",
-                              std::to_string(sign + 1));
-            out += "</g>\n";
-        }
-    }
+    if (south)
+        AppendSouthCells(out, layout, palette, ascendant, form, chart.Zodiac().zodiac == Zodiac::Sidereal);
+    else
+        AppendNorthCells(out, layout, palette);
     // The outline over the boxes' own edges.
     out += "<rect x=\"";
     AppendNumber(out, kMargin);
@@ -327,23 +366,7 @@ std::string DrekkanaChartSvg(const Chart& chart, DrekkanaStyle style, const Pict
     AppendNumber(out, kSquare);
     out += "\" " + cellStyle + "/>\n";
 
-    for (const DrekkanaPoint& point : layout.points) {
-        out += "<g id=\"point-";
-        out += BodyName(point.body);
-        out += "\"><title>";
-        AppendXmlText(out, PointDescription(chart, point.body));
-        out += "</title>\n";
-        const double size = point.glyph.bottom - point.glyph.top;
-        if (point.body == Body::Ascendant) {
-            const double text = kAscendantEm * size;
-            AppendTextElement(
-                out, point.glyph.CentreX(), point.glyph.CentreY() + kBaselineDrop * text, text,
-                "text-anchor=\"middle\" font-weight=\"bold\" fill=\"" + std::string(palette.accent) + "\"", "Asc");
-        } else
-            AppendTextElement(out, point.glyph.CentreX(), point.glyph.CentreY() + kBaselineDrop * size, size,
-                              "text-anchor=\"middle\"", PointGlyph(point.body));
-        out += "</g>\n";
-    }
+    AppendDrekkanaPoints(out, chart, layout, palette);
     if (!caption.empty())
         AppendCaption(out, caption, kMargin, kSide);
     AppendPictureEnd(out);
