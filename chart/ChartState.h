@@ -135,7 +135,7 @@ struct ChartState {
     ZoneCorrection zoneCorrection;
     std::array<SignDecanate, kDecanateBodyCount> decanates;
 
-    // The longitude in degrees that was formatted into each position table entry, by Body.
+    // Every point's longitude in degrees, in the chart's zodiac, by Body: what the engines leave.
     std::array<double, kBodyCount> longitudes{};
 
     // Set from the chart's options before the engines run; the engines read them.
