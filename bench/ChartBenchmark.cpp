@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "bench/BenchmarkBirths.h"
 #include "chart/Engines.h"
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/CalculationDriver.h"
 #include "decanates/DecanateAssignment.h"
 #include "ephemeris/Angles.h"
 #include "ephemeris/Moon.h"
+#include "tests/support/Births.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
@@ -13,8 +13,8 @@
 
 namespace {
 
-using tessaline::bench::Delhi1975;
-using tessaline::bench::SpreadBirths;
+using tessaline::fixtures::Delhi1975;
+using tessaline::fixtures::SpreadBirths;
 
 // One whole chart: validation, the record, all fourteen positions and the ten decanates.
 void FullChart(benchmark::State& st)

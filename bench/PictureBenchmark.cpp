@@ -2,34 +2,17 @@
 #include "decanates/CalculationDriver.h"
 #include "report/ChartWheelSvg.h"
 #include "report/DrekkanaChartSvg.h"
+#include "tests/support/Births.h"
 
 #include <benchmark/benchmark.h>
 #include <string>
 
 namespace {
 
-tessaline::Chart Delhi1975()
-{
-    // Built in one go: assigning the short strings one by one trips a false uninitialised-use warning in GCC 12.
-    const tessaline::BirthDataForm form{.name = "ASHA RAO",
-                                        .monthPosition = 5,
-                                        .dayPosition = 14,
-                                        .yearPosition = 1975 - tessaline::kFirstYear,
-                                        .hour = 10,
-                                        .minute = 30,
-                                        .zonePosition = 34,
-                                        .lonDegrees = "77",
-                                        .lonMinutes = "12",
-                                        .latDegrees = "28",
-                                        .latMinutes = "36"};
-    auto chart = tessaline::Calculate({form}, {});
-    return chart ? std::move(chart).value() : tessaline::Chart(tessaline::ChartFacts{});
-}
-
 // One wheel as SVG text, caption and all.
 void ChartWheel(benchmark::State& st)
 {
-    const tessaline::Chart state = Delhi1975();
+    const tessaline::Chart state = tessaline::fixtures::Delhi1975Chart();
     for (auto _ : st) {
         std::string svg = tessaline::ChartWheelSvg(state);
         benchmark::DoNotOptimize(svg);
@@ -40,7 +23,7 @@ BENCHMARK(ChartWheel);
 // The same with every body in five degrees, so the spreading and the long leaders cost the most.
 void CrowdedChartWheel(benchmark::State& st)
 {
-    tessaline::ChartFacts crowded = Delhi1975().Facts();
+    tessaline::ChartFacts crowded = tessaline::fixtures::Delhi1975Chart().Facts();
     for (std::size_t i = 0; i < tessaline::kDecanateBodyCount; ++i)
         crowded.longitudes[i] = 357.5 + 0.5 * static_cast<double>(i);
     const tessaline::Chart state(crowded);
@@ -53,7 +36,7 @@ BENCHMARK(CrowdedChartWheel);
 
 void DrekkanaChart(benchmark::State& st)
 {
-    const tessaline::Chart state = Delhi1975();
+    const tessaline::Chart state = tessaline::fixtures::Delhi1975Chart();
     const auto style = st.range(0) == 0 ? tessaline::DrekkanaStyle::SouthIndian : tessaline::DrekkanaStyle::NorthIndian;
     for (auto _ : st) {
         std::string svg = tessaline::DrekkanaChartSvg(state, style);

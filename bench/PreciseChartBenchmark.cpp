@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/support/Births.h"
 // The precise positions and the sidereal zodiac beside the classic tropical chart, each with its margins, on
 // the same births: one a minute later each time (nothing of the last chart can be reused), and 1,000 births
 // spread over the years, zones and places.
 
-#include "bench/BenchmarkBirths.h"
 #include "decanates/CalculationDriver.h"
 
 #include <benchmark/benchmark.h>
@@ -12,8 +12,8 @@
 
 namespace {
 
-using tessaline::bench::Delhi1975;
-using tessaline::bench::SpreadBirths;
+using tessaline::fixtures::Delhi1975;
+using tessaline::fixtures::SpreadBirths;
 
 template <tessaline::EphemerisMode kMode, tessaline::Zodiac kZodiac> void ChartWithMargins(benchmark::State& st)
 {

@@ -16,6 +16,7 @@
 #include "desktop/frmDisplay.h"
 #include "desktop/frmMain.h"
 #include "tests/desktop/FindControl.h"
+#include "tests/support/Births.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -183,18 +184,7 @@ struct WheelTimes {
 // Milliseconds to draw one new chart's wheel at 800 × 800, run by run (the first, which loads the fonts, left out).
 WheelTimes WheelDrawTimes(int runs)
 {
-    const BirthDataForm form{.name = "ASHA RAO",
-                             .monthPosition = 5,
-                             .dayPosition = 14,
-                             .yearPosition = 1975 - kFirstYear,
-                             .hour = 10,
-                             .minute = 30,
-                             .zonePosition = 34,
-                             .lonDegrees = "77",
-                             .lonMinutes = "12",
-                             .latDegrees = "28",
-                             .latMinutes = "36"};
-    const auto calculated = Calculate({form}, {});
+    const auto calculated = Calculate({fixtures::Delhi1975()}, {});
     if (!calculated)
         return {};
     ChartFacts facts = calculated->Facts();

@@ -4,6 +4,7 @@
 #include "report/DrekkanaChartSvg.h"
 #include "report/Reading.h"
 #include "report/SvgDrawing.h"
+#include "tests/support/Births.h"
 
 #include <algorithm>
 #include <array>
@@ -279,24 +280,10 @@ std::string XmlFault(const std::string& xml)
     return open.empty() ? std::string() : "<" + open.back() + "> left open";
 }
 
-BirthDataForm AshaRao()
-{
-    return BirthDataForm{.name = "ASHA & <RAO>",
-                         .monthPosition = 5,
-                         .dayPosition = 14,
-                         .yearPosition = 1975 - kFirstYear,
-                         .hour = 10,
-                         .minute = 30,
-                         .zonePosition = 34,
-                         .lonDegrees = "77",
-                         .lonMinutes = "12",
-                         .latDegrees = "28",
-                         .latMinutes = "36"};
-}
-
 TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
 {
-    const auto calculated = Calculate({AshaRao(), "Bad \xff byte\x01", ""}, {}); // names come from files too
+    const auto calculated = Calculate({fixtures::Delhi1975(30, "ASHA & <RAO>"), "Bad \xff byte\x01", ""},
+                                      {}); // names come from files too
     ASSERT_TRUE(calculated.has_value());
     const Chart& state = *calculated;
     const std::string wheel = ChartWheelSvg(state);
@@ -321,7 +308,8 @@ TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
 // document shows it as the terminal and CSV outputs do, never a byte that could ring, clear or reorder.
 TEST(ChartDocuments, ShowHostileTextTheSameCleanWay)
 {
-    const auto calculated = Calculate({AshaRao(), "Par\x1b[2Jis\x07\u202e\xff", std::string("ZZ\0T\u2066", 7)}, {});
+    const auto calculated = Calculate(
+        {fixtures::Delhi1975(30, "ASHA & <RAO>"), "Par\x1b[2Jis\x07\u202e\xff", std::string("ZZ\0T\u2066", 7)}, {});
     ASSERT_TRUE(calculated.has_value());
     const Chart& state = *calculated;
     for (const std::string& document :

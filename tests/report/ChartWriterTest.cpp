@@ -5,6 +5,7 @@
 
 #include "chart/Csv.h"
 #include "decanates/CalculationDriver.h"
+#include "tests/support/Births.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -18,18 +19,7 @@ namespace {
 
 Chart Charted()
 {
-    const BirthDataForm form{.name = "ASHA RAO",
-                             .monthPosition = 5,
-                             .dayPosition = 14,
-                             .yearPosition = 1975 - kFirstYear,
-                             .hour = 10,
-                             .minute = 30,
-                             .zonePosition = 34,
-                             .lonDegrees = "77",
-                             .lonMinutes = "12",
-                             .latDegrees = "28",
-                             .latMinutes = "36"};
-    ChartFacts facts = Calculate({form}, {}).value().Facts();
+    ChartFacts facts = fixtures::Delhi1975Chart().Facts();
     facts.name = "ASHA \x1b[2J\"RAO\",";
     return Chart(facts);
 }

@@ -2,6 +2,7 @@
 #include "report/Reading.h"
 
 #include "decanates/CalculationDriver.h"
+#include "tests/support/Births.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -81,27 +82,11 @@ INSTANTIATE_TEST_SUITE_P(
                                 "+00:00", "2000-01-01T12:00Z"}),
     [](const testing::TestParamInfo<InstantCase>& info) { return std::string(info.param.label); });
 
-BirthDataForm AshaRao()
-{
-    // Built in one go: assigning the short strings one by one trips a false uninitialised-use warning in GCC 12.
-    return BirthDataForm{.name = "ASHA RAO",
-                         .monthPosition = 5,
-                         .dayPosition = 14,
-                         .yearPosition = 1975 - kFirstYear,
-                         .hour = 10,
-                         .minute = 30,
-                         .zonePosition = 34,
-                         .lonDegrees = "77",
-                         .lonMinutes = "12",
-                         .latDegrees = "28",
-                         .latMinutes = "36"};
-}
-
 TEST(AnglesLine, ShowsTheAnglesAndNodesOfTheWorkedExample)
 {
     // The README's worked example. The Ascendant's 29° Leo lies in Leo's third decanate, which the
     // triplicity rule gives to Aries, ruled by Mars.
-    const auto calculated = Calculate({AshaRao()}, {});
+    const auto calculated = Calculate({fixtures::Delhi1975()}, {});
     ASSERT_TRUE(calculated.has_value());
     const Chart& state = *calculated;
     const std::string line = AnglesLine(state);
@@ -113,7 +98,7 @@ TEST(AnglesLine, ShowsTheAnglesAndNodesOfTheWorkedExample)
 
 TEST(RenderReadingHtml, HoldsTheWholeReadingInOneDocument)
 {
-    const auto calculated = Calculate({AshaRao()}, {});
+    const auto calculated = Calculate({fixtures::Delhi1975()}, {});
     ASSERT_TRUE(calculated.has_value());
     const Chart& state = *calculated;
 
@@ -145,7 +130,7 @@ TEST(RenderReadingHtml, HoldsTheWholeReadingInOneDocument)
 
 TEST(RenderReadingHtml, ShowsTheBirthAsEnteredAndEachTextUnderItsCaption)
 {
-    BirthDataForm form = AshaRao();
+    BirthDataForm form = fixtures::Delhi1975();
     form.isSouth = true;
     const auto calculated = Calculate({form}, {});
     ASSERT_TRUE(calculated.has_value());
