@@ -3,6 +3,7 @@
 // one instant, and the memory they take once every part of them has been read.
 
 #include "ephemeris/EphemerisTables.h"
+#include "ephemeris/PreciseEphemeris.h"
 
 #include <benchmark/benchmark.h>
 #include <fstream>

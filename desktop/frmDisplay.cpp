@@ -17,7 +17,7 @@
 #include "desktop/TabPanel.h"
 #include "desktop/frmAbout.h"
 #include "desktop/modHelp.h"
-#include "report/Reading.h"
+#include "report/ChartLines.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -9,6 +9,13 @@ struct ChartAngles {
     double ascendant = 0.0; // degrees, [0, 360)
 };
 
+// The Ascendant and Midheaven with nutation (true obliquity, apparent sidereal time), as the precise
+// ephemeris gives them.
+struct PreciseAngles {
+    double ascendant = 0.0; // degrees, [0, 360)
+    double midheaven = 0.0; // degrees, [0, 360)
+};
+
 // Julian centuries from 1900 January 0.5, the epoch of the sidereal time and obliquity formulas.
 double CenturiesSince1900(double julianDayNumber, double universalTime) noexcept;
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ephemeris/PreciseEphemeris.h"
+#include "ephemeris/Angles.h"
+#include "ephemeris/Ayanamsa.h"
+#include "ephemeris/Body.h"
 
 #include <cstddef>
 #include <optional>

@@ -15,19 +15,6 @@ namespace {
 
 constexpr double kJulianDayOf1970 = 2440587.5;
 
-struct AyanamsaEntry {
-    const char* name;
-    const char* key;
-};
-
-constexpr std::array<AyanamsaEntry, kAyanamsaCount> kAyanamsas{{
-    {"Lahiri", "lahiri"},
-    {"Raman", "raman"},
-    {"Krishnamurti", "krishnamurti"},
-    {"Fagan/Bradley", "fagan-bradley"},
-    {"True Chitrapaksha", "true-chitrapaksha"},
-}};
-
 // The tables at the instant, or why there are none: an instant outside their span.
 Result<TabulatedInstant> Tabulated(double julianDayUT)
 {
@@ -84,18 +71,6 @@ Result<PrecisePoints> PreciseChartPoints(double julianDayUT, double signedLongit
     points.meanNode = at->MeanNode();
     points.angles = at->ChartAngles(signedLongitude, signedLatitude);
     return points;
-}
-
-const char* AyanamsaName(Ayanamsa ayanamsa) noexcept
-{
-    const auto i = static_cast<std::size_t>(ayanamsa);
-    return i < kAyanamsas.size() ? kAyanamsas[i].name : "";
-}
-
-const char* AyanamsaKey(Ayanamsa ayanamsa) noexcept
-{
-    const auto i = static_cast<std::size_t>(ayanamsa);
-    return i < kAyanamsas.size() ? kAyanamsas[i].key : "";
 }
 
 Result<double> PreciseAyanamsa(Ayanamsa ayanamsa, double julianDayUT)

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "base/Result.h"
+#include "ephemeris/Angles.h"
+#include "ephemeris/Ayanamsa.h"
 #include "ephemeris/Body.h"
 #include "ephemeris/CivilTime.h"
 
@@ -27,11 +29,6 @@ double JulianDayUT(const CivilInstant& at) noexcept;
 // body is one of Sun to Pluto.
 Result<double> PreciseLongitude(Body body, double julianDayUT);
 
-struct PreciseAngles {
-    double ascendant = 0.0; // degrees, [0, 360)
-    double midheaven = 0.0; // degrees, [0, 360)
-};
-
 // Ascendant and Midheaven with nutation (true obliquity, apparent sidereal time) for a universal instant
 // and a place (longitude west positive, latitude north positive, degrees, as the engines hold them).
 Result<PreciseAngles> PreciseChartAngles(double julianDayUT, double signedLongitude, double signedLatitude);
@@ -47,18 +44,6 @@ struct PrecisePoints {
     PreciseAngles angles;
 };
 Result<PrecisePoints> PreciseChartPoints(double julianDayUT, double signedLongitude, double signedLatitude);
-
-// The ayanamsas a sidereal chart can use: how far the sidereal zodiac's first point lies behind the
-// tropical one. Lahiri (Chitrapaksha) is the usual choice and comes first.
-enum class Ayanamsa : int { Lahiri = 0, Raman, Krishnamurti, FaganBradley, TrueChitrapaksha };
-
-inline constexpr int kAyanamsaCount = 5;
-
-// "Lahiri", "Raman", "Krishnamurti", "Fagan/Bradley", "True Chitrapaksha"; empty for a value out of range.
-const char* AyanamsaName(Ayanamsa ayanamsa) noexcept;
-
-// "lahiri", "raman", "krishnamurti", "fagan-bradley", "true-chitrapaksha": one word for a command line.
-const char* AyanamsaKey(Ayanamsa ayanamsa) noexcept;
 
 // The ayanamsa at a universal instant, nutation included, as the library defines it: what to subtract
 // from an apparent tropical longitude of date. Degrees, about 24 for Lahiri in this century.

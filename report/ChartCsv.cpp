@@ -4,7 +4,7 @@
 #include "base/CsvText.h"
 #include "chart/PositionText.h"
 #include "decanates/DecanateAssignment.h"
-#include "report/Reading.h"
+#include "report/ChartLines.h"
 #include "report/ShortestNumber.h"
 
 namespace tessaline {

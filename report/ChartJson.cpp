@@ -4,7 +4,7 @@
 #include "base/JsonText.h"
 #include "chart/PositionText.h"
 #include "decanates/DecanateFields.h"
-#include "report/Reading.h"
+#include "report/ChartLines.h"
 #include "report/ShortestNumber.h"
 
 #include <nlohmann/json.hpp>

@@ -7,7 +7,7 @@
 #include "decanates/BirthTimeMargins.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateFields.h"
-#include "report/Reading.h"
+#include "report/ChartLines.h"
 
 namespace tessaline {
 

@@ -11,6 +11,7 @@
 #include "decanates/DecanateFields.h"
 #include "decanates/DecanateTable.h"
 #include "report/BodyPictures.h"
+#include "report/ChartLines.h"
 #include "report/ChartWheelSvg.h"
 #include "report/SvgDrawing.h"
 
@@ -22,24 +23,6 @@
 namespace tessaline {
 
 namespace {
-
-// "77°12′ E": degrees and minutes as entered, with the hemisphere's letter.
-std::string CoordinateText(int degrees, int minutes, char hemisphere)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%d\u00B0%02d\u2032 %c", degrees, minutes, hemisphere);
-    return text;
-}
-
-std::string LongitudeText(const BirthCoordinates& at)
-{
-    return CoordinateText(at.lonDegrees, at.lonMinutes, at.isEast ? 'E' : 'W');
-}
-
-std::string LatitudeText(const BirthCoordinates& at)
-{
-    return CoordinateText(at.latDegrees, at.latMinutes, at.isSouth ? 'S' : 'N');
-}
 
 void AppendRow(std::string& out, std::string_view caption, std::string_view value)
 {
@@ -78,102 +61,6 @@ td.picture svg { width: 96px; height: 96px; }
 )css";
 
 } // namespace
-
-std::string UtcOffsetText(const Chart& chart)
-{
-    return OffsetText(chart.ClockOffset().seconds);
-}
-
-std::string InstantUtText(const Chart& chart)
-{
-    const CivilInstant& at = chart.Instant().universal;
-    char text[24];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02dZ", at.year, at.month, at.day, at.hour, at.minute);
-    return text;
-}
-
-namespace {
-
-// An offset for people to read, "+5:30", "−5:00": the minus sign the clock sentences write ("UT−4:00"),
-// where files and JSON keep the hyphen that programs read back.
-std::string ReadableOffsetText(const Chart& chart)
-{
-    std::string text = OffsetText(chart.Zone().seconds, false);
-    if (text.starts_with('-'))
-        text.replace(0, 1, "\u2212");
-    return text;
-}
-
-} // namespace
-
-std::string UniversalTimeText(const Chart& chart)
-{
-    const CivilInstant& at = chart.Instant().universal;
-    return DayText(at) + ", " + ClockText(at) + " Universal Time (zone " + ReadableOffsetText(chart) + ", "
-        + (chart.DaylightSaving() ? "daylight saving" : "no daylight saving") + ")";
-}
-
-std::string BirthPlaceText(const Chart& chart)
-{
-    std::string text = LongitudeText(chart.Coordinates());
-    text += ", ";
-    text += LatitudeText(chart.Coordinates());
-    if (!chart.Place().empty())
-        text += " (" + chart.Place() + ")";
-    return text;
-}
-
-std::string ZodiacText(const Chart& chart)
-{
-    if (chart.Zodiac().zodiac != Zodiac::Sidereal)
-        return "tropical zodiac";
-    // Truncated to the minute, like every position: 23.999° shows 23°59′.
-    const auto minutes = static_cast<int>(chart.Ayanamsa() * 60.0);
-    char ayanamsa[24];
-    std::snprintf(ayanamsa, sizeof ayanamsa, "%d\u00B0%02d\u2032", minutes / 60, minutes % 60);
-    return std::string("sidereal zodiac, ") + AyanamsaName(chart.Zodiac().ayanamsa) + " ayanamsa " + ayanamsa;
-}
-
-std::string CalculatedForText(const Chart& chart)
-{
-    return "Calculated for " + UniversalTimeText(chart);
-}
-
-std::string InstantLine(const Chart& chart)
-{
-    std::string line = CalculatedForText(chart) + ", " + BirthPlaceText(chart);
-    if (chart.Ephemeris() == EphemerisMode::Precise)
-        line += "; positions from the precise ephemeris"; // a classic line stays as it always was
-    if (chart.Zodiac().zodiac == Zodiac::Sidereal) // and a tropical one too
-        line += "; " + ZodiacText(chart);
-    if (!chart.ClockSentence().empty())
-        line += ". " + chart.ClockSentence();
-    return line;
-}
-
-std::vector<std::string> AngleItems(const Chart& chart)
-{
-    const auto entry = [&chart](Body body) {
-        return std::string(BodyName(body)) + " " + chart.Position(body);
-    };
-    std::vector<std::string> items{entry(Body::Ascendant)};
-    if (const auto decanate = DecanateOf(chart.Longitude(Body::Ascendant))) {
-        const DecanateRow& row = LookUpDecanate(decanate->signIndex, decanate->decanate);
-        items[0] += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet) + ", "
-            + std::string(row.Keyword) + ")";
-    }
-    for (const Body body : {Body::Midheaven, Body::Rahu, Body::Ketu})
-        items.push_back(entry(body));
-    return items;
-}
-
-std::string AnglesLine(const Chart& chart)
-{
-    std::string line;
-    for (const std::string& item : AngleItems(chart))
-        line += (line.empty() ? "" : " \u00B7 ") + item;
-    return line;
-}
 
 std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
 {

@@ -5,7 +5,7 @@
 #include "chart/PositionText.h"
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateTable.h"
-#include "report/Reading.h"
+#include "report/ChartLines.h"
 
 #include <algorithm>
 #include <array>

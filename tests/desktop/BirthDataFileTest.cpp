@@ -4,7 +4,7 @@
 #include "DesktopTestSupport.h"
 
 #include "chart/ZoneTable.h"
-#include "report/Reading.h"
+#include "report/ChartLines.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -8,7 +8,7 @@
 #include "DesktopTestSupport.h"
 
 #include "cli/ChartTool.h"
-#include "report/Reading.h"
+#include "report/ChartLines.h"
 
 #include <QAccessible>
 #include <QCheckBox>

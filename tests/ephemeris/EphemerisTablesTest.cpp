@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ephemeris/EphemerisTables.h"
 
+#include "ephemeris/PreciseEphemeris.h"
+
 #include <array>
 #include <cmath>
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 #include "report/Reading.h"
 
 #include "decanates/CalculationDriver.h"
+#include "report/ChartLines.h"
 #include "tests/support/Births.h"
 
 #include <gtest/gtest.h>
