@@ -3,7 +3,7 @@
 
 #include "base/VisibleText.h"
 #include "chart/BatchFile.h"
-#include "cli/ChartTool.h"
+#include "cli/ExitCodes.h"
 #include "cli/FailureWords.h"
 #include "cli/OneChart.h"
 #include "cli/PictureFiles.h"

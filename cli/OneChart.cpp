@@ -4,7 +4,7 @@
 #include "atlas/PlacedBirth.h"
 #include "base/VisibleText.h"
 #include "chart/BatchFile.h"
-#include "cli/ChartTool.h"
+#include "cli/ExitCodes.h"
 #include "cli/FailureWords.h"
 #include "cli/PictureFiles.h"
 #include "decanates/CalculationDriver.h"

@@ -6,12 +6,6 @@
 
 namespace tessaline {
 
-// Teaches Qt's accessibility layer how the program's own controls read to a screen reader: the lists
-// (NamedList), the tab rows and tabs of TabPanel, the link labels, the notices (NoticeLabel) and the menu
-// entries that can be ticked. Safe to call any
-// number of times; each of those controls calls it when it is made.
-void InstallAccessibleInterfaces();
-
 // A choose-only list that a screen reader announces by its accessible name ("Day of birth") with the
 // chosen item as its value. (Qt on Linux announces a list by its current item alone: "1".)
 class NamedList : public QComboBox

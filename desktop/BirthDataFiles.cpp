@@ -3,12 +3,14 @@
 
 #include "atlas/PlacedBirth.h"
 #include "chart/BatchFile.h"
+#include "chart/BirthArguments.h"
+#include "chart/BirthData.h"
+#include "chart/ChartState.h"
 #include "desktop/FailureWords.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/QtString.h"
-#include "desktop/frmMain.h"
 
 #include <QAction>
 #include <QDir>
@@ -76,9 +78,10 @@ QString RowLabel(const BatchFile::Row& row)
 
 } // namespace
 
-BirthDataFiles::BirthDataFiles(frmMain& window, QMenu* file, QSettings* settings)
+BirthDataFiles::BirthDataFiles(QWidget& window, BirthFormWindow& form, QMenu* file, QSettings* settings)
     : QObject(&window)
     , window_(window)
+    , form_(form)
     , settings_(settings)
 {
     mnuOpenBirthData = file->addAction(tr("&Open Birth Data…"));
@@ -100,7 +103,7 @@ BirthDataFiles::BirthDataFiles(frmMain& window, QMenu* file, QSettings* settings
             openFrom(path);
     });
     connect(mnuSaveBirthData, &QAction::triggered, this, [this] {
-        const QString suggested = QDir(folder()).filePath(window_.typedName().trimmed() + QStringLiteral(".csv"));
+        const QString suggested = QDir(folder()).filePath(form_.typedName().trimmed() + QStringLiteral(".csv"));
         QString path
             = QFileDialog::getSaveFileName(&window_, tr("Save Birth Data"), suggested, tr("Birth data (*.csv)"));
         if (path.isEmpty())
@@ -152,11 +155,11 @@ bool BirthDataFiles::refuse(const QString& path, std::size_t line, const QString
 std::string BirthDataFiles::birthFileText(const BirthDataForm& form) const
 {
     BirthArguments birth = BirthArgumentsFromForm(form);
-    const std::array<std::string, 3> typed = window_.typedPlaceParts();
+    const std::array<std::string, 3> typed = form_.typedPlaceParts();
     BirthFileExtras extras{{}, {}, {}, typed[0], typed[1], typed[2]};
     // The place chosen brings its coordinates and clock: the file names it, and the zone only when the hand
     // chose one there, so that it opens to the same place, clock line and choices.
-    const atlas::PlacedBirth& placed = window_.placedBirth();
+    const atlas::PlacedBirth& placed = form_.placedBirth();
     if (const atlas::Place* place = placed.ChosenPlace(); place != nullptr) {
         extras.place = placed.PlaceLabel();
         extras.placeId = std::to_string(place->geonamesId);
@@ -171,9 +174,9 @@ std::string BirthDataFiles::birthFileText(const BirthDataForm& form) const
 
 bool BirthDataFiles::saveTo(const QString& path)
 {
-    const BirthDataForm form = window_.CurrentForm();
+    const BirthDataForm form = form_.CurrentForm();
     if (const auto checked = ValidateBirthData(form); !checked) {
-        window_.showFailure(checked.error());
+        form_.showFailure(checked.error());
         return false;
     }
     // Written in full to a temporary file first, so a failure never leaves half a file behind.
@@ -198,7 +201,7 @@ bool BirthDataFiles::openFrom(const QString& path)
         return refuse(path, opened.error().line, FailureText(opened.error()));
     BatchFile& batch = **opened;
     std::vector<BatchFile::Row> rows;
-    while (auto row = batch.Next(window_.chosenZodiac()))
+    while (auto row = batch.Next(form_.chosenZodiac()))
         rows.push_back(std::move(*row));
     if (const auto finished = batch.Finished(); !finished)
         return refuse(path, 0, FailureText(finished.error()));
@@ -221,18 +224,18 @@ bool BirthDataFiles::openFrom(const QString& path)
     const BatchBirth& birth = *row.birth;
     atlas::PlacedBirth placed;
     Result<BirthDataForm> form
-        = birth.Placed() ? window_.birthAtPlace(birth, placed) : Worded(ParseBirthArguments(birth.birth));
+        = birth.Placed() ? form_.birthAtPlace(birth, placed) : Worded(ParseBirthArguments(birth.birth));
     if (!form)
         return refuse(path, row.line, FromUtf8(form.error()));
     if (const auto checked = ValidateBirthData(*form); !checked)
         return refuse(path, row.line, FromUtf8(checked.error().message));
-    window_.fillForm(*form, birth.Placed() ? &placed : nullptr);
+    form_.fillForm(*form, birth.Placed() ? &placed : nullptr);
     // City, State and Country as the file keeps them, typed; a file without them keeps the window's rule.
     constexpr std::size_t kPlaceParts = 3; // City, State, Country
     for (std::size_t i = 0; i < kPlaceParts; ++i) {
         const auto column = static_cast<BatchHeader::Kept>(BatchHeader::kCity + i);
         if (batch.Header().Has(column))
-            window_.typePlacePart(i, FromUtf8(row.kept[column]));
+            form_.typePlacePart(i, FromUtf8(row.kept[column]));
     }
     remember(path);
     return true;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Result.h"
+
 #include <QObject>
 #include <QStringList>
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,12 +18,47 @@ class QSettings;
 class QWidget;
 
 namespace tessaline {
+struct BatchBirth;
 struct BirthDataForm;
+struct ValidationFailure;
+struct ZodiacChoice;
+namespace atlas {
+class PlacedBirth;
 }
+} // namespace tessaline
 
 namespace tessaline {
 
-class frmMain;
+// The birth data window as the birth data files see it: the form they save and fill, the words typed beside
+// it and the place chosen in the atlas. Everything is read and written on the window's thread.
+class BirthFormWindow
+{
+public:
+    // The form as the user left it, before any check.
+    virtual BirthDataForm CurrentForm() const = 0;
+    // Says a failed check of the form (its message, then the focus on its field).
+    virtual void showFailure(const ValidationFailure& failure) = 0;
+    // Fills the form from a birth file's row: its fields, and its place (with City, State and Country) or none.
+    virtual void fillForm(const BirthDataForm& form, const atlas::PlacedBirth* placed) = 0;
+    // The zodiac a file's rows are read in.
+    virtual ZodiacChoice chosenZodiac() const = 0;
+    // The name as typed (a saved file is named after it).
+    virtual QString typedName() const = 0;
+    // City, State and Country as the user wrote them.
+    virtual std::array<std::string, 3> typedPlaceParts() const = 0;
+    // The place chosen in the atlas, with the clock and the zone choices made there.
+    virtual const atlas::PlacedBirth& placedBirth() const = 0;
+    // A row at a place of the atlas: its form and placed birth, or why it cannot be opened.
+    virtual Result<BirthDataForm> birthAtPlace(const BatchBirth& birth, atlas::PlacedBirth& placed) = 0;
+    // Writes City, State or Country (part 0, 1 or 2) as typed text.
+    virtual void typePlacePart(std::size_t part, const QString& text) = 0;
+
+protected:
+    BirthFormWindow() = default;
+    BirthFormWindow(const BirthFormWindow&) = default;
+    BirthFormWindow& operator=(const BirthFormWindow&) = default;
+    ~BirthFormWindow() = default;
+};
 
 // The birth data window's files: File › Open Birth Data…, Open Recent and Save Birth Data…. A birth file
 // is a birth batch (chart/BatchFile.h), the chart tool's format; a row at a place of the atlas opens with
@@ -29,8 +68,9 @@ class BirthDataFiles : public QObject
     Q_OBJECT
 
 public:
-    // Adds the three entries to the File menu.
-    BirthDataFiles(frmMain& window, QMenu* file, QSettings* settings);
+    // Adds the three entries to the File menu. window parents the dialogs and messages and owns this object;
+    // form is the same window's form, and both outlive this object.
+    BirthDataFiles(QWidget& window, BirthFormWindow& form, QMenu* file, QSettings* settings);
 
     QAction* mnuOpenBirthData = nullptr;
     QMenu* mnuOpenRecent = nullptr;
@@ -57,7 +97,8 @@ private:
     QString folder() const;
     bool refuse(const QString& path, std::size_t line, const QString& why) const;
 
-    frmMain& window_;
+    QWidget& window_;
+    BirthFormWindow& form_;
     QSettings* settings_;
     QStringList recent_;
     RowChooser chooseRow_;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/NoticeLabel.h"
 
-#include "desktop/AccessibleControls.h"
+#include "desktop/AccessibleInterfaces.h"
 #include "desktop/DesktopLook.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -11,6 +12,25 @@
 namespace tessaline {
 
 namespace {
+
+// A notice: a notification, which a screen reader speaks when it appears; a warning is heard as one.
+class NoticeInterface : public QAccessibleWidget
+{
+public:
+    explicit NoticeInterface(NoticeLabel* label)
+        : QAccessibleWidget(label, QAccessible::Notification)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return label()->heardText();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    NoticeLabel* label() const { return static_cast<NoticeLabel*>(widget()); }
+};
 
 // The warning sign is as tall as a line of text; the text starts a little after it.
 int SignSide(const QFontMetrics& metrics)
@@ -24,7 +44,9 @@ NoticeLabel::NoticeLabel(Kind kind, QWidget* parent)
     : QLabel(parent)
     , kind_(kind)
 {
-    InstallAccessibleInterfaces();
+    AddAccessibleInterface(staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
+        return new NoticeInterface(static_cast<NoticeLabel*>(object));
+    });
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
     if (kind_ == Kind::Warning)

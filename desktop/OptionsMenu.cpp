@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/OptionsMenu.h"
 
-#include "desktop/AccessibleControls.h"
+#include "desktop/AccessibleInterfaces.h"
 #include "desktop/MessagePresenter.h"
 #include "ephemeris/PreciseEphemeris.h"
 

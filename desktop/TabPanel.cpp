@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/TabPanel.h"
 
-#include "desktop/AccessibleControls.h"
+#include "desktop/AccessibleInterfaces.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -18,6 +19,48 @@
 
 namespace tessaline {
 
+namespace {
+
+// One tab of a TabPanel: a page tab, selected when its page is in front; pressing it brings the page.
+class PageTabInterface : public QAccessibleWidget
+{
+public:
+    explicit PageTabInterface(QAbstractButton* tab)
+        : QAccessibleWidget(tab, QAccessible::PageTab)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && tab()->accessibleName().isEmpty()) {
+            return WithoutAccelerator(tab()->text());
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.selectable = true;
+        s.selected = tab()->isChecked();
+        return s;
+    }
+
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction()) {
+            tab()->click();
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QAbstractButton* tab() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+} // namespace
+
 TabPanel::TabPanel(int tabsPerRow, QWidget* parent)
     : QWidget(parent)
     , tabsPerRow_(tabsPerRow > 0 ? tabsPerRow : 1)
@@ -29,7 +72,12 @@ TabPanel::TabPanel(int tabsPerRow, QWidget* parent)
     fitLater_->setSingleShot(true);
     fitLater_->setInterval(0);
     connect(fitLater_, &QTimer::timeout, this, &TabPanel::fitPagesToTheirLines);
-    InstallAccessibleInterfaces();
+    AddAccessibleInterface(TabPanelTab::staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
+        return new PageTabInterface(static_cast<TabPanelTab*>(object));
+    });
+    AddAccessibleInterface(TabPanelRow::staticMetaObject, [](QObject* object) -> QAccessibleInterface* {
+        return new QAccessibleWidget(static_cast<TabPanelRow*>(object), QAccessible::PageTabList);
+    });
     auto* grid = new QGridLayout(tabArea_);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);

@@ -74,7 +74,7 @@ void frmMain::buildMenus()
     menuBar()->setAutoFillBackground(true);
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    birthDataFiles = new BirthDataFiles(*this, file, settings_);
+    birthDataFiles = new BirthDataFiles(*this, *this, file, settings_);
     mnuOpenBirthData = birthDataFiles->mnuOpenBirthData;
     mnuOpenRecent = birthDataFiles->mnuOpenRecent;
     mnuSaveBirthData = birthDataFiles->mnuSaveBirthData;

@@ -44,7 +44,7 @@ class WindowFit;
 class frmDisplay;
 
 // The birth data window: the program's main window and the only place where input enters.
-class frmMain : public QMainWindow
+class frmMain : public QMainWindow, public BirthFormWindow
 {
     Q_OBJECT
 
@@ -67,7 +67,7 @@ public:
     std::optional<QString> txtLatM_KeyPress(const QString& incoming);
 
     // The controls as the plain values the core reads.
-    BirthDataForm CurrentForm() const;
+    BirthDataForm CurrentForm() const override;
 
     // The birth data files (File › Open, Open Recent, Save), in a class of their own.
     bool SaveBirthDataTo(const QString& path) { return birthDataFiles->saveTo(path); }
@@ -76,11 +76,11 @@ public:
     void setRowChooser(BirthDataFiles::RowChooser chooser) { birthDataFiles->setRowChooser(std::move(chooser)); }
 
     // A failed check as the window says it: its message, then the focus on its field.
-    void showFailure(const ValidationFailure& failure);
+    void showFailure(const ValidationFailure& failure) override;
     // The form filled from a birth file: its fields, and its place (with City, State and Country) or none.
-    void fillForm(const BirthDataForm& form, const atlas::PlacedBirth* placed);
+    void fillForm(const BirthDataForm& form, const atlas::PlacedBirth* placed) override;
     // The zodiac of the Options menu.
-    ZodiacChoice chosenZodiac() const;
+    ZodiacChoice chosenZodiac() const override;
 
     // The chart the last calculation made; nothing before the first and after one that failed.
     const std::optional<Chart>& chart() const noexcept { return chart_; }
@@ -91,13 +91,13 @@ public:
 
     // What a birth file keeps beside the form: the name as typed, City, State and Country as the user wrote
     // them, and the place chosen in the atlas.
-    QString typedName() const;
-    std::array<std::string, 3> typedPlaceParts() const;
-    const atlas::PlacedBirth& placedBirth() const;
+    QString typedName() const override;
+    std::array<std::string, 3> typedPlaceParts() const override;
+    const atlas::PlacedBirth& placedBirth() const override;
     // A birth file's row at a place of the atlas: its form and placed birth, or why it cannot be opened.
-    Result<BirthDataForm> birthAtPlace(const BatchBirth& birth, atlas::PlacedBirth& placed);
+    Result<BirthDataForm> birthAtPlace(const BatchBirth& birth, atlas::PlacedBirth& placed) override;
     // Writes City, State or Country (part 0, 1 or 2) as typed text.
-    void typePlacePart(std::size_t part, const QString& text);
+    void typePlacePart(std::size_t part, const QString& text) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
