@@ -24,37 +24,37 @@ std::string ArcMinuteText(double degrees, char positive, char negative)
     return std::to_string(rounded.degrees) + (degrees < 0 ? negative : positive) + std::to_string(rounded.minutes);
 }
 
-std::string ExactName(std::string_view placeName, int minutesEast)
+std::string ExactName(std::string_view placeName, UtcOffset clock)
 {
-    const std::string offset = OffsetName(minutesEast * 60);
+    const std::string offset = OffsetName(clock.seconds);
     return placeName.empty() ? "Clock offset " + offset : "Local clock of " + std::string(placeName) + ", " + offset;
 }
 
 } // namespace
 
-int ZoneInUse::MinutesEast() const noexcept
+UtcOffset ZoneInUse::Offset() const noexcept
 {
-    return exact ? exactMinutesEast : RowOffsetMinutes(row, tick);
+    return exact ? exactOffset : RowOffset(row, tick);
 }
 
 bool ZoneInUse::SameZone(const ZoneInUse& other) const noexcept
 {
     if (exact != other.exact)
         return false;
-    return exact ? exactMinutesEast == other.exactMinutesEast : row == other.row && tick == other.tick;
+    return exact ? exactOffset == other.exactOffset : row == other.row && tick == other.tick;
 }
 
-ZoneInUse ZoneForOffset(int minutesEast, std::string name)
+ZoneInUse ZoneForOffset(UtcOffset offset, std::string name)
 {
     // A standard row first (the offset as it stands), then a row with the tick (the offset an hour on).
     for (const int summer : {0, 3600})
-        if (const auto choice = RowForOffset(ClockOffset{minutesEast * 60, summer, ""}, ""))
+        if (const auto choice = RowForOffset(ClockOffset{offset.seconds, summer, ""}, ""))
             if (choice->tick == (summer != 0))
-                return ZoneInUse{false, choice->row, choice->tick, 0, {}};
+                return ZoneInUse{false, choice->row, choice->tick, {}, {}};
     ZoneInUse zone;
     zone.exact = true;
-    zone.exactMinutesEast = minutesEast;
-    zone.exactName = name.empty() ? ExactName({}, minutesEast) : std::move(name);
+    zone.exactOffset = offset;
+    zone.exactName = name.empty() ? ExactName({}, offset) : std::move(name);
     return zone;
 }
 
@@ -117,7 +117,7 @@ void PlacedBirth::Refresh()
 void PlacedBirth::ChooseRow(int row)
 {
     const ZoneInUse now = Zone();
-    hand_ = ZoneInUse{false, row, now.exact ? false : now.tick, 0, {}};
+    hand_ = ZoneInUse{false, row, now.exact ? false : now.tick, {}, {}};
 }
 
 void PlacedBirth::ChooseTick(bool tick)
@@ -136,8 +136,7 @@ void PlacedBirth::ChooseTick(bool tick)
 void PlacedBirth::ChooseZone(ZoneInUse zone)
 {
     if (zone.exact && zone.exactName.empty())
-        zone.exactName
-            = ExactName(place_ != nullptr ? atlas_->Name(*place_) : std::string_view(), zone.exactMinutesEast);
+        zone.exactName = ExactName(place_ != nullptr ? atlas_->Name(*place_) : std::string_view(), zone.exactOffset);
     hand_ = std::move(zone);
 }
 
@@ -163,11 +162,11 @@ ZoneInUse PlacedBirth::Zone() const
     if (hand_ || !suggestion_)
         return hand_.value_or(ZoneInUse{});
     if (suggestion_->kind == SuggestionKind::Row)
-        return ZoneInUse{false, suggestion_->row, suggestion_->tick, 0, {}};
+        return ZoneInUse{false, suggestion_->row, suggestion_->tick, {}, {}};
     ZoneInUse zone;
     zone.exact = true;
-    zone.exactMinutesEast = MinutesEast(suggestion_->exact);
-    zone.exactName = ExactName(atlas_->Name(*place_), zone.exactMinutesEast);
+    zone.exactOffset = suggestion_->exact;
+    zone.exactName = ExactName(atlas_->Name(*place_), zone.exactOffset);
     zone.tick = suggestion_->tickChoosesReading && earlier_; // shows the reading chosen
     return zone;
 }
@@ -180,8 +179,8 @@ std::optional<ZoneInUse> PlacedBirth::ExactEntry() const
         ZoneInUse zone = Zone();
         if (hand_) { // the atlas's offer stands beside a row chosen by hand
             zone.exact = true;
-            zone.exactMinutesEast = MinutesEast(suggestion_->exact);
-            zone.exactName = ExactName(atlas_->Name(*place_), zone.exactMinutesEast);
+            zone.exactOffset = suggestion_->exact;
+            zone.exactName = ExactName(atlas_->Name(*place_), zone.exactOffset);
             zone.tick = false;
         }
         return zone;
@@ -229,7 +228,7 @@ std::vector<std::string> PlacedBirth::Warnings(std::optional<double> longitudeEa
     if (!zone.exact && zone.tick && IsSummerOrWarRow(zone.row))
         warnings.emplace_back("This zone is already summer or war time: ticking Daylight Saving Time as well counts "
                               "summer time twice.");
-    if (longitudeEast && FarFromLongitude(zone.MinutesEast(), *longitudeEast))
+    if (longitudeEast && FarFromLongitude(zone.Offset(), *longitudeEast))
         warnings.push_back("The zone is more than three hours from what the longitude suggests (about "
                            + OffsetName(static_cast<int>(std::lround(*longitudeEast / 15.0)) * 3600) + ").");
     return warnings;
@@ -238,8 +237,8 @@ std::vector<std::string> PlacedBirth::Warnings(std::optional<double> longitudeEa
 std::vector<std::string> HandZoneWarnings(const BirthDataForm& form)
 {
     PlacedBirth hand;
-    hand.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, form.exactZone->seconds / 60, {}}
-                                   : ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
+    hand.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, *form.exactZone, {}}
+                                   : ZoneInUse{false, form.zonePosition, form.daylightSaving, {}, {}});
     int degrees = 0;
     int minutes = 0;
     const auto whole = [](const std::string& text, int& value) {
@@ -256,7 +255,7 @@ void PlacedBirth::ApplyTo(BirthDataForm& form) const
 {
     const ZoneInUse zone = Zone();
     if (zone.exact) {
-        form.exactZone = UtcOffset{zone.exactMinutesEast * 60};
+        form.exactZone = zone.exactOffset;
         form.zonePosition = -1;
         form.daylightSaving = false;
     } else {
@@ -367,8 +366,8 @@ Result<BirthDataForm, BirthFailure> BirthAtPlace(BirthArguments birth, std::opti
     if (!placed.ReadingProblem().empty() && fromAtlas)
         return Unexpected<BirthFailure>{{BirthFailure::Kind::Stated, {}, placed.ReadingProblem(), {}}};
     if (!fromAtlas)
-        placed.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, form.exactZone->seconds / 60, {}}
-                                         : ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
+        placed.ChooseZone(form.exactZone ? ZoneInUse{true, -1, false, *form.exactZone, {}}
+                                         : ZoneInUse{false, form.zonePosition, form.daylightSaving, {}, {}});
     placed.ApplyTo(form);
     return parsed;
 }

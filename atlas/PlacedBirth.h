@@ -23,19 +23,19 @@ struct ZoneInUse {
     bool exact = false;
     int row = 29; // a row: its list position
     bool tick = false; // a row: the daylight-saving tick
-    int exactMinutesEast = 0; // exact: the clock's offset east of Greenwich
+    UtcOffset exactOffset; // exact: the clock's offset
     // exact: how the zone list names it, "Local clock of Kathmandu, UT+5:45" ("Clock offset UT+5:45" when no
     // place named it).
     std::string exactName;
 
-    // The offset east of Greenwich the chart reads the clock with, daylight saving included.
-    int MinutesEast() const noexcept;
+    // The offset the chart reads the clock with, daylight saving included.
+    UtcOffset Offset() const noexcept;
     bool SameZone(const ZoneInUse& other) const noexcept;
 };
 
 // The zone of an exact clock offset as the window lists it: the standard row that gives it, else a row
 // with the daylight-saving tick, else the exact offset itself (named by name, or "Clock offset UT+5:45").
-ZoneInUse ZoneForOffset(int minutesEast, std::string name = {});
+ZoneInUse ZoneForOffset(UtcOffset offset, std::string name = {});
 
 // Why the chosen place no longer counts.
 enum class PlaceDropped {

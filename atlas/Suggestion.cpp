@@ -39,7 +39,7 @@ const std::array<RowFacts, kZoneCount>& Facts()
     static const std::array<RowFacts, kZoneCount> facts = [] {
         std::array<RowFacts, kZoneCount> all{};
         for (int row = 0; row < static_cast<int>(kZoneCount); ++row)
-            all[static_cast<std::size_t>(row)] = {RowOffsetMinutes(row, false), IsSummerOrWarRow(row),
+            all[static_cast<std::size_t>(row)] = {RowOffset(row, false).seconds / 60, IsSummerOrWarRow(row),
                                                   Row(row).name.find("Austral") != std::string_view::npos};
         return all;
     }();
@@ -112,10 +112,7 @@ ZoneSuggestion Exact(int seconds)
     ZoneSuggestion suggestion;
     suggestion.kind = SuggestionKind::ExactOffset;
     suggestion.clockSeconds = seconds;
-    // Rounded to the nearest minute, halves away from zero; both parts carry the sign, west positive.
-    const long minutesEast = std::lround(seconds / 60.0);
-    suggestion.exact.zoneCorrectionHours = static_cast<int>(-minutesEast / 60);
-    suggestion.exact.zoneCorrectionMinutes = static_cast<int>(-minutesEast % 60);
+    suggestion.exact = UtcOffset{static_cast<int>(std::lround(seconds / 60.0)) * 60};
     return suggestion;
 }
 
@@ -136,8 +133,7 @@ std::string Used(const ZoneSuggestion& suggestion)
 {
     if (suggestion.kind == SuggestionKind::Row)
         return " \u2192 " + RowName(suggestion.row, suggestion.tick) + ".";
-    const int minutesEast = -(suggestion.exact.zoneCorrectionHours * 60 + suggestion.exact.zoneCorrectionMinutes);
-    return "; no zone in the list matches it, so the chart uses " + OffsetName(minutesEast * 60) + ".";
+    return "; no zone in the list matches it, so the chart uses " + OffsetName(suggestion.exact.seconds) + ".";
 }
 
 std::string Degrees(double longitudeEast)
@@ -151,12 +147,13 @@ std::string Degrees(double longitudeEast)
 
 } // namespace
 
-int RowOffsetMinutes(int row, bool tick) noexcept
+UtcOffset RowOffset(int row, bool tick) noexcept
 {
     if (row < 0 || row >= static_cast<int>(kZoneCount))
-        return 0;
+        return {};
     const ZoneRow& zone = ZoneTable()[static_cast<std::size_t>(row)];
-    return -(zone.correctionHours * 60 + zone.correctionMinutes) + (tick ? 60 : 0);
+    return UtcOffset{OffsetOf(ZoneCorrection{zone.correctionHours, zone.correctionMinutes}).seconds
+                     + (tick ? 3600 : 0)};
 }
 
 bool IsSummerOrWarRow(int row) noexcept
@@ -170,9 +167,9 @@ bool IsSummerOrWarRow(int row) noexcept
     return false;
 }
 
-bool FarFromLongitude(int offsetMinutesEast, double longitudeEast) noexcept
+bool FarFromLongitude(UtcOffset offset, double longitudeEast) noexcept
 {
-    double difference = offsetMinutesEast / 60.0 - longitudeEast / 15.0;
+    double difference = offset.seconds / 3600.0 - longitudeEast / 15.0;
     // A zone across the date line is near in the other direction: +12 against 179°W is one hour away.
     difference = std::remainder(difference, 24.0);
     return std::abs(difference) > 3.0;

@@ -31,7 +31,7 @@ struct ZoneSuggestion {
     int row = -1; // Row: the list position
     bool tick = false; // Row: the daylight-saving tick
     int clockSeconds = 0; // the offset east of Greenwich the clock ran on
-    ZoneCorrection exact; // ExactOffset: the signed correction (west positive), rounded to the minute
+    UtcOffset exact; // ExactOffset: the clock's offset rounded to the minute, halves away from zero
     std::string sentence; // one line saying what was found and what is used
     // In a clock time that happened twice: the daylight-saving tick shows and chooses the reading (ticked =
     // the earlier), rather than being part of the row.
@@ -54,15 +54,15 @@ std::optional<RowAndTick> RowForOffset(const ClockOffset& offset, std::string_vi
 // a gap is read as the clock not yet put forward; in an overlap the tick chooses (ticked = earlier).
 ZoneSuggestion SuggestZone(const ClockReading& reading, const SuggestionContext& context);
 
-// The signed correction a row and tick stand for, as an offset east of Greenwich in minutes.
-int RowOffsetMinutes(int row, bool tick) noexcept;
+// The clock's offset a row and tick stand for; none (zero) for a row out of the list.
+UtcOffset RowOffset(int row, bool tick) noexcept;
 
 // A row that is itself summer, daylight, war or double-summer time: ticking daylight saving on it counts
 // summer time twice.
 bool IsSummerOrWarRow(int row) noexcept;
 
 // The zone is more than three hours from what the longitude suggests (15 degrees an hour).
-bool FarFromLongitude(int offsetMinutesEast, double longitudeEast) noexcept;
+bool FarFromLongitude(UtcOffset offset, double longitudeEast) noexcept;
 
 // "15 June 1975, 10:30".
 std::string LocalTimeText(const CivilInstant& local);

@@ -90,7 +90,7 @@ std::string PlaceAndClockJson(const std::string& placeJson, const atlas::PlacedB
     if (placed.HandChose()) {
         // The clock the chart used is the hand's: the row (and its tick) or the exact offset.
         const atlas::ZoneInUse zone = placed.Zone();
-        offset = OffsetText(zone.MinutesEast() * 60);
+        offset = OffsetText(zone.Offset().seconds);
         summerTime = OffsetText(!zone.exact && zone.tick ? 3600 : 0);
         if (!zone.exact)
             abbreviation = ZoneTable()[static_cast<std::size_t>(zone.row)].abbreviation;

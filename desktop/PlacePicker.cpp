@@ -322,8 +322,8 @@ void PlacePicker::showBirth(const BirthDataForm& form)
 {
     placed_.DropPlace(atlas::PlaceDropped::Replaced);
     placed_.SetLocalTime(localTime());
-    placed_.ChooseZone(form.exactZone ? atlas::ZoneForOffset(form.exactZone->seconds / 60)
-                                      : atlas::ZoneInUse{false, form.zonePosition, form.daylightSaving, 0, {}});
+    placed_.ChooseZone(form.exactZone ? atlas::ZoneForOffset(*form.exactZone)
+                                      : atlas::ZoneInUse{false, form.zonePosition, form.daylightSaving, {}, {}});
     setPlaceText({});
     showList(false);
     lblNoPlace->setNotice({});

@@ -74,7 +74,7 @@ TEST_P(PlacedBirthZones, GiveTheZoneTheChartUses)
             birth.ChooseTick(step.value != 0);
             break;
         case Step::Exact:
-            birth.ChooseZone(ZoneInUse{true, -1, false, step.value, {}});
+            birth.ChooseZone(ZoneInUse{true, -1, false, UtcOffset{step.value * 60}, {}});
             break;
         case Step::Reading:
             birth.ChooseReading(step.value != 0);
@@ -88,7 +88,7 @@ TEST_P(PlacedBirthZones, GiveTheZoneTheChartUses)
         }
     }
     const ZoneInUse zone = birth.Zone();
-    EXPECT_EQ(zone.MinutesEast(), c.minutesEast);
+    EXPECT_EQ(zone.Offset().seconds, c.minutesEast * 60);
     EXPECT_EQ(zone.exact, c.exact);
     EXPECT_EQ(birth.HandChose(), c.handChose);
 }

@@ -33,7 +33,7 @@ TEST(SuggestZone, PicksTheRowAndTickThatExpressTheClock)
     }
 }
 
-// Offsets no row has: the exact one, rounded to the minute, as the signed correction (west positive).
+// Offsets no row has: the exact one, rounded to the minute (expected as a correction, west positive).
 TEST(SuggestZone, UsesTheExactOffsetWhenNoRowFits)
 {
     const struct {
@@ -53,8 +53,7 @@ TEST(SuggestZone, UsesTheExactOffsetWhenNoRowFits)
         const auto suggestion = SuggestZone(ClockReading{ClockKind::Unique, c.offset, c.offset, c.localMeanTime},
                                             SuggestionContext{"Here", "Asia/Here", {1920, 6, 1, 12, 0}, -103.35});
         EXPECT_EQ(suggestion.kind, SuggestionKind::ExactOffset) << c.what;
-        EXPECT_EQ(suggestion.exact.zoneCorrectionHours, c.hours) << c.what;
-        EXPECT_EQ(suggestion.exact.zoneCorrectionMinutes, c.minutes) << c.what;
+        EXPECT_EQ(suggestion.exact.seconds, -(c.hours * 60 + c.minutes) * 60) << c.what;
         EXPECT_NE(suggestion.sentence.find("no zone in the list matches it"), std::string::npos) << suggestion.sentence;
     }
 }
@@ -107,11 +106,11 @@ TEST(ZoneWarnings, CatchSummerTimeCountedTwiceAndAZoneFarFromTheLongitude)
     EXPECT_FALSE(IsSummerOrWarRow(-1));
 
     // 15 degrees an hour: New York (74° W) is 4.9 h west; Madrid (3.7° W) keeps CET, 1.2 h from its longitude.
-    EXPECT_FALSE(FarFromLongitude(-5 * 60, -74.0));
-    EXPECT_FALSE(FarFromLongitude(60, -3.7));
-    EXPECT_TRUE(FarFromLongitude(60, -74.0));
-    EXPECT_TRUE(FarFromLongitude(-5 * 60, 2.35));
-    EXPECT_FALSE(FarFromLongitude(12 * 60, -179.0)); // across the date line: one hour
+    EXPECT_FALSE(FarFromLongitude(UtcOffset{-5 * 3600}, -74.0));
+    EXPECT_FALSE(FarFromLongitude(UtcOffset{3600}, -3.7));
+    EXPECT_TRUE(FarFromLongitude(UtcOffset{3600}, -74.0));
+    EXPECT_TRUE(FarFromLongitude(UtcOffset{-5 * 3600}, 2.35));
+    EXPECT_FALSE(FarFromLongitude(UtcOffset{12 * 3600}, -179.0)); // across the date line: one hour
 }
 
 } // namespace
