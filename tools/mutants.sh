@@ -34,15 +34,14 @@ ephemeris/Planets.cpp ==> + D - 730531.5 ==> + D - 730530.5
 ephemeris/LunarNodes.cpp ==> N * (180.0 / 3.1416) - 1.0 ==> N * kDegreesPerRadian - 1.0
 ephemeris/CivilTime.cpp ==> (minutes >= 0 ? minutes : minutes - 1439) / 1440 ==> minutes / 1440
 # chart: daylight saving, the date checks, truncation, the zone table, the range checks
-chart/BirthMoment.cpp ==> correction -= 1.0; ==> correction += 1.0;
-chart/BirthMoment.cpp ==> minutes -= 60; ==> minutes += 60;
+chart/ChartState.cpp ==> standard.seconds + (daylightSaving ? 3600 : 0) ==> standard.seconds - (daylightSaving ? 3600 : 0)
 chart/BirthData.cpp ==> year % 4 == 0; ==> year % 4 == 0 && year % 100 != 0;
 chart/BirthData.cpp ==> || monthPosition == 8 ==> || monthPosition == 7
 chart/BirthData.cpp ==> *value > range.maximum ==> *value >= range.maximum
 chart/PositionText.cpp ==> const double S = std::floor(60.0 * (m - M)); ==> const double S = std::round(60.0 * (m - M));
-chart/ZoneTable.cpp ==> {"Indian Time, IST, +5.3", -5, -30} ==> {"Indian Time, IST, +5.3", -5, 30}
+chart/ZoneTable.cpp ==> {"Indian Time", "IST", -5, -30, kSpaced, "+5.3"} ==> {"Indian Time", "IST", -5, 30, kSpaced, "+5.3"}
 # decanates: the decanate edges, a text, the margin window and its search, the stored record
-decanates/DecanateAssignment.cpp ==> if (wholeDegrees < 20) { ==> if (wholeDegrees <= 20) {
+decanates/DecanateAssignment.cpp ==> if (wholeDegrees < 20) ==> if (wholeDegrees <= 20)
 decanates/DecanateTable.cpp ==> Now your own judgement ==> Now your own judgment
 decanates/BirthTimeMargins.h ==> kMarginWindowMinutes = 180; ==> kMarginWindowMinutes = 120;
 decanates/BirthTimeMargins.cpp ==> 2.5, // Moon ==> 0.5, // Moon
@@ -50,8 +49,7 @@ decanates/BirthTimeMargins.cpp ==> held(*margin.changesBefore, 1) ==> held(*marg
 decanates/CalculationDriver.cpp ==> record.isSouth = Flag(form.isSouth); ==> record.isSouth = Flag(form.isEast);
 # report: the birth date, the offset, the hemisphere, the texts' places
 chart/PositionText.cpp ==> kMonthNames[static_cast<std::size_t>(at.month - 1)] ==> kMonthNames[static_cast<std::size_t>(at.month % 12)]
-report/Reading.cpp ==> daylightSaving != 0 ? 60 : 0; ==> daylightSaving != 0 ? -60 : 0;
-report/Reading.cpp ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'S' : 'N')); ==> AppendRow(html, "Latitude", CoordinateText(record.latDegrees, record.latMinutes, record.isSouth != 0 ? 'N' : 'S'));
+report/ChartLines.cpp ==> at.isSouth ? 'S' : 'N' ==> at.isSouth ? 'N' : 'S'
 decanates/DecanateFields.h ==> return row.KarmicInfluence; ==> return row.MoreAboutDecanateSign;
 # cli: arguments, JSON escaping, exit codes, the byte-order mark
 chart/BirthArguments.cpp ==> form.isSouth = !lat->positiveSide; ==> form.isSouth = lat->positiveSide;
@@ -75,7 +73,6 @@ desktop/AccessibleControls.cpp ==> (t == QAccessible::Name && list()->accessible
 chart/BirthData.cpp ==> continue; // accents and vowel signs ==> return std::nullopt; // accents and vowel signs
 desktop/ReadingExport.cpp ==> || !file.commit()) ==> )
 desktop/modHelp.cpp ==> &QAction::triggered, bar, &OpenDonationPage); ==> &QAction::triggered, bar, &OpenHomePage);
-desktop/frmMain.cpp ==> for (bool tick : {false, true}) ==> for (bool tick : {false})
 EOF
 }
 
