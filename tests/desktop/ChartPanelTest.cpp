@@ -10,6 +10,8 @@
 
 #include <QFontInfo>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QTabBar>
@@ -218,6 +220,13 @@ TEST_F(ChartPanel, PicturesTextIsNeverSmallerThanTheWindowsType)
             EXPECT_GE(smallest, QFontInfo(panel->font()).pixelSize()) << "scale " << scale << ", picture " << tab;
         }
     }
+    // In type twice as large the smallest window scrolls, and the keys scroll it with the focus on the panel.
+    QScrollBar* down = Child<QScrollArea>(results, "scrPictures")->verticalScrollBar();
+    ASSERT_GT(down->maximum(), 0);
+    down->setValue(0);
+    panel->setFocus();
+    QTest::keyClick(panel, Qt::Key_PageDown);
+    EXPECT_GT(down->value(), 0);
 }
 
 TEST_F(ChartPanel, PicturesAreDarkInADarkWindow)
