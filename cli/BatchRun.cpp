@@ -145,7 +145,8 @@ public:
         const BatchFile::Row& row = slot.row;
         extras_ = ChartExtras{};
         extras_.json = options_.json;
-        Result<tessaline::Chart> charted = Fail(row.birth ? std::string() : InWords(row.birth.error()));
+        Result<tessaline::Chart> charted
+            = Fail(row.birth ? std::string() : FailureInWords(row.birth.error(), kToolVoice));
         if (row.birth) {
             const BatchBirth& birth = *row.birth;
             chartOptions_.zodiac = birth.zodiac;

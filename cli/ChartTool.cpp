@@ -345,7 +345,7 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     }
     if (const auto code = RunTable(options, out, err))
         return *code;
-    const auto chosen = Worded(ParseZodiac(options.zodiac, options.ayanamsa, {}));
+    const auto chosen = Worded(ParseZodiac(options.zodiac, options.ayanamsa, {}), kToolVoice);
     if (!chosen) {
         err << "In --zodiac and --ayanamsa, " << TerminalText(chosen.error())
             << "\nRun with --help for more information.\n";

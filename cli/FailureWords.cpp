@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/FailureWords.h"
 
-#include "report/FailureWords.h"
-
 namespace tessaline::cli {
 
 namespace {
@@ -12,8 +10,10 @@ std::string Quoted(std::string_view query)
     return '"' + atlas::QueryShown(query) + '"';
 }
 
+} // namespace
+
 // The chart tool's: straight quotes, and its options to go on with.
-constexpr FailureVoice kVoice{
+constexpr FailureVoice kToolVoice{
     .quoted = Quoted,
     .noMatch = "No place in the atlas matches ",
     .noMatchNext = " List the places of a name with --places NAME, or give --lon, --lat and --zone instead of a place",
@@ -22,17 +22,5 @@ constexpr FailureVoice kVoice{
     .zoneListHint = " (see --zones)",
     .ayanamsaHint = " (see --ayanamsas)",
 };
-
-} // namespace
-
-std::string InWords(const BirthFailure& failure)
-{
-    return FailureInWords(failure, kVoice);
-}
-
-std::string InWords(const atlas::PlaceFailure& failure)
-{
-    return FailureInWords(failure, kVoice);
-}
 
 } // namespace tessaline::cli

@@ -70,7 +70,7 @@ void ChartExtras::PrintWarnings(std::ostream& err, std::string_view prefix) cons
 
 Result<Chart> ChartOf(const BirthArguments& birth, const ChartOptions& options)
 {
-    Result<BirthDataForm> form = Worded(ParseBirthArguments(birth));
+    Result<BirthDataForm> form = Worded(ParseBirthArguments(birth), kToolVoice);
     if (!form)
         return Fail(std::move(form).error());
     return Charted(Calculate({*std::move(form)}, options));
@@ -83,7 +83,8 @@ Result<Chart> ChartAtPlace(const BirthArguments& birth, const ChartOptions& opti
     if (!found)
         return Fail(found.error());
     atlas::PlacedBirth placed;
-    Result<BirthDataForm> form = Worded(atlas::BirthAtPlace(birth, request.dst, *found->atlas, *found->place, placed));
+    Result<BirthDataForm> form
+        = Worded(atlas::BirthAtPlace(birth, request.dst, *found->atlas, *found->place, placed), kToolVoice);
     if (!form)
         return Fail(std::move(form).error());
     Result<Chart> chart = Charted(Calculate({*form, placed.PlaceLabel(), placed.ChartClockSentence()}, options));

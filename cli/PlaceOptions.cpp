@@ -66,7 +66,7 @@ Result<PlaceCache::Found> PlaceCache::Find(const PlaceRequest& request)
     Result<Found> found = Fail(std::string());
     if (const Result<const atlas::Atlas*> got = atlases_.Get(); !got)
         found = Fail(got.error());
-    else if (const auto place = Worded(atlas::FindPlace(**got, request.place, request.placeId)); !place)
+    else if (const auto place = Worded(atlas::FindPlace(**got, request.place, request.placeId), kToolVoice); !place)
         found = Fail(place.error());
     else {
         auto [json, added] = placeJson_.try_emplace(*place);
@@ -148,7 +148,7 @@ Status PrintPlaces(std::ostream& out, const atlas::Atlas& atlas, std::string_vie
     constexpr std::size_t kListed = 12;
     const auto found = atlas.Search(query, kListed);
     if (found.empty())
-        return Fail(InWords(atlas::NoPlaceMatches(atlas, query)));
+        return Fail(FailureInWords(atlas::NoPlaceMatches(atlas, query), kToolVoice));
     if (json) {
         Json list = Json::array();
         for (const atlas::Match& match : found) {

@@ -220,11 +220,11 @@ bool BirthDataFiles::openFrom(const QString& path)
     }
     const BatchFile::Row& row = rows[chosen];
     if (!row.birth)
-        return refuse(path, row.line, FromUtf8(InWords(row.birth.error())));
+        return refuse(path, row.line, FromUtf8(FailureInWords(row.birth.error(), kWindowVoice)));
     const BatchBirth& birth = *row.birth;
     atlas::PlacedBirth placed;
     Result<BirthDataForm> form
-        = birth.Placed() ? form_.birthAtPlace(birth, placed) : Worded(ParseBirthArguments(birth.birth));
+        = birth.Placed() ? form_.birthAtPlace(birth, placed) : Worded(ParseBirthArguments(birth.birth), kWindowVoice);
     if (!form)
         return refuse(path, row.line, FromUtf8(form.error()));
     if (const auto checked = ValidateBirthData(*form); !checked)

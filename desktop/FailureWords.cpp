@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop/FailureWords.h"
 
-#include "report/FailureWords.h"
-
 namespace tessaline {
 
 namespace {
@@ -12,8 +10,10 @@ std::string Quoted(std::string_view query)
     return "\u201c" + atlas::QueryShown(query) + "\u201d";
 }
 
+} // namespace
+
 // The window's: typographic quotes, and its boxes and lists to go on with.
-constexpr FailureVoice kVoice{
+constexpr FailureVoice kWindowVoice{
     .quoted = Quoted,
     .noMatch = "No place matches ",
     .noMatchNext = " Or enter the coordinates and the zone by hand.",
@@ -22,17 +22,5 @@ constexpr FailureVoice kVoice{
     .zoneListHint = "",
     .ayanamsaHint = "",
 };
-
-} // namespace
-
-std::string InWords(const BirthFailure& failure)
-{
-    return FailureInWords(failure, kVoice);
-}
-
-std::string InWords(const atlas::PlaceFailure& failure)
-{
-    return FailureInWords(failure, kVoice);
-}
 
 } // namespace tessaline

@@ -247,8 +247,9 @@ void PlacePicker::search()
     }
     const bool noneBefore = !lblNoPlace->isHidden();
     // Nothing found: the nearest names and what to do instead, said as a notice a screen reader speaks.
-    lblNoPlace->setNotice(results_.empty() ? FromUtf8(InWords(atlas::NoPlaceMatches(*atlas_, query.toStdString())))
-                                           : QString());
+    lblNoPlace->setNotice(
+        results_.empty() ? FromUtf8(FailureInWords(atlas::NoPlaceMatches(*atlas_, query.toStdString()), kWindowVoice))
+                         : QString());
     if (noneBefore != !lblNoPlace->isHidden())
         emit shownChanged();
     if (!results_.empty())
@@ -336,10 +337,11 @@ Result<BirthDataForm> PlacePicker::birthAtPlace(const BatchBirth& birth, atlas::
     if (!atlas_)
         return Fail(atlasProblem_.isEmpty() ? std::string("The place atlas is not installed")
                                             : atlasProblem_.toStdString());
-    const Result<const atlas::Place*> place = Worded(atlas::FindPlace(*atlas_, birth.place, birth.placeId));
+    const Result<const atlas::Place*> place
+        = Worded(atlas::FindPlace(*atlas_, birth.place, birth.placeId), kWindowVoice);
     if (!place)
         return Fail(place.error());
-    return Worded(atlas::BirthAtPlace(birth.birth, birth.dst, *atlas_, **place, placed));
+    return Worded(atlas::BirthAtPlace(birth.birth, birth.dst, *atlas_, **place, placed), kWindowVoice);
 }
 
 void PlacePicker::showPlacedBirth(const atlas::PlacedBirth& placed)

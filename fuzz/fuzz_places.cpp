@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (const auto resolved = atlas::ResolvePlace(atlas, query)) {
         place = *resolved;
     } else {
-        (void)cli::InWords(resolved.error());
+        (void)FailureInWords(resolved.error(), cli::kToolVoice);
     }
     if (place == nullptr) { // a place the bytes pick, as a checked place comes out of the atlas
         const auto places = atlas.Places();

@@ -2,10 +2,12 @@
 #pragma once
 
 #include "atlas/PlacedBirth.h"
+#include "base/Result.h"
 #include "chart/BirthArguments.h"
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tessaline {
 
@@ -24,5 +26,13 @@ struct FailureVoice {
 
 std::string FailureInWords(const BirthFailure& failure, const FailureVoice& voice);
 std::string FailureInWords(const atlas::PlaceFailure& failure, const FailureVoice& voice);
+
+// The value, or its failure in the voice's words.
+template <typename T, typename F> Result<T> Worded(Result<T, F> result, const FailureVoice& voice)
+{
+    if (!result)
+        return Fail(FailureInWords(result.error(), voice));
+    return std::move(*result);
+}
 
 } // namespace tessaline
