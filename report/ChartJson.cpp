@@ -41,13 +41,13 @@ void AppendClockOrNull(std::string& out, std::string_view name, const std::optio
 
 // One body's entry of "decanates": its position, decanate and fields, the precise decanate where a classic
 // chart's differs, and its margins.
-void AppendDecanateJson(std::string& out, const Chart& chart, std::size_t i, bool brief)
+void AppendDecanateJson(std::string& out, const Chart& chart, std::size_t i, std::string_view position, bool brief)
 {
     const DecanateResult result = chart.DecanateTextsOf(static_cast<Body>(i));
     out += '{';
     AppendKey(out, "body");
     AppendJsonString(out, BodyName(static_cast<Body>(i)));
-    AppendMember(out, "position", chart.Position(static_cast<Body>(i)));
+    AppendMember(out, "position", position);
     AppendMember(out, "decanateName", result.DecanateName);
     const std::size_t fields = brief ? kShortDecanateFieldCount : kDecanateFields.size();
     for (std::size_t f = 0; f < fields; ++f)
@@ -85,12 +85,13 @@ void AppendZodiacJson(std::string& out, const Chart& chart)
 // "positions", "longitudes" and "decanates".
 void AppendBodiesJson(std::string& out, const Chart& chart, bool brief)
 {
+    const PositionTable positions = PositionsOf(chart); // made once for "positions" and "decanates"
     out += ",\"positions\":{";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         if (i > 0)
             out += ',';
         AppendKey(out, BodyName(static_cast<Body>(i)));
-        AppendJsonString(out, chart.Position(static_cast<Body>(i)));
+        AppendJsonString(out, positions[i]);
     }
     out += "},\"longitudes\":{";
     for (std::size_t i = 0; i < kBodyCount; ++i) {
@@ -102,7 +103,7 @@ void AppendBodiesJson(std::string& out, const Chart& chart, bool brief)
     out += "},\"decanates\":[";
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         out += i > 0 ? "," : "";
-        AppendDecanateJson(out, chart, i, brief);
+        AppendDecanateJson(out, chart, i, positions[i], brief);
     }
     out += ']';
 }

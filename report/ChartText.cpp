@@ -22,14 +22,15 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width)
 }
 
 // One body's decanate: its name, the margins and precise notes, the six short fields and the three texts.
-void AppendDecanateText(std::string& out, const Chart& chart, std::size_t i, std::size_t width)
+void AppendDecanateText(std::string& out, const Chart& chart, std::size_t i, std::string_view position,
+                        std::size_t width)
 {
     const auto body = static_cast<Body>(i);
     const DecanateResult result = chart.DecanateTextsOf(static_cast<Body>(i));
     out += '\n';
     out += BodyName(body);
     out += "  ";
-    out += chart.Position(static_cast<Body>(i));
+    out += position;
     out += "  ";
     out += result.DecanateName;
     out += '\n';
@@ -96,14 +97,15 @@ void AppendChartText(std::string& out, const Chart& chart, std::size_t width)
     out += '\n';
     out += WrapText(AnglesLine(chart), width, "");
     out += "\n\n";
+    const PositionTable positions = PositionsOf(chart); // made once for the table and the decanates
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         out += "  ";
         AppendPadded(out, BodyName(static_cast<Body>(i)), 11);
-        out += chart.Position(static_cast<Body>(i));
+        out += positions[i];
         out += '\n';
     }
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i)
-        AppendDecanateText(out, chart, i, width);
+        AppendDecanateText(out, chart, i, positions[i], width);
 }
 
 } // namespace tessaline
