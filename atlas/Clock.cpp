@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "atlas/Clock.h"
 
+#include "chart/ZoneTable.h"
+
 #include <algorithm>
 #include <array>
 #include <cctz/civil_time.h>
@@ -310,28 +312,9 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
     return reading;
 }
 
-void AppendNumber(std::string& out, int value, bool twoDigits)
-{
-    if (twoDigits && value >= 0 && value < 10)
-        out += '0';
-    std::array<char, 12> digits{};
-    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    out.append(digits.data(), written.ptr);
-}
-
 std::string OffsetName(int seconds)
 {
-    // Written out rather than formatted: every placed batch row names its offset.
-    const int magnitude = std::abs(seconds);
-    std::string text = seconds < 0 ? "UT\u2212" : "UT+";
-    AppendNumber(text, magnitude / 3600, false);
-    text += ':';
-    AppendNumber(text, magnitude / 60 % 60, true);
-    if (magnitude % 60 != 0) {
-        text += ':';
-        AppendNumber(text, magnitude % 60, true);
-    }
-    return text;
+    return "UT" + ReadableOffset(seconds);
 }
 
 } // namespace tessaline::atlas

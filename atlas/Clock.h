@@ -44,7 +44,5 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
 
 // "UT+5:08:48", "UT−4:30", "UT+0:00" (seconds only when there are some).
 std::string OffsetName(int seconds);
-// The decimal digits of value after out, two at least when twoDigits ("%d", "%02d"), for the texts of every row.
-void AppendNumber(std::string& out, int value, bool twoDigits);
 
 } // namespace tessaline::atlas

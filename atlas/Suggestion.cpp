@@ -180,15 +180,15 @@ std::string LocalTimeText(const CivilInstant& local)
     const auto month = (local.month >= 1 && local.month <= 12) ? kMonthNames[static_cast<std::size_t>(local.month - 1)]
                                                                : std::string_view("?");
     std::string text; // "15 June 1975, 10:30"
-    AppendNumber(text, local.day, false);
+    AppendDigits(text, local.day, false);
     text += ' ';
     text += month;
     text += ' ';
-    AppendNumber(text, local.year, false);
+    AppendDigits(text, local.year, false);
     text += ", ";
-    AppendNumber(text, local.hour, true);
+    AppendDigits(text, local.hour, true);
     text += ':';
-    AppendNumber(text, local.minute, true);
+    AppendDigits(text, local.minute, true);
     return text;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart/ZoneTable.h"
 
+#include <array>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
 
@@ -142,6 +144,29 @@ std::string OffsetText(int secondsEast, bool twoDigitHours)
     else
         std::snprintf(text, sizeof text, twoDigitHours ? "%c%02d:%02d" : "%c%d:%02d", sign, magnitude / 3600,
                       magnitude / 60 % 60);
+    return text;
+}
+
+void AppendDigits(std::string& out, int value, bool twoDigits)
+{
+    if (twoDigits && value >= 0 && value < 10)
+        out += '0';
+    std::array<char, 12> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    out.append(digits.data(), written.ptr);
+}
+
+std::string ReadableOffset(int secondsEast)
+{
+    const int magnitude = std::abs(secondsEast);
+    std::string text = secondsEast < 0 ? "\u2212" : "+";
+    AppendDigits(text, magnitude / 3600, false);
+    text += ':';
+    AppendDigits(text, magnitude / 60 % 60, true);
+    if (magnitude % 60 != 0) {
+        text += ':';
+        AppendDigits(text, magnitude % 60, true);
+    }
     return text;
 }
 

@@ -46,4 +46,13 @@ int MinutesEast(const ZoneCorrection& zone) noexcept;
 // any ("+01:19:32"); without twoDigitHours "+5:30".
 std::string OffsetText(int secondsEast, bool twoDigitHours = true);
 
+// An offset for people to read: "+5:30", "−5:00", "−6:53:24" (hours unpadded, seconds only when there are
+// any, and the minus sign of text, U+2212, where files and JSON keep OffsetText's hyphen that programs read
+// back).
+std::string ReadableOffset(int secondsEast);
+
+// The decimal digits of value after out, two at least when twoDigits ("%d", "%02d"), for texts written on
+// every row of a batch, where formatting would cost more than the chart.
+void AppendDigits(std::string& out, int value, bool twoDigits);
+
 } // namespace tessaline

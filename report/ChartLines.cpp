@@ -52,18 +52,10 @@ std::string InstantUtText(const Chart& chart)
     return text;
 }
 
-std::string ReadableOffsetText(const Chart& chart)
-{
-    std::string text = OffsetText(chart.Zone().seconds, false);
-    if (text.starts_with('-'))
-        text.replace(0, 1, "\u2212");
-    return text;
-}
-
 std::string UniversalTimeText(const Chart& chart)
 {
     const CivilInstant& at = chart.Instant().universal;
-    return DayText(at) + ", " + ClockText(at) + " Universal Time (zone " + ReadableOffsetText(chart) + ", "
+    return DayText(at) + ", " + ClockText(at) + " Universal Time (zone " + ReadableOffset(chart.Zone().seconds) + ", "
         + (chart.DaylightSaving() ? "daylight saving" : "no daylight saving") + ")";
 }
 

@@ -37,10 +37,6 @@ std::string AnglesLine(const Chart& chart);
 // The angles line's items, the Ascendant with its decanate first, for a caption that wraps only between them.
 std::vector<std::string> AngleItems(const Chart& chart);
 
-// The zone's offset for people to read, "+5:30", "−5:00": the minus sign the clock sentences write ("UT−4:00"),
-// where files and JSON keep the hyphen that programs read back.
-std::string ReadableOffsetText(const Chart& chart);
-
 // The clock's offset from universal time at the birth, daylight saving included, east positive: "+05:30".
 std::string UtcOffsetText(const Chart& chart);
 

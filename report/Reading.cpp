@@ -80,7 +80,7 @@ std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
     if (const std::string_view zone = ZoneDisplayText(chart.ZoneRow()); !zone.empty())
         AppendRow(html, "Zone", zone);
     else if (!chart.ClockSentence().empty())
-        AppendRow(html, "Zone", "UT" + ReadableOffsetText(chart) + " from the place atlas");
+        AppendRow(html, "Zone", "UT" + ReadableOffset(chart.Zone().seconds) + " from the place atlas");
     AppendRow(html, "Daylight Saving Time", chart.DaylightSaving() ? "Yes" : "No");
     AppendRow(html, "Longitude", LongitudeText(chart.Coordinates()));
     AppendRow(html, "Latitude", LatitudeText(chart.Coordinates()));
