@@ -145,16 +145,7 @@ public:
         const BatchFile::Row& row = slot.row;
         extras_ = ChartExtras{};
         extras_.json = options_.json;
-        Result<tessaline::Chart> charted
-            = Fail(row.birth ? std::string() : FailureInWords(row.birth.error(), kToolVoice));
-        if (row.birth) {
-            const BatchBirth& birth = *row.birth;
-            chartOptions_.zodiac = birth.zodiac;
-            charted = birth.Placed()
-                ? ChartAtPlace(birth.birth, chartOptions_, PlaceRequest{birth.place, birth.placeId, birth.dst}, places_,
-                               extras_)
-                : ChartOf(birth.birth, chartOptions_);
-        }
+        const Result<tessaline::Chart> charted = ChartOfRow(row);
         slot.rejected = !charted;
         Write(row, charted, slot);
         slot.picture.clear();
@@ -163,6 +154,19 @@ public:
     }
 
 private:
+    // The row's chart, or why there is none: the row's own fault, or the calculation's.
+    Result<tessaline::Chart> ChartOfRow(const BatchFile::Row& row)
+    {
+        if (!row.birth)
+            return Fail(FailureInWords(row.birth.error(), kToolVoice));
+        const BatchBirth& birth = *row.birth;
+        chartOptions_.zodiac = birth.zodiac;
+        if (birth.Placed())
+            return ChartAtPlace(birth.birth, chartOptions_, PlaceRequest{birth.place, birth.placeId, birth.dst},
+                                places_, extras_);
+        return ChartOf(birth.birth, chartOptions_);
+    }
+
     void Write(const BatchFile::Row& row, const Result<tessaline::Chart>& charted, Slot& slot)
     {
         BirthColumns inputs{}; // as the row gave them, once the row has the header's shape
