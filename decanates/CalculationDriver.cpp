@@ -71,7 +71,7 @@ Status RunChartEngines(ChartState& state)
 
 namespace {
 
-Chart ChartOf(const ChartState& state, const Birth& birth)
+Chart ChartOf(const ChartState& state, const Birth& birth, const ChartOptions& options)
 {
     const BirthRecord& record = state.birthRecord;
     ChartFacts facts;
@@ -85,6 +85,8 @@ Chart ChartOf(const ChartState& state, const Birth& birth)
     facts.instant = state.instant;
     facts.ephemeris = state.ephemeris;
     facts.zodiac = state.zodiac;
+    facts.scheme = options.scheme;
+    facts.mansions = options.mansions;
     facts.ayanamsa = state.ayanamsaDegrees;
     facts.longitudes = state.longitudes;
     facts.decanates = state.decanates;
@@ -112,7 +114,7 @@ Result<Chart, ValidationFailure> Calculate(const Birth& birth, const ChartOption
         done = Margins_Calculation(state);
     if (!done)
         return Unexpected<ValidationFailure>{ValidationFailure{0, std::move(done).error()}};
-    return ChartOf(state, birth);
+    return ChartOf(state, birth, options);
 }
 
 } // namespace tessaline

@@ -14,7 +14,7 @@ std::string Chart::PreciseSentence(Body body) const
 {
     if (ToIndex(body) >= kDecanateBodyCount || !Precise(body))
         return {};
-    return PreciseDecanateSentence(body, *Precise(body));
+    return PreciseDecanateSentence(body, *Precise(body), Scheme());
 }
 
 PositionTable PositionsOf(const Chart& chart)

@@ -4,6 +4,7 @@
 #include "chart/BirthData.h"
 #include "chart/ChartState.h"
 #include "decanates/DecanateAssignment.h"
+#include "decanates/LunarMansions.h"
 
 #include <array>
 #include <optional>
@@ -18,6 +19,10 @@ struct ChartOptions {
     // Whether a classic chart looks for bodies the precise ephemeris puts in another decanate. The check costs
     // more than the chart itself; output that never shows its result (spreadsheet rows) leaves it out.
     bool checkPreciseDecanates = true;
+    // Whose sign and ruler each decanate takes; the texts stay the table's.
+    DecanScheme scheme = DecanScheme::Triplicity;
+    // Whether the chart's outputs give each point's lunar mansion and pada beside its decanate.
+    bool mansions = false;
 };
 
 // What a chart is calculated from: the form's values, and the place and clock as the program read them
@@ -51,6 +56,8 @@ struct ChartFacts {
     BirthInstant instant; // the one instant (UT) and place of every point
     EphemerisMode ephemeris = EphemerisMode::Classic;
     ZodiacChoice zodiac;
+    DecanScheme scheme = DecanScheme::Triplicity;
+    bool mansions = false;
     double ayanamsa = 0.0; // degrees taken off every point of a sidereal chart; 0 in a tropical one
     std::array<double, kBodyCount> longitudes{}; // degrees in [0, 360), in the chart's zodiac, by Body
     std::array<SignDecanate, kDecanateBodyCount> decanates{}; // Sun to Pluto
@@ -81,6 +88,8 @@ public:
     const BirthInstant& Instant() const noexcept { return facts_.instant; }
     EphemerisMode Ephemeris() const noexcept { return facts_.ephemeris; }
     const ZodiacChoice& Zodiac() const noexcept { return facts_.zodiac; }
+    DecanScheme Scheme() const noexcept { return facts_.scheme; }
+    bool Mansions() const noexcept { return facts_.mansions; }
     double Ayanamsa() const noexcept { return facts_.ayanamsa; }
     double Longitude(Body body) const noexcept { return facts_.longitudes[ToIndex(body)]; }
     const std::array<double, kBodyCount>& Longitudes() const noexcept { return facts_.longitudes; }
@@ -88,8 +97,11 @@ public:
     std::string Position(Body body) const;
     // Sun to Pluto only.
     SignDecanate Decanate(Body body) const noexcept { return facts_.decanates[ToIndex(body)]; }
-    DecanateResult DecanateTextsOf(Body body) const noexcept { return DecanateTexts(Decanate(body)); }
+    // Its texts, with the sign, ruler and element of the chart's scheme.
+    DecanateResult DecanateTextsOf(Body body) const noexcept { return DecanateTexts(Decanate(body), Scheme()); }
     const BirthTimeMargin& Margin(Body body) const noexcept { return facts_.margins[ToIndex(body)]; }
+    // Any point's lunar mansion and pada.
+    LunarMansion Mansion(Body body) const noexcept { return LunarMansionOf(Longitude(body)).value_or(LunarMansion{}); }
     const std::optional<PreciseDecanate>& Precise(Body body) const noexcept { return facts_.precise[ToIndex(body)]; }
     // The precise decanate's sentence (PreciseDecanateSentence), empty when the body has none of its own.
     std::string PreciseSentence(Body body) const;

@@ -69,13 +69,23 @@ bool NearDecanateEdge(double longitude, double reach) noexcept
     return longitude - edgeBelow <= reach || edgeBelow + 10.0 - longitude <= reach;
 }
 
-DecanateResult DecanateTexts(SignDecanate decanate) noexcept
+DecanateResult DecanateTexts(SignDecanate decanate, DecanScheme scheme) noexcept
 {
     const DecanateRow& row = LookUpDecanate(decanate.signIndex, decanate.decanate);
     const auto d = static_cast<std::size_t>(std::clamp(decanate.decanate, 1, 3) - 1);
-    return {
+    DecanateResult result{
         kDecanateNames[d], row.DecanateSign, row.RulingPlanet,          row.RulingElement,   row.ConstellationName,
         row.Keyword,       row.TreeZodiac,   row.MoreAboutDecanateSign, row.KarmicInfluence, row.MoreAboutTreeZodiac};
+    if (scheme == DecanScheme::Triplicity)
+        return result;
+    // Another tradition's sign and ruler; the element is that of the sign the decanate is placed in, or of
+    // its own sign for a face. The table's first row of a sign names the sign and gives its element.
+    const DecanPlacement placement = PlacementOf(scheme, decanate);
+    const DecanateRow& placed = LookUpDecanate(placement.sign, 1);
+    result.DecanateSign = placed.DecanateSign; // empty for a face, which no sign holds
+    result.RulingPlanet = placement.rulerName;
+    result.RulingElement = (placement.sign >= 0 ? placed : LookUpDecanate(decanate.signIndex, 1)).RulingElement;
+    return result;
 }
 
 void Decanate_Calculation(ChartState& state)
@@ -105,13 +115,15 @@ Status PreciseDecanate_Calculation(ChartState& state)
     return {};
 }
 
-std::string PreciseDecanateSentence(Body body, const PreciseDecanate& precise)
+std::string PreciseDecanateSentence(Body body, const PreciseDecanate& precise, DecanScheme scheme)
 {
-    const DecanateResult texts = DecanateTexts(precise.decanate);
+    const DecanateResult texts = DecanateTexts(precise.decanate, scheme);
     const auto d = static_cast<std::size_t>(std::clamp(precise.decanate.decanate, 1, 3) - 1);
-    return "A precise ephemeris puts " + std::string(BodyName(body)) + " at " + FormatPositionEntry(precise.longitude)
-        + ", in the " + std::string(kDecanateNamesInSentence[d]) + " (" + std::string(texts.DecanateSign)
-        + "), ruled by " + std::string(texts.RulingPlanet) + ".";
+    std::string sentence = "A precise ephemeris puts " + std::string(BodyName(body)) + " at "
+        + FormatPositionEntry(precise.longitude) + ", in the " + std::string(kDecanateNamesInSentence[d]);
+    if (!texts.DecanateSign.empty())
+        sentence += " (" + std::string(texts.DecanateSign) + ")";
+    return sentence + ", ruled by " + std::string(texts.RulingPlanet) + ".";
 }
 
 } // namespace tessaline

@@ -3,6 +3,7 @@
 
 #include "base/Result.h"
 #include "chart/ChartState.h"
+#include "decanates/DecanSchemes.h"
 
 #include <optional>
 #include <string_view>
@@ -32,7 +33,9 @@ struct DecanateResult {
     std::string_view KarmicInfluence;
     std::string_view MoreAboutTreeZodiac;
 };
-DecanateResult DecanateTexts(SignDecanate decanate) noexcept;
+// In another scheme than the table's own, the sign, ruler and element are that scheme's (the sign empty for
+// a face, which stands in no sign) and the rest stays the table's.
+DecanateResult DecanateTexts(SignDecanate decanate, DecanScheme scheme = DecanScheme::Triplicity) noexcept;
 
 // Each body's decanate, Sun to Pluto, from its longitude.
 void Decanate_Calculation(ChartState& state);
@@ -44,7 +47,8 @@ void Decanate_Calculation(ChartState& state);
 Status PreciseDecanate_Calculation(ChartState& state);
 
 // "A precise ephemeris puts Saturn at 20 Cap 03, in the third decanate (Virgo), ruled by Mercury." for a body
-// and its precise decanate.
-std::string PreciseDecanateSentence(Body body, const PreciseDecanate& precise);
+// and its precise decanate, in the chart's scheme (a face's sentence names no sign).
+std::string PreciseDecanateSentence(Body body, const PreciseDecanate& precise,
+                                    DecanScheme scheme = DecanScheme::Triplicity);
 
 } // namespace tessaline
