@@ -176,7 +176,8 @@ private:
         out.clear();
         slot.err.clear();
         if (!charted) {
-            WriteRejectedRow(out, writing_.format, row.line, inputs, charted.error(), placeColumns_);
+            WriteRejectedRow(out, writing_.format, row.line, inputs, charted.error(), placeColumns_,
+                             CsvExtras::Of(chartOptions_));
             if (writing_.format == ChartFormat::Text)
                 slot.err = "line " + std::to_string(row.line) + ": " + TerminalText(charted.error()) + '\n';
             return;
@@ -405,7 +406,7 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     const bool placeColumns = batch->Header().Placed();
     if (options.csv) {
         std::string header;
-        AppendCsvHeader(header, placeColumns);
+        AppendCsvHeader(header, placeColumns, CsvExtras::Of(ChartOptionsFor(options, ZodiacChoice{})));
         output.out << header;
     }
     std::size_t rowsRead = 0;

@@ -76,7 +76,7 @@ constexpr const char* kHelpFooter = R"(Examples:
   Pictures:    tessaline-chart --batch births.csv --svg --drekkana north --svg-dir charts
   The tables:  tessaline-chart --zones
 
---batch, --zones, --decanates, --places and --ayanamsas each stand alone, without the options of one
+--batch, --zones, --decanates, --places, --ayanamsas and --schemes each stand alone, without the options of one
 chart; --html is for one chart only. --svg prints one chart's wheel, or with --drekkana its drekkana
 chart; a batch writes its pictures to files, one per row, in the folder --svg-dir names (with --json or
 --csv beside them, or nothing on the standard output with --svg).
@@ -147,9 +147,12 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     auto* decanates = show(tables->add_flag("--decanates", o.decanates, "print the decanate table as JSON and exit"), kTables);
     birth.places = show(tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
     auto* ayanamsas = show(tables->add_flag("--ayanamsas", o.ayanamsas, "list the ayanamsas and exit"), kTables);
+    auto* schemes = show(tables->add_flag("--schemes", o.schemes, "list the decan schemes and exit"), kTables);
     show(calculation->add_flag("--precise", o.precise, "positions from the precise ephemeris instead of the classic formulas"), kOutput);
     show(calculation->add_option("--zodiac", o.zodiac, "tropical (the default) or sidereal")->type_name("tropical|sidereal"), kOutput);
     show(calculation->add_option("--ayanamsa", o.ayanamsa, "the sidereal zodiac's ayanamsa (see --ayanamsas; Lahiri by default)")->type_name("NAME"), kOutput);
+    show(calculation->add_option("--scheme", o.scheme, "whose sign and ruler each decanate takes (see --schemes; triplicity, the decanate table's own, by default)")->type_name("NAME"), kOutput);
+    show(calculation->add_flag("--nakshatras", o.nakshatras, "each point's lunar mansion (nakshatra) and pada too, in the text, JSON, CSV and reading"), kOutput);
     auto* json = show(formats->add_flag("--json", o.json, "JSON: a chart, a line per batch row, or the zones with utcOffset (east positive)"), kOutput);
     auto* brief = show(app.add_flag("--brief", o.brief, "with --json, leave out each body's three interpretation texts (see --decanates)"), kOutput);
     auto* csv = show(formats->add_flag("--csv", o.csv, "CSV for spreadsheets: a header, then a row per chart or rejected batch row"), kOutput);
@@ -168,10 +171,12 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     tables->excludes(csv);
     tables->excludes(svg);
     svgDir->needs(batch);
-    for (CLI::Option* table : {zones, decanates, ayanamsas})
+    for (CLI::Option* table : {zones, decanates, ayanamsas, schemes})
         calculation->excludes(table);
-    ayanamsas->excludes(json);
-    ayanamsas->excludes(html);
+    for (CLI::Option* table : {ayanamsas, schemes}) {
+        table->excludes(json);
+        table->excludes(html);
+    }
     return birth;
 }
 
@@ -182,6 +187,9 @@ const char* PictureConflict(const Options& options)
         return "--drekkana draws a picture: it needs --svg or --svg-dir";
     if (options.svg && !options.batch.empty() && options.svgDir.empty())
         return "--svg with --batch needs --svg-dir DIR: one picture per row, each in a file of its own";
+    if (!options.drekkana.empty() && DecanSchemeFromKey(options.scheme) == DecanScheme::Chaldean)
+        return "--drekkana draws each point in the sign of its decanate, and the Chaldean faces place no decanate "
+               "in a sign: leave out --drekkana, or choose another --scheme";
     return nullptr;
 }
 
@@ -237,7 +245,7 @@ std::optional<std::string> ConflictProblem(const std::vector<std::string>& given
 {
     static constexpr std::array<std::string_view, 9> kChart{"name", "date", "time",  "zone",    "lon",
                                                             "lat",  "dst",  "place", "place-id"};
-    static constexpr std::array<std::string_view, 4> kTables{"zones", "decanates", "places", "ayanamsas"};
+    static constexpr std::array<std::string_view, 5> kTables{"zones", "decanates", "places", "ayanamsas", "schemes"};
     const auto among = [](const auto& names, const std::string& option) {
         return std::find(names.begin(), names.end(), option) != names.end();
     };
@@ -286,6 +294,10 @@ std::optional<int> RunTable(const Options& options, std::ostream& out, std::ostr
     }
     if (options.ayanamsas) {
         PrintAyanamsas(out);
+        return kExitOk;
+    }
+    if (options.schemes) {
+        PrintSchemes(out);
         return kExitOk;
     }
     if (options.places.empty())
@@ -349,6 +361,14 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     if (!chosen) {
         err << "In --zodiac and --ayanamsa, " << TerminalText(chosen.error())
             << "\nRun with --help for more information.\n";
+        return kExitUsage;
+    }
+    if (!options.scheme.empty() && !DecanSchemeFromKey(options.scheme)) {
+        std::string keys;
+        for (const DecanSchemeName& scheme : kDecanSchemes)
+            keys += (keys.empty() ? "" : ", ") + std::string(scheme.key);
+        err << "--scheme takes one of " << keys << " (see --schemes), not \"" << TerminalText(options.scheme)
+            << "\"\nRun with --help for more information.\n";
         return kExitUsage;
     }
     if (const char* conflict = PictureConflict(options)) {

@@ -49,6 +49,8 @@ ChartOptions ChartOptionsFor(const Options& options, const ZodiacChoice& zodiac)
     chosen.checkPreciseDecanates = !options.csv; // a CSV row has no column for it
     if (options.precise)
         chosen.ephemeris = EphemerisMode::Precise;
+    chosen.scheme = DecanSchemeFromKey(options.scheme).value_or(DecanScheme::Triplicity);
+    chosen.mansions = options.nakshatras;
     return chosen;
 }
 

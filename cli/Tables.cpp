@@ -3,6 +3,7 @@
 
 #include "chart/ZoneTable.h"
 #include "cli/ToolOptions.h"
+#include "decanates/DecanSchemes.h"
 #include "decanates/DecanateFields.h"
 #include "decanates/DecanateTable.h"
 #include "ephemeris/PreciseEphemeris.h"
@@ -49,6 +50,13 @@ void PrintDecanateTable(std::ostream& out)
         signs.push_back(Json{{"signKey", std::string(sign.SignKey)}, {"rows", std::move(rows)}});
     }
     out << Json{{"signs", std::move(signs)}}.dump(2) << '\n';
+}
+
+void PrintSchemes(std::ostream& out)
+{
+    for (const DecanSchemeName& scheme : kDecanSchemes)
+        out << scheme.key << '\t' << scheme.caption
+            << (scheme.scheme == DecanScheme::Triplicity ? "\t(the default: the decanate table's own)" : "") << '\n';
 }
 
 } // namespace tessaline::cli

@@ -15,4 +15,7 @@ void PrintAyanamsas(std::ostream& out);
 // The whole decanate table as JSON: {"signs": [{"signKey", "rows": [three rows]}, ...]}.
 void PrintDecanateTable(std::ostream& out);
 
+// The decan schemes, a line each: the key for --scheme and the name.
+void PrintSchemes(std::ostream& out);
+
 } // namespace tessaline::cli

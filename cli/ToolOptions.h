@@ -35,6 +35,9 @@ struct Options {
     std::string zodiac;
     std::string ayanamsa;
     bool ayanamsas = false;
+    std::string scheme; // the decan scheme's key; empty for the table's own
+    bool schemes = false;
+    bool nakshatras = false;
     std::string place;
     std::string placeId;
     std::string places;
@@ -75,8 +78,8 @@ std::size_t TextWidth();
 // TextWidth.
 ChartWriting WritingOf(const Options& options);
 
-// How the options ask a chart to be calculated: the mode, the zodiac, and the precise decanates' check but for a
-// CSV row, which has no column for it.
+// How the options ask a chart to be calculated: the mode, the zodiac, the decan scheme (checked before), the lunar
+// mansions, and the precise decanates' check but for a CSV row, which has no column for it.
 ChartOptions ChartOptionsFor(const Options& options, const ZodiacChoice& zodiac);
 
 } // namespace tessaline::cli

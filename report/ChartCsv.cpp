@@ -58,9 +58,32 @@ void AppendDecanateColumns(std::string& out, const Chart& chart)
     }
 }
 
+// The scheme's key and each point's mansion and pada, as far as asked; empty cells for a rejected row.
+void AppendExtraColumns(std::string& out, const Chart* chart, CsvExtras extras)
+{
+    if (extras.scheme) {
+        out += ',';
+        if (chart != nullptr)
+            out += NameOf(chart->Scheme()).key;
+    }
+    if (!extras.mansions)
+        return;
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        out += ',';
+        if (chart == nullptr) {
+            out += ',';
+            continue;
+        }
+        const LunarMansion mansion = chart->Mansion(static_cast<Body>(i));
+        AppendCsvField(out, MansionName(mansion.mansion));
+        out += ',';
+        out += static_cast<char>('0' + mansion.pada);
+    }
+}
+
 } // namespace
 
-void AppendCsvHeader(std::string& out, bool placeColumns)
+void AppendCsvHeader(std::string& out, bool placeColumns, CsvExtras extras)
 {
     out += "line";
     for (std::string_view column : BatchHeader::kNames) {
@@ -87,6 +110,15 @@ void AppendCsvHeader(std::string& out, bool placeColumns)
     out += ",error";
     if (placeColumns)
         out += ",placeId,placeLabel,latitude,longitude";
+    if (extras.scheme)
+        out += ",scheme";
+    for (std::size_t i = 0; extras.mansions && i < kBodyCount; ++i) {
+        for (const char* column : {"Nakshatra", "Pada"}) {
+            out += ',';
+            out += BodyName(static_cast<Body>(i));
+            out += column;
+        }
+    }
     out += '\n';
 }
 
@@ -110,17 +142,19 @@ void AppendChartCsv(std::string& out, const Chart& chart, std::optional<std::siz
     out += ',';
     if (place != nullptr)
         AppendPlaceColumns(out, *place);
+    AppendExtraColumns(out, &chart, {chart.Scheme() != DecanScheme::Triplicity, chart.Mansions()});
     out += '\n';
 }
 
 void AppendCsvError(std::string& out, std::size_t line, const BirthColumns& inputs, std::string_view message,
-                    bool placeColumns)
+                    bool placeColumns, CsvExtras extras)
 {
     AppendCsvStart(out, line, inputs);
     out.append(kCsvColumnCount - 1 - inputs.size(), ','); // empty chart columns, then the error
     AppendCsvField(out, message);
     if (placeColumns)
         out += ",,,,";
+    AppendExtraColumns(out, nullptr, extras);
     out += '\n';
 }
 

@@ -29,6 +29,18 @@ void AppendMember(std::string& out, std::string_view name, std::string_view text
     AppendJsonString(out, text);
 }
 
+// ,"name":"text", or ,"name":null where there is no text (a face's sign).
+void AppendMemberOrNull(std::string& out, std::string_view name, std::string_view text)
+{
+    if (!text.empty()) {
+        AppendMember(out, name, text);
+        return;
+    }
+    out += ',';
+    AppendKey(out, name);
+    out += "null";
+}
+
 void AppendClockOrNull(std::string& out, std::string_view name, const std::optional<CivilInstant>& at)
 {
     out += ',';
@@ -51,15 +63,16 @@ void AppendDecanateJson(std::string& out, const Chart& chart, std::size_t i, std
     AppendMember(out, "decanateName", result.DecanateName);
     const std::size_t fields = brief ? kShortDecanateFieldCount : kDecanateFields.size();
     for (std::size_t f = 0; f < fields; ++f)
-        AppendMember(out, kDecanateFields[f].key, FieldValue(result, kDecanateFields[f].field));
+        AppendMemberOrNull(out, kDecanateFields[f].key, FieldValue(result, kDecanateFields[f].field));
     if (const auto& precise = chart.Precise(static_cast<Body>(i))) {
+        const DecanateResult texts = DecanateTexts(precise->decanate, chart.Scheme());
         out += ',';
         AppendKey(out, "precise");
         out += '{';
         AppendKey(out, "position");
         AppendJsonString(out, FormatPositionEntry(precise->longitude));
-        AppendMember(out, "decanateName", DecanateTexts(precise->decanate).DecanateName);
-        AppendMember(out, NameOf(DecanateField::DecanateSign).key, DecanateTexts(precise->decanate).DecanateSign);
+        AppendMember(out, "decanateName", texts.DecanateName);
+        AppendMemberOrNull(out, NameOf(DecanateField::DecanateSign).key, texts.DecanateSign);
         out += '}';
     }
     AppendClockOrNull(out, "changesBefore", chart.Margin(static_cast<Body>(i)).changesBefore);
@@ -82,7 +95,26 @@ void AppendZodiacJson(std::string& out, const Chart& chart)
     out += '}';
 }
 
-// "positions", "longitudes" and "decanates".
+// "mansions": each point's lunar mansion, its lord and pada.
+void AppendMansionsJson(std::string& out, const Chart& chart)
+{
+    out += ",\"mansions\":{";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        const LunarMansion mansion = chart.Mansion(static_cast<Body>(i));
+        out += i > 0 ? "," : "";
+        AppendKey(out, BodyName(static_cast<Body>(i)));
+        out += '{';
+        AppendKey(out, "nakshatra");
+        AppendJsonString(out, MansionName(mansion.mansion));
+        AppendMember(out, "lord", BodyName(MansionLord(mansion.mansion)));
+        out += ",\"pada\":";
+        out += static_cast<char>('0' + mansion.pada);
+        out += '}';
+    }
+    out += '}';
+}
+
+// "positions", "longitudes", "mansions" when asked, and "decanates".
 void AppendBodiesJson(std::string& out, const Chart& chart, bool brief)
 {
     const PositionTable positions = PositionsOf(chart); // made once for "positions" and "decanates"
@@ -100,7 +132,10 @@ void AppendBodiesJson(std::string& out, const Chart& chart, bool brief)
         AppendKey(out, BodyName(static_cast<Body>(i)));
         AppendShortestNumber(out, chart.Longitudes()[i]);
     }
-    out += "},\"decanates\":[";
+    out += '}';
+    if (chart.Mansions())
+        AppendMansionsJson(out, chart);
+    out += ",\"decanates\":[";
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
         out += i > 0 ? "," : "";
         AppendDecanateJson(out, chart, i, positions[i], brief);
@@ -125,6 +160,8 @@ void AppendChartJson(std::string& out, const Chart& chart, std::optional<std::si
     AppendMember(out, "utcOffset", UtcOffsetText(chart));
     AppendMember(out, "ephemeris", chart.Ephemeris() == EphemerisMode::Precise ? "precise" : "classic");
     AppendZodiacJson(out, chart);
+    if (chart.Scheme() != DecanScheme::Triplicity) // the table's own, the default, leaves the line as it was
+        AppendMember(out, "scheme", NameOf(chart.Scheme()).key);
     if (!moreMembers.empty()) {
         out += ',';
         out += moreMembers;

@@ -104,13 +104,44 @@ std::vector<std::string> AngleItems(const Chart& chart)
     };
     std::vector<std::string> items{entry(Body::Ascendant)};
     if (const auto decanate = DecanateOf(chart.Longitude(Body::Ascendant))) {
-        const DecanateRow& row = LookUpDecanate(decanate->signIndex, decanate->decanate);
-        items[0] += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet) + ", "
-            + std::string(row.Keyword) + ")";
+        const DecanateResult row = DecanateTexts(*decanate, chart.Scheme());
+        if (row.DecanateSign.empty()) // a face: its ruler alone
+            items[0]
+                += " in the decanate ruled by " + std::string(row.RulingPlanet) + " (" + std::string(row.Keyword) + ")";
+        else
+            items[0] += " in the decanate of " + std::string(row.DecanateSign) + " (" + std::string(row.RulingPlanet)
+                + ", " + std::string(row.Keyword) + ")";
     }
     for (const Body body : {Body::Midheaven, Body::Rahu, Body::Ketu})
         items.push_back(entry(body));
     return items;
+}
+
+std::string SchemeLine(const Chart& chart)
+{
+    if (chart.Scheme() == DecanScheme::Triplicity)
+        return {};
+    return "Decanate signs and rulers by the " + std::string(NameOf(chart.Scheme()).caption)
+        + "; the texts are those of each decanate's place in its sign.";
+}
+
+std::string_view ShownValue(std::string_view value) noexcept
+{
+    return value.empty() ? "\u2014" : value;
+}
+
+std::string MansionOf(const Chart& chart, Body body)
+{
+    return MansionText(chart.Mansion(body));
+}
+
+std::string OtherMansionsLine(const Chart& chart)
+{
+    std::string line = "Lunar mansions:";
+    for (const Body body : {Body::Ascendant, Body::Midheaven, Body::Rahu, Body::Ketu})
+        line += (body == Body::Ascendant ? " " : " \u00B7 ") + std::string(BodyName(body)) + " "
+            + MansionOf(chart, body);
+    return line;
 }
 
 std::string AnglesLine(const Chart& chart)

@@ -37,6 +37,20 @@ std::string AnglesLine(const Chart& chart);
 // The angles line's items, the Ascendant with its decanate first, for a caption that wraps only between them.
 std::vector<std::string> AngleItems(const Chart& chart);
 
+// In a chart whose decanates take another scheme's signs and rulers: "Decanate signs and rulers by the
+// Chaldean faces; the texts are those of each decanate's place in its sign." Empty in the table's own scheme.
+std::string SchemeLine(const Chart& chart);
+
+// A field's value as a page shows it: a dash where there is none (a face's sign).
+std::string_view ShownValue(std::string_view value) noexcept;
+
+// "Krittika, pada 2 (lord: Sun)" for a point of the chart.
+std::string MansionOf(const Chart& chart, Body body);
+
+// "Lunar mansions: Ascendant Rohini, pada 1 (lord: Moon) · Midheaven … · Rahu … · Ketu …": the mansions of
+// the points without a tab of their own.
+std::string OtherMansionsLine(const Chart& chart);
+
 // The clock's offset from universal time at the birth, daylight saving included, east positive: "+05:30".
 std::string UtcOffsetText(const Chart& chart);
 

@@ -38,13 +38,18 @@ struct PictureOptions {
 };
 
 // Where a longitude falls: its sign (0 Aries .. 11 Pisces), its decanate (1..3) by whole degrees, as the
-// position texts truncate them, and the sign that decanate belongs to by the decanate table (-1 if the
-// table names none).
+// position texts truncate them, the sign the scheme places that decanate in (-1 for a face, which stands in
+// no sign) and its ruling planet.
 struct LongitudeDecanate {
     int sign = 0;
     int decanate = 1;
     int decanateSign = -1;
+    Body ruler = Body::Mars;
 };
-LongitudeDecanate DecanateCellOf(double longitude) noexcept;
+LongitudeDecanate DecanateCellOf(double longitude, DecanScheme scheme = DecanScheme::Triplicity) noexcept;
+
+// Why a chart has no drekkana chart ("The Chaldean faces place no decanate in a sign, so they give no
+// drekkana chart."); empty when it has one.
+std::string DrekkanaUnavailable(const Chart& chart);
 
 } // namespace tessaline

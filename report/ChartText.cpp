@@ -45,7 +45,12 @@ void AppendDecanateText(std::string& out, const Chart& chart, std::size_t i, std
         if (f < kShortDecanateFieldCount) {
             out += "  ";
             AppendPadded(out, field.caption, 20);
-            out += value;
+            out += ShownValue(value);
+            if (f + 1 == kShortDecanateFieldCount && chart.Mansions()) {
+                out += "\n  ";
+                AppendPadded(out, "Lunar Mansion", 20);
+                out += MansionOf(chart, body);
+            }
         } else {
             out += "\n  ";
             out += field.caption;
@@ -95,8 +100,17 @@ void AppendChartText(std::string& out, const Chart& chart, std::size_t width)
     out += '\n';
     out += WrapText(TerminalText(InstantLine(chart)), width, "");
     out += '\n';
+    if (const std::string line = SchemeLine(chart); !line.empty()) {
+        out += WrapText(line, width, "");
+        out += '\n';
+    }
     out += WrapText(AnglesLine(chart), width, "");
-    out += "\n\n";
+    out += '\n';
+    if (chart.Mansions()) {
+        out += WrapText(OtherMansionsLine(chart), width, "");
+        out += '\n';
+    }
+    out += '\n';
     const PositionTable positions = PositionsOf(chart); // made once for the table and the decanates
     for (std::size_t i = 0; i < kBodyCount; ++i) {
         out += "  ";

@@ -22,6 +22,7 @@ constexpr double kCentre = kSide / 2.0;
 constexpr double kSignOuter = 440.0;
 constexpr double kSignInner = 392.0;
 constexpr double kDecanateInner = 344.0;
+constexpr double kMansionInner = kDecanateInner - 5.0; // the lunar mansions' band, under the ticks
 constexpr double kTickOne = 6.0; // tick lengths: every degree, every five, every ten
 constexpr double kTickFive = 11.0;
 constexpr double kTickTen = 16.0;
@@ -192,7 +193,7 @@ void AppendCentredText(std::string& out, Point2 at, double size, std::string_vie
     AppendTextElement(out, at.x, at.y + kBaselineDrop * size, size, all, text);
 }
 
-void AppendSignRing(std::string& out, const WheelLayout& layout, const PicturePalette& palette)
+void AppendSignRing(std::string& out, const Chart& chart, const WheelLayout& layout, const PicturePalette& palette)
 {
     AppendCircle(out, kSignOuter,
                  Attribute("fill", palette.signRing) + " " + Attribute("stroke", palette.ink)
@@ -202,7 +203,8 @@ void AppendSignRing(std::string& out, const WheelLayout& layout, const PicturePa
         for (int decanate = 1; decanate <= 3; ++decanate) {
             const double from = layout.ariesAngle + 30.0 * sign + 10.0 * (decanate - 1);
             const double to = from + 10.0;
-            const LongitudeDecanate cell = DecanateCellOf(30.0 * sign + 10.0 * (decanate - 1));
+            const LongitudeDecanate cell = DecanateCellOf(30.0 * sign + 10.0 * (decanate - 1), chart.Scheme());
+            const bool face = cell.decanateSign < 0; // a face, named and drawn by its planet
             out += "<g id=\"decanate-";
             out += SignCodeText(sign);
             out += '-';
@@ -215,8 +217,8 @@ void AppendSignRing(std::string& out, const WheelLayout& layout, const PicturePa
             out += std::to_string(10 * decanate);
             out += "\u00B0, ";
             out += DecanateOrdinal(decanate);
-            out += " decanate: ";
-            out += SignName(cell.decanateSign);
+            out += face ? " decanate, ruled by " : " decanate: ";
+            out += face ? std::string_view(BodyName(cell.ruler)) : SignName(cell.decanateSign);
             out += "</title>\n<path d=\"";
             // Counter-clockwise on the page along the outside (sweep 0), back clockwise along the inside.
             AppendPoint(out, 'M', OnWheel(kSignInner, from));
@@ -224,12 +226,12 @@ void AppendSignRing(std::string& out, const WheelLayout& layout, const PicturePa
             AppendPoint(out, 'L', OnWheel(kDecanateInner, to));
             AppendArc(out, kDecanateInner, true, OnWheel(kDecanateInner, from));
             out += "Z\" ";
-            out += Attribute("fill", ElementTint(palette, cell.decanateSign));
+            out += Attribute("fill", ElementTint(palette, face ? sign : cell.decanateSign));
             out += ' ';
             out += Attribute("stroke", palette.muted);
             out += " stroke-width=\"0.75\"/>\n";
             AppendCentredText(out, OnWheel((kSignInner + kDecanateInner) / 2.0, from + 5.0), kDecanateGlyphSize,
-                              SignGlyph(cell.decanateSign));
+                              face ? PointGlyph(cell.ruler) : SignGlyph(cell.decanateSign));
             out += "</g>\n";
         }
     AppendCircle(out, kDecanateInner,
@@ -262,6 +264,35 @@ void AppendSignRing(std::string& out, const WheelLayout& layout, const PicturePa
         text += ' ';
         text += SignCodeText(sign);
         AppendTextElement(out, at.x, at.y + kBaselineDrop * kSignTextSize, kSignTextSize, attributes, text);
+    }
+}
+
+// The 27 lunar mansions as a thin band just inside the decanate ring, under the degree ticks, each named for
+// a reader that cannot see it: too narrow for words, the band shows where each begins.
+void AppendMansionRing(std::string& out, const WheelLayout& layout, const PicturePalette& palette)
+{
+    constexpr double kSpan = 360.0 / kMansionCount;
+    for (int mansion = 0; mansion < kMansionCount; ++mansion) {
+        const double from = layout.ariesAngle + kSpan * mansion;
+        const double to = from + kSpan;
+        out += "<g id=\"mansion-";
+        out += std::to_string(mansion + 1);
+        out += "\"><title>";
+        out += MansionName(mansion);
+        out += ", lord ";
+        out += BodyName(MansionLord(mansion));
+        out += ", from ";
+        out += FormatPositionEntry(kSpan * mansion);
+        out += "</title>\n<path d=\"";
+        AppendPoint(out, 'M', OnWheel(kDecanateInner, from));
+        AppendArc(out, kDecanateInner, false, OnWheel(kDecanateInner, to));
+        AppendPoint(out, 'L', OnWheel(kMansionInner, to));
+        AppendArc(out, kMansionInner, true, OnWheel(kMansionInner, from));
+        out += "Z\" ";
+        out += Attribute("fill", mansion % 2 == 0 ? palette.signRing : palette.paper);
+        out += ' ';
+        out += Attribute("stroke", palette.accent);
+        out += " stroke-width=\"1\"/>\n</g>\n";
     }
 }
 
@@ -526,7 +557,9 @@ std::string ChartWheelSvg(const Chart& chart, const PictureOptions& options)
     std::string out;
     out.reserve(std::size_t{96} * 1024);
     AppendPictureStart(out, layout.width, layout.height, title, desc, palette);
-    AppendSignRing(out, layout, palette);
+    AppendSignRing(out, chart, layout, palette);
+    if (chart.Mansions())
+        AppendMansionRing(out, layout, palette);
     AppendTicks(out, layout, palette);
     AppendAxes(out, chart, layout, palette);
 

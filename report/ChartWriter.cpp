@@ -21,7 +21,7 @@ void WriteChart(std::string& out, const Chart& chart, const ChartRow& row, const
         return;
     case ChartFormat::Csv:
         if (!row.line)
-            AppendCsvHeader(out, row.place != nullptr);
+            AppendCsvHeader(out, row.place != nullptr, {chart.Scheme() != DecanScheme::Triplicity, chart.Mansions()});
         AppendChartCsv(out, chart, row.line, row.inputs, row.place);
         return;
     case ChartFormat::Text:
@@ -38,7 +38,7 @@ void WriteChart(std::string& out, const Chart& chart, const ChartRow& row, const
 }
 
 void WriteRejectedRow(std::string& out, ChartFormat format, std::size_t line, const BirthColumns& inputs,
-                      std::string_view message, bool placeColumns)
+                      std::string_view message, bool placeColumns, CsvExtras extras)
 {
     switch (format) {
     case ChartFormat::Json:
@@ -46,7 +46,7 @@ void WriteRejectedRow(std::string& out, ChartFormat format, std::size_t line, co
         out += '\n';
         return;
     case ChartFormat::Csv:
-        AppendCsvError(out, line, inputs, message, placeColumns);
+        AppendCsvError(out, line, inputs, message, placeColumns, extras);
         return;
     case ChartFormat::Text:
         return;

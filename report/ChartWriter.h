@@ -36,6 +36,6 @@ void WriteChart(std::string& out, const Chart& chart, const ChartRow& row, const
 // A batch row that could not be charted, said in the output where the format has room for it (a JSON line, a
 // CSV row); nothing in text, whose readers find the message among the others.
 void WriteRejectedRow(std::string& out, ChartFormat format, std::size_t line, const BirthColumns& inputs,
-                      std::string_view message, bool placeColumns);
+                      std::string_view message, bool placeColumns, CsvExtras extras = {});
 
 } // namespace tessaline

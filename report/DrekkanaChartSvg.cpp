@@ -105,7 +105,7 @@ PictureBox SouthBox(int sign) noexcept
 
 int AscendantSign(const Chart& chart) noexcept
 {
-    return std::max(0, DecanateCellOf(chart.Longitude(Body::Ascendant)).decanateSign);
+    return std::max(0, DecanateCellOf(chart.Longitude(Body::Ascendant), chart.Scheme()).decanateSign);
 }
 
 // Places the points of one box in rows, as large as they fit, the block centred in the box.
@@ -204,7 +204,7 @@ DrekkanaLayout LayOutDrekkana(const Chart& chart, DrekkanaStyle style, const std
     for (std::size_t k = 0; k < kPointOrder.size(); ++k) {
         DrekkanaPoint& point = layout.points[k];
         point.body = kPointOrder[k];
-        point.sign = std::max(0, DecanateCellOf(chart.Longitude(point.body)).decanateSign);
+        point.sign = std::max(0, DecanateCellOf(chart.Longitude(point.body), chart.Scheme()).decanateSign);
         members[static_cast<std::size_t>(point.sign)].push_back(k);
     }
     for (std::size_t sign = 0; sign < kSignCount; ++sign)
@@ -322,6 +322,18 @@ void AppendDrekkanaPoints(std::string& out, const Chart& chart, const DrekkanaLa
 
 std::string DrekkanaChartSvg(const Chart& chart, DrekkanaStyle style, const PictureOptions& options)
 {
+    if (const std::string reason = DrekkanaUnavailable(chart); !reason.empty()) {
+        // A scheme of faces has no drekkana chart: a picture that says so rather than one in another scheme.
+        std::string out;
+        AppendPictureStart(out, kSide, kSide / 4.0, "Drekkana chart (D3)", reason, PaletteFor(options.colours));
+        const std::size_t comma = reason.find(", ");
+        AppendTextElement(out, kSide / 2.0, kSide / 10.0, 2 * kSignLabelSize, "text-anchor=\"middle\"",
+                          reason.substr(0, comma + 1));
+        AppendTextElement(out, kSide / 2.0, kSide / 10.0 + 3 * kSignLabelSize, 2 * kSignLabelSize,
+                          "text-anchor=\"middle\"", reason.substr(comma + 2));
+        AppendPictureEnd(out);
+        return out;
+    }
     const std::vector<CaptionLine> caption = DrekkanaCaption(chart, options);
     const DrekkanaLayout layout = LayOutDrekkana(chart, style, caption);
     const PicturePalette& palette = PaletteFor(options.colours);

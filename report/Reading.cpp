@@ -86,9 +86,20 @@ std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
     AppendRow(html, "Latitude", LatitudeText(chart.Coordinates()));
     html += "</table>\n<p class=\"instant\">";
     AppendXmlText(html, InstantLine(chart));
-    html += "</p>\n<p class=\"angles\">";
+    html += "</p>\n";
+    if (const std::string line = SchemeLine(chart); !line.empty()) {
+        html += "<p class=\"instant\">";
+        AppendXmlText(html, line);
+        html += "</p>\n";
+    }
+    html += "<p class=\"angles\">";
     AppendXmlText(html, AnglesLine(chart));
     html += "</p>\n";
+    if (chart.Mansions()) {
+        html += "<p class=\"angles\">";
+        AppendXmlText(html, OtherMansionsLine(chart));
+        html += "</p>\n";
+    }
     // The chart as a wheel, without its caption: the name and the instant stand just above it.
     if (pictures == ReadingPictures::InlineSvg) {
         html += "<div class=\"wheel\">\n";
@@ -111,7 +122,9 @@ std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
         AppendRow(html, "Position", chart.Position(body));
         AppendRow(html, "Decanate Name", result.DecanateName);
         for (std::size_t f = 0; f < kShortDecanateFieldCount; ++f)
-            AppendRow(html, kDecanateFields[f].caption, FieldValue(result, kDecanateFields[f].field));
+            AppendRow(html, kDecanateFields[f].caption, ShownValue(FieldValue(result, kDecanateFields[f].field)));
+        if (chart.Mansions())
+            AppendRow(html, "Lunar Mansion", MansionOf(chart, body));
         html += "</table>\n</td><td class=\"picture\" align=\"right\" valign=\"top\">";
         if (pictures == ReadingPictures::InlineSvg)
             html += BodyPictureSvg(body);

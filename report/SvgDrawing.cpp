@@ -40,23 +40,6 @@ constexpr std::array<std::string_view, kSignCount> kSignNames{
     "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces",
 };
 
-// The sign of each of the 36 decanates, read once from the table: its decanate sign's name begins with
-// that sign's three-letter key.
-const std::array<int, 3 * kSignCount>& DecanateSigns() noexcept
-{
-    static const std::array<int, 3 * kSignCount> signs = [] {
-        std::array<int, 3 * kSignCount> result{};
-        for (int sign = 0; sign < static_cast<int>(kSignCount); ++sign)
-            for (int decanate = 1; decanate <= 3; ++decanate) {
-                const std::string_view name = LookUpDecanate(sign, decanate).DecanateSign;
-                result[static_cast<std::size_t>(3 * sign + decanate - 1)]
-                    = FindSignIndex(name.substr(0, 3)).value_or(-1);
-            }
-        return result;
-    }();
-    return signs;
-}
-
 // Greedy wrapping at spaces; a word longer than a line stands on a line of its own.
 void AppendWrapped(std::vector<CaptionLine>& lines, std::string_view text, std::size_t maxCharacters, bool heading)
 {
@@ -91,16 +74,21 @@ constexpr double kAverageAdvance = 0.6;
 
 } // namespace
 
-LongitudeDecanate DecanateCellOf(double longitude) noexcept
+LongitudeDecanate DecanateCellOf(double longitude, DecanScheme scheme) noexcept
 {
     // The chart's own rule (the whole degrees, as the position texts truncate them), so the picture never
     // disagrees with the tabs.
     const SignDecanate found = DecanateOf(NormalisedDegrees(longitude)).value_or(SignDecanate{0, 1});
-    LongitudeDecanate result;
-    result.sign = found.signIndex;
-    result.decanate = found.decanate;
-    result.decanateSign = DecanateSigns()[static_cast<std::size_t>(3 * result.sign + result.decanate - 1)];
-    return result;
+    const DecanPlacement placement = PlacementOf(scheme, found);
+    return {found.signIndex, found.decanate, placement.sign, placement.ruler};
+}
+
+std::string DrekkanaUnavailable(const Chart& chart)
+{
+    if (PlacesInSigns(chart.Scheme()))
+        return {};
+    return "The " + std::string(NameOf(chart.Scheme()).caption)
+        + " place no decanate in a sign, so they give no drekkana chart.";
 }
 
 const PicturePalette& PaletteFor(PictureColours colours) noexcept
@@ -160,7 +148,7 @@ std::string PositionTextOf(const Chart& chart, Body body)
 
 std::string PointDescription(const Chart& chart, Body body)
 {
-    const LongitudeDecanate where = DecanateCellOf(chart.Longitude(body));
+    const LongitudeDecanate where = DecanateCellOf(chart.Longitude(body), chart.Scheme());
     std::string text = BodyName(body);
     text += ' ';
     text += PositionTextOf(chart, body);
@@ -168,8 +156,17 @@ std::string PointDescription(const Chart& chart, Body body)
     text += DecanateOrdinal(where.decanate);
     text += " decanate of ";
     text += SignName(where.sign);
-    text += ": ";
-    text += SignName(where.decanateSign);
+    if (where.decanateSign < 0) { // a face
+        text += ", ruled by ";
+        text += BodyName(where.ruler);
+    } else {
+        text += ": ";
+        text += SignName(where.decanateSign);
+    }
+    if (chart.Mansions()) {
+        text += ", in ";
+        text += MansionText(chart.Mansion(body));
+    }
     return text;
 }
 
