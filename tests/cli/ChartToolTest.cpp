@@ -442,6 +442,51 @@ std::vector<std::map<std::string, std::string>> ReadCsv(const std::string& text,
     return rows;
 }
 
+// The Delhi birth's Sun at 23 Gem 29 is in Gemini's third decanate: the Sun's face in the Chaldean order, Sagittarius
+// in the cyclic Parivritti count (Gemini's decanates are the 7th to 9th from Aries); its Moon at 4 Vir 39 lies in
+// Uttara Phalguni (146°40′ to 160°), the Sun's mansion, in its third pada (153°20′ to 156°40′).
+TEST(ChartTool, SchemeAndMansionsAreAskedForAndTheDefaultStaysAsItWas)
+{
+    const auto run = [](std::vector<std::string> more, const std::string& input = "") {
+        auto args = input.empty() ? kDelhi : std::vector<std::string>{"--batch", "-"};
+        args.insert(args.end(), more.begin(), more.end());
+        return RunTool(args, input);
+    };
+    for (const std::string format : {"--json", "--csv", "--brief"}) {
+        std::vector<std::string> plain{format};
+        if (format == "--brief")
+            plain = {"--json", "--brief"};
+        auto named = plain;
+        named.insert(named.end(), {"--scheme", "Triplicity"});
+        EXPECT_EQ(run(named).out, run(plain).out) << format;
+    }
+
+    const auto chaldean = nlohmann::ordered_json::parse(run({"--json", "--scheme", "chaldean", "--nakshatras"}).out);
+    EXPECT_EQ(chaldean["scheme"], "chaldean");
+    EXPECT_TRUE(chaldean["decanates"][0]["decanateSign"].is_null());
+    EXPECT_EQ(chaldean["decanates"][0]["rulingPlanet"], "The Sun");
+    EXPECT_EQ(chaldean["mansions"]["Moon"],
+              (nlohmann::ordered_json{{"nakshatra", "Uttara Phalguni"}, {"lord", "Sun"}, {"pada", 3}}));
+
+    const std::string births = "name,date,time,zone,lon,lat,dst\nA,1975-06-15,10:30,34,77E12,28N36,0\n"
+                               "B,1975-02-30,10:30,34,77E12,28N36,0\n";
+    std::size_t columns = 0;
+    auto rows = ReadCsv(run({"--csv", "--scheme", "parivritti", "--nakshatras"}, births).out, columns); // the rejected
+    ASSERT_EQ(rows.size(), 2U); // row keeps every column too
+    EXPECT_EQ(rows[0]["scheme"], "parivritti");
+    EXPECT_EQ(rows[0]["SunDecanateSign"], "Sagittarius");
+    EXPECT_EQ(rows[0]["MoonNakshatra"], "Uttara Phalguni");
+    EXPECT_EQ(rows[0]["MoonPada"], "3");
+    EXPECT_EQ(rows[1]["scheme"], "");
+
+    EXPECT_EQ(RunTool({"--schemes"}).out.substr(0, 11), "triplicity\t");
+    for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{
+             {"--scheme", "decans"}, {"--scheme", "chaldean", "--svg", "--drekkana", "south"}}) {
+        EXPECT_EQ(run(wrong).code, 2) << wrong[1];
+    }
+    EXPECT_EQ(RunTool({"--schemes", "--json"}).code, 2);
+}
+
 TEST(ChartTool, CsvHasOneRowPerBirthAndReadsBack)
 {
     const std::string csv = "dst,name,date,time,zone,lon,lat\n"

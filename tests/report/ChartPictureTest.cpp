@@ -154,10 +154,12 @@ TEST(SpreadAngles, LeavesPointsThatAreFarEnoughApartWhereTheyLie)
 
 // Each decanate's sign by the triplicity rule: a sign's three decanates go to it and to the next two
 // signs of its element, in zodiac order.
+// In the other schemes that place a decanate in a sign, by their published tables (tests/decanates).
 struct DrekkanaCase {
     const char* label;
     double longitude;
     const char* sign;
+    DecanScheme scheme = DecanScheme::Triplicity;
 };
 
 class DrekkanaTest : public testing::TestWithParam<DrekkanaCase>
@@ -171,6 +173,7 @@ TEST_P(DrekkanaTest, StandsEachPointInTheBoxOfItsDecanateSign)
     ChartFacts facts;
     facts.longitudes[ToIndex(Body::Ascendant)] = c.longitude;
     facts.longitudes[ToIndex(Body::Moon)] = c.longitude;
+    facts.scheme = c.scheme;
     const Chart state(facts);
     for (const DrekkanaStyle style : {DrekkanaStyle::SouthIndian, DrekkanaStyle::NorthIndian}) {
         const DrekkanaLayout layout = LayOutDrekkanaChart(state, style);
@@ -192,8 +195,31 @@ INSTANTIATE_TEST_SUITE_P(
                     DrekkanaCase{"WorkedExampleSun", 83.48, "Aquarius"},
                     DrekkanaCase{"CancerAtTenDegrees", 100.0, "Scorpio"},
                     DrekkanaCase{"CancerJustBelowTen", 99.9999, "Cancer"},
-                    DrekkanaCase{"LastOfPisces", 359.99, "Scorpio"}, DrekkanaCase{"FullCircleIsAries", 360.0, "Aries"}),
+                    DrekkanaCase{"LastOfPisces", 359.99, "Scorpio"}, DrekkanaCase{"FullCircleIsAries", 360.0, "Aries"},
+                    DrekkanaCase{"ParivrittiTaurusThird", 55.0, "Virgo", DecanScheme::Parivritti},
+                    DrekkanaCase{"SomanathaTaurusFirst", 35.0, "Sagittarius", DecanScheme::Somanatha},
+                    DrekkanaCase{"JagannathaLeoFirst", 125.0, "Aries", DecanScheme::Jagannatha}),
     [](const testing::TestParamInfo<DrekkanaCase>& info) { return std::string(info.param.label); });
+
+// The faces' ring names each face's planet (Mars opens Aries and closes Pisces), a chart that asks for them
+// carries the 27 mansions' band, and the faces, which place nothing in a sign, give no drekkana chart.
+TEST(ChartPictures, FollowTheSchemeAndDrawTheMansionsWhenAsked)
+{
+    ChartFacts facts = fixtures::Delhi1975Chart().Facts();
+    const std::string plain = ChartWheelSvg(Chart(facts));
+    EXPECT_EQ(plain.find("id=\"mansion-"), std::string::npos);
+    facts.scheme = DecanScheme::Chaldean;
+    facts.mansions = true;
+    const Chart faces(facts);
+    const std::string wheel = ChartWheelSvg(faces);
+    for (const char* face : {"Aries 0\u00B0\u201310\u00B0, first decanate, ruled by Mars",
+                             "Pisces 20\u00B0\u201330\u00B0, third decanate, ruled by Mars", "id=\"mansion-27\"",
+                             "<title>Krittika, lord Sun, from 26 Ari 40</title>"})
+        EXPECT_NE(wheel.find(face), std::string::npos) << face;
+    const std::string drekkana = DrekkanaChartSvg(faces, DrekkanaStyle::SouthIndian);
+    EXPECT_NE(drekkana.find("give no drekkana chart"), std::string::npos);
+    EXPECT_EQ(drekkana.find("id=\"point-"), std::string::npos);
+}
 
 TEST(DrekkanaChart, RunsItsHousesAndSignsTheWaysTheFormsAreDrawn)
 {
