@@ -60,19 +60,10 @@ td.picture svg { width: 96px; height: 96px; }
 .wheel svg { display: block; width: 100%; max-width: 36em; height: auto; margin: 1em auto; }
 )css";
 
-} // namespace
-
-std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
+// The birth's table under the name, the instant, the scheme and the angles (with the other points' mansions).
+void AppendBirthFacts(std::string& html, const Chart& chart)
 {
-    std::string html;
-    html.reserve(std::size_t{32} * 1024);
-    html += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>QB Tessaline reading for ";
-    AppendXmlText(html, chart.Name());
-    html += "</title>\n<style>";
-    html += kStyle;
-    html += "</style>\n</head>\n<body>\n<h1>";
-    AppendXmlText(html, chart.Name());
-    html += "</h1>\n<table class=\"birth\">\n";
+    html += "<table class=\"birth\">\n";
     AppendRow(html, "Date of Birth", DayText(chart.Clock()));
     AppendRow(html, "Time of Birth", ClockText(chart.Clock()));
     if (!chart.Place().empty())
@@ -100,6 +91,60 @@ std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
         AppendXmlText(html, OtherMansionsLine(chart));
         html += "</p>\n";
     }
+}
+
+// One body's section: its short fields beside its picture, its notes, its three texts.
+void AppendBodySection(std::string& html, const Chart& chart, std::size_t i, ReadingPictures pictures)
+{
+    const auto body = static_cast<Body>(i);
+    const DecanateResult result = chart.DecanateTextsOf(body);
+    html += "<div class=\"body\">\n";
+    if (pictures == ReadingPictures::NamedImages)
+        html += "<hr>\n"; // a renderer that supplies the images draws no heading borders: a rule instead
+    html += "<h2>";
+    AppendXmlText(html, BodyName(body));
+    html += "</h2>\n<table class=\"layout\" width=\"100%\"><tr><td class=\"fieldcell\">\n<table class=\"fields\">\n";
+    AppendRow(html, "Position", chart.Position(body));
+    AppendRow(html, "Decanate Name", result.DecanateName);
+    for (std::size_t f = 0; f < kShortDecanateFieldCount; ++f)
+        AppendRow(html, kDecanateFields[f].caption, ShownValue(FieldValue(result, kDecanateFields[f].field)));
+    if (chart.Mansions())
+        AppendRow(html, "Lunar Mansion", MansionOf(chart, body));
+    html += "</table>\n</td><td class=\"picture\" align=\"right\" valign=\"top\">";
+    if (pictures == ReadingPictures::InlineSvg)
+        html += BodyPictureSvg(body);
+    else
+        html += "<img src=\"picture-" + std::to_string(i + 1) + ".png\" width=\"96\" height=\"96\" alt=\"\">";
+    html += "</td></tr></table>\n";
+    if (const std::string sentence = MarginSentence(chart.Margin(body), chart.Clock()); !sentence.empty()) {
+        html += "<p class=\"margin\">";
+        AppendXmlText(html, sentence);
+        html += "</p>\n";
+    }
+    if (const std::string sentence = chart.PreciseSentence(body); !sentence.empty()) {
+        html += "<p class=\"precise\">";
+        AppendXmlText(html, sentence);
+        html += "</p>\n";
+    }
+    for (std::size_t f = kShortDecanateFieldCount; f < kDecanateFields.size(); ++f)
+        AppendSection(html, kDecanateFields[f].caption, FieldValue(result, kDecanateFields[f].field));
+    html += "</div>\n";
+}
+
+} // namespace
+
+std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
+{
+    std::string html;
+    html.reserve(std::size_t{32} * 1024);
+    html += "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>QB Tessaline reading for ";
+    AppendXmlText(html, chart.Name());
+    html += "</title>\n<style>";
+    html += kStyle;
+    html += "</style>\n</head>\n<body>\n<h1>";
+    AppendXmlText(html, chart.Name());
+    html += "</h1>\n";
+    AppendBirthFacts(html, chart);
     // The chart as a wheel, without its caption: the name and the instant stand just above it.
     if (pictures == ReadingPictures::InlineSvg) {
         html += "<div class=\"wheel\">\n";
@@ -109,42 +154,8 @@ std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
         html += "<p class=\"wheel\" align=\"center\"><img src=\"chart-wheel.svg\" width=\"480\" height=\"480\" "
                 "alt=\"Chart wheel\"></p>\n";
 
-    for (std::size_t i = 0; i < kDecanateBodyCount; ++i) {
-        const auto body = static_cast<Body>(i);
-        const DecanateResult result = chart.DecanateTextsOf(body);
-        html += "<div class=\"body\">\n";
-        if (pictures == ReadingPictures::NamedImages)
-            html += "<hr>\n"; // a renderer that supplies the images draws no heading borders: a rule instead
-        html += "<h2>";
-        AppendXmlText(html, BodyName(body));
-        html
-            += "</h2>\n<table class=\"layout\" width=\"100%\"><tr><td class=\"fieldcell\">\n<table class=\"fields\">\n";
-        AppendRow(html, "Position", chart.Position(body));
-        AppendRow(html, "Decanate Name", result.DecanateName);
-        for (std::size_t f = 0; f < kShortDecanateFieldCount; ++f)
-            AppendRow(html, kDecanateFields[f].caption, ShownValue(FieldValue(result, kDecanateFields[f].field)));
-        if (chart.Mansions())
-            AppendRow(html, "Lunar Mansion", MansionOf(chart, body));
-        html += "</table>\n</td><td class=\"picture\" align=\"right\" valign=\"top\">";
-        if (pictures == ReadingPictures::InlineSvg)
-            html += BodyPictureSvg(body);
-        else
-            html += "<img src=\"picture-" + std::to_string(i + 1) + ".png\" width=\"96\" height=\"96\" alt=\"\">";
-        html += "</td></tr></table>\n";
-        if (const std::string sentence = MarginSentence(chart.Margin(body), chart.Clock()); !sentence.empty()) {
-            html += "<p class=\"margin\">";
-            AppendXmlText(html, sentence);
-            html += "</p>\n";
-        }
-        if (const std::string sentence = chart.PreciseSentence(body); !sentence.empty()) {
-            html += "<p class=\"precise\">";
-            AppendXmlText(html, sentence);
-            html += "</p>\n";
-        }
-        for (std::size_t f = kShortDecanateFieldCount; f < kDecanateFields.size(); ++f)
-            AppendSection(html, kDecanateFields[f].caption, FieldValue(result, kDecanateFields[f].field));
-        html += "</div>\n";
-    }
+    for (std::size_t i = 0; i < kDecanateBodyCount; ++i)
+        AppendBodySection(html, chart, i, pictures);
     html += "</body>\n</html>\n";
     return html;
 }
