@@ -129,6 +129,58 @@ std::string BirthBatchText(const BirthArguments& birth, const BirthFileExtras& e
     return header + '\n' + row + '\n';
 }
 
+std::vector<std::string> BirthRecordIn(std::vector<std::string>& header, const BirthArguments& birth,
+                                       const BirthFileExtras& extras, std::vector<std::string> keep)
+{
+    const bool placed = !extras.place.empty() || !extras.placeId.empty();
+    const std::array<std::pair<std::string_view, std::string>, 13> values{{
+        {"name", birth.name},
+        {"date", birth.date},
+        {"time", birth.time},
+        {"zone", placed ? std::string() : birth.zone},
+        {"lon", placed ? std::string() : birth.lon},
+        {"lat", placed ? std::string() : birth.lat},
+        {"dst", birth.dst ? "1" : "0"},
+        {"place", extras.place},
+        {"placeId", extras.placeId},
+        {"handZone", extras.handZone},
+        {"city", extras.city},
+        {"state", extras.state},
+        {"country", extras.country},
+    }};
+    keep.resize(header.size());
+    for (const auto& [column, value] : values) {
+        auto at = std::find(header.begin(), header.end(), column);
+        if (at == header.end()) {
+            if (value.empty()) // a blank column the file lacks stays out of it
+                continue;
+            header.emplace_back(column);
+            keep.emplace_back();
+            at = header.end() - 1;
+        }
+        keep[static_cast<std::size_t>(at - header.begin())] = value;
+    }
+    return keep;
+}
+
+std::string PeopleFileText(const std::vector<std::string>& header, const std::vector<std::vector<std::string>>& records)
+{
+    std::string text;
+    const auto append = [&text, &header](const std::vector<std::string>& record) {
+        for (std::size_t c = 0; c < header.size(); ++c) {
+            if (c > 0)
+                text += ',';
+            if (c < record.size())
+                AppendCsvQuoted(text, record[c]);
+        }
+        text += '\n';
+    };
+    append(header);
+    for (const std::vector<std::string>& record : records)
+        append(record);
+    return text;
+}
+
 Result<std::unique_ptr<BatchFile>, BatchFailure> BatchFile::Open(const std::filesystem::path& file)
 {
     using enum BatchFailure::Kind;
@@ -166,6 +218,7 @@ Result<std::unique_ptr<BatchFile>, BatchFailure> BatchFile::Begin(std::unique_pt
     if (!header)
         return Unexpected<BatchFailure>{{Header, std::move(header).error(), reader.RecordLine()}};
     batch->header_ = *header;
+    batch->headerRecord_ = batch->record_;
     return batch;
 }
 
@@ -177,6 +230,8 @@ std::optional<BatchFile::Row> BatchFile::Next(const ZodiacChoice& fallback)
         return std::nullopt;
     Row row;
     row.line = reader_.RecordLine();
+    if (keepRecords_)
+        row.record = record_;
     if (problem) {
         row.birth = Refused(std::move(*problem));
         return row;

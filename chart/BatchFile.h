@@ -129,7 +129,13 @@ public:
         std::array<std::string, BatchHeader::kNames.size()> fields;
         std::array<std::string, BatchHeader::kKeptNames.size()> kept; // likewise, by BatchHeader::kKeptNames
         Result<BatchBirth, BirthFailure> birth = Unexpected<BirthFailure>{};
+        std::vector<std::string> record; // every field as written, with KeepRecords
     };
+    // Keeps each row's fields as written in Row::record, the columns no chart reads among them, so that a list
+    // of people can be written back whole; a batch that only charts its rows leaves them.
+    void KeepRecords() noexcept { keepRecords_ = true; }
+    // The header's fields as written.
+    const std::vector<std::string>& HeaderRecord() const noexcept { return headerRecord_; }
     // The next row that is not a blank line, its birth or why it is refused (a failure the program words
     // follows "In this row "); the zodiac of a row without zodiac columns is fallback. Nothing at the end of
     // the input, or when reading failed (Finished()).
@@ -147,6 +153,18 @@ private:
     CsvReader reader_;
     BatchHeader header_;
     std::vector<std::string> record_;
+    std::vector<std::string> headerRecord_;
+    bool keepRecords_ = false;
 };
+
+// A birth in the columns of a file of people, as the birth data window writes it (BirthBatchText's columns):
+// the columns the birth needs and the header lacks are added at the end of header (the caller widens the other
+// records); keep gives the record's other fields (a zodiac, a column no chart reads), which stay as they were.
+std::vector<std::string> BirthRecordIn(std::vector<std::string>& header, const BirthArguments& birth,
+                                       const BirthFileExtras& extras, std::vector<std::string> keep = {});
+
+// A file of people: the header and every record, each cut or padded to the header's width, as CSV.
+std::string PeopleFileText(const std::vector<std::string>& header,
+                           const std::vector<std::vector<std::string>>& records);
 
 } // namespace tessaline

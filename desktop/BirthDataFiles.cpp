@@ -10,10 +10,12 @@
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/OptionsMenu.h"
+#include "desktop/PeopleList.h"
 #include "desktop/QtString.h"
 
 #include <QAction>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -23,6 +25,7 @@
 #include <QSettings>
 
 #include <array>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -152,7 +155,7 @@ bool BirthDataFiles::refuse(const QString& path, std::size_t line, const QString
     return false;
 }
 
-std::string BirthDataFiles::birthFileText(const BirthDataForm& form) const
+std::pair<BirthArguments, BirthFileExtras> BirthDataFiles::formBirth(const BirthDataForm& form) const
 {
     BirthArguments birth = BirthArgumentsFromForm(form);
     const std::array<std::string, 3> typed = form_.typedPlaceParts();
@@ -169,6 +172,12 @@ std::string BirthDataFiles::birthFileText(const BirthDataForm& form) const
         birth.lon.clear();
         birth.lat.clear();
     }
+    return {birth, extras};
+}
+
+std::string BirthDataFiles::birthFileText(const BirthDataForm& form) const
+{
+    const auto [birth, extras] = formBirth(form);
     return BirthBatchText(birth, extras);
 }
 
@@ -200,6 +209,8 @@ bool BirthDataFiles::openFrom(const QString& path)
     if (!opened)
         return refuse(path, opened.error().line, FailureText(opened.error()));
     BatchFile& batch = **opened;
+    if (people_ != nullptr)
+        batch.KeepRecords();
     std::vector<BatchFile::Row> rows;
     while (auto row = batch.Next(form_.chosenZodiac()))
         rows.push_back(std::move(*row));
@@ -213,12 +224,34 @@ bool BirthDataFiles::openFrom(const QString& path)
         QStringList labels;
         for (const BatchFile::Row& row : rows)
             labels.append(RowLabel(row));
-        const std::optional<int> picked = (chooseRow_ ? chooseRow_ : ChooseRowInDialog)(&window_, labels);
+        RowChooser choose = chooseRow_ ? chooseRow_ : ChooseRowInDialog;
+        if (people_ != nullptr) {
+            std::vector<std::vector<std::string>> records;
+            records.reserve(rows.size());
+            for (BatchFile::Row& row : rows)
+                records.push_back(std::move(row.record));
+            people_->open(path, batch.HeaderRecord(), std::move(records));
+            peopleDock_->show();
+            if (!chooseRow_)
+                choose = [](QWidget*, const QStringList&) {
+                    return std::optional<int>(0);
+                };
+        }
+        const std::optional<int> picked = choose(&window_, labels);
         if (!picked || *picked < 0 || static_cast<std::size_t>(*picked) >= rows.size())
             return false;
         chosen = static_cast<std::size_t>(*picked);
+        if (people_ != nullptr)
+            people_->choosePerson(chosen);
     }
-    const BatchFile::Row& row = rows[chosen];
+    if (!openRow(path, batch, rows[chosen]))
+        return false;
+    remember(path);
+    return true;
+}
+
+bool BirthDataFiles::openRow(const QString& path, const BatchFile& batch, const BatchFile::Row& row)
+{
     if (!row.birth)
         return refuse(path, row.line, FromUtf8(FailureInWords(row.birth.error(), kWindowVoice)));
     const BatchBirth& birth = *row.birth;
@@ -237,8 +270,62 @@ bool BirthDataFiles::openFrom(const QString& path)
         if (batch.Header().Has(column))
             form_.typePlacePart(i, FromUtf8(row.kept[column]));
     }
-    remember(path);
     return true;
+}
+
+void BirthDataFiles::setPeopleList(PeopleList* people, QDockWidget* dock)
+{
+    people_ = people;
+    peopleDock_ = dock;
+    connect(people_, &PeopleList::personActivated, this, [this](std::size_t person) {
+        if (openPerson(person))
+            emit personOpened();
+    });
+    connect(people_, &PeopleList::addRequested, this, [this] {
+        if (auto record = formRecord({}))
+            people_->addPerson(std::move(*record));
+    });
+    connect(people_, &PeopleList::updateRequested, this, [this] {
+        const std::optional<std::size_t> chosen = people_->chosenPerson();
+        if (!chosen)
+            return;
+        if (auto record = formRecord(people_->model().record(*chosen)))
+            people_->updateChosen(std::move(*record));
+    });
+    connect(people_, &PeopleList::saveRequested, this, [this] {
+        if (const std::optional<QString> failed = people_->save())
+            ShowMessage(
+                &window_, MessageIcon::Critical,
+                tr("The people could not be saved to %1: %2").arg(QDir::toNativeSeparators(people_->path()), *failed));
+        else
+            remember(people_->path());
+    });
+}
+
+bool BirthDataFiles::openPerson(std::size_t person)
+{
+    // The person's record read as a batch of one row, by the same rules as the file it came from.
+    const std::vector<std::string> record = people_->model().record(person);
+    std::istringstream text(PeopleFileText(people_->model().header(), {record}));
+    auto opened = BatchFile::Read(text);
+    if (!opened)
+        return refuse(people_->path(), 0, FailureText(opened.error()));
+    std::optional<BatchFile::Row> row = (*opened)->Next(form_.chosenZodiac());
+    if (!row)
+        return refuse(people_->path(), 0, tr("the person's line cannot be read"));
+    row->line = 0; // a line of the one-row copy, not of the file: the message names the file alone
+    return openRow(people_->path(), **opened, *row);
+}
+
+std::optional<std::vector<std::string>> BirthDataFiles::formRecord(std::vector<std::string> keep)
+{
+    const BirthDataForm form = form_.CurrentForm();
+    if (const auto checked = ValidateBirthData(form); !checked) {
+        form_.showFailure(checked.error());
+        return std::nullopt;
+    }
+    const auto [birth, extras] = formBirth(form);
+    return BirthRecordIn(people_->model().header(), birth, extras, std::move(keep));
 }
 
 } // namespace tessaline

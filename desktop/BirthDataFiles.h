@@ -2,6 +2,7 @@
 #pragma once
 
 #include "base/Result.h"
+#include "chart/BatchFile.h"
 
 #include <QObject>
 #include <QStringList>
@@ -11,14 +12,20 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QAction;
+class QDockWidget;
 class QMenu;
 class QSettings;
 class QWidget;
 
 namespace tessaline {
+class PeopleList;
 struct BatchBirth;
+struct BirthArguments;
+struct BirthFileExtras;
 struct BirthDataForm;
 struct ValidationFailure;
 struct ZodiacChoice;
@@ -85,12 +92,33 @@ public:
     QStringList recentFiles() const { return recent_; }
 
     // Picks one of several rows, each shown as "line N: NAME, date time"; the index, or nothing to cancel.
+    // Where the window has a people list, a file of several people opens in it, and without a chooser the
+    // form takes the first.
     using RowChooser = std::function<std::optional<int>(QWidget* parent, const QStringList& rows)>;
     void setRowChooser(RowChooser chooser) { chooseRow_ = std::move(chooser); }
 
+    // The people list beside the form, in its dock: a file of several people opens there, and its buttons
+    // take the form's birth. Both belong to the window.
+    void setPeopleList(PeopleList* people, QDockWidget* dock);
+    // Fills the form with a person of the list; false, after a message naming the file and line, when the
+    // person cannot be opened.
+    bool openPerson(std::size_t person);
+
+signals:
+    // A person of the list was chosen with Enter or a double click and fills the form: the window charts them.
+    void personOpened();
+
 private:
-    // The file's text: the birth, its place chosen (or its coordinates and zone), City, State and Country.
+    // The birth the form holds as a file keeps it: its place chosen (or its coordinates and zone), City,
+    // State and Country.
+    std::pair<BirthArguments, BirthFileExtras> formBirth(const BirthDataForm& form) const;
+    // The file's text for one birth.
     std::string birthFileText(const BirthDataForm& form) const;
+    // The form filled from a row of a file; header says which columns the file has.
+    bool openRow(const QString& path, const BatchFile& batch, const BatchFile::Row& row);
+    // The checked form as a record of the people list's file, or nothing after the check's message. keep: the
+    // record's other fields.
+    std::optional<std::vector<std::string>> formRecord(std::vector<std::string> keep);
     void remember(const QString& path);
     void rebuildRecentMenu();
     // Where the file dialogs start: the folder of the newest recent file, else the home folder.
@@ -102,6 +130,8 @@ private:
     QSettings* settings_;
     QStringList recent_;
     RowChooser chooseRow_;
+    PeopleList* people_ = nullptr;
+    QDockWidget* peopleDock_ = nullptr;
 };
 
 } // namespace tessaline

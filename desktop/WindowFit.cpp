@@ -36,7 +36,10 @@ int WindowFit::neededHeight(int width) const
     int height = 0;
     if (const QWidget* central = window_->centralWidget(); central != nullptr && central->layout() != nullptr) {
         const QLayout* layout = central->layout();
-        height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
+        // What stands beside the form (a dock) keeps its width as the window's changes: the form has the rest.
+        const int beside = std::max(0, window_->width() - central->width());
+        const int own = std::max(width - beside, layout->totalMinimumSize().width());
+        height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(own) : layout->totalSizeHint().height();
         height = std::max(height, layout->totalMinimumSize().height());
     }
     if (const QWidget* menu = window_->menuWidget(); menu != nullptr && !menu->isHidden()) {
@@ -52,6 +55,8 @@ void WindowFit::fit()
         return;
     fitting_ = true;
     // Lay the contents out now, not when the event loop comes round: a line that came or went counts at once.
+    if (window_->layout() != nullptr)
+        window_->layout()->activate(); // a dock shown or hidden takes or gives back its width first
     if (QWidget* central = window_->centralWidget(); central != nullptr && central->layout() != nullptr)
         central->layout()->activate();
     const int needed = neededHeight(window_->width());

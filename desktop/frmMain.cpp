@@ -13,6 +13,7 @@
 #include "desktop/LocationSearch.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/OptionsMenu.h"
+#include "desktop/PeopleList.h"
 #include "desktop/PlacePicker.h"
 #include "desktop/WindowFit.h"
 #include "desktop/frmAbout.h"
@@ -24,17 +25,20 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace tessaline {
@@ -56,6 +60,8 @@ frmMain::frmMain(QWidget* parent, QSettings* settings)
     Form_Load();
     windowFit = new WindowFit(this, settings_, QStringLiteral("Window/BirthDataSize"));
     connect(placePicker, &PlacePicker::shownChanged, windowFit, &WindowFit::fit);
+    if (auto* dock = findChild<QDockWidget*>(QStringLiteral("dckPeople")))
+        connect(dock, &QDockWidget::visibilityChanged, windowFit, &WindowFit::fit);
 }
 
 frmMain::~frmMain()
@@ -81,6 +87,8 @@ void frmMain::buildMenus()
     file->addSeparator();
     mnuNext = file->addAction(tr("Get My Tessaline"));
     mnuNext->setObjectName(QStringLiteral("mnuNext"));
+    buildPeopleList(file);
+    file->addSeparator();
     mnuExit = file->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
 
@@ -100,6 +108,38 @@ void frmMain::buildMenus()
     connect(mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+void frmMain::buildPeopleList(QMenu* file)
+{
+    // The people of a file, beside the form; hidden until a file of several people opens.
+    peopleList = new PeopleList(this);
+    auto* dock = new QDockWidget(tr("People"), this);
+    dock->setObjectName(QStringLiteral("dckPeople"));
+    dock->setWidget(peopleList);
+    dock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    dock->hide();
+    birthDataFiles->setPeopleList(peopleList, dock);
+    connect(birthDataFiles, &BirthDataFiles::personOpened, this, &frmMain::cmdRashi_Click);
+
+    // In the File menu: every letter of a menu of its own would already be a field's Alt key.
+    file->addSeparator();
+    mnuPeopleList = dock->toggleViewAction();
+    mnuPeopleList->setText(tr("People &List"));
+    mnuPeopleList->setObjectName(QStringLiteral("mnuPeopleList"));
+    mnuPeopleList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    file->addAction(mnuPeopleList);
+    QAction* undo = peopleList->undoStack().createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("mnuPeopleUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    QAction* redo = peopleList->undoStack().createRedoAction(this, tr("Re&do"));
+    redo->setObjectName(QStringLiteral("mnuPeopleRedo"));
+    redo->setShortcut(QKeySequence::Redo);
+    redo->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    file->addActions({undo, redo});
+    peopleList->addActions({undo, redo}); // Ctrl+Z in the list undoes the list, in the form the form's box
 }
 
 void frmMain::buildControls()

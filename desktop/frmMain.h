@@ -42,6 +42,7 @@ class LinkLabel;
 class PlacePicker;
 class WindowFit;
 class frmDisplay;
+class PeopleList;
 
 // The birth data window: the program's main window and the only place where input enters.
 class frmMain : public QMainWindow, public BirthFormWindow
@@ -110,11 +111,14 @@ private:
     QLayout* buildCoordinates(QWidget* central);
     QWidget* buildPlaceLookup(QWidget* central);
     void buildMenus();
+    void buildPeopleList(QMenu* file);
     void Form_Load();
     void setReadingOrder();
     void mnuAbout_Click();
     std::optional<QString> coordinateKeyPress(const QString& incoming);
 
+    PeopleList* peopleList = nullptr;
+    QAction* mnuPeopleList = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label13 = nullptr;
     FilteredLineEdit* txtName = nullptr;

@@ -5,6 +5,8 @@
 //   peak memory        the process's peak resident size after one calculation (a fresh process)
 //   wheel drawn        median time to draw a new chart's wheel in the results window's panel at 800 × 800:
 //                      its SVG written and read, and painted at the panel's size
+//   people opened      median time to open a file of 10,000 people into the people list, shown and painted
+//   people filtered    median time from a key typed into the list's Find box to the list shown again
 //   first place search median time from the first key typed into the Place box of a fresh window to its list
 //                      of places shown, the atlas opened on the way (fresh processes)
 // Usage: bench_desktop [runs]   (default 50 clicks, 15 starts, 100 wheels)
@@ -19,7 +21,9 @@
 #include "tests/support/Births.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -89,13 +93,14 @@ class PaintWatch : public QObject
 {
 public:
     bool painted = false;
+    const QWidget* target = nullptr; // the window whose painting counts; the results window when none
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && watched->isWidgetType()) {
             const QWidget* top = static_cast<QWidget*>(watched)->window();
-            painted = painted || qobject_cast<const frmDisplay*>(top) != nullptr;
+            painted = painted || (target != nullptr ? top == target : qobject_cast<const frmDisplay*>(top) != nullptr);
         }
         return false;
     }
@@ -213,6 +218,62 @@ WheelTimes WheelDrawTimes(int runs)
 
 } // namespace
 
+struct PeopleTimes {
+    std::vector<double> opened;
+    std::vector<double> filtered;
+};
+
+// Opens 10,000 people (a batch file of spread births) a few times, then types into the Find box key by key.
+PeopleTimes PeopleListTimes(int opens)
+{
+    const QString path = QDir::temp().filePath(QStringLiteral("tessaline-bench-people.csv"));
+    {
+        std::ofstream file(path.toStdString());
+        file << "name,date,time,zone,lon,lat,dst,city\n";
+        const char* cities[] = {"Zürich", "São Paulo", "Kraków", "Delhi", "Springfield"};
+        for (int i = 0; i < 10000; ++i)
+            file << "PERSON " << static_cast<char>('A' + i / 676) << static_cast<char>('A' + i / 26 % 26)
+                 << static_cast<char>('A' + i % 26) << ',' << 1901 + i % 150 << '-' << (i % 9 + 10) << '-'
+                 << (i % 18 + 10) << ',' << (i % 14 + 10) << ':' << (i % 50 + 10) << ',' << i % 71 << ",077E12,28N36,0,"
+                 << cities[i % 5] << '\n';
+    }
+    PeopleTimes times;
+    frmMain window;
+    window.setRowChooser([](QWidget*, const QStringList&) { return std::optional<int>(0); });
+    window.show();
+    (void)QTest::qWaitForWindowExposed(&window);
+    PaintWatch watch;
+    watch.target = &window;
+    QApplication::instance()->installEventFilter(&watch);
+    const auto untilPainted = [&watch](QElapsedTimer& timer) {
+        while (!watch.painted && timer.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+        return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    };
+    for (int run = 0; run < opens; ++run) {
+        watch.painted = false;
+        QElapsedTimer timer;
+        timer.start();
+        window.OpenBirthDataFrom(path);
+        times.opened.push_back(untilPainted(timer));
+    }
+    auto* find = Child<QLineEdit>(window, "txtFindPerson");
+    find->setFocus();
+    for (const QString& typed : {QStringLiteral("zurich 19"), QStringLiteral("person bc")}) {
+        find->clear();
+        for (const QChar key : typed) {
+            watch.painted = false;
+            QElapsedTimer timer;
+            timer.start();
+            QTest::keyClick(find, key.toLatin1());
+            times.filtered.push_back(untilPainted(timer));
+        }
+    }
+    QApplication::instance()->removeEventFilter(&watch);
+    QFile::remove(path);
+    return times;
+}
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -259,6 +320,7 @@ int main(int argc, char** argv)
         }
     }
     const WheelTimes wheels = WheelDrawTimes(100);
+    const PeopleTimes people = PeopleListTimes(5);
     const std::vector<double> starts = ChildFigures(argv[0], "--start-once", 15);
     const std::vector<double> memory = ChildFigures(argv[0], "--memory-once", 3);
     const std::vector<double> places = ChildFigures(argv[0], "--place-once", 10);
@@ -272,5 +334,10 @@ int main(int argc, char** argv)
                 places.size());
     std::printf("wheel drawn at 800 x 800: median %.2f ms (%.2f ms of processor time) over %zu charts (limit 16 ms)\n",
                 Median(wheels.wall), Median(wheels.processor), wheels.wall.size());
+    std::printf("10,000 people opened:     median %.1f ms over %zu opens (limit 1000 ms)\n", Median(people.opened),
+                people.opened.size());
+    std::printf("people filtered per key:  median %.2f ms, slowest %.2f ms over %zu keys (limit 50 ms)\n",
+                Median(people.filtered), *std::max_element(people.filtered.begin(), people.filtered.end()),
+                people.filtered.size());
     return 0;
 }
