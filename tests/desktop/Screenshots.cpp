@@ -8,7 +8,8 @@
 // With --states FOLDER it also grabs the birth data window in the states worth checking by eye (as loaded, a
 // place chosen, a zone chosen by hand with both warnings, the Place list, the smallest size), the results of
 // that birth, and the ten body pictures as the results window draws them; run it again with
-// QT_SCALE_FACTOR=2 for the same at 200 %.
+// QT_SCALE_FACTOR=2 for the same at 200 %. With --people FOLDER it grabs the birth data window with a thousand
+// people in its list, filtered.
 
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/FilteredLineEdit.h"
@@ -27,6 +28,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPalette>
@@ -216,6 +218,38 @@ bool ShootDrekkanaForms(frmMain& window, const QDir& pictures)
 
 } // namespace
 
+// The birth data window with a thousand people in its list, filtered by a word: people.png.
+bool ShootPeopleList(const QDir& folder)
+{
+    const QString path = folder.filePath(QStringLiteral("people.csv"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write("name,date,time,zone,lon,lat,dst,city,country\n");
+    const char* places[] = {"Zürich,Switzerland", "São Paulo,Brazil", "Kraków,Poland", "Delhi,India", "Lyon,France"};
+    const char* names[] = {"ZOË MÜLLER", "JOÃO SILVA", "ANNA NOWAK", "ASHA RAO", "CLAIRE DUBOIS"};
+    for (int i = 0; i < 1000; ++i)
+        file.write(QStringLiteral("%1 %2,%3-%4-%5,%6:%7,%8,077E12,28N36,0,%9\n")
+                       .arg(QString::fromUtf8(names[i % 5]))
+                       .arg(QString(QChar(u'A' + i / 26 % 26)) + QChar(u'A' + i % 26))
+                       .arg(1901 + i % 150)
+                       .arg(i % 9 + 1, 2, 10, QLatin1Char('0'))
+                       .arg(i % 28 + 1, 2, 10, QLatin1Char('0'))
+                       .arg(i % 24, 2, 10, QLatin1Char('0'))
+                       .arg(i % 60, 2, 10, QLatin1Char('0'))
+                       .arg(i % 71)
+                       .arg(QString::fromUtf8(places[i % 5]))
+                       .toUtf8());
+    file.close();
+    frmMain window;
+    window.show();
+    bool ok = QTest::qWaitForWindowExposed(&window) && window.OpenBirthDataFrom(path);
+    QTest::keyClicks(Child<QLineEdit>(window, "txtFindPerson"), QStringLiteral("zurich 19"));
+    ok &= Save(window, folder, "people.png");
+    QFile::remove(path);
+    return ok;
+}
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -223,6 +257,8 @@ int main(int argc, char** argv)
         UseDarkPalette();
     if (argc > 2 && std::strcmp(argv[1], "--states") == 0)
         return GrabStates(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
+    if (argc > 2 && std::strcmp(argv[1], "--people") == 0)
+        return ShootPeopleList(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     bool ok = true;
 
