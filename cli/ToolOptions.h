@@ -41,6 +41,11 @@ struct Options {
     std::string place;
     std::string placeId;
     std::string places;
+    bool ingresses = false; // the calendar of decanate changes
+    std::string from;
+    std::string to;
+    std::string bodies;
+    bool ics = false;
 };
 
 // Where a birth was: the atlas query or GeoNames id, when the birth names its place; and the daylight-saving

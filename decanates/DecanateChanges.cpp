@@ -133,15 +133,20 @@ SignDecanate DecanateNumbered(int index) noexcept
     return SignDecanate{wrapped / 3, wrapped % 3 + 1};
 }
 
-// The instant between a and b (the body moving one way) at which it stands on the edge, to a second.
-double Crossing(BodyPath& path, Look a, Look b, double edge)
+// The first whole second (since 1970) at which the body, moving one way between a and b, stands past the edge:
+// found by halving a range of whole seconds, so that the answer is the same whatever range was asked for and
+// wherever its looks fell.
+std::int64_t Crossing(BodyPath& path, const Look& a, const Look& b, double edge)
 {
     const double sense = b.unwrapped > a.unwrapped ? 1.0 : -1.0;
-    while (b.t - a.t > kSecond && !path.Failed()) {
-        const Look middle = path.At(0.5 * (a.t + b.t), a);
-        (sense * (middle.unwrapped - edge) < 0.0 ? a : b) = middle;
+    auto before = static_cast<std::int64_t>(std::floor((a.t - kJulianDayOf1970) / kSecond));
+    auto after = static_cast<std::int64_t>(std::ceil((b.t - kJulianDayOf1970) / kSecond));
+    while (after - before > 1 && !path.Failed()) {
+        const std::int64_t middle = before + (after - before) / 2;
+        const Look look = path.At(kJulianDayOf1970 + static_cast<double>(middle) * kSecond, a);
+        (sense * (look.unwrapped - edge) < 0.0 ? before : after) = middle;
     }
-    return 0.5 * (a.t + b.t);
+    return after;
 }
 
 // The changes of one body between neighbouring looks, each edge between them crossed once.
@@ -155,13 +160,14 @@ void AddChanges(BodyPath& path, Body body, const std::vector<Look>& looks, doubl
         const auto kb = static_cast<int>(std::floor(b.unwrapped / kEdgeDegrees));
         const bool backwards = kb < ka;
         for (int k = std::min(ka, kb) + 1; k <= std::max(ka, kb); ++k) {
-            const double t = Crossing(path, a, b, k * kEdgeDegrees);
+            const std::int64_t second = Crossing(path, a, b, k * kEdgeDegrees);
+            const double t = kJulianDayOf1970 + static_cast<double>(second) * kSecond;
             if (t >= to)
                 continue;
             DecanateChange change;
             change.body = body;
             change.julianDayUT = t;
-            change.unixSeconds = std::llround((t - kJulianDayOf1970) / kSecond);
+            change.unixSeconds = second;
             change.left = DecanateNumbered(backwards ? k : k - 1);
             change.entered = DecanateNumbered(backwards ? k - 1 : k);
             change.retrograde = backwards;

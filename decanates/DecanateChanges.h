@@ -16,8 +16,10 @@ namespace tessaline {
 // One body passing one decanate edge (0°, 10°, ..., 350° of the chosen zodiac).
 struct DecanateChange {
     Body body = Body::Sun;
-    double julianDayUT = 0.0; // the instant of the crossing, to about a second
-    std::int64_t unixSeconds = 0; // the same instant in whole seconds since 1970-01-01 00:00:00 UT
+    // The first whole second at which the body stands in the decanate entered, in seconds since 1970-01-01
+    // 00:00:00 UT and as a Julian day (UT): the same whatever range it was found in.
+    std::int64_t unixSeconds = 0;
+    double julianDayUT = 0.0;
     SignDecanate left;
     SignDecanate entered;
     bool retrograde = false; // the body moved backwards across the edge
