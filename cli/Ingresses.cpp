@@ -263,8 +263,12 @@ int RunIngresses(const Options& options, const ZodiacChoice& zodiac, const Place
         = zodiac.zodiac == Zodiac::Tropical ? "tropical" : "sidereal-" + Lowered(AyanamsaKey(zodiac.ayanamsa));
     const Result<ChangeClock> clock = ClockOf(options, request, setting);
     if (!clock) {
-        err << TerminalText(clock.error()) << '\n';
-        return request.Named() ? kExitRejected : kExitUsage;
+        if (request.Named()) {
+            err << TerminalText(clock.error()) << '\n';
+            return kExitRejected;
+        }
+        err << TerminalText(clock.error()) << kMoreHelp;
+        return kExitUsage;
     }
     const auto range = RangeOf(options, *clock);
     if (!range) {

@@ -3,6 +3,8 @@
 
 #include "ephemeris/PreciseEphemeris.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -156,6 +158,23 @@ TEST(DecanateChanges, TheMoonsChangesInAMonth)
         ASSERT_TRUE(changes) << changes.error();
         EXPECT_EQ(changes->size(), count);
     }
+}
+
+// A change found from two starts, its looks falling elsewhere, is the same second: a calendar's events keep
+// their names from one range to the next.
+TEST(DecanateChanges, TheSameSecondWhateverTheRange)
+{
+    const double end = JulianDayUT({2024, 3, 1});
+    const auto whole = FindDecanateChanges({JulianDayUT({2024, 1, 1}), end, {Body::Moon}, {}});
+    const auto later = FindDecanateChanges({JulianDayUT({2024, 2, 10, 7, 13}), end, {Body::Moon}, {}});
+    ASSERT_TRUE(whole && later);
+    ASSERT_FALSE(later->empty());
+    const auto first = std::find_if(whole->begin(), whole->end(), [&](const DecanateChange& change) {
+        return change.julianDayUT >= later->front().julianDayUT - 1.0 / 24;
+    });
+    ASSERT_EQ(whole->end() - first, static_cast<std::ptrdiff_t>(later->size()));
+    for (std::size_t i = 0; i < later->size(); ++i)
+        EXPECT_EQ(first[static_cast<std::ptrdiff_t>(i)].unixSeconds, (*later)[i].unixSeconds);
 }
 
 // Ranges the ephemeris cannot give, or that say nothing, fail in words instead of listing nothing.
