@@ -277,9 +277,9 @@ std::optional<std::string> ConflictProblem(const std::vector<std::string>& given
     if (version && given.size() > 1)
         return std::string("--version stands alone: give it without other options");
     if (among(given, "ingresses")) {
-        static constexpr std::array<std::string_view, 13> kNotWithIngresses{
-            "name", "date",    "time", "lon", "lat",      "dst",  "batch",
-            "jobs", "svg-dir", "html", "svg", "drekkana", "brief"};
+        static constexpr std::array<std::string_view, 14> kNotWithIngresses{
+            "name", "date",    "time", "lon", "lat",      "dst",   "batch",
+            "jobs", "svg-dir", "html", "svg", "drekkana", "brief", "nakshatras"};
         const std::string others = listed([&](const std::string& o) { return among(kNotWithIngresses, o); });
         if (!tables.empty() || !others.empty())
             return "--ingresses lists the changes of the sky, with --place, --place-id or --zone for the clock: "

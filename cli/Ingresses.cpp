@@ -259,6 +259,7 @@ int RunIngresses(const Options& options, const ZodiacChoice& zodiac, const Place
     CalendarSetting setting;
     setting.format = FormatOf(options);
     setting.version = kProgramVersion;
+    setting.scheme = DecanSchemeFromKey(options.scheme).value_or(DecanScheme::Triplicity);
     setting.zodiacKey
         = zodiac.zodiac == Zodiac::Tropical ? "tropical" : "sidereal-" + Lowered(AyanamsaKey(zodiac.ayanamsa));
     const Result<ChangeClock> clock = ClockOf(options, request, setting);

@@ -61,32 +61,31 @@ std::string_view Direction(const DecanateChange& change)
     return change.retrograde ? "retrograde" : "direct";
 }
 
-// "Pisces III (Scorpio, Pluto)": the sign, the decanate, its sign and ruler.
-std::string DecanateLabel(SignDecanate decanate)
+// "Pisces III (Scorpio, Pluto)": the sign, the decanate, its sign and ruler ("Aries I (Mars)" for a face).
+std::string DecanateLabel(SignDecanate decanate, DecanScheme scheme)
 {
-    const DecanateResult texts = DecanateTexts(decanate);
+    const DecanateResult texts = DecanateTexts(decanate, scheme);
     std::string label(SignName(decanate.signIndex));
     label += ' ';
     label += kRoman[static_cast<std::size_t>(decanate.decanate - 1)];
     label += " (";
-    label += texts.DecanateSign;
-    label += ", ";
+    if (!texts.DecanateSign.empty()) {
+        label += texts.DecanateSign;
+        label += ", ";
+    }
     label += texts.RulingPlanet;
     label += ')';
     return label;
 }
 
-// The widest label of all 36, so that the text's columns line up whatever the changes.
-std::size_t LabelWidth()
+// The widest label of all 36 in the scheme, so that the text's columns line up whatever the changes.
+std::size_t LabelWidth(DecanScheme scheme)
 {
-    static const std::size_t width = [] {
-        std::size_t widest = 0;
-        for (int sign = 0; sign < 12; ++sign)
-            for (int decanate = 1; decanate <= 3; ++decanate)
-                widest = std::max(widest, DecanateLabel({sign, decanate}).size());
-        return widest;
-    }();
-    return width;
+    std::size_t widest = 0;
+    for (int sign = 0; sign < 12; ++sign)
+        for (int decanate = 1; decanate <= 3; ++decanate)
+            widest = std::max(widest, DecanateLabel({sign, decanate}, scheme).size());
+    return widest;
 }
 
 void Pad(std::string& out, std::size_t from, std::size_t width)
@@ -114,21 +113,22 @@ void AppendText(std::string& out, const DecanateChange& change, const ClockAtCha
     std::size_t start = out.size();
     out += BodyName(change.body);
     Pad(out, start, 9);
+    const std::size_t width = LabelWidth(setting.scheme);
     start = out.size();
-    out += DecanateLabel(change.left);
-    Pad(out, start, LabelWidth());
+    out += DecanateLabel(change.left, setting.scheme);
+    Pad(out, start, width);
     out += " -> ";
     start = out.size();
-    out += DecanateLabel(change.entered);
-    Pad(out, start, LabelWidth());
+    out += DecanateLabel(change.entered, setting.scheme);
+    Pad(out, start, width);
     out += "  ";
     out += Direction(change);
     out += '\n';
 }
 
-void AppendJsonDecanate(std::string& out, SignDecanate decanate)
+void AppendJsonDecanate(std::string& out, SignDecanate decanate, DecanScheme scheme)
 {
-    const DecanateResult texts = DecanateTexts(decanate);
+    const DecanateResult texts = DecanateTexts(decanate, scheme);
     out += "{\"sign\":";
     AppendJsonString(out, SignName(decanate.signIndex));
     out += ",\"decanate\":";
@@ -156,17 +156,17 @@ void AppendJsonLine(std::string& out, const DecanateChange& change, const ClockA
         AppendJsonString(out, clock.abbreviation);
     }
     out += ",\"left\":";
-    AppendJsonDecanate(out, change.left);
+    AppendJsonDecanate(out, change.left, setting.scheme);
     out += ",\"entered\":";
-    AppendJsonDecanate(out, change.entered);
+    AppendJsonDecanate(out, change.entered, setting.scheme);
     out += ",\"direction\":\"";
     out += Direction(change);
     out += "\"}\n";
 }
 
-void AppendCsvDecanate(std::string& out, SignDecanate decanate)
+void AppendCsvDecanate(std::string& out, SignDecanate decanate, DecanScheme scheme)
 {
-    const DecanateResult texts = DecanateTexts(decanate);
+    const DecanateResult texts = DecanateTexts(decanate, scheme);
     out += ',';
     out += SignName(decanate.signIndex);
     out += ',';
@@ -192,8 +192,8 @@ void AppendCsvRow(std::string& out, const DecanateChange& change, const ClockAtC
         out += ',';
         AppendCsvField(out, clock.abbreviation);
     }
-    AppendCsvDecanate(out, change.left);
-    AppendCsvDecanate(out, change.entered);
+    AppendCsvDecanate(out, change.left, setting.scheme);
+    AppendCsvDecanate(out, change.entered, setting.scheme);
     out += ',';
     out += Direction(change);
     out += '\n';
@@ -225,14 +225,17 @@ std::string EventDescription(const DecanateChange& change, const ClockAtChange& 
     }
     for (const auto& [verb, decanate] :
          {std::pair{"\nLeaves the ", change.left}, std::pair{"\nEnters the ", change.entered}}) {
-        const DecanateResult texts = DecanateTexts(decanate);
+        const DecanateResult texts = DecanateTexts(decanate, setting.scheme);
         text += verb;
         text += kOrdinals[static_cast<std::size_t>(decanate.decanate - 1)];
         text += " decanate of ";
         text += SignName(decanate.signIndex);
-        text += " (";
-        text += texts.DecanateSign;
-        text += "), ruled by ";
+        if (!texts.DecanateSign.empty()) {
+            text += " (";
+            text += texts.DecanateSign;
+            text += ')';
+        }
+        text += ", ruled by ";
         text += texts.RulingPlanet;
         text += '.';
     }
@@ -247,7 +250,7 @@ void AppendEvent(std::string& out, const DecanateChange& change, const ClockAtCh
     AppendDateTime(stamp, change.unixSeconds, 0, true);
     stamp += 'Z';
     // The same change gives the same UID on every run, so that a calendar program that subscribes updates the
-    // event instead of adding it again: the body, the edge, the minute, the direction and the zodiac.
+    // event instead of adding it again: the body, the edge, the minute, the direction, the zodiac and the scheme.
     std::string uid = Lowered(BodyName(change.body));
     uid += '-';
     const int edge = change.retrograde ? change.left.signIndex * 3 + change.left.decanate - 1
@@ -259,6 +262,10 @@ void AppendEvent(std::string& out, const DecanateChange& change, const ClockAtCh
     uid += Direction(change);
     uid += '-';
     uid += setting.zodiacKey;
+    if (setting.scheme != DecanScheme::Triplicity) { // the table's own scheme, the default, names none
+        uid += '-';
+        uid += NameOf(setting.scheme).key;
+    }
     uid += "@tessaline";
     AppendFoldedLine(out, "BEGIN:VEVENT");
     AppendFoldedLine(out, "UID:" + uid);
@@ -266,7 +273,7 @@ void AppendEvent(std::string& out, const DecanateChange& change, const ClockAtCh
     // the same file, and a subscriber sees no change where there is none.
     AppendFoldedLine(out, "DTSTAMP:" + stamp);
     AppendFoldedLine(out, "DTSTART:" + stamp);
-    AppendFoldedLine(out, "SUMMARY:" + ICalendarText(ChangeSentence(change)));
+    AppendFoldedLine(out, "SUMMARY:" + ICalendarText(ChangeSentence(change, setting.scheme)));
     AppendFoldedLine(out, "DESCRIPTION:" + ICalendarText(EventDescription(change, clock, setting)));
     AppendFoldedLine(out, "TRANSP:TRANSPARENT");
     AppendFoldedLine(out, "END:VEVENT");
@@ -274,16 +281,18 @@ void AppendEvent(std::string& out, const DecanateChange& change, const ClockAtCh
 
 } // namespace
 
-std::string ChangeSentence(const DecanateChange& change)
+std::string ChangeSentence(const DecanateChange& change, DecanScheme scheme)
 {
     std::string sentence = BodyName(change.body);
     sentence += " enters the ";
     sentence += kOrdinals[static_cast<std::size_t>(change.entered.decanate - 1)];
     sentence += " decanate of ";
     sentence += SignName(change.entered.signIndex);
-    sentence += " (";
-    sentence += DecanateTexts(change.entered).DecanateSign;
-    sentence += ')';
+    if (const std::string_view sign = DecanateTexts(change.entered, scheme).DecanateSign; !sign.empty()) {
+        sentence += " (";
+        sentence += sign;
+        sentence += ')';
+    }
     if (change.retrograde)
         sentence += " (retrograde)";
     return sentence;

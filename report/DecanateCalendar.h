@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "decanates/DecanSchemes.h"
 #include "decanates/DecanateChanges.h"
 
 #include <string>
@@ -21,6 +22,7 @@ struct CalendarSetting {
     std::string clockName; // the place's label or the zone's offset ("UT+5:30"); what the iCalendar says it is
     std::string zodiacKey; // "tropical", "sidereal-lahiri": part of every event's UID, so two zodiacs never meet
     std::string_view version; // the program's, in the iCalendar's PRODID
+    DecanScheme scheme = DecanScheme::Triplicity; // whose sign and ruler each decanate shows
 };
 
 // What the clock read at a change: its offset east of Greenwich and its abbreviation ("CEST"; may be empty).
@@ -39,8 +41,9 @@ void AppendCalendarChange(std::string& out, const DecanateChange& change, const 
 // The iCalendar's closing line; nothing for the others.
 void AppendCalendarEnd(std::string& out, const CalendarSetting& setting);
 
-// "Mars enters the second decanate of Aries (Leo)", with " (retrograde)" after a change made moving backwards.
-std::string ChangeSentence(const DecanateChange& change);
+// "Mars enters the second decanate of Aries (Leo)", the decanate's sign by the scheme (none for a face), with
+// " (retrograde)" after a change made moving backwards.
+std::string ChangeSentence(const DecanateChange& change, DecanScheme scheme = DecanScheme::Triplicity);
 
 // iCalendar text (RFC 5545, 3.3.11): backslash, semicolon, comma and line breaks escaped.
 std::string ICalendarText(std::string_view text);

@@ -40,6 +40,33 @@ TEST(DecanateCalendar, EscapesText)
     EXPECT_EQ(ICalendarText("Paris, \xC3\x8Ele-de-France"), "Paris\\, \xC3\x8Ele-de-France");
 }
 
+// The event's title in each scheme: the second decanate of Aries is Leo's in the table's own (triplicity)
+// scheme, Taurus's in the parivritti drekkana (the 36 walk the signs from Aries: Aries, Taurus, Gemini), and a
+// face without a sign, Mars then the Sun then Venus, in the Chaldean order.
+TEST(DecanateCalendar, TheTitleNamesTheDecanatesSignByTheScheme)
+{
+    DecanateChange change;
+    change.body = Body::Mars;
+    change.left = {0, 1};
+    change.entered = {0, 2};
+    const struct {
+        DecanScheme scheme;
+        const char* sentence;
+    } rows[] = {
+        {DecanScheme::Triplicity, "Mars enters the second decanate of Aries (Leo)"},
+        {DecanScheme::Parivritti, "Mars enters the second decanate of Aries (Taurus)"},
+        {DecanScheme::Chaldean, "Mars enters the second decanate of Aries"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ChangeSentence(change, row.scheme), row.sentence);
+    CalendarSetting faces;
+    faces.scheme = DecanScheme::Chaldean;
+    std::string line;
+    AppendCalendarChange(line, change, {}, faces);
+    EXPECT_NE(line.find("Aries I (Mars)"), std::string::npos) << line;
+    EXPECT_NE(line.find("Aries II (The Sun)"), std::string::npos) << line;
+}
+
 // Mars moving backwards from the second decanate of Aries (Leo, the Sun) into the first (Aries, Mars) at
 // 2024-03-20 03:06:24 UT (date -u -d 2024-03-20T03:06:24Z +%s gives 1710903984), on a clock five hours behind:
 // 22:06:24 the evening before.
