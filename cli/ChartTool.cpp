@@ -402,15 +402,8 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
         return RunBatch(options, *chosen, in, output, err);
 
     PlaceRequest request{options.place, options.placeId, std::nullopt};
-    if (options.ingresses) {
-        for (const auto& [option, text] : {std::pair{"--from", &options.from}, std::pair{"--to", &options.to}})
-            if (TrimBlanks(*text).empty()) {
-                err << option << " is required with --ingresses: the first and the last day, YYYY-MM-DD"
-                    << "\nRun with --help for more information.\n";
-                return kExitUsage;
-            }
+    if (options.ingresses)
         return RunIngresses(options, *chosen, request, output, err);
-    }
     if (birth.dst->count() > 0)
         request.dst = options.birth.dst;
     for (CLI::Option* option : birth.all) {

@@ -251,6 +251,11 @@ bool Write(const std::vector<DecanateChange>& changes, const ChangeClock& clock,
 int RunIngresses(const Options& options, const ZodiacChoice& zodiac, const PlaceRequest& request, Output& output,
                  std::ostream& err)
 {
+    for (const auto& [option, text] : {std::pair{"--from", &options.from}, std::pair{"--to", &options.to}})
+        if (TrimBlanks(*text).empty()) {
+            err << option << " is required with --ingresses: the first and the last day, YYYY-MM-DD" << kMoreHelp;
+            return kExitUsage;
+        }
     const Result<std::vector<Body>> bodies = BodiesNamed(options.bodies);
     if (!bodies) {
         err << bodies.error() << kMoreHelp;
