@@ -312,6 +312,24 @@ Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& loca
     return reading;
 }
 
+Result<ClockOffset> ClockAtInstant(std::string_view zoneId, std::int64_t unixSeconds, double longitudeEast)
+{
+    if (!PlainZoneName(zoneId))
+        return Fail(NotInDatabase(zoneId));
+    const Result<LoadedZone>& loaded = LoadZone(zoneId);
+    if (!loaded)
+        return Fail(loaded.error());
+    const Seconds at
+        = cctz::convert(cctz::civil_second(1970, 1, 1, 0, 0, 0), cctz::utc_time_zone()) + cctz::seconds(unixSeconds);
+    ClockOffset offset = OffsetAt(loaded->zone, at);
+    if (IsMeanTime(loaded->zone, at))
+        offset = ClockOffset{BirthplaceMeanTime(longitudeEast, offset.seconds), 0, "LMT"};
+    if (std::abs(offset.seconds) > kMostOffsetSeconds)
+        return Fail("The time-zone file of \"" + std::string(zoneId) + "\" gives the clock an offset of "
+                    + OffsetName(offset.seconds) + ", more than any clock has had: the zone must be chosen by hand");
+    return offset;
+}
+
 std::string OffsetName(int seconds)
 {
     return "UT" + ReadableOffset(seconds);

@@ -5,6 +5,7 @@
 #include "chart/ChartState.h"
 #include "ephemeris/CivilTime.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,11 @@ struct ClockReading {
 // clock time, and the birthplace's longitude in degrees east. The message says why when the zone is not
 // known to this computer.
 Result<ClockReading> ReadClock(std::string_view zoneId, const CivilInstant& local, double longitudeEast);
+
+// The clock at a place at a universal instant (seconds since 1970-01-01 00:00 UT): the offset then in force, the
+// birthplace's own mean time while the zone kept local mean time. The message says why when the zone is not
+// known to this computer.
+Result<ClockOffset> ClockAtInstant(std::string_view zoneId, std::int64_t unixSeconds, double longitudeEast);
 
 // "UT+5:08:48", "UT−4:30", "UT+0:00" (seconds only when there are some).
 std::string OffsetName(int seconds);

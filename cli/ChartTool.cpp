@@ -8,6 +8,7 @@
 #include "chart/Version.h"
 #include "cli/BatchRun.h"
 #include "cli/FailureWords.h"
+#include "cli/Ingresses.h"
 #include "cli/OneChart.h"
 #include "cli/PlaceOptions.h"
 #include "cli/Tables.h"
@@ -67,6 +68,7 @@ public:
 constexpr const char* kOneChart = "One chart (a date, a time, and a place or --zone, --lon and --lat)";
 constexpr const char* kBatch = "A batch: one chart per CSV row";
 constexpr const char* kTables = "The tables";
+constexpr const char* kIngresses = "The calendar of decanate changes (in the clock of --place or --zone, else UT)";
 constexpr const char* kOutput = "How to calculate and print (text when none of --json, --csv, --html, --svg)";
 
 constexpr const char* kHelpFooter = R"(Examples:
@@ -75,9 +77,11 @@ constexpr const char* kHelpFooter = R"(Examples:
   The wheel:   tessaline-chart --name "ASHA RAO" ... --svg >wheel.svg
   Pictures:    tessaline-chart --batch births.csv --svg --drekkana north --svg-dir charts
   The tables:  tessaline-chart --zones
+  A calendar:  tessaline-chart --ingresses --from 2025-01-01 --to 2025-12-31 --place "Paris, France" --ics >2025.ics
 
 --batch, --zones, --decanates, --places, --ayanamsas and --schemes each stand alone, without the options of one
-chart; --html is for one chart only. --svg prints one chart's wheel, or with --drekkana its drekkana
+chart; --html is for one chart only. --ingresses takes --from and --to, and of one chart's options only
+--place, --place-id or --zone, for the clock; --json writes it as JSON Lines. --svg prints one chart's wheel, or with --drekkana its drekkana
 chart; a batch writes its pictures to files, one per row, in the folder --svg-dir names (with --json or
 --csv beside them, or nothing on the standard output with --svg).
 
@@ -148,6 +152,11 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     birth.places = show(tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
     auto* ayanamsas = show(tables->add_flag("--ayanamsas", o.ayanamsas, "list the ayanamsas and exit"), kTables);
     auto* schemes = show(tables->add_flag("--schemes", o.schemes, "list the decan schemes and exit"), kTables);
+    auto* ingresses = show(app.add_flag("--ingresses", o.ingresses, "list every change of decanate of the bodies from --from to --to, by the precise ephemeris"), kIngresses);
+    auto* from = show(app.add_option("--from", o.from, "with --ingresses, the first day (1901-01-01 to 2050-12-31)")->type_name("YYYY-MM-DD"), kIngresses);
+    auto* to = show(app.add_option("--to", o.to, "with --ingresses, the last day")->type_name("YYYY-MM-DD"), kIngresses);
+    auto* bodies = show(app.add_option("--bodies", o.bodies, "with --ingresses, the bodies: sun,moon,mercury,venus,mars,jupiter,saturn,uranus,neptune,pluto,node (rahu),ketu (default: sun to pluto and node)")->type_name("LIST"), kIngresses);
+    auto* ics = show(formats->add_flag("--ics", o.ics, "with --ingresses, an iCalendar file (RFC 5545): one event per change"), kIngresses);
     show(calculation->add_flag("--precise", o.precise, "positions from the precise ephemeris instead of the classic formulas"), kOutput);
     show(calculation->add_option("--zodiac", o.zodiac, "tropical (the default) or sidereal")->type_name("tropical|sidereal"), kOutput);
     show(calculation->add_option("--ayanamsa", o.ayanamsa, "the sidereal zodiac's ayanamsa (see --ayanamsas; Lahiri by default)")->type_name("NAME"), kOutput);
@@ -173,6 +182,8 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     svgDir->needs(batch);
     for (CLI::Option* table : {zones, decanates, ayanamsas, schemes})
         calculation->excludes(table);
+    for (CLI::Option* option : {from, to, bodies, ics})
+        option->needs(ingresses);
     for (CLI::Option* table : {ayanamsas, schemes}) {
         table->excludes(json);
         table->excludes(html);
@@ -265,6 +276,18 @@ std::optional<std::string> ConflictProblem(const std::vector<std::string>& given
             + "at a time";
     if (version && given.size() > 1)
         return std::string("--version stands alone: give it without other options");
+    if (among(given, "ingresses")) {
+        static constexpr std::array<std::string_view, 14> kNotWithIngresses{
+            "name", "date",    "time", "lon", "lat",      "dst",   "batch",
+            "jobs", "svg-dir", "html", "svg", "drekkana", "brief", "nakshatras"};
+        const std::string others = listed([&](const std::string& o) { return among(kNotWithIngresses, o); });
+        if (!tables.empty() || !others.empty())
+            return "--ingresses lists the changes of the sky, with --place, --place-id or --zone for the clock: "
+                   "leave out "
+                + (tables.empty()       ? others
+                       : others.empty() ? tables
+                                        : tables + ", " + others);
+    }
     if (!tables.empty() && (batch || !chart.empty()))
         return tables + " stands alone: leave out "
             + listed([&](const std::string& o) { return among(kChart, o) || o == "batch"; });
@@ -379,6 +402,8 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
         return RunBatch(options, *chosen, in, output, err);
 
     PlaceRequest request{options.place, options.placeId, std::nullopt};
+    if (options.ingresses)
+        return RunIngresses(options, *chosen, request, output, err);
     if (birth.dst->count() > 0)
         request.dst = options.birth.dst;
     for (CLI::Option* option : birth.all) {

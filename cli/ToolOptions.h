@@ -32,6 +32,8 @@ struct Options {
     bool zones = false;
     bool decanates = false;
     bool precise = false;
+    bool ingresses = false; // the calendar of decanate changes
+    bool ics = false; // the calendar as iCalendar
     std::string zodiac;
     std::string ayanamsa;
     bool ayanamsas = false;
@@ -41,6 +43,9 @@ struct Options {
     std::string place;
     std::string placeId;
     std::string places;
+    std::string from; // the calendar of decanate changes: its first and last day, its bodies
+    std::string to;
+    std::string bodies;
 };
 
 // Where a birth was: the atlas query or GeoNames id, when the birth names its place; and the daylight-saving

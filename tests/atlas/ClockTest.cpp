@@ -212,5 +212,33 @@ TEST(ReadClock, AZoneFileIsCheckedOnceWhereItIsLoaded)
     EXPECT_EQ(again->first.seconds, 3600);
 }
 
+// The clock in force at a universal instant, either side of a jump and in summer and winter; the system's own
+// reading beside each: TZ=America/New_York date -d @1710053999 +"%F %T %z %Z" (and so on). Guadalajara in 1910
+// ran on its own mean time, as above: 1910-05-01 12:00 there is 18:53:24 UT, 1008 s after the capital's
+// 12:00 (TZ=America/Mexico_City date -d "1910-05-01 12:00" +%s gives -1883021004): -1883019996.
+TEST(ClockAtInstant, GivesTheOffsetInForceThen)
+{
+    const struct {
+        const char* zone;
+        std::int64_t at;
+        double longitude;
+        int seconds;
+        const char* abbreviation;
+    } cases[] = {
+        {"America/New_York", 1710053999, -74.0, -5 * 3600, "EST"}, // 01:59:59 EST, the last second before the jump
+        {"America/New_York", 1710054000, -74.0, -4 * 3600, "EDT"}, // 03:00:00 EDT
+        {"Europe/Paris", 1719835200, 2.35, 2 * 3600, "CEST"},
+        {"Europe/Paris", 1705320000, 2.35, 3600, "CET"},
+        {"America/Mexico_City", -1883019996, -103.35, -(6 * 3600 + 53 * 60 + 24), "LMT"},
+    };
+    for (const auto& c : cases) {
+        const auto offset = ClockAtInstant(c.zone, c.at, c.longitude);
+        ASSERT_TRUE(offset) << c.zone << ' ' << offset.error();
+        EXPECT_EQ(offset->seconds, c.seconds) << c.zone << ' ' << c.at;
+        EXPECT_EQ(offset->abbreviation, c.abbreviation) << c.zone << ' ' << c.at;
+    }
+    EXPECT_FALSE(ClockAtInstant("Nowhere/Atlantis", 0, 0.0));
+}
+
 } // namespace
 } // namespace tessaline::atlas

@@ -5,6 +5,7 @@
 
 #include "chart/Csv.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -299,6 +300,62 @@ TEST(ChartTool, UsageErrorsExitTwo)
     EXPECT_EQ(RunTool({"--batch", "-"}, "name,date,time\n").code, 2); // missing columns
     EXPECT_EQ(RunTool({"--help"}).code, 0);
     EXPECT_EQ(RunTool({"--version"}).code, 0);
+}
+
+// The calendar's days are the chosen clock's: the Sun reaches 280° at 2023-12-31 23:04:54 UT (the ephemeris
+// library: python3 tests/decanates/library_crossings.py 0 2023 12 31 2024 1 3), inside 2024 on a clock one hour
+// ahead of UT but not in UT, where the year holds the other 36 edges.
+TEST(ChartTool, IngressesListTheChangesOfTheDaysInTheChosenClock)
+{
+    const std::vector<std::string> year{"--ingresses", "--from",   "2024-01-01", "--to",
+                                        "2024-12-31",  "--bodies", "SUN",        "--json"};
+    const ToolRun ut = RunTool(year);
+    ASSERT_EQ(ut.code, 0) << ut.err;
+    EXPECT_EQ(std::count(ut.out.begin(), ut.out.end(), '\n'), 36);
+    std::vector<std::string> ahead = year;
+    ahead.insert(ahead.end(), {"--zone", "+01:00"});
+    const ToolRun clock = RunTool(ahead);
+    ASSERT_EQ(clock.code, 0) << clock.err;
+    EXPECT_EQ(std::count(clock.out.begin(), clock.out.end(), '\n'), 37);
+    const auto first = nlohmann::json::parse(clock.out.substr(0, clock.out.find('\n')));
+    EXPECT_EQ(first["clockTime"], "2024-01-01T00:04:54+01:00");
+    EXPECT_EQ(first["entered"]["sign"], "Capricorn");
+    EXPECT_EQ(first["entered"]["decanate"], 2);
+}
+
+// Options the calendar cannot take: each refused with a message and exit code 2, nothing on the output.
+TEST(ChartTool, IngressesRefuseWhatTheyCannotList)
+{
+    const std::vector<std::string> range{"--ingresses", "--from", "2024-01-01", "--to", "2024-02-01"};
+    const auto with = [&range](std::vector<std::string> more) {
+        std::vector<std::string> args = range;
+        args.insert(args.end(), more.begin(), more.end());
+        return args;
+    };
+    const struct {
+        std::vector<std::string> args;
+        const char* said;
+    } rows[] = {
+        {{"--ingresses", "--from", "2024-01-01"}, "--to is required"},
+        {{"--ingresses", "--from", "2024-02-30", "--to", "2024-03-01"}, "is not a date"},
+        {{"--ingresses", "--from", "1900-12-31", "--to", "1901-03-01"}, "from 1901-01-01 to 2050-12-31"},
+        {{"--ingresses", "--from", "2024-03-01", "--to", "2024-02-01"}, "comes before --from"},
+        {with({"--bodies", "sun,ceres"}), "\"ceres\" is not a body"},
+        {with({"--bodies", "ascendant"}), "is not a body"},
+        {with({"--date", "2024-01-01"}), "leave out --date"},
+        {with({"--batch", "-"}), "leave out --batch"},
+        {with({"--zones"}), "leave out --zones"},
+        {with({"--zone", "auto"}), "--zone auto takes the clock of a place"},
+        {with({"--zone", "71"}), "is not a zone"},
+        {with({"--ics", "--csv"}), "at most 1"},
+        {{"--ics"}, "requires --ingresses"},
+    };
+    for (const auto& row : rows) {
+        const ToolRun run = RunTool(row.args);
+        EXPECT_EQ(run.code, 2) << row.said;
+        EXPECT_TRUE(run.out.empty()) << row.said;
+        EXPECT_NE(run.err.find(row.said), std::string::npos) << run.err;
+    }
 }
 
 TEST(ChartTool, ErrorLinesStayJsonWhenARowIsNotUtf8)

@@ -24,7 +24,8 @@ check() { # how, expected reason, the tool's status, the options
 }
 # shellcheck disable=SC2086 # the options are meant to split into words
 for options in "$birth" "$birth --json" "$birth --html" "$birth --svg" "--batch $batch" "--batch $batch --json" "--batch -" \
-    "--batch $batch --csv" "--zones" "--decanates" "--help" "--version"; do
+    "--batch $batch --csv" "--zones" "--decanates" "--help" "--version" \
+    "--ingresses --from 2024-01-01 --to 2024-01-31" "--ingresses --from 1901-01-01 --to 2050-12-31 --ics"; do
     "$tool" $options <"$batch" >/dev/full 2>"$err"
     check "full" "No space left on device" $? $options
     "$tool" $options <"$batch" >&- 2>"$err"
