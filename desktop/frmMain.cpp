@@ -66,6 +66,9 @@ frmMain::frmMain(QWidget* parent, QSettings* settings)
 
 frmMain::~frmMain()
 {
+    // The dock hides as the window goes: its height no longer matters, and the layout it would ask is gone.
+    if (auto* dock = findChild<QDockWidget*>(QStringLiteral("dckPeople")))
+        disconnect(dock, nullptr, windowFit, nullptr);
     delete display_;
 }
 
