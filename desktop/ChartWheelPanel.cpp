@@ -536,7 +536,8 @@ void ChartWheelPanel::paintEvent(QPaintEvent*)
             InPanel(at.wheel, wheelLayout_.width, wheelLayout_.height, wheelLayout_.points[ToIndex(chosen_)].glyph)
                 .adjusted(-3, -3, 3, 3),
             4, 4);
-    if (const DrekkanaPoint* point = DrekkanaPointOf(drekkanaLayout_, chosen_, hasDrekkana_); point && !at.drekkana.isEmpty())
+    if (const DrekkanaPoint* point = DrekkanaPointOf(drekkanaLayout_, chosen_, hasDrekkana_);
+        point && !at.drekkana.isEmpty())
         painter.drawRoundedRect(
             InPanel(at.drekkana, drekkanaLayout_.width, drekkanaLayout_.height, point->glyph).adjusted(-3, -3, 3, 3), 4,
             4);
@@ -578,7 +579,8 @@ void ChartWheelPanel::keyPressEvent(QKeyEvent* event)
 int ChartWheelPanel::readableSide() const
 {
     const Shown shown = shownPictures();
-    const double share = shown.drekkana ? DrekkanaChartSmallestText() : ChartWheelSmallestText();
+    // The note in place of a drekkana chart the scheme does not give needs no more room than the wheel.
+    const double share = shown.drekkana && hasDrekkana_ ? DrekkanaChartSmallestText() : ChartWheelSmallestText();
     const int type = QFontInfo(font()).pixelSize();
     return std::max(kLeastSide, static_cast<int>(std::ceil(type / share)));
 }

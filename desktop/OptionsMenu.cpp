@@ -203,4 +203,3 @@ DrekkanaStyle OptionsMenu::chosenDrekkanaStyle() const
 }
 
 } // namespace tessaline
-

@@ -89,6 +89,16 @@ QString AnglesText(const Chart& chart)
     return items.join(QStringLiteral(" \u00B7 "));
 }
 
+// A line of items between middle dots, each held together as the angles line holds its own.
+QString HeldItems(const QString& line)
+{
+    const QString dot = QStringLiteral(" \u00B7 ");
+    QStringList items = line.split(dot);
+    for (QString& item : items)
+        item.replace(QLatin1Char(' '), QChar(0x00A0));
+    return items.join(dot);
+}
+
 // "Tropical zodiac; positions from the classic formulas": the zodiac and how the positions were calculated.
 QString ZodiacAndMode(const Chart& chart)
 {
@@ -173,9 +183,9 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
     }
     auto* splitter = findChild<QSplitter*>(QStringLiteral("splChart"));
     QWidget* divider = splitter != nullptr ? splitter->handle(1) : nullptr;
-    for (QWidget* next : std::initializer_list<QWidget*>{divider, chartPanel->tabPictures, chartPanel,
-                                                         chartPanel->lblDrekkanaUnavailable, Label61,
-                                                         lblCoBrandAd, cmdOK, cmdExit}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{divider, chartPanel->tabPictures, chartPanel,
+                                         chartPanel->lblDrekkanaUnavailable, Label61, lblCoBrandAd, cmdOK, cmdExit}) {
         if (next == nullptr)
             continue;
         setTabOrder(previous, next);
@@ -399,7 +409,7 @@ void frmDisplay::showChart(const Chart& chart)
     lblPlace->setText(QString::fromStdString(BirthPlaceText(reading_)));
     lblZodiac->setText(ZodiacAndMode(reading_));
     lblAngles->setText(AnglesText(reading_));
-    lblMansions->setText(reading_.Mansions() ? FromUtf8(OtherMansionsLine(reading_)) : QString());
+    lblMansions->setText(reading_.Mansions() ? HeldItems(FromUtf8(OtherMansionsLine(reading_))) : QString());
     lblMansions->setVisible(reading_.Mansions());
     chartPanel->ShowChart(reading_);
     const QString scheme = FromUtf8(SchemeLine(reading_));

@@ -60,8 +60,10 @@ TEST_F(DecanSchemeWindow, EachSchemeRemakesTheOpenChartAndIsRemembered)
         const char* element;
     };
     const Row rows[] = {
-        {"chaldean", "\u2014", "The Sun", "Air"},  {"parivritti", "Sagittarius", "Jupiter", "Fire"},
-        {"somanatha", "Virgo", "Mercury", "Earth"}, {"jagannatha", "Gemini", "Mercury", "Air"},
+        {"chaldean", "\u2014", "The Sun", "Air"},
+        {"parivritti", "Sagittarius", "Jupiter", "Fire"},
+        {"somanatha", "Virgo", "Mercury", "Earth"},
+        {"jagannatha", "Gemini", "Mercury", "Air"},
         {"triplicity", "Aquarius", "Uranus and Saturn", "Air"},
     };
     OpenWithSettings();
