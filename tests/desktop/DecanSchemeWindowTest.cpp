@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -70,6 +71,9 @@ TEST_F(DecanSchemeWindow, EachSchemeRemakesTheOpenChartAndIsRemembered)
     EXPECT_TRUE(Child<QAction>(window, "mnuScheme_triplicity")->isChecked()); // the table's own at first
     frmDisplay* results = CalculateDelhi();
     ASSERT_NE(results, nullptr);
+    // The birth data window is hidden now: the results window's own Options menu offers the same entries.
+    EXPECT_TRUE(
+        Child<QMenu>(results, "mnuOptions")->actions().contains(Child<QMenu>(window, "mnuDecanScheme")->menuAction()));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.key);
         Child<QAction>(window, QStringLiteral("mnuScheme_") + QLatin1String(row.key))->trigger();
