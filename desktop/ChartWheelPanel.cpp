@@ -10,6 +10,7 @@
 #include <QFontInfo>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -37,6 +38,7 @@ namespace {
 
 const QString kWheelKey = QStringLiteral("View/ChartWheel");
 const QString kDrekkanaKey = QStringLiteral("View/DrekkanaChart");
+const QString kMansionsKey = QStringLiteral("View/LunarMansions");
 
 // The wheel's share of the panel's height when both pictures are shown: it has more to say.
 constexpr qreal kWheelShare = 0.6;
@@ -79,8 +81,10 @@ bool Hits(const PictureBox& box, QPointF at)
                .Contains(at.x(), at.y());
 }
 
-const DrekkanaPoint* DrekkanaPointOf(const DrekkanaLayout& layout, BodyIndex body)
+const DrekkanaPoint* DrekkanaPointOf(const DrekkanaLayout& layout, BodyIndex body, bool drawn)
 {
+    if (!drawn)
+        return nullptr;
     const auto found = std::find_if(layout.points.begin(), layout.points.end(),
                                     [body](const DrekkanaPoint& point) { return point.body == body; });
     return found != layout.points.end() ? &*found : nullptr;
@@ -199,8 +203,19 @@ ChartWheelPanel::ChartWheelPanel(QMenuBar* bar, QSettings* settings, QWidget* pa
     tabPictures->setDrawBase(false);
     connect(tabPictures, &QTabBar::currentChanged, this, [this] {
         drawn_ = QPixmap();
+        placeUnavailableNote();
         update();
     });
+    lblDrekkanaUnavailable = new QLabel(this);
+    lblDrekkanaUnavailable->setObjectName(QStringLiteral("lblDrekkanaUnavailable"));
+    lblDrekkanaUnavailable->setTextFormat(Qt::PlainText);
+    lblDrekkanaUnavailable->setWordWrap(true);
+    lblDrekkanaUnavailable->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Selectable by keyboard, so the Tab key stops on it as it did on the picture.
+    lblDrekkanaUnavailable->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    lblDrekkanaUnavailable->setFocusPolicy(Qt::StrongFocus);
+    lblDrekkanaUnavailable->setAccessibleDescription(tr("Drekkana chart"));
+    lblDrekkanaUnavailable->hide();
     showChosenPictures();
 }
 
@@ -228,6 +243,15 @@ void ChartWheelPanel::addViewMenu(QMenuBar* bar)
             showChosenPictures();
         });
     }
+    view->addSeparator();
+    mnuLunarMansions = view->addAction(tr("Lunar &Mansions"));
+    mnuLunarMansions->setObjectName(QStringLiteral("mnuLunarMansions"));
+    mnuLunarMansions->setStatusTip(tr("The 27 lunar mansions round the wheel and each point's mansion in the reading"));
+    mnuLunarMansions->setCheckable(true);
+    mnuLunarMansions->setChecked(settings_ != nullptr && settings_->value(kMansionsKey, false).toBool());
+    // Saved first: the window makes its chart again on the same signal, after this.
+    connect(mnuLunarMansions, &QAction::toggled, this,
+            [this](bool checked) { SaveChoice(window(), settings_, kMansionsKey, checked); });
 }
 
 QWidget* ChartWheelPanel::besideTabs(TabPanel* tabs)
@@ -265,7 +289,21 @@ void ChartWheelPanel::showChosenPictures()
     tabPictures->setVisible(wheel && drekkana);
     fitWidthToHeight();
     drawn_ = QPixmap();
+    placeUnavailableNote();
     update();
+}
+
+void ChartWheelPanel::placeUnavailableNote()
+{
+    const QString reason = charted_ ? FromUtf8(DrekkanaUnavailable(chart_)) : QString();
+    const QRectF at = places().drekkana;
+    if (reason.isEmpty() || at.isEmpty()) {
+        lblDrekkanaUnavailable->hide();
+        return;
+    }
+    lblDrekkanaUnavailable->setText(reason);
+    lblDrekkanaUnavailable->setGeometry(at.toAlignedRect().adjusted(12, 12, -12, -12));
+    lblDrekkanaUnavailable->show();
 }
 
 void ChartWheelPanel::fitWidthToHeight()
@@ -316,6 +354,7 @@ void ChartWheelPanel::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     tabPictures->setGeometry(0, 0, width(), tabPictures->sizeHint().height());
+    placeUnavailableNote();
 }
 
 void ChartWheelPanel::ShowChart(const Chart& chart)
@@ -341,12 +380,20 @@ void ChartWheelPanel::drawPictures()
     options_
         = {palette().color(QPalette::Window).lightness() < 128 ? PictureColours::Dark : PictureColours::Light, false};
     wheelLayout_ = LayOutChartWheel(chart_, options_);
-    drekkanaLayout_ = LayOutDrekkanaChart(chart_, style_, options_);
+    // No drekkana chart where the scheme gives none: no glyphs to click, nothing drawn in its place but why.
+    hasDrekkana_ = DrekkanaUnavailable(chart_).empty();
+    drekkanaLayout_ = hasDrekkana_ ? LayOutDrekkanaChart(chart_, style_, options_) : DrekkanaLayout{};
+    placeUnavailableNote();
     // The SVG of each is written and read when it is first painted: a picture not shown costs nothing.
     wheelRead_ = false;
     drekkanaRead_ = false;
     drawn_ = QPixmap();
     update();
+}
+
+std::string ChartWheelPanel::wheelPicture() const
+{
+    return ChartWheelSvg(chart_, options_);
 }
 
 QString ChartWheelPanel::drekkanaHeading() const
@@ -374,7 +421,7 @@ std::optional<QPointF> ChartWheelPanel::glyphCentre(BodyIndex body) const
         const PictureBox& glyph = wheelLayout_.points[ToIndex(body)].glyph;
         return InPanel(at.wheel, wheelLayout_.width, wheelLayout_.height, glyph).center();
     }
-    const DrekkanaPoint* point = DrekkanaPointOf(drekkanaLayout_, body);
+    const DrekkanaPoint* point = DrekkanaPointOf(drekkanaLayout_, body, hasDrekkana_);
     if (at.drekkana.isEmpty() || point == nullptr)
         return std::nullopt;
     return InPanel(at.drekkana, drekkanaLayout_.width, drekkanaLayout_.height, point->glyph).center();
@@ -391,7 +438,7 @@ std::optional<BodyIndex> ChartWheelPanel::pointAt(QPointF pos) const
             if (Hits(point.glyph, p) || Hits(point.degrees, p) || Hits(point.minutes, p))
                 return point.body;
     }
-    if (at.drekkana.contains(pos)) {
+    if (hasDrekkana_ && at.drekkana.contains(pos)) {
         const QPointF p = InPicture(at.drekkana, drekkanaLayout_.width, drekkanaLayout_.height, pos);
         for (const DrekkanaPoint& point : drekkanaLayout_.points)
             if (Hits(point.glyph, p))
@@ -464,15 +511,16 @@ void ChartWheelPanel::paintEvent(QPaintEvent*)
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
         if (!at.wheel.isEmpty()) {
             if (!std::exchange(wheelRead_, true))
-                LoadSvg(*wheel_, ChartWheelSvg(chart_, options_));
+                LoadSvg(*wheel_, wheelPicture());
             wheel_->render(&painter, at.wheel);
         }
         if (!at.drekkana.isEmpty()) {
-            if (!std::exchange(drekkanaRead_, true))
-                LoadSvg(*drekkana_, DrekkanaChartSvg(chart_, style_, options_));
             painter.setPen(palette().color(QPalette::WindowText));
             painter.drawText(at.drekkanaHeading, Qt::AlignCenter | Qt::TextWordWrap, drekkanaHeading());
-            drekkana_->render(&painter, at.drekkana);
+            if (hasDrekkana_ && !std::exchange(drekkanaRead_, true))
+                LoadSvg(*drekkana_, DrekkanaChartSvg(chart_, style_, options_));
+            if (hasDrekkana_) // else the note says why there is none
+                drekkana_->render(&painter, at.drekkana);
         }
     }
     QPainter painter(this);
@@ -488,7 +536,8 @@ void ChartWheelPanel::paintEvent(QPaintEvent*)
             InPanel(at.wheel, wheelLayout_.width, wheelLayout_.height, wheelLayout_.points[ToIndex(chosen_)].glyph)
                 .adjusted(-3, -3, 3, 3),
             4, 4);
-    if (const DrekkanaPoint* point = DrekkanaPointOf(drekkanaLayout_, chosen_); point && !at.drekkana.isEmpty())
+    if (const DrekkanaPoint* point = DrekkanaPointOf(drekkanaLayout_, chosen_, hasDrekkana_);
+        point && !at.drekkana.isEmpty())
         painter.drawRoundedRect(
             InPanel(at.drekkana, drekkanaLayout_.width, drekkanaLayout_.height, point->glyph).adjusted(-3, -3, 3, 3), 4,
             4);
@@ -530,7 +579,8 @@ void ChartWheelPanel::keyPressEvent(QKeyEvent* event)
 int ChartWheelPanel::readableSide() const
 {
     const Shown shown = shownPictures();
-    const double share = shown.drekkana ? DrekkanaChartSmallestText() : ChartWheelSmallestText();
+    // The note in place of a drekkana chart the scheme does not give needs no more room than the wheel.
+    const double share = shown.drekkana && hasDrekkana_ ? DrekkanaChartSmallestText() : ChartWheelSmallestText();
     const int type = QFontInfo(font()).pixelSize();
     return std::max(kLeastSide, static_cast<int>(std::ceil(type / share)));
 }

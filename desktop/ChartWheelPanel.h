@@ -12,6 +12,7 @@
 #include <optional>
 
 class QAction;
+class QLabel;
 class QScrollArea;
 class QTabBar;
 class QMenuBar;
@@ -57,8 +58,14 @@ public:
 
     QAction* mnuChartWheel = nullptr;
     QAction* mnuDrekkanaChart = nullptr;
+    // The 27 lunar mansions on the wheel and in the reading; the results window makes its chart again with
+    // them or without.
+    QAction* mnuLunarMansions = nullptr;
     // With both pictures chosen: which one the panel shows, each at the panel's whole size.
     QTabBar* tabPictures = nullptr;
+    // In place of a drekkana chart the chart's scheme does not give (the faces stand in no sign): why there
+    // is none, which the keyboard reaches and a screen reader reads.
+    QLabel* lblDrekkanaUnavailable = nullptr;
 
     // The panel and the tabs side by side, in a splitter the user can move.
     QWidget* besideTabs(TabPanel* tabs);
@@ -66,6 +73,9 @@ public:
     void ShowChart(const Chart& chart);
     void setDrekkanaStyle(DrekkanaStyle style);
     DrekkanaStyle drekkanaStyle() const noexcept { return style_; }
+
+    // The wheel as the panel draws it: the SVG it gives its renderer.
+    std::string wheelPicture() const;
 
     BodyIndex chosenBody() const noexcept { return chosen_; }
     ChartPicturePlaces places() const;
@@ -114,6 +124,8 @@ private:
     void drawPictures();
     void stepChoice(int step);
     QString drekkanaHeading() const;
+    // Shows the reason there is no drekkana chart where the chart would stand, or hides it.
+    void placeUnavailableNote();
 
     QSettings* settings_;
     QScrollArea* scroll_ = nullptr; // the pictures' scroll area in the splitter, once besideTabs() made it
@@ -127,6 +139,7 @@ private:
     bool drekkanaRead_ = false;
     WheelLayout wheelLayout_;
     DrekkanaLayout drekkanaLayout_;
+    bool hasDrekkana_ = true; // whether the chart's scheme gives a drekkana chart
     BodyIndex chosen_ = BodyIndex::Moon;
     bool fitted_ = false;
     QPixmap drawn_; // both pictures at the panel's size in device pixels, drawn again when either changes

@@ -20,6 +20,26 @@ const QString kPrecisePositionsKey = QStringLiteral("Options/PrecisePositions");
 const QString kZodiacKey = QStringLiteral("Options/Zodiac");
 // "south" or "north".
 const QString kDrekkanaKey = QStringLiteral("Options/DrekkanaChart");
+// The scheme's key: "triplicity", "chaldean", ...
+const QString kSchemeKey = QStringLiteral("Options/DecanScheme");
+
+// What each scheme does, for the status line.
+QString SchemeTip(DecanScheme scheme)
+{
+    switch (scheme) {
+    case DecanScheme::Triplicity:
+        break;
+    case DecanScheme::Chaldean:
+        return QObject::tr("The planets in the Chaldean order rule the 36 faces; a face stands in no sign");
+    case DecanScheme::Parivritti:
+        return QObject::tr("The 36 decanates walk the signs three times from Aries");
+    case DecanScheme::Somanatha:
+        return QObject::tr("Odd signs count forward from Aries, even signs backward from Pisces");
+    case DecanScheme::Jagannatha:
+        return QObject::tr("The movable, fixed and dual signs of the sign's element");
+    }
+    return QObject::tr("Each sign's thirds ruled by the three signs of its element, as the decanate table gives them");
+}
 
 } // namespace
 
@@ -82,6 +102,7 @@ OptionsMenu::OptionsMenu(QMenuBar* bar, QWidget* window, QSettings* settings)
     }
     stored->setChecked(true); // an unknown stored value leaves the tropical zodiac
     addDrekkanaMenu(options);
+    addSchemeMenu(options);
 
     connect(mnuPrecise, &QAction::toggled, this,
             [this](bool checked) { SaveChoice(window_, settings_, kPrecisePositionsKey, checked); });
@@ -116,6 +137,36 @@ void OptionsMenu::addDrekkanaMenu(QMenu* options)
     });
 }
 
+void OptionsMenu::addSchemeMenu(QMenu* options)
+{
+    mnuDecanScheme = options->addMenu(tr("Decan &Scheme"));
+    mnuDecanScheme->setObjectName(QStringLiteral("mnuDecanScheme"));
+    auto* schemes = new QActionGroup(mnuDecanScheme);
+    const QString storedKey = settings_ != nullptr ? settings_->value(kSchemeKey).toString() : QString();
+    for (std::size_t i = 0; i < kDecanSchemes.size(); ++i) {
+        const DecanSchemeName& name = kDecanSchemes[i];
+        const QString key = QString::fromLatin1(name.key);
+        // Each caption's first letter is its own: T, C, P, S, J.
+        QAction* action = mnuDecanScheme->addAction(QLatin1Char('&') + tr(name.caption.data()));
+        action->setObjectName(QStringLiteral("mnuScheme_") + key);
+        action->setStatusTip(SchemeTip(name.scheme));
+        action->setCheckable(true);
+        schemes->addAction(action);
+        mnuScheme[i] = action;
+    }
+    QAction* stored = mnuScheme[0]; // an unknown stored value leaves the table's own scheme
+    const auto storedScheme = DecanSchemeFromKey(storedKey.toStdString());
+    for (std::size_t i = 0; i < kDecanSchemes.size(); ++i)
+        if (storedScheme == kDecanSchemes[i].scheme)
+            stored = mnuScheme[i];
+    stored->setChecked(true);
+    connect(schemes, &QActionGroup::triggered, this, [this] {
+        const DecanScheme scheme = chosenScheme();
+        SaveChoice(window_, settings_, kSchemeKey, QString::fromLatin1(NameOf(scheme).key));
+        emit schemeChosen(scheme);
+    });
+}
+
 EphemerisMode OptionsMenu::chosenMode() const
 {
     return mnuPrecise->isChecked() ? EphemerisMode::Precise : EphemerisMode::Classic;
@@ -134,7 +185,16 @@ ChartOptions OptionsMenu::chosenOptions() const
     ChartOptions chosen;
     chosen.ephemeris = chosenMode();
     chosen.zodiac = chosenZodiac();
+    chosen.scheme = chosenScheme();
     return chosen;
+}
+
+DecanScheme OptionsMenu::chosenScheme() const
+{
+    for (std::size_t i = 0; i < mnuScheme.size(); ++i)
+        if (mnuScheme[i]->isChecked())
+            return kDecanSchemes[i].scheme;
+    return DecanScheme::Triplicity;
 }
 
 DrekkanaStyle OptionsMenu::chosenDrekkanaStyle() const

@@ -23,8 +23,8 @@ namespace tessaline {
 void SaveChoice(QWidget* parent, QSettings* settings, const QString& key, const QVariant& value);
 
 // The birth data window's Options menu: Precise Positions, the zodiac (tropical, or sidereal with one of
-// the ayanamsas), and the form of the drekkana chart the results window draws, each remembered in the
-// settings.
+// the ayanamsas), the form of the drekkana chart the results window draws and the decan scheme that gives
+// each decanate its sign and ruler, each remembered in the settings.
 class OptionsMenu : public QObject
 {
     Q_OBJECT
@@ -40,15 +40,24 @@ public:
     QMenu* mnuDrekkana = nullptr;
     QAction* mnuDrekkanaSouth = nullptr;
     QAction* mnuDrekkanaNorth = nullptr;
+    // Options › Decan Scheme: one entry per scheme, in the order of kDecanSchemes; one is checked.
+    QMenu* mnuDecanScheme = nullptr;
+    std::array<QAction*, kDecanSchemes.size()> mnuScheme{};
 
     EphemerisMode chosenMode() const;
     ZodiacChoice chosenZodiac() const;
     DrekkanaStyle chosenDrekkanaStyle() const;
-    // The mode and zodiac chosen, as a chart is calculated with them.
+    DecanScheme chosenScheme() const;
+    // The mode, zodiac and decan scheme chosen, as a chart is calculated with them.
     ChartOptions chosenOptions() const;
+
+signals:
+    // Another decan scheme was chosen: an open chart takes it at once.
+    void schemeChosen(tessaline::DecanScheme scheme);
 
 private:
     void addDrekkanaMenu(QMenu* options);
+    void addSchemeMenu(QMenu* options);
 
     QWidget* window_;
     QSettings* settings_;

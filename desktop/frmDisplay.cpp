@@ -89,6 +89,16 @@ QString AnglesText(const Chart& chart)
     return items.join(QStringLiteral(" \u00B7 "));
 }
 
+// A line of items between middle dots, each held together as the angles line holds its own.
+QString HeldItems(const QString& line)
+{
+    const QString dot = QStringLiteral(" \u00B7 ");
+    QStringList items = line.split(dot);
+    for (QString& item : items)
+        item.replace(QLatin1Char(' '), QChar(0x00A0));
+    return items.join(dot);
+}
+
 // "Tropical zodiac; positions from the classic formulas": the zodiac and how the positions were calculated.
 QString ZodiacAndMode(const Chart& chart)
 {
@@ -140,7 +150,9 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
     lblPlace = HeaderLine("lblPlace", tr("Place of the chart"), central);
     lblZodiac = HeaderLine("lblZodiac", tr("Zodiac and positions"), central);
     lblAngles = HeaderLine("lblAngles", tr("Ascendant, Midheaven and lunar nodes"), central);
-    for (QLabel* line : {lblName, lblInstant, lblClock, lblPlace, lblZodiac, lblAngles})
+    lblMansions = HeaderLine("lblMansions", tr("Lunar mansions of the angles and nodes"), central);
+    lblMansions->hide();
+    for (QLabel* line : {lblName, lblInstant, lblClock, lblPlace, lblZodiac, lblAngles, lblMansions})
         layout->addWidget(line);
 
     SSTab1 = new TabPanel(5, central);
@@ -171,8 +183,9 @@ frmDisplay::frmDisplay(QWidget* birthDataWindow, QSettings* settings)
     }
     auto* splitter = findChild<QSplitter*>(QStringLiteral("splChart"));
     QWidget* divider = splitter != nullptr ? splitter->handle(1) : nullptr;
-    for (QWidget* next : std::initializer_list<QWidget*>{divider, chartPanel->tabPictures, chartPanel, Label61,
-                                                         lblCoBrandAd, cmdOK, cmdExit}) {
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{divider, chartPanel->tabPictures, chartPanel,
+                                         chartPanel->lblDrekkanaUnavailable, Label61, lblCoBrandAd, cmdOK, cmdExit}) {
         if (next == nullptr)
             continue;
         setTabOrder(previous, next);
@@ -196,6 +209,10 @@ void frmDisplay::buildMenus(QSettings* settings)
     mnuExit = file->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     chartPanel = new ChartWheelPanel(menuBar(), settings, this); // with the View menu
+    connect(chartPanel->mnuLunarMansions, &QAction::toggled, this, [this] {
+        if (pictures_)
+            showChart(reading_);
+    });
 
     const HelpMenuEntries help = AddHelpMenus(menuBar(), tr("&Check for Software Update"));
     mnuOnline = help.mnuOnline;
@@ -265,7 +282,7 @@ QGridLayout* frmDisplay::buildFields(QFrame* panel, std::size_t body)
         const char* name;
         PerBody<QLabel>* value;
     };
-    const std::array<Row, 9> rows{{
+    const std::array<Row, 10> rows{{
         {"Planet Name", "lblPlanetName", &lblPlanetName},
         {"Position", "lblPosition", &lblPosition},
         {"Decanate Name", "lblDecanateName", &lblDecanateName},
@@ -275,6 +292,7 @@ QGridLayout* frmDisplay::buildFields(QFrame* panel, std::size_t body)
         {Caption(DecanateField::ConstellationName), "lblConstellationName", &lblConstellationName},
         {Caption(DecanateField::Keyword), "lblKeyword", &lblKeyword},
         {Caption(DecanateField::TreeZodiac), "lblTreeZodiac", &lblTreeZodiac},
+        {"Lunar Mansion", "lblLunarMansion", &lblLunarMansion},
     }};
 
     auto* fields = new QGridLayout;
@@ -302,6 +320,17 @@ QGridLayout* frmDisplay::buildFields(QFrame* panel, std::size_t body)
             lblPrecise[body]->setObjectName(ArrayName("lblPrecise", body));
             lblPrecise[body]->setAccessibleDescription(tr("Precise decanate"));
             fields->addWidget(lblPrecise[body], gridRow++, 0, 1, 2);
+        }
+        if (row.value == &lblRulingElement) {
+            // Under the sign, ruler and element another scheme gave: which one, so none of them reads as the
+            // table's.
+            lblScheme[body] = new QLabel(panel);
+            lblScheme[body]->setObjectName(ArrayName("lblScheme", body));
+            lblScheme[body]->setTextFormat(Qt::PlainText);
+            lblScheme[body]->setWordWrap(true);
+            lblScheme[body]->setAccessibleDescription(tr("Decan scheme"));
+            lblScheme[body]->hide();
+            fields->addWidget(lblScheme[body], gridRow++, 0, 1, 2);
         }
     }
     lblPlanetName[body]->setText(QString::fromLatin1(BodyName(static_cast<BodyIndex>(body))));
@@ -359,33 +388,50 @@ QWidget* frmDisplay::buildBottomStrip()
 
 void frmDisplay::ShowDecanateResults(const Chart& chart, const ImageList& pictures)
 {
-    reading_ = chart;
     pictures_ = std::make_unique<ImageList>(pictures);
-    lblName->setText(QString::fromStdString(chart.Name()));
-    setWindowTitle(tr("Reading — %1").arg(QString::fromStdString(chart.Name()).trimmed()));
-    lblInstant->setText(QString::fromStdString(CalculatedForText(chart)));
-    lblClock->setText(QString::fromStdString(chart.ClockSentence()));
-    lblClock->setVisible(!chart.ClockSentence().empty());
-    lblPlace->setText(QString::fromStdString(BirthPlaceText(chart)));
-    lblZodiac->setText(ZodiacAndMode(chart));
-    lblAngles->setText(AnglesText(chart));
-    chartPanel->ShowChart(chart);
     const qreal ratio = devicePixelRatioF();
-    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
-        const auto point = static_cast<Body>(body);
-        const DecanateResult result = chart.DecanateTextsOf(point);
-        lblPosition[body]->setText(QString::fromStdString(chart.Position(point)));
-        lblMargin[body]->setNotice(QString::fromStdString(MarginSentence(chart.Margin(point), chart.Clock())));
-        lblPrecise[body]->setNotice(QString::fromStdString(chart.PreciseSentence(point)));
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body)
         picPlanet[body]->setPixmap(
             pictures.picture(static_cast<int>(body) + 1, QSize(kPictureSide, kPictureSide), ratio));
+    showChart(chart);
+}
+
+void frmDisplay::showChart(const Chart& chart)
+{
+    ChartFacts facts = chart.Facts();
+    facts.mansions = chartPanel->mnuLunarMansions->isChecked();
+    reading_ = Chart(std::move(facts));
+    lblName->setText(QString::fromStdString(reading_.Name()));
+    setWindowTitle(tr("Reading — %1").arg(QString::fromStdString(reading_.Name()).trimmed()));
+    lblInstant->setText(QString::fromStdString(CalculatedForText(reading_)));
+    lblClock->setText(QString::fromStdString(reading_.ClockSentence()));
+    lblClock->setVisible(!reading_.ClockSentence().empty());
+    lblPlace->setText(QString::fromStdString(BirthPlaceText(reading_)));
+    lblZodiac->setText(ZodiacAndMode(reading_));
+    lblAngles->setText(AnglesText(reading_));
+    lblMansions->setText(reading_.Mansions() ? HeldItems(FromUtf8(OtherMansionsLine(reading_))) : QString());
+    lblMansions->setVisible(reading_.Mansions());
+    chartPanel->ShowChart(reading_);
+    const QString scheme = FromUtf8(SchemeLine(reading_));
+    for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
+        const auto point = static_cast<Body>(body);
+        const DecanateResult result = reading_.DecanateTextsOf(point);
+        lblPosition[body]->setText(QString::fromStdString(reading_.Position(point)));
+        lblMargin[body]->setNotice(QString::fromStdString(MarginSentence(reading_.Margin(point), reading_.Clock())));
+        lblPrecise[body]->setNotice(QString::fromStdString(reading_.PreciseSentence(point)));
         lblDecanateName[body]->setText(FromUtf8(result.DecanateName));
-        lblDecanateSign[body]->setText(FromUtf8(result.DecanateSign));
+        lblDecanateSign[body]->setText(FromUtf8(ShownValue(result.DecanateSign)));
+        // A face stands in no sign: heard as that, not as a dash.
+        lblDecanateSign[body]->setAccessibleName(result.DecanateSign.empty() ? tr("none, a face stands in no sign")
+                                                                             : QString());
         lblRulingPlanet[body]->setText(FromUtf8(result.RulingPlanet));
         lblRulingElement[body]->setText(FromUtf8(result.RulingElement));
+        lblScheme[body]->setText(scheme);
+        lblScheme[body]->setVisible(!scheme.isEmpty());
         lblConstellationName[body]->setText(FromUtf8(result.ConstellationName));
         lblKeyword[body]->setText(FromUtf8(result.Keyword));
         lblTreeZodiac[body]->setText(FromUtf8(result.TreeZodiac));
+        lblLunarMansion[body]->setText(FromUtf8(MansionOf(reading_, point)));
         txtKarmicInfluence[body]->setLockedText(FromUtf8(result.KarmicInfluence));
         txtMoreAboutTreeZodiac[body]->setLockedText(FromUtf8(result.MoreAboutTreeZodiac));
         txtMoreAboutDecanateSign[body]->setLockedText(FromUtf8(result.MoreAboutDecanateSign));
@@ -395,6 +441,27 @@ void frmDisplay::ShowDecanateResults(const Chart& chart, const ImageList& pictur
 void frmDisplay::setDrekkanaStyle(DrekkanaStyle style)
 {
     chartPanel->setDrekkanaStyle(style);
+}
+
+void frmDisplay::setDecanScheme(DecanScheme scheme)
+{
+    if (!pictures_ || scheme == reading_.Scheme())
+        return;
+    ChartFacts facts = reading_.Facts();
+    facts.scheme = scheme;
+    showChart(Chart(std::move(facts)));
+}
+
+void frmDisplay::shareSchemeMenu(QMenu* schemes)
+{
+    if (mnuOptions != nullptr || schemes == nullptr)
+        return;
+    // Between View and Help, as in the birth data window.
+    const QList<QAction*> menus = menuBar()->actions();
+    mnuOptions = new QMenu(tr("&Options"), menuBar());
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuOptions->addMenu(schemes);
+    menuBar()->insertMenu(menus.size() > 2 ? menus.at(2) : nullptr, mnuOptions);
 }
 
 void frmDisplay::cmdOK_Click()

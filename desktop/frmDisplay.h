@@ -16,6 +16,7 @@ class QAction;
 class QFrame;
 class QGridLayout;
 class QLabel;
+class QMenu;
 class QPrinter;
 class QPushButton;
 class QSettings;
@@ -58,6 +59,16 @@ public:
     // How the drekkana chart beside the tabs is drawn, as the Options menu chooses it.
     void setDrekkanaStyle(DrekkanaStyle style);
 
+    // The chart shown, made again in another decan scheme: the tabs, the pictures and the reading follow it.
+    void setDecanScheme(DecanScheme scheme);
+
+    // Puts the birth data window's Options › Decan Scheme into this window's own Options menu, so that the
+    // scheme can be changed while the birth data window is hidden.
+    void shareSchemeMenu(QMenu* schemes);
+
+    // The chart the window shows (its reading, its pictures).
+    const Chart& shownChart() const noexcept { return reading_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -70,6 +81,8 @@ private:
     // The three interpretation texts under their captions, side by side.
     QGridLayout* buildTexts(QFrame* panel, std::size_t body);
     QWidget* buildBottomStrip();
+    // Fills everything but the pictures of the bodies from the chart, with the mansions as the View menu says.
+    void showChart(const Chart& chart);
     void mnuAbout_Click();
     void mnuSaveReading_Click();
     void mnuPrint_Click();
@@ -80,6 +93,7 @@ private:
     QLabel* lblPlace = nullptr;
     QLabel* lblZodiac = nullptr;
     QLabel* lblAngles = nullptr;
+    QLabel* lblMansions = nullptr; // the angles' and nodes' lunar mansions, when the View menu shows them
     PerBody<NoticeLabel> lblMargin{};
     PerBody<NoticeLabel> lblPrecise{};
 
@@ -92,9 +106,11 @@ private:
     PerBody<QLabel> lblDecanateSign{};
     PerBody<QLabel> lblRulingPlanet{};
     PerBody<QLabel> lblRulingElement{};
+    PerBody<QLabel> lblScheme{}; // which scheme gives the sign and ruler, when it is not the table's own
     PerBody<QLabel> lblConstellationName{};
     PerBody<QLabel> lblKeyword{};
     PerBody<QLabel> lblTreeZodiac{};
+    PerBody<QLabel> lblLunarMansion{};
     PerBody<QLabel> picPlanet{};
     PerBody<LockedTextBox> txtKarmicInfluence{};
     PerBody<LockedTextBox> txtMoreAboutTreeZodiac{};
@@ -108,6 +124,7 @@ private:
     QAction* mnuPrint = nullptr;
     QAction* mnuFileBack = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* mnuOptions = nullptr; // made when the birth data window shares its decan schemes
     QAction* mnuOnline = nullptr;
     QAction* mnuVisit = nullptr;
     QAction* mnuUpdate = nullptr;

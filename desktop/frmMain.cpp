@@ -108,6 +108,10 @@ void frmMain::buildMenus()
     mnuAbout = help.mnuAbout;
     mnuDonate = help.mnuDonate;
 
+    connect(options, &OptionsMenu::schemeChosen, this, [this](DecanScheme scheme) {
+        if (display_ != nullptr)
+            display_->setDecanScheme(scheme);
+    });
     connect(mnuNext, &QAction::triggered, this, &frmMain::cmdRashi_Click);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
@@ -439,8 +443,10 @@ void frmMain::cmdRashi_Click()
         return;
     }
     chart_.emplace(std::move(calculated).value());
-    if (display_ == nullptr)
+    if (display_ == nullptr) {
         display_ = new frmDisplay(this, settings_);
+        display_->shareSchemeMenu(options->mnuDecanScheme);
+    }
     display_->setDrekkanaStyle(options->chosenDrekkanaStyle());
     display_->ShowDecanateResults(*chart_, IMGPlanet);
     display_->show();

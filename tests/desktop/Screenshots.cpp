@@ -10,6 +10,8 @@
 // that birth, and the ten body pictures as the results window draws them; run it again with
 // QT_SCALE_FACTOR=2 for the same at 200 %. With --people FOLDER it grabs the birth data window with a thousand
 // people in its list, filtered.
+// With --schemes FOLDER it grabs the results window of one birth under the Chaldean faces and under the
+// Parivritti drekkana with the lunar mansions shown, each with the wheel and then the drekkana chart in front.
 
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/FilteredLineEdit.h"
@@ -216,6 +218,40 @@ bool ShootDrekkanaForms(frmMain& window, const QDir& pictures)
     return ok;
 }
 
+// The results window in two decan schemes, the Sun's tab in front: the faces (no drekkana chart), then
+// Parivritti with the lunar mansions.
+bool ShootSchemes(const QDir& folder)
+{
+    frmMain window;
+    window.show();
+    SetBirth(window, "ASHA RAO", 1975, 6, 15, 10, 30);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(34);
+    SetCoordinates(window, "77", "12", true, "28", "36");
+    Child<QAction>(window, "mnuScheme_chaldean")->trigger();
+    window.cmdRashi_Click();
+    frmDisplay* results = window.resultsWindow();
+    if (results == nullptr || !QTest::qWaitForWindowExposed(results))
+        return false;
+    auto* panel = Child<ChartWheelPanel>(results, "chartPanel");
+    panel->mnuDrekkanaChart->setChecked(true);
+    Child<TabPanel>(results, "SSTab1")->setCurrentIndex(0);
+    bool ok = true;
+    for (const bool parivritti : {false, true}) {
+        if (parivritti) {
+            Child<QAction>(window, "mnuScheme_parivritti")->trigger();
+            panel->mnuLunarMansions->setChecked(true);
+        }
+        const QString scheme = parivritti ? QStringLiteral("parivritti-mansions") : QStringLiteral("chaldean");
+        for (const int picture : {0, 1}) {
+            panel->tabPictures->setCurrentIndex(picture);
+            const QString file = QStringLiteral("schemes-%1-%2.png").arg(scheme, picture == 0 ? "wheel" : "drekkana");
+            ok &= Save(*results, folder, file.toLatin1().constData());
+        }
+    }
+    panel->mnuLunarMansions->setChecked(false); // the View menu's choice is not kept: no settings
+    return ok;
+}
+
 } // namespace
 
 // The birth data window with a thousand people in its list, filtered by a word: people.png.
@@ -259,6 +295,8 @@ int main(int argc, char** argv)
         return GrabStates(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     if (argc > 2 && std::strcmp(argv[1], "--people") == 0)
         return ShootPeopleList(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
+    if (argc > 2 && std::strcmp(argv[1], "--schemes") == 0)
+        return ShootSchemes(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     bool ok = true;
 
