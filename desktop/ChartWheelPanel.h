@@ -76,6 +76,12 @@ public:
 
     // The wheel as the panel draws it: the SVG it gives its renderer.
     std::string wheelPicture() const;
+    // Whether the picture in front is the drekkana chart (the wheel hidden, or behind its tab).
+    bool drekkanaInFront() const
+    {
+        const Shown shown = shownPictures();
+        return shown.drekkana && !shown.wheel;
+    }
 
     BodyIndex chosenBody() const noexcept { return chosen_; }
     ChartPicturePlaces places() const;

@@ -6,6 +6,7 @@
 #include "decanates/DecanateAssignment.h"
 #include "decanates/DecanateFields.h"
 #include "desktop/AccessibleControls.h"
+#include "desktop/ChartPictureFiles.h"
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/ImageList.h"
@@ -18,6 +19,8 @@
 #include "desktop/frmAbout.h"
 #include "desktop/modHelp.h"
 #include "report/ChartLines.h"
+#include "report/ChartWheelSvg.h"
+#include "report/DrekkanaChartSvg.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -27,6 +30,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -200,6 +204,10 @@ void frmDisplay::buildMenus(QSettings* settings)
     mnuSaveReading = file->addAction(tr("&Save Reading…"));
     mnuSaveReading->setObjectName(QStringLiteral("mnuSaveReading"));
     mnuSaveReading->setShortcut(QKeySequence::Save);
+    mnuSaveChartPicture = file->addAction(tr("Save Chart P&icture…"));
+    mnuSaveChartPicture->setObjectName(QStringLiteral("mnuSaveChartPicture"));
+    mnuSaveChartPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(mnuSaveChartPicture, &QAction::triggered, this, &frmDisplay::mnuSaveChartPicture_Click);
     mnuPrint = file->addAction(tr("&Print…"));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
     mnuPrint->setShortcut(QKeySequence::Print);
@@ -504,6 +512,53 @@ void frmDisplay::mnuSaveReading_Click()
     if (QFileInfo(path).suffix().isEmpty())
         path += chosenFilter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".html");
     SaveReadingTo(path);
+}
+
+std::string frmDisplay::pictureInFront() const
+{
+    const PictureOptions paper{PictureColours::Light, true}; // a file is printed or pasted on paper: its caption too
+    if (chartPanel->drekkanaInFront() && DrekkanaUnavailable(reading_).empty())
+        return DrekkanaChartSvg(reading_, chartPanel->drekkanaStyle(), paper);
+    return ChartWheelSvg(reading_, paper);
+}
+
+bool frmDisplay::SaveChartPictureTo(const QString& path, int pixels)
+{
+    if (const std::optional<QString> failed = SaveChartPicture(pictureInFront(), path, pixels)) {
+        ShowMessage(this, MessageIcon::Critical,
+                    tr("The chart picture could not be saved to %1: %2").arg(QDir::toNativeSeparators(path), *failed));
+        return false;
+    }
+    return true;
+}
+
+void frmDisplay::mnuSaveChartPicture_Click()
+{
+    const QString svg = tr("SVG picture (*.svg)");
+    const QString png = tr("PNG picture (*.png)");
+    const QString pdf = tr("PDF document (*.pdf)");
+    QString chosenFilter = png;
+    const bool drekkana = chartPanel->drekkanaInFront() && DrekkanaUnavailable(reading_).empty();
+    const QString suggested = QDir::home().filePath(
+        (drekkana ? tr("%1 drekkana chart.png") : tr("%1 chart wheel.png")).arg(FromUtf8(reading_.Name()).trimmed()));
+    QString path
+        = QFileDialog::getSaveFileName(this, tr("Save Chart Picture"), suggested,
+                                       svg + QStringLiteral(";;") + png + QStringLiteral(";;") + pdf, &chosenFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += chosenFilter == svg ? QStringLiteral(".svg")
+            : chosenFilter == pdf   ? QStringLiteral(".pdf")
+                                    : QStringLiteral(".png");
+    int pixels = 1000;
+    if (QFileInfo(path).suffix().compare(QStringLiteral("png"), Qt::CaseInsensitive) == 0) {
+        bool chosen = false;
+        pixels = QInputDialog::getInt(this, tr("Save Chart Picture"), tr("The picture's longer side, in pixels:"), 1000,
+                                      100, 10000, 100, &chosen);
+        if (!chosen)
+            return;
+    }
+    SaveChartPictureTo(path, pixels);
 }
 
 void frmDisplay::mnuPrint_Click()

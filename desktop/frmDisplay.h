@@ -51,6 +51,9 @@ public:
 
     // Saves the reading shown, HTML or PDF by the file name's ending; a failure is reported in a message.
     bool SaveReadingTo(const QString& path);
+    // Saves the picture in front (the wheel, or the drekkana chart) as .svg, .png (pixels on its longer side) or
+    // .pdf; a failure is reported in a message naming the file.
+    bool SaveChartPictureTo(const QString& path, int pixels = 1000);
 
     // Prints the reading shown on a printer already set up (or to its file); a failure is reported in a
     // message.
@@ -85,6 +88,9 @@ private:
     void showChart(const Chart& chart);
     void mnuAbout_Click();
     void mnuSaveReading_Click();
+    void mnuSaveChartPicture_Click();
+    // The picture in front as an SVG for paper, with its caption.
+    std::string pictureInFront() const;
     void mnuPrint_Click();
 
     QLabel* lblName = nullptr;
@@ -121,6 +127,7 @@ private:
     QPushButton* cmdExit = nullptr;
 
     QAction* mnuSaveReading = nullptr;
+    QAction* mnuSaveChartPicture = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuFileBack = nullptr;
     QAction* mnuExit = nullptr;

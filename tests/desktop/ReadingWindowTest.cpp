@@ -259,4 +259,38 @@ TEST_F(Reading, AFailedSaveSaysSoAndWritesNothing)
 }
 
 } // namespace
+// The picture in front saved in each kind: the SVG as drawn, a PNG of the side asked for that tells its readers
+// what it shows, a one-page vector PDF; a file that cannot be written is said, naming it.
+TEST_F(Reading, ChartPictureIsSavedAsSvgPngOrPdf)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    QTemporaryDir folder;
+    struct Case {
+        const char* file;
+        int pixels;
+        QByteArray starts;
+    };
+    const std::array<Case, 3> cases{{
+        {"wheel.svg", 0, "<svg"},
+        {"wheel.png", 640, "\x89PNG"},
+        {"wheel.pdf", 0, "%PDF"},
+    }};
+    for (const Case& c : cases) {
+        const QString path = folder.filePath(QLatin1String(c.file));
+        ASSERT_TRUE(results->SaveChartPictureTo(path, c.pixels)) << c.file;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().contains(c.starts)) << c.file;
+    }
+    const QImage png(folder.filePath(QStringLiteral("wheel.png")));
+    EXPECT_EQ(std::max(png.width(), png.height()), 640);
+    EXPECT_TRUE(png.text(QStringLiteral("Description")).contains(QStringLiteral("Sun 23 Gem 29")));
+    EXPECT_TRUE(png.text(QStringLiteral("Title")).startsWith(QStringLiteral("Chart wheel of ASHA RAO")));
+
+    EXPECT_FALSE(results->SaveChartPictureTo(QStringLiteral("/nonexistent-folder/wheel.png")));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("/nonexistent-folder/wheel.png")));
+}
+
 } // namespace tessaline::testing
