@@ -265,8 +265,7 @@ int RunIngresses(const Options& options, const ZodiacChoice& zodiac, const Place
     setting.format = FormatOf(options);
     setting.version = kProgramVersion;
     setting.scheme = DecanSchemeFromKey(options.scheme).value_or(DecanScheme::Triplicity);
-    setting.zodiacKey
-        = zodiac.zodiac == Zodiac::Tropical ? "tropical" : "sidereal-" + Lowered(AyanamsaKey(zodiac.ayanamsa));
+    setting.zodiacKey = CalendarZodiacKey(zodiac);
     const Result<ChangeClock> clock = ClockOf(options, request, setting);
     if (!clock) {
         if (request.Named()) {

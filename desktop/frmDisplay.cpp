@@ -8,6 +8,7 @@
 #include "desktop/AccessibleControls.h"
 #include "desktop/ChartPictureFiles.h"
 #include "desktop/ChartWheelPanel.h"
+#include "desktop/DecanateCalendarWindow.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/ImageList.h"
 #include "desktop/LinkLabel.h"
@@ -217,6 +218,20 @@ void frmDisplay::buildMenus(QSettings* settings)
     mnuExit = file->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     chartPanel = new ChartWheelPanel(menuBar(), settings, this); // with the View menu
+    if (auto* view = menuBar()->findChild<QMenu*>(QStringLiteral("mnuView"))) {
+        view->addSeparator();
+        mnuDecanateCalendar = view->addAction(tr("Decanate &Calendar…"));
+        mnuDecanateCalendar->setObjectName(QStringLiteral("mnuDecanateCalendar"));
+        mnuDecanateCalendar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+        connect(mnuDecanateCalendar, &QAction::triggered, this, [this] {
+            // A window of its own, for the chart shown now (its zodiac and scheme may have changed since).
+            delete calendar_;
+            calendar_ = new DecanateCalendarWindow(reading_, this);
+            calendar_->show();
+            calendar_->raise();
+            calendar_->activateWindow();
+        });
+    }
     connect(chartPanel->mnuLunarMansions, &QAction::toggled, this, [this] {
         if (pictures_)
             showChart(reading_);

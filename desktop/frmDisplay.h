@@ -24,6 +24,7 @@ class QSettings;
 namespace tessaline {
 
 class ChartWheelPanel;
+class DecanateCalendarWindow;
 class ImageList;
 class LinkLabel;
 class TabPanel;
@@ -128,6 +129,7 @@ private:
 
     QAction* mnuSaveReading = nullptr;
     QAction* mnuSaveChartPicture = nullptr;
+    QAction* mnuDecanateCalendar = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuFileBack = nullptr;
     QAction* mnuExit = nullptr;
@@ -140,6 +142,7 @@ private:
 
     QPointer<QWidget> birthDataWindow_;
     Chart reading_{ChartFacts{}}; // what the window shows, for saving and printing
+    QPointer<DecanateCalendarWindow> calendar_; // once View › Decanate Calendar opened it
     std::unique_ptr<ImageList> pictures_;
     bool goingBack_ = false;
 };

@@ -330,6 +330,11 @@ void AppendFoldedLine(std::string& out, std::string_view line)
     out += "\r\n";
 }
 
+std::string CalendarZodiacKey(const ZodiacChoice& zodiac)
+{
+    return zodiac.zodiac == Zodiac::Tropical ? "tropical" : "sidereal-" + std::string(AyanamsaKey(zodiac.ayanamsa));
+}
+
 void AppendCalendarStart(std::string& out, const CalendarSetting& setting)
 {
     if (setting.format == CalendarFormat::Csv) {

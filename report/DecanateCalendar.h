@@ -31,6 +31,9 @@ struct ClockAtChange {
     std::string abbreviation;
 };
 
+// "tropical" or "sidereal-lahiri": the zodiac as every event's UID names it.
+std::string CalendarZodiacKey(const ZodiacChoice& zodiac);
+
 // The CSV header, or the iCalendar's opening lines; nothing for text and JSON Lines.
 void AppendCalendarStart(std::string& out, const CalendarSetting& setting);
 

@@ -3,9 +3,11 @@
 // reading saved as HTML or PDF.
 #include "DesktopTestSupport.h"
 
+#include "desktop/DecanateCalendarWindow.h"
 #include "desktop/frmDisplay.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <array>
@@ -291,6 +294,34 @@ TEST_F(Reading, ChartPictureIsSavedAsSvgPngOrPdf)
     EXPECT_FALSE(results->SaveChartPictureTo(QStringLiteral("/nonexistent-folder/wheel.png")));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("/nonexistent-folder/wheel.png")));
+}
+
+// View › Decanate Calendar for March 2024 on the birth's clock (India, UT+5:30): the Sun enters Aries at the
+// equinox, 03:06 UT on the 20th (the published instant), 08:36 on that clock; saved as iCalendar, an event a change.
+TEST_F(Reading, DecanateCalendarListsAMonthAndSavesIt)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    Child<QAction>(*results, "mnuDecanateCalendar")->trigger();
+    auto* calendar = results->findChild<DecanateCalendarWindow*>(QStringLiteral("frmCalendar"));
+    ASSERT_NE(calendar, nullptr);
+    calendar->showPeriod(QDate(2024, 3, 1), false);
+    auto* grid = Child<QTableWidget>(*calendar, "grdChanges");
+    const QList<QTableWidgetItem*> equinox
+        = grid->findItems(QStringLiteral("Sun enters the first decanate of Aries (Aries)"), Qt::MatchExactly);
+    ASSERT_EQ(equinox.size(), 1);
+    EXPECT_TRUE(grid->item(equinox[0]->row(), 0)->text().contains(QStringLiteral("20 Mar 2024, 08:36")));
+    EXPECT_GT(grid->rowCount(), 36); // the Moon alone changes decanate some 40 times a month
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("march.ics"));
+    ASSERT_FALSE(calendar->saveTo(path).has_value());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray ics = file.readAll();
+    EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
+    EXPECT_EQ(ics.count("BEGIN:VEVENT"), grid->rowCount());
+    EXPECT_TRUE(calendar->saveTo(folder.path()).has_value()); // a folder where the file would go
 }
 
 } // namespace tessaline::testing

@@ -9,11 +9,12 @@
 // place chosen, a zone chosen by hand with both warnings, the Place list, the smallest size), the results of
 // that birth, and the ten body pictures as the results window draws them; run it again with
 // QT_SCALE_FACTOR=2 for the same at 200 %. With --people FOLDER it grabs the birth data window with a thousand
-// people in its list, filtered.
+// people in its list, filtered; with --calendar FOLDER the decanate calendar of a month.
 // With --schemes FOLDER it grabs the results window of one birth under the Chaldean faces and under the
 // Parivritti drekkana with the lunar mansions shown, each with the wheel and then the drekkana chart in front.
 
 #include "desktop/ChartWheelPanel.h"
+#include "desktop/DecanateCalendarWindow.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/ImageList.h"
 #include "desktop/OptionsMenu.h"
@@ -286,6 +287,26 @@ bool ShootPeopleList(const QDir& folder)
     return ok;
 }
 
+// View › Decanate Calendar of the sample birth for March 2024: calendar.png.
+bool ShootCalendar(const QDir& folder)
+{
+    frmMain window;
+    window.show();
+    SetBirth(window, "ASHA RAO", 1975, 6, 15, 10, 30);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(34);
+    SetCoordinates(window, "77", "12", true, "28", "36");
+    window.cmdRashi_Click();
+    frmDisplay* results = window.resultsWindow();
+    if (results == nullptr)
+        return false;
+    Child<QAction>(*results, "mnuDecanateCalendar")->trigger();
+    auto* calendar = results->findChild<DecanateCalendarWindow*>(QStringLiteral("frmCalendar"));
+    if (calendar == nullptr)
+        return false;
+    calendar->showPeriod(QDate(2024, 3, 1), false);
+    return QTest::qWaitForWindowExposed(calendar) && Save(*calendar, folder, "calendar.png");
+}
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -293,6 +314,8 @@ int main(int argc, char** argv)
         UseDarkPalette();
     if (argc > 2 && std::strcmp(argv[1], "--states") == 0)
         return GrabStates(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
+    if (argc > 2 && std::strcmp(argv[1], "--calendar") == 0)
+        return ShootCalendar(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     if (argc > 2 && std::strcmp(argv[1], "--people") == 0)
         return ShootPeopleList(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     if (argc > 2 && std::strcmp(argv[1], "--schemes") == 0)
