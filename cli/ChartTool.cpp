@@ -7,6 +7,7 @@
 #include "chart/Text.h"
 #include "chart/Version.h"
 #include "cli/BatchRun.h"
+#include "cli/Compare.h"
 #include "cli/FailureWords.h"
 #include "cli/Ingresses.h"
 #include "cli/OneChart.h"
@@ -152,6 +153,8 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     birth.places = show(tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
     auto* ayanamsas = show(tables->add_flag("--ayanamsas", o.ayanamsas, "list the ayanamsas and exit"), kTables);
     auto* schemes = show(tables->add_flag("--schemes", o.schemes, "list the decan schemes and exit"), kTables);
+    auto* compare = show(app.add_option("--compare", o.compare, "with one chart's options, the decanates it shares with another person's chart: a birth batch file's first birth, or the one on --compare-line")->type_name("FILE"), kOneChart);
+    auto* compareLine = show(app.add_option("--compare-line", o.compareLine, "with --compare, the line of the file that holds the other person's birth")->type_name("N"), kOneChart);
     auto* ingresses = show(app.add_flag("--ingresses", o.ingresses, "list every change of decanate of the bodies from --from to --to, by the precise ephemeris"), kIngresses);
     auto* from = show(app.add_option("--from", o.from, "with --ingresses, the first day (1901-01-01 to 2050-12-31)")->type_name("YYYY-MM-DD"), kIngresses);
     auto* to = show(app.add_option("--to", o.to, "with --ingresses, the last day")->type_name("YYYY-MM-DD"), kIngresses);
@@ -184,6 +187,9 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
         calculation->excludes(table);
     for (CLI::Option* option : {from, to, bodies, ics})
         option->needs(ingresses);
+    compareLine->needs(compare);
+    for (CLI::Option* other : {batch, html, svg, brief})
+        compare->excludes(other);
     for (CLI::Option* table : {ayanamsas, schemes}) {
         table->excludes(json);
         table->excludes(html);
@@ -277,9 +283,9 @@ std::optional<std::string> ConflictProblem(const std::vector<std::string>& given
     if (version && given.size() > 1)
         return std::string("--version stands alone: give it without other options");
     if (among(given, "ingresses")) {
-        static constexpr std::array<std::string_view, 14> kNotWithIngresses{
-            "name", "date",    "time", "lon", "lat",      "dst",   "batch",
-            "jobs", "svg-dir", "html", "svg", "drekkana", "brief", "nakshatras"};
+        static constexpr std::array<std::string_view, 16> kNotWithIngresses{
+            "name",    "date", "time", "lon",      "lat",   "dst",        "batch",   "jobs",
+            "svg-dir", "html", "svg",  "drekkana", "brief", "nakshatras", "compare", "compare-line"};
         const std::string others = listed([&](const std::string& o) { return among(kNotWithIngresses, o); });
         if (!tables.empty() || !others.empty())
             return "--ingresses lists the changes of the sky, with --place, --place-id or --zone for the clock: "
@@ -414,6 +420,8 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
             return kExitUsage;
         }
     }
+    if (!options.compare.empty())
+        return RunCompare(options, *chosen, request, out, err);
     return RunSingle(options, *chosen, request, out, err);
 }
 

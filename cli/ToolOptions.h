@@ -37,6 +37,8 @@ struct Options {
     std::string zodiac;
     std::string ayanamsa;
     bool ayanamsas = false;
+    std::string compare; // a batch file holding the person to compare with
+    std::string compareLine; // the person's line in it; empty for its first
     std::string scheme; // the decan scheme's key; empty for the table's own
     bool schemes = false;
     bool nakshatras = false;

@@ -6,6 +6,7 @@
 #include "chart/Csv.h"
 
 #include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -281,6 +282,47 @@ INSTANTIATE_TEST_SUITE_P(
                     RejectCase{"HourOutOfRange", "--time", "24:00", "HH:MM"},
                     RejectCase{"SecondsDropped", "--time", "10:30:59", "has seconds"}),
     [](const testing::TestParamInfo<RejectCase>& info) { return std::string(info.param.label); });
+
+// Two people's shared decanates: ASHA RAO's Saturn (18 Can 43) and JOHN SMITH's Sun, on 4 July 1985 at about 12° 40'
+// Cancer as the almanacs give it, share Cancer's second decanate; asked the other way round, the same pairs come
+// back with their sides swapped.
+TEST(ChartTool, ComparisonIsTheSameWhicheverPersonComesFirst)
+{
+    const std::string asha = "name,date,time,zone,lon,lat,dst\nASHA RAO,1975-06-15,10:30,34,77E12,28N36,0\n";
+    const std::string john = "name,date,time,zone,lon,lat,dst\nJOHN SMITH,1985-07-04,18:45,27,073W58,40N45,1\n";
+    const std::string ashaFile = testing::TempDir() + "asha.csv";
+    const std::string johnFile = testing::TempDir() + "john.csv";
+    for (const auto& [path, text] : {std::pair{ashaFile, asha}, std::pair{johnFile, john}})
+        std::ofstream(path) << text;
+    auto ashaFirst = kDelhi;
+    ashaFirst.insert(ashaFirst.end(), {"--compare", johnFile, "--json"});
+    const std::vector<std::string> johnFirst{"--name", "john smith", "--date", "1985-07-04", "--time", "18:45",
+                                             "--zone", "27",         "--dst",  "--lon",      "073W58", "--lat",
+                                             "40N45",  "--compare",  ashaFile, "--json"};
+    const auto one = nlohmann::ordered_json::parse(RunTool(ashaFirst).out)["contacts"];
+    const auto other = nlohmann::ordered_json::parse(RunTool(johnFirst).out)["contacts"];
+    ASSERT_EQ(one.size(), other.size());
+    ASSERT_FALSE(one.empty());
+    EXPECT_EQ(one[0]["first"], "Saturn");
+    EXPECT_EQ(one[0]["second"], "Sun");
+    EXPECT_EQ(one[0]["decanate"]["sign"], "Cancer");
+    for (std::size_t i = 0; i < one.size(); ++i) {
+        EXPECT_EQ(one[i]["first"], other[i]["second"]) << i;
+        EXPECT_EQ(one[i]["second"], other[i]["first"]) << i;
+        EXPECT_EQ(one[i]["decanate"], other[i]["decanate"]) << i;
+    }
+    for (const std::vector<std::string>& wrong :
+         std::vector<std::vector<std::string>>{{"--compare", johnFile, "--compare-line", "1"},
+                                               {"--compare", johnFile, "--compare-line", "3"},
+                                               {"--compare", "/nonexistent/people.csv"}}) {
+        auto args = kDelhi;
+        args.insert(args.end(), wrong.begin(), wrong.end());
+        EXPECT_EQ(RunTool(args).code, 1) << wrong.back();
+    }
+    auto withHtml = kDelhi;
+    withHtml.insert(withHtml.end(), {"--compare", johnFile, "--html"});
+    EXPECT_EQ(RunTool(withHtml).code, 2);
+}
 
 TEST(ChartTool, TakesTheFirstAndLastDayOfTheYears)
 {
