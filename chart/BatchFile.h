@@ -129,6 +129,8 @@ public:
         std::array<std::string, BatchHeader::kNames.size()> fields;
         std::array<std::string, BatchHeader::kKeptNames.size()> kept; // likewise, by BatchHeader::kKeptNames
         Result<BatchBirth, BirthFailure> birth = Unexpected<BirthFailure>{};
+        // What reading the row changed or passed over, said beside its chart (a file of another program's).
+        std::vector<std::string> warnings{};
     };
     // The next row that is not a blank line, its birth or why it is refused (a failure the program words
     // follows "In this row "); the zodiac of a row without zodiac columns is fallback. Nothing at the end of
