@@ -91,6 +91,7 @@ struct BatchBirth {
     std::string placeId; // its GeoNames id, when the row names its place
     std::optional<bool> dst; // the dst column, nothing when blank: at a place it then takes the earlier reading
     ZodiacChoice zodiac;
+    std::string placeLabel{}; // a birth by its coordinates: the place's name to show, looked up nowhere
     bool Placed() const noexcept { return !place.empty() || !placeId.empty(); }
 };
 

@@ -286,7 +286,7 @@ private:
         if (birth.Placed())
             return ChartAtPlace(birth.birth, chartOptions_, PlaceRequest{birth.place, birth.placeId, birth.dst},
                                 places_, extras_);
-        return ChartOf(birth.birth, chartOptions_);
+        return ChartOf(birth.birth, chartOptions_, birth.placeLabel);
     }
 
     void Write(const BatchFile::Row& row, const Result<tessaline::Chart>& charted, Slot& slot)
@@ -571,13 +571,13 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     if (output.Failed())
         return kExitOutputFailed;
     const std::size_t charted = tally.read - tally.rejected;
+    const char* written = options.exportFormat.empty() ? " written" : " exported";
     if (batch->csv)
-        err << "tessaline-chart: " << Plural(tally.read, "row") << " read, " << Plural(charted, "chart") << " written, "
-            << Plural(tally.rejected, "row") << " rejected\n";
+        err << "tessaline-chart: " << Plural(tally.read, "row") << " read, " << Plural(charted, "chart") << written
+            << ", " << Plural(tally.rejected, "row") << " rejected\n";
     else
-        err << "tessaline-chart: " << Plural(tally.read, "record") << " read, " << Plural(charted, "chart")
-            << (options.exportFormat.empty() ? " written" : " exported") << " (" << tally.warned << " with warnings), "
-            << Plural(tally.rejected, "record") << " refused\n";
+        err << "tessaline-chart: " << Plural(tally.read, "record") << " read, " << Plural(charted, "chart") << written
+            << " (" << tally.warned << " with warnings), " << Plural(tally.rejected, "record") << " refused\n";
     return tally.rejected > 0 ? kExitRejected : kExitOk;
 }
 

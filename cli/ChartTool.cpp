@@ -162,7 +162,7 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     auto* svg = show(formats->add_flag("--svg", o.svg, "one chart's wheel as a self-contained SVG picture; with --batch, see --svg-dir"), kOutput);
     show(formats->add_option("--export", o.exportFormat, "each chart as an AAF record (#A93 and #B93, UTF-8) instead, so another program gets its instant and place")->type_name("aaf")->check(CLI::IsMember({"aaf"}, CLI::ignore_case).description("")), kOutput);
     auto* png = show(app.add_flag("--png", o.png, "with --svg or --svg-dir, the picture as PNG (its description as the text chunk Description)"), kOutput);
-    auto* size = show(app.add_option("--size", o.size, "with --png, the picture's width and height in pixels (default 1000)")->check(CLI::Range(16, 8000))->type_name("N"), kOutput);
+    auto* size = show(app.add_option("--size", o.size, "with --png, the picture's width in pixels, its height in proportion (default 1000)")->check(CLI::Range(16, 8000))->type_name("N"), kOutput);
     show(app.add_option("--drekkana", o.drekkana, "with --svg or --svg-dir, the drekkana chart (D3) in the South or North Indian form instead of the wheel")->type_name("south|north")->check(CLI::IsMember({"south", "north"}, CLI::ignore_case).description("")), kOutput);
     show(app.set_help_flag("-h,--help", "print this help and exit"), "Help");
     show(app.set_version_flag("--version", "tessaline-chart " + std::string(kProgramVersion), "print the version and exit"), "Help");

@@ -72,12 +72,12 @@ void ChartExtras::PrintWarnings(std::ostream& err, std::string_view prefix) cons
         err << prefix << "warning: " << TerminalText(warning) << '\n';
 }
 
-Result<Chart> ChartOf(const BirthArguments& birth, const ChartOptions& options)
+Result<Chart> ChartOf(const BirthArguments& birth, const ChartOptions& options, std::string placeLabel)
 {
     Result<BirthDataForm> form = Worded(ParseBirthArguments(birth), kToolVoice);
     if (!form)
         return Fail(std::move(form).error());
-    return Charted(Calculate({*std::move(form)}, options));
+    return Charted(Calculate({*std::move(form), std::move(placeLabel)}, options));
 }
 
 Result<Chart> ChartAtPlace(const BirthArguments& birth, const ChartOptions& options, const PlaceRequest& request,

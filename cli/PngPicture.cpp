@@ -7,8 +7,10 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QtGlobal>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 
 namespace tessaline::cli {
@@ -37,6 +39,14 @@ QString ElementText(std::string_view svg, std::string_view tag)
     return text;
 }
 
+// Qt's own notes (a missing runtime folder, a font substituted) are not the tool's to print: a picture that
+// cannot be drawn says so through PngOfSvg's result. Only what would end the run is shown.
+void QuietMessages(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 } // namespace
 
 void StartDrawing()
@@ -45,6 +55,7 @@ void StartDrawing()
         return;
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    qInstallMessageHandler(QuietMessages);
     // Lives to the end of the run: the fonts every picture draws with are the application's.
     static int argc = 1;
     static char name[] = "tessaline-chart";

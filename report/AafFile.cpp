@@ -13,6 +13,7 @@
 
 #include "base/Utf8.h"
 #include "chart/Text.h"
+#include "chart/ZoneTable.h"
 #include "ephemeris/CivilTime.h"
 #include "ephemeris/PreciseEphemeris.h"
 
@@ -247,7 +248,7 @@ std::string TimeText(const CivilInstant& at)
 }
 
 // "+05:30", "-08:00": an offset in whole minutes as the zone column takes it.
-std::string OffsetText(int minutes)
+std::string ZoneColumnText(int minutes)
 {
     const int magnitude = std::abs(minutes);
     return (minutes < 0 ? "-" : "+") + TwoDigits(magnitude / 60) + ':' + TwoDigits(magnitude % 60);
@@ -282,6 +283,29 @@ struct AafChunks {
 std::string_view FieldOr(const std::vector<std::string_view>& fields, std::size_t index)
 {
     return index < fields.size() ? fields[index] : std::string_view("*");
+}
+
+// The first row of the zone list whose standard offset is minutesEast, nothing when none is: a row for a
+// summer or daylight clock ("British Summer Time,BST,+1.0") is already ahead of its zone, and passed over.
+std::optional<int> ZoneRowOf(int minutesEast)
+{
+    constexpr int kNoZone = 24 * 60; // east of every clock
+    static const std::array<int, kZoneCount> kMinutesEast = [] {
+        std::array<int, kZoneCount> east{};
+        for (std::size_t position = 0; position < kZoneCount; ++position) {
+            ChartState state;
+            Zone_Calculation(state, static_cast<int>(position));
+            const std::string_view text = ZoneDisplayText(static_cast<int>(position));
+            const bool ahead = text.find("Summer") != std::string_view::npos
+                || text.find("Daylight") != std::string_view::npos;
+            east[position] = ahead ? kNoZone : MinutesEast(state.zoneCorrection);
+        }
+        return east;
+    }();
+    for (std::size_t position = 0; position < kZoneCount; ++position)
+        if (kMinutesEast[position] == minutesEast)
+            return static_cast<int>(position);
+    return std::nullopt;
 }
 
 Unexpected<BirthFailure> Refused(std::string message)
@@ -388,14 +412,18 @@ private:
             c_.warnings.emplace_back("the daylight saving is not given: taken as none");
     }
 
-    // The zone column is the clock's whole offset, the saving's hours included (an exact offset takes no
-    // daylight-saving flag); its whole minutes, which it returns.
+    // The zone and dst columns: a row of the zone list and the flag for a standard offset the list has and
+    // an hour's saving, else the clock's whole offset (an exact offset takes no flag); the clock's whole
+    // minutes east, which it returns.
     int SetZoneColumns(int clockSeconds)
     {
         using enum BatchHeader::Column;
         const auto minutes = static_cast<int>(std::lround(clockSeconds / 60.0));
-        row_.fields[kZone] = OffsetText(minutes);
-        row_.fields[kDst] = "0";
+        const std::optional<int> row = zone_ && dstSeconds_ == 3600 && *zone_ % 60 == 0 && clockSeconds == *zone_ + 3600
+            ? ZoneRowOf(*zone_ / 60)
+            : std::nullopt;
+        row_.fields[kZone] = row ? std::to_string(*row) : ZoneColumnText(minutes);
+        row_.fields[kDst] = row ? "1" : "0";
         return minutes;
     }
 
@@ -412,7 +440,8 @@ private:
                          {},
                          {},
                          {},
-                         zodiac_};
+                         zodiac_,
+                         PlaceLabel()};
     }
 
     // The instant is the Julian day's; the clock shown is that instant on the record's clock, the zone and
@@ -440,7 +469,7 @@ private:
                     "the zone's seconds are rounded to the minute; the instant is the Julian day's");
         } else if (clock_) {
             clockSeconds = static_cast<int>(MinutesOf(clock_->clock) - universal) * 60;
-            c_.warnings.push_back("the zone is not given: the clock's offset " + OffsetText(clockSeconds / 60)
+            c_.warnings.push_back("the zone is not given: the clock's offset " + ZoneColumnText(clockSeconds / 60)
                                   + " is that of the date and time against the Julian day");
         } else {
             c_.warnings.emplace_back("neither zone nor clock time is given: the chart shows universal time");
@@ -459,6 +488,18 @@ private:
         Finish(clock_->clock, lat, lon);
     }
 
+    // The #A93 place as people read it: "Kandel/Pfalz" is Kandel, Pfalz (the definition keeps commas out of
+    // its fields); empty when unknown.
+    std::string PlaceLabel() const
+    {
+        const std::string_view place = FieldOr(c_.a, 5);
+        std::string label;
+        if (!Unknown(place))
+            for (const char c : place)
+                label += c == '/' ? std::string(", ") : std::string(1, c);
+        return label;
+    }
+
     // Without a Julian day, or coordinates and a zone: the place and its clock history from the atlas.
     void ChartAtPlace()
     {
@@ -469,10 +510,7 @@ private:
                                              "d.m.yyyy and h:mm"));
         if (Unknown(place))
             return void(row_.birth = Refused("The record gives no Julian day, no coordinates and zone, and no place"));
-        // The definition keeps commas out of fields: "Kandel/Pfalz" is Kandel in the Pfalz.
-        std::string query;
-        for (const char c : place)
-            query += c == '/' ? std::string(", ") : std::string(1, c);
+        std::string query = PlaceLabel();
         if (const std::string_view country = FieldOr(c_.a, 6); !Unknown(country))
             query += ", " + std::string(country);
         c_.warnings.push_back("no Julian day, or no coordinates and zone: " + query
