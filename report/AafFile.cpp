@@ -258,7 +258,7 @@ constexpr double kUnixEpochJulianDay = 2440587.5; // 1970-01-01 00:00 UT
 
 std::int64_t MinutesOf(const CivilInstant& at)
 {
-    return DaysFromCivil(at.year, at.month, at.day) * 1440 + at.hour * 60 + at.minute;
+    return DaysFromCivil(at.year, at.month, at.day) * 1440 + std::int64_t{at.hour} * 60 + at.minute;
 }
 
 CivilInstant InstantOfMinutes(std::int64_t minutes)
@@ -296,8 +296,8 @@ std::optional<int> ZoneRowOf(int minutesEast)
             ChartState state;
             Zone_Calculation(state, static_cast<int>(position));
             const std::string_view text = ZoneDisplayText(static_cast<int>(position));
-            const bool ahead = text.find("Summer") != std::string_view::npos
-                || text.find("Daylight") != std::string_view::npos;
+            const bool ahead
+                = text.find("Summer") != std::string_view::npos || text.find("Daylight") != std::string_view::npos;
             east[position] = ahead ? kNoZone : MinutesEast(state.zoneCorrection);
         }
         return east;
@@ -459,9 +459,10 @@ private:
                     = static_cast<double>(MinutesOf(clock_->clock)) + clock_->second / 60.0 - clockSeconds / 60.0;
                 if (std::abs(clockUt - static_cast<double>(universal)) > 1.0) {
                     const CivilInstant ut = InstantOfMinutes(universal);
-                    c_.warnings.push_back(
-                        "the Julian day gives " + DateText(ut) + ' ' + TimeText(ut) + " UT, the date, time and zone "
-                        + TimeText(InstantOfMinutes(std::llround(clockUt))) + " UT: the Julian day is taken");
+                    const CivilInstant said = InstantOfMinutes(std::llround(clockUt));
+                    c_.warnings.push_back("the Julian day gives " + DateText(ut) + ' ' + TimeText(ut)
+                                          + " UT, the date, time and zone " + DateText(said) + ' ' + TimeText(said)
+                                          + " UT: the Julian day is taken");
                 }
             }
             if (*zone_ % 60 != 0)
