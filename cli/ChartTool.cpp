@@ -384,8 +384,10 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
         err << conflict << "\nRun with --help for more information.\n";
         return kExitUsage;
     }
-    if (options.png)
-        StartDrawing();
+    if (const Status drawing = options.png ? StartDrawing() : Status{}; !drawing) {
+        err << "tessaline-chart: cannot draw PNG pictures: " << drawing.error() << '\n';
+        return kExitOutputFailed;
+    }
     if (!options.batch.empty())
         return RunBatch(options, *chosen, in, output, err);
 

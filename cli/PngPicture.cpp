@@ -1,95 +1,67 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PngPicture.h"
 
-#include <QBuffer>
-#include <QByteArray>
-#include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
-#include <QSvgRenderer>
-#include <QtGlobal>
+#include "cli/PngModule.h"
 
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <dlfcn.h>
 
 namespace tessaline::cli {
 
 namespace {
 
-// The text of the first <tag> element, its character references read back (the pictures write &amp;, &lt;,
-// &gt;, &quot; and &apos; only).
-QString ElementText(std::string_view svg, std::string_view tag)
-{
-    std::string open = "<";
-    open.append(tag).append(">");
-    std::string close = "</";
-    close.append(tag).append(">");
-    const std::size_t start = svg.find(open);
-    if (start == std::string_view::npos)
-        return {};
-    const std::size_t end = svg.find(close, start);
-    const std::string_view raw = svg.substr(start + open.size(), end - start - open.size());
-    QString text = QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
-    text.replace(QLatin1String("&lt;"), QLatin1String("<"))
-        .replace(QLatin1String("&gt;"), QLatin1String(">"))
-        .replace(QLatin1String("&quot;"), QLatin1String("\""))
-        .replace(QLatin1String("&apos;"), QLatin1String("'"))
-        .replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return text;
-}
+using StartFunction = void (*)();
+using DrawFunction = int (*)(const char*, std::size_t, int, TessalinePngText*, TessalinePngText*);
 
-// Qt's own notes (a missing runtime folder, a font substituted) are not the tool's to print: a picture that
-// cannot be drawn says so through PngOfSvg's result. Only what would end the run is shown.
-void QuietMessages(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message)
+// The module's two functions once loaded; set on the main thread before any worker draws.
+DrawFunction gDraw = nullptr;
+
+std::string Taken(TessalinePngText& text)
 {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    std::string taken = text.bytes != nullptr ? std::string(text.bytes, text.size) : std::string();
+    std::free(text.bytes);
+    text = {};
+    return taken;
 }
 
 } // namespace
 
-void StartDrawing()
+Status StartDrawing()
 {
-    if (QCoreApplication::instance() != nullptr)
-        return;
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    qInstallMessageHandler(QuietMessages);
-    // Lives to the end of the run: the fonts every picture draws with are the application's.
-    static int argc = 1;
-    static char name[] = "tessaline-chart";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    if (gDraw != nullptr)
+        return {};
+    std::string reasons;
+    // The installed module first, as the atlas is found; then the one the build tree made.
+    for (const char* path : {TESSALINE_PNG_MODULE_INSTALLED, TESSALINE_PNG_MODULE_BUILT}) {
+        void* module = ::dlopen(path, RTLD_NOW | RTLD_LOCAL);
+        if (module == nullptr) {
+            const char* why = ::dlerror();
+            reasons += (reasons.empty() ? "" : "; ") + std::string(why != nullptr ? why : path);
+            continue;
+        }
+        const auto start = reinterpret_cast<StartFunction>(::dlsym(module, "tessaline_png_start"));
+        const auto draw = reinterpret_cast<DrawFunction>(::dlsym(module, "tessaline_png_draw"));
+        if (start == nullptr || draw == nullptr) {
+            reasons += (reasons.empty() ? "" : "; ") + std::string(path) + " is not the drawing module";
+            continue;
+        }
+        start();
+        gDraw = draw;
+        return {};
+    }
+    return Fail("the module that draws them could not be loaded (" + reasons + ")");
 }
 
 Result<std::string> PngOfSvg(std::string_view svg, int width)
 {
-    QSvgRenderer renderer(QByteArray(svg.data(), static_cast<qsizetype>(svg.size())));
-    if (!renderer.isValid())
-        return Fail(std::string("the picture could not be read for drawing"));
-    const QRectF box = renderer.viewBoxF();
-    const double ratio = box.width() > 0 ? box.height() / box.width() : 1.0;
-    const int height = std::max(1, static_cast<int>(std::lround(width * ratio)));
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull())
-        return Fail("not enough memory for a picture of " + std::to_string(width) + " by " + std::to_string(height)
-                    + " pixels");
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setRenderHint(QPainter::TextAntialiasing);
-        renderer.render(&painter);
-    }
-    image.setText(QStringLiteral("Title"), ElementText(svg, "title"));
-    image.setText(QStringLiteral("Description"), ElementText(svg, "desc"));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        return Fail(std::string("the picture could not be encoded as PNG"));
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (gDraw == nullptr)
+        return Fail(std::string("the module that draws them was not loaded"));
+    TessalinePngText png{};
+    TessalinePngText failure{};
+    if (gDraw(svg.data(), svg.size(), width, &png, &failure) == 1)
+        return Taken(png);
+    std::string why = Taken(failure);
+    return Fail(why.empty() ? std::string("not enough memory to draw the picture") : why);
 }
 
 } // namespace tessaline::cli

@@ -8,9 +8,9 @@
 
 namespace tessaline::cli {
 
-// Makes the one graphical application that drawing a picture needs, on the offscreen platform unless
-// QT_QPA_PLATFORM names another; call it on the main thread before the first PngOfSvg.
-void StartDrawing();
+// Loads the module that draws PNG pictures (installed beside the tool's other files, or the build tree's)
+// and starts it; call it on the main thread before the first PngOfSvg. Why it could not, otherwise.
+Status StartDrawing();
 
 // The SVG picture drawn as a PNG image width pixels wide (its height in the picture's proportion), its
 // <title> and <desc> kept as the image's text chunks Title and Description; or why it could not be drawn.

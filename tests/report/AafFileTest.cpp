@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/AafFile.h"
 
+#include "tests/support/Births.h"
+
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -131,6 +133,30 @@ TEST(AafFile, ReadsUtf8AsItIsAndAnythingElseAsWindows1252)
         EXPECT_EQ(read.encoding, c.encoding);
         ASSERT_EQ(read.rows.size(), 1U);
         EXPECT_EQ(read.rows[0].fields[kName], c.name);
+    }
+}
+
+// The writer, line for line: the Julian day of 1975-06-15 05:00 UT as python3 gives it (above); what AAF
+// cannot hold (a comma, which separates its fields) is said, never dropped.
+TEST(AafFile, WritesBothChunksAndSaysWhatItChanged)
+{
+    struct Case {
+        const char* name;
+        const char* place;
+        const char* a93;
+        std::size_t warnings;
+    };
+    const std::vector<Case> cases{
+        {"ASHA RAO", "", "#A93:ASHA RAO,*,*,15.6.1975,10:30,*,*\n", 0},
+        {"RAO, ASHA", "New Delhi, Delhi, India", "#A93:RAO; ASHA,*,*,15.6.1975,10:30,New Delhi/Delhi/India,*\n", 1},
+    };
+    for (const Case& c : cases) {
+        ChartFacts facts = fixtures::Delhi1975Chart().Facts();
+        facts.name = c.name;
+        facts.place = c.place;
+        std::vector<std::string> warnings;
+        EXPECT_EQ(AafRecord(Chart(facts), warnings), std::string(c.a93) + "#B93:2442578.708333,28n36,77e12,5he30,0\n");
+        EXPECT_EQ(warnings.size(), c.warnings);
     }
 }
 
