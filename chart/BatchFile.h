@@ -91,6 +91,7 @@ struct BatchBirth {
     std::string placeId; // its GeoNames id, when the row names its place
     std::optional<bool> dst; // the dst column, nothing when blank: at a place it then takes the earlier reading
     ZodiacChoice zodiac;
+    std::string placeLabel{}; // a birth by its coordinates: the place's name to show, looked up nowhere
     bool Placed() const noexcept { return !place.empty() || !placeId.empty(); }
 };
 
@@ -129,6 +130,8 @@ public:
         std::array<std::string, BatchHeader::kNames.size()> fields;
         std::array<std::string, BatchHeader::kKeptNames.size()> kept; // likewise, by BatchHeader::kKeptNames
         Result<BatchBirth, BirthFailure> birth = Unexpected<BirthFailure>{};
+        // What reading the row changed or passed over, said beside its chart (a file of another program's).
+        std::vector<std::string> warnings{};
         std::vector<std::string> record; // every field as written, with KeepRecords
     };
     // Keeps each row's fields as written in Row::record, the columns no chart reads among them, so that a list

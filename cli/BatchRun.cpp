@@ -3,15 +3,22 @@
 
 #include "base/VisibleText.h"
 #include "chart/BatchFile.h"
+#include "chart/Text.h"
 #include "cli/ExitCodes.h"
 #include "cli/FailureWords.h"
 #include "cli/OneChart.h"
 #include "cli/PictureFiles.h"
+#include "cli/PngPicture.h"
+#include "report/AafFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <condition_variable>
+#include <cstdint>
 #include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -63,12 +70,112 @@ std::string Plural(std::size_t count, std::string_view noun)
     return std::to_string(count) + ' ' + std::string(noun) + (count == 1 ? "" : "s");
 }
 
-// The batch opened, or nothing after saying why on err.
-std::unique_ptr<BatchFile> OpenBatch(const std::string& name, std::istream& stdIn, std::ostream& err)
+// The rows of a batch: our CSV, read a row at a time, or another program's exchange file, read whole when
+// opened and then handed out a record at a time as the same rows.
+struct RowSource {
+    std::unique_ptr<BatchFile> csv;
+    AafRecords exchange;
+    std::size_t next = 0;
+
+    std::optional<BatchFile::Row> Next(const ZodiacChoice& zodiac)
+    {
+        if (csv)
+            return csv->Next(zodiac);
+        if (next == exchange.rows.size())
+            return std::nullopt;
+        return std::move(exchange.rows[next++]);
+    }
+    bool Placed() const { return csv ? csv->Header().Placed() : exchange.placed; }
+    Result<void, BatchFailure> Finished() const { return csv ? csv->Finished() : Result<void, BatchFailure>{}; }
+};
+
+// The format a batch is read in: --format, else the file's extension; nothing after saying why on err.
+std::optional<std::string> BatchFormat(const Options& options, std::ostream& err)
 {
+    std::string format = options.format;
+    if (format.empty()) {
+        const std::size_t dot = options.batch.rfind('.');
+        format = dot == std::string::npos || options.batch.find('/', dot) != std::string::npos
+            ? std::string("csv")
+            : FoldKey(options.batch.substr(dot + 1));
+        if (format != "aaf" && format != "qck" && format != "jhd")
+            format = "csv";
+    }
+    if (format == "qck" || format == "jhd") {
+        err << "tessaline-chart: ." << format << " files cannot be read yet: give the births as CSV or AAF\n";
+        return std::nullopt;
+    }
+    return format;
+}
+
+// An exchange file's bytes, from a regular file of at most 256 MB or from standard input.
+Result<std::string> ExchangeBytes(const std::string& name, std::istream& stdIn)
+{
+    constexpr std::uintmax_t kMaxBytes = std::uintmax_t{256} << 20U;
+    std::error_code error;
+    if (name != "-") {
+        const auto status = std::filesystem::status(name, error);
+        if (error)
+            return Fail(error.message());
+        if (!std::filesystem::is_regular_file(status))
+            return Fail(std::filesystem::is_directory(status) ? "it is a folder" : "it is not a regular file");
+        if (std::filesystem::file_size(name, error) > kMaxBytes && !error)
+            return Fail(std::string("it is larger than 256 MB"));
+    }
+    std::ifstream file;
+    if (name != "-") {
+        errno = 0;
+        file.open(name, std::ios::binary);
+        if (!file)
+            return Fail(std::system_category().message(errno != 0 ? errno : EIO));
+    }
+    std::istream& in = name == "-" ? stdIn : file;
+    std::string bytes;
+    char block[65536];
+    while (in.read(block, sizeof block) || in.gcount() > 0) {
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxBytes)
+            return Fail(std::string("it is larger than 256 MB"));
+    }
+    if (in.bad())
+        return Fail(std::string("reading failed"));
+    return bytes;
+}
+
+// An exchange file's notes, and how it was read, on err.
+void SayHowRead(const std::string& name, const AafRecords& records, std::ostream& err)
+{
+    const std::string shown = name == "-" ? std::string("standard input") : TerminalText(name);
+    if (records.encoding == TextEncoding::Windows1252)
+        err << "tessaline-chart: " << shown << " is not UTF-8: read as Windows-1252 (Latin-1)\n";
+    for (const std::string& note : records.notes)
+        err << "tessaline-chart: " << shown << ": " << TerminalText(note) << '\n';
+}
+
+// The batch opened, or nothing after saying why on err.
+std::optional<RowSource> OpenBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& stdIn,
+                                   std::ostream& err)
+{
+    const std::string& name = options.batch;
+    const std::optional<std::string> format = BatchFormat(options, err);
+    if (!format)
+        return std::nullopt;
+    RowSource source;
+    if (*format == "aaf") {
+        const Result<std::string> bytes = ExchangeBytes(name, stdIn);
+        if (!bytes) {
+            err << "Cannot read the batch file \"" << TerminalText(name) << "\": " << bytes.error() << '\n';
+            return std::nullopt;
+        }
+        source.exchange = ReadAafRecords(*bytes, zodiac);
+        SayHowRead(name, source.exchange, err);
+        return source;
+    }
     auto opened = name == "-" ? BatchFile::Read(stdIn) : BatchFile::Open(name);
-    if (opened)
-        return std::move(*opened);
+    if (opened) {
+        source.csv = std::move(*opened);
+        return source;
+    }
     const BatchFailure& failure = opened.error();
     using enum BatchFailure::Kind;
     switch (failure.kind) {
@@ -91,7 +198,7 @@ std::unique_ptr<BatchFile> OpenBatch(const std::string& name, std::istream& stdI
         err << "Reading the batch failed: " << TerminalText(failure.reason) << '\n';
         break;
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // One row in flight: as read, then what it writes to the output and to the messages.
@@ -100,7 +207,9 @@ struct Slot {
     std::string out;
     std::string err;
     std::string picture; // with --svg-dir, its picture, written to its file in its turn
+    std::string pictureFailure; // why its PNG could not be drawn
     bool rejected = false;
+    bool warned = false; // the row's reading or charting gave warnings
     bool charted = false;
     std::exception_ptr failure; // what a worker could not chart it for (memory), raised again in its turn
 };
@@ -109,9 +218,13 @@ struct Slot {
 // picture taken back when the lines cannot be written. Says why on err when something cannot be written.
 bool RowWritten(const Options& options, const Slot& slot, Output& output, std::ostream& err)
 {
-    const std::string path = slot.picture.empty() ? std::string() : PicturePath(options.svgDir, slot.row.line);
+    const std::string path = slot.picture.empty() && slot.pictureFailure.empty()
+        ? std::string()
+        : PicturePath(options.svgDir, slot.row.line, options.png ? "png" : "svg");
     if (!path.empty()) {
-        if (const Status written = WriteWholeFile(path, slot.picture); !written) {
+        const Status written
+            = slot.pictureFailure.empty() ? WriteWholeFile(path, slot.picture) : Status(Fail(slot.pictureFailure));
+        if (!written) {
             err << "tessaline-chart: cannot write " << TerminalText(path) << ": " << written.error() << '\n';
             return false;
         }
@@ -147,10 +260,19 @@ public:
         extras_.json = options_.json;
         const Result<tessaline::Chart> charted = ChartOfRow(row);
         slot.rejected = !charted;
+        // What reading the row said goes first, with what charting it said.
+        extras_.warnings.insert(extras_.warnings.begin(), row.warnings.begin(), row.warnings.end());
+        slot.warned = !extras_.warnings.empty();
         Write(row, charted, slot);
         slot.picture.clear();
+        slot.pictureFailure.clear();
         if (charted && !options_.svgDir.empty())
             slot.picture = ChartPictureSvg(*charted, options_);
+        if (charted && !options_.svgDir.empty() && options_.png) {
+            Result<std::string> png = PngOfSvg(slot.picture, options_.size);
+            slot.picture = png ? std::move(*png) : std::string();
+            slot.pictureFailure = png ? std::string() : png.error();
+        }
     }
 
 private:
@@ -164,7 +286,7 @@ private:
         if (birth.Placed())
             return ChartAtPlace(birth.birth, chartOptions_, PlaceRequest{birth.place, birth.placeId, birth.dst},
                                 places_, extras_);
-        return ChartOf(birth.birth, chartOptions_);
+        return ChartOf(birth.birth, chartOptions_, birth.placeLabel);
     }
 
     void Write(const BatchFile::Row& row, const Result<tessaline::Chart>& charted, Slot& slot)
@@ -175,17 +297,27 @@ private:
         std::string& out = slot.out;
         out.clear();
         slot.err.clear();
-        if (!charted) {
-            WriteRejectedRow(out, writing_.format, row.line, inputs, charted.error(), placeColumns_,
-                             CsvExtras::Of(chartOptions_));
-            if (writing_.format == ChartFormat::Text)
-                slot.err = "line " + std::to_string(row.line) + ": " + TerminalText(charted.error()) + '\n';
-            return;
-        }
         if (!extras_.warnings.empty()) {
             std::ostringstream warnings;
             extras_.PrintWarnings(warnings, "line " + std::to_string(row.line) + ": ");
             slot.err = std::move(warnings).str();
+        }
+        const bool exporting = !options_.exportFormat.empty();
+        if (!charted) {
+            if (!exporting)
+                WriteRejectedRow(out, writing_.format, row.line, inputs, charted.error(), placeColumns_,
+                                 CsvExtras::Of(chartOptions_));
+            if (writing_.format == ChartFormat::Text || exporting)
+                slot.err += "line " + std::to_string(row.line) + ": " + TerminalText(charted.error()) + '\n';
+            return;
+        }
+        if (exporting) {
+            std::vector<std::string> lost;
+            out = AafRecord(*charted, lost);
+            for (const std::string& warning : lost)
+                slot.err += "line " + std::to_string(row.line) + ": warning: " + TerminalText(warning) + '\n';
+            slot.warned = slot.warned || !lost.empty();
+            return;
         }
         if (writing_.format == ChartFormat::Text && options_.svg)
             return; // pictures alone go to their files
@@ -332,16 +464,28 @@ private:
     bool stopping_ = false; // under the lock
 };
 
+// The rows read, rejected and charted with warnings.
+struct Tally {
+    std::size_t read = 0;
+    std::size_t rejected = 0;
+    std::size_t warned = 0;
+    void Count(const Slot& slot)
+    {
+        rejected += slot.rejected ? 1 : 0;
+        warned += slot.warned && !slot.rejected ? 1 : 0;
+    }
+};
+
 // The rows charted one after the other on the caller's thread: --jobs 1.
-bool RunInOrder(BatchFile& batch, const Options& options, const ZodiacChoice& zodiac, RowCharter& charter,
-                Output& output, std::ostream& err, std::size_t& rowsRead, std::size_t& rowsRejected)
+bool RunInOrder(RowSource& batch, const Options& options, const ZodiacChoice& zodiac, RowCharter& charter,
+                Output& output, std::ostream& err, Tally& tally)
 {
     Slot slot;
     while (std::optional<BatchFile::Row> row = batch.Next(zodiac)) {
-        ++rowsRead;
+        ++tally.read;
         slot.row = std::move(*row);
         charter.Chart(slot);
-        rowsRejected += slot.rejected ? 1 : 0;
+        tally.Count(slot);
         if (!RowWritten(options, slot, output, err))
             return false; // no one receives the rest: stop reading
     }
@@ -349,14 +493,13 @@ bool RunInOrder(BatchFile& batch, const Options& options, const ZodiacChoice& zo
 }
 
 // The rows charted by workers while this thread reads ahead and writes each row's output in its turn.
-bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice& zodiac, std::size_t workers,
-                   PlaceCache& places, bool placeColumns, Output& output, std::ostream& err, std::size_t& rowsRead,
-                   std::size_t& rowsRejected)
+bool RunInParallel(RowSource& batch, const Options& options, const ZodiacChoice& zodiac, std::size_t workers,
+                   PlaceCache& places, bool placeColumns, Output& output, std::ostream& err, Tally& tally)
 {
     RowPipeline pipeline(workers, options, zodiac, places, placeColumns);
     if (!pipeline.Started()) {
         RowCharter charter(options, zodiac, places, placeColumns);
-        return RunInOrder(batch, options, zodiac, charter, output, err, rowsRead, rowsRejected);
+        return RunInOrder(batch, options, zodiac, charter, output, err, tally);
     }
     bool reading = true;
     while (reading || pipeline.Pending()) {
@@ -365,7 +508,7 @@ bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice&
                 std::optional<BatchFile::Row> row = batch.Next(zodiac);
                 reading = row.has_value();
                 if (reading) {
-                    ++rowsRead;
+                    ++tally.read;
                     pipeline.Fill(std::move(*row));
                 }
             }
@@ -374,7 +517,7 @@ bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice&
         if (!pipeline.Pending())
             break;
         Slot& slot = pipeline.Next();
-        rowsRejected += slot.rejected ? 1 : 0;
+        tally.Count(slot);
         const bool written = RowWritten(options, slot, output, err);
         pipeline.Written();
         if (!written)
@@ -387,7 +530,7 @@ bool RunInParallel(BatchFile& batch, const Options& options, const ZodiacChoice&
 
 int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& stdIn, Output& output, std::ostream& err)
 {
-    const std::unique_ptr<BatchFile> batch = OpenBatch(options.batch, stdIn, err);
+    std::optional<RowSource> batch = OpenBatch(options, zodiac, stdIn, err);
     if (!batch)
         return kExitUsage;
 
@@ -403,23 +546,21 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
         cleanup.emplace();
     AtlasOnDemand atlases;
     PlaceCache places(atlases);
-    const bool placeColumns = batch->Header().Placed();
+    const bool placeColumns = batch->Placed();
     if (options.csv) {
         std::string header;
         AppendCsvHeader(header, placeColumns, CsvExtras::Of(ChartOptionsFor(options, ZodiacChoice{})));
         output.out << header;
     }
-    std::size_t rowsRead = 0;
-    std::size_t rowsRejected = 0;
+    Tally tally;
     const std::size_t workers = WorkersThatFit(options.jobs > 0 ? static_cast<std::size_t>(options.jobs)
                                                                 : std::max(1U, std::thread::hardware_concurrency()));
     bool whole = true;
     if (workers == 1) {
         RowCharter charter(options, zodiac, places, placeColumns);
-        whole = RunInOrder(*batch, options, zodiac, charter, output, err, rowsRead, rowsRejected);
+        whole = RunInOrder(*batch, options, zodiac, charter, output, err, tally);
     } else
-        whole = RunInParallel(*batch, options, zodiac, workers, places, placeColumns, output, err, rowsRead,
-                              rowsRejected);
+        whole = RunInParallel(*batch, options, zodiac, workers, places, placeColumns, output, err, tally);
     if (!whole)
         return kExitOutputFailed;
     if (const auto finished = batch->Finished(); !finished) {
@@ -429,9 +570,15 @@ int RunBatch(const Options& options, const ZodiacChoice& zodiac, std::istream& s
     output.out.flush(); // a failed output is said alone, not after a summary of charts written
     if (output.Failed())
         return kExitOutputFailed;
-    err << "tessaline-chart: " << Plural(rowsRead, "row") << " read, " << Plural(rowsRead - rowsRejected, "chart")
-        << " written, " << Plural(rowsRejected, "row") << " rejected\n";
-    return rowsRejected > 0 ? kExitRejected : kExitOk;
+    const std::size_t charted = tally.read - tally.rejected;
+    const char* written = options.exportFormat.empty() ? " written" : " exported";
+    if (batch->csv)
+        err << "tessaline-chart: " << Plural(tally.read, "row") << " read, " << Plural(charted, "chart") << written
+            << ", " << Plural(tally.rejected, "row") << " rejected\n";
+    else
+        err << "tessaline-chart: " << Plural(tally.read, "record") << " read, " << Plural(charted, "chart") << written
+            << " (" << tally.warned << " with warnings), " << Plural(tally.rejected, "record") << " refused\n";
+    return tally.rejected > 0 ? kExitRejected : kExitOk;
 }
 
 } // namespace tessaline::cli

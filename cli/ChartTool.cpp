@@ -12,6 +12,7 @@
 #include "cli/Ingresses.h"
 #include "cli/OneChart.h"
 #include "cli/PlaceOptions.h"
+#include "cli/PngPicture.h"
 #include "cli/Tables.h"
 #include "cli/ToolOptions.h"
 
@@ -147,6 +148,7 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     birth.dst = show(one->add_flag("--dst", o.birth.dst, "daylight-saving time was in force; with a place and zone auto, --dst=yes or no chooses the reading of a clock time that happened twice (default: the earlier)"), kOneChart);
     auto* batch = show(batchGroup->add_option("--batch", o.batch, "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input")->type_name("FILE"), kBatch);
     auto* jobs = show(app.add_option("--jobs", o.jobs, "with --batch, how many rows to chart at once (default: one per core; 1: one after the other); the output keeps the rows' order")->check(JobsCheck())->type_name("N"), kBatch);
+    auto* format = show(batchGroup->add_option("--format", o.format, "the batch file's format: csv (our own) or aaf (the astrological exchange format); by default its extension (.aaf), else csv")->type_name("csv|aaf")->check(CLI::IsMember({"csv", "aaf"}, CLI::ignore_case).description("")), kBatch);
     auto* svgDir = show(batchGroup->add_option("--svg-dir", o.svgDir, "each row's picture as DIR/line-N.svg, N the row's line in the file (the folder is made if missing)")->type_name("DIR"), kBatch);
     auto* zones = show(tables->add_flag("--zones", o.zones, "list the 71 time zones, each with the hours and minutes that turn its clock time into UT"), kTables);
     auto* decanates = show(tables->add_flag("--decanates", o.decanates, "print the decanate table as JSON and exit"), kTables);
@@ -170,6 +172,9 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     auto* csv = show(formats->add_flag("--csv", o.csv, "CSV for spreadsheets: a header, then a row per chart or rejected batch row"), kOutput);
     auto* html = show(formats->add_flag("--html", o.html, "one chart's reading as one self-contained HTML document"), kOutput);
     auto* svg = show(formats->add_flag("--svg", o.svg, "one chart's wheel as a self-contained SVG picture; with --batch, see --svg-dir"), kOutput);
+    show(formats->add_option("--export", o.exportFormat, "each chart as an AAF record (#A93 and #B93, UTF-8) instead, so another program gets its instant and place")->type_name("aaf")->check(CLI::IsMember({"aaf"}, CLI::ignore_case).description("")), kOutput);
+    auto* png = show(app.add_flag("--png", o.png, "with --svg or --svg-dir, the picture as PNG (its description as the text chunk Description)"), kOutput);
+    auto* size = show(app.add_option("--size", o.size, "with --png, the picture's width in pixels, its height in proportion (default 1000)")->check(CLI::Range(16, 8000))->type_name("N"), kOutput);
     show(app.add_option("--drekkana", o.drekkana, "with --svg or --svg-dir, the drekkana chart (D3) in the South or North Indian form instead of the wheel")->type_name("south|north")->check(CLI::IsMember({"south", "north"}, CLI::ignore_case).description("")), kOutput);
     show(app.set_help_flag("-h,--help", "print this help and exit"), "Help");
     show(app.set_version_flag("--version", "tessaline-chart " + std::string(kProgramVersion), "print the version and exit"), "Help");
@@ -183,6 +188,8 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
     tables->excludes(csv);
     tables->excludes(svg);
     svgDir->needs(batch);
+    format->needs(batch);
+    size->needs(png);
     for (CLI::Option* table : {zones, decanates, ayanamsas, schemes})
         calculation->excludes(table);
     for (CLI::Option* option : {from, to, bodies, ics})
@@ -200,6 +207,8 @@ BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
 // What the option groups cannot say: which of the picture options go together.
 const char* PictureConflict(const Options& options)
 {
+    if (options.png && !options.svg && options.svgDir.empty())
+        return "--png draws a picture: it needs --svg or --svg-dir";
     if (!options.drekkana.empty() && !options.svg && options.svgDir.empty())
         return "--drekkana draws a picture: it needs --svg or --svg-dir";
     if (options.svg && !options.batch.empty() && options.svgDir.empty())
@@ -403,6 +412,10 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
     if (const char* conflict = PictureConflict(options)) {
         err << conflict << "\nRun with --help for more information.\n";
         return kExitUsage;
+    }
+    if (const Status drawing = options.png ? StartDrawing() : Status{}; !drawing) {
+        err << "tessaline-chart: cannot draw PNG pictures: " << drawing.error() << '\n';
+        return kExitOutputFailed;
     }
     if (!options.batch.empty())
         return RunBatch(options, *chosen, in, output, err);

@@ -7,7 +7,9 @@
 #include "cli/ExitCodes.h"
 #include "cli/FailureWords.h"
 #include "cli/PictureFiles.h"
+#include "cli/PngPicture.h"
 #include "decanates/CalculationDriver.h"
+#include "report/AafFile.h"
 #include "report/Reading.h"
 
 #include <sys/ioctl.h>
@@ -70,12 +72,12 @@ void ChartExtras::PrintWarnings(std::ostream& err, std::string_view prefix) cons
         err << prefix << "warning: " << TerminalText(warning) << '\n';
 }
 
-Result<Chart> ChartOf(const BirthArguments& birth, const ChartOptions& options)
+Result<Chart> ChartOf(const BirthArguments& birth, const ChartOptions& options, std::string placeLabel)
 {
     Result<BirthDataForm> form = Worded(ParseBirthArguments(birth), kToolVoice);
     if (!form)
         return Fail(std::move(form).error());
-    return Charted(Calculate({*std::move(form)}, options));
+    return Charted(Calculate({*std::move(form), std::move(placeLabel)}, options));
 }
 
 Result<Chart> ChartAtPlace(const BirthArguments& birth, const ChartOptions& options, const PlaceRequest& request,
@@ -119,8 +121,20 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
     extras.PrintWarnings(err, "");
     if (options.html) {
         out << RenderReadingHtml(chart);
+    } else if (options.svg && options.png) {
+        const Result<std::string> png = PngOfSvg(ChartPictureSvg(chart, options), options.size);
+        if (!png) {
+            err << "tessaline-chart: cannot write the picture: " << png.error() << '\n';
+            return kExitOutputFailed;
+        }
+        out << *png;
     } else if (options.svg) {
         out << ChartPictureSvg(chart, options);
+    } else if (!options.exportFormat.empty()) {
+        std::vector<std::string> lost;
+        out << AafRecord(chart, lost);
+        for (const std::string& warning : lost)
+            err << "warning: " << TerminalText(warning) << '\n';
     } else {
         const BirthArguments& birth = options.birth;
         const std::string members = extras.JsonMembers();

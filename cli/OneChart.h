@@ -29,8 +29,9 @@ struct ChartExtras {
     void PrintWarnings(std::ostream& err, std::string_view prefix) const;
 };
 
-// The chart of one birth given by its coordinates and zone; the message that rejects it otherwise.
-Result<Chart> ChartOf(const BirthArguments& birth, const ChartOptions& options);
+// The chart of one birth given by its coordinates and zone, shown at the place named placeLabel when it is not
+// empty; the message that rejects it otherwise.
+Result<Chart> ChartOf(const BirthArguments& birth, const ChartOptions& options, std::string placeLabel = {});
 
 // The chart of one birth at a place of the atlas; the message that rejects it otherwise.
 Result<Chart> ChartAtPlace(const BirthArguments& birth, const ChartOptions& options, const PlaceRequest& request,

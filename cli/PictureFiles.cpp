@@ -44,6 +44,7 @@ extern "C" void RemoveTemporaryAndStop(int signal)
 constexpr std::array kCleanedSignals{SIGINT, SIGTERM, SIGHUP};
 
 // Whether name is a temporary picture of this tool that no running copy is writing: ".line-N.svg.PID.XXXXXX"
+// (or .png)
 // of a process that is gone, or ".line-N.svg.XXXXXX" of an older version, whose runs never left one on purpose.
 bool StaleTemporary(std::string_view name)
 {
@@ -53,7 +54,9 @@ bool StaleTemporary(std::string_view name)
     if (!name.starts_with(".line-"))
         return false;
     name.remove_prefix(6);
-    const std::size_t svg = name.find(".svg.");
+    std::size_t svg = name.find(".svg.");
+    if (svg == std::string_view::npos)
+        svg = name.find(".png.");
     if (svg == std::string_view::npos || !digits(name.substr(0, svg)))
         return false;
     name.remove_prefix(svg + 5);
@@ -125,12 +128,12 @@ std::string ChartPictureSvg(const Chart& chart, const Options& options)
     return DrekkanaChartSvg(chart, north ? DrekkanaStyle::NorthIndian : DrekkanaStyle::SouthIndian);
 }
 
-std::string PicturePath(std::string_view folder, std::size_t line)
+std::string PicturePath(std::string_view folder, std::size_t line, std::string_view extension)
 {
     std::string path(folder);
     if (!path.empty() && path.back() != '/')
         path += '/';
-    return path + "line-" + std::to_string(line) + ".svg";
+    return path + "line-" + std::to_string(line) + "." + std::string(extension);
 }
 
 Status PrepareFolder(const std::string& folder)

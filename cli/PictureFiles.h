@@ -16,8 +16,9 @@ namespace tessaline::cli {
 // The picture --svg asks for: the chart wheel, or the drekkana chart in the form --drekkana names.
 std::string ChartPictureSvg(const Chart& chart, const Options& options);
 
-// Where a batch row's picture goes: DIR/line-N.svg, N the row's line in the batch file.
-std::string PicturePath(std::string_view folder, std::size_t line);
+// Where a batch row's picture goes: DIR/line-N.svg (or .png, the extension given), N the row's line in the
+// batch file.
+std::string PicturePath(std::string_view folder, std::size_t line, std::string_view extension = "svg");
 
 // Makes the folder for a batch's pictures unless it is one already, and clears it of the temporary pictures
 // an interrupted run left behind; the reason otherwise.

@@ -29,6 +29,10 @@ struct Options {
     std::string batch;
     int jobs = 0; // rows of a batch charted at once; 0: as many as the computer has cores
     std::string svgDir; // a batch's pictures, one file per row
+    std::string format; // the batch file's format: csv or aaf; empty: by its extension
+    std::string exportFormat; // "aaf": each chart as an exchange record instead of the output formats
+    bool png = false; // the picture as PNG instead of SVG
+    int size = 1000; // the PNG's width and height in pixels
     bool zones = false;
     bool decanates = false;
     bool precise = false;

@@ -68,7 +68,12 @@ INSTANTIATE_TEST_SUITE_P(Options, PictureConflictTest,
                                          ConflictCase{"SvgAndJson", {"--svg", "--json"}},
                                          ConflictCase{"BatchOfPicturesOnStandardOutput", {"--batch", "-", "--svg"}},
                                          ConflictCase{"PictureFolderWithoutABatch", {"--svg-dir", "/tmp"}},
-                                         ConflictCase{"SvgOfATable", {"--zones", "--svg"}}),
+                                         ConflictCase{"SvgOfATable", {"--zones", "--svg"}},
+                                         ConflictCase{"PngWithoutAPicture", {"--png"}},
+                                         ConflictCase{"SizeWithoutPng", {"--svg", "--size", "300"}},
+                                         ConflictCase{"PngOfNoSize", {"--svg", "--png", "--size", "0"}},
+                                         ConflictCase{"ExportAndJson", {"--export", "aaf", "--json"}},
+                                         ConflictCase{"FormatWithoutABatch", {"--format", "aaf"}}),
                          [](const testing::TestParamInfo<ConflictCase>& info) {
                              return std::string(info.param.label);
                          });
