@@ -6,12 +6,15 @@
 #include "chart/BirthArguments.h"
 #include "chart/BirthData.h"
 #include "chart/ChartState.h"
+#include "decanates/CalculationDriver.h"
+#include "decanates/Chart.h"
 #include "desktop/FailureWords.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/PeopleList.h"
 #include "desktop/QtString.h"
+#include "report/AafFile.h"
 
 #include <QAction>
 #include <QDir>
@@ -79,6 +82,43 @@ QString RowLabel(const BatchFile::Row& row)
     return label;
 }
 
+// Whether a file is another program's: an AAF file, by its name.
+bool IsExchangeFile(const QString& path)
+{
+    return QFileInfo(path).suffix().compare(QStringLiteral("aaf"), Qt::CaseInsensitive) == 0;
+}
+
+// The columns an exchange file's people are kept in: every column a batch reads or keeps.
+std::vector<std::string> OurColumns()
+{
+    std::vector<std::string> header(BatchHeader::kNames.begin(), BatchHeader::kNames.end());
+    header.insert(header.end(), BatchHeader::kKeptNames.begin(), BatchHeader::kKeptNames.end());
+    return header;
+}
+
+// An exchange file's record in those columns, as its birth reads; the place's name it gives (no atlas reads it)
+// as the city typed. A refused record keeps what its row holds.
+std::vector<std::string> RecordInOurColumns(const BatchFile::Row& row)
+{
+    std::vector<std::string> record(row.fields.begin(), row.fields.end());
+    record.insert(record.end(), row.kept.begin(), row.kept.end());
+    if (!row.birth)
+        return record;
+    using enum BatchHeader::Column;
+    const BatchBirth& birth = *row.birth;
+    const BirthArguments& given = birth.birth;
+    for (const auto& [column, value] :
+         {std::pair{kName, given.name}, std::pair{kDate, given.date}, std::pair{kTime, given.time},
+          std::pair{kZone, given.zone}, std::pair{kLon, given.lon}, std::pair{kLat, given.lat},
+          std::pair{kPlace, birth.place}, std::pair{kPlaceId, birth.placeId}})
+        record[column] = value;
+    record[kDst] = birth.dst ? (*birth.dst ? "1" : "0") : (given.dst ? "1" : "0");
+    if (const std::size_t city = BatchHeader::kNames.size() + BatchHeader::kCity;
+        !birth.placeLabel.empty() && record[city].empty())
+        record[city] = birth.placeLabel;
+    return record;
+}
+
 } // namespace
 
 BirthDataFiles::BirthDataFiles(QWidget& window, BirthFormWindow& form, QMenu* file, QSettings* settings)
@@ -101,7 +141,7 @@ BirthDataFiles::BirthDataFiles(QWidget& window, BirthFormWindow& form, QMenu* fi
 
     connect(mnuOpenBirthData, &QAction::triggered, this, [this] {
         const QString path = QFileDialog::getOpenFileName(&window_, tr("Open Birth Data"), folder(),
-                                                          tr("Birth data (*.csv);;All files (*)"));
+                                                          tr("Birth data (*.csv *.aaf);;All files (*)"));
         if (!path.isEmpty())
             openFrom(path);
     });
@@ -205,19 +245,27 @@ bool BirthDataFiles::saveTo(const QString& path)
 
 bool BirthDataFiles::openFrom(const QString& path)
 {
-    auto opened = BatchFile::Open(QFile::encodeName(path).toStdString());
-    if (!opened)
-        return refuse(path, opened.error().line, FailureText(opened.error()));
-    BatchFile& batch = **opened;
-    if (people_ != nullptr)
-        batch.KeepRecords();
+    // Another program's file (AAF) gives its records as the rows of our own batches.
+    const bool exchange = IsExchangeFile(path);
+    std::unique_ptr<BatchFile> batch;
     std::vector<BatchFile::Row> rows;
-    while (auto row = batch.Next(form_.chosenZodiac()))
-        rows.push_back(std::move(*row));
-    if (const auto finished = batch.Finished(); !finished)
-        return refuse(path, 0, FailureText(finished.error()));
+    if (exchange) {
+        if (!readExchangeFile(path, rows))
+            return false;
+    } else {
+        auto opened = BatchFile::Open(QFile::encodeName(path).toStdString());
+        if (!opened)
+            return refuse(path, opened.error().line, FailureText(opened.error()));
+        batch = std::move(*opened);
+        if (people_ != nullptr)
+            batch->KeepRecords();
+        while (auto row = batch->Next(form_.chosenZodiac()))
+            rows.push_back(std::move(*row));
+        if (const auto finished = batch->Finished(); !finished)
+            return refuse(path, 0, FailureText(finished.error()));
+    }
     if (rows.empty())
-        return refuse(path, 0, tr("it holds no birth, only the header"));
+        return refuse(path, 0, exchange ? tr("it holds no record") : tr("it holds no birth, only the header"));
 
     std::size_t chosen = 0;
     if (rows.size() > 1) {
@@ -229,8 +277,8 @@ bool BirthDataFiles::openFrom(const QString& path)
             std::vector<std::vector<std::string>> records;
             records.reserve(rows.size());
             for (BatchFile::Row& row : rows)
-                records.push_back(std::move(row.record));
-            people_->open(path, batch.HeaderRecord(), std::move(records));
+                records.push_back(exchange ? RecordInOurColumns(row) : std::move(row.record));
+            people_->open(path, exchange ? OurColumns() : batch->HeaderRecord(), std::move(records));
             peopleDock_->show();
             if (!chooseRow_)
                 choose = [](QWidget*, const QStringList&) {
@@ -244,13 +292,27 @@ bool BirthDataFiles::openFrom(const QString& path)
         if (people_ != nullptr)
             people_->choosePerson(chosen);
     }
-    if (!openRow(path, batch, rows[chosen]))
+    if (!openRow(path, exchange ? nullptr : &batch->Header(), rows[chosen]))
         return false;
     remember(path);
     return true;
 }
 
-bool BirthDataFiles::openRow(const QString& path, const BatchFile& batch, const BatchFile::Row& row)
+bool BirthDataFiles::readExchangeFile(const QString& path, std::vector<BatchFile::Row>& rows)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(path, 0, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return refuse(path, 0, file.errorString());
+    AafRecords read = ReadAafRecords(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                     form_.chosenZodiac());
+    rows = std::move(read.rows);
+    return true;
+}
+
+bool BirthDataFiles::openRow(const QString& path, const BatchHeader* header, const BatchFile::Row& row)
 {
     if (!row.birth)
         return refuse(path, row.line, FromUtf8(FailureInWords(row.birth.error(), kWindowVoice)));
@@ -267,10 +329,103 @@ bool BirthDataFiles::openRow(const QString& path, const BatchFile& batch, const 
     constexpr std::size_t kPlaceParts = 3; // City, State, Country
     for (std::size_t i = 0; i < kPlaceParts; ++i) {
         const auto column = static_cast<BatchHeader::Kept>(BatchHeader::kCity + i);
-        if (batch.Header().Has(column))
+        if (header != nullptr && header->Has(column))
             form_.typePlacePart(i, FromUtf8(row.kept[column]));
     }
+    if (header == nullptr && !birth.Placed()) // another program's file: its place's name, as typed
+        for (std::size_t i = 0; i < kPlaceParts; ++i)
+            form_.typePlacePart(i, i == 0 ? FromUtf8(birth.placeLabel) : QString());
     return true;
+}
+
+Result<Birth, QString> BirthDataFiles::birthFromFile(const QString& path)
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const auto refused = [&shownPath](std::size_t line, const QString& why) {
+        return Unexpected<QString>{line > 0 ? tr("%1, line %2: %3").arg(shownPath).arg(line).arg(why)
+                                            : tr("The birth could not be read from %1: %2").arg(shownPath, why)};
+    };
+    std::vector<BatchFile::Row> rows;
+    if (IsExchangeFile(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return refused(0, file.errorString());
+        const QByteArray bytes = file.readAll();
+        rows = ReadAafRecords(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                              form_.chosenZodiac())
+                   .rows;
+    } else {
+        auto opened = BatchFile::Open(QFile::encodeName(path).toStdString());
+        if (!opened)
+            return refused(opened.error().line, FailureText(opened.error()));
+        while (auto row = (*opened)->Next(form_.chosenZodiac()))
+            rows.push_back(std::move(*row));
+        if (const auto finished = (*opened)->Finished(); !finished)
+            return refused(0, FailureText(finished.error()));
+    }
+    if (rows.empty())
+        return refused(0, tr("it holds no birth"));
+    std::size_t chosen = 0;
+    if (rows.size() > 1) {
+        QStringList labels;
+        for (const BatchFile::Row& row : rows)
+            labels.append(RowLabel(row));
+        const std::optional<int> picked = (chooseRow_ ? chooseRow_ : ChooseRowInDialog)(&window_, labels);
+        if (!picked || *picked < 0 || static_cast<std::size_t>(*picked) >= rows.size())
+            return Unexpected<QString>{QString()}; // the user chose none: nothing to say
+        chosen = static_cast<std::size_t>(*picked);
+    }
+    return birthOfRow(path, rows[chosen]);
+}
+
+Result<Birth, QString> BirthDataFiles::birthOfRow(const QString& path, const BatchFile::Row& row)
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const auto refused = [&shownPath](std::size_t line, const QString& why) {
+        return Unexpected<QString>{line > 0 ? tr("%1, line %2: %3").arg(shownPath).arg(line).arg(why)
+                                            : tr("%1: %2").arg(shownPath, why)};
+    };
+    if (!row.birth)
+        return refused(row.line, FromUtf8(FailureInWords(row.birth.error(), kWindowVoice)));
+    atlas::PlacedBirth placed;
+    Result<BirthDataForm> form = row.birth->Placed() ? form_.birthAtPlace(*row.birth, placed)
+                                                     : Worded(ParseBirthArguments(row.birth->birth), kWindowVoice);
+    if (!form)
+        return refused(row.line, FromUtf8(form.error()));
+    if (const auto checked = ValidateBirthData(*form); !checked)
+        return refused(row.line, FromUtf8(checked.error().message));
+    if (!row.birth->Placed())
+        return Birth{*form, row.birth->placeLabel};
+    return Birth{*form, placed.PlaceLabel(), placed.ChartClockSentence()};
+}
+
+Result<std::string, QString> BirthDataFiles::peopleAsAaf()
+{
+    std::string text;
+    const PeopleModel& people = people_->model();
+    for (std::size_t i = 0; i < people.count(); ++i) {
+        // Each person read as a batch of one row, by the rules of the list's own columns.
+        std::istringstream one(PeopleFileText(people.header(), {people.record(i)}));
+        auto opened = BatchFile::Read(one);
+        std::optional<BatchFile::Row> row;
+        if (opened)
+            row = (*opened)->Next(form_.chosenZodiac());
+        if (!row)
+            return Unexpected<QString>{tr("person %1 of the list cannot be read").arg(i + 1)};
+        row->line = 0;
+        const Result<Birth, QString> birth = birthOfRow(people_->path(), *row);
+        if (!birth)
+            return Unexpected<QString>{
+                tr("person %1 of the list (%2): %3")
+                    .arg(i + 1)
+                    .arg(people.data(people.index(static_cast<int>(i), 0), Qt::DisplayRole).toString(), birth.error())};
+        const Result<Chart, ValidationFailure> chart = Calculate(*birth, ChartOptions{});
+        if (!chart)
+            return Unexpected<QString>{FromUtf8(chart.error().message)};
+        std::vector<std::string> lost; // what AAF cannot hold as it is: a comma in a name becomes a blank
+        text += AafRecord(*chart, lost);
+    }
+    return text;
 }
 
 void BirthDataFiles::setPeopleList(PeopleList* people, QDockWidget* dock)
@@ -293,7 +448,14 @@ void BirthDataFiles::setPeopleList(PeopleList* people, QDockWidget* dock)
             people_->updateChosen(std::move(*record));
     });
     connect(people_, &PeopleList::saveRequested, this, [this] {
-        if (const std::optional<QString> failed = people_->save())
+        std::optional<QString> failed;
+        if (IsExchangeFile(people_->path())) { // the file's own format, every person charted for its instant
+            const Result<std::string, QString> text = peopleAsAaf();
+            failed = text ? people_->saveText(*text) : std::optional<QString>(text.error());
+        } else {
+            failed = people_->save();
+        }
+        if (failed)
             ShowMessage(
                 &window_, MessageIcon::Critical,
                 tr("The people could not be saved to %1: %2").arg(QDir::toNativeSeparators(people_->path()), *failed));
@@ -314,7 +476,7 @@ bool BirthDataFiles::openPerson(std::size_t person)
     if (!row)
         return refuse(people_->path(), 0, tr("the person's line cannot be read"));
     row->line = 0; // a line of the one-row copy, not of the file: the message names the file alone
-    return openRow(people_->path(), **opened, *row);
+    return openRow(people_->path(), &(*opened)->Header(), *row);
 }
 
 std::optional<std::vector<std::string>> BirthDataFiles::formRecord(std::vector<std::string> keep)

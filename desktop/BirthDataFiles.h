@@ -24,6 +24,7 @@ class QWidget;
 namespace tessaline {
 class PeopleList;
 struct BatchBirth;
+struct Birth;
 struct BirthArguments;
 struct BirthFileExtras;
 struct BirthDataForm;
@@ -103,6 +104,9 @@ public:
     // Fills the form with a person of the list; false, after a message naming the file and line, when the
     // person cannot be opened.
     bool openPerson(std::size_t person);
+    // A birth of a file (the one the user picks when it holds several) as a chart is calculated from, by the same
+    // rules as Open, without touching the form; why not, naming the file and line, otherwise.
+    Result<Birth, QString> birthFromFile(const QString& path);
 
 signals:
     // A person of the list was chosen with Enter or a double click and fills the form: the window charts them.
@@ -115,7 +119,14 @@ private:
     // The file's text for one birth.
     std::string birthFileText(const BirthDataForm& form) const;
     // The form filled from a row of a file; header says which columns the file has.
-    bool openRow(const QString& path, const BatchFile& batch, const BatchFile::Row& row);
+    bool openRow(const QString& path, const BatchHeader* header, const BatchFile::Row& row);
+    // The rows of a file of another program's format (AAF), as the batch rows both programs chart; false after
+    // the message that says why the file cannot be read.
+    bool readExchangeFile(const QString& path, std::vector<BatchFile::Row>& rows);
+    // A person of the list as a chart is calculated from; why not otherwise.
+    Result<Birth, QString> birthOfRow(const QString& path, const BatchFile::Row& row);
+    // The list as an AAF file: each person charted for the instant the file keeps; why not, naming the person.
+    Result<std::string, QString> peopleAsAaf();
     // The checked form as a record of the people list's file, or nothing after the check's message. keep: the
     // record's other fields.
     std::optional<std::vector<std::string>> formRecord(std::vector<std::string> keep);

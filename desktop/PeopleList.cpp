@@ -349,9 +349,13 @@ void PeopleList::deleteChosen()
 
 std::optional<QString> PeopleList::save()
 {
+    return saveText(PeopleFileText(model_->header(), model_->records()));
+}
+
+std::optional<QString> PeopleList::saveText(const std::string& text)
+{
     // Written in full to a temporary file first, so a failure never leaves half a file behind.
     QSaveFile file(path_);
-    const std::string text = PeopleFileText(model_->header(), model_->records());
     if (!file.open(QIODevice::WriteOnly)
         || file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())
         || !file.commit())

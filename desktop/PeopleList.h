@@ -104,8 +104,10 @@ public:
     void addPerson(std::vector<std::string> record);
     void updateChosen(std::vector<std::string> record);
     void deleteChosen();
-    // Writes the list to its file through a temporary file; the reason when it cannot.
+    // Writes the list to its file through a temporary file, as CSV in the file's columns, or as the text given (the
+    // file's own format); the reason when it cannot.
     std::optional<QString> save();
+    std::optional<QString> saveText(const std::string& text);
 
 signals:
     // Enter or a double click on a person: the window charts them.

@@ -8,6 +8,7 @@
 #include "desktop/AccessibleControls.h"
 #include "desktop/ChartPictureFiles.h"
 #include "desktop/ChartWheelPanel.h"
+#include "desktop/ComparisonWindow.h"
 #include "desktop/DecanateCalendarWindow.h"
 #include "desktop/DesktopLook.h"
 #include "desktop/ImageList.h"
@@ -209,6 +210,14 @@ void frmDisplay::buildMenus(QSettings* settings)
     mnuSaveChartPicture->setObjectName(QStringLiteral("mnuSaveChartPicture"));
     mnuSaveChartPicture->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(mnuSaveChartPicture, &QAction::triggered, this, &frmDisplay::mnuSaveChartPicture_Click);
+    mnuCompareWith = file->addAction(tr("&Compare With…"));
+    mnuCompareWith->setObjectName(QStringLiteral("mnuCompareWith"));
+    connect(mnuCompareWith, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getOpenFileName(this, tr("Compare With"), QDir::homePath(),
+                                                          tr("Birth data (*.csv *.aaf);;All files (*)"));
+        if (!path.isEmpty())
+            CompareWith(path);
+    });
     mnuPrint = file->addAction(tr("&Print…"));
     mnuPrint->setObjectName(QStringLiteral("mnuPrint"));
     mnuPrint->setShortcut(QKeySequence::Print);
@@ -527,6 +536,24 @@ void frmDisplay::mnuSaveReading_Click()
     if (QFileInfo(path).suffix().isEmpty())
         path += chosenFilter == pdf ? QStringLiteral(".pdf") : QStringLiteral(".html");
     SaveReadingTo(path);
+}
+
+bool frmDisplay::CompareWith(const QString& path)
+{
+    if (!comparer_)
+        return false;
+    const Result<Chart, QString> other = comparer_(path);
+    if (!other) {
+        if (!other.error().isEmpty())
+            ShowMessage(this, MessageIcon::Critical, other.error());
+        return false;
+    }
+    delete comparison_;
+    comparison_ = new ComparisonWindow(reading_, *other, this);
+    comparison_->show();
+    comparison_->raise();
+    comparison_->activateWindow();
+    return true;
 }
 
 std::string frmDisplay::pictureInFront() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "base/Result.h"
 #include "decanates/Chart.h"
 #include "desktop/AccessibleControls.h"
 #include "desktop/NoticeLabel.h"
@@ -10,6 +11,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -25,6 +27,7 @@ namespace tessaline {
 
 class ChartWheelPanel;
 class DecanateCalendarWindow;
+class ComparisonWindow;
 class ImageList;
 class LinkLabel;
 class TabPanel;
@@ -55,6 +58,12 @@ public:
     // Saves the picture in front (the wheel, or the drekkana chart) as .svg, .png (pixels on its longer side) or
     // .pdf; a failure is reported in a message naming the file.
     bool SaveChartPictureTo(const QString& path, int pixels = 1000);
+    // How File › Compare With… charts another person: from a birth file, with the birth data window's options; why
+    // not otherwise (empty when the user chose no one).
+    using Comparer = std::function<Result<Chart, QString>(const QString& path)>;
+    void setComparer(Comparer comparer) { comparer_ = std::move(comparer); }
+    // Compares the chart shown with the person the file holds; false after the message that says why not.
+    bool CompareWith(const QString& path);
 
     // Prints the reading shown on a printer already set up (or to its file); a failure is reported in a
     // message.
@@ -130,6 +139,7 @@ private:
     QAction* mnuSaveReading = nullptr;
     QAction* mnuSaveChartPicture = nullptr;
     QAction* mnuDecanateCalendar = nullptr;
+    QAction* mnuCompareWith = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuFileBack = nullptr;
     QAction* mnuExit = nullptr;
@@ -143,6 +153,8 @@ private:
     QPointer<QWidget> birthDataWindow_;
     Chart reading_{ChartFacts{}}; // what the window shows, for saving and printing
     QPointer<DecanateCalendarWindow> calendar_; // once View › Decanate Calendar opened it
+    QPointer<ComparisonWindow> comparison_; // the last File › Compare With…
+    Comparer comparer_;
     std::unique_ptr<ImageList> pictures_;
     bool goingBack_ = false;
 };

@@ -25,6 +25,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QFrame>
 #include <QGridLayout>
@@ -446,6 +447,16 @@ void frmMain::cmdRashi_Click()
     if (display_ == nullptr) {
         display_ = new frmDisplay(this, settings_);
         display_->shareSchemeMenu(options->mnuDecanScheme);
+        display_->setComparer([this](const QString& path) -> Result<Chart, QString> {
+            Result<Birth, QString> birth = birthDataFiles->birthFromFile(path);
+            if (!birth)
+                return Unexpected<QString>{birth.error()};
+            Result<Chart, ValidationFailure> other = Calculate(*birth, options->chosenOptions());
+            if (!other)
+                return Unexpected<QString>{QDir::toNativeSeparators(path) + QStringLiteral(": ")
+                                           + QString::fromStdString(other.error().message)};
+            return *std::move(other);
+        });
     }
     display_->setDrekkanaStyle(options->chosenDrekkanaStyle());
     display_->ShowDecanateResults(*chart_, IMGPlanet);

@@ -125,5 +125,28 @@ TEST_F(PeopleListTest, ChangesUndoAndTheFileIsSavedWhole)
     EXPECT_TRUE(list->modified());
 }
 
+// Another program's file in the list: two AAF records (the exchange format's own example, and a birth by its
+// Julian day) open as two people; a person added from the form is saved back as AAF, both chunks, and the file
+// opens again with all three.
+TEST_F(PeopleListTest, AnAafFileOpensInTheListAndIsSavedAsAaf)
+{
+    const QString path = folder.filePath(QStringLiteral("people.aaf"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#A93:Ferber,Tobias,m,27.9.1970,11:04,Kandel/Pfalz,D\n#B93:*,49n05,8e11,1he,0\n"
+               "#A93:Rao,Asha,f,15.6.1975,10:30,Delhi,IND\n#B93:2442578.708333,28n36,77e12,5he30,0\n");
+    file.close();
+    ASSERT_TRUE(window->OpenBirthDataFrom(path));
+    EXPECT_EQ(List()->model().count(), 2U);
+    EXPECT_EQ(Table()->model()->index(1, 3).data().toString(), QStringLiteral("Delhi"));
+    Child<QPushButton>(window, "cmdAddPerson")->click(); // the form holds Tobias Ferber: a second copy of him
+    Child<QPushButton>(window, "cmdSavePeople")->click();
+    ASSERT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(Saved(path).count(QStringLiteral("#A93:")), 3);
+    EXPECT_EQ(Saved(path).count(QStringLiteral("#B93:")), 3);
+    ASSERT_TRUE(window->OpenBirthDataFrom(path));
+    EXPECT_EQ(List()->model().count(), 3U);
+}
+
 } // namespace
 } // namespace tessaline::testing

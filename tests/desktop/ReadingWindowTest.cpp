@@ -3,6 +3,7 @@
 // reading saved as HTML or PDF.
 #include "DesktopTestSupport.h"
 
+#include "desktop/ComparisonWindow.h"
 #include "desktop/DecanateCalendarWindow.h"
 #include "desktop/frmDisplay.h"
 
@@ -322,6 +323,33 @@ TEST_F(Reading, DecanateCalendarListsAMonthAndSavesIt)
     EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
     EXPECT_EQ(ics.count("BEGIN:VEVENT"), grid->rowCount());
     EXPECT_TRUE(calendar->saveTo(folder.path()).has_value()); // a folder where the file would go
+}
+
+// File › Compare With…: the person of a birth file charted with the window's options, and the decanates both
+// share listed; JOHN SMITH's Sun (about 12° 40' Cancer on 4 July 1985, as the almanacs give it) shares Cancer's
+// second decanate with ASHA RAO's Saturn (18 Can 43). A file that cannot be read is said, naming it.
+TEST_F(Reading, ComparisonListsTheSharedDecanates)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("john.csv"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name,date,time,zone,lon,lat,dst\nJOHN SMITH,1985-07-04,18:45,27,073W58,40N45,1\n");
+    file.close();
+    ASSERT_TRUE(results->CompareWith(path));
+    auto* comparison = results->findChild<ComparisonWindow*>(QStringLiteral("frmComparison"));
+    ASSERT_NE(comparison, nullptr);
+    auto* grid = Child<QTableWidget>(*comparison, "grdContacts");
+    ASSERT_GT(grid->rowCount(), 0);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("Saturn"));
+    EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("Sun"));
+    EXPECT_EQ(grid->item(0, 2)->text(), QStringLiteral("Cancer, second decanate"));
+
+    EXPECT_FALSE(results->CompareWith(folder.filePath(QStringLiteral("nobody.csv"))));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("nobody.csv")));
 }
 
 } // namespace tessaline::testing
