@@ -117,90 +117,128 @@ struct BirthOptions {
     CLI::Option* places = nullptr;
 };
 
-// The options that go together are option groups: one chart, a batch or one table (at most one of the
-// three, and one table at a time); a place by name or by id, not both, and never with coordinates; at most
-// one of --json, --csv, --html. What is left is said pairwise.
-BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
-{
-    const auto show = [&help](CLI::Option* option, const char* heading) {
+// The help lists each option under a heading, in the order they are defined.
+struct Shown {
+    HelpFormatter& help;
+    CLI::Option* operator()(CLI::Option* option, const char* heading) const
+    {
         help.shown.push_back(option->group(heading));
         return option;
-    };
-    CLI::App* modes = app.add_option_group("modes")->require_option(0, 1);
-    CLI::App* one = modes->add_option_group("one chart");
-    CLI::App* where = one->add_option_group("place")->require_option(0, 1);
-    CLI::App* batchGroup = modes->add_option_group("batch");
-    CLI::App* tables = modes->add_option_group("tables")->require_option(0, 1);
-    CLI::App* calculation = app.add_option_group("calculation");
-    CLI::App* formats = app.add_option_group("formats")->require_option(0, 1);
+    }
+};
 
+// The option groups: one chart, a batch or one table (at most one of the three, and one table at a time); a
+// place by name or by id, not both; the calculation's choices; at most one output format.
+struct Groups {
+    CLI::App* one = nullptr;
+    CLI::App* where = nullptr;
+    CLI::App* batch = nullptr;
+    CLI::App* tables = nullptr;
+    CLI::App* calculation = nullptr;
+    CLI::App* formats = nullptr;
+};
+
+// What is charted: one chart, a batch, a table, a comparison or the calendar.
+BirthOptions DefineChartOptions(CLI::App& app, const Groups& g, const Shown& show, Options& o)
+{
     BirthOptions birth;
-    Options& o = options;
     // clang-format off
-    auto* name = show(one->add_option("--name", o.birth.name, "the person's name: letters of any alphabet, blanks")->type_name("NAME"), kOneChart);
-    auto* date = show(one->add_option("--date", o.birth.date, "birth date, 1901-01-01 to 2050-12-31")->type_name("YYYY-MM-DD"), kOneChart);
-    auto* time = show(one->add_option("--time", o.birth.time, "clock time of birth, 00:00 to 23:59")->type_name("HH:MM"), kOneChart);
-    birth.place = show(where->add_option("--place", o.place, "birthplace from the place atlas, e.g. \"Springfield, Illinois\": sets lon, lat and the zone")->type_name("PLACE"), kOneChart);
-    birth.placeId = show(where->add_option("--place-id", o.placeId, "birthplace by its GeoNames id (see --places)")->type_name("ID"), kOneChart);
-    birth.zone = show(one->add_option("--zone", o.birth.zone, "time zone: list position 0..70 (see --zones), the clock's exact offset +HH:MM or -HH:MM, or auto (the default with a place: from the place's clock history)")->type_name("N"), kOneChart);
-    birth.lon = show(one->add_option("--lon", o.birth.lon, "longitude: degrees, E or W, minutes (073W05)")->type_name("77E12"), kOneChart);
-    birth.lat = show(one->add_option("--lat", o.birth.lat, "latitude: degrees, N or S, minutes (33S52)")->type_name("28N36"), kOneChart);
-    birth.dst = show(one->add_flag("--dst", o.birth.dst, "daylight-saving time was in force; with a place and zone auto, --dst=yes or no chooses the reading of a clock time that happened twice (default: the earlier)"), kOneChart);
-    auto* batch = show(batchGroup->add_option("--batch", o.batch, "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input")->type_name("FILE"), kBatch);
-    auto* jobs = show(app.add_option("--jobs", o.jobs, "with --batch, how many rows to chart at once (default: one per core; 1: one after the other); the output keeps the rows' order")->check(JobsCheck())->type_name("N"), kBatch);
-    auto* format = show(batchGroup->add_option("--format", o.format, "the batch file's format: csv (our own) or aaf (the astrological exchange format); by default its extension (.aaf), else csv")->type_name("csv|aaf")->check(CLI::IsMember({"csv", "aaf"}, CLI::ignore_case).description("")), kBatch);
-    auto* svgDir = show(batchGroup->add_option("--svg-dir", o.svgDir, "each row's picture as DIR/line-N.svg, N the row's line in the file (the folder is made if missing)")->type_name("DIR"), kBatch);
-    auto* zones = show(tables->add_flag("--zones", o.zones, "list the 71 time zones, each with the hours and minutes that turn its clock time into UT"), kTables);
-    auto* decanates = show(tables->add_flag("--decanates", o.decanates, "print the decanate table as JSON and exit"), kTables);
-    birth.places = show(tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
-    auto* ayanamsas = show(tables->add_flag("--ayanamsas", o.ayanamsas, "list the ayanamsas and exit"), kTables);
-    auto* schemes = show(tables->add_flag("--schemes", o.schemes, "list the decan schemes and exit"), kTables);
-    auto* compare = show(app.add_option("--compare", o.compare, "with one chart's options, the decanates it shares with another person's chart: a birth batch file's first birth, or the one on --compare-line")->type_name("FILE"), kOneChart);
-    auto* compareLine = show(app.add_option("--compare-line", o.compareLine, "with --compare, the line of the file that holds the other person's birth")->type_name("N"), kOneChart);
-    auto* ingresses = show(app.add_flag("--ingresses", o.ingresses, "list every change of decanate of the bodies from --from to --to, by the precise ephemeris"), kIngresses);
-    auto* from = show(app.add_option("--from", o.from, "with --ingresses, the first day (1901-01-01 to 2050-12-31)")->type_name("YYYY-MM-DD"), kIngresses);
-    auto* to = show(app.add_option("--to", o.to, "with --ingresses, the last day")->type_name("YYYY-MM-DD"), kIngresses);
-    auto* bodies = show(app.add_option("--bodies", o.bodies, "with --ingresses, the bodies: sun,moon,mercury,venus,mars,jupiter,saturn,uranus,neptune,pluto,node (rahu),ketu (default: sun to pluto and node)")->type_name("LIST"), kIngresses);
-    auto* ics = show(formats->add_flag("--ics", o.ics, "with --ingresses, an iCalendar file (RFC 5545): one event per change"), kIngresses);
-    show(calculation->add_flag("--precise", o.precise, "positions from the precise ephemeris instead of the classic formulas"), kOutput);
-    show(calculation->add_option("--zodiac", o.zodiac, "tropical (the default) or sidereal")->type_name("tropical|sidereal"), kOutput);
-    show(calculation->add_option("--ayanamsa", o.ayanamsa, "the sidereal zodiac's ayanamsa (see --ayanamsas; Lahiri by default)")->type_name("NAME"), kOutput);
-    show(calculation->add_option("--scheme", o.scheme, "whose sign and ruler each decanate takes (see --schemes; triplicity, the decanate table's own, by default)")->type_name("NAME"), kOutput);
-    show(calculation->add_flag("--nakshatras", o.nakshatras, "each point's lunar mansion (nakshatra) and pada too, in the text, JSON, CSV and reading"), kOutput);
-    auto* json = show(formats->add_flag("--json", o.json, "JSON: a chart, a line per batch row, or the zones with utcOffset (east positive)"), kOutput);
-    auto* brief = show(app.add_flag("--brief", o.brief, "with --json, leave out each body's three interpretation texts (see --decanates)"), kOutput);
-    auto* csv = show(formats->add_flag("--csv", o.csv, "CSV for spreadsheets: a header, then a row per chart or rejected batch row"), kOutput);
-    auto* html = show(formats->add_flag("--html", o.html, "one chart's reading as one self-contained HTML document"), kOutput);
-    auto* svg = show(formats->add_flag("--svg", o.svg, "one chart's wheel as a self-contained SVG picture; with --batch, see --svg-dir"), kOutput);
-    show(formats->add_option("--export", o.exportFormat, "each chart as an AAF record (#A93 and #B93, UTF-8) instead, so another program gets its instant and place")->type_name("aaf")->check(CLI::IsMember({"aaf"}, CLI::ignore_case).description("")), kOutput);
-    auto* png = show(app.add_flag("--png", o.png, "with --svg or --svg-dir, the picture as PNG (its description as the text chunk Description)"), kOutput);
-    auto* size = show(app.add_option("--size", o.size, "with --png, the picture's width in pixels, its height in proportion (default 1000)")->check(CLI::Range(16, 8000))->type_name("N"), kOutput);
+    auto* name = show(g.one->add_option("--name", o.birth.name, "the person's name: letters of any alphabet, blanks")->type_name("NAME"), kOneChart);
+    auto* date = show(g.one->add_option("--date", o.birth.date, "birth date, 1901-01-01 to 2050-12-31")->type_name("YYYY-MM-DD"), kOneChart);
+    auto* time = show(g.one->add_option("--time", o.birth.time, "clock time of birth, 00:00 to 23:59")->type_name("HH:MM"), kOneChart);
+    birth.place = show(g.where->add_option("--place", o.place, "birthplace from the place atlas, e.g. \"Springfield, Illinois\": sets lon, lat and the zone")->type_name("PLACE"), kOneChart);
+    birth.placeId = show(g.where->add_option("--place-id", o.placeId, "birthplace by its GeoNames id (see --places)")->type_name("ID"), kOneChart);
+    birth.zone = show(g.one->add_option("--zone", o.birth.zone, "time zone: list position 0..70 (see --zones), the clock's exact offset +HH:MM or -HH:MM, or auto (the default with a place: from the place's clock history)")->type_name("N"), kOneChart);
+    birth.lon = show(g.one->add_option("--lon", o.birth.lon, "longitude: degrees, E or W, minutes (073W05)")->type_name("77E12"), kOneChart);
+    birth.lat = show(g.one->add_option("--lat", o.birth.lat, "latitude: degrees, N or S, minutes (33S52)")->type_name("28N36"), kOneChart);
+    birth.dst = show(g.one->add_flag("--dst", o.birth.dst, "daylight-saving time was in force; with a place and zone auto, --dst=yes or no chooses the reading of a clock time that happened twice (default: the earlier)"), kOneChart);
+    show(g.batch->add_option("--batch", o.batch, "CSV file with the header name,date,time,zone,lon,lat,dst; - reads standard input")->type_name("FILE"), kBatch);
+    show(app.add_option("--jobs", o.jobs, "with --batch, how many rows to chart at once (default: one per core; 1: one after the other); the output keeps the rows' order")->check(JobsCheck())->type_name("N"), kBatch);
+    show(g.batch->add_option("--format", o.format, "the batch file's format: csv (our own) or aaf (the astrological exchange format); by default its extension (.aaf), else csv")->type_name("csv|aaf")->check(CLI::IsMember({"csv", "aaf"}, CLI::ignore_case).description("")), kBatch);
+    show(g.batch->add_option("--svg-dir", o.svgDir, "each row's picture as DIR/line-N.svg, N the row's line in the file (the folder is made if missing)")->type_name("DIR"), kBatch);
+    show(g.tables->add_flag("--zones", o.zones, "list the 71 time zones, each with the hours and minutes that turn its clock time into UT"), kTables);
+    show(g.tables->add_flag("--decanates", o.decanates, "print the decanate table as JSON and exit"), kTables);
+    birth.places = show(g.tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
+    show(g.tables->add_flag("--ayanamsas", o.ayanamsas, "list the ayanamsas and exit"), kTables);
+    show(g.tables->add_flag("--schemes", o.schemes, "list the decan schemes and exit"), kTables);
+    show(app.add_option("--compare", o.compare, "with one chart's options, the decanates it shares with another person's chart: a birth batch file's first birth, or the one on --compare-line")->type_name("FILE"), kOneChart);
+    show(app.add_option("--compare-line", o.compareLine, "with --compare, the line of the file that holds the other person's birth")->type_name("N"), kOneChart);
+    show(app.add_flag("--ingresses", o.ingresses, "list every change of decanate of the bodies from --from to --to, by the precise ephemeris"), kIngresses);
+    show(app.add_option("--from", o.from, "with --ingresses, the first day (1901-01-01 to 2050-12-31)")->type_name("YYYY-MM-DD"), kIngresses);
+    show(app.add_option("--to", o.to, "with --ingresses, the last day")->type_name("YYYY-MM-DD"), kIngresses);
+    show(app.add_option("--bodies", o.bodies, "with --ingresses, the bodies: sun,moon,mercury,venus,mars,jupiter,saturn,uranus,neptune,pluto,node (rahu),ketu (default: sun to pluto and node)")->type_name("LIST"), kIngresses);
+    show(g.formats->add_flag("--ics", o.ics, "with --ingresses, an iCalendar file (RFC 5545): one event per change"), kIngresses);
+    // clang-format on
+    birth.all = {name, date, time, birth.zone, birth.lon, birth.lat, birth.dst, birth.place, birth.placeId};
+    return birth;
+}
+
+// How it is calculated and printed.
+void DefineOutputOptions(CLI::App& app, const Groups& g, const Shown& show, Options& o)
+{
+    // clang-format off
+    show(g.calculation->add_flag("--precise", o.precise, "positions from the precise ephemeris instead of the classic formulas"), kOutput);
+    show(g.calculation->add_option("--zodiac", o.zodiac, "tropical (the default) or sidereal")->type_name("tropical|sidereal"), kOutput);
+    show(g.calculation->add_option("--ayanamsa", o.ayanamsa, "the sidereal zodiac's ayanamsa (see --ayanamsas; Lahiri by default)")->type_name("NAME"), kOutput);
+    show(g.calculation->add_option("--scheme", o.scheme, "whose sign and ruler each decanate takes (see --schemes; triplicity, the decanate table's own, by default)")->type_name("NAME"), kOutput);
+    show(g.calculation->add_flag("--nakshatras", o.nakshatras, "each point's lunar mansion (nakshatra) and pada too, in the text, JSON, CSV and reading"), kOutput);
+    show(g.formats->add_flag("--json", o.json, "JSON: a chart, a line per batch row, or the zones with utcOffset (east positive)"), kOutput);
+    show(app.add_flag("--brief", o.brief, "with --json, leave out each body's three interpretation texts (see --decanates)"), kOutput);
+    show(g.formats->add_flag("--csv", o.csv, "CSV for spreadsheets: a header, then a row per chart or rejected batch row"), kOutput);
+    show(g.formats->add_flag("--html", o.html, "one chart's reading as one self-contained HTML document"), kOutput);
+    show(g.formats->add_flag("--svg", o.svg, "one chart's wheel as a self-contained SVG picture; with --batch, see --svg-dir"), kOutput);
+    show(g.formats->add_option("--export", o.exportFormat, "each chart as an AAF record (#A93 and #B93, UTF-8) instead, so another program gets its instant and place")->type_name("aaf")->check(CLI::IsMember({"aaf"}, CLI::ignore_case).description("")), kOutput);
+    show(app.add_flag("--png", o.png, "with --svg or --svg-dir, the picture as PNG (its description as the text chunk Description)"), kOutput);
+    show(app.add_option("--size", o.size, "with --png, the picture's width in pixels, its height in proportion (default 1000)")->check(CLI::Range(16, 8000))->type_name("N"), kOutput);
     show(app.add_option("--drekkana", o.drekkana, "with --svg or --svg-dir, the drekkana chart (D3) in the South or North Indian form instead of the wheel")->type_name("south|north")->check(CLI::IsMember({"south", "north"}, CLI::ignore_case).description("")), kOutput);
     show(app.set_help_flag("-h,--help", "print this help and exit"), "Help");
     show(app.set_version_flag("--version", "tessaline-chart " + std::string(kProgramVersion), "print the version and exit"), "Help");
     // clang-format on
-    birth.all = {name, date, time, birth.zone, birth.lon, birth.lat, birth.dst, birth.place, birth.placeId};
-    where->excludes(birth.lon);
-    where->excludes(birth.lat);
-    brief->needs(json);
-    jobs->needs(batch);
-    html->excludes(batch); // the reading is of one chart
-    tables->excludes(csv);
-    tables->excludes(svg);
-    svgDir->needs(batch);
-    format->needs(batch);
-    size->needs(png);
-    for (CLI::Option* table : {zones, decanates, ayanamsas, schemes})
-        calculation->excludes(table);
-    for (CLI::Option* option : {from, to, bodies, ics})
-        option->needs(ingresses);
-    compareLine->needs(compare);
-    for (CLI::Option* other : {batch, html, svg, brief})
-        compare->excludes(other);
-    for (CLI::Option* table : {ayanamsas, schemes}) {
-        table->excludes(json);
-        table->excludes(html);
+}
+
+// What the groups leave to say, pairwise: a place never with coordinates, and which options need or exclude others.
+void RelateOptions(CLI::App& app, const Groups& g)
+{
+    const auto option = [&app](const char* name) {
+        return app.get_option(name);
+    };
+    g.where->excludes(option("--lon"));
+    g.where->excludes(option("--lat"));
+    option("--brief")->needs(option("--json"));
+    option("--jobs")->needs(option("--batch"));
+    option("--html")->excludes(option("--batch")); // the reading is of one chart
+    g.tables->excludes(option("--csv"));
+    g.tables->excludes(option("--svg"));
+    option("--svg-dir")->needs(option("--batch"));
+    option("--format")->needs(option("--batch"));
+    option("--size")->needs(option("--png"));
+    for (const char* table : {"--zones", "--decanates", "--ayanamsas", "--schemes"})
+        g.calculation->excludes(option(table));
+    for (const char* name : {"--from", "--to", "--bodies", "--ics"})
+        option(name)->needs(option("--ingresses"));
+    option("--compare-line")->needs(option("--compare"));
+    for (const char* other : {"--batch", "--html", "--svg", "--brief"})
+        option("--compare")->excludes(option(other));
+    for (const char* table : {"--ayanamsas", "--schemes"}) {
+        option(table)->excludes(option("--json"));
+        option(table)->excludes(option("--html"));
     }
+}
+
+BirthOptions DefineOptions(CLI::App& app, HelpFormatter& help, Options& options)
+{
+    Groups g;
+    CLI::App* modes = app.add_option_group("modes")->require_option(0, 1);
+    g.one = modes->add_option_group("one chart");
+    g.where = g.one->add_option_group("place")->require_option(0, 1);
+    g.batch = modes->add_option_group("batch");
+    g.tables = modes->add_option_group("tables")->require_option(0, 1);
+    g.calculation = app.add_option_group("calculation");
+    g.formats = app.add_option_group("formats")->require_option(0, 1);
+    const Shown show{help};
+    const BirthOptions birth = DefineChartOptions(app, g, show, options);
+    DefineOutputOptions(app, g, show, options);
+    RelateOptions(app, g);
     return birth;
 }
 
@@ -353,76 +391,72 @@ std::optional<int> RunTable(const Options& options, std::ostream& out, std::ostr
     return kExitOk;
 }
 
-int RunTool(int argc, const char* const* argv, std::istream& in, Output& output, std::ostream& err)
+constexpr const char* kMoreHelp = "\nRun with --help for more information.\n";
+
+// The command line read into options: an exit code when it is wrong, or was --help or --version.
+std::optional<int> ParseCommandLine(CLI::App& app, int argc, const char* const* argv, std::ostream& out,
+                                    std::ostream& err)
 {
-    std::ostream& out = output.out;
-    Options options;
-    CLI::App app{"Decanate charts from birth data: the Sun, the Moon and the planets with their decanates, the "
-                 "Ascendant, the Midheaven and the lunar nodes, with the checks of the desktop program.",
-                 "tessaline-chart"};
-    auto help = std::make_shared<HelpFormatter>();
-    app.formatter(help);
-    app.footer(kHelpFooter);
-    const BirthOptions birth = DefineOptions(app, *help, options);
     const Result<std::vector<std::string>> given = GivenOptions(app, argc, argv);
     const std::optional<std::string> problem = given ? ConflictProblem(*given) : given.error();
     if (problem) {
-        err << TerminalText(*problem) << "\nRun with --help for more information.\n";
+        err << TerminalText(*problem) << kMoreHelp;
         return kExitUsage;
     }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ConversionError&) { // the one option converted by the parser is the flag --dst
-        err << "--dst takes yes or no (or 1 or 0, true or false), as in --dst=no\nRun with --help for more "
-               "information.\n";
+        err << "--dst takes yes or no (or 1 or 0, true or false), as in --dst=no" << kMoreHelp;
         return kExitUsage;
     } catch (const CLI::ParseError& e) {
         if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success))
             return app.exit(e, out, err); // --help, --version
-        err << TerminalText(e.what()) << "\nRun with --help for more information.\n";
+        err << TerminalText(e.what()) << kMoreHelp;
         return kExitUsage;
     }
+    return std::nullopt;
+}
+
+// Values the parser took but the tool cannot use: an empty place or name to look up.
+bool PlacesUsable(const Options& options, const BirthOptions& birth, std::ostream& err)
+{
     for (CLI::Option* given : {birth.place, birth.placeId})
         if (given->count() > 0 && TrimBlanks(given == birth.place ? options.place : options.placeId).empty()) {
             err << given->get_name()
                 << " needs a place: its name (see --places NAME) or its GeoNames id; or give "
-                   "--lon, --lat and --zone instead\nRun with --help for more information.\n";
-            return kExitUsage;
+                   "--lon, --lat and --zone instead"
+                << kMoreHelp;
+            return false;
         }
     if (birth.places->count() > 0 && TrimBlanks(options.places).empty()) {
-        err << "--places needs a name to look up, e.g. --places paris\nRun with --help for more information.\n";
-        return kExitUsage;
+        err << "--places needs a name to look up, e.g. --places paris" << kMoreHelp;
+        return false;
     }
-    if (const auto code = RunTable(options, out, err))
-        return *code;
-    const auto chosen = Worded(ParseZodiac(options.zodiac, options.ayanamsa, {}), kToolVoice);
-    if (!chosen) {
-        err << "In --zodiac and --ayanamsa, " << TerminalText(chosen.error())
-            << "\nRun with --help for more information.\n";
-        return kExitUsage;
-    }
+    return true;
+}
+
+// The choices of the calculation and the pictures the tool cannot use: an unknown scheme, a picture without one.
+bool ChoicesUsable(const Options& options, std::ostream& err)
+{
     if (!options.scheme.empty() && !DecanSchemeFromKey(options.scheme)) {
         std::string keys;
         for (const DecanSchemeName& scheme : kDecanSchemes)
             keys += (keys.empty() ? "" : ", ") + std::string(scheme.key);
-        err << "--scheme takes one of " << keys << " (see --schemes), not \"" << TerminalText(options.scheme)
-            << "\"\nRun with --help for more information.\n";
-        return kExitUsage;
+        err << "--scheme takes one of " << keys << " (see --schemes), not \"" << TerminalText(options.scheme) << '"'
+            << kMoreHelp;
+        return false;
     }
     if (const char* conflict = PictureConflict(options)) {
-        err << conflict << "\nRun with --help for more information.\n";
-        return kExitUsage;
+        err << conflict << kMoreHelp;
+        return false;
     }
-    if (const Status drawing = options.png ? StartDrawing() : Status{}; !drawing) {
-        err << "tessaline-chart: cannot draw PNG pictures: " << drawing.error() << '\n';
-        return kExitOutputFailed;
-    }
-    if (!options.batch.empty())
-        return RunBatch(options, *chosen, in, output, err);
+    return true;
+}
 
-    PlaceRequest request{options.place, options.placeId, std::nullopt};
-    if (options.ingresses)
-        return RunIngresses(options, *chosen, request, output, err);
+// One chart, alone or beside another person's: every option it needs given.
+int RunOneChart(const Options& options, const BirthOptions& birth, const ZodiacChoice& zodiac, PlaceRequest request,
+                std::ostream& out, std::ostream& err)
+{
     if (birth.dst->count() > 0)
         request.dst = options.birth.dst;
     for (CLI::Option* option : birth.all) {
@@ -434,8 +468,44 @@ int RunTool(int argc, const char* const* argv, std::istream& in, Output& output,
         }
     }
     if (!options.compare.empty())
-        return RunCompare(options, *chosen, request, out, err);
-    return RunSingle(options, *chosen, request, out, err);
+        return RunCompare(options, zodiac, request, out, err);
+    return RunSingle(options, zodiac, request, out, err);
+}
+
+int RunTool(int argc, const char* const* argv, std::istream& in, Output& output, std::ostream& err)
+{
+    std::ostream& out = output.out;
+    Options options;
+    CLI::App app{"Decanate charts from birth data: the Sun, the Moon and the planets with their decanates, the "
+                 "Ascendant, the Midheaven and the lunar nodes, with the checks of the desktop program.",
+                 "tessaline-chart"};
+    auto help = std::make_shared<HelpFormatter>();
+    app.formatter(help);
+    app.footer(kHelpFooter);
+    const BirthOptions birth = DefineOptions(app, *help, options);
+    if (const auto code = ParseCommandLine(app, argc, argv, out, err))
+        return *code;
+    if (!PlacesUsable(options, birth, err))
+        return kExitUsage;
+    if (const auto code = RunTable(options, out, err))
+        return *code;
+    const auto chosen = Worded(ParseZodiac(options.zodiac, options.ayanamsa, {}), kToolVoice);
+    if (!chosen) {
+        err << "In --zodiac and --ayanamsa, " << TerminalText(chosen.error()) << kMoreHelp;
+        return kExitUsage;
+    }
+    if (!ChoicesUsable(options, err))
+        return kExitUsage;
+    if (const Status drawing = options.png ? StartDrawing() : Status{}; !drawing) {
+        err << "tessaline-chart: cannot draw PNG pictures: " << drawing.error() << '\n';
+        return kExitOutputFailed;
+    }
+    if (!options.batch.empty())
+        return RunBatch(options, *chosen, in, output, err);
+    const PlaceRequest request{options.place, options.placeId, std::nullopt};
+    if (options.ingresses)
+        return RunIngresses(options, *chosen, request, output, err);
+    return RunOneChart(options, birth, *chosen, request, out, err);
 }
 
 } // namespace
