@@ -12,6 +12,12 @@ namespace {
 
 constexpr double kJ1900 = 2415020.0;
 
+double Wrapped(double degrees) noexcept
+{
+    const double wrapped = std::fmod(degrees, 360.0);
+    return wrapped < 0.0 ? wrapped + 360.0 : wrapped;
+}
+
 } // namespace
 
 double CenturiesSince1900(double julianDayNumber, double universalTime) noexcept
@@ -59,6 +65,26 @@ ChartAngles ComputeAngles(double julianDayNumber, double universalTime, double s
         ascendant -= 360.0;
     angles.ascendant = ascendant;
     return angles;
+}
+
+double MeridianFromMidheaven(double midheaven, double obliquity) noexcept
+{
+    const double M = midheaven * kRadiansPerDegree;
+    const double epsilon = obliquity * kRadiansPerDegree;
+    return Wrapped(std::atan2(std::sin(M) * std::cos(epsilon), std::cos(M)) * kDegreesPerRadian);
+}
+
+double AscendantFromMidheaven(double midheaven, double obliquity, double signedLatitude) noexcept
+{
+    const double theta = MeridianFromMidheaven(midheaven, obliquity) * kRadiansPerDegree;
+    const double epsilon = obliquity * kRadiansPerDegree;
+    const double phi = signedLatitude * kRadiansPerDegree;
+    double ascendant = Wrapped(
+        std::atan2(std::cos(theta), -(std::sin(theta) * std::cos(epsilon) + std::tan(phi) * std::sin(epsilon)))
+        * kDegreesPerRadian);
+    if (Wrapped(ascendant - midheaven) > 180.0)
+        ascendant = Wrapped(ascendant + 180.0);
+    return ascendant;
 }
 
 } // namespace tessaline

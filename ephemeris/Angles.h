@@ -24,4 +24,13 @@ double CenturiesSince1900(double julianDayNumber, double universalTime) noexcept
 ChartAngles ComputeAngles(double julianDayNumber, double universalTime, double signedLongitude,
                           double signedLatitude) noexcept;
 
+// The right ascension of the meridian (RAMC) whose Midheaven is the given ecliptic longitude, for an obliquity
+// (both degrees): tan RAMC = tan MC · cos ε, in the same half of the circle as the Midheaven; degrees in [0, 360).
+double MeridianFromMidheaven(double midheaven, double obliquity) noexcept;
+
+// The Ascendant that goes with a Midheaven at a latitude (north positive), for an obliquity, all degrees: the
+// Midheaven's RAMC put into the Ascendant's formula. Beyond the polar circles the Ascendant is kept in the
+// half of the ecliptic that follows the Midheaven, as the precise angles keep it. Degrees in [0, 360).
+double AscendantFromMidheaven(double midheaven, double obliquity, double signedLatitude) noexcept;
+
 } // namespace tessaline

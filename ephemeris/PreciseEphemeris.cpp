@@ -52,6 +52,14 @@ Result<PreciseAngles> PreciseChartAngles(double julianDayUT, double signedLongit
     return at->ChartAngles(signedLongitude, signedLatitude);
 }
 
+Result<double> PreciseTrueObliquity(double julianDayUT)
+{
+    const Result<TabulatedInstant> at = Tabulated(julianDayUT);
+    if (!at)
+        return Fail(at.error());
+    return at->TrueObliquity();
+}
+
 Result<double> PreciseMeanNode(double julianDayUT)
 {
     const Result<TabulatedInstant> at = Tabulated(julianDayUT);

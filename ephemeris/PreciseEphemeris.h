@@ -33,6 +33,9 @@ Result<double> PreciseLongitude(Body body, double julianDayUT);
 // and a place (longitude west positive, latitude north positive, degrees, as the engines hold them).
 Result<PreciseAngles> PreciseChartAngles(double julianDayUT, double signedLongitude, double signedLatitude);
 
+// The true obliquity of the ecliptic at a universal instant, degrees (about 23.44).
+Result<double> PreciseTrueObliquity(double julianDayUT);
+
 // The Moon's mean ascending node, ecliptic of date; degrees in [0, 360).
 Result<double> PreciseMeanNode(double julianDayUT);
 

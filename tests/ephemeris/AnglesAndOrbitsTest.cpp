@@ -38,6 +38,17 @@ TEST_P(AnglesTest, MatchesWorkedExample)
     EXPECT_NEAR(angles.ascendant, c.ascendant, kMicroDegree);
 }
 
+// The Ascendant worked back from each worked example's Midheaven alone, with the obliquity of its instant
+// (ε = 23.452294 - 0.0130125 T), is the example's Ascendant: what a progressed Midheaven's Ascendant rests on.
+// The Midheaven is given to 1e-7°, and the Ascendant moves up to twice as fast as it at these latitudes.
+TEST_P(AnglesTest, AscendantFollowsFromTheMidheaven)
+{
+    const AnglesCase& c = GetParam();
+    const double epsilon = 23.452294 - 0.0130125 * CenturiesSince1900(c.J, c.UT);
+    EXPECT_NEAR(AscendantFromMidheaven(c.midheaven, epsilon, c.phi), c.ascendant, 10 * kMicroDegree);
+    EXPECT_NEAR(MeridianFromMidheaven(c.midheaven, epsilon), c.theta, 10 * kMicroDegree);
+}
+
 // 1975-06-15 is J 2442579; 77° 12' East is L = −77.2.
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, AnglesTest,

@@ -99,6 +99,25 @@ TEST(PreciseEphemeris, AnglesMatchAnIndependentSiderealTimeInEveryQuadrant)
     }
 }
 
+// The same places' Ascendants worked back from their Midheavens alone, with the true obliquity of the instant:
+// the road a progressed Ascendant takes. The Tromsø row, above the polar circle, keeps the Ascendant in the
+// half of the ecliptic that follows the Midheaven.
+TEST(PreciseEphemeris, AscendantFromTheMidheavenMatchesAnIndependentSiderealTime)
+{
+    constexpr AnglesCase kAngles[] = {
+        {"1975-06-15T05:00Z", 77.2, 28.6, 149.41723, 57.34322},
+        {"2000-01-01T12:00Z", 151.2, -33.8667, 152.47637, 73.08049},
+        {"1988-12-21T03:00Z", -21.95, 64.15, 193.17604, 111.23544},
+        {"2010-10-10T10:10Z", 18.95, 69.65, 227.31051, 191.27070},
+    };
+    for (const AnglesCase& c : kAngles) {
+        const double epsilon = PreciseTrueObliquity(JulianDayUT(FromIso(c.instant))).value();
+        EXPECT_NEAR(epsilon, 23.44, 0.01) << c.instant;
+        const double ascendant = AscendantFromMidheaven(c.midheaven, epsilon, c.latitude);
+        EXPECT_LT(Apart(ascendant, c.ascendant), 10 * kArcsec) << c.instant << ": " << ascendant;
+    }
+}
+
 // Without its data files the library still answers, from its analytic theory, and says where it stands.
 // The library opens once per process, so the check runs in a fresh one.
 // Ayanamsas with nutation, from the published definitions carried by astronomy-engine's precession and
