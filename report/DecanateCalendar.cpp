@@ -61,23 +61,6 @@ std::string_view Direction(const DecanateChange& change)
     return change.retrograde ? "retrograde" : "direct";
 }
 
-// "Pisces III (Scorpio, Pluto)": the sign, the decanate, its sign and ruler ("Aries I (Mars)" for a face).
-std::string DecanateLabel(SignDecanate decanate, DecanScheme scheme)
-{
-    const DecanateResult texts = DecanateTexts(decanate, scheme);
-    std::string label(SignName(decanate.signIndex));
-    label += ' ';
-    label += kRoman[static_cast<std::size_t>(decanate.decanate - 1)];
-    label += " (";
-    if (!texts.DecanateSign.empty()) {
-        label += texts.DecanateSign;
-        label += ", ";
-    }
-    label += texts.RulingPlanet;
-    label += ')';
-    return label;
-}
-
 // The widest label of all 36 in the scheme, so that the text's columns line up whatever the changes.
 std::size_t LabelWidth(DecanScheme scheme)
 {
@@ -296,6 +279,22 @@ std::string ChangeSentence(const DecanateChange& change, DecanScheme scheme)
     if (change.retrograde)
         sentence += " (retrograde)";
     return sentence;
+}
+
+std::string DecanateLabel(SignDecanate decanate, DecanScheme scheme)
+{
+    const DecanateResult texts = DecanateTexts(decanate, scheme);
+    std::string label(SignName(decanate.signIndex));
+    label += ' ';
+    label += kRoman[static_cast<std::size_t>(decanate.decanate - 1)];
+    label += " (";
+    if (!texts.DecanateSign.empty()) {
+        label += texts.DecanateSign;
+        label += ", ";
+    }
+    label += texts.RulingPlanet;
+    label += ')';
+    return label;
 }
 
 std::string ICalendarText(std::string_view text)

@@ -48,6 +48,10 @@ void AppendCalendarEnd(std::string& out, const CalendarSetting& setting);
 // " (retrograde)" after a change made moving backwards.
 std::string ChangeSentence(const DecanateChange& change, DecanScheme scheme = DecanScheme::Triplicity);
 
+// "Pisces III (Scorpio, Pluto)": the sign, the decanate, its sign and ruler by the scheme ("Aries I (Mars)" for
+// a face).
+std::string DecanateLabel(SignDecanate decanate, DecanScheme scheme);
+
 // iCalendar text (RFC 5545, 3.3.11): backslash, semicolon, comma and line breaks escaped.
 std::string ICalendarText(std::string_view text);
 
