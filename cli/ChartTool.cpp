@@ -13,6 +13,7 @@
 #include "cli/OneChart.h"
 #include "cli/PlaceOptions.h"
 #include "cli/PngPicture.h"
+#include "cli/Progressions.h"
 #include "cli/Tables.h"
 #include "cli/ToolOptions.h"
 
@@ -71,6 +72,7 @@ constexpr const char* kOneChart = "One chart (a date, a time, and a place or --z
 constexpr const char* kBatch = "A batch: one chart per CSV row";
 constexpr const char* kTables = "The tables";
 constexpr const char* kIngresses = "The calendar of decanate changes (in the clock of --place or --zone, else UT)";
+constexpr const char* kProgressions = "A life's progressions (with one chart's options)";
 constexpr const char* kOutput = "How to calculate and print (text when none of --json, --csv, --html, --svg)";
 
 constexpr const char* kHelpFooter = R"(Examples:
@@ -80,11 +82,14 @@ constexpr const char* kHelpFooter = R"(Examples:
   Pictures:    tessaline-chart --batch births.csv --svg --drekkana north --svg-dir charts
   The tables:  tessaline-chart --zones
   A calendar:  tessaline-chart --ingresses --from 2025-01-01 --to 2025-12-31 --place "Paris, France" --ics >2025.ics
+  A life:      tessaline-chart --name "ASHA RAO" ... --progressions --csv >progressions.csv
 
 --batch, --zones, --decanates, --places, --ayanamsas and --schemes each stand alone, without the options of one
 chart; --html is for one chart only. --ingresses takes --from and --to, and of one chart's options only
 --place, --place-id or --zone, for the clock; --json writes it as JSON Lines. --svg prints one chart's wheel, or with --drekkana its drekkana
-chart; a batch writes its pictures to files, one per row, in the folder --svg-dir names (with --json or
+chart; --progressions lists the decanates one chart's progressed points enter from birth to a hundred (a day
+after birth for each year of life), or with --progressed-on their places on one date. A batch writes its
+pictures to files, one per row, in the folder --svg-dir names (with --json or
 --csv beside them, or nothing on the standard output with --svg).
 
 Exit codes: 0 every chart calculated; 1 a chart, or a row of a batch, was rejected by the checks (the
@@ -163,6 +168,8 @@ BirthOptions DefineChartOptions(CLI::App& app, const Groups& g, const Shown& sho
     show(g.tables->add_flag("--schemes", o.schemes, "list the decan schemes and exit"), kTables);
     show(app.add_option("--compare", o.compare, "with one chart's options, the decanates it shares with another person's chart: a birth batch file's first birth, or the one on --compare-line")->type_name("FILE"), kOneChart);
     show(app.add_option("--compare-line", o.compareLine, "with --compare, the line of the file that holds the other person's birth")->type_name("N"), kOneChart);
+    show(app.add_flag("--progressions", o.progressions, "with one chart's options, every decanate the progressed Sun to Pluto, Ascendant and Midheaven enter from birth to age 100 (a day after birth for each year of life; the precise ephemeris; the tables end with 2050)"), kProgressions);
+    show(app.add_option("--progressed-on", o.progressedOn, "with --progressions, the progressed points on this date of the birth's clock instead")->type_name("YYYY-MM-DD"), kProgressions);
     show(app.add_flag("--ingresses", o.ingresses, "list every change of decanate of the bodies from --from to --to, by the precise ephemeris"), kIngresses);
     show(app.add_option("--from", o.from, "with --ingresses, the first day (1901-01-01 to 2050-12-31)")->type_name("YYYY-MM-DD"), kIngresses);
     show(app.add_option("--to", o.to, "with --ingresses, the last day")->type_name("YYYY-MM-DD"), kIngresses);
@@ -217,6 +224,7 @@ void RelateOptions(CLI::App& app, const Groups& g)
     for (const char* name : {"--from", "--to", "--bodies", "--ics"})
         option(name)->needs(option("--ingresses"));
     option("--compare-line")->needs(option("--compare"));
+    option("--progressed-on")->needs(option("--progressions"));
     for (const char* other : {"--batch", "--html", "--svg", "--brief"})
         option("--compare")->excludes(option(other));
     for (const char* table : {"--ayanamsas", "--schemes"}) {
@@ -329,6 +337,17 @@ std::optional<std::string> ConflictProblem(const std::vector<std::string>& given
             + "at a time";
     if (version && given.size() > 1)
         return std::string("--version stands alone: give it without other options");
+    if (among(given, "progressions")) {
+        static constexpr std::array<std::string_view, 19> kNotWithProgressions{
+            "batch", "jobs", "format", "svg-dir",  "ingresses", "from",  "to",         "bodies",  "ics",         "html",
+            "svg",   "png",  "size",   "drekkana", "export",    "brief", "nakshatras", "compare", "compare-line"};
+        const std::string others = listed([&](const std::string& o) { return among(kNotWithProgressions, o); });
+        if (!tables.empty() || !others.empty())
+            return "--progressions follows one chart's points through a life, as text, --json or --csv: leave out "
+                + (tables.empty()       ? others
+                       : others.empty() ? tables
+                                        : tables + ", " + others);
+    }
     if (among(given, "ingresses")) {
         static constexpr std::array<std::string_view, 16> kNotWithIngresses{
             "name",    "date", "time", "lon",      "lat",   "dst",        "batch",   "jobs",
@@ -469,6 +488,8 @@ int RunOneChart(const Options& options, const BirthOptions& birth, const ZodiacC
     }
     if (!options.compare.empty())
         return RunCompare(options, zodiac, request, out, err);
+    if (options.progressions)
+        return RunProgressions(options, zodiac, request, out, err);
     return RunSingle(options, zodiac, request, out, err);
 }
 
