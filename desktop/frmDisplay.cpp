@@ -15,6 +15,7 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/NoticeLabel.h"
+#include "desktop/ProgressionsWindow.h"
 #include "desktop/QtString.h"
 #include "desktop/ReadingExport.h"
 #include "desktop/TabPanel.h"
@@ -239,6 +240,17 @@ void frmDisplay::buildMenus(QSettings* settings)
             calendar_->show();
             calendar_->raise();
             calendar_->activateWindow();
+        });
+        mnuProgressions = view->addAction(tr("&Progressions…"));
+        mnuProgressions->setObjectName(QStringLiteral("mnuProgressions"));
+        mnuProgressions->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+        connect(mnuProgressions, &QAction::triggered, this, [this] {
+            // Like the calendar: a window of its own, for the chart shown now.
+            delete progressions_;
+            progressions_ = new ProgressionsWindow(reading_, this);
+            progressions_->show();
+            progressions_->raise();
+            progressions_->activateWindow();
         });
     }
     connect(chartPanel->mnuLunarMansions, &QAction::toggled, this, [this] {

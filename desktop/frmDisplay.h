@@ -28,6 +28,7 @@ namespace tessaline {
 class ChartWheelPanel;
 class DecanateCalendarWindow;
 class ComparisonWindow;
+class ProgressionsWindow;
 class ImageList;
 class LinkLabel;
 class TabPanel;
@@ -139,6 +140,7 @@ private:
     QAction* mnuSaveReading = nullptr;
     QAction* mnuSaveChartPicture = nullptr;
     QAction* mnuDecanateCalendar = nullptr;
+    QAction* mnuProgressions = nullptr;
     QAction* mnuCompareWith = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuFileBack = nullptr;
@@ -154,6 +156,7 @@ private:
     Chart reading_{ChartFacts{}}; // what the window shows, for saving and printing
     QPointer<DecanateCalendarWindow> calendar_; // once View › Decanate Calendar opened it
     QPointer<ComparisonWindow> comparison_; // the last File › Compare With…
+    QPointer<ProgressionsWindow> progressions_; // once View › Progressions opened it
     Comparer comparer_;
     std::unique_ptr<ImageList> pictures_;
     bool goingBack_ = false;

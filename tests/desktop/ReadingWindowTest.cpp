@@ -5,6 +5,7 @@
 
 #include "desktop/ComparisonWindow.h"
 #include "desktop/DecanateCalendarWindow.h"
+#include "desktop/ProgressionsWindow.h"
 #include "desktop/frmDisplay.h"
 
 #include <QAccessible>
@@ -323,6 +324,39 @@ TEST_F(Reading, DecanateCalendarListsAMonthAndSavesIt)
     EXPECT_TRUE(ics.startsWith("BEGIN:VCALENDAR\r\n"));
     EXPECT_EQ(ics.count("BEGIN:VEVENT"), grid->rowCount());
     EXPECT_TRUE(calendar->saveTo(folder.path()).has_value()); // a folder where the file would go
+}
+
+// View › Progressions (Ctrl+G): ASHA RAO's progressed Sun enters Cancer on 6 April 1982, at 6 years 9 months, and
+// the Midheaven enters ten decanates in a hundred years (the ephemeris library's days:
+// tests/decanates/library_progressions.py 1975 6 15 5.0 77.2 28.6 5.5). The point is chosen by keyboard.
+TEST_F(Reading, ProgressionsListALifeAndShowOnePointAtATime)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    auto* menu = Child<QAction>(*results, "mnuProgressions");
+    EXPECT_EQ(menu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+    menu->trigger();
+    auto* progressions = results->findChild<ProgressionsWindow*>(QStringLiteral("frmProgressions"));
+    ASSERT_NE(progressions, nullptr);
+    auto* grid = Child<QTableWidget>(*progressions, "grdProgressions");
+    EXPECT_EQ(grid->accessibleName(), QStringLiteral("Progressions"));
+    const QList<QTableWidgetItem*> cancer = grid->findItems(QStringLiteral("1982-04-06"), Qt::MatchExactly);
+    ASSERT_EQ(cancer.size(), 1);
+    const int row = cancer[0]->row();
+    EXPECT_EQ(grid->item(row, 1)->text(), QStringLiteral("6 years 9 months"));
+    EXPECT_EQ(grid->item(row, 2)->text(), QStringLiteral("Sun"));
+    EXPECT_EQ(grid->item(row, 4)->text(), QStringLiteral("Cancer I (Cancer, The Moon)"));
+    EXPECT_TRUE(grid->item(row, 0)->toolTip().contains(QStringLiteral("the progressed Sun leaves Gemini III")));
+
+    auto* point = Child<QComboBox>(*progressions, "cboProgressedPoint");
+    point->setFocus();
+    QTest::keyClick(point, Qt::Key_End); // the last point listed: the Midheaven
+    ASSERT_EQ(grid->rowCount(), 10);
+    for (int r = 0; r < grid->rowCount(); ++r)
+        EXPECT_EQ(grid->item(r, 2)->text(), QStringLiteral("Midheaven")) << r;
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("1978-03-27"));
+    QTest::keyClick(point, Qt::Key_Home);
+    EXPECT_EQ(static_cast<std::size_t>(grid->rowCount()), progressions->rows().size());
 }
 
 // File › Compare With…: the person of a birth file charted with the window's options, and the decanates both

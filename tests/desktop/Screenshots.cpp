@@ -19,6 +19,7 @@
 #include "desktop/ImageList.h"
 #include "desktop/OptionsMenu.h"
 #include "desktop/PlacePicker.h"
+#include "desktop/ProgressionsWindow.h"
 #include "desktop/TabPanel.h"
 #include "desktop/WindowFit.h"
 #include "desktop/frmAbout.h"
@@ -307,6 +308,24 @@ bool ShootCalendar(const QDir& folder)
     return QTest::qWaitForWindowExposed(calendar) && Save(*calendar, folder, "calendar.png");
 }
 
+// View › Progressions of the sample birth: progressions.png.
+bool ShootProgressions(const QDir& folder)
+{
+    frmMain window;
+    window.show();
+    SetBirth(window, "ASHA RAO", 1975, 6, 15, 10, 30);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(34);
+    SetCoordinates(window, "77", "12", true, "28", "36");
+    window.cmdRashi_Click();
+    frmDisplay* results = window.resultsWindow();
+    if (results == nullptr)
+        return false;
+    Child<QAction>(*results, "mnuProgressions")->trigger();
+    auto* progressions = results->findChild<ProgressionsWindow*>(QStringLiteral("frmProgressions"));
+    return progressions != nullptr && QTest::qWaitForWindowExposed(progressions)
+        && Save(*progressions, folder, "progressions.png");
+}
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -316,6 +335,8 @@ int main(int argc, char** argv)
         return GrabStates(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     if (argc > 2 && std::strcmp(argv[1], "--calendar") == 0)
         return ShootCalendar(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
+    if (argc > 2 && std::strcmp(argv[1], "--progressions") == 0)
+        return ShootProgressions(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     if (argc > 2 && std::strcmp(argv[1], "--people") == 0)
         return ShootPeopleList(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     if (argc > 2 && std::strcmp(argv[1], "--schemes") == 0)
