@@ -43,11 +43,11 @@ struct Options {
     bool ayanamsas = false;
     std::string compare; // a batch file holding the person to compare with
     std::string compareLine; // the person's line in it; empty for its first
-    bool progressions = false; // a life's progressions of the chart
-    std::string progressedOn; // the progressed points on this date instead (YYYY-MM-DD)
+    std::string progressedOn; // with progressions, the progressed points on this date instead (YYYY-MM-DD)
     std::string scheme; // the decan scheme's key; empty for the table's own
     bool schemes = false;
     bool nakshatras = false;
+    bool progressions = false; // a life's progressions of the chart
     std::string place;
     std::string placeId;
     std::string places;

@@ -47,7 +47,7 @@ struct Natal {
 
 std::int64_t MinutesOf(const CivilInstant& at) noexcept
 {
-    return DaysFromCivil(at.year, at.month, at.day) * 1440 + at.hour * 60 + at.minute;
+    return DaysFromCivil(at.year, at.month, at.day) * 1440 + std::int64_t{at.hour} * 60 + at.minute;
 }
 
 Result<Natal> NatalOf(const Chart& chart)
