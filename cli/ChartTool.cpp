@@ -73,6 +73,7 @@ constexpr const char* kBatch = "A batch: one chart per CSV row";
 constexpr const char* kTables = "The tables";
 constexpr const char* kIngresses = "The calendar of decanate changes (in the clock of --place or --zone, else UT)";
 constexpr const char* kProgressions = "A life's progressions (with one chart's options)";
+constexpr const char* kTransits = "The sky around one chart (with one chart's options)";
 constexpr const char* kOutput = "How to calculate and print (text when none of --json, --csv, --html, --svg)";
 
 constexpr const char* kHelpFooter = R"(Examples:
@@ -83,12 +84,14 @@ constexpr const char* kHelpFooter = R"(Examples:
   The tables:  tessaline-chart --zones
   A calendar:  tessaline-chart --ingresses --from 2025-01-01 --to 2025-12-31 --place "Paris, France" --ics >2025.ics
   A life:      tessaline-chart --name "ASHA RAO" ... --progressions --csv >progressions.csv
+  The sky:     tessaline-chart --name "ASHA RAO" ... --transits "2026-12-09 20:00" --svg >bi-wheel.svg
 
 --batch, --zones, --decanates, --places, --ayanamsas and --schemes each stand alone, without the options of one
 chart; --html is for one chart only. --ingresses takes --from and --to, and of one chart's options only
 --place, --place-id or --zone, for the clock; --json writes it as JSON Lines. --svg prints one chart's wheel, or with --drekkana its drekkana
 chart; --progressions lists the decanates one chart's progressed points enter from birth to a hundred (a day
-after birth for each year of life), or with --progressed-on their places on one date. A batch writes its
+after birth for each year of life), or with --progressed-on their places on one date; --transits adds the
+sky at an instant around one chart (the outer ring of --svg). A batch writes its
 pictures to files, one per row, in the folder --svg-dir names (with --json or
 --csv beside them, or nothing on the standard output with --svg).
 
@@ -170,6 +173,8 @@ BirthOptions DefineChartOptions(CLI::App& app, const Groups& g, const Shown& sho
     show(app.add_option("--compare-line", o.compareLine, "with --compare, the line of the file that holds the other person's birth")->type_name("N"), kOneChart);
     show(app.add_flag("--progressions", o.progressions, "with one chart's options, every decanate the progressed Sun to Pluto, Ascendant and Midheaven enter from birth to age 100 (a day after birth for each year of life; the precise ephemeris; the tables end with 2050)"), kProgressions);
     show(app.add_option("--progressed-on", o.progressedOn, "with --progressions, the progressed points on this date of the birth's clock instead")->type_name("YYYY-MM-DD"), kProgressions);
+    show(app.add_option("--transits", o.transits, "with one chart's options, the sky at this instant around the chart: each body's place by the precise ephemeris, its decanate, the chart's bodies in the same one and the day it leaves; with --svg, the wheel's outer ring; on the clock of the chart's place, or its zone, or --transit-zone")->type_name("\"YYYY-MM-DD HH:MM\""), kTransits);
+    show(app.add_option("--transit-zone", o.transitZone, "with --transits, the clock it is read on: a zone's position 0 to 70 in --zones, or +HH:MM or -HH:MM")->type_name("ZONE"), kTransits);
     show(app.add_flag("--ingresses", o.ingresses, "list every change of decanate of the bodies from --from to --to, by the precise ephemeris"), kIngresses);
     show(app.add_option("--from", o.from, "with --ingresses, the first day (1901-01-01 to 2050-12-31)")->type_name("YYYY-MM-DD"), kIngresses);
     show(app.add_option("--to", o.to, "with --ingresses, the last day")->type_name("YYYY-MM-DD"), kIngresses);
@@ -225,6 +230,7 @@ void RelateOptions(CLI::App& app, const Groups& g)
         option(name)->needs(option("--ingresses"));
     option("--compare-line")->needs(option("--compare"));
     option("--progressed-on")->needs(option("--progressions"));
+    option("--transit-zone")->needs(option("--transits"));
     for (const char* other : {"--batch", "--html", "--svg", "--brief"})
         option("--compare")->excludes(option(other));
     for (const char* table : {"--ayanamsas", "--schemes"}) {
@@ -344,6 +350,18 @@ std::optional<std::string> ConflictProblem(const std::vector<std::string>& given
         const std::string others = listed([&](const std::string& o) { return among(kNotWithProgressions, o); });
         if (!tables.empty() || !others.empty())
             return "--progressions follows one chart's points through a life, as text, --json or --csv: leave out "
+                + (tables.empty()       ? others
+                       : others.empty() ? tables
+                                        : tables + ", " + others);
+    }
+    if (among(given, "transits")) {
+        static constexpr std::array<std::string_view, 16> kNotWithTransits{
+            "batch", "jobs",     "format", "svg-dir",      "ingresses", "from",    "to",           "bodies",
+            "ics",   "drekkana", "export", "progressions", "html",      "compare", "compare-line", "progressed-on"};
+        const std::string others = listed([&](const std::string& o) { return among(kNotWithTransits, o); });
+        if (!tables.empty() || !others.empty())
+            return "--transits adds the sky at an instant to one chart, as text, --json, --csv or the --svg wheel: "
+                   "leave out "
                 + (tables.empty()       ? others
                        : others.empty() ? tables
                                         : tables + ", " + others);

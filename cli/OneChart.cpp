@@ -8,6 +8,7 @@
 #include "cli/FailureWords.h"
 #include "cli/PictureFiles.h"
 #include "cli/PngPicture.h"
+#include "cli/Transits.h"
 #include "decanates/CalculationDriver.h"
 #include "report/AafFile.h"
 #include "report/Reading.h"
@@ -102,6 +103,52 @@ Result<Chart> ChartAtPlace(const BirthArguments& birth, const ChartOptions& opti
     return chart;
 }
 
+// The chart in the form the options ask for, with the sky around it when there is one; the exit code.
+int WriteSingle(const Options& options, const Chart& chart, const PlaceRequest& request, const ChartExtras& extras,
+                const TransitReport* transits, std::ostream& out, std::ostream& err)
+{
+    if (options.html) {
+        out << RenderReadingHtml(chart);
+    } else if (options.svg && options.png) {
+        const Result<std::string> png = PngOfSvg(ChartPictureSvg(chart, options), options.size);
+        if (!png) {
+            err << "tessaline-chart: cannot write the picture: " << png.error() << '\n';
+            return kExitOutputFailed;
+        }
+        out << *png;
+    } else if (options.svg) {
+        out << ChartPictureSvg(chart, options);
+    } else if (!options.exportFormat.empty()) {
+        std::vector<std::string> lost;
+        out << AafRecord(chart, lost);
+        for (const std::string& warning : lost)
+            err << "warning: " << TerminalText(warning) << '\n';
+    } else if (transits != nullptr && options.csv) {
+        std::string text;
+        AppendTransits(text, *transits, chart, ChartFormat::Csv);
+        out << text;
+    } else {
+        const BirthArguments& birth = options.birth;
+        std::string members = extras.JsonMembers();
+        if (transits != nullptr && options.json) {
+            if (!members.empty())
+                members += ',';
+            members += TransitsJsonMember(*transits, chart);
+        }
+        const ChartRow row{std::nullopt,
+                           {birth.name, birth.date, birth.time, birth.zone, birth.lon, birth.lat, birth.dst ? "1" : "0",
+                            options.place, options.placeId, options.zodiac, options.ayanamsa},
+                           members,
+                           request.Named() ? &extras.place : nullptr};
+        std::string text;
+        WriteChart(text, chart, row, WritingOf(options));
+        if (transits != nullptr && !options.json)
+            AppendTransits(text, *transits, chart, ChartFormat::Text);
+        out << text;
+    }
+    return kExitOk;
+}
+
 int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceRequest& request, std::ostream& out,
               std::ostream& err)
 {
@@ -119,35 +166,16 @@ int RunSingle(const Options& options, const ZodiacChoice& zodiac, const PlaceReq
     if (!request.Named()) // the zone is the hand's: say what the window says of it (a place's, once charted)
         extras.warnings = atlas::HandZoneWarnings(*ParseBirthArguments(options.birth));
     extras.PrintWarnings(err, "");
-    if (options.html) {
-        out << RenderReadingHtml(chart);
-    } else if (options.svg && options.png) {
-        const Result<std::string> png = PngOfSvg(ChartPictureSvg(chart, options), options.size);
-        if (!png) {
-            err << "tessaline-chart: cannot write the picture: " << png.error() << '\n';
-            return kExitOutputFailed;
+    std::optional<TransitReport> transits;
+    if (!options.transits.empty()) {
+        Result<TransitReport> sky = TransitsOfChart(options, chart, request, places);
+        if (!sky) {
+            err << TerminalText(sky.error()) << "\nRun with --help for more information.\n";
+            return kExitUsage;
         }
-        out << *png;
-    } else if (options.svg) {
-        out << ChartPictureSvg(chart, options);
-    } else if (!options.exportFormat.empty()) {
-        std::vector<std::string> lost;
-        out << AafRecord(chart, lost);
-        for (const std::string& warning : lost)
-            err << "warning: " << TerminalText(warning) << '\n';
-    } else {
-        const BirthArguments& birth = options.birth;
-        const std::string members = extras.JsonMembers();
-        const ChartRow row{std::nullopt,
-                           {birth.name, birth.date, birth.time, birth.zone, birth.lon, birth.lat, birth.dst ? "1" : "0",
-                            options.place, options.placeId, options.zodiac, options.ayanamsa},
-                           members,
-                           request.Named() ? &extras.place : nullptr};
-        std::string text;
-        WriteChart(text, chart, row, WritingOf(options));
-        out << text;
+        transits = std::move(*sky);
     }
-    return kExitOk;
+    return WriteSingle(options, chart, request, extras, transits ? &*transits : nullptr, out, err);
 }
 
 } // namespace tessaline::cli

@@ -48,6 +48,8 @@ struct Options {
     bool schemes = false;
     bool nakshatras = false;
     bool progressions = false; // a life's progressions of the chart
+    std::string transits; // the sky around the chart at this instant ("YYYY-MM-DD HH:MM")
+    std::string transitZone; // the clock --transits is read on; empty for the chart's
     std::string place;
     std::string placeId;
     std::string places;

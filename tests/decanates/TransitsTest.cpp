@@ -20,23 +20,23 @@ namespace {
 // Uranus, Neptune and the node move backwards; Jupiter, nearly stationary, leaves backwards.
 struct SkyRow {
     Body body;
-    double longitude;
     bool retrograde;
+    double longitude;
     const char* leaves; // UT, to the second
 };
 
 constexpr SkyRow kSky[] = {
-    {Body::Sun, 257.418068, false, "2026-12-12T00:57:29"},
-    {Body::Moon, 262.490946, false, "2026-12-10T03:08:40"},
-    {Body::Mercury, 244.777818, false, "2026-12-12T21:43:42"},
-    {Body::Venus, 213.549294, false, "2026-12-17T13:34:48"},
-    {Body::Mars, 154.862449, false, "2027-01-02T04:45:39"},
-    {Body::Jupiter, 147.004038, false, "2027-02-26T21:27:47"},
-    {Body::Saturn, 7.933044, true, "2027-01-28T17:02:14"},
-    {Body::Uranus, 63.113370, true, "2028-05-30T09:26:22"},
-    {Body::Neptune, 1.616296, true, "2029-05-08T04:34:37"},
-    {Body::Pluto, 303.746784, false, "2029-03-27T06:21:32"},
-    {Body::Rahu, 324.035125, true, "2027-02-23T17:09:59"},
+    {Body::Sun, false, 257.418068, "2026-12-12T00:57:29"},
+    {Body::Moon, false, 262.490946, "2026-12-10T03:08:40"},
+    {Body::Mercury, false, 244.777818, "2026-12-12T21:43:42"},
+    {Body::Venus, false, 213.549294, "2026-12-17T13:34:48"},
+    {Body::Mars, false, 154.862449, "2027-01-02T04:45:39"},
+    {Body::Jupiter, false, 147.004038, "2027-02-26T21:27:47"},
+    {Body::Saturn, true, 7.933044, "2027-01-28T17:02:14"},
+    {Body::Uranus, true, 63.113370, "2028-05-30T09:26:22"},
+    {Body::Neptune, true, 1.616296, "2029-05-08T04:34:37"},
+    {Body::Pluto, false, 303.746784, "2029-03-27T06:21:32"},
+    {Body::Rahu, true, 324.035125, "2027-02-23T17:09:59"},
 };
 
 double UniversalJulianDay(const char* text)
