@@ -146,10 +146,22 @@ void AppendCsv(std::string& out, const TransitReport& report, const Chart& natal
     }
 }
 
+// The previous report's line of the body when it still holds: the body stood in the same decanate at an earlier
+// instant and leaves it only after this one, so it has not left it in between.
+const TransitLine* Lent(const TransitReport* previous, std::size_t index, const TransitPoint& point,
+                        double julianDayUT) noexcept
+{
+    if (previous == nullptr || index >= previous->lines.size() || previous->julianDayUT > julianDayUT)
+        return nullptr;
+    const TransitLine& line = previous->lines[index];
+    const bool stays = !line.leaves || line.leaves->julianDayUT > julianDayUT;
+    return line.point.body == point.body && line.point.decanate == point.decanate && stays ? &line : nullptr;
+}
+
 } // namespace
 
 Result<TransitReport> TransitReportAt(const Chart& natal, double julianDayUT, const ClockReading& clock,
-                                      std::string clockName)
+                                      std::string clockName, const TransitReport* previous)
 {
     const Result<Transits> transits = TransitsAt(natal, julianDayUT);
     if (!transits)
@@ -161,7 +173,12 @@ Result<TransitReport> TransitReportAt(const Chart& natal, double julianDayUT, co
     report.julianDayUT = julianDayUT;
     report.clock = OnClock(UnixSecondsOf(julianDayUT), *now);
     report.clockName = std::move(clockName);
-    for (const TransitPoint& point : transits->points) {
+    for (std::size_t i = 0; i < transits->points.size(); ++i) {
+        const TransitPoint& point = transits->points[i];
+        if (const TransitLine* before = Lent(previous, i, point, julianDayUT)) {
+            report.lines.push_back({point, before->leaves, before->leavesClock});
+            continue;
+        }
         const Result<std::optional<DecanateChange>> leaves
             = NextDecanateChange(point.body, julianDayUT, natal.Zodiac());
         if (!leaves)

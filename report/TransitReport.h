@@ -34,8 +34,10 @@ using ClockReading = std::function<Result<int>(std::int64_t unixSeconds)>;
 
 // The sky at the instant around the chart, each body with the instant it leaves its decanate, on the clock.
 // Fails outside the precise ephemeris's years, saying which they are, or where the clock has no reading.
+// previous, a report of the same chart and clock at an earlier instant, lends each body that has not left its
+// decanate since the instant it leaves, which costs the most to find: what a window stepping on asks for.
 Result<TransitReport> TransitReportAt(const Chart& natal, double julianDayUT, const ClockReading& clock,
-                                      std::string clockName);
+                                      std::string clockName, const TransitReport* previous = nullptr);
 
 struct TransitRow {
     Body body = Body::Sun;
