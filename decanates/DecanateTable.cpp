@@ -380,26 +380,6 @@ constexpr DecanateTable kDecanateTable = {{
 static_assert(kDecanateTable.size() == 12, "one entry per sign");
 static_assert(std::tuple_size_v<decltype(SignEntry::rows)> == 3, "three decanates per sign");
 
-// Every key in zodiac order, and no field left out of any row.
-constexpr bool IsComplete(const DecanateTable& table)
-{
-    constexpr std::string_view kKeys = "AriTauGemCanLeoVirLibScoSagCapAquPis";
-    for (std::size_t s = 0; s < table.size(); ++s) {
-        if (table[s].SignKey != kKeys.substr(3 * s, 3)) {
-            return false;
-        }
-        for (const DecanateRow& row : table[s].rows) {
-            for (std::string_view field :
-                 {row.DecanateSign, row.RulingPlanet, row.RulingElement, row.ConstellationName, row.Keyword,
-                  row.TreeZodiac, row.KarmicInfluence, row.MoreAboutTreeZodiac, row.MoreAboutDecanateSign}) {
-                if (field.empty()) {
-                    return false;
-                }
-            }
-        }
-    }
-    return true;
-}
 static_assert(IsComplete(kDecanateTable), "every sign has its key and every row all nine fields");
 
 constexpr DecanateRow kNoRow{};

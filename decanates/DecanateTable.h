@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
 #include <string_view>
 
@@ -28,6 +29,27 @@ struct SignEntry {
 
 inline constexpr std::size_t kSignCount = 12;
 using DecanateTable = std::array<SignEntry, kSignCount>;
+
+// Every key in zodiac order, and no field left out of any row.
+constexpr bool IsComplete(const DecanateTable& table)
+{
+    constexpr std::string_view kKeys = "AriTauGemCanLeoVirLibScoSagCapAquPis";
+    for (std::size_t s = 0; s < table.size(); ++s) {
+        if (table[s].SignKey != kKeys.substr(3 * s, 3)) {
+            return false;
+        }
+        for (const DecanateRow& row : table[s].rows) {
+            for (std::string_view field :
+                 {row.DecanateSign, row.RulingPlanet, row.RulingElement, row.ConstellationName, row.Keyword,
+                  row.TreeZodiac, row.KarmicInfluence, row.MoreAboutTreeZodiac, row.MoreAboutDecanateSign}) {
+                if (field.empty()) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
 
 // The whole table, twelve signs in zodiac order from Aries.
 const DecanateTable& BuildDecanateTable() noexcept;
