@@ -11,366 +11,380 @@ namespace {
 
 // Aries 1
 constexpr std::string_view kTreeTruthAndKnowledge
-    = "This tree symbolizes truth and knowledge, and you carry both the way an old oak carries its rings. You speak "
-      "plainly and expect the same in return. Storms bend your branches but rarely reach your roots. People come to "
-      "you for shelter and leave with advice they did not know they needed.";
+    = "यह वृक्ष सत्य और ज्ञान का प्रतीक है, और आप इन दोनों को वैसे ही धारण करते हैं जैसे कोई पुराना बलूत अपने तने "
+      "के छल्ले। आप साफ़-साफ़ बोलते हैं और बदले में भी यही चाहते हैं। आँधियाँ आपकी डालियाँ झुका देती हैं, पर आपकी "
+      "जड़ों तक शायद ही पहुँचती हैं। लोग आपके पास आश्रय के लिए आते हैं और ऐसी सलाह लेकर लौटते हैं जिसकी ज़रूरत का "
+      "उन्हें अंदाज़ा भी नहीं था।";
 
 // Aries 2, Libra 2, Scorpio 1, Capricorn 2
 constexpr std::string_view kTreeArtisticTemperament
-    = "You will have an artistic temperament and a keen eye for what others overlook. You grow quickly and always "
-      "reach for the light. Criticism stings you more than you admit. Given a quiet corner and a free afternoon, you "
-      "can make something lovely out of very little.";
+    = "आपका स्वभाव कलात्मक होगा, और आपकी पैनी नज़र वह देख लेगी जिसे दूसरे अनदेखा कर देते हैं। आप तेज़ी से बढ़ते हैं "
+      "और सदा प्रकाश की ओर हाथ बढ़ाते हैं। आलोचना आपको जितना आप मानते हैं, उससे कहीं ज़्यादा चुभती है। एक शांत कोना "
+      "और एक खाली दोपहर मिल जाए, तो आप बहुत थोड़े से भी कुछ सुंदर रच सकते हैं।";
 
 // Aries 3, Libra 3
 constexpr std::string_view kTreeLogicalAndPractical
-    = "You are very logical and practical, yet you keep a soft centre, like a ripe fig. Fuss bores you and you prefer "
-      "things that simply work. You would choose a full family table over an impressive title. You give your word "
-      "rarely and keep it always.";
+    = "आप बहुत तर्कसंगत और व्यावहारिक हैं, फिर भी पके अंजीर की तरह भीतर से कोमल हैं। झंझट आपको उबाता है; आपको वही "
+      "चीज़ें भाती हैं जो बस ठीक से काम करें। किसी रौबदार पद के बजाय आप परिवार से भरी खाने की मेज़ चुनेंगे। आप वचन "
+      "कम ही देते हैं, पर जो देते हैं उसे हमेशा निभाते हैं।";
 
 // Taurus 1, Cancer 2
 constexpr std::string_view kTreePracticalNature
-    = "You have a very practical nature and little patience for schemes that only work on paper. You plan your moves "
-      "like a chess player, several turns ahead. Some call you stubborn, but friends know they can lean on you. A "
-      "crisis brings out your coolest head.";
+    = "आपका स्वभाव बहुत व्यावहारिक है, और जो योजनाएँ केवल काग़ज़ पर चलती हैं, उनके लिए आपमें ज़रा भी धैर्य नहीं। "
+      "शतरंज के खिलाड़ी की तरह आप कई चालें आगे की सोचकर क़दम रखते हैं। कुछ लोग आपको ज़िद्दी कहते हैं, पर मित्र "
+      "जानते हैं कि वे आप पर भरोसा कर सकते हैं। संकट की घड़ी में आपका दिमाग़ सबसे ठंडा रहता है।";
 
 // Taurus 2, Scorpio 2
 constexpr std::string_view kTreeDrivenByMoods
-    = "You are very easily driven by your moods, swaying like a willow in a changing wind. Rain and moonlight suit "
-      "you better than the harsh noon sun. You remember every kindness and every slight. Your intuition is strong, "
-      "and when you trust it you are seldom wrong.";
+    = "आप अपनी मनोदशा के बहाव में बहुत आसानी से बह जाते हैं, जैसे बदलती हवा में बेंत का पेड़ झूमता है। दोपहर की "
+      "कड़ी धूप से ज़्यादा आपको बारिश और चाँदनी रास आती है। आपको हर उपकार और हर अपमान याद रहता है। आपका अंतर्ज्ञान "
+      "प्रबल है, और जब आप उस पर भरोसा करते हैं, तो शायद ही कभी ग़लत साबित होते हैं।";
 
 // Taurus 3, Scorpio 3
 constexpr std::string_view kTreeCalmAndPatient
-    = "You are calm and patient by nature, like an elm that takes a century to reach its full height. You like to "
-      "lead, though never loudly. Mistakes bother you, your own most of all. You keep your promises and expect others "
-      "to keep theirs.";
+    = "आप स्वभाव से शांत और धैर्यवान हैं, उस एल्म की तरह जिसे अपनी पूरी ऊँचाई तक पहुँचने में सौ बरस लगते हैं। आपको "
+      "नेतृत्व करना अच्छा लगता है, पर कभी शोर मचाकर नहीं। ग़लतियाँ आपको खटकती हैं, और सबसे ज़्यादा अपनी ही। आप अपने "
+      "वादे निभाते हैं और दूसरों से भी यही अपेक्षा रखते हैं।";
 
 // Gemini 1, Sagittarius 1
 constexpr std::string_view kTreeAshLively
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. You give "
-      "generously, but you need room to breathe in any partnership.";
+    = "अंगू वृक्ष से जुड़े लोग बहुत जीवंत और हाज़िरजवाब होते हैं, और शायद ही कभी देर तक टिककर बैठते हैं। आप बीते "
+      "हुए की ओर मुड़कर देखने के बजाय आगे की संभावनाओं की ओर देखते हैं। नियम आपको दोस्ताना सुझाव भर लगते हैं। आप "
+      "दिल खोलकर देते हैं, पर किसी भी साझेदारी में आपको साँस लेने की जगह चाहिए।";
 
 // Gemini 2, Sagittarius 2
 constexpr std::string_view kTreePowerfulThinking
-    = "You have a powerful thinking mind that spots the flaw in a plan at once. Like the service tree, you flower "
-      "modestly and bear your fruit late. You do not chase attention. Duty comes first for you, and pleasure waits "
-      "politely in line.";
+    = "आपका मन प्रखर और चिंतनशील है, जो किसी योजना की ख़ामी तुरंत पकड़ लेता है। सर्विस वृक्ष की तरह आप सादगी से "
+      "खिलते हैं और देर से फल देते हैं। आप ध्यान खींचने के पीछे नहीं भागते। आपके लिए कर्तव्य पहले आता है, और आनंद "
+      "शिष्टता से अपनी बारी की प्रतीक्षा करता है।";
 
 // Gemini 3, Sagittarius 3
 constexpr std::string_view kTreeOptimist
-    = "You will be an optimist who sees the oasis long before the desert ends. Like the date palm, you thrive where "
-      "others wilt. You enjoy an audience and tell a story well. Friends call on you when their spirits need lifting.";
+    = "आप ऐसे आशावादी होंगे जिन्हें रेगिस्तान ख़त्म होने से बहुत पहले ही नख़लिस्तान दिख जाता है। खजूर की तरह आप "
+      "वहाँ भी फलते-फूलते हैं जहाँ दूसरे मुरझा जाते हैं। आपको श्रोताओं का साथ अच्छा लगता है और आप क़िस्सा बढ़िया "
+      "सुनाते हैं। जब मित्रों का मन बुझा हो, तो वे आपको ही पुकारते हैं।";
 
 // Cancer 1
 constexpr std::string_view kTreeGoodOrganizers
-    = "You generally make very good organizers, with the birch's clean lines and the apple tree's generosity. A tidy "
-      "kitchen and a full table make you content. You notice who has not eaten and quietly pass the bread. Your moods "
-      "turn with the seasons, but your care stays constant.";
+    = "आप आम तौर पर बहुत अच्छे व्यवस्थापक होते हैं, जिनमें भोजपत्र की साफ़ रेखाएँ और सेब के पेड़ की उदारता है। "
+      "सुथरी रसोई और भरी हुई मेज़ आपको संतोष देती है। आप ध्यान रखते हैं कि किसने खाना नहीं खाया, और चुपचाप रोटी आगे "
+      "बढ़ा देते हैं। आपकी मनोदशा ऋतुओं के साथ बदलती है, पर आपकी परवाह कभी नहीं बदलती।";
 
 // Cancer 3, Capricorn 3
 constexpr std::string_view kTreeCharmingAndDreamy
-    = "You may be charming and dreamy, with a sweet scent of linden blossom drifting around you. You dislike conflict "
-      "and will go a long way to avoid a scene. Comfort matters to you. Under the soft manner lies a stubborn loyalty "
-      "that surprises people.";
+    = "आप मनमोहक और स्वप्निल हो सकते हैं, और आपके आसपास लिंडेन के फूलों की मीठी सुगंध तैरती रहती है। आपको झगड़ा "
+      "नापसंद है, और तमाशे से बचने के लिए आप बहुत दूर तक जा सकते हैं। आराम आपके लिए मायने रखता है। इस कोमल व्यवहार "
+      "के नीचे एक ज़िद्दी वफ़ादारी छिपी है, जो लोगों को हैरान कर देती है।";
 
 // Leo 1, Aquarius 1
 constexpr std::string_view kTreeThinkALot
-    = "You will think a lot. You will be flexible in different environments. You may be lazy and dream all day long.";
+    = "आप बहुत सोच-विचार करेंगे। अलग-अलग परिवेश में आप आसानी से ढल जाएँगे। आप आलसी भी हो सकते हैं और दिन भर सपनों "
+      "में खोए रह सकते हैं।";
 
 // Leo 2
 constexpr std::string_view kTreeColdHearted
-    = "You will be cold-hearted and not easily moved, at least on the surface, like hornbeam wood, one of the hardest "
-      "in the forest. You value order and good manners. Inside, you are more tender than anyone guesses. Once someone "
-      "earns your trust, they keep it for life.";
+    = "ऊपर से आप कठोर हृदय के लगेंगे और आसानी से नहीं पिघलेंगे, हॉर्नबीम की लकड़ी की तरह, जो जंगल की सबसे सख़्त "
+      "लकड़ियों में गिनी जाती है। आप व्यवस्था और शिष्टाचार को महत्व देते हैं। भीतर से आप किसी के भी अनुमान से कहीं "
+      "ज़्यादा कोमल हैं। कोई एक बार आपका विश्वास जीत ले, तो वह उम्र भर उसका रहता है।";
 
 // Leo 3, Aquarius 3
 constexpr std::string_view kTreeOwnWealth
-    = "You will earn your own wealth and enjoy every coin of it. Like the maple in autumn, you show your brightest "
-      "colours when others fade. You are sociable and just a little vain. New ideas excite you, and boredom rarely "
-      "finds you.";
+    = "आप अपनी दौलत ख़ुद कमाएँगे और उसके हर सिक्के का आनंद लेंगे। पतझड़ के मेपल की तरह आप अपने सबसे चटकीले रंग तब "
+      "दिखाते हैं, जब बाक़ी सब फीके पड़ जाते हैं। आप मिलनसार हैं और थोड़े-से आत्ममुग्ध भी। नए विचार आपको रोमांचित "
+      "करते हैं, और ऊब आपके पास शायद ही फटकती है।";
 
 // Virgo 1, Virgo 2, Pisces 1
 constexpr std::string_view kTreePolishedAndDignified
-    = "You will be polished and dignified, as much at ease in a quiet study as on a windy hillside. Like the pine, "
-      "you stay green when everything around you loses its leaves. You choose your friends slowly. Your standards are "
-      "high, and you seldom lower them for convenience.";
+    = "आप परिष्कृत और गरिमामय होंगे, किसी शांत अध्ययन-कक्ष में उतने ही सहज जितने हवादार पहाड़ी ढलान पर। चीड़ की तरह "
+      "आप तब भी हरे-भरे रहते हैं, जब आसपास सब कुछ अपने पत्ते गिरा देता है। आप मित्र धीरे-धीरे चुनते हैं। आपके "
+      "मानदंड ऊँचे हैं, और सुविधा के लिए आप उन्हें शायद ही कभी नीचे करते हैं।";
 
 // Virgo 3, Pisces 3
 constexpr std::string_view kTreePracticalAndFair
-    = "You will be very practical and fair, with the chestnut's habit of sheltering everyone under its wide crown. "
-      "You stand up for the underdog, and injustice makes your blood boil. You can be slow to start. Once you move, "
-      "though, few can stop you.";
+    = "आप बहुत व्यावहारिक और न्यायप्रिय होंगे; चेस्टनट के पेड़ की तरह आप अपने चौड़े छत्र तले सबको आसरा देते हैं। आप "
+      "कमज़ोर का साथ देते हैं, और अन्याय देखकर आपका ख़ून खौल उठता है। शुरुआत करने में आप धीमे हो सकते हैं। पर एक "
+      "बार चल पड़ें, तो आपको कम ही लोग रोक पाते हैं।";
 
 // Libra 1
 constexpr std::string_view kTreeWiseAndIntelligent
-    = "You will be wise and intelligent, with the olive's patience and the almond's early blossom. You dislike "
-      "violence and prefer to settle a dispute with a calm word. Sunshine and warm places lift your spirit. You read "
-      "widely and think before you speak.";
+    = "आप ज्ञानी और बुद्धिमान होंगे, जिनमें जैतून का धैर्य और बादाम के पेड़ की तरह जल्दी खिल उठने का गुण है। आपको "
+      "हिंसा नापसंद है, और आप विवाद को एक शांत शब्द से सुलझाना पसंद करते हैं। धूप और गर्म जगहें आपका मन खिला देती "
+      "हैं। आप ख़ूब पढ़ते हैं और बोलने से पहले सोचते हैं।";
 
 // Capricorn 1
 constexpr std::string_view kTreeLovingAndSentimental
-    = "You will be loving and sentimental beneath a composed exterior, like smooth grey beech bark over a soft heart. "
-      "You plan ahead and save for rainy days. The apple tree lends you a generous streak. Old letters and "
-      "photographs stay in your drawers for decades.";
+    = "संयत बाहरी रूप के नीचे आप स्नेही और भावुक होंगे, जैसे कोमल हृदय पर बीच वृक्ष की चिकनी धूसर छाल। आप आगे की "
+      "योजना बनाते हैं और बुरे दिनों के लिए बचत करते हैं। सेब का पेड़ आपको उदारता का गुण देता है। पुरानी चिट्ठियाँ "
+      "और तस्वीरें दशकों तक आपकी दराज़ों में सहेजी रहती हैं।";
 
 // Aquarius 2
 constexpr std::string_view kTreeAshLivelyAndFaithful
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. Yet you stay "
-      "faithful to the few people who have earned your trust.";
+    = "अंगू वृक्ष से जुड़े लोग बहुत जीवंत और हाज़िरजवाब होते हैं, और शायद ही कभी देर तक टिककर बैठते हैं। आप बीते "
+      "हुए की ओर मुड़कर देखने के बजाय आगे की संभावनाओं की ओर देखते हैं। नियम आपको दोस्ताना सुझाव भर लगते हैं। फिर "
+      "भी जिन गिने-चुने लोगों ने आपका भरोसा कमाया है, उनके प्रति आप सदा वफ़ादार रहते हैं।";
 
 // Pisces 2
 constexpr std::string_view kTreeAirOfMystery
-    = "There is an air of mystery about you, like a fir forest at dusk. You love beauty and silence in equal measure. "
-      "You can be hard to please, yet you are devoted to the few you let close. Winter suits you, and you shine "
-      "brightest in difficult times.";
+    = "आपके चारों ओर रहस्य का एक आभामंडल है, जैसे साँझ के समय फ़र का जंगल। आपको सुंदरता और मौन बराबर प्रिय हैं। "
+      "आपको प्रसन्न करना कठिन हो सकता है, फिर भी जिन गिने-चुने लोगों को आप पास आने देते हैं, उनके प्रति आप पूरी तरह "
+      "समर्पित रहते हैं। सर्दी आपको रास आती है, और कठिन समय में आप सबसे ज़्यादा चमकते हैं।";
 
 // The first decanate of Gemini gives the same text as its character and as its karmic lesson.
 constexpr std::string_view kGeminiFirstHappyAndEnthusiastic
-    = "You will be happy and enthusiastic whenever life hands you something new to learn. Trust the hunches you bring "
-      "from before; they rarely fail.";
+    = "जब भी जीवन आपको सीखने के लिए कुछ नया देगा, आप प्रसन्न और उत्साहित होंगे। पिछले जन्म से लाए अपने पूर्वाभासों "
+      "पर भरोसा कीजिए; वे शायद ही कभी चूकते हैं।";
 
 // Each row lists, in the order the results window shows them: DecanateSign, RulingPlanet, RulingElement,
 // ConstellationName, Keyword, TreeZodiac, then the texts KarmicInfluence, MoreAboutTreeZodiac and
-// MoreAboutDecanateSign. The short names are kept exactly as they were handed down, odd spellings and
-// punctuation included.
+// MoreAboutDecanateSign. Signs and planets carry their names from Indian astrology; Uranus, Neptune and Pluto are
+// अरुण, वरुण and यम throughout.
 // clang-format off
 constexpr DecanateTable kTable = {{
     // Aries
     {"Ari", {{
-        {"Aries",       "Mars",                "Fire",  "Triangulum",          "Activity", "The Oak tree",
-         "You will learn to succeed on your own strength this time, without the band of helpers that carried you in "
-         "an earlier life.",
+        {"मेष",    "मंगल",             "अग्नि",  "त्रिकोण",            "सक्रियता", "बलूत",
+         "इस बार आप अपने ही बल पर सफल होना सीखेंगे, सहायकों की उस टोली के बिना जिसने किसी पिछले जन्म में आपको आगे "
+         "बढ़ाया था।",
          kTreeTruthAndKnowledge,
-         "You will be impulsive, brave and quick to volunteer when others hang back. You start ten projects before "
-         "breakfast and finish the three that matter. A slow queue tests your nerves more than any real danger does."},
-        {"Leo",         "The Sun",             "Fire",  "Centaurus",           "Reform", "Poplar-tree",
-         "Learn to be calm and stable. An old life spent chasing every spark left you scattered, and steadiness is "
-         "the gift you came back for.",
+         "आप आवेगी और साहसी होंगे, और जब दूसरे पीछे हटते हैं, तब सबसे पहले आगे आएँगे। नाश्ते से पहले आप दस काम शुरू "
+         "कर देते हैं और उनमें से वे तीन पूरे करते हैं जो सचमुच मायने रखते हैं। धीमी क़तार आपके धैर्य की परीक्षा "
+         "किसी असली ख़तरे से ज़्यादा लेती है।"},
+        {"सिंह",   "सूर्य",            "अग्नि",  "नरतुरंग",            "सुधार", "पॉपलर",
+         "शांत और स्थिर रहना सीखिए। हर चिंगारी के पीछे भागते बीते एक पुराने जन्म ने आपको बिखेर दिया था, और स्थिरता "
+         "ही वह वरदान है जिसके लिए आप लौटे हैं।",
          kTreeArtisticTemperament,
-         "You have a charismatic and magnetic presence that fills a room before you say a word. You want to reform "
-         "things, and you want to be seen doing it. Applause feeds you, but a quiet thank-you from one friend means "
-         "more."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Sagitta",             "Illumination", "Fig tree",
-         "You will be happy when you share what you know freely, repaying the teachers who once shared their light "
-         "with you.",
+         "आपकी उपस्थिति करिश्माई और चुंबकीय है, जो आपके एक शब्द बोलने से पहले ही कमरे में छा जाती है। आप चीज़ें "
+         "सुधारना चाहते हैं, और चाहते हैं कि लोग आपको ऐसा करते देखें। तालियाँ आपको ऊर्जा देती हैं, पर किसी एक मित्र "
+         "का धीमे से कहा गया धन्यवाद उससे कहीं ज़्यादा मायने रखता है।"},
+        {"धनु",    "बृहस्पति",         "अग्नि",  "शर",                 "प्रबोधन", "अंजीर",
+         "जो आप जानते हैं, उसे खुले मन से बाँटकर आप प्रसन्न रहेंगे, और उन गुरुओं का ऋण चुकाएँगे जिन्होंने कभी अपना "
+         "प्रकाश आपके साथ बाँटा था।",
          kTreeLogicalAndPractical,
-         "You will be wild and enjoy the open road more than any fixed address. New places, new languages and new "
-         "people wake you up. You learn best by getting a little lost first."},
+         "आप उन्मुक्त स्वभाव के होंगे और किसी स्थायी पते से ज़्यादा खुली सड़क का आनंद लेंगे। नई जगहें, नई भाषाएँ और "
+         "नए लोग आपमें नई जान डाल देते हैं। आप सबसे अच्छा तब सीखते हैं, जब पहले थोड़ा भटक जाते हैं।"},
     }}},
     // Taurus
     {"Tau", {{
-        {"Taurus",      "Venus",               "Earth", "Lepus",               "Determination", "The Nut tree",
-         "You will believe in hard work, and rightly so: comfort wasted long ago must now be earned with your own "
-         "hands.",
+        {"वृषभ",   "शुक्र",            "पृथ्वी", "शशक",                "दृढ़ संकल्प", "अखरोट",
+         "आप कड़ी मेहनत में विश्वास करेंगे, और ठीक ही: बहुत पहले गँवाया गया सुख अब आपको अपने ही हाथों से कमाना है।",
          kTreePracticalNature,
-         "You tend to blame others for delays you could have prevented, then quietly fix them yourself. Once you "
-         "choose a path, nothing short of an earthquake will shift you. Good food and soft fabrics are your favourite "
-         "rewards."},
-        {"Virgo",       "Mercury",             "Earth", "Hercules",            "Experience", "Willow",
-         "You depend on others for your sense of worth, a habit left from a life of service. Now your own judgement "
-         "deserves a hearing.",
+         "जिन देरियों को आप रोक सकते थे, उनका दोष आप दूसरों पर डाल देते हैं, और फिर चुपचाप ख़ुद ही उन्हें ठीक कर "
+         "देते हैं। एक बार राह चुन लें, तो भूकंप से कम कुछ भी आपको डिगा नहीं सकता। अच्छा भोजन और मुलायम कपड़े आपके "
+         "सबसे प्रिय पुरस्कार हैं।"},
+        {"कन्या",  "बुध",              "पृथ्वी", "शौरी",               "अनुभव", "बेंत",
+         "अपने मूल्य के एहसास के लिए आप दूसरों पर निर्भर रहते हैं; यह आदत सेवा में बीते एक जन्म से चली आई है। अब "
+         "आपके अपने विवेक की भी सुनवाई होनी चाहिए।",
          kTreeDrivenByMoods,
-         "You will be a lot worried about details others shrug off, from a crooked picture frame to a missing comma. "
-         "That care makes you the one people trust with the accounts. Let yourself stop checking once the job is "
-         "done."},
-        {"Capricorn",   "Saturn",              "Earth", "Pisces Australis",    "Idealistic", "Elm-tree",
-         "You have to learn to be responsible for others without carrying them on your back, a duty your soul left "
-         "half done.",
+         "जिन बारीकियों को दूसरे नज़रअंदाज़ कर देते हैं, उनकी आपको बहुत चिंता रहेगी, टेढ़े फ़्रेम से लेकर छूटे हुए "
+         "अल्पविराम तक। यही सावधानी आपको वह व्यक्ति बनाती है जिसे लोग हिसाब-किताब सौंपते हैं। काम पूरा हो जाए, तो "
+         "जाँचना बंद कर दीजिए।"},
+        {"मकर",    "शनि",              "पृथ्वी", "दक्षिण मीन",         "आदर्शवादी", "एल्म",
+         "आपको दूसरों की ज़िम्मेदारी उठाना सीखना है, उन्हें अपनी पीठ पर लादे बिना; यह कर्तव्य आपकी आत्मा ने अधूरा "
+         "छोड़ा था।",
          kTreeCalmAndPatient,
-         "You are calm and balanced by temperament, and you build your life one sensible brick at a time. You hold "
-         "lofty ideals but plan for them with a ledger. The years are kind to you, and you often look happier at "
-         "fifty than at twenty."},
+         "आप स्वभाव से शांत और संतुलित हैं, और अपना जीवन एक-एक समझदारी भरी ईंट रखकर बनाते हैं। आपके आदर्श ऊँचे हैं, "
+         "पर उनकी योजना आप बही-खाते के साथ बनाते हैं। बरस आप पर मेहरबान रहते हैं, और अक्सर आप बीस की उम्र से "
+         "ज़्यादा पचास में प्रसन्न दिखते हैं।"},
     }}},
     // Gemini
     {"Gem", {{
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Intuition", "Ash tree",
+        {"मिथुन",  "बुध",              "वायु",   "सप्तर्षि",           "अंतर्ज्ञान", "अंगू",
          kGeminiFirstHappyAndEnthusiastic,
          kTreeAshLively,
          kGeminiFirstHappyAndEnthusiastic},
-        {"Libra",       "Venus",               "Air",   "Draco",               "Independence", "Service-tree",
-         "You have to be loyal to those who stood by you, settling a debt of trust that runs back further than this "
-         "lifetime.",
+        {"तुला",   "शुक्र",            "वायु",   "कालिय",              "स्वतंत्रता", "सर्विस वृक्ष",
+         "जो आपके साथ खड़े रहे, उनके प्रति आपको वफ़ादार रहना है; यह भरोसे का वह ऋण है जो इस जीवन से भी पहले का है।",
          kTreePowerfulThinking,
-         "You will be kind and sensitive to the moods around you, often sensing a quarrel before it starts. You like "
-         "pleasant company and beautiful rooms. Still, you keep one private door that nobody else may open."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Cetus",               "Repressive", "Date-tree",
-         "You will need to be fast to forgive. Grudges carried through past lives are heavier luggage than you know.",
+         "आप दयालु होंगे और आसपास की मनोदशाओं को भाँप लेंगे, अक्सर झगड़ा शुरू होने से पहले ही। आपको सुहानी संगत और "
+         "सुंदर कमरे पसंद हैं। फिर भी आप एक निजी दरवाज़ा रखते हैं, जिसे कोई और नहीं खोल सकता।"},
+        {"कुंभ",   "अरुण और शनि",      "वायु",   "तिमिंगल",            "दमन", "खजूर",
+         "आपको जल्दी क्षमा करना सीखना होगा। पिछले जन्मों से ढोई गई शिकायतें आपके अनुमान से कहीं भारी बोझ हैं।",
          kTreeOptimist,
-         "You are happy and optimistic in public, yet you tuck away feelings you consider untidy. Odd ideas and odder "
-         "friends delight you. Give your quieter emotions the same welcome you give a wild theory."},
+         "सबके सामने आप प्रसन्न और आशावादी रहते हैं, फिर भी उन भावनाओं को छिपा लेते हैं जिन्हें आप बेतरतीब समझते "
+         "हैं। अनोखे विचार और उनसे भी अनोखे मित्र आपको आनंद देते हैं। अपनी शांत भावनाओं का भी वैसा ही स्वागत कीजिए, "
+         "जैसा आप किसी अनूठे सिद्धांत का करते हैं।"},
     }}},
     // Cancer
     {"Can", {{
-        {"Cancer",      "The Moon",            "Water", "Canes Minor",         "Whim", "Birch tree, Apple tree",
-         "You will try to improve your home and family life, making up for a time when you walked away too soon.",
+        {"कर्क",   "चंद्रमा",          "जल",     "लघु श्वान",          "मनमौज", "भोजपत्र, सेब",
+         "आप अपने घर और पारिवारिक जीवन को बेहतर बनाने का प्रयास करेंगे, उस समय की भरपाई करते हुए जब आप बहुत जल्दी "
+         "मुँह मोड़कर चले गए थे।",
          kTreeGoodOrganizers,
-         "You will be sensitive and loving. You may use this to your advantage. You have zero diplomacy."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ara",                 "Responsibility", "Poplar-tree",
-         "You will need to change your habit of nursing old hurts, a pattern your soul has repeated for several "
-         "lifetimes.",
+         "आप संवेदनशील और स्नेही होंगे। आप इसका उपयोग अपने लाभ के लिए कर सकते हैं। आपमें कूटनीति नाम की चीज़ ही "
+         "नहीं है।"},
+        {"वृश्चिक","यम और मंगल",       "जल",     "वेदी",               "उत्तरदायित्व", "पॉपलर",
+         "आपको पुराने घावों को सहलाते रहने की अपनी आदत बदलनी होगी; यह ढर्रा आपकी आत्मा कई जन्मों से दोहराती आई है।",
          kTreePracticalNature,
-         "You will wear a mask over your deepest feelings until you are certain a person is safe. Behind it lies "
-         "fierce devotion. When someone you love is threatened, you become the most determined person in the room."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cassiopeia",          "Hardship", "Lime-tree",
-         "You will need to go through some hardship to clear debts from long ago, and each one you settle leaves you "
-         "lighter.",
+         "जब तक आपको पक्का भरोसा न हो जाए कि कोई व्यक्ति सुरक्षित है, आप अपनी गहरी भावनाओं पर मुखौटा चढ़ाए रखेंगे। "
+         "उसके पीछे प्रचंड समर्पण छिपा है। जब आपके किसी प्रिय पर संकट आता है, तो आप कमरे के सबसे दृढ़ व्यक्ति बन "
+         "जाते हैं।"},
+        {"मीन",    "वरुण और बृहस्पति", "जल",     "शर्मिष्ठा",          "कठिनाई", "लिंडेन",
+         "बहुत पुराने ऋण चुकाने के लिए आपको कुछ कठिनाइयों से गुज़रना होगा, और हर चुकाया गया ऋण आपको हल्का कर देता "
+         "है।",
          kTreeCharmingAndDreamy,
-         "You will be skilled and vocal when defending someone weaker than you. Music and water calm you. Lean years "
-         "have made you resourceful, and you can make a home out of a single suitcase."},
+         "जब आप अपने से कमज़ोर किसी व्यक्ति का पक्ष लेंगे, तो कुशल और मुखर होंगे। संगीत और जल आपको शांत करते हैं। "
+         "तंगी के वर्षों ने आपको साधन-संपन्न बना दिया है, और आप एक अकेले सूटकेस से भी घर बसा सकते हैं।"},
     }}},
     // Leo
     {"Leo", {{
-        {"Leo",         "The Sun",             "Fire",  "Crater",              "Leadership", "Cypress tree",
-         "You will look for ways to lead with an open hand, because a former life showed you what ruling by fear "
-         "costs.",
+        {"सिंह",   "सूर्य",            "अग्नि",  "चषक",                "नेतृत्व", "सरू",
+         "आप खुले हाथ से नेतृत्व करने के रास्ते खोजेंगे, क्योंकि एक पूर्व जन्म ने आपको दिखाया था कि डर से शासन करने "
+         "की क़ीमत क्या होती है।",
          kTreeThinkALot,
-         "You feel that have to complete whatever you start, even when everyone else has gone home. Your warmth draws "
-         "a loyal circle around you. Pride is your weak spot, so let others take a bow now and then."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Aquila",              "Exploring", "Hornbeam-tree",
-         "You may be trying to overcome a past of restless wandering by building something that outlasts you.",
+         "आपको लगता है कि जो कुछ शुरू किया है, उसे पूरा करना ही है, भले ही बाक़ी सब घर जा चुके हों। आपकी गर्मजोशी "
+         "आपके चारों ओर वफ़ादार लोगों का घेरा बना देती है। अहंकार आपकी कमज़ोर नस है, इसलिए कभी-कभी दूसरों को भी "
+         "वाहवाही पाने दीजिए।"},
+        {"धनु",    "बृहस्पति",         "अग्नि",  "गरुड़",              "खोज", "हॉर्नबीम",
+         "शायद आप बेचैन भटकन भरे अतीत से उबरने के लिए कुछ ऐसा बनाने का प्रयास कर रहे हैं, जो आपके बाद भी टिका रहे।",
          kTreeColdHearted,
-         "You will be thrilled with simple pleasures: a long walk, a new map, a stranger's story. Curiosity keeps you "
-         "young. You would trade a promotion for a year abroad without a second thought."},
-        {"Aries",       "Mars",                "Fire",  "Perseus",             "Promotion", "Maple-tree",
-         "You will discover yourself spiritually only after you lay down the weapons of battles that ended centuries "
-         "ago.",
+         "सीधी-सादी ख़ुशियाँ आपको रोमांचित कर देंगी: एक लंबी सैर, एक नया नक़्शा, किसी अजनबी की कहानी। जिज्ञासा आपको "
+         "युवा रखती है। विदेश में एक साल बिताने के लिए आप बिना दोबारा सोचे पदोन्नति छोड़ देंगे।"},
+        {"मेष",    "मंगल",             "अग्नि",  "ययाति",              "उन्नति", "मेपल",
+         "आप आध्यात्मिक रूप से स्वयं को तभी पहचान पाएँगे, जब उन युद्धों के हथियार रख देंगे जो सदियों पहले ख़त्म हो "
+         "चुके हैं।",
          kTreeOwnWealth,
-         "You will be charming and friendly, and you climb quickly wherever there is a ladder. You love a challenge "
-         "with a clear finish line. Waiting is not your talent, but courage certainly is."},
+         "आप मनमोहक और मिलनसार होंगे, और जहाँ भी सीढ़ी हो, तेज़ी से ऊपर चढ़ जाते हैं। आपको ऐसी चुनौती प्रिय है "
+         "जिसकी मंज़िल साफ़ दिखे। प्रतीक्षा करना आपकी प्रतिभा नहीं, पर साहस निश्चय ही है।"},
     }}},
     // Virgo
     {"Vir", {{
-        {"Virgo",       "Mercury",             "Earth", "Bootes",              "Fulfilment", "Pine tree",
-         "You will try to understand the people you once judged too harshly in another life.",
+        {"कन्या",  "बुध",              "पृथ्वी", "भूतप",               "परिपूर्णता", "चीड़",
+         "आप उन लोगों को समझने का प्रयास करेंगे, जिन्हें किसी दूसरे जन्म में आपने बहुत कठोरता से परखा था।",
          kTreePolishedAndDignified,
-         "You will be extremely modest about your skills, even when everyone around you relies on them. You spot the "
-         "missing screw and the wrong date. Fulfilment comes to you through useful work done with care."},
-        {"Capricorn",   "Saturn",              "Earth", "Delphinus (Dolphin)", "Martyrdom", "Pine-tree",
-         "You have to work harder than most to repay an old life of ease, and the effort leaves your slate clean.",
+         "अपने कौशल के बारे में आप अत्यंत विनम्र रहेंगे, तब भी जब आसपास सब उसी पर निर्भर हों। छूटा हुआ पेंच और ग़लत "
+         "तारीख़ आपकी नज़र से नहीं बचते। परिपूर्णता आपको लगन से किए गए उपयोगी काम से मिलती है।"},
+        {"मकर",    "शनि",              "पृथ्वी", "शिशुमार (डॉल्फ़िन)", "बलिदान", "चीड़",
+         "सुख-सुविधा में बीते एक पुराने जन्म का ऋण चुकाने के लिए आपको ज़्यादातर लोगों से अधिक मेहनत करनी होगी, और "
+         "यह प्रयास आपका लेखा-जोखा साफ़ कर देता है।",
          kTreePolishedAndDignified,
-         "You will be very positive and steady when others lose their nerve. You quietly take on the jobs nobody else "
-         "wants. Be careful not to give so much that you forget your own needs."},
-        {"Taurus",      "Venus",               "Earth", "Auriga",              "Masterliness", "Chestnut-tree",
-         "You will have to learn about letting go of the possessions that held you captive in earlier lives.",
+         "जब दूसरे हिम्मत हार जाते हैं, तब आप बहुत सकारात्मक और स्थिर रहेंगे। जो काम कोई और नहीं करना चाहता, उसे आप "
+         "चुपचाप अपने ज़िम्मे ले लेते हैं। ध्यान रखिए कि आप इतना न दे दें कि अपनी ही ज़रूरतें भूल जाएँ।"},
+        {"वृषभ",   "शुक्र",            "पृथ्वी", "सारथी",              "निपुणता", "चेस्टनट",
+         "आपको उन संपत्तियों को छोड़ना सीखना होगा, जिन्होंने पिछले जन्मों में आपको बंदी बनाए रखा।",
          kTreePracticalAndFair,
-         "You will take time in understanding a new skill, but once you have it, you master it completely. You enjoy "
-         "crafts, gardens and good tools. People admire your patience more than you realise."},
+         "कोई नया हुनर समझने में आप समय लेंगे, पर एक बार सीख लें, तो उसमें पूरी तरह पारंगत हो जाते हैं। आपको शिल्प, "
+         "बाग़बानी और अच्छे औज़ार भाते हैं। लोग आपके धैर्य को आपकी सोच से कहीं ज़्यादा सराहते हैं।"},
     }}},
     // Libra
     {"Lib", {{
-        {"Libra",       "Venus",               "Air",   "Serpens",             "Politics", "Olive tree, Almond tree",
-         "You will learn to be sensitive to what others need, balancing a previous life lived mainly for yourself.",
+        {"तुला",   "शुक्र",            "वायु",   "सर्प",               "राजनीति", "जैतून, बादाम",
+         "आप दूसरों की ज़रूरतों के प्रति संवेदनशील होना सीखेंगे, और उस पिछले जन्म का संतुलन करेंगे जो मुख्यतः अपने "
+         "लिए जिया गया था।",
          kTreeWiseAndIntelligent,
-         "You put in a lot of effort to keep the peace, and you are a born diplomat. You weigh both sides of every "
-         "argument before you take one. Beauty, art and good conversation feed your soul."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Pegasus",             "Inspiration", "Poplar-tree",
-         "You will need to learn to be modest.",
+         "शांति बनाए रखने के लिए आप बहुत प्रयास करते हैं, और आप जन्मजात राजनयिक हैं। किसी का पक्ष लेने से पहले आप "
+         "हर बहस के दोनों पहलू तौलते हैं। सौंदर्य, कला और अच्छी बातचीत आपकी आत्मा का पोषण करते हैं।"},
+        {"कुंभ",   "अरुण और शनि",      "वायु",   "महाश्व",             "प्रेरणा", "पॉपलर",
+         "आपको विनम्र रहना सीखना होगा।",
          kTreeArtisticTemperament,
-         "You are very intelligent and reserved, and your best inspiration tends to arrive in the middle of the "
-         "night. You see possibilities others miss. Share your ideas early, before the doubts set in."},
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Sense", "Fig tree",
-         "You will seek to explain the world to others, passing on wisdom gathered over many lifetimes.",
+         "आप बहुत बुद्धिमान और संकोची हैं, और आपकी सबसे अच्छी प्रेरणा अक्सर आधी रात को आती है। आप वे संभावनाएँ देख "
+         "लेते हैं, जो दूसरों से छूट जाती हैं। संदेह घर करें, उससे पहले ही अपने विचार साझा कर दीजिए।"},
+        {"मिथुन",  "बुध",              "वायु",   "सप्तर्षि",           "विवेक", "अंजीर",
+         "आप दूसरों को संसार समझाने का प्रयास करेंगे, और अनेक जन्मों में संचित ज्ञान आगे बढ़ाएँगे।",
          kTreeLogicalAndPractical,
-         "You will be clever and intelligent, with a quick tongue and a quicker pen. Crosswords, debates and a little "
-         "gossip all entertain you. You can talk your way out of almost anything."},
+         "आप चतुर और बुद्धिमान होंगे; आपकी ज़बान तेज़ होगी और क़लम उससे भी तेज़। वर्ग पहेलियाँ, वाद-विवाद और "
+         "थोड़ी-सी गपशप, सब आपका मनोरंजन करते हैं। आप बातों के बल पर लगभग किसी भी मुश्किल से निकल सकते हैं।"},
     }}},
     // Scorpio
     {"Sco", {{
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ophiuchus",           "Resources", "Nut tree",
-         "You will need to learn to use your power gently, since you once used it to bend others to your will.",
+        {"वृश्चिक","यम और मंगल",       "जल",     "सर्पधारी",           "संसाधन", "अखरोट",
+         "आपको अपनी शक्ति का कोमलता से उपयोग करना सीखना होगा, क्योंकि कभी आपने इसी से दूसरों को अपनी इच्छा के आगे "
+         "झुकाया था।",
          kTreeArtisticTemperament,
-         "You will be frustrated all the time by small talk, because you want to get to the heart of things. You are "
-         "resourceful and hard to fool. When you commit, you commit completely."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Andromeda",           "Self sacrifice", "Willow",
-         "You have to learn to be sensitive without drowning in other people's sorrow, a lesson your soul has met "
-         "before.",
+         "इधर-उधर की बातें आपको हर समय खिझाएँगी, क्योंकि आप बात की जड़ तक पहुँचना चाहते हैं। आप साधन-संपन्न हैं, और "
+         "आपको मूर्ख बनाना कठिन है। जब आप किसी चीज़ से जुड़ते हैं, तो पूरे मन से जुड़ते हैं।"},
+        {"मीन",    "वरुण और बृहस्पति", "जल",     "देवयानी",            "आत्मत्याग", "बेंत",
+         "आपको संवेदनशील रहना सीखना है, पर दूसरों के दुःख में डूबे बिना; यह पाठ आपकी आत्मा पहले भी पढ़ चुकी है।",
          kTreeDrivenByMoods,
-         "You will be understanding and compassionate, the first to offer a spare bed to a friend in trouble. You "
-         "feel other people's pain as your own. Guard your energy as carefully as you guard theirs."},
-        {"Cancer",      "The Moon",            "Water", "Argo",                "Research", "Elm-tree",
-         "You will have to make many journeys, inward and outward, to find the home you lost in a former life.",
+         "आप समझदार और करुणामय होंगे; संकट में पड़े मित्र को सबसे पहले आप ही अपने घर में बिस्तर देंगे। दूसरों का "
+         "दर्द आप अपना मानकर महसूस करते हैं। अपनी ऊर्जा की रक्षा भी उतनी ही सावधानी से कीजिए, जितनी उनकी करते हैं।"},
+        {"कर्क",   "चंद्रमा",          "जल",     "नौका",               "अनुसंधान", "एल्म",
+         "पिछले जन्म में खोया घर पाने के लिए आपको भीतर और बाहर, कई यात्राएँ करनी होंगी।",
          kTreeCalmAndPatient,
-         "You are sensitive and easy to hurt, yet you hide it behind a sharp wit. You love digging into old records, "
-         "family histories and unsolved mysteries. Home is your fortress."},
+         "आप संवेदनशील हैं और आसानी से आहत हो जाते हैं, फिर भी इसे अपनी पैनी बुद्धि के पीछे छिपा लेते हैं। पुराने "
+         "अभिलेखों, पारिवारिक इतिहास और अनसुलझे रहस्यों को खंगालना आपको बहुत भाता है। घर आपका दुर्ग है।"},
     }}},
     // Sagittarius
     {"Sag", {{
-        {"Sagittarius", "Jupiter",             "Fire",  "Lyra",                "Piety", "Ash tree",
-         "You have to learn to be clever with your promises, because an earlier life left a trail of vows you could "
-         "not keep.",
+        {"धनु",    "बृहस्पति",         "अग्नि",  "वीणा",               "धर्मनिष्ठा", "अंगू",
+         "आपको अपने वादों के बारे में समझदारी बरतना सीखना है, क्योंकि एक पूर्व जन्म अपने पीछे ऐसे वचनों की कतार "
+         "छोड़ गया, जिन्हें आप निभा न सके।",
          kTreeAshLively,
-         "You will live a life of big questions and long journeys. Faith, in one form or another, guides your steps. "
-         "You are honest to a fault and sometimes blunt enough to make friends wince."},
-        {"Aries",       "Mars",                "Fire",  "Eridanus",            "Exaltation", "Service tree",
-         "You will need to learn to be practical. Past lives full of grand plans left very little actually built.",
+         "आपका जीवन बड़े प्रश्नों और लंबी यात्राओं से भरा होगा। किसी न किसी रूप में आस्था आपके क़दमों को राह दिखाती "
+         "है। आप हद से ज़्यादा ईमानदार हैं, और कभी-कभी इतने मुँहफट कि मित्र भी सिहर उठें।"},
+        {"मेष",    "मंगल",             "अग्नि",  "स्रोतस्विनी",        "उत्कर्ष", "सर्विस वृक्ष",
+         "आपको व्यावहारिक बनना सीखना होगा। बड़ी-बड़ी योजनाओं से भरे पिछले जन्मों में वास्तव में बहुत कम कुछ बन "
+         "पाया।",
          kTreePowerfulThinking,
-         "You are very enthusiastic in life and throw yourself into sport, travel and debate. Coming second annoys "
-         "you. Your good humour carries you through setbacks that would flatten most people."},
-        {"Leo",         "The Sun",             "Fire",  "Corvus",              "Ambition", "Date-tree",
-         "You will be restless and always searching until you make peace with a pride brought from a previous "
-         "incarnation.",
+         "जीवन में आप बहुत उत्साही हैं, और खेल, यात्रा और वाद-विवाद में पूरे मन से कूद पड़ते हैं। दूसरे स्थान पर "
+         "आना आपको खलता है। आपका ख़ुशमिज़ाज स्वभाव आपको उन झटकों से भी उबार लेता है, जो ज़्यादातर लोगों को धराशायी "
+         "कर दें।"},
+        {"सिंह",   "सूर्य",            "अग्नि",  "काक",                "महत्वाकांक्षा", "खजूर",
+         "जब तक आप पिछले जन्म से लाए अहंकार से सुलह नहीं कर लेते, तब तक आप बेचैन रहेंगे और सदा खोज में लगे रहेंगे।",
          kTreeOptimist,
-         "You will have lots of energy and the ambition to match it. You like to be noticed, and you usually are. "
-         "Generosity is your finest quality, and you give without keeping score."},
+         "आपमें भरपूर ऊर्जा होगी और उसके बराबर महत्वाकांक्षा भी। आपको ध्यान खींचना अच्छा लगता है, और अक्सर आप खींच "
+         "भी लेते हैं। उदारता आपका सबसे उत्तम गुण है, और आप बिना हिसाब रखे देते हैं।"},
     }}},
     // Capricorn
     {"Cap", {{
-        {"Capricorn",   "Saturn",              "Earth", "Cygnus (Swan)",       "Organizing", "Beech tree, Apple tree,",
-         "You may have hurt people in a past life through coldness, and warmth is now the debt you repay.",
+        {"मकर",    "शनि",              "पृथ्वी", "हंस",                "संगठन", "बीच वृक्ष, सेब",
+         "हो सकता है, किसी पिछले जन्म में आपने अपनी रुखाई से लोगों को चोट पहुँचाई हो, और अब आत्मीयता ही वह ऋण है जो "
+         "आप चुकाते हैं।",
          kTreeLovingAndSentimental,
-         "You may be very accommodating and easygoing on the surface, but a firm plan runs underneath. You organize "
-         "people and time with ease. Respect matters more to you than popularity."},
-        {"Taurus",      "Venus",               "Earth", "Orion",               "Effort", "Poplar-tree",
-         "You wish the best for your family and friends, and every generous act pays down an old karmic account.",
+         "ऊपर से आप बहुत सहयोगी और सहज लग सकते हैं, पर भीतर एक पक्की योजना चलती रहती है। लोगों और समय को आप आसानी "
+         "से व्यवस्थित कर लेते हैं। लोकप्रियता से ज़्यादा आपके लिए सम्मान मायने रखता है।"},
+        {"वृषभ",   "शुक्र",            "पृथ्वी", "कालपुरुष",           "प्रयास", "पॉपलर",
+         "आप अपने परिवार और मित्रों का भला चाहते हैं, और उदारता का हर काम एक पुराने कार्मिक खाते का कुछ हिस्सा चुका "
+         "देता है।",
          kTreeArtisticTemperament,
-         "You will be very conventional and steady in your habits, and surprises unsettle you. You work hard for "
-         "comfort and security. A good meal shared with old friends is your idea of luxury."},
-        {"Virgo",       "Mercury",             "Earth", "Corona Borealis",     "Giving-up", "Lime-tree",
-         "You will be able to understand why you must give up control, a lesson begun long ago and completed in this "
-         "life.",
+         "अपनी आदतों में आप बहुत परंपरावादी और स्थिर होंगे, और अचानक आई बातें आपको बेचैन कर देती हैं। सुख और "
+         "सुरक्षा के लिए आप कड़ी मेहनत करते हैं। पुराने मित्रों के साथ बाँटा गया अच्छा भोजन ही आपके लिए विलासिता "
+         "है।"},
+        {"कन्या",  "बुध",              "पृथ्वी", "उत्तर किरीट",        "त्याग", "लिंडेन",
+         "आप समझ पाएँगे कि आपको नियंत्रण क्यों छोड़ना है; यह पाठ बहुत पहले शुरू हुआ था और इस जीवन में पूरा होता है।",
          kTreeCharmingAndDreamy,
-         "You will be always worried about doing things correctly, so you check your work twice. You are modest and "
-         "helpful. Learn to rest once the task is finished, since perfection can wait."},
+         "काम सही ढंग से करने की चिंता आपको हमेशा रहेगी, इसलिए आप अपना काम दो बार जाँचते हैं। आप विनम्र और मददगार "
+         "हैं। काम पूरा होते ही विश्राम करना सीखिए, क्योंकि पूर्णता प्रतीक्षा कर सकती है।"},
     }}},
     // Aquarius
     {"Aqu", {{
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Equuleus",            "Originality", "Cypress tree",
-         "You need to learn to do things your own way, without fearing the rejection you met in past lives.",
+        {"कुंभ",   "अरुण और शनि",      "वायु",   "अश्वक",              "मौलिकता", "सरू",
+         "आपको अपने ढंग से काम करना सीखना है, उस अस्वीकृति से डरे बिना जिसका सामना आपने पिछले जन्मों में किया था।",
          kTreeThinkALot,
-         "You will be kind and modest, yet your ideas are anything but ordinary. You enjoy gadgets, science and "
-         "unusual friends. Freedom is essential to you, in love as much as in work."},
-        {"Gemini",      "Mercury",             "Air",   "Canes Majo",          "Fidelity", "Ash-tree",
-         "Your task in life will be to keep faith with the people you abandoned in a previous existence.",
+         "आप दयालु और विनम्र होंगे, फिर भी आपके विचार किसी भी तरह साधारण नहीं हैं। आपको नए-नए उपकरण, विज्ञान और "
+         "अनोखे मित्र पसंद हैं। स्वतंत्रता आपके लिए अनिवार्य है, प्रेम में भी उतनी ही जितनी काम में।"},
+        {"मिथुन",  "बुध",              "वायु",   "बृहत् श्वान",        "निष्ठा", "अंगू",
+         "आपके जीवन का काम उन लोगों के प्रति निष्ठा निभाना होगा, जिन्हें आपने पिछले जन्म में छोड़ दिया था।",
          kTreeAshLivelyAndFaithful,
-         "You will be idealistic and opinionated, and you love a lively argument. You learn fast and forget nothing. "
-         "Your friends value your loyalty as much as your wit."},
-        {"Libra",       "Venus",               "Air",   "Lupus",               "Expiation", "Maple-tree",
-         "You have to learn to be fair to yourself as well as to others, making amends for old wrongs without "
-         "punishing yourself.",
+         "आप आदर्शवादी होंगे और अपनी राय पर अडिग भी, और आपको जोशीली बहस बहुत भाती है। आप जल्दी सीखते हैं और कुछ "
+         "नहीं भूलते। मित्र आपकी वफ़ादारी को आपकी हाज़िरजवाबी जितना ही महत्व देते हैं।"},
+        {"तुला",   "शुक्र",            "वायु",   "वृक",                "प्रायश्चित", "मेपल",
+         "आपको दूसरों के साथ-साथ अपने प्रति भी न्यायपूर्ण होना सीखना है, और पुरानी भूलों का प्रायश्चित ख़ुद को सज़ा "
+         "दिए बिना करना है।",
          kTreeOwnWealth,
-         "You will be kind and just, and unfairness of any kind offends you. You have an eye for beauty and a gift "
-         "for bringing people together. Partnerships shape your life."},
+         "आप दयालु और न्यायप्रिय होंगे, और किसी भी तरह का अन्याय आपको आहत करता है। आपके पास सौंदर्य की परख है, और "
+         "लोगों को जोड़ने का गुण भी। साझेदारियाँ आपके जीवन को आकार देती हैं।"},
     }}},
     // Pisces
     {"Pis", {{
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cepheus",             "Truth", "Pine tree",
-         "You will hold on to your beliefs through hard times, just as you did in the lives before this one.",
+        {"मीन",    "वरुण और बृहस्पति", "जल",     "वृषपर्वा",           "सत्य", "चीड़",
+         "कठिन समय में भी आप अपनी आस्थाओं को थामे रहेंगे, ठीक वैसे ही जैसे आपने इससे पहले के जन्मों में किया था।",
          kTreePolishedAndDignified,
-         "You will be conventional by nature, yet a dreamer lives inside you. You sense the truth behind polite "
-         "words. Art, music and still water restore you after a busy day."},
-        {"Cancer",      "The Moon",            "Water", "Hydra",               "Revelation", "Fir-tree",
-         "You wish to live a hippie life of few possessions, an echo of a former life spent in simple devotion.",
+         "स्वभाव से आप परंपरावादी होंगे, फिर भी आपके भीतर एक स्वप्नदर्शी बसता है। शिष्ट शब्दों के पीछे छिपा सच आप "
+         "भाँप लेते हैं। व्यस्त दिन के बाद कला, संगीत और ठहरा हुआ जल आपको फिर से तरोताज़ा कर देते हैं।"},
+        {"कर्क",   "चंद्रमा",          "जल",     "वासुकि",             "रहस्योद्घाटन", "फ़र",
+         "आप कम से कम चीज़ों के साथ फक्कड़, मस्तमौला जीवन जीना चाहते हैं; यह सादी भक्ति में बीते एक पूर्व जन्म की "
+         "प्रतिध्वनि है।",
          kTreeAirOfMystery,
-         "You are sentimental and sensual by nature, and you remember how every room you ever loved smelled. Family "
-         "bonds run deep in you. Your dreams sometimes tell you things before they happen."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Corona Australis",    "Talent", "Chestnut-tree",
-         "You may be loners and introverts by habit from lives spent in solitude, but this time your gifts are meant "
-         "to be shared.",
+         "आप स्वभाव से भावुक और इंद्रियों के रसिक हैं, और आपको याद रहता है कि जिस भी कमरे से आपको लगाव रहा, उसकी "
+         "महक कैसी थी। पारिवारिक बंधन आपके भीतर गहरे हैं। कभी-कभी आपके सपने घटनाओं के घटने से पहले ही आपको उनके "
+         "बारे में बता देते हैं।"},
+        {"वृश्चिक","यम और मंगल",       "जल",     "दक्षिण किरीट",       "प्रतिभा", "चेस्टनट",
+         "एकांत में बीते जन्मों के कारण आप आदतन अकेले रहने वाले और अंतर्मुखी हो सकते हैं, पर इस बार आपकी प्रतिभाएँ "
+         "बाँटने के लिए हैं।",
          kTreePracticalAndFair,
-         "You may be reserved and quiet, but your talents speak loudly once you let them out. You read people with "
-         "unsettling accuracy. Trust your instincts, especially about who deserves your time."},
+         "आप संकोची और शांत हो सकते हैं, पर जब आप अपनी प्रतिभाओं को बाहर आने देते हैं, तो वे ख़ुद ऊँचे स्वर में "
+         "बोलती हैं। आप लोगों को बेचैन कर देने वाली सटीकता से पढ़ लेते हैं। अपनी सहज बुद्धि पर भरोसा कीजिए, ख़ासकर "
+         "इस बारे में कि आपका समय किसके योग्य है।"},
     }}},
 }};
 // clang-format on
