@@ -11,366 +11,395 @@ namespace {
 
 // Aries 1
 constexpr std::string_view kTreeTruthAndKnowledge
-    = "This tree symbolizes truth and knowledge, and you carry both the way an old oak carries its rings. You speak "
-      "plainly and expect the same in return. Storms bend your branches but rarely reach your roots. People come to "
-      "you for shelter and leave with advice they did not know they needed.";
+    = "Este árbol simboliza la verdad y el conocimiento, y tú llevas ambos como un viejo roble lleva sus anillos. "
+      "Hablas con franqueza y esperas lo mismo de los demás. Las tormentas doblan tus ramas, pero rara vez "
+      "alcanzan tus raíces. La gente acude a ti en busca de refugio y se marcha con consejos que no sabía que "
+      "necesitaba.";
 
 // Aries 2, Libra 2, Scorpio 1, Capricorn 2
 constexpr std::string_view kTreeArtisticTemperament
-    = "You will have an artistic temperament and a keen eye for what others overlook. You grow quickly and always "
-      "reach for the light. Criticism stings you more than you admit. Given a quiet corner and a free afternoon, you "
-      "can make something lovely out of very little.";
+    = "Tendrás un temperamento artístico y una mirada aguda para lo que otros pasan por alto. Creces deprisa y "
+      "siempre buscas la luz. Las críticas te duelen más de lo que admites. Con un rincón tranquilo y una tarde "
+      "libre, puedes crear algo precioso con muy poco.";
 
 // Aries 3, Libra 3
 constexpr std::string_view kTreeLogicalAndPractical
-    = "You are very logical and practical, yet you keep a soft centre, like a ripe fig. Fuss bores you and you prefer "
-      "things that simply work. You would choose a full family table over an impressive title. You give your word "
-      "rarely and keep it always.";
+    = "Tienes una mente muy lógica y práctica, pero guardas un corazón tierno, como un higo maduro. Los "
+      "aspavientos te aburren y prefieres las cosas que simplemente funcionan. Antes elegirías una mesa familiar "
+      "llena que un título impresionante. Das tu palabra pocas veces y siempre la cumples.";
 
 // Taurus 1, Cancer 2
 constexpr std::string_view kTreePracticalNature
-    = "You have a very practical nature and little patience for schemes that only work on paper. You plan your moves "
-      "like a chess player, several turns ahead. Some call you stubborn, but friends know they can lean on you. A "
-      "crisis brings out your coolest head.";
+    = "Tienes una naturaleza muy práctica y poca paciencia para los planes que solo funcionan sobre el papel. "
+      "Planeas tus movimientos como en el ajedrez, con varias jugadas de antelación. Hay quien habla de tu "
+      "terquedad, pero tus amistades saben que pueden apoyarse en ti. En plena crisis es cuando mejor conservas la "
+      "cabeza fría.";
 
 // Taurus 2, Scorpio 2
 constexpr std::string_view kTreeDrivenByMoods
-    = "You are very easily driven by your moods, swaying like a willow in a changing wind. Rain and moonlight suit "
-      "you better than the harsh noon sun. You remember every kindness and every slight. Your intuition is strong, "
-      "and when you trust it you are seldom wrong.";
+    = "Te dejas llevar con mucha facilidad por tus estados de ánimo y te meces como un sauce cuando cambia el "
+      "viento. La lluvia y la luz de la luna te sientan mejor que el duro sol del mediodía. Recuerdas cada gesto "
+      "amable y cada desaire. Tu intuición es fuerte, y cuando confías en ella rara vez te equivocas.";
 
 // Taurus 3, Scorpio 3
 constexpr std::string_view kTreeCalmAndPatient
-    = "You are calm and patient by nature, like an elm that takes a century to reach its full height. You like to "
-      "lead, though never loudly. Mistakes bother you, your own most of all. You keep your promises and expect others "
-      "to keep theirs.";
+    = "Tienes un carácter tranquilo y paciente, como el olmo, que tarda un siglo en alcanzar toda su altura. Te "
+      "gusta dirigir, aunque nunca alzas la voz. Los errores te molestan, sobre todo los tuyos. Cumples tus "
+      "promesas y esperas que los demás cumplan las suyas.";
 
 // Gemini 1, Sagittarius 1
 constexpr std::string_view kTreeAshLively
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. You give "
-      "generously, but you need room to breathe in any partnership.";
+    = "Las personas del Fresno son muy vivaces y de ingenio rápido, y rara vez se quedan quietas mucho tiempo. "
+      "Miras hacia lo que podría ser en lugar de mirar atrás, a lo que fue. Las normas te parecen sugerencias "
+      "amistosas. Das con generosidad, pero en cualquier relación necesitas espacio para respirar.";
 
 // Gemini 2, Sagittarius 2
 constexpr std::string_view kTreePowerfulThinking
-    = "You have a powerful thinking mind that spots the flaw in a plan at once. Like the service tree, you flower "
-      "modestly and bear your fruit late. You do not chase attention. Duty comes first for you, and pleasure waits "
-      "politely in line.";
+    = "Tienes una mente poderosa que detecta al instante el fallo de un plan. Como el serbal, floreces con modestia "
+      "y das tu fruto tarde. No persigues la atención. Para ti el deber va primero, y el placer espera su turno "
+      "con educación.";
 
 // Gemini 3, Sagittarius 3
 constexpr std::string_view kTreeOptimist
-    = "You will be an optimist who sees the oasis long before the desert ends. Like the date palm, you thrive where "
-      "others wilt. You enjoy an audience and tell a story well. Friends call on you when their spirits need lifting.";
+    = "Serás optimista y verás el oasis mucho antes de que termine el desierto. Como la palmera datilera, "
+      "prosperas donde otros se marchitan. Disfrutas de tener público y cuentas muy bien una historia. Tus "
+      "amistades te buscan cuando necesitan levantar el ánimo.";
 
 // Cancer 1
 constexpr std::string_view kTreeGoodOrganizers
-    = "You generally make very good organizers, with the birch's clean lines and the apple tree's generosity. A tidy "
-      "kitchen and a full table make you content. You notice who has not eaten and quietly pass the bread. Your moods "
-      "turn with the seasons, but your care stays constant.";
+    = "Por lo general tienes un gran talento para organizar, con las líneas limpias del abedul y la generosidad "
+      "del manzano. Una cocina ordenada y una mesa llena te dan la felicidad. Te das cuenta de quién no ha comido "
+      "y le pasas el pan sin decir nada. Tu humor cambia con las estaciones, pero tus cuidados no cambian nunca.";
 
 // Cancer 3, Capricorn 3
 constexpr std::string_view kTreeCharmingAndDreamy
-    = "You may be charming and dreamy, with a sweet scent of linden blossom drifting around you. You dislike conflict "
-      "and will go a long way to avoid a scene. Comfort matters to you. Under the soft manner lies a stubborn loyalty "
-      "that surprises people.";
+    = "Puedes tener mucho encanto y un aire soñador, con un dulce aroma a flor de tilo flotando a tu alrededor. No "
+      "te gustan los conflictos y harías casi cualquier cosa por evitar una escena. La comodidad es importante "
+      "para ti. Bajo esos modales suaves se esconde una lealtad obstinada que sorprende a la gente.";
 
 // Leo 1, Aquarius 1
 constexpr std::string_view kTreeThinkALot
-    = "You will think a lot. You will be flexible in different environments. You may be lazy and dream all day long.";
+    = "Pensarás mucho. Sabrás adaptarte a entornos distintos. Puede que te dé pereza y te pases el día entero "
+      "soñando con los ojos abiertos.";
 
 // Leo 2
 constexpr std::string_view kTreeColdHearted
-    = "You will be cold-hearted and not easily moved, at least on the surface, like hornbeam wood, one of the hardest "
-      "in the forest. You value order and good manners. Inside, you are more tender than anyone guesses. Once someone "
-      "earns your trust, they keep it for life.";
+    = "Tendrás un corazón frío y no te conmoverás con facilidad, al menos en apariencia, como la madera del "
+      "carpe, una de las más duras del bosque. Valoras el orden y los buenos modales. Por dentro guardas más "
+      "ternura de la que nadie imagina. Cuando alguien se gana tu confianza, la conserva para toda la vida.";
 
 // Leo 3, Aquarius 3
 constexpr std::string_view kTreeOwnWealth
-    = "You will earn your own wealth and enjoy every coin of it. Like the maple in autumn, you show your brightest "
-      "colours when others fade. You are sociable and just a little vain. New ideas excite you, and boredom rarely "
-      "finds you.";
+    = "Ganarás tu propia fortuna y disfrutarás de cada moneda. Como el arce en otoño, muestras tus colores más "
+      "vivos cuando otros se apagan. Te gusta la vida social y tienes un punto de vanidad. Las ideas nuevas te "
+      "entusiasman y el aburrimiento rara vez te encuentra.";
 
 // Virgo 1, Virgo 2, Pisces 1
 constexpr std::string_view kTreePolishedAndDignified
-    = "You will be polished and dignified, as much at ease in a quiet study as on a windy hillside. Like the pine, "
-      "you stay green when everything around you loses its leaves. You choose your friends slowly. Your standards are "
-      "high, and you seldom lower them for convenience.";
+    = "Tendrás refinamiento y dignidad, y te sentirás tan a gusto en un estudio silencioso como en una ladera "
+      "azotada por el viento. Como el pino, sigues verde cuando todo a tu alrededor pierde las hojas. Eliges a tus "
+      "amistades despacio. Te exiges mucho y rara vez rebajas el listón por comodidad.";
 
 // Virgo 3, Pisces 3
 constexpr std::string_view kTreePracticalAndFair
-    = "You will be very practical and fair, with the chestnut's habit of sheltering everyone under its wide crown. "
-      "You stand up for the underdog, and injustice makes your blood boil. You can be slow to start. Once you move, "
-      "though, few can stop you.";
+    = "Tendrás un gran sentido práctico y de la justicia, y como el castaño sueles cobijar a todo el mundo bajo "
+      "tu amplia copa. Defiendes a quien lleva las de perder, y la injusticia hace que te hierva la sangre. Puede "
+      "costarte arrancar. Pero, una vez en marcha, pocos pueden detenerte.";
 
 // Libra 1
 constexpr std::string_view kTreeWiseAndIntelligent
-    = "You will be wise and intelligent, with the olive's patience and the almond's early blossom. You dislike "
-      "violence and prefer to settle a dispute with a calm word. Sunshine and warm places lift your spirit. You read "
-      "widely and think before you speak.";
+    = "Tendrás sabiduría e inteligencia, con la paciencia del olivo y la floración temprana del almendro. Te "
+      "desagrada la violencia y prefieres resolver una disputa con una palabra serena. El sol y los lugares "
+      "cálidos te levantan el ánimo. Lees mucho y piensas antes de hablar.";
 
 // Capricorn 1
 constexpr std::string_view kTreeLovingAndSentimental
-    = "You will be loving and sentimental beneath a composed exterior, like smooth grey beech bark over a soft heart. "
-      "You plan ahead and save for rainy days. The apple tree lends you a generous streak. Old letters and "
-      "photographs stay in your drawers for decades.";
+    = "Bajo una apariencia serena tendrás un carácter cariñoso y sentimental, como la corteza lisa y gris del "
+      "haya sobre un corazón blando. Planificas con antelación y ahorras para las vacas flacas. El manzano te "
+      "presta una vena generosa. Las cartas y las fotografías antiguas pasan décadas en tus cajones.";
 
 // Aquarius 2
 constexpr std::string_view kTreeAshLivelyAndFaithful
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. Yet you stay "
-      "faithful to the few people who have earned your trust.";
+    = "Las personas del Fresno son muy vivaces y de ingenio rápido, y rara vez se quedan quietas mucho tiempo. "
+      "Miras hacia lo que podría ser en lugar de mirar atrás, a lo que fue. Las normas te parecen sugerencias "
+      "amistosas. Aun así, te mantienes fiel a las pocas personas que se han ganado tu confianza.";
 
 // Pisces 2
 constexpr std::string_view kTreeAirOfMystery
-    = "There is an air of mystery about you, like a fir forest at dusk. You love beauty and silence in equal measure. "
-      "You can be hard to please, yet you are devoted to the few you let close. Winter suits you, and you shine "
-      "brightest in difficult times.";
+    = "Hay un aire de misterio a tu alrededor, como un bosque de abetos al anochecer. Amas la belleza y el silencio "
+      "a partes iguales. Puede costar complacerte, pero te entregas por completo a las pocas personas que dejas "
+      "acercarse. El invierno te sienta bien, y brillas más que nunca en los tiempos difíciles.";
 
 // The first decanate of Gemini gives the same text as its character and as its karmic lesson.
 constexpr std::string_view kGeminiFirstHappyAndEnthusiastic
-    = "You will be happy and enthusiastic whenever life hands you something new to learn. Trust the hunches you bring "
-      "from before; they rarely fail.";
+    = "Vivirás con alegría y entusiasmo cada vez que la vida te ofrezca algo nuevo que aprender. Confía en las "
+      "corazonadas que traes de antes: rara vez fallan.";
 
 // Each row lists, in the order the results window shows them: DecanateSign, RulingPlanet, RulingElement,
 // ConstellationName, Keyword, TreeZodiac, then the texts KarmicInfluence, MoreAboutTreeZodiac and
-// MoreAboutDecanateSign. The short names are kept exactly as they were handed down, odd spellings and
-// punctuation included.
+// MoreAboutDecanateSign, each short name by its usual Spanish form.
 // clang-format off
 constexpr DecanateTable kTable = {{
     // Aries
     {"Ari", {{
-        {"Aries",       "Mars",                "Fire",  "Triangulum",          "Activity", "The Oak tree",
-         "You will learn to succeed on your own strength this time, without the band of helpers that carried you in "
-         "an earlier life.",
+        {"Aries",       "Marte",             "Fuego",  "Triángulo",      "Actividad",       "Roble",
+         "Esta vez aprenderás a triunfar por tus propias fuerzas, sin el grupo de ayudantes que te sostuvo en una "
+         "vida anterior.",
          kTreeTruthAndKnowledge,
-         "You will be impulsive, brave and quick to volunteer when others hang back. You start ten projects before "
-         "breakfast and finish the three that matter. A slow queue tests your nerves more than any real danger does."},
-        {"Leo",         "The Sun",             "Fire",  "Centaurus",           "Reform", "Poplar-tree",
-         "Learn to be calm and stable. An old life spent chasing every spark left you scattered, and steadiness is "
-         "the gift you came back for.",
+         "Tendrás un carácter impulsivo y valiente, y te ofrecerás enseguida cuando otros se echen atrás. "
+         "Empiezas diez proyectos antes del desayuno y terminas los tres que importan. Una cola lenta pone a prueba "
+         "tus nervios más que cualquier peligro real."},
+        {"Leo",         "Sol",               "Fuego",  "Centauro",       "Reforma",         "Álamo",
+         "Aprende a vivir con calma y estabilidad. Una vida pasada persiguiendo cada chispa te dejó disperso el "
+         "ánimo, y la constancia es el regalo que has vuelto a buscar.",
          kTreeArtisticTemperament,
-         "You have a charismatic and magnetic presence that fills a room before you say a word. You want to reform "
-         "things, and you want to be seen doing it. Applause feeds you, but a quiet thank-you from one friend means "
-         "more."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Sagitta",             "Illumination", "Fig tree",
-         "You will be happy when you share what you know freely, repaying the teachers who once shared their light "
-         "with you.",
+         "Tienes una presencia carismática y magnética que llena una sala antes de que digas una palabra. Quieres "
+         "reformar las cosas, y quieres que te vean haciéndolo. Los aplausos te alimentan, pero un simple "
+         "«gracias» en voz baja de alguien querido vale mucho más."},
+        {"Sagitario",   "Júpiter",           "Fuego",  "Flecha",         "Iluminación",     "Higuera",
+         "Serás feliz cuando compartas libremente lo que sabes, como gesto de gratitud hacia los maestros que un "
+         "día compartieron su luz contigo.",
          kTreeLogicalAndPractical,
-         "You will be wild and enjoy the open road more than any fixed address. New places, new languages and new "
-         "people wake you up. You learn best by getting a little lost first."},
+         "Tendrás un espíritu salvaje y disfrutarás más de la carretera abierta que de cualquier domicilio "
+         "fijo. Los lugares nuevos, los idiomas nuevos y la gente nueva te despiertan. Aprendes mejor cuando antes "
+         "te pierdes un poco."},
     }}},
     // Taurus
     {"Tau", {{
-        {"Taurus",      "Venus",               "Earth", "Lepus",               "Determination", "The Nut tree",
-         "You will believe in hard work, and rightly so: comfort wasted long ago must now be earned with your own "
-         "hands.",
+        {"Tauro",       "Venus",             "Tierra", "Liebre",         "Determinación",   "Nogal",
+         "Creerás en el trabajo duro, y con razón: la comodidad que desperdiciaste hace mucho debes ganarla ahora "
+         "con tus propias manos.",
          kTreePracticalNature,
-         "You tend to blame others for delays you could have prevented, then quietly fix them yourself. Once you "
-         "choose a path, nothing short of an earthquake will shift you. Good food and soft fabrics are your favourite "
-         "rewards."},
-        {"Virgo",       "Mercury",             "Earth", "Hercules",            "Experience", "Willow",
-         "You depend on others for your sense of worth, a habit left from a life of service. Now your own judgement "
-         "deserves a hearing.",
+         "Tiendes a culpar a otros de retrasos que podrías haber evitado, y luego los arreglas tú sin hacer "
+         "ruido. Una vez que eliges un camino, solo un terremoto podría apartarte de él. La buena comida y las "
+         "telas suaves son tus recompensas favoritas."},
+        {"Virgo",       "Mercurio",          "Tierra", "Hércules",       "Experiencia",     "Sauce",
+         "Dependes de los demás para sentir tu propio valor, un hábito que te queda de una vida dedicada al "
+         "servicio. Ahora tu propio criterio merece ser escuchado.",
          kTreeDrivenByMoods,
-         "You will be a lot worried about details others shrug off, from a crooked picture frame to a missing comma. "
-         "That care makes you the one people trust with the accounts. Let yourself stop checking once the job is "
-         "done."},
-        {"Capricorn",   "Saturn",              "Earth", "Pisces Australis",    "Idealistic", "Elm-tree",
-         "You have to learn to be responsible for others without carrying them on your back, a duty your soul left "
-         "half done.",
+         "Te preocuparán mucho los detalles que a otros les dan igual, desde un cuadro torcido hasta una coma que "
+         "falta. Ese cuidado hace que la gente te confíe las cuentas. Permítete dejar de revisar una vez "
+         "terminado el trabajo."},
+        {"Capricornio", "Saturno",           "Tierra", "Pez Austral",    "Idealista",       "Olmo",
+         "Tienes que aprender a responsabilizarte de los demás sin cargarlos a tus espaldas, un deber que tu alma "
+         "dejó a medias.",
          kTreeCalmAndPatient,
-         "You are calm and balanced by temperament, and you build your life one sensible brick at a time. You hold "
-         "lofty ideals but plan for them with a ledger. The years are kind to you, and you often look happier at "
-         "fifty than at twenty."},
+         "Tienes un temperamento tranquilo y equilibrado, y construyes tu vida ladrillo a ladrillo, con sensatez. "
+         "Tienes ideales elevados, pero los planificas con un libro de cuentas en la mano. Los años te tratan "
+         "bien, y a menudo pareces más feliz a los cincuenta que a los veinte."},
     }}},
     // Gemini
     {"Gem", {{
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Intuition", "Ash tree",
+        {"Géminis",     "Mercurio",          "Aire",   "Osa Mayor",      "Intuición",       "Fresno",
          kGeminiFirstHappyAndEnthusiastic,
          kTreeAshLively,
          kGeminiFirstHappyAndEnthusiastic},
-        {"Libra",       "Venus",               "Air",   "Draco",               "Independence", "Service-tree",
-         "You have to be loyal to those who stood by you, settling a debt of trust that runs back further than this "
-         "lifetime.",
+        {"Libra",       "Venus",             "Aire",   "Dragón",         "Independencia",   "Serbal",
+         "Tienes que ser leal a quienes te apoyaron, saldando una deuda de confianza que se remonta más allá de "
+         "esta vida.",
          kTreePowerfulThinking,
-         "You will be kind and sensitive to the moods around you, often sensing a quarrel before it starts. You like "
-         "pleasant company and beautiful rooms. Still, you keep one private door that nobody else may open."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Cetus",               "Repressive", "Date-tree",
-         "You will need to be fast to forgive. Grudges carried through past lives are heavier luggage than you know.",
+         "Tendrás un carácter amable y sensible a los estados de ánimo que te rodean, y a menudo intuyes una "
+         "discusión antes de que empiece. Te gustan la buena compañía y las estancias bonitas. Aun así, guardas "
+         "una puerta privada que nadie más puede abrir."},
+        {"Acuario",     "Urano y Saturno",   "Aire",   "Ballena",        "Represión",       "Palmera datilera",
+         "Tendrás que aprender a perdonar pronto. Los rencores arrastrados desde vidas pasadas son un equipaje "
+         "más pesado de lo que crees.",
          kTreeOptimist,
-         "You are happy and optimistic in public, yet you tuck away feelings you consider untidy. Odd ideas and odder "
-         "friends delight you. Give your quieter emotions the same welcome you give a wild theory."},
+         "En público muestras alegría y optimismo, pero escondes los sentimientos que te parecen desordenados. "
+         "Las ideas raras y las amistades aún más raras te encantan. Da a tus emociones más calladas la misma "
+         "bienvenida que das a una teoría descabellada."},
     }}},
     // Cancer
     {"Can", {{
-        {"Cancer",      "The Moon",            "Water", "Canes Minor",         "Whim", "Birch tree, Apple tree",
-         "You will try to improve your home and family life, making up for a time when you walked away too soon.",
+        {"Cáncer",      "Luna",              "Agua",   "Can Menor",      "Capricho",        "Abedul, manzano",
+         "Intentarás mejorar tu hogar y tu vida familiar, para compensar una época en la que te marchaste "
+         "demasiado pronto.",
          kTreeGoodOrganizers,
-         "You will be sensitive and loving. You may use this to your advantage. You have zero diplomacy."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ara",                 "Responsibility", "Poplar-tree",
-         "You will need to change your habit of nursing old hurts, a pattern your soul has repeated for several "
-         "lifetimes.",
+         "Tendrás un carácter sensible y cariñoso. Puede que lo uses en tu propio beneficio. No tienes ni pizca "
+         "de diplomacia."},
+        {"Escorpio",    "Plutón y Marte",    "Agua",   "Altar",          "Responsabilidad", "Álamo",
+         "Tendrás que cambiar tu costumbre de alimentar viejas heridas, un patrón que tu alma ha repetido durante "
+         "varias vidas.",
          kTreePracticalNature,
-         "You will wear a mask over your deepest feelings until you are certain a person is safe. Behind it lies "
-         "fierce devotion. When someone you love is threatened, you become the most determined person in the room."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cassiopeia",          "Hardship", "Lime-tree",
-         "You will need to go through some hardship to clear debts from long ago, and each one you settle leaves you "
-         "lighter.",
+         "Llevarás una máscara sobre tus sentimientos más profundos hasta tener la certeza de que una persona es "
+         "de fiar. Detrás de ella late una devoción feroz. Cuando alguien a quien quieres se ve amenazado, te "
+         "conviertes en la persona más decidida de la sala."},
+        {"Piscis",      "Neptuno y Júpiter", "Agua",   "Casiopea",       "Adversidad",      "Tilo",
+         "Tendrás que atravesar algunas adversidades para saldar deudas de hace mucho tiempo, y cada deuda saldada "
+         "te quita un peso de encima.",
          kTreeCharmingAndDreamy,
-         "You will be skilled and vocal when defending someone weaker than you. Music and water calm you. Lean years "
-         "have made you resourceful, and you can make a home out of a single suitcase."},
+         "Tendrás habilidad y voz firme cuando defiendas a alguien más débil que tú. La música y el agua te "
+         "calman. Los años de escasez te han enseñado a arreglártelas, y puedes hacer un hogar con una sola "
+         "maleta."},
     }}},
     // Leo
     {"Leo", {{
-        {"Leo",         "The Sun",             "Fire",  "Crater",              "Leadership", "Cypress tree",
-         "You will look for ways to lead with an open hand, because a former life showed you what ruling by fear "
-         "costs.",
+        {"Leo",         "Sol",               "Fuego",  "Copa",           "Liderazgo",       "Ciprés",
+         "Buscarás maneras de liderar con la mano abierta, porque una vida anterior te mostró lo que cuesta "
+         "gobernar mediante el miedo.",
          kTreeThinkALot,
-         "You feel that have to complete whatever you start, even when everyone else has gone home. Your warmth draws "
-         "a loyal circle around you. Pride is your weak spot, so let others take a bow now and then."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Aquila",              "Exploring", "Hornbeam-tree",
-         "You may be trying to overcome a past of restless wandering by building something that outlasts you.",
+         "Sientes que tienes que terminar todo lo que empiezas, aunque todos los demás ya se hayan ido a casa. Tu "
+         "calidez reúne a tu alrededor un círculo leal. El orgullo es tu punto débil, así que deja que otros "
+         "reciban los aplausos de vez en cuando."},
+        {"Sagitario",   "Júpiter",           "Fuego",  "Águila",         "Exploración",     "Carpe",
+         "Puede que intentes superar un pasado de vagabundeo inquieto construyendo algo que te sobreviva.",
          kTreeColdHearted,
-         "You will be thrilled with simple pleasures: a long walk, a new map, a stranger's story. Curiosity keeps you "
-         "young. You would trade a promotion for a year abroad without a second thought."},
-        {"Aries",       "Mars",                "Fire",  "Perseus",             "Promotion", "Maple-tree",
-         "You will discover yourself spiritually only after you lay down the weapons of battles that ended centuries "
-         "ago.",
+         "Te entusiasmarán los placeres sencillos: un largo paseo, un mapa nuevo, la historia de un desconocido. "
+         "La curiosidad te mantiene joven. Cambiarías un ascenso por un año en el extranjero sin pensarlo dos "
+         "veces."},
+        {"Aries",       "Marte",             "Fuego",  "Perseo",         "Ascenso",         "Arce",
+         "Solo te descubrirás espiritualmente cuando depongas las armas de batallas que terminaron hace siglos.",
          kTreeOwnWealth,
-         "You will be charming and friendly, and you climb quickly wherever there is a ladder. You love a challenge "
-         "with a clear finish line. Waiting is not your talent, but courage certainly is."},
+         "Tendrás encanto y simpatía, y subirás deprisa allí donde haya una escalera. Te encantan los retos con "
+         "una meta clara. Esperar no es lo tuyo, pero el valor sin duda sí."},
     }}},
     // Virgo
     {"Vir", {{
-        {"Virgo",       "Mercury",             "Earth", "Bootes",              "Fulfilment", "Pine tree",
-         "You will try to understand the people you once judged too harshly in another life.",
+        {"Virgo",       "Mercurio",          "Tierra", "Boyero",         "Realización",     "Pino",
+         "Intentarás comprender a las personas a las que en otra vida juzgaste con demasiada dureza.",
          kTreePolishedAndDignified,
-         "You will be extremely modest about your skills, even when everyone around you relies on them. You spot the "
-         "missing screw and the wrong date. Fulfilment comes to you through useful work done with care."},
-        {"Capricorn",   "Saturn",              "Earth", "Delphinus (Dolphin)", "Martyrdom", "Pine-tree",
-         "You have to work harder than most to repay an old life of ease, and the effort leaves your slate clean.",
+         "Tendrás una modestia extrema respecto a tus habilidades, incluso cuando todos a tu alrededor dependen de "
+         "ellas. Detectas el tornillo que falta y la fecha equivocada. La realización te llega a través de un "
+         "trabajo útil hecho con esmero."},
+        {"Capricornio", "Saturno",           "Tierra", "Delfín",         "Martirio",        "Pino",
+         "Tienes que trabajar más que la mayoría para saldar una antigua vida de comodidades, y ese esfuerzo te "
+         "permite hacer borrón y cuenta nueva.",
          kTreePolishedAndDignified,
-         "You will be very positive and steady when others lose their nerve. You quietly take on the jobs nobody else "
-         "wants. Be careful not to give so much that you forget your own needs."},
-        {"Taurus",      "Venus",               "Earth", "Auriga",              "Masterliness", "Chestnut-tree",
-         "You will have to learn about letting go of the possessions that held you captive in earlier lives.",
+         "Mantendrás una actitud muy positiva y firme cuando otros pierdan los nervios. Asumes sin quejarte las "
+         "tareas que nadie más quiere. Ten cuidado de no dar tanto que olvides tus propias necesidades."},
+        {"Tauro",       "Venus",             "Tierra", "Auriga",         "Maestría",        "Castaño",
+         "Tendrás que aprender a desprenderte de las posesiones que te tuvieron atrapado el corazón en vidas "
+         "anteriores.",
          kTreePracticalAndFair,
-         "You will take time in understanding a new skill, but once you have it, you master it completely. You enjoy "
-         "crafts, gardens and good tools. People admire your patience more than you realise."},
+         "Te tomarás tu tiempo para entender una nueva habilidad, pero cuando la adquieres, la dominas por "
+         "completo. Disfrutas de las manualidades, los jardines y las buenas herramientas. La gente admira tu "
+         "paciencia más de lo que crees."},
     }}},
     // Libra
     {"Lib", {{
-        {"Libra",       "Venus",               "Air",   "Serpens",             "Politics", "Olive tree, Almond tree",
-         "You will learn to be sensitive to what others need, balancing a previous life lived mainly for yourself.",
+        {"Libra",       "Venus",             "Aire",   "Serpiente",      "Política",        "Olivo, almendro",
+         "Aprenderás a ser sensible a lo que necesitan los demás, para equilibrar una vida anterior vivida sobre "
+         "todo para ti.",
          kTreeWiseAndIntelligent,
-         "You put in a lot of effort to keep the peace, and you are a born diplomat. You weigh both sides of every "
-         "argument before you take one. Beauty, art and good conversation feed your soul."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Pegasus",             "Inspiration", "Poplar-tree",
-         "You will need to learn to be modest.",
+         "Pones mucho empeño en mantener la paz, y la diplomacia te viene de nacimiento. Sopesas los dos lados de "
+         "cada discusión antes de tomar partido. La belleza, el arte y una buena conversación alimentan tu alma."},
+        {"Acuario",     "Urano y Saturno",   "Aire",   "Pegaso",         "Inspiración",     "Álamo",
+         "Tendrás que aprender la modestia.",
          kTreeArtisticTemperament,
-         "You are very intelligent and reserved, and your best inspiration tends to arrive in the middle of the "
-         "night. You see possibilities others miss. Share your ideas early, before the doubts set in."},
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Sense", "Fig tree",
-         "You will seek to explain the world to others, passing on wisdom gathered over many lifetimes.",
+         "Tienes una gran inteligencia y un carácter reservado, y tu mejor inspiración suele llegar en mitad de "
+         "la noche. Ves posibilidades que otros pasan por alto. Comparte tus ideas pronto, antes de que lleguen las "
+         "dudas."},
+        {"Géminis",     "Mercurio",          "Aire",   "Osa Mayor",      "Sensatez",        "Higuera",
+         "Buscarás explicar el mundo a los demás, transmitiendo la sabiduría reunida a lo largo de muchas vidas.",
          kTreeLogicalAndPractical,
-         "You will be clever and intelligent, with a quick tongue and a quicker pen. Crosswords, debates and a little "
-         "gossip all entertain you. You can talk your way out of almost anything."},
+         "Tendrás astucia e inteligencia, con una lengua rápida y una pluma aún más rápida. Los crucigramas, "
+         "los debates y algún que otro chisme te entretienen. Con palabras puedes salir de casi cualquier apuro."},
     }}},
     // Scorpio
     {"Sco", {{
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ophiuchus",           "Resources", "Nut tree",
-         "You will need to learn to use your power gently, since you once used it to bend others to your will.",
+        {"Escorpio",    "Plutón y Marte",    "Agua",   "Ofiuco",         "Recursos",        "Nogal",
+         "Tendrás que aprender a usar tu poder con suavidad, ya que una vez lo usaste para doblegar a otros a tu "
+         "voluntad.",
          kTreeArtisticTemperament,
-         "You will be frustrated all the time by small talk, because you want to get to the heart of things. You are "
-         "resourceful and hard to fool. When you commit, you commit completely."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Andromeda",           "Self sacrifice", "Willow",
-         "You have to learn to be sensitive without drowning in other people's sorrow, a lesson your soul has met "
-         "before.",
+         "La charla trivial te frustrará una y otra vez, porque quieres ir al fondo de las cosas. Tienes muchos "
+         "recursos y es difícil engañarte. Cuando te comprometes, lo haces por completo."},
+        {"Piscis",      "Neptuno y Júpiter", "Agua",   "Andrómeda",      "Abnegación",      "Sauce",
+         "Tienes que aprender a ser sensible sin ahogarte en la tristeza ajena, una lección que tu alma ya ha "
+         "encontrado antes.",
          kTreeDrivenByMoods,
-         "You will be understanding and compassionate, the first to offer a spare bed to a friend in trouble. You "
-         "feel other people's pain as your own. Guard your energy as carefully as you guard theirs."},
-        {"Cancer",      "The Moon",            "Water", "Argo",                "Research", "Elm-tree",
-         "You will have to make many journeys, inward and outward, to find the home you lost in a former life.",
+         "Tendrás comprensión y compasión, y serás la primera persona en ofrecer una cama libre a una amistad "
+         "en apuros. Sientes el dolor de los demás como propio. Protege tu energía con el mismo cuidado con que "
+         "proteges la suya."},
+        {"Cáncer",      "Luna",              "Agua",   "Navío Argo",     "Investigación",   "Olmo",
+         "Tendrás que hacer muchos viajes, hacia dentro y hacia fuera, para encontrar el hogar que perdiste en una "
+         "vida anterior.",
          kTreeCalmAndPatient,
-         "You are sensitive and easy to hurt, yet you hide it behind a sharp wit. You love digging into old records, "
-         "family histories and unsolved mysteries. Home is your fortress."},
+         "Tienes sensibilidad y te hieren con facilidad, pero lo ocultas tras un ingenio afilado. Te encanta "
+         "indagar en archivos antiguos, historias familiares y misterios sin resolver. Tu hogar es tu fortaleza."},
     }}},
     // Sagittarius
     {"Sag", {{
-        {"Sagittarius", "Jupiter",             "Fire",  "Lyra",                "Piety", "Ash tree",
-         "You have to learn to be clever with your promises, because an earlier life left a trail of vows you could "
-         "not keep.",
+        {"Sagitario",   "Júpiter",           "Fuego",  "Lira",           "Piedad",          "Fresno",
+         "Tienes que aprender a ser prudente con tus promesas, porque una vida anterior dejó un rastro de "
+         "juramentos que no pudiste cumplir.",
          kTreeAshLively,
-         "You will live a life of big questions and long journeys. Faith, in one form or another, guides your steps. "
-         "You are honest to a fault and sometimes blunt enough to make friends wince."},
-        {"Aries",       "Mars",                "Fire",  "Eridanus",            "Exaltation", "Service tree",
-         "You will need to learn to be practical. Past lives full of grand plans left very little actually built.",
+         "Vivirás una vida de grandes preguntas y largos viajes. La fe, de una forma u otra, guía tus pasos. Tu "
+         "honradez llega al extremo, y a veces hablas con tanta franqueza que tus amistades hacen una mueca."},
+        {"Aries",       "Marte",             "Fuego",  "Erídano",        "Exaltación",      "Serbal",
+         "Tendrás que aprender a tener sentido práctico. Las vidas pasadas llenas de grandes planes dejaron muy "
+         "poco construido de verdad.",
          kTreePowerfulThinking,
-         "You are very enthusiastic in life and throw yourself into sport, travel and debate. Coming second annoys "
-         "you. Your good humour carries you through setbacks that would flatten most people."},
-        {"Leo",         "The Sun",             "Fire",  "Corvus",              "Ambition", "Date-tree",
-         "You will be restless and always searching until you make peace with a pride brought from a previous "
-         "incarnation.",
+         "Vives con mucho entusiasmo y te lanzas de lleno al deporte, los viajes y el debate. Quedar en segundo "
+         "lugar te molesta. Tu buen humor te ayuda a superar reveses que hundirían a casi cualquiera."},
+        {"Leo",         "Sol",               "Fuego",  "Cuervo",         "Ambición",        "Palmera datilera",
+         "Vivirás con inquietud, siempre en busca de algo, hasta que hagas las paces con un orgullo traído de una "
+         "encarnación anterior.",
          kTreeOptimist,
-         "You will have lots of energy and the ambition to match it. You like to be noticed, and you usually are. "
-         "Generosity is your finest quality, and you give without keeping score."},
+         "Tendrás mucha energía y una ambición a su altura. Te gusta llamar la atención, y normalmente lo "
+         "consigues. La generosidad es tu mejor cualidad, y das sin llevar la cuenta."},
     }}},
     // Capricorn
     {"Cap", {{
-        {"Capricorn",   "Saturn",              "Earth", "Cygnus (Swan)",       "Organizing", "Beech tree, Apple tree,",
-         "You may have hurt people in a past life through coldness, and warmth is now the debt you repay.",
+        {"Capricornio", "Saturno",           "Tierra", "Cisne",          "Organización",    "Haya, manzano",
+         "Puede que en una vida pasada hirieras a otros con tu frialdad, y ahora la calidez es la deuda que saldas.",
          kTreeLovingAndSentimental,
-         "You may be very accommodating and easygoing on the surface, but a firm plan runs underneath. You organize "
-         "people and time with ease. Respect matters more to you than popularity."},
-        {"Taurus",      "Venus",               "Earth", "Orion",               "Effort", "Poplar-tree",
-         "You wish the best for your family and friends, and every generous act pays down an old karmic account.",
+         "En apariencia puedes mostrarte muy complaciente y de trato fácil, pero por debajo corre un plan firme. "
+         "Organizas a las personas y el tiempo con facilidad. El respeto te importa más que la popularidad."},
+        {"Tauro",       "Venus",             "Tierra", "Orión",          "Esfuerzo",        "Álamo",
+         "Deseas lo mejor para tu familia y tus amistades, y cada acto generoso salda una vieja cuenta kármica.",
          kTreeArtisticTemperament,
-         "You will be very conventional and steady in your habits, and surprises unsettle you. You work hard for "
-         "comfort and security. A good meal shared with old friends is your idea of luxury."},
-        {"Virgo",       "Mercury",             "Earth", "Corona Borealis",     "Giving-up", "Lime-tree",
-         "You will be able to understand why you must give up control, a lesson begun long ago and completed in this "
-         "life.",
+         "Tendrás costumbres muy convencionales y estables, y las sorpresas te inquietan. Trabajas duro por la "
+         "comodidad y la seguridad. Una buena comida compartida con las amistades de siempre es tu idea del lujo."},
+        {"Virgo",       "Mercurio",          "Tierra", "Corona Boreal",  "Renuncia",        "Tilo",
+         "Serás capaz de comprender por qué debes renunciar al control, una lección que empezó hace mucho y que "
+         "se completa en esta vida.",
          kTreeCharmingAndDreamy,
-         "You will be always worried about doing things correctly, so you check your work twice. You are modest and "
-         "helpful. Learn to rest once the task is finished, since perfection can wait."},
+         "Siempre te preocupará hacer las cosas correctamente, así que revisas tu trabajo dos veces. Eres una "
+         "persona modesta y servicial. Aprende a descansar una vez terminada la tarea: la perfección puede "
+         "esperar."},
     }}},
     // Aquarius
     {"Aqu", {{
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Equuleus",            "Originality", "Cypress tree",
-         "You need to learn to do things your own way, without fearing the rejection you met in past lives.",
+        {"Acuario",     "Urano y Saturno",   "Aire",   "Caballito",      "Originalidad",    "Ciprés",
+         "Necesitas aprender a hacer las cosas a tu manera, sin temer el rechazo que encontraste en vidas pasadas.",
          kTreeThinkALot,
-         "You will be kind and modest, yet your ideas are anything but ordinary. You enjoy gadgets, science and "
-         "unusual friends. Freedom is essential to you, in love as much as in work."},
-        {"Gemini",      "Mercury",             "Air",   "Canes Majo",          "Fidelity", "Ash-tree",
-         "Your task in life will be to keep faith with the people you abandoned in a previous existence.",
+         "Tendrás un carácter amable y modesto, pero tus ideas son cualquier cosa menos corrientes. Disfrutas de "
+         "los aparatos, la ciencia y las amistades poco comunes. La libertad es esencial para ti, tanto en el amor "
+         "como en el trabajo."},
+        {"Géminis",     "Mercurio",          "Aire",   "Can Mayor",      "Fidelidad",       "Fresno",
+         "Tu tarea en la vida será mantenerte fiel a las personas que abandonaste en una existencia anterior.",
          kTreeAshLivelyAndFaithful,
-         "You will be idealistic and opinionated, and you love a lively argument. You learn fast and forget nothing. "
-         "Your friends value your loyalty as much as your wit."},
-        {"Libra",       "Venus",               "Air",   "Lupus",               "Expiation", "Maple-tree",
-         "You have to learn to be fair to yourself as well as to others, making amends for old wrongs without "
-         "punishing yourself.",
+         "Tendrás ideales elevados y opiniones firmes, y te encanta una buena discusión animada. Aprendes rápido "
+         "y no olvidas nada. Tus amistades valoran tu lealtad tanto como tu ingenio."},
+        {"Libra",       "Venus",             "Aire",   "Lobo",           "Expiación",       "Arce",
+         "Tienes que aprender a tratarte con la misma justicia que a los demás, reparando viejos agravios sin "
+         "castigarte.",
          kTreeOwnWealth,
-         "You will be kind and just, and unfairness of any kind offends you. You have an eye for beauty and a gift "
-         "for bringing people together. Partnerships shape your life."},
+         "Tendrás bondad y sentido de la justicia, y cualquier tipo de injusticia te ofende. Tienes buen ojo para "
+         "la belleza y un don para unir a las personas. Las relaciones de pareja y las alianzas marcan tu vida."},
     }}},
     // Pisces
     {"Pis", {{
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cepheus",             "Truth", "Pine tree",
-         "You will hold on to your beliefs through hard times, just as you did in the lives before this one.",
+        {"Piscis",      "Neptuno y Júpiter", "Agua",   "Cefeo",          "Verdad",          "Pino",
+         "Te aferrarás a tus creencias en los tiempos difíciles, igual que hiciste en las vidas anteriores a "
+         "esta.",
          kTreePolishedAndDignified,
-         "You will be conventional by nature, yet a dreamer lives inside you. You sense the truth behind polite "
-         "words. Art, music and still water restore you after a busy day."},
-        {"Cancer",      "The Moon",            "Water", "Hydra",               "Revelation", "Fir-tree",
-         "You wish to live a hippie life of few possessions, an echo of a former life spent in simple devotion.",
+         "Tendrás una naturaleza convencional, pero dentro de ti vive un alma soñadora. Percibes la verdad que se "
+         "esconde tras las palabras corteses. El arte, la música y el agua en calma te reponen después de un día "
+         "ajetreado."},
+        {"Cáncer",      "Luna",              "Agua",   "Hidra",          "Revelación",      "Abeto",
+         "Deseas vivir una vida hippie con pocas posesiones, eco de una vida anterior dedicada a una devoción "
+         "sencilla.",
          kTreeAirOfMystery,
-         "You are sentimental and sensual by nature, and you remember how every room you ever loved smelled. Family "
-         "bonds run deep in you. Your dreams sometimes tell you things before they happen."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Corona Australis",    "Talent", "Chestnut-tree",
-         "You may be loners and introverts by habit from lives spent in solitude, but this time your gifts are meant "
-         "to be shared.",
+         "Eres sentimental y sensual por naturaleza, y recuerdas el olor de cada habitación que has amado. Los "
+         "lazos familiares son muy profundos en ti. A veces tus sueños te anuncian cosas antes de que ocurran."},
+        {"Escorpio",    "Plutón y Marte",    "Agua",   "Corona Austral", "Talento",         "Castaño",
+         "Puede que por costumbre tiendas a la soledad y la introversión, herencia de vidas pasadas en "
+         "aislamiento, pero esta vez tus dones están para compartirlos.",
          kTreePracticalAndFair,
-         "You may be reserved and quiet, but your talents speak loudly once you let them out. You read people with "
-         "unsettling accuracy. Trust your instincts, especially about who deserves your time."},
+         "Puede que tengas un carácter reservado y callado, pero tus talentos hablan alto en cuanto los dejas "
+         "salir. Lees a las personas con una precisión inquietante. Confía en tu instinto, sobre todo a la hora "
+         "de decidir quién merece tu tiempo."},
     }}},
 }};
 // clang-format on
