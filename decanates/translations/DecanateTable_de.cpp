@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The decanate table in German: the English table's rows, in the same order, each field translated.
+// The reader is addressed as "du", as German astrology books do.
 #include "decanates/translations/Translations.h"
 
 namespace tessaline {
@@ -11,366 +12,398 @@ namespace {
 
 // Aries 1
 constexpr std::string_view kTreeTruthAndKnowledge
-    = "This tree symbolizes truth and knowledge, and you carry both the way an old oak carries its rings. You speak "
-      "plainly and expect the same in return. Storms bend your branches but rarely reach your roots. People come to "
-      "you for shelter and leave with advice they did not know they needed.";
+    = "Dieser Baum steht für Wahrheit und Wissen, und du trägst beides, wie eine alte Eiche ihre Jahresringe trägt. Du "
+      "sprichst offen und erwartest von anderen dasselbe. Stürme biegen deine Äste, erreichen aber selten deine "
+      "Wurzeln. Die Menschen suchen bei dir Schutz und gehen mit einem Rat, von dem sie nicht wussten, dass sie ihn "
+      "brauchten.";
 
 // Aries 2, Libra 2, Scorpio 1, Capricorn 2
 constexpr std::string_view kTreeArtisticTemperament
-    = "You will have an artistic temperament and a keen eye for what others overlook. You grow quickly and always "
-      "reach for the light. Criticism stings you more than you admit. Given a quiet corner and a free afternoon, you "
-      "can make something lovely out of very little.";
+    = "Du hast ein künstlerisches Temperament und einen wachen Blick für das, was andere übersehen. Du wächst schnell "
+      "und streckst dich immer dem Licht entgegen. Kritik trifft dich härter, als du zugibst. Gib dir eine stille Ecke "
+      "und einen freien Nachmittag, und du machst aus sehr wenig etwas Wunderschönes.";
 
 // Aries 3, Libra 3
 constexpr std::string_view kTreeLogicalAndPractical
-    = "You are very logical and practical, yet you keep a soft centre, like a ripe fig. Fuss bores you and you prefer "
-      "things that simply work. You would choose a full family table over an impressive title. You give your word "
-      "rarely and keep it always.";
+    = "Du bist sehr logisch und praktisch veranlagt und hast doch einen weichen Kern, wie eine reife Feige. Getue "
+      "langweilt dich, du magst Dinge, die einfach funktionieren. Ein voller Familientisch ist dir lieber als ein "
+      "eindrucksvoller Titel. Du gibst dein Wort selten, aber du hältst es immer.";
 
 // Taurus 1, Cancer 2
 constexpr std::string_view kTreePracticalNature
-    = "You have a very practical nature and little patience for schemes that only work on paper. You plan your moves "
-      "like a chess player, several turns ahead. Some call you stubborn, but friends know they can lean on you. A "
-      "crisis brings out your coolest head.";
+    = "Du bist von Natur aus sehr praktisch und hast wenig Geduld mit Plänen, die nur auf dem Papier funktionieren. Du "
+      "planst deine Züge wie ein Schachspieler, mehrere Schritte im Voraus. Manche nennen dich stur, doch deine "
+      "Freunde wissen, dass sie sich auf dich stützen können. In einer Krise behältst du den kühlsten Kopf.";
 
 // Taurus 2, Scorpio 2
 constexpr std::string_view kTreeDrivenByMoods
-    = "You are very easily driven by your moods, swaying like a willow in a changing wind. Rain and moonlight suit "
-      "you better than the harsh noon sun. You remember every kindness and every slight. Your intuition is strong, "
-      "and when you trust it you are seldom wrong.";
+    = "Du lässt dich sehr leicht von deinen Stimmungen treiben und wiegst dich wie eine Weide im wechselnden Wind. "
+      "Regen und Mondlicht stehen dir besser als die grelle Mittagssonne. Du erinnerst dich an jede Freundlichkeit und "
+      "an jede Kränkung. Deine Intuition ist stark, und wenn du ihr vertraust, irrst du dich selten.";
 
 // Taurus 3, Scorpio 3
 constexpr std::string_view kTreeCalmAndPatient
-    = "You are calm and patient by nature, like an elm that takes a century to reach its full height. You like to "
-      "lead, though never loudly. Mistakes bother you, your own most of all. You keep your promises and expect others "
-      "to keep theirs.";
+    = "Du bist von Natur aus ruhig und geduldig, wie eine Ulme, die ein Jahrhundert braucht, um ihre volle Höhe zu "
+      "erreichen. Du führst gern, aber nie lautstark. Fehler ärgern dich, deine eigenen am meisten. Du hältst deine "
+      "Versprechen und erwartest, dass andere ihre halten.";
 
 // Gemini 1, Sagittarius 1
 constexpr std::string_view kTreeAshLively
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. You give "
-      "generously, but you need room to breathe in any partnership.";
+    = "Menschen der Esche sind sehr lebhaft und schlagfertig, und sie sitzen selten lange still. Du blickst lieber "
+      "nach vorn auf das, was sein könnte, als zurück auf das, was war. Regeln sind für dich eher freundliche "
+      "Vorschläge. Du gibst großzügig, aber in jeder Partnerschaft brauchst du Luft zum Atmen.";
 
 // Gemini 2, Sagittarius 2
 constexpr std::string_view kTreePowerfulThinking
-    = "You have a powerful thinking mind that spots the flaw in a plan at once. Like the service tree, you flower "
-      "modestly and bear your fruit late. You do not chase attention. Duty comes first for you, and pleasure waits "
-      "politely in line.";
+    = "Du hast einen kraftvollen, scharfen Verstand, der die Schwachstelle eines Plans sofort erkennt. Wie die "
+      "Eberesche blühst du bescheiden und trägst deine Früchte spät. Du jagst nicht nach Aufmerksamkeit. Die Pflicht "
+      "kommt für dich zuerst, und das Vergnügen wartet höflich, bis es an der Reihe ist.";
 
 // Gemini 3, Sagittarius 3
 constexpr std::string_view kTreeOptimist
-    = "You will be an optimist who sees the oasis long before the desert ends. Like the date palm, you thrive where "
-      "others wilt. You enjoy an audience and tell a story well. Friends call on you when their spirits need lifting.";
+    = "Du bist optimistisch und siehst die Oase, lange bevor die Wüste endet. Wie die Dattelpalme gedeihst du dort, wo "
+      "andere welken. Du hast gern Publikum und erzählst gut. Deine Freunde rufen dich, wenn jemand ihre Stimmung "
+      "heben soll.";
 
 // Cancer 1
 constexpr std::string_view kTreeGoodOrganizers
-    = "You generally make very good organizers, with the birch's clean lines and the apple tree's generosity. A tidy "
-      "kitchen and a full table make you content. You notice who has not eaten and quietly pass the bread. Your moods "
-      "turn with the seasons, but your care stays constant.";
+    = "Du kannst in der Regel sehr gut organisieren, mit den klaren Linien der Birke und der Großzügigkeit des "
+      "Apfelbaums. Eine aufgeräumte Küche und ein voller Tisch machen dich zufrieden. Du merkst, wer noch nichts "
+      "gegessen hat, und reichst still das Brot hinüber. Deine Stimmungen wechseln mit den Jahreszeiten, doch deine "
+      "Fürsorge bleibt beständig.";
 
 // Cancer 3, Capricorn 3
 constexpr std::string_view kTreeCharmingAndDreamy
-    = "You may be charming and dreamy, with a sweet scent of linden blossom drifting around you. You dislike conflict "
-      "and will go a long way to avoid a scene. Comfort matters to you. Under the soft manner lies a stubborn loyalty "
-      "that surprises people.";
+    = "Du bist vielleicht charmant und verträumt, umweht vom süßen Duft der Lindenblüten. Streit ist dir zuwider, und "
+      "du tust viel, um einer Szene aus dem Weg zu gehen. Behaglichkeit ist dir wichtig. Unter deiner sanften Art "
+      "steckt eine hartnäckige Treue, die andere überrascht.";
 
 // Leo 1, Aquarius 1
 constexpr std::string_view kTreeThinkALot
-    = "You will think a lot. You will be flexible in different environments. You may be lazy and dream all day long.";
+    = "Du denkst viel nach. Du findest dich in ganz unterschiedlichen Umgebungen zurecht. Vielleicht bist du manchmal "
+      "träge und träumst den ganzen Tag.";
 
 // Leo 2
 constexpr std::string_view kTreeColdHearted
-    = "You will be cold-hearted and not easily moved, at least on the surface, like hornbeam wood, one of the hardest "
-      "in the forest. You value order and good manners. Inside, you are more tender than anyone guesses. Once someone "
-      "earns your trust, they keep it for life.";
+    = "Du wirkst kaltherzig und lässt dich nicht leicht rühren, zumindest nach außen hin, wie das Holz der Hainbuche, "
+      "eines der härtesten im Wald. Du schätzt Ordnung und gute Umgangsformen. Innen bist du zärtlicher, als irgendwer "
+      "ahnt. Wer sich einmal dein Vertrauen verdient hat, behält es ein Leben lang.";
 
 // Leo 3, Aquarius 3
 constexpr std::string_view kTreeOwnWealth
-    = "You will earn your own wealth and enjoy every coin of it. Like the maple in autumn, you show your brightest "
-      "colours when others fade. You are sociable and just a little vain. New ideas excite you, and boredom rarely "
-      "finds you.";
+    = "Du erarbeitest dir deinen eigenen Wohlstand und genießt jede Münze davon. Wie der Ahorn im Herbst zeigst du "
+      "deine leuchtendsten Farben, wenn andere verblassen. Du bist gesellig und ein klein wenig eitel. Neue Ideen "
+      "begeistern dich, und Langeweile findet dich selten.";
 
 // Virgo 1, Virgo 2, Pisces 1
 constexpr std::string_view kTreePolishedAndDignified
-    = "You will be polished and dignified, as much at ease in a quiet study as on a windy hillside. Like the pine, "
-      "you stay green when everything around you loses its leaves. You choose your friends slowly. Your standards are "
-      "high, and you seldom lower them for convenience.";
+    = "Du bist kultiviert und würdevoll, in einem stillen Arbeitszimmer ebenso zu Hause wie auf einem windigen Hügel. "
+      "Wie die Kiefer bleibst du grün, wenn ringsum alles sein Laub verliert. Du wählst deine Freunde langsam und mit "
+      "Bedacht. Deine Ansprüche sind hoch, und aus Bequemlichkeit senkst du sie selten.";
 
 // Virgo 3, Pisces 3
 constexpr std::string_view kTreePracticalAndFair
-    = "You will be very practical and fair, with the chestnut's habit of sheltering everyone under its wide crown. "
-      "You stand up for the underdog, and injustice makes your blood boil. You can be slow to start. Once you move, "
-      "though, few can stop you.";
+    = "Du bist sehr praktisch und gerecht und hast die Art der Kastanie, alle unter ihrer weiten Krone zu beschirmen. "
+      "Du setzt dich für die Schwächeren ein, und Ungerechtigkeit bringt dein Blut zum Kochen. Manchmal kommst du nur "
+      "langsam in Gang. Bist du aber einmal in Bewegung, können dich nur wenige aufhalten.";
 
 // Libra 1
 constexpr std::string_view kTreeWiseAndIntelligent
-    = "You will be wise and intelligent, with the olive's patience and the almond's early blossom. You dislike "
-      "violence and prefer to settle a dispute with a calm word. Sunshine and warm places lift your spirit. You read "
-      "widely and think before you speak.";
+    = "Du bist weise und intelligent, mit der Geduld des Olivenbaums und der frühen Blüte des Mandelbaums. Gewalt ist "
+      "dir zuwider, und einen Streit schlichtest du lieber mit einem ruhigen Wort. Sonnenschein und warme Orte heben "
+      "deine Stimmung. Du liest viel und denkst nach, bevor du sprichst.";
 
 // Capricorn 1
 constexpr std::string_view kTreeLovingAndSentimental
-    = "You will be loving and sentimental beneath a composed exterior, like smooth grey beech bark over a soft heart. "
-      "You plan ahead and save for rainy days. The apple tree lends you a generous streak. Old letters and "
-      "photographs stay in your drawers for decades.";
+    = "Hinter deinem beherrschten Äußeren bist du liebevoll und sentimental, wie glatte graue Buchenrinde über einem "
+      "weichen Herzen. Du planst voraus und legst etwas für schlechte Zeiten zurück. Der Apfelbaum schenkt dir einen "
+      "großzügigen Zug. Alte Briefe und Fotos bleiben jahrzehntelang in deinen Schubladen.";
 
 // Aquarius 2
 constexpr std::string_view kTreeAshLivelyAndFaithful
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. Yet you stay "
-      "faithful to the few people who have earned your trust.";
+    = "Menschen der Esche sind sehr lebhaft und schlagfertig, und sie sitzen selten lange still. Du blickst lieber "
+      "nach vorn auf das, was sein könnte, als zurück auf das, was war. Regeln sind für dich eher freundliche "
+      "Vorschläge. Doch den wenigen Menschen, die sich dein Vertrauen verdient haben, bleibst du treu.";
 
 // Pisces 2
 constexpr std::string_view kTreeAirOfMystery
-    = "There is an air of mystery about you, like a fir forest at dusk. You love beauty and silence in equal measure. "
-      "You can be hard to please, yet you are devoted to the few you let close. Winter suits you, and you shine "
-      "brightest in difficult times.";
+    = "Dich umgibt etwas Geheimnisvolles, wie ein Tannenwald in der Abenddämmerung. Du liebst Schönheit und Stille "
+      "gleichermaßen. Man kann es dir nur schwer recht machen, doch den wenigen, die du nah an dich heranlässt, bist "
+      "du treu ergeben. Der Winter passt zu dir, und in schweren Zeiten strahlst du am hellsten.";
 
 // The first decanate of Gemini gives the same text as its character and as its karmic lesson.
 constexpr std::string_view kGeminiFirstHappyAndEnthusiastic
-    = "You will be happy and enthusiastic whenever life hands you something new to learn. Trust the hunches you bring "
-      "from before; they rarely fail.";
+    = "Du bist glücklich und begeistert, wann immer dir das Leben etwas Neues zum Lernen schenkt. Vertrau den "
+      "Ahnungen, die du aus früheren Leben mitbringst; sie täuschen dich selten.";
 
 // Each row lists, in the order the results window shows them: DecanateSign, RulingPlanet, RulingElement,
 // ConstellationName, Keyword, TreeZodiac, then the texts KarmicInfluence, MoreAboutTreeZodiac and
-// MoreAboutDecanateSign. The short names are kept exactly as they were handed down, odd spellings and
-// punctuation included.
+// MoreAboutDecanateSign. Signs, planets, constellations and trees carry their usual German names; where
+// the English short names have an odd spelling ("Canes Majo", "Pisces Australis"), the intended one is given.
 // clang-format off
 constexpr DecanateTable kTable = {{
     // Aries
     {"Ari", {{
-        {"Aries",       "Mars",                "Fire",  "Triangulum",          "Activity", "The Oak tree",
-         "You will learn to succeed on your own strength this time, without the band of helpers that carried you in "
-         "an earlier life.",
+        {"Widder",     "Mars",               "Feuer",  "Dreieck",         "Aktivität", "Eiche",
+         "Diesmal lernst du, aus eigener Kraft erfolgreich zu sein, ohne die Schar von Helfern, die dich in einem "
+         "früheren Leben getragen hat.",
          kTreeTruthAndKnowledge,
-         "You will be impulsive, brave and quick to volunteer when others hang back. You start ten projects before "
-         "breakfast and finish the three that matter. A slow queue tests your nerves more than any real danger does."},
-        {"Leo",         "The Sun",             "Fire",  "Centaurus",           "Reform", "Poplar-tree",
-         "Learn to be calm and stable. An old life spent chasing every spark left you scattered, and steadiness is "
-         "the gift you came back for.",
+         "Du bist impulsiv und mutig und meldest dich schnell freiwillig, wenn andere zögern. Du beginnst zehn "
+         "Projekte vor dem Frühstück und bringst die drei zu Ende, auf die es ankommt. Eine langsame Warteschlange "
+         "strapaziert deine Nerven mehr als jede echte Gefahr."},
+        {"Löwe",       "Sonne",              "Feuer",  "Zentaur",         "Reform", "Pappel",
+         "Lerne, ruhig und beständig zu sein. Ein früheres Leben, in dem du jedem Funken nachgejagt bist, hat dich "
+         "zerstreut zurückgelassen, und Beständigkeit ist das Geschenk, für das du zurückgekehrt bist.",
          kTreeArtisticTemperament,
-         "You have a charismatic and magnetic presence that fills a room before you say a word. You want to reform "
-         "things, and you want to be seen doing it. Applause feeds you, but a quiet thank-you from one friend means "
-         "more."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Sagitta",             "Illumination", "Fig tree",
-         "You will be happy when you share what you know freely, repaying the teachers who once shared their light "
-         "with you.",
+         "Du hast eine charismatische, anziehende Ausstrahlung, die einen Raum füllt, bevor du ein Wort sagst. Du "
+         "willst Dinge reformieren, und du willst dabei gesehen werden. Applaus nährt dich, doch ein leises Dankeschön "
+         "von einem einzigen Freund bedeutet dir mehr."},
+        {"Schütze",    "Jupiter",            "Feuer",  "Pfeil",           "Erleuchtung", "Feigenbaum",
+         "Du findest dein Glück, wenn du dein Wissen freigebig teilst; so dankst du den Lehrern, die einst ihr Licht "
+         "mit dir geteilt haben.",
          kTreeLogicalAndPractical,
-         "You will be wild and enjoy the open road more than any fixed address. New places, new languages and new "
-         "people wake you up. You learn best by getting a little lost first."},
+         "Du bist wild und liebst die offene Straße mehr als jede feste Adresse. Neue Orte, neue Sprachen und neue "
+         "Menschen wecken dich auf. Am besten lernst du, wenn du dich zuerst ein wenig verirrst."},
     }}},
     // Taurus
     {"Tau", {{
-        {"Taurus",      "Venus",               "Earth", "Lepus",               "Determination", "The Nut tree",
-         "You will believe in hard work, and rightly so: comfort wasted long ago must now be earned with your own "
-         "hands.",
+        {"Stier",      "Venus",              "Erde",   "Hase",            "Entschlossenheit", "Nussbaum",
+         "Du glaubst an harte Arbeit, und das zu Recht: Den Wohlstand, den du vor langer Zeit vergeudet hast, musst du "
+         "dir nun mit deinen eigenen Händen verdienen.",
          kTreePracticalNature,
-         "You tend to blame others for delays you could have prevented, then quietly fix them yourself. Once you "
-         "choose a path, nothing short of an earthquake will shift you. Good food and soft fabrics are your favourite "
-         "rewards."},
-        {"Virgo",       "Mercury",             "Earth", "Hercules",            "Experience", "Willow",
-         "You depend on others for your sense of worth, a habit left from a life of service. Now your own judgement "
-         "deserves a hearing.",
+         "Du neigst dazu, anderen die Schuld an Verzögerungen zu geben, die du hättest verhindern können, und behebst "
+         "sie dann still selbst. Hast du einmal einen Weg gewählt, bringt dich nur ein Erdbeben davon ab. Gutes Essen "
+         "und weiche Stoffe sind deine liebsten Belohnungen."},
+        {"Jungfrau",   "Merkur",             "Erde",   "Herkules",        "Erfahrung", "Weide",
+         "Du machst deinen Wert vom Urteil anderer abhängig, eine Gewohnheit aus einem Leben im Dienst anderer. Jetzt "
+         "verdient dein eigenes Urteil Gehör.",
          kTreeDrivenByMoods,
-         "You will be a lot worried about details others shrug off, from a crooked picture frame to a missing comma. "
-         "That care makes you the one people trust with the accounts. Let yourself stop checking once the job is "
-         "done."},
-        {"Capricorn",   "Saturn",              "Earth", "Pisces Australis",    "Idealistic", "Elm-tree",
-         "You have to learn to be responsible for others without carrying them on your back, a duty your soul left "
-         "half done.",
+         "Du machst dir viele Sorgen um Einzelheiten, über die andere nur mit den Schultern zucken, vom schiefen "
+         "Bilderrahmen bis zum fehlenden Komma. Diese Sorgfalt macht dich zu dem Menschen, dem man die Kasse "
+         "anvertraut. Erlaube dir, mit dem Nachprüfen aufzuhören, wenn die Arbeit getan ist."},
+        {"Steinbock",  "Saturn",             "Erde",   "Südlicher Fisch", "Idealistisch", "Ulme",
+         "Du musst lernen, Verantwortung für andere zu übernehmen, ohne sie auf deinem Rücken zu tragen, eine Pflicht, "
+         "die deine Seele einst nur zur Hälfte erfüllt hat.",
          kTreeCalmAndPatient,
-         "You are calm and balanced by temperament, and you build your life one sensible brick at a time. You hold "
-         "lofty ideals but plan for them with a ledger. The years are kind to you, and you often look happier at "
-         "fifty than at twenty."},
+         "Du bist von Temperament ruhig und ausgeglichen und baust dein Leben vernünftig Stein für Stein auf. Du hast "
+         "hohe Ideale, planst sie aber mit dem Rechenbuch in der Hand. Die Jahre meinen es gut mit dir, und mit "
+         "fünfzig wirkst du oft glücklicher als mit zwanzig."},
     }}},
     // Gemini
     {"Gem", {{
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Intuition", "Ash tree",
+        {"Zwillinge",  "Merkur",             "Luft",   "Großer Bär",      "Intuition", "Esche",
          kGeminiFirstHappyAndEnthusiastic,
          kTreeAshLively,
          kGeminiFirstHappyAndEnthusiastic},
-        {"Libra",       "Venus",               "Air",   "Draco",               "Independence", "Service-tree",
-         "You have to be loyal to those who stood by you, settling a debt of trust that runs back further than this "
-         "lifetime.",
+        {"Waage",      "Venus",              "Luft",   "Drache",          "Unabhängigkeit", "Eberesche",
+         "Du musst denen treu sein, die zu dir gestanden haben, und so eine Vertrauensschuld begleichen, die weiter "
+         "zurückreicht als dieses Leben.",
          kTreePowerfulThinking,
-         "You will be kind and sensitive to the moods around you, often sensing a quarrel before it starts. You like "
-         "pleasant company and beautiful rooms. Still, you keep one private door that nobody else may open."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Cetus",               "Repressive", "Date-tree",
-         "You will need to be fast to forgive. Grudges carried through past lives are heavier luggage than you know.",
+         "Du bist freundlich und feinfühlig für die Stimmungen um dich herum und ahnst einen Streit oft, bevor er "
+         "beginnt. Du magst angenehme Gesellschaft und schöne Räume. Dennoch hast du eine private Tür, die niemand "
+         "sonst öffnen darf."},
+        {"Wassermann", "Uranus und Saturn",  "Luft",   "Walfisch",        "Verdrängung", "Dattelpalme",
+         "Du musst lernen, schnell zu vergeben. Groll, den du durch frühere Leben getragen hast, ist schwereres "
+         "Gepäck, als du ahnst.",
          kTreeOptimist,
-         "You are happy and optimistic in public, yet you tuck away feelings you consider untidy. Odd ideas and odder "
-         "friends delight you. Give your quieter emotions the same welcome you give a wild theory."},
+         "Vor anderen bist du fröhlich und optimistisch, doch Gefühle, die dir unordentlich erscheinen, räumst du weg. "
+         "Seltsame Ideen und noch seltsamere Freunde begeistern dich. Heiße deine leiseren Gefühle ebenso willkommen "
+         "wie eine wilde Theorie."},
     }}},
     // Cancer
     {"Can", {{
-        {"Cancer",      "The Moon",            "Water", "Canes Minor",         "Whim", "Birch tree, Apple tree",
-         "You will try to improve your home and family life, making up for a time when you walked away too soon.",
+        {"Krebs",      "Mond",               "Wasser", "Kleiner Hund",    "Laune", "Birke, Apfelbaum",
+         "Du versuchst, dein Zuhause und dein Familienleben zu verbessern, und machst damit eine Zeit wieder gut, in "
+         "der du zu früh gegangen bist.",
          kTreeGoodOrganizers,
-         "You will be sensitive and loving. You may use this to your advantage. You have zero diplomacy."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ara",                 "Responsibility", "Poplar-tree",
-         "You will need to change your habit of nursing old hurts, a pattern your soul has repeated for several "
-         "lifetimes.",
+         "Du bist empfindsam und liebevoll. Das kannst du zu deinem Vorteil nutzen. Diplomatie geht dir völlig ab."},
+        {"Skorpion",   "Pluto und Mars",     "Wasser", "Altar",           "Verantwortung", "Pappel",
+         "Du musst die Gewohnheit ablegen, alte Kränkungen zu pflegen, ein Muster, das deine Seele über mehrere Leben "
+         "wiederholt hat.",
          kTreePracticalNature,
-         "You will wear a mask over your deepest feelings until you are certain a person is safe. Behind it lies "
-         "fierce devotion. When someone you love is threatened, you become the most determined person in the room."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cassiopeia",          "Hardship", "Lime-tree",
-         "You will need to go through some hardship to clear debts from long ago, and each one you settle leaves you "
-         "lighter.",
+         "Du trägst eine Maske über deinen tiefsten Gefühlen, bis du sicher bist, dass ein Mensch vertrauenswürdig "
+         "ist. Dahinter liegt leidenschaftliche Hingabe. Wird jemand bedroht, den du liebst, wirst du zum "
+         "entschlossensten Menschen im Raum."},
+        {"Fische",     "Neptun und Jupiter", "Wasser", "Kassiopeia",      "Entbehrung", "Linde",
+         "Du musst durch manche Entbehrung gehen, um Schulden aus lang vergangener Zeit zu begleichen, und jede "
+         "beglichene Schuld macht dich leichter.",
          kTreeCharmingAndDreamy,
-         "You will be skilled and vocal when defending someone weaker than you. Music and water calm you. Lean years "
-         "have made you resourceful, and you can make a home out of a single suitcase."},
+         "Du bist geschickt und wortgewandt, wenn du jemanden verteidigst, der schwächer ist als du. Musik und Wasser "
+         "beruhigen dich. Magere Jahre haben dich erfinderisch gemacht, und du kannst dir aus einem einzigen Koffer "
+         "ein Zuhause schaffen."},
     }}},
     // Leo
     {"Leo", {{
-        {"Leo",         "The Sun",             "Fire",  "Crater",              "Leadership", "Cypress tree",
-         "You will look for ways to lead with an open hand, because a former life showed you what ruling by fear "
-         "costs.",
+        {"Löwe",       "Sonne",              "Feuer",  "Becher",          "Führung", "Zypresse",
+         "Du suchst nach Wegen, mit offener Hand zu führen, denn ein früheres Leben hat dir gezeigt, was eine "
+         "Herrschaft durch Angst kostet.",
          kTreeThinkALot,
-         "You feel that have to complete whatever you start, even when everyone else has gone home. Your warmth draws "
-         "a loyal circle around you. Pride is your weak spot, so let others take a bow now and then."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Aquila",              "Exploring", "Hornbeam-tree",
-         "You may be trying to overcome a past of restless wandering by building something that outlasts you.",
+         "Du hast das Gefühl, alles vollenden zu müssen, was du beginnst, selbst wenn alle anderen längst nach Hause "
+         "gegangen sind. Deine Wärme zieht einen treuen Kreis um dich. Stolz ist dein wunder Punkt, also lass ab und "
+         "zu auch andere den Applaus genießen."},
+        {"Schütze",    "Jupiter",            "Feuer",  "Adler",           "Erkunden", "Hainbuche",
+         "Vielleicht versuchst du, eine Vergangenheit rastlosen Umherziehens zu überwinden, indem du etwas aufbaust, "
+         "das dich überdauert.",
          kTreeColdHearted,
-         "You will be thrilled with simple pleasures: a long walk, a new map, a stranger's story. Curiosity keeps you "
-         "young. You would trade a promotion for a year abroad without a second thought."},
-        {"Aries",       "Mars",                "Fire",  "Perseus",             "Promotion", "Maple-tree",
-         "You will discover yourself spiritually only after you lay down the weapons of battles that ended centuries "
-         "ago.",
+         "Einfache Freuden begeistern dich: ein langer Spaziergang, eine neue Landkarte, die Geschichte eines Fremden. "
+         "Neugier hält dich jung. Eine Beförderung würdest du ohne zu zögern gegen ein Jahr im Ausland tauschen."},
+        {"Widder",     "Mars",               "Feuer",  "Perseus",         "Aufstieg", "Ahorn",
+         "Spirituell findest du erst zu dir selbst, wenn du die Waffen aus Kämpfen niederlegst, die vor Jahrhunderten "
+         "geendet haben.",
          kTreeOwnWealth,
-         "You will be charming and friendly, and you climb quickly wherever there is a ladder. You love a challenge "
-         "with a clear finish line. Waiting is not your talent, but courage certainly is."},
+         "Du bist charmant und freundlich und steigst schnell auf, wo immer es eine Leiter gibt. Du liebst "
+         "Herausforderungen mit einer klaren Ziellinie. Warten ist nicht deine Stärke, Mut dafür umso mehr."},
     }}},
     // Virgo
     {"Vir", {{
-        {"Virgo",       "Mercury",             "Earth", "Bootes",              "Fulfilment", "Pine tree",
-         "You will try to understand the people you once judged too harshly in another life.",
+        {"Jungfrau",   "Merkur",             "Erde",   "Bärenhüter",      "Erfüllung", "Kiefer",
+         "Du versuchst, die Menschen zu verstehen, die du in einem anderen Leben zu hart beurteilt hast.",
          kTreePolishedAndDignified,
-         "You will be extremely modest about your skills, even when everyone around you relies on them. You spot the "
-         "missing screw and the wrong date. Fulfilment comes to you through useful work done with care."},
-        {"Capricorn",   "Saturn",              "Earth", "Delphinus (Dolphin)", "Martyrdom", "Pine-tree",
-         "You have to work harder than most to repay an old life of ease, and the effort leaves your slate clean.",
+         "Du bist äußerst bescheiden, was deine Fähigkeiten angeht, selbst wenn sich alle um dich herum auf sie "
+         "verlassen. Du entdeckst die fehlende Schraube und das falsche Datum. Erfüllung findest du in nützlicher "
+         "Arbeit, die mit Sorgfalt getan ist."},
+        {"Steinbock",  "Saturn",             "Erde",   "Delphin",         "Martyrium", "Kiefer",
+         "Du musst härter arbeiten als die meisten, um ein früheres Leben in Bequemlichkeit auszugleichen, und die "
+         "Mühe gibt dir wieder eine weiße Weste.",
          kTreePolishedAndDignified,
-         "You will be very positive and steady when others lose their nerve. You quietly take on the jobs nobody else "
-         "wants. Be careful not to give so much that you forget your own needs."},
-        {"Taurus",      "Venus",               "Earth", "Auriga",              "Masterliness", "Chestnut-tree",
-         "You will have to learn about letting go of the possessions that held you captive in earlier lives.",
+         "Du bleibst sehr zuversichtlich und standhaft, wenn andere die Nerven verlieren. Still übernimmst du die "
+         "Aufgaben, die sonst niemand will. Pass auf, dass du nicht so viel gibst, dass du deine eigenen Bedürfnisse "
+         "vergisst."},
+        {"Stier",      "Venus",              "Erde",   "Fuhrmann",        "Meisterschaft", "Kastanie",
+         "Du musst lernen, den Besitz loszulassen, der dich in früheren Leben gefangen hielt.",
          kTreePracticalAndFair,
-         "You will take time in understanding a new skill, but once you have it, you master it completely. You enjoy "
-         "crafts, gardens and good tools. People admire your patience more than you realise."},
+         "Du brauchst Zeit, um eine neue Fertigkeit zu begreifen, doch hast du sie einmal, beherrschst du sie "
+         "vollkommen. Du magst Handwerk, Gärten und gutes Werkzeug. Die Menschen bewundern deine Geduld mehr, als dir "
+         "bewusst ist."},
     }}},
     // Libra
     {"Lib", {{
-        {"Libra",       "Venus",               "Air",   "Serpens",             "Politics", "Olive tree, Almond tree",
-         "You will learn to be sensitive to what others need, balancing a previous life lived mainly for yourself.",
+        {"Waage",      "Venus",              "Luft",   "Schlange",        "Politik", "Olivenbaum, Mandelbaum",
+         "Du lernst, feinfühlig für die Bedürfnisse anderer zu sein, als Ausgleich für ein früheres Leben, das du vor "
+         "allem für dich selbst gelebt hast.",
          kTreeWiseAndIntelligent,
-         "You put in a lot of effort to keep the peace, and you are a born diplomat. You weigh both sides of every "
-         "argument before you take one. Beauty, art and good conversation feed your soul."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Pegasus",             "Inspiration", "Poplar-tree",
-         "You will need to learn to be modest.",
+         "Du gibst dir viel Mühe, den Frieden zu wahren, und Diplomatie liegt dir im Blut. Du wägst beide Seiten jedes "
+         "Streits ab, bevor du Partei ergreifst. Schönheit, Kunst und gute Gespräche nähren deine Seele."},
+        {"Wassermann", "Uranus und Saturn",  "Luft",   "Pegasus",         "Inspiration", "Pappel",
+         "Du musst lernen, bescheiden zu sein.",
          kTreeArtisticTemperament,
-         "You are very intelligent and reserved, and your best inspiration tends to arrive in the middle of the "
-         "night. You see possibilities others miss. Share your ideas early, before the doubts set in."},
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Sense", "Fig tree",
-         "You will seek to explain the world to others, passing on wisdom gathered over many lifetimes.",
+         "Du bist sehr intelligent und zurückhaltend, und deine beste Inspiration kommt meist mitten in der Nacht. Du "
+         "siehst Möglichkeiten, die anderen entgehen. Teile deine Ideen früh, bevor sich die Zweifel einstellen."},
+        {"Zwillinge",  "Merkur",             "Luft",   "Großer Bär",      "Verstand", "Feigenbaum",
+         "Du möchtest anderen die Welt erklären und gibst Weisheit weiter, die du in vielen Leben gesammelt hast.",
          kTreeLogicalAndPractical,
-         "You will be clever and intelligent, with a quick tongue and a quicker pen. Crosswords, debates and a little "
-         "gossip all entertain you. You can talk your way out of almost anything."},
+         "Du bist klug und intelligent, mit einer flinken Zunge und einer noch flinkeren Feder. Kreuzworträtsel, "
+         "Debatten und ein wenig Klatsch unterhalten dich. Du kannst dich aus fast allem herausreden."},
     }}},
     // Scorpio
     {"Sco", {{
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ophiuchus",           "Resources", "Nut tree",
-         "You will need to learn to use your power gently, since you once used it to bend others to your will.",
+        {"Skorpion",   "Pluto und Mars",     "Wasser", "Schlangenträger", "Ressourcen", "Nussbaum",
+         "Du musst lernen, deine Macht sanft zu gebrauchen, denn einst hast du sie benutzt, um andere deinem Willen zu "
+         "beugen.",
          kTreeArtisticTemperament,
-         "You will be frustrated all the time by small talk, because you want to get to the heart of things. You are "
-         "resourceful and hard to fool. When you commit, you commit completely."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Andromeda",           "Self sacrifice", "Willow",
-         "You have to learn to be sensitive without drowning in other people's sorrow, a lesson your soul has met "
-         "before.",
+         "Smalltalk frustriert dich ständig, weil du den Dingen auf den Grund gehen willst. Du bist einfallsreich und "
+         "schwer zu täuschen. Wenn du dich bindest, dann mit ganzem Herzen."},
+        {"Fische",     "Neptun und Jupiter", "Wasser", "Andromeda",       "Selbstaufopferung", "Weide",
+         "Du musst lernen, mitfühlend zu sein, ohne im Kummer anderer zu ertrinken, eine Lektion, der deine Seele "
+         "schon einmal begegnet ist.",
          kTreeDrivenByMoods,
-         "You will be understanding and compassionate, the first to offer a spare bed to a friend in trouble. You "
-         "feel other people's pain as your own. Guard your energy as carefully as you guard theirs."},
-        {"Cancer",      "The Moon",            "Water", "Argo",                "Research", "Elm-tree",
-         "You will have to make many journeys, inward and outward, to find the home you lost in a former life.",
+         "Du bist verständnisvoll und mitfühlend und bietest als Erstes ein freies Bett an, wenn Freunde in Not sind. "
+         "Du spürst den Schmerz anderer wie deinen eigenen. Hüte deine Kraft so sorgsam, wie du die ihre hütest."},
+        {"Krebs",      "Mond",               "Wasser", "Schiff Argo",     "Forschung", "Ulme",
+         "Du wirst viele Reisen machen müssen, nach innen und nach außen, um das Zuhause zu finden, das du in einem "
+         "früheren Leben verloren hast.",
          kTreeCalmAndPatient,
-         "You are sensitive and easy to hurt, yet you hide it behind a sharp wit. You love digging into old records, "
-         "family histories and unsolved mysteries. Home is your fortress."},
+         "Du bist empfindsam und leicht zu verletzen, versteckst es aber hinter scharfem Witz. Du gräbst gern in alten "
+         "Akten, Familiengeschichten und ungelösten Rätseln. Dein Zuhause ist deine Festung."},
     }}},
     // Sagittarius
     {"Sag", {{
-        {"Sagittarius", "Jupiter",             "Fire",  "Lyra",                "Piety", "Ash tree",
-         "You have to learn to be clever with your promises, because an earlier life left a trail of vows you could "
-         "not keep.",
+        {"Schütze",    "Jupiter",            "Feuer",  "Leier",           "Frömmigkeit", "Esche",
+         "Du musst lernen, klug mit deinen Versprechen umzugehen, denn ein früheres Leben hat eine Spur von Gelübden "
+         "hinterlassen, die du nicht halten konntest.",
          kTreeAshLively,
-         "You will live a life of big questions and long journeys. Faith, in one form or another, guides your steps. "
-         "You are honest to a fault and sometimes blunt enough to make friends wince."},
-        {"Aries",       "Mars",                "Fire",  "Eridanus",            "Exaltation", "Service tree",
-         "You will need to learn to be practical. Past lives full of grand plans left very little actually built.",
+         "Du lebst ein Leben der großen Fragen und der weiten Reisen. Der Glaube, in welcher Form auch immer, lenkt "
+         "deine Schritte. Du bist ehrlich bis zur Schmerzgrenze und manchmal so unverblümt, dass deine Freunde "
+         "zusammenzucken."},
+        {"Widder",     "Mars",               "Feuer",  "Eridanus",        "Überschwang", "Eberesche",
+         "Du musst lernen, praktisch zu denken. Frühere Leben voller großer Pläne haben kaum etwas hinterlassen, das "
+         "wirklich gebaut wurde.",
          kTreePowerfulThinking,
-         "You are very enthusiastic in life and throw yourself into sport, travel and debate. Coming second annoys "
-         "you. Your good humour carries you through setbacks that would flatten most people."},
-        {"Leo",         "The Sun",             "Fire",  "Corvus",              "Ambition", "Date-tree",
-         "You will be restless and always searching until you make peace with a pride brought from a previous "
-         "incarnation.",
+         "Du gehst mit großer Begeisterung durchs Leben und stürzt dich in Sport, Reisen und Debatten. Zweiter zu "
+         "werden ärgert dich. Deine gute Laune trägt dich durch Rückschläge, die die meisten Menschen umwerfen "
+         "würden."},
+        {"Löwe",       "Sonne",              "Feuer",  "Rabe",            "Ehrgeiz", "Dattelpalme",
+         "Du bleibst rastlos und immer auf der Suche, bis du Frieden mit einem Stolz schließt, den du aus einer "
+         "früheren Inkarnation mitgebracht hast.",
          kTreeOptimist,
-         "You will have lots of energy and the ambition to match it. You like to be noticed, and you usually are. "
-         "Generosity is your finest quality, and you give without keeping score."},
+         "Du hast viel Energie und den Ehrgeiz, der dazu passt. Du möchtest bemerkt werden, und meistens wirst du es "
+         "auch. Großzügigkeit ist deine schönste Eigenschaft, und du gibst, ohne Buch darüber zu führen."},
     }}},
     // Capricorn
     {"Cap", {{
-        {"Capricorn",   "Saturn",              "Earth", "Cygnus (Swan)",       "Organizing", "Beech tree, Apple tree,",
-         "You may have hurt people in a past life through coldness, and warmth is now the debt you repay.",
+        {"Steinbock",  "Saturn",             "Erde",   "Schwan",          "Organisieren", "Buche, Apfelbaum",
+         "Vielleicht hast du in einem früheren Leben Menschen durch Kälte verletzt, und Wärme ist nun die Schuld, die "
+         "du zurückzahlst.",
          kTreeLovingAndSentimental,
-         "You may be very accommodating and easygoing on the surface, but a firm plan runs underneath. You organize "
-         "people and time with ease. Respect matters more to you than popularity."},
-        {"Taurus",      "Venus",               "Earth", "Orion",               "Effort", "Poplar-tree",
-         "You wish the best for your family and friends, and every generous act pays down an old karmic account.",
+         "Nach außen bist du vielleicht sehr entgegenkommend und umgänglich, doch darunter liegt ein fester Plan. Du "
+         "organisierst Menschen und Zeit mit Leichtigkeit. Respekt ist dir wichtiger als Beliebtheit."},
+        {"Stier",      "Venus",              "Erde",   "Orion",           "Anstrengung", "Pappel",
+         "Du wünschst deiner Familie und deinen Freunden nur das Beste, und jede großzügige Tat begleicht ein Stück "
+         "eines alten karmischen Kontos.",
          kTreeArtisticTemperament,
-         "You will be very conventional and steady in your habits, and surprises unsettle you. You work hard for "
-         "comfort and security. A good meal shared with old friends is your idea of luxury."},
-        {"Virgo",       "Mercury",             "Earth", "Corona Borealis",     "Giving-up", "Lime-tree",
-         "You will be able to understand why you must give up control, a lesson begun long ago and completed in this "
-         "life.",
+         "Du bist sehr konventionell und beständig in deinen Gewohnheiten, und Überraschungen bringen dich aus dem "
+         "Gleichgewicht. Du arbeitest hart für Komfort und Sicherheit. Ein gutes Essen mit alten Freunden ist für dich "
+         "der wahre Luxus."},
+        {"Jungfrau",   "Merkur",             "Erde",   "Nördliche Krone", "Loslassen", "Linde",
+         "Du wirst verstehen, warum du die Kontrolle abgeben musst, eine Lektion, die vor langer Zeit begann und sich "
+         "in diesem Leben vollendet.",
          kTreeCharmingAndDreamy,
-         "You will be always worried about doing things correctly, so you check your work twice. You are modest and "
-         "helpful. Learn to rest once the task is finished, since perfection can wait."},
+         "Du sorgst dich ständig darum, alles richtig zu machen, deshalb prüfst du deine Arbeit zweimal. Du bist "
+         "bescheiden und hilfsbereit. Lerne, dich auszuruhen, sobald die Aufgabe erledigt ist, denn Perfektion kann "
+         "warten."},
     }}},
     // Aquarius
     {"Aqu", {{
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Equuleus",            "Originality", "Cypress tree",
-         "You need to learn to do things your own way, without fearing the rejection you met in past lives.",
+        {"Wassermann", "Uranus und Saturn",  "Luft",   "Füllen",          "Originalität", "Zypresse",
+         "Du musst lernen, die Dinge auf deine eigene Art zu tun, ohne die Ablehnung zu fürchten, die dir in früheren "
+         "Leben begegnet ist.",
          kTreeThinkALot,
-         "You will be kind and modest, yet your ideas are anything but ordinary. You enjoy gadgets, science and "
-         "unusual friends. Freedom is essential to you, in love as much as in work."},
-        {"Gemini",      "Mercury",             "Air",   "Canes Majo",          "Fidelity", "Ash-tree",
-         "Your task in life will be to keep faith with the people you abandoned in a previous existence.",
+         "Du bist freundlich und bescheiden, doch deine Ideen sind alles andere als gewöhnlich. Du magst technische "
+         "Spielereien, Wissenschaft und ungewöhnliche Freunde. Freiheit ist für dich unverzichtbar, in der Liebe "
+         "ebenso wie im Beruf."},
+        {"Zwillinge",  "Merkur",             "Luft",   "Großer Hund",     "Treue", "Esche",
+         "Deine Lebensaufgabe ist es, den Menschen die Treue zu halten, die du in einem früheren Dasein im Stich "
+         "gelassen hast.",
          kTreeAshLivelyAndFaithful,
-         "You will be idealistic and opinionated, and you love a lively argument. You learn fast and forget nothing. "
-         "Your friends value your loyalty as much as your wit."},
-        {"Libra",       "Venus",               "Air",   "Lupus",               "Expiation", "Maple-tree",
-         "You have to learn to be fair to yourself as well as to others, making amends for old wrongs without "
-         "punishing yourself.",
+         "Du bist idealistisch und meinungsstark und liebst eine lebhafte Diskussion. Du lernst schnell und vergisst "
+         "nichts. Deine Freunde schätzen deine Treue ebenso sehr wie deinen Witz."},
+        {"Waage",      "Venus",              "Luft",   "Wolf",            "Sühne", "Ahorn",
+         "Du musst lernen, gerecht zu dir selbst zu sein wie zu anderen, und altes Unrecht wiedergutzumachen, ohne "
+         "dich selbst zu bestrafen.",
          kTreeOwnWealth,
-         "You will be kind and just, and unfairness of any kind offends you. You have an eye for beauty and a gift "
-         "for bringing people together. Partnerships shape your life."},
+         "Du bist freundlich und gerecht, und Ungerechtigkeit jeder Art empört dich. Du hast ein Auge für Schönheit "
+         "und eine Gabe, Menschen zusammenzubringen. Partnerschaften prägen dein Leben."},
     }}},
     // Pisces
     {"Pis", {{
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cepheus",             "Truth", "Pine tree",
-         "You will hold on to your beliefs through hard times, just as you did in the lives before this one.",
+        {"Fische",     "Neptun und Jupiter", "Wasser", "Kepheus",         "Wahrheit", "Kiefer",
+         "Du hältst in schweren Zeiten an deinen Überzeugungen fest, so wie du es in den Leben vor diesem getan hast.",
          kTreePolishedAndDignified,
-         "You will be conventional by nature, yet a dreamer lives inside you. You sense the truth behind polite "
-         "words. Art, music and still water restore you after a busy day."},
-        {"Cancer",      "The Moon",            "Water", "Hydra",               "Revelation", "Fir-tree",
-         "You wish to live a hippie life of few possessions, an echo of a former life spent in simple devotion.",
+         "Du bist von Natur aus konventionell, und doch wohnt in dir eine träumerische Seele. Du spürst die Wahrheit "
+         "hinter höflichen Worten. Kunst, Musik und stilles Wasser geben dir nach einem vollen Tag neue Kraft."},
+        {"Krebs",      "Mond",               "Wasser", "Wasserschlange",  "Offenbarung", "Tanne",
+         "Du möchtest ein Hippie-Leben mit wenig Besitz führen, ein Nachklang eines früheren Lebens in schlichter "
+         "Hingabe.",
          kTreeAirOfMystery,
-         "You are sentimental and sensual by nature, and you remember how every room you ever loved smelled. Family "
-         "bonds run deep in you. Your dreams sometimes tell you things before they happen."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Corona Australis",    "Talent", "Chestnut-tree",
-         "You may be loners and introverts by habit from lives spent in solitude, but this time your gifts are meant "
-         "to be shared.",
+         "Du bist von Natur aus sentimental und sinnlich, und du weißt noch, wie jeder Raum roch, den du je geliebt "
+         "hast. Familienbande reichen bei dir tief. Deine Träume verraten dir manchmal Dinge, bevor sie geschehen."},
+        {"Skorpion",   "Pluto und Mars",     "Wasser", "Südliche Krone",  "Talent", "Kastanie",
+         "Aus Leben in Einsamkeit hast du dir vielleicht angewöhnt, für dich zu bleiben und dich in dich "
+         "zurückzuziehen, doch diesmal sind deine Gaben dazu bestimmt, geteilt zu werden.",
          kTreePracticalAndFair,
-         "You may be reserved and quiet, but your talents speak loudly once you let them out. You read people with "
-         "unsettling accuracy. Trust your instincts, especially about who deserves your time."},
+         "Du bist vielleicht zurückhaltend und still, doch deine Talente sprechen laut, sobald du sie herauslässt. Du "
+         "durchschaust Menschen mit beunruhigender Genauigkeit. Vertrau deinem Instinkt, besonders bei der Frage, wer "
+         "deine Zeit verdient."},
     }}},
 }};
 // clang-format on
