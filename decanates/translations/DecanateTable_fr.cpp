@@ -8,369 +8,407 @@ namespace {
 
 // Tree texts belong to rows, not to tree names: several rows share one text, and a shared text may
 // serve rows whose trees differ. Each text is written once here and referenced from the table.
+// The texts address the reader as "tu" and are worded so that no adjective has to agree with the
+// reader's gender.
 
 // Aries 1
 constexpr std::string_view kTreeTruthAndKnowledge
-    = "This tree symbolizes truth and knowledge, and you carry both the way an old oak carries its rings. You speak "
-      "plainly and expect the same in return. Storms bend your branches but rarely reach your roots. People come to "
-      "you for shelter and leave with advice they did not know they needed.";
+    = "Cet arbre symbolise la vérité et la connaissance, et tu portes l’une et l’autre comme un vieux chêne porte ses "
+      "cernes. Tu parles franchement et attends la même franchise en retour. Les tempêtes font plier tes branches "
+      "mais atteignent rarement tes racines. On vient chercher un abri auprès de toi, et l’on repart avec des "
+      "conseils dont on ignorait avoir besoin.";
 
 // Aries 2, Libra 2, Scorpio 1, Capricorn 2
 constexpr std::string_view kTreeArtisticTemperament
-    = "You will have an artistic temperament and a keen eye for what others overlook. You grow quickly and always "
-      "reach for the light. Criticism stings you more than you admit. Given a quiet corner and a free afternoon, you "
-      "can make something lovely out of very little.";
+    = "Tu auras un tempérament d’artiste et l’œil vif pour ce qui échappe aux autres. Tu pousses vite et tends "
+      "toujours vers la lumière. La critique te pique plus que tu ne l’avoues. Avec un coin tranquille et un "
+      "après-midi libre, tu sais faire quelque chose de ravissant avec presque rien.";
 
 // Aries 3, Libra 3
 constexpr std::string_view kTreeLogicalAndPractical
-    = "You are very logical and practical, yet you keep a soft centre, like a ripe fig. Fuss bores you and you prefer "
-      "things that simply work. You would choose a full family table over an impressive title. You give your word "
-      "rarely and keep it always.";
+    = "Tu as l’esprit très logique et pratique, mais tu gardes un cœur tendre, comme une figue bien mûre. Les chichis "
+      "t’ennuient et tu préfères ce qui fonctionne, tout simplement. Tu choisirais une grande tablée familiale plutôt "
+      "qu’un titre prestigieux. Tu donnes rarement ta parole, mais tu la tiens toujours.";
 
 // Taurus 1, Cancer 2
 constexpr std::string_view kTreePracticalNature
-    = "You have a very practical nature and little patience for schemes that only work on paper. You plan your moves "
-      "like a chess player, several turns ahead. Some call you stubborn, but friends know they can lean on you. A "
-      "crisis brings out your coolest head.";
+    = "Tu as une nature très pratique et peu de patience pour les projets qui ne marchent que sur le papier. Tu "
+      "prépares tes coups comme un joueur d’échecs, plusieurs tours à l’avance. Certains parlent d’entêtement, mais "
+      "tes amis savent qu’ils peuvent compter sur toi. C’est dans la crise que tu gardes la tête la plus froide.";
 
 // Taurus 2, Scorpio 2
 constexpr std::string_view kTreeDrivenByMoods
-    = "You are very easily driven by your moods, swaying like a willow in a changing wind. Rain and moonlight suit "
-      "you better than the harsh noon sun. You remember every kindness and every slight. Your intuition is strong, "
-      "and when you trust it you are seldom wrong.";
+    = "Tes humeurs te mènent très facilement, et tu ondoies comme un saule dans un vent changeant. La pluie et le "
+      "clair de lune te vont mieux que le soleil cru de midi. Tu te souviens de chaque gentillesse et de chaque "
+      "affront. Ton intuition est forte, et quand tu lui fais confiance, tu te trompes rarement.";
 
 // Taurus 3, Scorpio 3
 constexpr std::string_view kTreeCalmAndPatient
-    = "You are calm and patient by nature, like an elm that takes a century to reach its full height. You like to "
-      "lead, though never loudly. Mistakes bother you, your own most of all. You keep your promises and expect others "
-      "to keep theirs.";
+    = "Tu es d’un naturel calme et patient, comme l’orme qui met un siècle à atteindre sa pleine hauteur. Tu aimes "
+      "diriger, mais jamais à grand bruit. Les erreurs te contrarient, les tiennes plus que toutes les autres. Tu "
+      "tiens tes promesses et attends des autres qu’ils tiennent les leurs.";
 
 // Gemini 1, Sagittarius 1
 constexpr std::string_view kTreeAshLively
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. You give "
-      "generously, but you need room to breathe in any partnership.";
+    = "Les natifs du Frêne sont très vifs, l’esprit toujours en éveil, et tiennent rarement en place bien longtemps. "
+      "Tu regardes ce qui pourrait être plutôt que ce qui a été. Les règles ne sont pour toi que des suggestions "
+      "amicales. Tu donnes sans compter, mais dans toute relation, il te faut de l’air pour respirer.";
 
 // Gemini 2, Sagittarius 2
 constexpr std::string_view kTreePowerfulThinking
-    = "You have a powerful thinking mind that spots the flaw in a plan at once. Like the service tree, you flower "
-      "modestly and bear your fruit late. You do not chase attention. Duty comes first for you, and pleasure waits "
-      "politely in line.";
+    = "Tu as un esprit puissant qui repère aussitôt la faille d’un plan. Comme le sorbier, tu fleuris modestement et "
+      "tu portes tes fruits sur le tard. Tu ne cours pas après l’attention. Chez toi, le devoir passe d’abord, et le "
+      "plaisir attend poliment son tour.";
 
 // Gemini 3, Sagittarius 3
 constexpr std::string_view kTreeOptimist
-    = "You will be an optimist who sees the oasis long before the desert ends. Like the date palm, you thrive where "
-      "others wilt. You enjoy an audience and tell a story well. Friends call on you when their spirits need lifting.";
+    = "Tu auras l’optimisme de ceux qui voient l’oasis bien avant la fin du désert. Comme le dattier, tu t’épanouis "
+      "là où d’autres se fanent. Tu aimes avoir un public et tu sais raconter une histoire. Tes amis font appel à toi "
+      "quand ils ont besoin de retrouver le moral.";
 
 // Cancer 1
 constexpr std::string_view kTreeGoodOrganizers
-    = "You generally make very good organizers, with the birch's clean lines and the apple tree's generosity. A tidy "
-      "kitchen and a full table make you content. You notice who has not eaten and quietly pass the bread. Your moods "
-      "turn with the seasons, but your care stays constant.";
+    = "En général, tu as un vrai talent d’organisation, avec les lignes nettes du bouleau et la générosité du "
+      "pommier. Une cuisine bien rangée et une table bien garnie suffisent à ton bonheur. Tu remarques qui n’a pas "
+      "mangé et tu lui passes discrètement le pain. Tes humeurs changent avec les saisons, mais ta sollicitude ne "
+      "varie pas.";
 
 // Cancer 3, Capricorn 3
 constexpr std::string_view kTreeCharmingAndDreamy
-    = "You may be charming and dreamy, with a sweet scent of linden blossom drifting around you. You dislike conflict "
-      "and will go a long way to avoid a scene. Comfort matters to you. Under the soft manner lies a stubborn loyalty "
-      "that surprises people.";
+    = "Tu as peut-être un charme rêveur, et un doux parfum de fleur de tilleul flotte autour de toi. Tu détestes les "
+      "conflits et tu ferais beaucoup pour éviter une scène. Ton confort compte pour toi. Sous tes manières douces se "
+      "cache une loyauté obstinée qui surprend bien des gens.";
 
 // Leo 1, Aquarius 1
 constexpr std::string_view kTreeThinkALot
-    = "You will think a lot. You will be flexible in different environments. You may be lazy and dream all day long.";
+    = "Tu réfléchiras beaucoup. Tu sauras t’adapter à des milieux différents. Tu pourras céder à la paresse et rêver "
+      "à longueur de journée.";
 
 // Leo 2
 constexpr std::string_view kTreeColdHearted
-    = "You will be cold-hearted and not easily moved, at least on the surface, like hornbeam wood, one of the hardest "
-      "in the forest. You value order and good manners. Inside, you are more tender than anyone guesses. Once someone "
-      "earns your trust, they keep it for life.";
+    = "Tu auras le cœur froid et difficile à émouvoir, du moins en apparence, comme le bois de charme, l’un des plus "
+      "durs de la forêt. Tu tiens à l’ordre et aux bonnes manières. Au fond, tu es plus tendre que personne ne le "
+      "devine. Quand quelqu’un gagne ta confiance, il la garde pour la vie.";
 
 // Leo 3, Aquarius 3
 constexpr std::string_view kTreeOwnWealth
-    = "You will earn your own wealth and enjoy every coin of it. Like the maple in autumn, you show your brightest "
-      "colours when others fade. You are sociable and just a little vain. New ideas excite you, and boredom rarely "
-      "finds you.";
+    = "Tu gagneras ta propre fortune et tu en savoureras chaque pièce. Comme l’érable en automne, tu montres tes plus "
+      "belles couleurs quand les autres pâlissent. Tu aimes la compagnie, avec une petite pointe de vanité. Les idées "
+      "nouvelles t’enthousiasment, et l’ennui te trouve rarement.";
 
 // Virgo 1, Virgo 2, Pisces 1
 constexpr std::string_view kTreePolishedAndDignified
-    = "You will be polished and dignified, as much at ease in a quiet study as on a windy hillside. Like the pine, "
-      "you stay green when everything around you loses its leaves. You choose your friends slowly. Your standards are "
-      "high, and you seldom lower them for convenience.";
+    = "Tu auras de l’élégance et de la dignité, aussi à l’aise dans un bureau paisible que sur une colline balayée "
+      "par le vent. Comme le pin, tu gardes tes aiguilles quand tout, autour de toi, perd ses feuilles. Tu choisis "
+      "tes amis lentement. Tes exigences sont élevées, et tu les revois rarement à la baisse par commodité.";
 
 // Virgo 3, Pisces 3
 constexpr std::string_view kTreePracticalAndFair
-    = "You will be very practical and fair, with the chestnut's habit of sheltering everyone under its wide crown. "
-      "You stand up for the underdog, and injustice makes your blood boil. You can be slow to start. Once you move, "
-      "though, few can stop you.";
+    = "Tu auras un grand sens pratique et un profond sens de la justice, et comme le châtaignier, tu abrites tout le "
+      "monde sous ta large couronne. Tu prends la défense des plus faibles, et l’injustice te fait bouillir. Tu mets "
+      "parfois du temps à démarrer. Mais une fois en marche, rares sont ceux qui peuvent t’arrêter.";
 
 // Libra 1
 constexpr std::string_view kTreeWiseAndIntelligent
-    = "You will be wise and intelligent, with the olive's patience and the almond's early blossom. You dislike "
-      "violence and prefer to settle a dispute with a calm word. Sunshine and warm places lift your spirit. You read "
-      "widely and think before you speak.";
+    = "Tu auras de la sagesse et de l’intelligence, avec la patience de l’olivier et la floraison précoce de "
+      "l’amandier. Tu détestes la violence et préfères régler un différend par un mot apaisant. Le soleil et les pays "
+      "chauds te remontent le moral. Tu lis beaucoup et tu réfléchis avant de parler.";
 
 // Capricorn 1
 constexpr std::string_view kTreeLovingAndSentimental
-    = "You will be loving and sentimental beneath a composed exterior, like smooth grey beech bark over a soft heart. "
-      "You plan ahead and save for rainy days. The apple tree lends you a generous streak. Old letters and "
-      "photographs stay in your drawers for decades.";
+    = "Sous des dehors posés, tu caches une nature aimante et sentimentale, comme l’écorce lisse et grise du hêtre "
+      "recouvre un cœur tendre. Tu prévois et tu mets de côté pour les mauvais jours. Le pommier te donne une veine "
+      "généreuse. Les vieilles lettres et les photos dorment des décennies dans tes tiroirs.";
 
 // Aquarius 2
 constexpr std::string_view kTreeAshLivelyAndFaithful
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. Yet you stay "
-      "faithful to the few people who have earned your trust.";
+    = "Les natifs du Frêne sont très vifs, l’esprit toujours en éveil, et tiennent rarement en place bien longtemps. "
+      "Tu regardes ce qui pourrait être plutôt que ce qui a été. Les règles ne sont pour toi que des suggestions "
+      "amicales. Pourtant, tu restes fidèle au petit nombre de personnes qui ont gagné ta confiance.";
 
 // Pisces 2
 constexpr std::string_view kTreeAirOfMystery
-    = "There is an air of mystery about you, like a fir forest at dusk. You love beauty and silence in equal measure. "
-      "You can be hard to please, yet you are devoted to the few you let close. Winter suits you, and you shine "
-      "brightest in difficult times.";
+    = "Il flotte autour de toi un air de mystère, comme une forêt de sapins au crépuscule. Tu aimes autant la beauté "
+      "que le silence. Tu es parfois difficile à contenter, mais tu te dévoues aux quelques personnes que tu laisses "
+      "approcher. L’hiver te convient, et c’est dans les temps difficiles que tu brilles le plus.";
 
 // The first decanate of Gemini gives the same text as its character and as its karmic lesson.
 constexpr std::string_view kGeminiFirstHappyAndEnthusiastic
-    = "You will be happy and enthusiastic whenever life hands you something new to learn. Trust the hunches you bring "
-      "from before; they rarely fail.";
+    = "La joie et l’enthousiasme t’habiteront chaque fois que la vie t’offrira quelque chose de nouveau à apprendre. "
+      "Fie-toi aux intuitions que tu rapportes d’une vie antérieure : elles te trompent rarement.";
 
 // Each row lists, in the order the results window shows them: DecanateSign, RulingPlanet, RulingElement,
 // ConstellationName, Keyword, TreeZodiac, then the texts KarmicInfluence, MoreAboutTreeZodiac and
-// MoreAboutDecanateSign. The short names are kept exactly as they were handed down, odd spellings and
-// punctuation included.
+// MoreAboutDecanateSign. Where the English short names are odd ("Canes Majo", "Pisces Australis", a stray
+// comma after a tree), the French gives the intended name.
 // clang-format off
 constexpr DecanateTable kTable = {{
     // Aries
     {"Ari", {{
-        {"Aries",       "Mars",                "Fire",  "Triangulum",          "Activity", "The Oak tree",
-         "You will learn to succeed on your own strength this time, without the band of helpers that carried you in "
-         "an earlier life.",
+        {"Bélier",       "Mars",                  "Feu",    "Triangle",             "Activité", "Chêne",
+         "Cette fois, tu apprendras à réussir par tes propres forces, sans la troupe d’alliés qui te portait dans une "
+         "vie antérieure.",
          kTreeTruthAndKnowledge,
-         "You will be impulsive, brave and quick to volunteer when others hang back. You start ten projects before "
-         "breakfast and finish the three that matter. A slow queue tests your nerves more than any real danger does."},
-        {"Leo",         "The Sun",             "Fire",  "Centaurus",           "Reform", "Poplar-tree",
-         "Learn to be calm and stable. An old life spent chasing every spark left you scattered, and steadiness is "
-         "the gift you came back for.",
+         "Tu as un tempérament impulsif et courageux, et tu te portes volontaire quand les autres restent en "
+         "retrait. Tu lances dix projets avant le petit-déjeuner et tu mènes à bien les trois qui comptent. Une file "
+         "d’attente qui n’avance pas met tes nerfs à plus rude épreuve qu’un vrai danger."},
+        {"Lion",         "Soleil",                "Feu",    "Centaure",             "Réforme", "Peuplier",
+         "Apprends le calme et la stabilité. Une ancienne vie passée à courir après chaque étincelle a éparpillé tes "
+         "forces, et c’est la constance que tu reviens chercher cette fois-ci.",
          kTreeArtisticTemperament,
-         "You have a charismatic and magnetic presence that fills a room before you say a word. You want to reform "
-         "things, and you want to be seen doing it. Applause feeds you, but a quiet thank-you from one friend means "
-         "more."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Sagitta",             "Illumination", "Fig tree",
-         "You will be happy when you share what you know freely, repaying the teachers who once shared their light "
-         "with you.",
+         "Tu as une présence charismatique et magnétique qui remplit une pièce avant même que tu dises un mot. Tu "
+         "veux réformer les choses, et tu veux qu’on te voie le faire. Les applaudissements te nourrissent, mais un "
+         "simple merci d’un ami compte bien davantage."},
+        {"Sagittaire",   "Jupiter",               "Feu",    "Flèche",               "Illumination", "Figuier",
+         "Tu trouveras le bonheur en partageant librement ton savoir, et tu rendras ainsi aux maîtres qui t’ont jadis "
+         "transmis leur lumière.",
          kTreeLogicalAndPractical,
-         "You will be wild and enjoy the open road more than any fixed address. New places, new languages and new "
-         "people wake you up. You learn best by getting a little lost first."},
+         "Tu auras l’âme libre et indomptée, et tu préféreras les grands chemins à toute adresse fixe. Les lieux, "
+         "les langues et les visages nouveaux te réveillent. Tu apprends mieux quand tu commences par te perdre un "
+         "peu."},
     }}},
     // Taurus
     {"Tau", {{
-        {"Taurus",      "Venus",               "Earth", "Lepus",               "Determination", "The Nut tree",
-         "You will believe in hard work, and rightly so: comfort wasted long ago must now be earned with your own "
-         "hands.",
+        {"Taureau",      "Vénus",                 "Terre",  "Lièvre",               "Détermination", "Noyer",
+         "Tu croiras au travail acharné, et avec raison : le confort gaspillé il y a longtemps doit désormais se "
+         "gagner à la force de tes mains.",
          kTreePracticalNature,
-         "You tend to blame others for delays you could have prevented, then quietly fix them yourself. Once you "
-         "choose a path, nothing short of an earthquake will shift you. Good food and soft fabrics are your favourite "
-         "rewards."},
-        {"Virgo",       "Mercury",             "Earth", "Hercules",            "Experience", "Willow",
-         "You depend on others for your sense of worth, a habit left from a life of service. Now your own judgement "
-         "deserves a hearing.",
+         "Tu as tendance à reprocher aux autres des retards que tu aurais pu éviter, puis à tout réparer toi-même "
+         "sans rien dire. Une fois ton chemin choisi, seul un tremblement de terre pourrait t’en détourner. La bonne "
+         "chère et les étoffes douces sont tes récompenses préférées."},
+        {"Vierge",       "Mercure",               "Terre",  "Hercule",              "Expérience", "Saule",
+         "Tu dépends des autres pour mesurer ta valeur, une habitude héritée d’une vie passée à servir. À présent, "
+         "ton propre jugement mérite d’être entendu.",
          kTreeDrivenByMoods,
-         "You will be a lot worried about details others shrug off, from a crooked picture frame to a missing comma. "
-         "That care makes you the one people trust with the accounts. Let yourself stop checking once the job is "
-         "done."},
-        {"Capricorn",   "Saturn",              "Earth", "Pisces Australis",    "Idealistic", "Elm-tree",
-         "You have to learn to be responsible for others without carrying them on your back, a duty your soul left "
-         "half done.",
+         "Tu te feras beaucoup de souci pour des détails que les autres balaient d’un haussement d’épaules, d’un "
+         "cadre de travers à une virgule oubliée. Ce soin fait de toi la personne à qui l’on confie les comptes. "
+         "Autorise-toi à cesser de vérifier une fois le travail terminé."},
+        {"Capricorne",   "Saturne",               "Terre",  "Poisson austral",      "Idéalisme", "Orme",
+         "Tu dois apprendre à être responsable des autres sans les porter sur ton dos, un devoir que ton âme a laissé "
+         "à moitié accompli.",
          kTreeCalmAndPatient,
-         "You are calm and balanced by temperament, and you build your life one sensible brick at a time. You hold "
-         "lofty ideals but plan for them with a ledger. The years are kind to you, and you often look happier at "
-         "fifty than at twenty."},
+         "Tu as un tempérament calme et équilibré, et tu bâtis ta vie brique après brique, avec bon sens. Tu nourris "
+         "de hauts idéaux, mais tu les planifies un livre de comptes à la main. Les années te sont favorables, et le "
+         "bonheur se lit souvent mieux sur ton visage à cinquante ans qu’à vingt."},
     }}},
     // Gemini
     {"Gem", {{
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Intuition", "Ash tree",
+        {"Gémeaux",      "Mercure",               "Air",    "Grande Ourse",         "Intuition", "Frêne",
          kGeminiFirstHappyAndEnthusiastic,
          kTreeAshLively,
          kGeminiFirstHappyAndEnthusiastic},
-        {"Libra",       "Venus",               "Air",   "Draco",               "Independence", "Service-tree",
-         "You have to be loyal to those who stood by you, settling a debt of trust that runs back further than this "
-         "lifetime.",
+        {"Balance",      "Vénus",                 "Air",    "Dragon",               "Indépendance", "Sorbier",
+         "Tu dois ta loyauté à ceux qui sont restés à tes côtés, pour solder une dette de confiance qui remonte bien "
+         "au-delà de cette vie.",
          kTreePowerfulThinking,
-         "You will be kind and sensitive to the moods around you, often sensing a quarrel before it starts. You like "
-         "pleasant company and beautiful rooms. Still, you keep one private door that nobody else may open."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Cetus",               "Repressive", "Date-tree",
-         "You will need to be fast to forgive. Grudges carried through past lives are heavier luggage than you know.",
+         "Tu auras un cœur bon, sensible aux humeurs qui t’entourent, et tu sens souvent venir une dispute avant "
+         "qu’elle n’éclate. Tu aimes les compagnies agréables et les beaux intérieurs. Pourtant, tu gardes une porte "
+         "secrète que personne d’autre ne peut ouvrir."},
+        {"Verseau",      "Uranus et Saturne",     "Air",    "Baleine",              "Refoulement", "Dattier",
+         "Il te faudra apprendre à pardonner vite. Les rancunes portées de vie en vie sont un bagage plus lourd que "
+         "tu ne le crois.",
          kTreeOptimist,
-         "You are happy and optimistic in public, yet you tuck away feelings you consider untidy. Odd ideas and odder "
-         "friends delight you. Give your quieter emotions the same welcome you give a wild theory."},
+         "En public, tu affiches joie et optimisme, mais tu mets à l’écart les sentiments que tu juges désordonnés. "
+         "Les idées insolites et les amis plus insolites encore te ravissent. Accueille tes émotions plus discrètes "
+         "avec la même chaleur qu’une théorie farfelue."},
     }}},
     // Cancer
     {"Can", {{
-        {"Cancer",      "The Moon",            "Water", "Canes Minor",         "Whim", "Birch tree, Apple tree",
-         "You will try to improve your home and family life, making up for a time when you walked away too soon.",
+        {"Cancer",       "Lune",                  "Eau",    "Petit Chien",          "Caprice", "Bouleau, Pommier",
+         "Tu chercheras à améliorer ta vie de foyer et de famille, pour réparer un temps où tu t’en allais trop tôt.",
          kTreeGoodOrganizers,
-         "You will be sensitive and loving. You may use this to your advantage. You have zero diplomacy."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ara",                 "Responsibility", "Poplar-tree",
-         "You will need to change your habit of nursing old hurts, a pattern your soul has repeated for several "
-         "lifetimes.",
+         "Tu auras une nature sensible et aimante. Tu sauras peut-être en tirer parti. Tu n’as pas la moindre "
+         "diplomatie."},
+        {"Scorpion",     "Pluton et Mars",        "Eau",    "Autel",                "Responsabilité", "Peuplier",
+         "Il te faudra perdre l’habitude de ruminer tes vieilles blessures, un schéma que ton âme a répété pendant "
+         "plusieurs vies.",
          kTreePracticalNature,
-         "You will wear a mask over your deepest feelings until you are certain a person is safe. Behind it lies "
-         "fierce devotion. When someone you love is threatened, you become the most determined person in the room."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cassiopeia",          "Hardship", "Lime-tree",
-         "You will need to go through some hardship to clear debts from long ago, and each one you settle leaves you "
-         "lighter.",
+         "Tu porteras un masque sur tes sentiments les plus profonds tant que tu n’auras pas la certitude qu’une "
+         "personne est digne de confiance. Derrière ce masque se cache un dévouement farouche. Quand un être cher "
+         "est menacé, tu deviens la personne la plus déterminée de la pièce."},
+        {"Poissons",     "Neptune et Jupiter",    "Eau",    "Cassiopée",            "Épreuve", "Tilleul",
+         "Il te faudra traverser quelques épreuves pour régler des dettes anciennes, et chaque dette soldée allège "
+         "ton fardeau.",
          kTreeCharmingAndDreamy,
-         "You will be skilled and vocal when defending someone weaker than you. Music and water calm you. Lean years "
-         "have made you resourceful, and you can make a home out of a single suitcase."},
+         "Tu feras preuve d’adresse et de verve pour défendre plus faible que toi. La musique et l’eau t’apaisent. "
+         "Les années de vaches maigres t’ont appris la débrouillardise, et tu peux te faire un chez-toi avec une "
+         "seule valise."},
     }}},
     // Leo
     {"Leo", {{
-        {"Leo",         "The Sun",             "Fire",  "Crater",              "Leadership", "Cypress tree",
-         "You will look for ways to lead with an open hand, because a former life showed you what ruling by fear "
-         "costs.",
+        {"Lion",         "Soleil",                "Feu",    "Coupe",                "Leadership", "Cyprès",
+         "Tu chercheras à diriger la main ouverte, car une vie antérieure t’a montré ce que coûte le règne par la "
+         "peur.",
          kTreeThinkALot,
-         "You feel that have to complete whatever you start, even when everyone else has gone home. Your warmth draws "
-         "a loyal circle around you. Pride is your weak spot, so let others take a bow now and then."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Aquila",              "Exploring", "Hornbeam-tree",
-         "You may be trying to overcome a past of restless wandering by building something that outlasts you.",
+         "Tu sens que tu dois achever tout ce que tu entreprends, même quand tous les autres sont rentrés chez eux. "
+         "Ta chaleur rassemble autour de toi un cercle fidèle. L’orgueil est ton point faible : laisse de temps en "
+         "temps les applaudissements aux autres."},
+        {"Sagittaire",   "Jupiter",               "Feu",    "Aigle",                "Exploration", "Charme",
+         "Tu cherches peut-être à dépasser un passé d’errance inquiète en bâtissant quelque chose qui te survivra.",
          kTreeColdHearted,
-         "You will be thrilled with simple pleasures: a long walk, a new map, a stranger's story. Curiosity keeps you "
-         "young. You would trade a promotion for a year abroad without a second thought."},
-        {"Aries",       "Mars",                "Fire",  "Perseus",             "Promotion", "Maple-tree",
-         "You will discover yourself spiritually only after you lay down the weapons of battles that ended centuries "
-         "ago.",
+         "Les plaisirs simples te combleront : une longue marche, une nouvelle carte, l’histoire d’un inconnu. La "
+         "curiosité te garde jeune. Tu échangerais une promotion contre une année à l’étranger sans hésiter une "
+         "seconde."},
+        {"Bélier",       "Mars",                  "Feu",    "Persée",               "Promotion", "Érable",
+         "Tu ne te découvriras spirituellement qu’après avoir déposé les armes de combats qui ont pris fin il y a des "
+         "siècles.",
          kTreeOwnWealth,
-         "You will be charming and friendly, and you climb quickly wherever there is a ladder. You love a challenge "
-         "with a clear finish line. Waiting is not your talent, but courage certainly is."},
+         "Tu auras du charme et le contact facile, et tu grimpes vite partout où il y a une échelle. Tu aimes les "
+         "défis dont la ligne d’arrivée est bien visible. Attendre n’est pas ton fort, mais le courage, lui, l’est "
+         "assurément."},
     }}},
     // Virgo
     {"Vir", {{
-        {"Virgo",       "Mercury",             "Earth", "Bootes",              "Fulfilment", "Pine tree",
-         "You will try to understand the people you once judged too harshly in another life.",
+        {"Vierge",       "Mercure",               "Terre",  "Bouvier",              "Accomplissement", "Pin",
+         "Tu chercheras à comprendre les personnes que tu as jugées trop durement dans une autre vie.",
          kTreePolishedAndDignified,
-         "You will be extremely modest about your skills, even when everyone around you relies on them. You spot the "
-         "missing screw and the wrong date. Fulfilment comes to you through useful work done with care."},
-        {"Capricorn",   "Saturn",              "Earth", "Delphinus (Dolphin)", "Martyrdom", "Pine-tree",
-         "You have to work harder than most to repay an old life of ease, and the effort leaves your slate clean.",
+         "Tu seras d’une extrême modestie quant à tes compétences, même quand tout ton entourage en dépend. Tu "
+         "repères la vis manquante et la date erronée. L’accomplissement te vient d’un travail utile fait avec soin."},
+        {"Capricorne",   "Saturne",               "Terre",  "Dauphin",              "Martyre", "Pin",
+         "Tu dois travailler plus dur que la plupart pour racheter une ancienne vie de facilité, et cet effort efface "
+         "ton ardoise.",
          kTreePolishedAndDignified,
-         "You will be very positive and steady when others lose their nerve. You quietly take on the jobs nobody else "
-         "wants. Be careful not to give so much that you forget your own needs."},
-        {"Taurus",      "Venus",               "Earth", "Auriga",              "Masterliness", "Chestnut-tree",
-         "You will have to learn about letting go of the possessions that held you captive in earlier lives.",
+         "Tu garderas ton optimisme et ton aplomb quand les autres perdent leurs moyens. Tu te charges discrètement "
+         "des tâches dont personne ne veut. Veille à ne pas donner au point d’oublier tes propres besoins."},
+        {"Taureau",      "Vénus",                 "Terre",  "Cocher",               "Maîtrise", "Châtaignier",
+         "Tu devras apprendre à te détacher des possessions qui t’enchaînaient dans tes vies antérieures.",
          kTreePracticalAndFair,
-         "You will take time in understanding a new skill, but once you have it, you master it completely. You enjoy "
-         "crafts, gardens and good tools. People admire your patience more than you realise."},
+         "Tu prendras le temps de comprendre un nouveau savoir-faire, mais une fois acquis, tu le maîtrises "
+         "entièrement. Tu aimes l’artisanat, les jardins et les bons outils. On admire ta patience plus que tu ne le "
+         "crois."},
     }}},
     // Libra
     {"Lib", {{
-        {"Libra",       "Venus",               "Air",   "Serpens",             "Politics", "Olive tree, Almond tree",
-         "You will learn to be sensitive to what others need, balancing a previous life lived mainly for yourself.",
+        {"Balance",      "Vénus",                 "Air",    "Serpent",              "Politique", "Olivier, Amandier",
+         "Tu apprendras à percevoir ce dont les autres ont besoin, pour équilibrer une vie antérieure vécue surtout "
+         "pour toi-même.",
          kTreeWiseAndIntelligent,
-         "You put in a lot of effort to keep the peace, and you are a born diplomat. You weigh both sides of every "
-         "argument before you take one. Beauty, art and good conversation feed your soul."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Pegasus",             "Inspiration", "Poplar-tree",
-         "You will need to learn to be modest.",
+         "Tu fais beaucoup d’efforts pour préserver la paix, et tu as un don inné pour la diplomatie. Tu pèses le "
+         "pour et le contre de chaque débat avant de prendre parti. La beauté, l’art et les belles conversations "
+         "nourrissent ton âme."},
+        {"Verseau",      "Uranus et Saturne",     "Air",    "Pégase",               "Inspiration", "Peuplier",
+         "Il te faudra apprendre la modestie.",
          kTreeArtisticTemperament,
-         "You are very intelligent and reserved, and your best inspiration tends to arrive in the middle of the "
-         "night. You see possibilities others miss. Share your ideas early, before the doubts set in."},
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Sense", "Fig tree",
-         "You will seek to explain the world to others, passing on wisdom gathered over many lifetimes.",
+         "Tu as une grande intelligence et une nature réservée, et ta meilleure inspiration arrive souvent au milieu "
+         "de la nuit. Tu vois des possibilités qui échappent aux autres. Partage tes idées tôt, avant que les doutes "
+         "ne s’installent."},
+        {"Gémeaux",      "Mercure",               "Air",    "Grande Ourse",         "Discernement", "Figuier",
+         "Tu chercheras à expliquer le monde aux autres, en transmettant une sagesse recueillie au fil de nombreuses "
+         "vies.",
          kTreeLogicalAndPractical,
-         "You will be clever and intelligent, with a quick tongue and a quicker pen. Crosswords, debates and a little "
-         "gossip all entertain you. You can talk your way out of almost anything."},
+         "Tu auras l’esprit vif et intelligent, la langue déliée et la plume plus déliée encore. Mots croisés, "
+         "débats et un brin de commérages te divertissent. Tu sais te sortir de presque n’importe quelle situation "
+         "par la parole."},
     }}},
     // Scorpio
     {"Sco", {{
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ophiuchus",           "Resources", "Nut tree",
-         "You will need to learn to use your power gently, since you once used it to bend others to your will.",
+        {"Scorpion",     "Pluton et Mars",        "Eau",    "Ophiuchus",            "Ressources", "Noyer",
+         "Il te faudra apprendre à user de ton pouvoir avec douceur, car jadis, il t’a servi à plier les autres à ta "
+         "volonté.",
          kTreeArtisticTemperament,
-         "You will be frustrated all the time by small talk, because you want to get to the heart of things. You are "
-         "resourceful and hard to fool. When you commit, you commit completely."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Andromeda",           "Self sacrifice", "Willow",
-         "You have to learn to be sensitive without drowning in other people's sorrow, a lesson your soul has met "
-         "before.",
+         "Les bavardages te frustreront sans cesse, car tu veux aller au cœur des choses. Tu as de la ressource et "
+         "on ne te trompe pas facilement. Quand tu t’engages, c’est sans réserve."},
+        {"Poissons",     "Neptune et Jupiter",    "Eau",    "Andromède",            "Abnégation", "Saule",
+         "Tu dois apprendre à être sensible sans te noyer dans le chagrin des autres, une leçon que ton âme a déjà "
+         "rencontrée.",
          kTreeDrivenByMoods,
-         "You will be understanding and compassionate, the first to offer a spare bed to a friend in trouble. You "
-         "feel other people's pain as your own. Guard your energy as carefully as you guard theirs."},
-        {"Cancer",      "The Moon",            "Water", "Argo",                "Research", "Elm-tree",
-         "You will have to make many journeys, inward and outward, to find the home you lost in a former life.",
+         "Tu feras preuve de compréhension et de compassion, et ta porte sera toujours ouverte à un ami en "
+         "difficulté qui cherche un lit. Tu ressens la douleur d’autrui comme la tienne. Protège ton énergie avec "
+         "autant de soin que tu protèges la leur."},
+        {"Cancer",       "Lune",                  "Eau",    "Navire Argo",          "Recherche", "Orme",
+         "Tu devras faire bien des voyages, intérieurs et extérieurs, pour retrouver le foyer que tu as perdu dans "
+         "une vie antérieure.",
          kTreeCalmAndPatient,
-         "You are sensitive and easy to hurt, yet you hide it behind a sharp wit. You love digging into old records, "
-         "family histories and unsolved mysteries. Home is your fortress."},
+         "Tu es sensible et facile à blesser, mais tu le caches derrière un humour mordant. Tu adores fouiller les "
+         "vieilles archives, les histoires de famille et les mystères non résolus. Ton foyer est ta forteresse."},
     }}},
     // Sagittarius
     {"Sag", {{
-        {"Sagittarius", "Jupiter",             "Fire",  "Lyra",                "Piety", "Ash tree",
-         "You have to learn to be clever with your promises, because an earlier life left a trail of vows you could "
-         "not keep.",
+        {"Sagittaire",   "Jupiter",               "Feu",    "Lyre",                 "Piété", "Frêne",
+         "Tu dois apprendre à promettre avec discernement, car une vie antérieure a laissé derrière elle une traînée "
+         "de serments que tu n’as pas pu tenir.",
          kTreeAshLively,
-         "You will live a life of big questions and long journeys. Faith, in one form or another, guides your steps. "
-         "You are honest to a fault and sometimes blunt enough to make friends wince."},
-        {"Aries",       "Mars",                "Fire",  "Eridanus",            "Exaltation", "Service tree",
-         "You will need to learn to be practical. Past lives full of grand plans left very little actually built.",
+         "Ta vie sera faite de grandes questions et de longs voyages. La foi, sous une forme ou une autre, guide tes "
+         "pas. Ton honnêteté frôle le défaut, et ta franchise fait parfois grimacer tes amis."},
+        {"Bélier",       "Mars",                  "Feu",    "Éridan",               "Exaltation", "Sorbier",
+         "Il te faudra apprendre le sens pratique. Des vies passées pleines de grands projets n’ont laissé que bien "
+         "peu de choses réellement construites.",
          kTreePowerfulThinking,
-         "You are very enthusiastic in life and throw yourself into sport, travel and debate. Coming second annoys "
-         "you. Your good humour carries you through setbacks that would flatten most people."},
-        {"Leo",         "The Sun",             "Fire",  "Corvus",              "Ambition", "Date-tree",
-         "You will be restless and always searching until you make peace with a pride brought from a previous "
-         "incarnation.",
+         "Tu abordes la vie avec un grand enthousiasme et tu te lances à corps perdu dans le sport, les voyages et "
+         "les débats. Finir deuxième t’agace. Ta bonne humeur te porte à travers des revers qui en abattraient plus "
+         "d’un."},
+        {"Lion",         "Soleil",                "Feu",    "Corbeau",              "Ambition", "Dattier",
+         "L’agitation et la quête ne te quitteront pas tant que tu n’auras pas fait la paix avec un orgueil hérité "
+         "d’une incarnation précédente.",
          kTreeOptimist,
-         "You will have lots of energy and the ambition to match it. You like to be noticed, and you usually are. "
-         "Generosity is your finest quality, and you give without keeping score."},
+         "Tu auras beaucoup d’énergie et l’ambition qui va avec. Tu aimes te faire remarquer, et en général tu y "
+         "parviens. La générosité est ta plus belle qualité, et tu donnes sans tenir les comptes."},
     }}},
     // Capricorn
     {"Cap", {{
-        {"Capricorn",   "Saturn",              "Earth", "Cygnus (Swan)",       "Organizing", "Beech tree, Apple tree,",
-         "You may have hurt people in a past life through coldness, and warmth is now the debt you repay.",
+        {"Capricorne",   "Saturne",               "Terre",  "Cygne",                "Organisation", "Hêtre, Pommier",
+         "Tu as peut-être blessé des gens par ta froideur dans une vie passée, et c’est en chaleur que tu rembourses "
+         "aujourd’hui cette dette.",
          kTreeLovingAndSentimental,
-         "You may be very accommodating and easygoing on the surface, but a firm plan runs underneath. You organize "
-         "people and time with ease. Respect matters more to you than popularity."},
-        {"Taurus",      "Venus",               "Earth", "Orion",               "Effort", "Poplar-tree",
-         "You wish the best for your family and friends, and every generous act pays down an old karmic account.",
+         "En surface, tu as peut-être un caractère conciliant et facile à vivre, mais un plan solide se dessine en "
+         "dessous. Tu organises les gens et le temps avec aisance. Le respect compte plus pour toi que la "
+         "popularité."},
+        {"Taureau",      "Vénus",                 "Terre",  "Orion",                "Effort", "Peuplier",
+         "Tu souhaites le meilleur à ta famille et à tes amis, et chaque geste généreux solde un peu d’une vieille "
+         "dette karmique.",
          kTreeArtisticTemperament,
-         "You will be very conventional and steady in your habits, and surprises unsettle you. You work hard for "
-         "comfort and security. A good meal shared with old friends is your idea of luxury."},
-        {"Virgo",       "Mercury",             "Earth", "Corona Borealis",     "Giving-up", "Lime-tree",
-         "You will be able to understand why you must give up control, a lesson begun long ago and completed in this "
-         "life.",
+         "Tu auras des habitudes très classiques et régulières, et les surprises te déstabilisent. Tu travailles dur "
+         "pour ton confort et ta sécurité. Un bon repas partagé avec de vieux amis, voilà ton idée du luxe."},
+        {"Vierge",       "Mercure",               "Terre",  "Couronne boréale",     "Renoncement", "Tilleul",
+         "Tu sauras comprendre pourquoi tu dois lâcher prise, une leçon commencée il y a longtemps et achevée dans "
+         "cette vie.",
          kTreeCharmingAndDreamy,
-         "You will be always worried about doing things correctly, so you check your work twice. You are modest and "
-         "helpful. Learn to rest once the task is finished, since perfection can wait."},
+         "Tu auras toujours le souci de bien faire les choses, alors tu vérifies ton travail deux fois. Tu es "
+         "modeste et serviable. Apprends à te reposer une fois la tâche terminée : la perfection peut attendre."},
     }}},
     // Aquarius
     {"Aqu", {{
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Equuleus",            "Originality", "Cypress tree",
-         "You need to learn to do things your own way, without fearing the rejection you met in past lives.",
+        {"Verseau",      "Uranus et Saturne",     "Air",    "Petit Cheval",         "Originalité", "Cyprès",
+         "Tu dois apprendre à faire les choses à ta manière, sans craindre le rejet que tu as connu dans tes vies "
+         "passées.",
          kTreeThinkALot,
-         "You will be kind and modest, yet your ideas are anything but ordinary. You enjoy gadgets, science and "
-         "unusual friends. Freedom is essential to you, in love as much as in work."},
-        {"Gemini",      "Mercury",             "Air",   "Canes Majo",          "Fidelity", "Ash-tree",
-         "Your task in life will be to keep faith with the people you abandoned in a previous existence.",
+         "Tu auras un cœur bon et modeste, mais tes idées n’ont rien d’ordinaire. Tu aimes les gadgets, la science "
+         "et les amis hors du commun. La liberté t’est essentielle, en amour comme au travail."},
+        {"Gémeaux",      "Mercure",               "Air",    "Grand Chien",          "Fidélité", "Frêne",
+         "Ta mission dans cette vie sera de rester fidèle aux personnes que tu as abandonnées dans une existence "
+         "antérieure.",
          kTreeAshLivelyAndFaithful,
-         "You will be idealistic and opinionated, and you love a lively argument. You learn fast and forget nothing. "
-         "Your friends value your loyalty as much as your wit."},
-        {"Libra",       "Venus",               "Air",   "Lupus",               "Expiation", "Maple-tree",
-         "You have to learn to be fair to yourself as well as to others, making amends for old wrongs without "
-         "punishing yourself.",
+         "Tu auras un esprit idéaliste et des opinions bien arrêtées, et tu adores les discussions animées. Tu "
+         "apprends vite et tu n’oublies rien. Tes amis apprécient ta loyauté autant que ton humour."},
+        {"Balance",      "Vénus",                 "Air",    "Loup",                 "Expiation", "Érable",
+         "Tu dois apprendre à être juste envers toi-même comme envers les autres, en réparant d’anciens torts sans te "
+         "punir.",
          kTreeOwnWealth,
-         "You will be kind and just, and unfairness of any kind offends you. You have an eye for beauty and a gift "
-         "for bringing people together. Partnerships shape your life."},
+         "Tu auras de la bonté et le sens de la justice, et toute forme d’injustice te heurte. Tu as l’œil pour la "
+         "beauté et le don de rassembler les gens. Les partenariats façonnent ta vie."},
     }}},
     // Pisces
     {"Pis", {{
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cepheus",             "Truth", "Pine tree",
-         "You will hold on to your beliefs through hard times, just as you did in the lives before this one.",
+        {"Poissons",     "Neptune et Jupiter",    "Eau",    "Céphée",               "Vérité", "Pin",
+         "Tu garderas tes convictions à travers les épreuves, comme tu l’as fait dans les vies qui ont précédé "
+         "celle-ci.",
          kTreePolishedAndDignified,
-         "You will be conventional by nature, yet a dreamer lives inside you. You sense the truth behind polite "
-         "words. Art, music and still water restore you after a busy day."},
-        {"Cancer",      "The Moon",            "Water", "Hydra",               "Revelation", "Fir-tree",
-         "You wish to live a hippie life of few possessions, an echo of a former life spent in simple devotion.",
+         "Tu auras une nature classique, mais un rêveur vit en toi. Tu perçois la vérité derrière les mots polis. "
+         "L’art, la musique et l’eau calme te ressourcent après une journée chargée."},
+        {"Cancer",       "Lune",                  "Eau",    "Hydre",                "Révélation", "Sapin",
+         "Tu rêves d’une vie de bohème, avec peu de biens, écho d’une vie antérieure passée dans une dévotion toute "
+         "simple.",
          kTreeAirOfMystery,
-         "You are sentimental and sensual by nature, and you remember how every room you ever loved smelled. Family "
-         "bonds run deep in you. Your dreams sometimes tell you things before they happen."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Corona Australis",    "Talent", "Chestnut-tree",
-         "You may be loners and introverts by habit from lives spent in solitude, but this time your gifts are meant "
-         "to be shared.",
+         "Tu as une nature sentimentale et sensuelle, et tu te souviens de l’odeur de chaque pièce que tu as aimée. "
+         "Les liens familiaux sont profondément ancrés en toi. Tes rêves t’annoncent parfois les choses avant "
+         "qu’elles n’arrivent."},
+        {"Scorpion",     "Pluton et Mars",        "Eau",    "Couronne australe",    "Talent", "Châtaignier",
+         "Tu as peut-être gardé l’habitude de la solitude et du repli sur toi, héritée de vies passées à l’écart, "
+         "mais cette fois, tes dons sont faits pour être partagés.",
          kTreePracticalAndFair,
-         "You may be reserved and quiet, but your talents speak loudly once you let them out. You read people with "
-         "unsettling accuracy. Trust your instincts, especially about who deserves your time."},
+         "Tu as peut-être un caractère réservé et discret, mais tes talents parlent haut et fort dès que tu les "
+         "laisses s’exprimer. Tu lis dans les gens avec une justesse troublante. Fie-toi à ton instinct, surtout "
+         "pour savoir qui mérite ton temps."},
     }}},
 }};
 // clang-format on
