@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The decanate table in Portuguese: the English table's rows, in the same order, each field translated.
+// The decanate table in Brazilian Portuguese: the English table's rows, in the same order, each field translated.
 #include "decanates/translations/Translations.h"
 
 namespace tessaline {
@@ -11,366 +11,390 @@ namespace {
 
 // Aries 1
 constexpr std::string_view kTreeTruthAndKnowledge
-    = "This tree symbolizes truth and knowledge, and you carry both the way an old oak carries its rings. You speak "
-      "plainly and expect the same in return. Storms bend your branches but rarely reach your roots. People come to "
-      "you for shelter and leave with advice they did not know they needed.";
+    = "Esta árvore simboliza a verdade e o conhecimento, e você carrega os dois como um velho carvalho carrega seus "
+      "anéis. Você fala com franqueza e espera o mesmo em troca. As tempestades dobram seus galhos, mas raramente "
+      "alcançam suas raízes. As pessoas procuram você em busca de abrigo e saem com conselhos que nem sabiam que "
+      "precisavam.";
 
 // Aries 2, Libra 2, Scorpio 1, Capricorn 2
 constexpr std::string_view kTreeArtisticTemperament
-    = "You will have an artistic temperament and a keen eye for what others overlook. You grow quickly and always "
-      "reach for the light. Criticism stings you more than you admit. Given a quiet corner and a free afternoon, you "
-      "can make something lovely out of very little.";
+    = "Você terá um temperamento artístico e um olhar atento para o que os outros deixam passar. Você cresce depressa "
+      "e sempre busca a luz. As críticas ferem você mais do que você admite. Com um cantinho tranquilo e uma tarde "
+      "livre, você consegue criar algo encantador a partir de quase nada.";
 
 // Aries 3, Libra 3
 constexpr std::string_view kTreeLogicalAndPractical
-    = "You are very logical and practical, yet you keep a soft centre, like a ripe fig. Fuss bores you and you prefer "
-      "things that simply work. You would choose a full family table over an impressive title. You give your word "
-      "rarely and keep it always.";
+    = "Você tem uma mente muito lógica e prática, mas guarda um coração macio, como um figo maduro. Frescura entedia "
+      "você, e você prefere as coisas que simplesmente funcionam. Entre um título imponente e uma mesa cheia de "
+      "família, você fica com a mesa. Você raramente dá sua palavra, mas sempre a cumpre.";
 
 // Taurus 1, Cancer 2
 constexpr std::string_view kTreePracticalNature
-    = "You have a very practical nature and little patience for schemes that only work on paper. You plan your moves "
-      "like a chess player, several turns ahead. Some call you stubborn, but friends know they can lean on you. A "
-      "crisis brings out your coolest head.";
+    = "Você tem uma natureza muito prática e pouca paciência para planos que só funcionam no papel. Você planeja seus "
+      "passos como um enxadrista, várias jogadas à frente. Há quem chame você de cabeça-dura, mas os amigos sabem que "
+      "podem contar com você. Numa crise, é você quem mantém a cabeça mais fria.";
 
 // Taurus 2, Scorpio 2
 constexpr std::string_view kTreeDrivenByMoods
-    = "You are very easily driven by your moods, swaying like a willow in a changing wind. Rain and moonlight suit "
-      "you better than the harsh noon sun. You remember every kindness and every slight. Your intuition is strong, "
-      "and when you trust it you are seldom wrong.";
+    = "Você se deixa levar muito facilmente pelo seu humor, balançando como um salgueiro ao sabor do vento. A chuva e "
+      "o luar combinam mais com você do que o sol forte do meio-dia. Você se lembra de cada gentileza e de cada "
+      "desfeita. Sua intuição é forte, e quando você confia nela raramente se engana.";
 
 // Taurus 3, Scorpio 3
 constexpr std::string_view kTreeCalmAndPatient
-    = "You are calm and patient by nature, like an elm that takes a century to reach its full height. You like to "
-      "lead, though never loudly. Mistakes bother you, your own most of all. You keep your promises and expect others "
-      "to keep theirs.";
+    = "Você tem um jeito calmo e paciente, como o olmo, que leva um século para atingir sua altura máxima. Você gosta "
+      "de liderar, mas nunca aos gritos. Os erros incomodam você, sobretudo os seus. Você cumpre suas promessas e "
+      "espera que os outros cumpram as deles.";
 
 // Gemini 1, Sagittarius 1
 constexpr std::string_view kTreeAshLively
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. You give "
-      "generously, but you need room to breathe in any partnership.";
+    = "Quem pertence ao Freixo é muito vivaz e tem raciocínio rápido, e raramente fica parado por muito tempo. Você "
+      "olha para o que pode vir a ser, e não para o que já foi. Para você, regras são apenas sugestões amigáveis. "
+      "Você dá com generosidade, mas precisa de espaço para respirar em qualquer relacionamento.";
 
 // Gemini 2, Sagittarius 2
 constexpr std::string_view kTreePowerfulThinking
-    = "You have a powerful thinking mind that spots the flaw in a plan at once. Like the service tree, you flower "
-      "modestly and bear your fruit late. You do not chase attention. Duty comes first for you, and pleasure waits "
-      "politely in line.";
+    = "Você tem uma mente poderosa, que enxerga na hora a falha de um plano. Como a sorveira, você floresce com "
+      "modéstia e dá seus frutos tarde. Você não corre atrás de atenção. Para você, o dever vem primeiro, e o prazer "
+      "espera educadamente na fila.";
 
 // Gemini 3, Sagittarius 3
 constexpr std::string_view kTreeOptimist
-    = "You will be an optimist who sees the oasis long before the desert ends. Like the date palm, you thrive where "
-      "others wilt. You enjoy an audience and tell a story well. Friends call on you when their spirits need lifting.";
+    = "Você será uma pessoa otimista, que enxerga o oásis muito antes de o deserto acabar. Como a tamareira, você "
+      "prospera onde os outros murcham. Você gosta de ter plateia e sabe contar uma boa história. Os amigos procuram "
+      "você quando precisam levantar o astral.";
 
 // Cancer 1
 constexpr std::string_view kTreeGoodOrganizers
-    = "You generally make very good organizers, with the birch's clean lines and the apple tree's generosity. A tidy "
-      "kitchen and a full table make you content. You notice who has not eaten and quietly pass the bread. Your moods "
-      "turn with the seasons, but your care stays constant.";
+    = "Em geral, você sabe organizar muito bem, com as linhas limpas da bétula e a generosidade da macieira. Uma "
+      "cozinha arrumada e uma mesa farta deixam você feliz. Você percebe quem ainda não comeu e, discretamente, passa "
+      "o pão. Seu humor muda com as estações, mas o seu cuidado continua o mesmo.";
 
 // Cancer 3, Capricorn 3
 constexpr std::string_view kTreeCharmingAndDreamy
-    = "You may be charming and dreamy, with a sweet scent of linden blossom drifting around you. You dislike conflict "
-      "and will go a long way to avoid a scene. Comfort matters to you. Under the soft manner lies a stubborn loyalty "
-      "that surprises people.";
+    = "Você pode ser uma pessoa encantadora e sonhadora, envolta no perfume suave da flor de tília. Você detesta "
+      "conflitos e faz de tudo para evitar uma cena. O conforto é importante para você. Por trás desse jeito suave "
+      "existe uma lealdade teimosa que surpreende as pessoas.";
 
 // Leo 1, Aquarius 1
 constexpr std::string_view kTreeThinkALot
-    = "You will think a lot. You will be flexible in different environments. You may be lazy and dream all day long.";
+    = "Você vai pensar muito. Você vai se adaptar bem a ambientes diferentes. Pode ter preguiça e passar o dia "
+      "inteiro sonhando.";
 
 // Leo 2
 constexpr std::string_view kTreeColdHearted
-    = "You will be cold-hearted and not easily moved, at least on the surface, like hornbeam wood, one of the hardest "
-      "in the forest. You value order and good manners. Inside, you are more tender than anyone guesses. Once someone "
-      "earns your trust, they keep it for life.";
+    = "Você terá o coração frio e difícil de comover, pelo menos na superfície, como a madeira do carpino, uma das "
+      "mais duras da floresta. Você valoriza a ordem e as boas maneiras. Por dentro, você tem mais ternura do que "
+      "qualquer um imagina. Quando alguém conquista a sua confiança, ela é dessa pessoa para a vida toda.";
 
 // Leo 3, Aquarius 3
 constexpr std::string_view kTreeOwnWealth
-    = "You will earn your own wealth and enjoy every coin of it. Like the maple in autumn, you show your brightest "
-      "colours when others fade. You are sociable and just a little vain. New ideas excite you, and boredom rarely "
-      "finds you.";
+    = "Você vai conquistar sua própria riqueza e aproveitar cada centavo dela. Como o bordo no outono, você mostra "
+      "suas cores mais vivas quando os outros desbotam. Você gosta de gente e tem uma pontinha de vaidade. Ideias "
+      "novas empolgam você, e o tédio quase nunca bate à sua porta.";
 
 // Virgo 1, Virgo 2, Pisces 1
 constexpr std::string_view kTreePolishedAndDignified
-    = "You will be polished and dignified, as much at ease in a quiet study as on a windy hillside. Like the pine, "
-      "you stay green when everything around you loses its leaves. You choose your friends slowly. Your standards are "
-      "high, and you seldom lower them for convenience.";
+    = "Você terá classe e dignidade, tão à vontade numa biblioteca silenciosa quanto numa colina varrida pelo vento. "
+      "Como o pinheiro, você continua verde quando tudo ao seu redor perde as folhas. Você escolhe seus amigos "
+      "devagar. Seus padrões são altos, e você raramente os rebaixa por conveniência.";
 
 // Virgo 3, Pisces 3
 constexpr std::string_view kTreePracticalAndFair
-    = "You will be very practical and fair, with the chestnut's habit of sheltering everyone under its wide crown. "
-      "You stand up for the underdog, and injustice makes your blood boil. You can be slow to start. Once you move, "
-      "though, few can stop you.";
+    = "Você terá um jeito muito prático e justo, com o hábito da castanheira de abrigar todo mundo sob sua copa "
+      "larga. Você defende os mais fracos, e a injustiça faz seu sangue ferver. Você pode demorar a começar. Mas, "
+      "quando se põe em movimento, poucos conseguem parar você.";
 
 // Libra 1
 constexpr std::string_view kTreeWiseAndIntelligent
-    = "You will be wise and intelligent, with the olive's patience and the almond's early blossom. You dislike "
-      "violence and prefer to settle a dispute with a calm word. Sunshine and warm places lift your spirit. You read "
-      "widely and think before you speak.";
+    = "Você terá sabedoria e inteligência, com a paciência da oliveira e a floração precoce da amendoeira. Você "
+      "detesta a violência e prefere resolver uma briga com uma palavra calma. O sol e os lugares quentes levantam o "
+      "seu ânimo. Você lê de tudo e pensa antes de falar.";
 
 // Capricorn 1
 constexpr std::string_view kTreeLovingAndSentimental
-    = "You will be loving and sentimental beneath a composed exterior, like smooth grey beech bark over a soft heart. "
-      "You plan ahead and save for rainy days. The apple tree lends you a generous streak. Old letters and "
-      "photographs stay in your drawers for decades.";
+    = "Você terá um lado amoroso e sentimental por trás de uma aparência serena, como a casca lisa e cinzenta da faia "
+      "sobre um coração macio. Você planeja com antecedência e economiza para os tempos de vacas magras. A macieira "
+      "lhe empresta um traço generoso. Cartas e fotografias antigas ficam décadas nas suas gavetas.";
 
 // Aquarius 2
 constexpr std::string_view kTreeAshLivelyAndFaithful
-    = "People belonging to Ash are very lively and quick-witted, and they rarely sit still for long. You look ahead "
-      "to what could be rather than back at what was. Rules feel like friendly suggestions to you. Yet you stay "
-      "faithful to the few people who have earned your trust.";
+    = "Quem pertence ao Freixo é muito vivaz e tem raciocínio rápido, e raramente fica parado por muito tempo. Você "
+      "olha para o que pode vir a ser, e não para o que já foi. Para você, regras são apenas sugestões amigáveis. "
+      "Ainda assim, você continua fiel às poucas pessoas que conquistaram a sua confiança.";
 
 // Pisces 2
 constexpr std::string_view kTreeAirOfMystery
-    = "There is an air of mystery about you, like a fir forest at dusk. You love beauty and silence in equal measure. "
-      "You can be hard to please, yet you are devoted to the few you let close. Winter suits you, and you shine "
-      "brightest in difficult times.";
+    = "Há um ar de mistério em você, como uma floresta de abetos ao anoitecer. Você ama a beleza e o silêncio na "
+      "mesma medida. Pode ser difícil agradar você, mas você se dedica de corpo e alma aos poucos que deixa chegar "
+      "perto. O inverno combina com você, e é nos tempos difíceis que você mais brilha.";
 
 // The first decanate of Gemini gives the same text as its character and as its karmic lesson.
 constexpr std::string_view kGeminiFirstHappyAndEnthusiastic
-    = "You will be happy and enthusiastic whenever life hands you something new to learn. Trust the hunches you bring "
-      "from before; they rarely fail.";
+    = "Você vai sentir alegria e entusiasmo sempre que a vida lhe trouxer algo novo para aprender. Confie nos "
+      "pressentimentos que você traz de outras vidas; eles raramente falham.";
 
 // Each row lists, in the order the results window shows them: DecanateSign, RulingPlanet, RulingElement,
 // ConstellationName, Keyword, TreeZodiac, then the texts KarmicInfluence, MoreAboutTreeZodiac and
-// MoreAboutDecanateSign. The short names are kept exactly as they were handed down, odd spellings and
-// punctuation included.
+// MoreAboutDecanateSign. Signs, rulers and constellations go by their usual Brazilian names (Cão Maior and
+// Cão Menor for the two dogs, Peixe Austral for the southern fish), trees by their common names.
 // clang-format off
 constexpr DecanateTable kTable = {{
     // Aries
     {"Ari", {{
-        {"Aries",       "Mars",                "Fire",  "Triangulum",          "Activity", "The Oak tree",
-         "You will learn to succeed on your own strength this time, without the band of helpers that carried you in "
-         "an earlier life.",
+        {"Áries",      "Marte",            "Fogo","Triângulo",    "Atividade",       "Carvalho",
+         "Desta vez, você vai aprender a vencer com as próprias forças, sem o bando de ajudantes que carregou você "
+         "numa vida anterior.",
          kTreeTruthAndKnowledge,
-         "You will be impulsive, brave and quick to volunteer when others hang back. You start ten projects before "
-         "breakfast and finish the three that matter. A slow queue tests your nerves more than any real danger does."},
-        {"Leo",         "The Sun",             "Fire",  "Centaurus",           "Reform", "Poplar-tree",
-         "Learn to be calm and stable. An old life spent chasing every spark left you scattered, and steadiness is "
-         "the gift you came back for.",
+         "Você age por impulso, tem coragem de sobra e se oferece logo quando os outros ficam para trás. Você começa "
+         "dez projetos antes do café da manhã e termina os três que importam. Uma fila lenta testa mais os seus "
+         "nervos do que qualquer perigo de verdade."},
+        {"Leão",       "Sol",              "Fogo","Centauro",     "Reforma",         "Álamo",
+         "Aprenda a ter calma e estabilidade. Uma vida antiga passada correndo atrás de cada faísca deixou sua "
+         "energia dispersa, e a constância é o presente que você voltou para buscar.",
          kTreeArtisticTemperament,
-         "You have a charismatic and magnetic presence that fills a room before you say a word. You want to reform "
-         "things, and you want to be seen doing it. Applause feeds you, but a quiet thank-you from one friend means "
-         "more."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Sagitta",             "Illumination", "Fig tree",
-         "You will be happy when you share what you know freely, repaying the teachers who once shared their light "
-         "with you.",
+         "Você tem uma presença carismática e magnética, que enche o ambiente antes mesmo de você dizer uma palavra. "
+         "Você quer reformar as coisas, e quer que todos vejam você fazendo isso. O aplauso alimenta você, mas um "
+         "obrigado discreto de um único amigo vale mais."},
+        {"Sagitário",  "Júpiter",          "Fogo","Flecha",       "Iluminação",      "Figueira",
+         "Você será feliz ao compartilhar livremente o que sabe, retribuindo aos mestres que um dia compartilharam "
+         "sua luz com você.",
          kTreeLogicalAndPractical,
-         "You will be wild and enjoy the open road more than any fixed address. New places, new languages and new "
-         "people wake you up. You learn best by getting a little lost first."},
+         "Você terá um lado selvagem e vai preferir a estrada aberta a qualquer endereço fixo. Lugares novos, "
+         "línguas novas e gente nova despertam você. Você aprende melhor quando se perde um pouco primeiro."},
     }}},
     // Taurus
     {"Tau", {{
-        {"Taurus",      "Venus",               "Earth", "Lepus",               "Determination", "The Nut tree",
-         "You will believe in hard work, and rightly so: comfort wasted long ago must now be earned with your own "
-         "hands.",
+        {"Touro",      "Vênus",            "Terra","Lebre",        "Determinação",    "Nogueira",
+         "Você vai acreditar no trabalho duro, e com razão: o conforto desperdiçado há muito tempo agora precisa ser "
+         "conquistado com as suas próprias mãos.",
          kTreePracticalNature,
-         "You tend to blame others for delays you could have prevented, then quietly fix them yourself. Once you "
-         "choose a path, nothing short of an earthquake will shift you. Good food and soft fabrics are your favourite "
-         "rewards."},
-        {"Virgo",       "Mercury",             "Earth", "Hercules",            "Experience", "Willow",
-         "You depend on others for your sense of worth, a habit left from a life of service. Now your own judgement "
-         "deserves a hearing.",
+         "Você tende a culpar os outros por atrasos que poderia ter evitado e depois, em silêncio, resolve tudo por "
+         "conta própria. Depois de escolher um caminho, só um terremoto tira você dele. Boa comida e tecidos macios "
+         "são as suas recompensas favoritas."},
+        {"Virgem",     "Mercúrio",         "Terra","Hércules",     "Experiência",     "Salgueiro",
+         "Você depende dos outros para sentir o seu próprio valor, um hábito que ficou de uma vida dedicada a servir. "
+         "Agora, o seu próprio julgamento merece ser ouvido.",
          kTreeDrivenByMoods,
-         "You will be a lot worried about details others shrug off, from a crooked picture frame to a missing comma. "
-         "That care makes you the one people trust with the accounts. Let yourself stop checking once the job is "
-         "done."},
-        {"Capricorn",   "Saturn",              "Earth", "Pisces Australis",    "Idealistic", "Elm-tree",
-         "You have to learn to be responsible for others without carrying them on your back, a duty your soul left "
-         "half done.",
+         "Você vai se preocupar muito com detalhes que os outros ignoram, de um quadro torto a uma vírgula "
+         "esquecida. Esse cuidado faz de você a pessoa a quem todos confiam as contas. Permita-se parar de conferir "
+         "quando o trabalho estiver pronto."},
+        {"Capricórnio","Saturno",          "Terra","Peixe Austral","Idealista",       "Olmo",
+         "Você precisa aprender a ser responsável pelos outros sem carregá-los nas costas, um dever que a sua alma "
+         "deixou pela metade.",
          kTreeCalmAndPatient,
-         "You are calm and balanced by temperament, and you build your life one sensible brick at a time. You hold "
-         "lofty ideals but plan for them with a ledger. The years are kind to you, and you often look happier at "
-         "fifty than at twenty."},
+         "Você tem um temperamento calmo e equilibrado e constrói a sua vida um tijolo sensato de cada vez. Você tem "
+         "ideais elevados, mas planeja cada um deles com o livro-caixa na mão. Os anos são generosos com você, e "
+         "muitas vezes você parece mais feliz aos cinquenta do que aos vinte."},
     }}},
     // Gemini
     {"Gem", {{
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Intuition", "Ash tree",
+        {"Gêmeos",     "Mercúrio",         "Ar",  "Ursa Maior",   "Intuição",        "Freixo",
          kGeminiFirstHappyAndEnthusiastic,
          kTreeAshLively,
          kGeminiFirstHappyAndEnthusiastic},
-        {"Libra",       "Venus",               "Air",   "Draco",               "Independence", "Service-tree",
-         "You have to be loyal to those who stood by you, settling a debt of trust that runs back further than this "
-         "lifetime.",
+        {"Libra",      "Vênus",            "Ar",  "Dragão",       "Independência",   "Sorveira",
+         "Você precisa ser leal a quem ficou ao seu lado, quitando uma dívida de confiança que vem de antes desta "
+         "vida.",
          kTreePowerfulThinking,
-         "You will be kind and sensitive to the moods around you, often sensing a quarrel before it starts. You like "
-         "pleasant company and beautiful rooms. Still, you keep one private door that nobody else may open."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Cetus",               "Repressive", "Date-tree",
-         "You will need to be fast to forgive. Grudges carried through past lives are heavier luggage than you know.",
+         "Você será gentil e sensível ao humor das pessoas ao seu redor, e muitas vezes pressente uma briga antes "
+         "que ela comece. Você gosta de companhias agradáveis e de ambientes bonitos. Ainda assim, guarda uma porta "
+         "secreta que ninguém mais pode abrir."},
+        {"Aquário",    "Urano e Saturno",  "Ar",  "Baleia",       "Repressão",       "Tamareira",
+         "Você vai precisar perdoar depressa. Mágoas carregadas através de vidas passadas são uma bagagem mais pesada "
+         "do que você imagina.",
          kTreeOptimist,
-         "You are happy and optimistic in public, yet you tuck away feelings you consider untidy. Odd ideas and odder "
-         "friends delight you. Give your quieter emotions the same welcome you give a wild theory."},
+         "Em público você é alegre e otimista, mas esconde os sentimentos que considera bagunçados. Ideias "
+         "excêntricas e amigos mais excêntricos ainda encantam você. Receba as suas emoções mais quietas com a mesma "
+         "alegria com que recebe uma teoria maluca."},
     }}},
     // Cancer
     {"Can", {{
-        {"Cancer",      "The Moon",            "Water", "Canes Minor",         "Whim", "Birch tree, Apple tree",
-         "You will try to improve your home and family life, making up for a time when you walked away too soon.",
+        {"Câncer",     "Lua",              "Água","Cão Menor",    "Capricho",        "Bétula, Macieira",
+         "Você vai tentar melhorar a sua casa e a sua vida em família, compensando uma época em que foi embora cedo "
+         "demais.",
          kTreeGoodOrganizers,
-         "You will be sensitive and loving. You may use this to your advantage. You have zero diplomacy."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ara",                 "Responsibility", "Poplar-tree",
-         "You will need to change your habit of nursing old hurts, a pattern your soul has repeated for several "
-         "lifetimes.",
+         "Você terá sensibilidade e muito amor para dar. Você pode usar isso a seu favor. Sua diplomacia é zero."},
+        {"Escorpião",  "Plutão e Marte",   "Água","Altar",        "Responsabilidade","Álamo",
+         "Você vai precisar mudar o hábito de remoer velhas feridas, um padrão que a sua alma repetiu por várias "
+         "vidas.",
          kTreePracticalNature,
-         "You will wear a mask over your deepest feelings until you are certain a person is safe. Behind it lies "
-         "fierce devotion. When someone you love is threatened, you become the most determined person in the room."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cassiopeia",          "Hardship", "Lime-tree",
-         "You will need to go through some hardship to clear debts from long ago, and each one you settle leaves you "
-         "lighter.",
+         "Você vai usar uma máscara sobre os seus sentimentos mais profundos até ter certeza de que uma pessoa é de "
+         "confiança. Por trás dela existe uma devoção feroz. Quando alguém que você ama é ameaçado, você se torna a "
+         "pessoa mais determinada do ambiente."},
+        {"Peixes",     "Netuno e Júpiter", "Água","Cassiopeia",   "Provação",        "Tília",
+         "Você vai precisar passar por algumas provações para quitar dívidas de muito tempo atrás, e cada uma que "
+         "você salda deixa você mais leve.",
          kTreeCharmingAndDreamy,
-         "You will be skilled and vocal when defending someone weaker than you. Music and water calm you. Lean years "
-         "have made you resourceful, and you can make a home out of a single suitcase."},
+         "Você terá habilidade e voz firme para defender alguém mais fraco que você. A música e a água acalmam você. "
+         "Os anos de escassez ensinaram você a se virar com pouco, e você consegue fazer de uma única mala um lar."},
     }}},
     // Leo
     {"Leo", {{
-        {"Leo",         "The Sun",             "Fire",  "Crater",              "Leadership", "Cypress tree",
-         "You will look for ways to lead with an open hand, because a former life showed you what ruling by fear "
-         "costs.",
+        {"Leão",       "Sol",              "Fogo","Taça",         "Liderança",       "Cipreste",
+         "Você vai buscar formas de liderar com a mão aberta, porque uma vida anterior mostrou a você o preço de "
+         "governar pelo medo.",
          kTreeThinkALot,
-         "You feel that have to complete whatever you start, even when everyone else has gone home. Your warmth draws "
-         "a loyal circle around you. Pride is your weak spot, so let others take a bow now and then."},
-        {"Sagittarius", "Jupiter",             "Fire",  "Aquila",              "Exploring", "Hornbeam-tree",
-         "You may be trying to overcome a past of restless wandering by building something that outlasts you.",
+         "Você sente que precisa terminar tudo o que começa, mesmo quando todos os outros já foram para casa. O seu "
+         "calor humano reúne um círculo fiel à sua volta. O orgulho é o seu ponto fraco, então deixe que os outros "
+         "recebam os aplausos de vez em quando."},
+        {"Sagitário",  "Júpiter",          "Fogo","Águia",        "Exploração",      "Carpino",
+         "Talvez você esteja tentando superar um passado de andanças sem rumo construindo algo que dure mais do que "
+         "você.",
          kTreeColdHearted,
-         "You will be thrilled with simple pleasures: a long walk, a new map, a stranger's story. Curiosity keeps you "
-         "young. You would trade a promotion for a year abroad without a second thought."},
-        {"Aries",       "Mars",                "Fire",  "Perseus",             "Promotion", "Maple-tree",
-         "You will discover yourself spiritually only after you lay down the weapons of battles that ended centuries "
-         "ago.",
+         "Você vai se encantar com prazeres simples: uma longa caminhada, um mapa novo, a história de um "
+         "desconhecido. A curiosidade mantém você jovem. Você trocaria uma promoção por um ano no exterior sem "
+         "pensar duas vezes."},
+        {"Áries",      "Marte",            "Fogo","Perseu",       "Promoção",        "Bordo",
+         "Você só vai se descobrir espiritualmente depois de depor as armas de batalhas que terminaram há séculos.",
          kTreeOwnWealth,
-         "You will be charming and friendly, and you climb quickly wherever there is a ladder. You love a challenge "
-         "with a clear finish line. Waiting is not your talent, but courage certainly is."},
+         "Você terá charme e simpatia, e sobe depressa onde quer que haja uma escada. Você adora um desafio com uma "
+         "linha de chegada clara. Esperar não é o seu talento, mas coragem com certeza é."},
     }}},
     // Virgo
     {"Vir", {{
-        {"Virgo",       "Mercury",             "Earth", "Bootes",              "Fulfilment", "Pine tree",
-         "You will try to understand the people you once judged too harshly in another life.",
+        {"Virgem",     "Mercúrio",         "Terra","Boieiro",      "Realização",      "Pinheiro",
+         "Você vai tentar compreender as pessoas que, em outra vida, julgou com dureza demais.",
          kTreePolishedAndDignified,
-         "You will be extremely modest about your skills, even when everyone around you relies on them. You spot the "
-         "missing screw and the wrong date. Fulfilment comes to you through useful work done with care."},
-        {"Capricorn",   "Saturn",              "Earth", "Delphinus (Dolphin)", "Martyrdom", "Pine-tree",
-         "You have to work harder than most to repay an old life of ease, and the effort leaves your slate clean.",
+         "Você terá uma modéstia extrema quanto às suas habilidades, mesmo quando todos ao seu redor dependem delas. "
+         "Você nota o parafuso que falta e a data errada. A realização chega até você pelo trabalho útil feito com "
+         "cuidado."},
+        {"Capricórnio","Saturno",          "Terra","Golfinho",     "Martírio",        "Pinheiro",
+         "Você precisa trabalhar mais do que a maioria para compensar uma antiga vida de facilidades, e esse esforço "
+         "deixa a sua ficha limpa.",
          kTreePolishedAndDignified,
-         "You will be very positive and steady when others lose their nerve. You quietly take on the jobs nobody else "
-         "wants. Be careful not to give so much that you forget your own needs."},
-        {"Taurus",      "Venus",               "Earth", "Auriga",              "Masterliness", "Chestnut-tree",
-         "You will have to learn about letting go of the possessions that held you captive in earlier lives.",
+         "Você terá uma atitude muito positiva e firme quando os outros perdem o controle. Em silêncio, você assume "
+         "as tarefas que ninguém mais quer. Cuidado para não se doar tanto a ponto de esquecer as suas próprias "
+         "necessidades."},
+        {"Touro",      "Vênus",            "Terra","Cocheiro",     "Maestria",        "Castanheira",
+         "Você vai precisar aprender a se desapegar dos bens que aprisionaram você em vidas anteriores.",
          kTreePracticalAndFair,
-         "You will take time in understanding a new skill, but once you have it, you master it completely. You enjoy "
-         "crafts, gardens and good tools. People admire your patience more than you realise."},
+         "Você leva tempo para entender uma habilidade nova, mas, depois que aprende, domina por completo. Você "
+         "gosta de artesanato, de jardins e de boas ferramentas. As pessoas admiram a sua paciência mais do que você "
+         "imagina."},
     }}},
     // Libra
     {"Lib", {{
-        {"Libra",       "Venus",               "Air",   "Serpens",             "Politics", "Olive tree, Almond tree",
-         "You will learn to be sensitive to what others need, balancing a previous life lived mainly for yourself.",
+        {"Libra",      "Vênus",            "Ar",  "Serpente",     "Política",        "Oliveira, Amendoeira",
+         "Você vai aprender a ser sensível ao que os outros precisam, equilibrando uma vida anterior vivida "
+         "principalmente para si.",
          kTreeWiseAndIntelligent,
-         "You put in a lot of effort to keep the peace, and you are a born diplomat. You weigh both sides of every "
-         "argument before you take one. Beauty, art and good conversation feed your soul."},
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Pegasus",             "Inspiration", "Poplar-tree",
-         "You will need to learn to be modest.",
+         "Você se esforça muito para manter a paz e tem a diplomacia no sangue. Você pesa os dois lados de cada "
+         "discussão antes de escolher um. A beleza, a arte e uma boa conversa alimentam a sua alma."},
+        {"Aquário",    "Urano e Saturno",  "Ar",  "Pégaso",       "Inspiração",      "Álamo",
+         "Você vai precisar aprender a ter modéstia.",
          kTreeArtisticTemperament,
-         "You are very intelligent and reserved, and your best inspiration tends to arrive in the middle of the "
-         "night. You see possibilities others miss. Share your ideas early, before the doubts set in."},
-        {"Gemini",      "Mercury",             "Air",   "The Great Bear",      "Sense", "Fig tree",
-         "You will seek to explain the world to others, passing on wisdom gathered over many lifetimes.",
+         "Você tem muita inteligência e um jeito reservado, e a sua melhor inspiração costuma chegar no meio da "
+         "noite. Você enxerga possibilidades que os outros não veem. Compartilhe as suas ideias cedo, antes que as "
+         "dúvidas apareçam."},
+        {"Gêmeos",     "Mercúrio",         "Ar",  "Ursa Maior",   "Bom senso",       "Figueira",
+         "Você vai procurar explicar o mundo aos outros, transmitindo a sabedoria reunida ao longo de muitas vidas.",
          kTreeLogicalAndPractical,
-         "You will be clever and intelligent, with a quick tongue and a quicker pen. Crosswords, debates and a little "
-         "gossip all entertain you. You can talk your way out of almost anything."},
+         "Você terá esperteza e inteligência, com a língua afiada e a caneta mais afiada ainda. Palavras cruzadas, "
+         "debates e uma fofoquinha divertem você. Você consegue sair de quase qualquer situação na base da conversa."},
     }}},
     // Scorpio
     {"Sco", {{
-        {"Scorpio",     "Pluto and Mars",      "Water", "Ophiuchus",           "Resources", "Nut tree",
-         "You will need to learn to use your power gently, since you once used it to bend others to your will.",
+        {"Escorpião",  "Plutão e Marte",   "Água","Serpentário",  "Recursos",        "Nogueira",
+         "Você vai precisar aprender a usar o seu poder com delicadeza, já que um dia o usou para dobrar os outros à "
+         "sua vontade.",
          kTreeArtisticTemperament,
-         "You will be frustrated all the time by small talk, because you want to get to the heart of things. You are "
-         "resourceful and hard to fool. When you commit, you commit completely."},
-        {"Pisces",      "Neptune and Jupiter", "Water", "Andromeda",           "Self sacrifice", "Willow",
-         "You have to learn to be sensitive without drowning in other people's sorrow, a lesson your soul has met "
-         "before.",
+         "Você vai se frustrar o tempo todo com conversa fiada, porque quer ir direto ao cerne das coisas. Você sabe "
+         "se virar e não se deixa enganar facilmente. Quando se compromete, é por inteiro."},
+        {"Peixes",     "Netuno e Júpiter", "Água","Andrômeda",    "Autossacrifício", "Salgueiro",
+         "Você precisa aprender a ser sensível sem se afogar na tristeza alheia, uma lição que a sua alma já "
+         "encontrou antes.",
          kTreeDrivenByMoods,
-         "You will be understanding and compassionate, the first to offer a spare bed to a friend in trouble. You "
-         "feel other people's pain as your own. Guard your energy as carefully as you guard theirs."},
-        {"Cancer",      "The Moon",            "Water", "Argo",                "Research", "Elm-tree",
-         "You will have to make many journeys, inward and outward, to find the home you lost in a former life.",
+         "Você terá compreensão e compaixão, e será a primeira pessoa a oferecer uma cama extra a um amigo em "
+         "apuros. Você sente a dor dos outros como se fosse sua. Proteja a sua energia com o mesmo cuidado com que "
+         "protege a deles."},
+        {"Câncer",     "Lua",              "Água","Nau Argo",     "Pesquisa",        "Olmo",
+         "Você vai precisar fazer muitas viagens, para dentro e para fora, até encontrar o lar que perdeu numa vida "
+         "anterior.",
          kTreeCalmAndPatient,
-         "You are sensitive and easy to hurt, yet you hide it behind a sharp wit. You love digging into old records, "
-         "family histories and unsolved mysteries. Home is your fortress."},
+         "Você é sensível e se magoa com facilidade, mas esconde isso atrás de um humor afiado. Você adora vasculhar "
+         "registros antigos, histórias de família e mistérios não resolvidos. O seu lar é a sua fortaleza."},
     }}},
     // Sagittarius
     {"Sag", {{
-        {"Sagittarius", "Jupiter",             "Fire",  "Lyra",                "Piety", "Ash tree",
-         "You have to learn to be clever with your promises, because an earlier life left a trail of vows you could "
-         "not keep.",
+        {"Sagitário",  "Júpiter",          "Fogo","Lira",         "Piedade",         "Freixo",
+         "Você precisa aprender a prometer com sabedoria, porque uma vida anterior deixou um rastro de juras que você "
+         "não conseguiu cumprir.",
          kTreeAshLively,
-         "You will live a life of big questions and long journeys. Faith, in one form or another, guides your steps. "
-         "You are honest to a fault and sometimes blunt enough to make friends wince."},
-        {"Aries",       "Mars",                "Fire",  "Eridanus",            "Exaltation", "Service tree",
-         "You will need to learn to be practical. Past lives full of grand plans left very little actually built.",
+         "Você vai viver uma vida de grandes perguntas e longas viagens. A fé, de uma forma ou de outra, guia os "
+         "seus passos. A sua honestidade beira o exagero, e às vezes a sua franqueza faz os amigos torcerem o nariz."},
+        {"Áries",      "Marte",            "Fogo","Erídano",      "Exaltação",       "Sorveira",
+         "Você vai precisar aprender a ter senso prático. Vidas passadas cheias de grandes planos deixaram muito "
+         "pouca coisa realmente construída.",
          kTreePowerfulThinking,
-         "You are very enthusiastic in life and throw yourself into sport, travel and debate. Coming second annoys "
-         "you. Your good humour carries you through setbacks that would flatten most people."},
-        {"Leo",         "The Sun",             "Fire",  "Corvus",              "Ambition", "Date-tree",
-         "You will be restless and always searching until you make peace with a pride brought from a previous "
-         "incarnation.",
+         "Você tem muito entusiasmo pela vida e se joga no esporte, nas viagens e nos debates. Ficar em segundo "
+         "lugar irrita você. O seu bom humor leva você a atravessar reveses que derrubariam a maioria das pessoas."},
+        {"Leão",       "Sol",              "Fogo","Corvo",        "Ambição",         "Tamareira",
+         "Você vai sentir inquietação e buscar sem parar até fazer as pazes com um orgulho trazido de uma encarnação "
+         "anterior.",
          kTreeOptimist,
-         "You will have lots of energy and the ambition to match it. You like to be noticed, and you usually are. "
-         "Generosity is your finest quality, and you give without keeping score."},
+         "Você terá muita energia e uma ambição à altura. Você gosta de chamar a atenção, e geralmente consegue. A "
+         "generosidade é a sua melhor qualidade, e você dá sem fazer contas."},
     }}},
     // Capricorn
     {"Cap", {{
-        {"Capricorn",   "Saturn",              "Earth", "Cygnus (Swan)",       "Organizing", "Beech tree, Apple tree,",
-         "You may have hurt people in a past life through coldness, and warmth is now the debt you repay.",
+        {"Capricórnio","Saturno",          "Terra","Cisne",        "Organização",     "Faia, Macieira",
+         "Talvez você tenha magoado pessoas numa vida passada com a sua frieza, e agora o calor humano é a dívida que "
+         "você paga.",
          kTreeLovingAndSentimental,
-         "You may be very accommodating and easygoing on the surface, but a firm plan runs underneath. You organize "
-         "people and time with ease. Respect matters more to you than popularity."},
-        {"Taurus",      "Venus",               "Earth", "Orion",               "Effort", "Poplar-tree",
-         "You wish the best for your family and friends, and every generous act pays down an old karmic account.",
+         "Na superfície, você pode ter um jeito muito acessível e descontraído, mas por baixo corre um plano firme. "
+         "Você organiza pessoas e horários com facilidade. Respeito importa mais para você do que popularidade."},
+        {"Touro",      "Vênus",            "Terra","Órion",        "Esforço",         "Álamo",
+         "Você deseja o melhor para a sua família e os seus amigos, e cada gesto generoso ajuda a quitar uma antiga "
+         "conta cármica.",
          kTreeArtisticTemperament,
-         "You will be very conventional and steady in your habits, and surprises unsettle you. You work hard for "
-         "comfort and security. A good meal shared with old friends is your idea of luxury."},
-        {"Virgo",       "Mercury",             "Earth", "Corona Borealis",     "Giving-up", "Lime-tree",
-         "You will be able to understand why you must give up control, a lesson begun long ago and completed in this "
-         "life.",
+         "Você terá hábitos muito convencionais e constantes, e as surpresas tiram você do prumo. Você trabalha duro "
+         "pelo conforto e pela segurança. Uma boa refeição dividida com velhos amigos é a sua ideia de luxo."},
+        {"Virgem",     "Mercúrio",         "Terra","Coroa Boreal", "Renúncia",        "Tília",
+         "Você vai conseguir entender por que precisa abrir mão do controle, uma lição começada há muito tempo e "
+         "concluída nesta vida.",
          kTreeCharmingAndDreamy,
-         "You will be always worried about doing things correctly, so you check your work twice. You are modest and "
-         "helpful. Learn to rest once the task is finished, since perfection can wait."},
+         "Você vai sempre se preocupar em fazer as coisas do jeito certo, por isso confere o seu trabalho duas "
+         "vezes. Você tem modéstia e gosta de ajudar. Aprenda a descansar quando a tarefa terminar, porque a "
+         "perfeição pode esperar."},
     }}},
     // Aquarius
     {"Aqu", {{
-        {"Aquarius",    "Uranus and Saturn",   "Air",   "Equuleus",            "Originality", "Cypress tree",
-         "You need to learn to do things your own way, without fearing the rejection you met in past lives.",
+        {"Aquário",    "Urano e Saturno",  "Ar",  "Cavalo Menor", "Originalidade",   "Cipreste",
+         "Você precisa aprender a fazer as coisas do seu jeito, sem medo da rejeição que encontrou em vidas passadas.",
          kTreeThinkALot,
-         "You will be kind and modest, yet your ideas are anything but ordinary. You enjoy gadgets, science and "
-         "unusual friends. Freedom is essential to you, in love as much as in work."},
-        {"Gemini",      "Mercury",             "Air",   "Canes Majo",          "Fidelity", "Ash-tree",
-         "Your task in life will be to keep faith with the people you abandoned in a previous existence.",
+         "Você será gentil e humilde, mas as suas ideias não têm nada de comum. Você gosta de engenhocas, de ciência "
+         "e de amigos nada convencionais. A liberdade é essencial para você, tanto no amor quanto no trabalho."},
+        {"Gêmeos",     "Mercúrio",         "Ar",  "Cão Maior",    "Fidelidade",      "Freixo",
+         "A sua tarefa nesta vida será manter a fidelidade às pessoas que você abandonou numa existência anterior.",
          kTreeAshLivelyAndFaithful,
-         "You will be idealistic and opinionated, and you love a lively argument. You learn fast and forget nothing. "
-         "Your friends value your loyalty as much as your wit."},
-        {"Libra",       "Venus",               "Air",   "Lupus",               "Expiation", "Maple-tree",
-         "You have to learn to be fair to yourself as well as to others, making amends for old wrongs without "
-         "punishing yourself.",
+         "Você terá ideais e opiniões fortes, e adora uma discussão animada. Você aprende rápido e não esquece nada. "
+         "Os seus amigos valorizam a sua lealdade tanto quanto a sua inteligência afiada."},
+        {"Libra",      "Vênus",            "Ar",  "Lobo",         "Expiação",        "Bordo",
+         "Você precisa aprender a ser justo consigo mesmo e com os outros, reparando erros antigos sem se castigar.",
          kTreeOwnWealth,
-         "You will be kind and just, and unfairness of any kind offends you. You have an eye for beauty and a gift "
-         "for bringing people together. Partnerships shape your life."},
+         "Você terá bondade e senso de justiça, e qualquer tipo de injustiça ofende você. Você tem olho para a "
+         "beleza e o dom de aproximar as pessoas. As parcerias dão forma à sua vida."},
     }}},
     // Pisces
     {"Pis", {{
-        {"Pisces",      "Neptune and Jupiter", "Water", "Cepheus",             "Truth", "Pine tree",
-         "You will hold on to your beliefs through hard times, just as you did in the lives before this one.",
+        {"Peixes",     "Netuno e Júpiter", "Água","Cefeu",        "Verdade",         "Pinheiro",
+         "Você vai se apegar às suas crenças nos tempos difíceis, assim como fez nas vidas anteriores a esta.",
          kTreePolishedAndDignified,
-         "You will be conventional by nature, yet a dreamer lives inside you. You sense the truth behind polite "
-         "words. Art, music and still water restore you after a busy day."},
-        {"Cancer",      "The Moon",            "Water", "Hydra",               "Revelation", "Fir-tree",
-         "You wish to live a hippie life of few possessions, an echo of a former life spent in simple devotion.",
+         "Você tem uma natureza convencional, mas dentro de você mora uma alma sonhadora. Você percebe a verdade por "
+         "trás das palavras educadas. A arte, a música e as águas calmas restauram você depois de um dia agitado."},
+        {"Câncer",     "Lua",              "Água","Hidra",        "Revelação",       "Abeto",
+         "Você deseja viver uma vida hippie, com poucos bens, um eco de uma vida anterior passada em devoção simples.",
          kTreeAirOfMystery,
-         "You are sentimental and sensual by nature, and you remember how every room you ever loved smelled. Family "
-         "bonds run deep in you. Your dreams sometimes tell you things before they happen."},
-        {"Scorpio",     "Pluto and Mars",      "Water", "Corona Australis",    "Talent", "Chestnut-tree",
-         "You may be loners and introverts by habit from lives spent in solitude, but this time your gifts are meant "
-         "to be shared.",
+         "Você é sentimental e sensual por natureza, e se lembra do cheiro de cada lugar que já amou. Os laços de "
+         "família são profundos em você. Às vezes, os seus sonhos contam coisas antes que elas aconteçam."},
+        {"Escorpião",  "Plutão e Marte",   "Água","Coroa Austral","Talento",         "Castanheira",
+         "Talvez você tenha o hábito de se isolar e se fechar, herdado de vidas passadas em solidão, mas desta vez os "
+         "seus dons foram feitos para serem compartilhados.",
          kTreePracticalAndFair,
-         "You may be reserved and quiet, but your talents speak loudly once you let them out. You read people with "
-         "unsettling accuracy. Trust your instincts, especially about who deserves your time."},
+         "Você pode ter um jeito reservado e quieto, mas os seus talentos falam alto quando você os deixa sair. Você "
+         "lê as pessoas com uma precisão desconcertante. Confie nos seus instintos, principalmente sobre quem merece "
+         "o seu tempo."},
     }}},
 }};
 // clang-format on
