@@ -34,6 +34,21 @@ void CrowdedChartWheel(benchmark::State& st)
 }
 BENCHMARK(CrowdedChartWheel);
 
+// The wheel with a full outer ring, every point of it crowded into five degrees and half of them retrograde, so
+// that both bands spread their longest runs.
+void ChartWheelWithOuterRing(benchmark::State& st)
+{
+    const tessaline::Chart state = tessaline::fixtures::Delhi1975Chart();
+    tessaline::OuterRing ring{"Transits on 9 December 2026, 20:00 UT", {}};
+    for (std::size_t i = 0; i < tessaline::kBodyCount; ++i)
+        ring.points.push_back({static_cast<tessaline::Body>(i), 357.5 + 0.35 * static_cast<double>(i), i % 2 == 1});
+    for (auto _ : st) {
+        std::string svg = tessaline::ChartWheelSvg(state, ring);
+        benchmark::DoNotOptimize(svg);
+    }
+}
+BENCHMARK(ChartWheelWithOuterRing);
+
 void DrekkanaChart(benchmark::State& st)
 {
     const tessaline::Chart state = tessaline::fixtures::Delhi1975Chart();

@@ -30,6 +30,9 @@ constexpr double kMarkOuter = kDecanateInner - kTickTen; // a body's mark at its
 constexpr double kMarkInner = kMarkOuter - 10.0;
 constexpr double kLeaderInner = kMarkInner - 24.0; // where the leader meets the glyph's column
 constexpr double kAxisLabelGap = 8.0; // between the sign ring and the axes' letters
+// An outer ring's band, from the sign ring outwards: a thin tick at the true longitude, then the leader.
+constexpr double kOuterTickOuter = kSignOuter + 10.0;
+constexpr double kOuterLeaderOuter = kOuterTickOuter + 20.0;
 
 constexpr double kSignTextSize = 22.0;
 constexpr double kDecanateGlyphSize = 22.0;
@@ -44,6 +47,7 @@ constexpr double kAxisDegreeSize = 15.0;
 constexpr double kDigitEm = 0.64;
 constexpr double kDegreeSignEm = 0.5;
 constexpr double kPrimeEm = 0.25;
+constexpr double kRetrogradeEm = 0.9; // U+211E: 1836 of 2048 units
 constexpr double kCapitalEm = 0.72;
 // From the middle of a line of digits or glyphs down to its baseline, in ems.
 constexpr double kBaselineDrop = 0.36;
@@ -60,20 +64,34 @@ struct Size {
 constexpr Size kGlyphBox{kGlyphSize, kGlyphSize};
 constexpr Size kDegreeBox{(2 * kDigitEm + kDegreeSignEm) * kDegreeSize, kDegreeSize};
 constexpr Size kMinuteBox{(2 * kDigitEm + kPrimeEm) * kMinuteSize, kMinuteSize};
+constexpr Size kRetrogradeDegreeBox{(2 * kDigitEm + kDegreeSignEm + kRetrogradeEm) * kDegreeSize, kDegreeSize};
 constexpr Size kAxisLettersBox{2 * kCapitalEm * kAxisLetterSize, kAxisLetterSize};
 constexpr Size kAxisDegreesBox{(4 * kDigitEm + kDegreeSignEm + kPrimeEm) * kAxisDegreeSize, kAxisDegreeSize};
 constexpr double kAxisLineGap = 3.0;
 
-// A point's column: glyph, degrees and minutes stacked towards the centre, each inside a circle round
-// its box, the circles apart. Two columns whose angles differ by at least `gap` cannot touch, whatever
-// the direction: points at radii r1 <= r2 and angles d apart are at least 2 r1 sin(d/2) apart.
+// A point's column: glyph, degrees and minutes stacked towards the centre (outwards for an outer ring),
+// each inside a circle round its box, the circles apart. Two columns whose angles differ by at least `gap`
+// cannot touch, whatever the direction: points at radii r1 <= r2 and angles d apart are at least
+// 2 r1 sin(d/2) apart.
 struct Column {
     double glyphRadius;
     double degreeRadius;
     double minuteRadius;
-    double innerCircle;
+    double edgeCircle; // past the minutes: the circle inside the natal points, or round the outer ring
     double gap; // degrees
 };
+
+// The least angle between two columns whose parts (radius, radius of the circle round the box) never touch.
+double ColumnGap(const std::array<std::pair<double, double>, 3>& parts) noexcept
+{
+    double gap = 0.0;
+    for (const auto& [r1, rho1] : parts)
+        for (const auto& [r2, rho2] : parts) {
+            const double half = (rho1 + rho2 + kClearance) / (2.0 * std::min(r1, r2));
+            gap = std::max(gap, 2.0 * std::asin(std::min(1.0, half)) / kDegree);
+        }
+    return gap;
+}
 
 const Column& PointColumn() noexcept
 {
@@ -85,17 +103,42 @@ const Column& PointColumn() noexcept
         c.glyphRadius = kLeaderInner - glyph - 2.0;
         c.degreeRadius = c.glyphRadius - glyph - degree - 1.0;
         c.minuteRadius = c.degreeRadius - degree - minute - 1.0;
-        c.innerCircle = c.minuteRadius - minute - 4.0;
-        const std::array<std::pair<double, double>, 3> parts{
-            {{c.glyphRadius, glyph}, {c.degreeRadius, degree}, {c.minuteRadius, minute}}};
-        for (const auto& [r1, rho1] : parts)
-            for (const auto& [r2, rho2] : parts) {
-                const double half = (rho1 + rho2 + kClearance) / (2.0 * std::min(r1, r2));
-                c.gap = std::max(c.gap, 2.0 * std::asin(std::min(1.0, half)) / kDegree);
-            }
+        c.edgeCircle = c.minuteRadius - minute - 4.0;
+        c.gap = ColumnGap({{{c.glyphRadius, glyph}, {c.degreeRadius, degree}, {c.minuteRadius, minute}}});
         return c;
     }();
     return column;
+}
+
+// An outer point's column, its degrees as wide as they are with the retrograde mark beside them.
+const Column& OuterColumn() noexcept
+{
+    static const Column column = [] {
+        const double glyph = kGlyphBox.HalfDiagonal();
+        const double degree = kRetrogradeDegreeBox.HalfDiagonal();
+        const double minute = kMinuteBox.HalfDiagonal();
+        Column c{};
+        c.glyphRadius = kOuterLeaderOuter + glyph + 2.0;
+        c.degreeRadius = c.glyphRadius + glyph + degree + 1.0;
+        c.minuteRadius = c.degreeRadius + degree + minute + 1.0;
+        c.edgeCircle = c.minuteRadius + minute + 4.0;
+        c.gap = ColumnGap({{{c.glyphRadius, glyph}, {c.degreeRadius, degree}, {c.minuteRadius, minute}}});
+        return c;
+    }();
+    return column;
+}
+
+// How far an outer ring moves the natal wheel's centre right and down: the band's width, in whole units
+// so that the drawing's shift and the layout's agree exactly.
+double OuterShift(bool outerRing) noexcept
+{
+    return outerRing ? std::ceil(OuterColumn().edgeCircle - kSignOuter) : 0.0;
+}
+
+// The circle just outside which the axes' letters stand: the sign ring's, or the outer ring's.
+double LabelRing(bool outerRing) noexcept
+{
+    return outerRing ? kSignOuter + OuterShift(true) : kSignOuter;
 }
 
 // The Ascendant's and the Midheaven's labels: their letters over their degrees and minutes.
@@ -126,10 +169,10 @@ constexpr std::array<Body, 12> kRingPoints{
 constexpr std::array<Body, 4> kAxisEnds{Body::Ascendant, Body::Midheaven, Body::Ascendant, Body::Midheaven};
 
 // The distance from the centre at which an upright box of this size, in this direction, just clears
-// the sign ring: the box's nearest point to the centre lies kAxisLabelGap outside it.
-double ClearingRadius(double angle, Size size) noexcept
+// the ring of this radius: the box's nearest point to the centre lies kAxisLabelGap outside it.
+double ClearingRadius(double angle, Size size, double ring) noexcept
 {
-    return kSignOuter + kAxisLabelGap + std::abs(std::cos(angle * kDegree)) * size.width / 2.0
+    return ring + kAxisLabelGap + std::abs(std::cos(angle * kDegree)) * size.width / 2.0
         + std::abs(std::sin(angle * kDegree)) * size.height / 2.0;
 }
 
@@ -323,7 +366,7 @@ void AppendTicks(std::string& out, const WheelLayout& layout, const PicturePalet
         AppendCoordinates(out, 'L', kCentre + (kDecanateInner - length) * c, kCentre - (kDecanateInner - length) * s);
     }
     out += "\" fill=\"none\" " + Attribute("stroke", palette.muted) + " stroke-width=\"1\"/>\n";
-    AppendCircle(out, PointColumn().innerCircle,
+    AppendCircle(out, PointColumn().edgeCircle,
                  Attribute("fill", "none") + " " + Attribute("stroke", palette.muted) + " stroke-width=\"1\"");
 }
 
@@ -347,9 +390,10 @@ std::string DegreesText(double longitude, bool withMinutes)
     return text;
 }
 
-void AppendAxes(std::string& out, const Chart& chart, const WheelLayout& layout, const PicturePalette& palette)
+void AppendAxes(std::string& out, const Chart& chart, const WheelLayout& layout, const PicturePalette& palette,
+                double labelRing)
 {
-    const double inner = PointColumn().innerCircle;
+    const double inner = PointColumn().edgeCircle;
     const std::string stroke = Attribute("stroke", palette.accent) + " fill=\"none\"";
     const std::string letters = "text-anchor=\"middle\" font-weight=\"bold\" " + Attribute("fill", palette.accent);
     const auto appendLetters = [&](const PictureBox& box, std::string_view text) {
@@ -365,9 +409,13 @@ void AppendAxes(std::string& out, const Chart& chart, const WheelLayout& layout,
         out += "</title>\n";
         AppendLine(out, OnWheel(inner, point.trueAngle), OnWheel(inner, point.trueAngle + 180.0),
                    stroke + " stroke-width=\"2.5\"");
-        for (const double end : {point.trueAngle, point.trueAngle + 180.0})
+        for (const double end : {point.trueAngle, point.trueAngle + 180.0}) {
             AppendLine(out, OnWheel(kSignOuter, end), OnWheel(kSignOuter + kAxisLabelGap, end),
                        stroke + " stroke-width=\"3\"");
+            if (labelRing > kSignOuter) // the letters stand past an outer ring: a tick under them too
+                AppendLine(out, OnWheel(labelRing, end), OnWheel(labelRing + kAxisLabelGap, end),
+                           stroke + " stroke-width=\"3\"");
+        }
         appendLetters(point.glyph, ascendant ? "AC" : "MC");
         AppendTextElement(out, point.degrees.CentreX(), point.degrees.bottom - 0.2 * kAxisDegreeSize, kAxisDegreeSize,
                           "text-anchor=\"middle\"", DegreesText(point.longitude, true));
@@ -462,31 +510,20 @@ namespace {
 
 constexpr double kCaptionMargin = 30.0;
 
-std::vector<CaptionLine> WheelCaption(const Chart& chart, const PictureOptions& options)
+std::vector<CaptionLine> WheelCaption(const Chart& chart, const PictureOptions& options, const OuterRing* outer)
 {
     if (!options.caption)
         return {};
-    return CaptionLines(chart, chart.Name(), kSide - 2 * kCaptionMargin);
+    const double width = kSide + 2.0 * OuterShift(outer != nullptr) - 2 * kCaptionMargin;
+    std::vector<CaptionLine> lines = CaptionLines(chart, chart.Name(), width);
+    if (outer != nullptr && !outer->title.empty())
+        AddCaptionHeading(lines, outer->title, width);
+    return lines;
 }
 
-// The wheel's square, and the caption under it.
-WheelLayout LayOutWheel(const Chart& chart, const std::vector<CaptionLine>& caption)
+// The glyph, degrees and minutes of each ring point, spread apart where they crowd.
+void LayOutRingPoints(WheelLayout& layout)
 {
-    WheelLayout layout;
-    layout.width = kSide;
-    layout.height = kSide + (caption.empty() ? 0.0 : CaptionHeight(caption) + kCaptionMargin / 2.0);
-    layout.centreX = kCentre;
-    layout.centreY = kCentre;
-    const double ascendant = NormalisedDegrees(chart.Longitude(Body::Ascendant));
-    layout.ariesAngle = WheelAngle(0.0, ascendant);
-    for (std::size_t i = 0; i < kBodyCount; ++i) {
-        WheelPoint& point = layout.points[i];
-        point.body = static_cast<Body>(i);
-        point.longitude = NormalisedDegrees(chart.Longitudes()[i]);
-        point.trueAngle = WheelAngle(point.longitude, ascendant);
-        point.drawnAngle = point.trueAngle;
-    }
-
     const Column& column = PointColumn();
     std::array<double, kRingPoints.size()> ringAngles{};
     for (std::size_t k = 0; k < kRingPoints.size(); ++k)
@@ -499,70 +536,125 @@ WheelLayout LayOutWheel(const Chart& chart, const std::vector<CaptionLine>& capt
         point.degrees = BoxAround(OnWheel(column.degreeRadius, point.drawnAngle), kDegreeBox);
         point.minutes = BoxAround(OnWheel(column.minuteRadius, point.drawnAngle), kMinuteBox);
     }
+}
 
-    // The four ends of the axes outside the ring, spread apart like the bodies should two come close
-    // (at high latitudes the Midheaven can stand near the horizon).
+// The four ends of the axes outside the ring of this radius, spread apart like the bodies should two come
+// close (at high latitudes the Midheaven can stand near the horizon).
+void LayOutAxisLabels(WheelLayout& layout, double ring)
+{
     const Size big = kAxisLabelBox;
     std::array<double, kAxisEnds.size()> ends{};
     for (std::size_t end = 0; end < ends.size(); ++end)
         ends[end] = layout.points[ToIndex(kAxisEnds[end])].trueAngle + (end >= 2 ? 180.0 : 0.0);
-    const double radius = kSignOuter + kAxisLabelGap + big.HalfDiagonal();
+    const double radius = ring + kAxisLabelGap + big.HalfDiagonal();
     const double axisGap = 2.0 * std::asin((2.0 * big.HalfDiagonal() + kClearance) / (2.0 * radius)) / kDegree;
     const std::vector<double> endsDrawn = SpreadAngles(ends, axisGap);
     for (std::size_t end = 0; end < 2; ++end) {
         WheelPoint& point = layout.points[ToIndex(kAxisEnds[end])];
         point.drawnAngle = endsDrawn[end];
-        const Point2 centre = OnWheel(ClearingRadius(point.drawnAngle, big), point.drawnAngle);
+        const Point2 centre = OnWheel(ClearingRadius(point.drawnAngle, big, ring), point.drawnAngle);
         const double top = centre.y - big.height / 2.0;
         point.glyph = BoxAround({centre.x, top + kAxisLettersBox.height / 2.0}, kAxisLettersBox);
         point.degrees = BoxAround({centre.x, top + big.height - kAxisDegreesBox.height / 2.0}, kAxisDegreesBox);
         point.minutes = {};
         const double far = endsDrawn[end + 2];
-        layout.farAxisEnds[end] = BoxAround(OnWheel(ClearingRadius(far, kAxisLettersBox), far), kAxisLettersBox);
+        layout.farAxisEnds[end] = BoxAround(OnWheel(ClearingRadius(far, kAxisLettersBox, ring), far), kAxisLettersBox);
     }
+}
+
+// The outer ring's points in its order, at the natal chart's angles, spread apart in their own band.
+void LayOutOuterPoints(WheelLayout& layout, const OuterRing& outer)
+{
+    const double ascendant = layout.points[ToIndex(Body::Ascendant)].longitude;
+    const Column& column = OuterColumn();
+    std::vector<double> angles(outer.points.size());
+    layout.outer.resize(outer.points.size());
+    for (std::size_t k = 0; k < outer.points.size(); ++k) {
+        WheelPoint& point = layout.outer[k];
+        point.body = outer.points[k].body;
+        point.longitude = NormalisedDegrees(outer.points[k].longitude);
+        point.trueAngle = WheelAngle(point.longitude, ascendant);
+        angles[k] = point.trueAngle;
+    }
+    const std::vector<double> drawn = SpreadAngles(angles, column.gap);
+    for (std::size_t k = 0; k < outer.points.size(); ++k) {
+        WheelPoint& point = layout.outer[k];
+        point.drawnAngle = drawn[k];
+        point.glyph = BoxAround(OnWheel(column.glyphRadius, point.drawnAngle), kGlyphBox);
+        point.degrees = BoxAround(OnWheel(column.degreeRadius, point.drawnAngle),
+                                  outer.points[k].retrograde ? kRetrogradeDegreeBox : kDegreeBox);
+        point.minutes = BoxAround(OnWheel(column.minuteRadius, point.drawnAngle), kMinuteBox);
+    }
+}
+
+// The wheel in its own frame, centred at (kCentre, kCentre) whatever the picture's size; with an outer
+// ring the picture is larger and its drawing moved by OuterShift.
+WheelLayout LayOutWheel(const Chart& chart, const std::vector<CaptionLine>& caption, const OuterRing* outer)
+{
+    WheelLayout layout;
+    layout.width = kSide + 2.0 * OuterShift(outer != nullptr);
+    layout.height = layout.width + (caption.empty() ? 0.0 : CaptionHeight(caption) + kCaptionMargin / 2.0);
+    layout.centreX = kCentre;
+    layout.centreY = kCentre;
+    const double ascendant = NormalisedDegrees(chart.Longitude(Body::Ascendant));
+    layout.ariesAngle = WheelAngle(0.0, ascendant);
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        WheelPoint& point = layout.points[i];
+        point.body = static_cast<Body>(i);
+        point.longitude = NormalisedDegrees(chart.Longitudes()[i]);
+        point.trueAngle = WheelAngle(point.longitude, ascendant);
+        point.drawnAngle = point.trueAngle;
+    }
+    LayOutRingPoints(layout);
+    LayOutAxisLabels(layout, LabelRing(outer != nullptr));
+    if (outer != nullptr)
+        LayOutOuterPoints(layout, *outer);
     return layout;
 }
 
-} // namespace
-
-WheelLayout LayOutChartWheel(const Chart& chart, const PictureOptions& options)
+void Shift(PictureBox& box, double by) noexcept
 {
-    return LayOutWheel(chart, WheelCaption(chart, options));
+    box = {box.left + by, box.top + by, box.right + by, box.bottom + by};
 }
 
-double ChartWheelSmallestText() noexcept
+// The layout in the picture's units: its frame moved as the drawing is.
+WheelLayout InPicture(WheelLayout layout) noexcept
 {
-    return std::min(kMinuteSize, kAxisDegreeSize) / kSide;
+    const double by = (layout.width - kSide) / 2.0;
+    layout.centreX += by;
+    layout.centreY += by;
+    for (WheelPoint& point : layout.points)
+        for (PictureBox* box : {&point.glyph, &point.degrees, &point.minutes})
+            Shift(*box, by);
+    for (WheelPoint& point : layout.outer)
+        for (PictureBox* box : {&point.glyph, &point.degrees, &point.minutes})
+            Shift(*box, by);
+    for (PictureBox& box : layout.farAxisEnds)
+        Shift(box, by);
+    return layout;
 }
 
-std::string ChartWheelSvg(const Chart& chart, const PictureOptions& options)
+// The leader turns from the true longitude to the glyph between the two radii, every leader by the same
+// share of its turn at the same radius, so that of two neighbours the one ahead stays ahead at every
+// radius: leaders never cross. It leaves the mark and meets the glyph straight on.
+void AppendLeader(std::string& out, double from, double to, const WheelPoint& point, std::string_view stroke)
 {
-    const std::vector<CaptionLine> caption = WheelCaption(chart, options);
-    const WheelLayout layout = LayOutWheel(chart, caption);
-    const PicturePalette& palette = PaletteFor(options.colours);
-
-    std::string title = "Chart wheel";
-    if (!chart.Name().empty())
-        title += " of " + chart.Name();
-    title += ", ";
-    title += chart.Zodiac().zodiac == Zodiac::Sidereal ? "sidereal" : "tropical";
-    title += " zodiac";
-    std::string desc = "The Ascendant at the left, the zodiac running counter-clockwise from it.";
-    for (std::size_t i = 0; i < kBodyCount; ++i) {
-        desc += '\n';
-        desc += PointDescription(chart, static_cast<Body>(i));
-        desc += '.';
+    double turn = point.drawnAngle - point.trueAngle;
+    turn -= 360.0 * std::round(turn / 360.0);
+    const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(turn) / 2.0)));
+    out += "<path d=\"";
+    for (int s = 0; s <= steps; ++s) {
+        const double f = static_cast<double>(s) / steps;
+        const double share = f * f * (3.0 - 2.0 * f);
+        AppendPoint(out, s == 0 ? 'M' : 'L', OnWheel(from + f * (to - from), point.trueAngle + share * turn));
     }
+    out += "\" ";
+    out += stroke;
+    out += "/>\n";
+}
 
-    std::string out;
-    out.reserve(std::size_t{96} * 1024);
-    AppendPictureStart(out, layout.width, layout.height, title, desc, palette);
-    AppendSignRing(out, chart, layout, palette);
-    if (chart.Mansions())
-        AppendMansionRing(out, layout, palette);
-    AppendTicks(out, layout, palette);
-    AppendAxes(out, chart, layout, palette);
-
+void AppendRingPoints(std::string& out, const Chart& chart, const WheelLayout& layout, const PicturePalette& palette)
+{
     const std::string markStroke = Attribute("stroke", palette.ink) + " stroke-width=\"2.5\" fill=\"none\"";
     const std::string leaderStroke = Attribute("stroke", palette.muted) + " stroke-width=\"1\" fill=\"none\"";
     for (const Body body : kRingPoints) {
@@ -573,22 +665,7 @@ std::string ChartWheelSvg(const Chart& chart, const PictureOptions& options)
         AppendXmlText(out, PointDescription(chart, body));
         out += "</title>\n";
         AppendLine(out, OnWheel(kMarkOuter, point.trueAngle), OnWheel(kMarkInner, point.trueAngle), markStroke);
-        // The leader turns from the true longitude to the glyph as it comes inwards, every leader by the
-        // same share of its turn at the same radius, so that of two neighbours the one ahead stays ahead
-        // at every radius: leaders never cross. It leaves the mark and meets the glyph straight on.
-        double turn = point.drawnAngle - point.trueAngle;
-        turn -= 360.0 * std::round(turn / 360.0);
-        const int steps = std::max(1, static_cast<int>(std::ceil(std::abs(turn) / 2.0)));
-        out += "<path d=\"";
-        for (int s = 0; s <= steps; ++s) {
-            const double f = static_cast<double>(s) / steps;
-            const double share = f * f * (3.0 - 2.0 * f);
-            AppendPoint(out, s == 0 ? 'M' : 'L',
-                        OnWheel(kMarkInner + f * (kLeaderInner - kMarkInner), point.trueAngle + share * turn));
-        }
-        out += "\" ";
-        out += leaderStroke;
-        out += "/>\n";
+        AppendLeader(out, kMarkInner, kLeaderInner, point, leaderStroke);
         AppendCentredText(out, {point.glyph.CentreX(), point.glyph.CentreY()}, kGlyphSize, PointGlyph(body));
         AppendCentredText(out, {point.degrees.CentreX(), point.degrees.CentreY()}, kDegreeSize,
                           DegreesText(point.longitude, false));
@@ -596,10 +673,163 @@ std::string ChartWheelSvg(const Chart& chart, const PictureOptions& options)
                           MinutesText(point.longitude), Attribute("fill", palette.muted));
         out += "</g>\n";
     }
+}
+
+// What the ring is called where it has no title of its own.
+std::string_view RingTitle(const OuterRing& outer) noexcept
+{
+    return outer.title.empty() ? std::string_view("The outer ring") : std::string_view(outer.title);
+}
+
+std::string OuterPointDescription(const Chart& chart, const OuterPoint& point)
+{
+    return PositionDescription(chart, BodyName(point.body), NormalisedDegrees(point.longitude), point.retrograde);
+}
+
+// "outer-Saturn", and for a body the ring holds more than once "outer-Saturn-2" from its second on, so
+// that every id stays unique.
+std::string OuterId(Body body, std::array<int, kBodyCount>& seen)
+{
+    std::string id = "outer-";
+    id += BodyName(body);
+    const std::size_t i = ToIndex(body);
+    if (i < seen.size() && ++seen[i] > 1)
+        id += '-' + std::to_string(seen[i]);
+    return id;
+}
+
+void AppendOuterRing(std::string& out, const Chart& chart, const OuterRing& outer, const WheelLayout& layout,
+                     const PicturePalette& palette)
+{
+    const std::string ink = Attribute("fill", palette.outer);
+    const std::string tick = Attribute("stroke", palette.outer) + " stroke-width=\"1.5\" fill=\"none\"";
+    const std::string leader = Attribute("stroke", palette.outer) + " stroke-width=\"0.75\" fill=\"none\"";
+    AppendCircle(out, OuterColumn().edgeCircle,
+                 "fill=\"none\" " + Attribute("stroke", palette.muted) + " stroke-width=\"1\"");
+    std::array<int, kBodyCount> seen{};
+    for (std::size_t k = 0; k < outer.points.size(); ++k) {
+        const OuterPoint& given = outer.points[k];
+        const WheelPoint& point = layout.outer[k];
+        out += "<g id=\"";
+        out += OuterId(given.body, seen);
+        out += "\" ";
+        out += ink;
+        out += "><title>";
+        AppendXmlText(out, std::string(RingTitle(outer)) + ": " + OuterPointDescription(chart, given));
+        out += "</title>\n";
+        AppendLine(out, OnWheel(kSignOuter, point.trueAngle), OnWheel(kOuterTickOuter, point.trueAngle), tick);
+        AppendLeader(out, kOuterTickOuter, kOuterLeaderOuter, point, leader);
+        // The angles' letters in the glyph's box: two capitals at the axes' own size.
+        const bool letters = given.body == Body::Ascendant || given.body == Body::Midheaven;
+        AppendCentredText(out, {point.glyph.CentreX(), point.glyph.CentreY()}, letters ? kAxisLetterSize : kGlyphSize,
+                          PointGlyph(given.body));
+        AppendCentredText(out, {point.degrees.CentreX(), point.degrees.CentreY()}, kDegreeSize,
+                          DegreesText(point.longitude, false) + (given.retrograde ? "\u211E" : ""));
+        AppendCentredText(out, {point.minutes.CentreX(), point.minutes.CentreY()}, kMinuteSize,
+                          MinutesText(point.longitude));
+        out += "</g>\n";
+    }
+}
+
+std::string WheelTitle(const Chart& chart, const OuterRing* outer)
+{
+    std::string title = "Chart wheel";
+    if (!chart.Name().empty())
+        title += " of " + chart.Name();
+    title += ", ";
+    title += chart.Zodiac().zodiac == Zodiac::Sidereal ? "sidereal" : "tropical";
+    title += " zodiac";
+    if (outer != nullptr) {
+        title += "; around it: ";
+        title += RingTitle(*outer);
+    }
+    return title;
+}
+
+std::string WheelDescription(const Chart& chart, const OuterRing* outer)
+{
+    std::string desc = "The Ascendant at the left, the zodiac running counter-clockwise from it.";
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        desc += '\n';
+        desc += PointDescription(chart, static_cast<Body>(i));
+        desc += '.';
+    }
+    if (outer == nullptr)
+        return desc;
+    desc += "\nAround the wheel: ";
+    desc += RingTitle(*outer);
+    desc += outer->points.empty() ? ", no points." : ".";
+    for (const OuterPoint& point : outer->points) {
+        desc += '\n';
+        desc += OuterPointDescription(chart, point);
+        desc += '.';
+    }
+    return desc;
+}
+
+std::string DrawWheel(const Chart& chart, const OuterRing* outer, const PictureOptions& options)
+{
+    const std::vector<CaptionLine> caption = WheelCaption(chart, options, outer);
+    const WheelLayout layout = LayOutWheel(chart, caption, outer);
+    const PicturePalette& palette = PaletteFor(options.colours);
+
+    std::string out;
+    out.reserve(std::size_t{96} * 1024);
+    AppendPictureStart(out, layout.width, layout.height, WheelTitle(chart, outer), WheelDescription(chart, outer),
+                       palette);
+    if (outer != nullptr) { // the natal wheel in its own frame, moved to the middle of the larger picture
+        out += "<g transform=\"translate(";
+        AppendNumber(out, OuterShift(true));
+        out += ' ';
+        AppendNumber(out, OuterShift(true));
+        out += ")\">\n";
+    }
+    AppendSignRing(out, chart, layout, palette);
+    if (chart.Mansions())
+        AppendMansionRing(out, layout, palette);
+    AppendTicks(out, layout, palette);
+    AppendAxes(out, chart, layout, palette, LabelRing(outer != nullptr));
+    AppendRingPoints(out, chart, layout, palette);
+    if (outer != nullptr) {
+        AppendOuterRing(out, chart, *outer, layout, palette);
+        out += "</g>\n";
+    }
     if (!caption.empty())
-        AppendCaption(out, caption, kCaptionMargin, kSide);
+        AppendCaption(out, caption, kCaptionMargin, layout.width);
     AppendPictureEnd(out);
     return out;
+}
+
+} // namespace
+
+WheelLayout LayOutChartWheel(const Chart& chart, const PictureOptions& options)
+{
+    return LayOutWheel(chart, WheelCaption(chart, options, nullptr), nullptr);
+}
+
+WheelLayout LayOutChartWheel(const Chart& chart, const OuterRing& outer, const PictureOptions& options)
+{
+    return InPicture(LayOutWheel(chart, WheelCaption(chart, options, &outer), &outer));
+}
+
+double ChartWheelSmallestText() noexcept
+{
+    return std::min(kMinuteSize, kAxisDegreeSize) / kSide;
+}
+
+double ChartWheelSmallestText(const WheelLayout& layout) noexcept
+{
+    return layout.width > 0.0 ? std::min(kMinuteSize, kAxisDegreeSize) / layout.width : 0.0;
+}
+
+std::string ChartWheelSvg(const Chart& chart, const PictureOptions& options)
+{
+    return DrawWheel(chart, nullptr, options);
+}
+
+std::string ChartWheelSvg(const Chart& chart, const OuterRing& outer, const PictureOptions& options)
+{
+    return DrawWheel(chart, &outer, options);
 }
 
 } // namespace tessaline

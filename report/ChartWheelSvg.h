@@ -42,19 +42,44 @@ struct WheelLayout {
     double ariesAngle = 0.0; // where 0° of the chart's zodiac stands
     std::array<WheelPoint, kBodyCount> points{}; // by Body
     std::array<PictureBox, 2> farAxisEnds{}; // the letters DC and IC
+    // With an outer ring, its points in the ring's order: glyph, then degrees (with the retrograde mark)
+    // and minutes stacked outwards. Empty for a plain wheel.
+    std::vector<WheelPoint> outer;
+};
+
+// One point of the sky around the chart (transits, a progressed chart, another person's chart).
+struct OuterPoint {
+    Body body = Body::Sun;
+    double longitude = 0.0; // in the natal chart's zodiac, 0 <= x < 360
+    bool retrograde = false; // drawn with a small ℞ beside the degrees
+};
+
+// The points drawn in a band round the zodiac ring, at their longitudes on the natal chart's wheel.
+struct OuterRing {
+    std::string title; // "Transits on 9 December 2026, 20:00 UT": in the caption and the <desc>
+    std::vector<OuterPoint> points; // any of the bodies, each once; a body given twice is drawn twice
 };
 
 WheelLayout LayOutChartWheel(const Chart& chart, const PictureOptions& options = {});
+// The wheel with an outer ring: the picture grows by the band and the axes' letters move out past it;
+// the natal wheel keeps its size and drawing, its centre moved to the middle of the larger picture.
+WheelLayout LayOutChartWheel(const Chart& chart, const OuterRing& outer, const PictureOptions& options = {});
 
 // The chart as a wheel, one complete SVG document that needs nothing else: the twelve signs, each with
 // its three decanates under the glyph of the decanate's sign, tinted by element; degree ticks; the
 // Ascendant at nine o'clock with both axes; the ten bodies and the nodes at their longitudes with degree
 // and minute; a caption; and a <title> and <desc> that say every point's position and decanate.
 std::string ChartWheelSvg(const Chart& chart, const PictureOptions& options = {});
+// The same with an outer ring: each point's glyph, degrees and minutes in a band outside the zodiac ring,
+// in their own ink, a thin tick on the ring at the true longitude, and a ℞ for a retrograde point; the
+// ring's title in the caption, and every outer point's position and decanate in the <desc>.
+std::string ChartWheelSvg(const Chart& chart, const OuterRing& outer, const PictureOptions& options = {});
 
 // The height of the wheel's smallest text (the minutes and the axes' degrees) for each unit of its side: a
 // window that shows the wheel at least as large as its own font's height divided by this reads every label
 // at its own type size or larger.
 double ChartWheelSmallestText() noexcept;
+// The same for a wheel as laid out, with or without an outer ring: its smallest text for each unit of its width.
+double ChartWheelSmallestText(const WheelLayout& layout) noexcept;
 
 } // namespace tessaline

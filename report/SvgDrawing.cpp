@@ -19,11 +19,12 @@ namespace {
 
 // Light tints step down in lightness from air to earth as well as in hue, so neighbouring signs stay apart
 // in greyscale. Every text colour (ink, muted, accent) keeps at least 4.5:1 on the paper, the sign ring and
-// every tint; dark tints stand at least 3:1 from the paper, so that no cell vanishes into it.
+// every tint; dark tints stand at least 3:1 from the paper, so that no cell vanishes into it. The outer ring's
+// ink stands only on the paper, at 4.5:1 or more.
 constexpr PicturePalette kLightPalette{"#fffdf9", "#2b1d17", "#52453c", "#efe6dc", "#7a2810",
-                                       "#fadac9", "#cbbb8f", "#f7f3e3", "#b5cce2"};
+                                       "#fadac9", "#cbbb8f", "#f7f3e3", "#b5cce2", "#1d4f7c"};
 constexpr PicturePalette kDarkPalette{"#100e0c", "#f1e9e0", "#e6ddd5", "#2d2722", "#fcd5c0",
-                                      "#8f503a", "#6b603f", "#636158", "#3f6486"};
+                                      "#8f503a", "#6b603f", "#636158", "#3f6486", "#9fcdf5"};
 
 constexpr std::array<std::string_view, kBodyCount> kPointGlyphs{
     "\u2609\uFE0E", "\u263D\uFE0E", "\u263F\uFE0E", "\u2640\uFE0E", "\u2642\uFE0E", "\u2643\uFE0E", "\u2644\uFE0E",
@@ -148,10 +149,17 @@ std::string PositionTextOf(const Chart& chart, Body body)
 
 std::string PointDescription(const Chart& chart, Body body)
 {
-    const LongitudeDecanate where = DecanateCellOf(chart.Longitude(body), chart.Scheme());
-    std::string text = BodyName(body);
+    return PositionDescription(chart, BodyName(body), chart.Longitude(body));
+}
+
+std::string PositionDescription(const Chart& chart, std::string_view name, double longitude, bool retrograde)
+{
+    const LongitudeDecanate where = DecanateCellOf(longitude, chart.Scheme());
+    std::string text(name);
     text += ' ';
-    text += PositionTextOf(chart, body);
+    text += FormatPositionEntry(NormalisedDegrees(longitude));
+    if (retrograde)
+        text += " retrograde";
     text += ", ";
     text += DecanateOrdinal(where.decanate);
     text += " decanate of ";
@@ -165,7 +173,7 @@ std::string PointDescription(const Chart& chart, Body body)
     }
     if (chart.Mansions()) {
         text += ", in ";
-        text += MansionText(chart.Mansion(body));
+        text += MansionText(LunarMansionOf(longitude).value_or(LunarMansion{}));
     }
     return text;
 }
@@ -290,6 +298,12 @@ std::vector<CaptionLine> CaptionLines(const Chart& chart, std::string_view headi
     AppendWrapped(lines, zodiac, perLine, false);
     AppendWrapped(lines, chart.ClockSentence(), perLine, false);
     return lines;
+}
+
+void AddCaptionHeading(std::vector<CaptionLine>& lines, std::string_view heading, double width)
+{
+    AppendWrapped(lines, heading, static_cast<std::size_t>(std::max(10.0, width / (kAverageAdvance * kHeadingSize))),
+                  true);
 }
 
 double CaptionHeight(const std::vector<CaptionLine>& lines) noexcept

@@ -29,6 +29,7 @@ struct PicturePalette {
     std::string_view earth;
     std::string_view air;
     std::string_view water;
+    std::string_view outer; // the points of a ring round the chart, on the paper
 };
 const PicturePalette& PaletteFor(PictureColours colours) noexcept;
 
@@ -48,6 +49,9 @@ std::string PositionTextOf(const Chart& chart, Body body);
 
 // "Sun 23 Gem 29, third decanate of Gemini: Aquarius": what a picture says about one point.
 std::string PointDescription(const Chart& chart, Body body);
+// The same for any longitude in the chart's zodiac, by the chart's scheme: "Saturn 12 Pis 04 retrograde,
+// second decanate of Pisces: Cancer".
+std::string PositionDescription(const Chart& chart, std::string_view name, double longitude, bool retrograde = false);
 
 // A longitude brought into 0 <= x < 360; anything not finite counts as 0.
 double NormalisedDegrees(double degrees) noexcept;
@@ -75,6 +79,8 @@ struct CaptionLine {
     bool heading;
 };
 std::vector<CaptionLine> CaptionLines(const Chart& chart, std::string_view heading, double width);
+// One more heading after them ("Transits on 9 December 2026, 20:00 UT"), wrapped to the same width.
+void AddCaptionHeading(std::vector<CaptionLine>& lines, std::string_view heading, double width);
 // The height the lines take; AppendCaption writes them from `top`.
 double CaptionHeight(const std::vector<CaptionLine>& lines) noexcept;
 void AppendCaption(std::string& out, const std::vector<CaptionLine>& lines, double left, double top);

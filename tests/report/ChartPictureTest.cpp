@@ -97,6 +97,25 @@ class WheelCrowdTest : public testing::TestWithParam<CrowdCase>
 {
 };
 
+// Round the circle in the order of their true angles (ties by their order given), the glyphs come in the
+// same order, each step forward, the steps one turn in all: no leader crosses another.
+void ExpectDrawnInOrder(const std::vector<WheelPoint>& points)
+{
+    std::vector<std::size_t> order(points.size());
+    for (std::size_t k = 0; k < order.size(); ++k)
+        order[k] = k;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return points[a].trueAngle < points[b].trueAngle; });
+    double turned = 0.0;
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        const double from = points[order[k]].drawnAngle;
+        const double step = std::fmod(points[order[(k + 1) % order.size()]].drawnAngle - from + 720.0, 360.0);
+        EXPECT_GT(step, 0.0) << BodyName(points[order[k]].body) << " at " << order[k];
+        turned += step;
+    }
+    EXPECT_NEAR(turned, points.size() > 1 ? 360.0 : 0.0, kTolerance);
+}
+
 TEST_P(WheelCrowdTest, SpreadsGlyphsAndLabelsApartInTheirOrder)
 {
     ChartFacts facts;
@@ -115,24 +134,11 @@ TEST_P(WheelCrowdTest, SpreadsGlyphsAndLabelsApartInTheirOrder)
             EXPECT_FALSE(boxes[a].Overlaps(boxes[b])) << BodyName(kRing[a / 3]) << " part " << a % 3 << " and "
                                                       << BodyName(kRing[b / 3]) << " part " << b % 3;
 
-    // Round the circle in zodiac order (ties by body), the glyphs come in the same order: no leader crosses.
-    std::array<std::size_t, 12> order{};
-    for (std::size_t k = 0; k < order.size(); ++k)
-        order[k] = k;
-    const auto trueAngle = [&](std::size_t k) {
-        return layout.points[ToIndex(kRing[k])].trueAngle;
-    };
-    std::stable_sort(order.begin(), order.end(),
-                     [&](std::size_t a, std::size_t b) { return trueAngle(a) < trueAngle(b); });
-    double turned = 0.0;
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        const double from = layout.points[ToIndex(kRing[order[k]])].drawnAngle;
-        const double to = layout.points[ToIndex(kRing[order[(k + 1) % order.size()]])].drawnAngle;
-        const double step = std::fmod(to - from + 720.0, 360.0);
-        EXPECT_GT(step, 0.0) << BodyName(kRing[order[k]]);
-        turned += step;
-    }
-    EXPECT_NEAR(turned, 360.0, kTolerance);
+    std::vector<WheelPoint> ring;
+    ring.reserve(kRing.size());
+    for (const Body body : kRing) // in zodiac order, ties by body
+        ring.push_back(layout.points[ToIndex(body)]);
+    ExpectDrawnInOrder(ring);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -330,6 +336,180 @@ TEST(ChartPictures, AreWellFormedAndNameWhatTheyShow)
     EXPECT_NE(desc.find("Ketu 28 Tau 55"), std::string::npos) << desc;
 }
 
+// The sky round a chart (transits, progressions, another chart) in a band outside the zodiac ring.
+std::vector<PictureBox> BoxesOf(const WheelPoint& point)
+{
+    return {point.glyph, point.degrees, point.minutes};
+}
+
+// The natal chart of the ring tests: the Ascendant at 180° (0° Aries at three o'clock, where the angles wrap
+// round), the Midheaven at 90°, the ring points 25° apart from 5°.
+ChartFacts RingNatalFacts()
+{
+    ChartFacts facts;
+    facts.longitudes[ToIndex(Body::Ascendant)] = 180.0;
+    facts.longitudes[ToIndex(Body::Midheaven)] = 90.0;
+    for (std::size_t k = 0; k < kRing.size(); ++k)
+        facts.longitudes[ToIndex(kRing[k])] = 5.0 + 25.0 * static_cast<double>(k);
+    return facts;
+}
+
+OuterRing RingAt(const std::vector<double>& longitudes)
+{
+    OuterRing ring{"Transits", {}};
+    for (std::size_t k = 0; k < longitudes.size(); ++k)
+        ring.points.push_back({static_cast<Body>(k % kBodyCount), longitudes[k], k % 2 == 0});
+    return ring;
+}
+
+struct OuterCrowdCase {
+    const char* label;
+    std::vector<double> longitudes;
+};
+
+class OuterRingCrowdTest : public testing::TestWithParam<OuterCrowdCase>
+{
+};
+
+// Each outer point stands at 180° + (longitude - the natal Ascendant), its labels apart from each other, from
+// the natal wheel's and from the axes' letters, inside the picture, and in the order of their longitudes.
+TEST_P(OuterRingCrowdTest, SpreadsTheBandApartInOrder)
+{
+    const OuterRing ring = RingAt(GetParam().longitudes);
+    const WheelLayout layout = LayOutChartWheel(Chart(RingNatalFacts()), ring);
+    ASSERT_EQ(layout.outer.size(), ring.points.size());
+    std::vector<PictureBox> natal{layout.farAxisEnds[0], layout.farAxisEnds[1]};
+    for (const WheelPoint& point : layout.points)
+        for (const PictureBox& box : BoxesOf(point))
+            natal.push_back(box);
+    const PictureBox picture{0.0, 0.0, layout.width, layout.width};
+    for (std::size_t a = 0; a < layout.outer.size(); ++a) {
+        // 180° + (longitude - 180°): the point stands at its longitude.
+        EXPECT_NEAR(layout.outer[a].trueAngle, std::fmod(ring.points[a].longitude + 720.0, 360.0), kTolerance);
+        for (const PictureBox& box : BoxesOf(layout.outer[a])) {
+            EXPECT_TRUE(picture.Contains(box)) << a;
+            for (const PictureBox& other : natal)
+                EXPECT_FALSE(box.Overlaps(other)) << "outer " << a << " on the natal wheel";
+            for (std::size_t b = a + 1; b < layout.outer.size(); ++b)
+                for (const PictureBox& theirs : BoxesOf(layout.outer[b]))
+                    EXPECT_FALSE(box.Overlaps(theirs)) << "outer " << a << " and " << b;
+        }
+    }
+    ExpectDrawnInOrder(layout.outer);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Crowds, OuterRingCrowdTest,
+    testing::Values(OuterCrowdCase{"FiveWithinThreeDegrees", {100, 100.7, 101.5, 102.2, 103}},
+                    OuterCrowdCase{"FiveAcrossAries", {358.5, 359.2, 0, 0.8, 1.5}},
+                    OuterCrowdCase{"AllFourteenInTwoCrowds",
+                                   {10, 10.5, 11, 11.5, 12, 12.5, 13, 200, 200.5, 201, 201.5, 202, 202.5, 203}},
+                    OuterCrowdCase{"OnTheAxesLetters", {180, 90, 0, 270, 45}},
+                    OuterCrowdCase{"BeyondOneTurn", {365.5, -20}}),
+    [](const testing::TestParamInfo<OuterCrowdCase>& info) { return std::string(info.param.label); });
+
+// The part of a picture from <g id="..."> to its </g>; empty when there is none.
+std::string GroupOf(const std::string& svg, const std::string& id)
+{
+    const std::size_t at = svg.find("<g id=\"" + id + '"');
+    return at == std::string::npos ? std::string() : svg.substr(at, svg.find("</g>", at) - at);
+}
+
+// A ring leaves the natal wheel (faces and mansions too) as the plain wheel draws it, only moved to the middle
+// of the larger picture.
+TEST(OuterRing, LeavesTheNatalWheelAsItWas)
+{
+    ChartFacts facts = fixtures::Delhi1975Chart().Facts();
+    facts.scheme = DecanScheme::Chaldean;
+    facts.mansions = true;
+    const Chart chart(facts);
+    const OuterRing ring = RingAt({10, 100, 200, 300});
+    const std::string plain = ChartWheelSvg(chart);
+    const std::string ringed = ChartWheelSvg(chart, ring);
+    for (const std::string id : {"point-Sun", "point-Ketu", "decanate-Pis-3", "mansion-27"})
+        EXPECT_EQ(GroupOf(ringed, id), GroupOf(plain, id));
+    const WheelLayout before = LayOutChartWheel(chart);
+    const WheelLayout after = LayOutChartWheel(chart, ring);
+    EXPECT_NEAR(after.centreX, after.width / 2.0, kTolerance);
+    EXPECT_NEAR(after.points[0].glyph.bottom - before.points[0].glyph.bottom, after.centreY - before.centreY,
+                kTolerance);
+}
+
+// What the ring says of each point, by the natal chart's scheme: the position truncated and padded as the
+// position texts are (10.25° is 10 Can 15, 5.5° is 05 Ari 30), and "retrograde" with a ℞ beside the
+// degrees. Decanates by the triplicity rule, and by the Chaldean faces (Mars, Sun, Venus from Aries on, in
+// the order Saturn, Jupiter, Mars, Sun, Venus, Mercury, Moon: Cancer's second face is Mercury's).
+struct OuterTextCase {
+    const char* label;
+    DecanScheme scheme;
+    OuterPoint point;
+    const char* said;
+    const char* degrees;
+};
+
+class OuterRingTextTest : public testing::TestWithParam<OuterTextCase>
+{
+};
+
+TEST_P(OuterRingTextTest, SaysEachPointAndItsDecanate)
+{
+    const OuterTextCase& c = GetParam();
+    ChartFacts facts = RingNatalFacts();
+    facts.scheme = c.scheme;
+    const OuterRing ring{"Transits & <now>", {c.point}};
+    const std::string svg = ChartWheelSvg(Chart(facts), ring);
+    EXPECT_EQ(XmlFault(svg), "");
+    const std::string desc = svg.substr(svg.find("<desc>"), svg.find("</desc>") - svg.find("<desc>")) + '\n';
+    EXPECT_NE(desc.find("\nAround the wheel: Transits &amp; &lt;now&gt;.\n"), std::string::npos) << desc;
+    EXPECT_NE(desc.find(std::string("\n") + c.said + "\n"), std::string::npos) << desc;
+    const std::string group = GroupOf(svg, std::string("outer-") + BodyName(c.point.body));
+    EXPECT_NE(group.find(std::string(">") + c.degrees + "</text>"), std::string::npos) << group;
+    EXPECT_NE(svg.find(">Transits &amp; &lt;now&gt;</text>"), std::string::npos); // in the caption
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Points, OuterRingTextTest,
+    testing::Values(OuterTextCase{"Direct",
+                                  DecanScheme::Triplicity,
+                                  {Body::Saturn, 335.5, false},
+                                  "Saturn 05 Pis 30, first decanate of Pisces: Pisces.",
+                                  "5\u00B0"},
+                    OuterTextCase{"Retrograde",
+                                  DecanScheme::Triplicity,
+                                  {Body::Mercury, 100.25, true},
+                                  "Mercury 10 Can 15 retrograde, second decanate of Cancer: Scorpio.",
+                                  "10\u00B0\u211E"},
+                    OuterTextCase{"AFace",
+                                  DecanScheme::Chaldean,
+                                  {Body::Mercury, 100.25, false},
+                                  "Mercury 10 Can 15, second decanate of Cancer, ruled by Mercury.",
+                                  "10\u00B0"},
+                    OuterTextCase{"AnotherChartsAscendant",
+                                  DecanScheme::Triplicity,
+                                  {Body::Ascendant, 359.99, false},
+                                  "Ascendant 29 Pis 59, third decanate of Pisces: Scorpio.",
+                                  "29\u00B0"},
+                    OuterTextCase{"PastOneTurn",
+                                  DecanScheme::Triplicity,
+                                  {Body::Sun, 365.5, true},
+                                  "Sun 05 Ari 30 retrograde, first decanate of Aries: Aries.",
+                                  "5\u00B0\u211E"}),
+    [](const testing::TestParamInfo<OuterTextCase>& info) { return std::string(info.param.label); });
+
+// An empty ring draws its empty band; a body given twice keeps every id unique.
+TEST(OuterRing, DrawsAnEmptyBandAndUniqueIds)
+{
+    const Chart chart = fixtures::Delhi1975Chart();
+    const std::string bare = ChartWheelSvg(chart, OuterRing{}, {PictureColours::Dark, false});
+    EXPECT_EQ(XmlFault(bare), "");
+    EXPECT_EQ(bare.find("id=\"outer-"), std::string::npos);
+    EXPECT_NE(bare.find("Around the wheel: The outer ring, no points."), std::string::npos);
+    EXPECT_GT(LayOutChartWheel(chart, OuterRing{}).width, LayOutChartWheel(chart).width);
+    const std::string twice = ChartWheelSvg(chart, OuterRing{"Two Suns", {{Body::Sun, 10.0}, {Body::Sun, 200.0}}});
+    EXPECT_NE(twice.find("<g id=\"outer-Sun\""), std::string::npos);
+    EXPECT_NE(twice.find("<g id=\"outer-Sun-2\""), std::string::npos);
+}
+
 // A place's name and a zone's abbreviation come from files (the atlas, TZDIR): whatever they hold, every
 // document shows it as the terminal and CSV outputs do, never a byte that could ring, clear or reorder.
 TEST(ChartDocuments, ShowHostileTextTheSameCleanWay)
@@ -375,6 +555,8 @@ TEST(ChartPictures, TextsAndDarkCellsKeepTheirContrast)
             for (const std::string_view ground : {p.paper, p.signRing, p.fire, p.earth, p.air, p.water})
                 EXPECT_GE(Contrast(text, ground), 4.5) << text << " on " << ground;
     }
+    for (const PictureColours colours : {PictureColours::Light, PictureColours::Dark}) // the outer ring's ink
+        EXPECT_GE(Contrast(PaletteFor(colours).outer, PaletteFor(colours).paper), 4.5);
     const PicturePalette& dark = PaletteFor(PictureColours::Dark);
     for (const std::string_view tint : {dark.fire, dark.earth, dark.air, dark.water})
         EXPECT_GE(Contrast(tint, dark.paper), 3.0) << tint;
