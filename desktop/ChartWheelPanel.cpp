@@ -362,7 +362,7 @@ void ChartWheelPanel::ShowChart(const Chart& chart)
     chart_ = chart;
     charted_ = true;
     drawPictures();
-    setAccessibleDescription(FromUtf8(PointDescription(chart_, chosen_)));
+    describeChosen();
 }
 
 void ChartWheelPanel::setDrekkanaStyle(DrekkanaStyle style)
@@ -379,7 +379,7 @@ void ChartWheelPanel::drawPictures()
     // The pictures paint their own ground: dark ones where the window is dark.
     options_
         = {palette().color(QPalette::Window).lightness() < 128 ? PictureColours::Dark : PictureColours::Light, false};
-    wheelLayout_ = LayOutChartWheel(chart_, options_);
+    wheelLayout_ = ring_ ? LayOutChartWheel(chart_, *ring_, options_) : LayOutChartWheel(chart_, options_);
     // No drekkana chart where the scheme gives none: no glyphs to click, nothing drawn in its place but why.
     hasDrekkana_ = DrekkanaUnavailable(chart_).empty();
     drekkanaLayout_ = hasDrekkana_ ? LayOutDrekkanaChart(chart_, style_, options_) : DrekkanaLayout{};
@@ -393,7 +393,28 @@ void ChartWheelPanel::drawPictures()
 
 std::string ChartWheelPanel::wheelPicture() const
 {
-    return ChartWheelSvg(chart_, options_);
+    return ring_ ? ChartWheelSvg(chart_, *ring_, options_) : ChartWheelSvg(chart_, options_);
+}
+
+void ChartWheelPanel::setOuterRing(std::optional<OuterRing> ring, const QString& description)
+{
+    ring_ = std::move(ring);
+    ringDescription_ = ring_ ? description : QString();
+    if (!charted_)
+        return;
+    // Only the wheel anew: the drekkana chart's picture stays read.
+    wheelLayout_ = ring_ ? LayOutChartWheel(chart_, *ring_, options_) : LayOutChartWheel(chart_, options_);
+    wheelRead_ = false;
+    drawn_ = QPixmap();
+    describeChosen();
+    updateGeometry(); // the ring's smaller text asks for a larger side
+    update();
+}
+
+void ChartWheelPanel::describeChosen()
+{
+    const QString chosen = FromUtf8(PointDescription(chart_, chosen_));
+    setAccessibleDescription(ringDescription_.isEmpty() ? chosen : chosen + QLatin1Char(' ') + ringDescription_);
 }
 
 QString ChartWheelPanel::drekkanaHeading() const
@@ -453,7 +474,7 @@ void ChartWheelPanel::chooseBody(int body)
         return;
     chosen_ = static_cast<BodyIndex>(body);
     if (charted_)
-        setAccessibleDescription(FromUtf8(PointDescription(chart_, chosen_)));
+        describeChosen();
     if (const auto at = glyphCentre(chosen_); at && scroll_ != nullptr) // in sight where the area scrolls
         scroll_->ensureVisible(qRound(at->x()), qRound(at->y()), 60, 60);
     update();
@@ -580,7 +601,10 @@ int ChartWheelPanel::readableSide() const
 {
     const Shown shown = shownPictures();
     // The note in place of a drekkana chart the scheme does not give needs no more room than the wheel.
-    const double share = shown.drekkana && hasDrekkana_ ? DrekkanaChartSmallestText() : ChartWheelSmallestText();
+    // The wheel's text is the smaller in a picture that also holds the outer ring.
+    const double share = shown.drekkana && hasDrekkana_ ? DrekkanaChartSmallestText()
+        : charted_                                      ? ChartWheelSmallestText(wheelLayout_)
+                                                        : ChartWheelSmallestText();
     const int type = QFontInfo(font()).pixelSize();
     return std::max(kLeastSide, static_cast<int>(std::ceil(type / share)));
 }

@@ -71,6 +71,9 @@ public:
     QWidget* besideTabs(TabPanel* tabs);
 
     void ShowChart(const Chart& chart);
+    // The sky around the chart as the wheel's outer ring (nothing: the plain wheel), and what a screen reader
+    // hears of it after the chosen body.
+    void setOuterRing(std::optional<OuterRing> ring, const QString& description);
     void setDrekkanaStyle(DrekkanaStyle style);
     DrekkanaStyle drekkanaStyle() const noexcept { return style_; }
 
@@ -129,6 +132,8 @@ private:
     // palette.
     void drawPictures();
     void stepChoice(int step);
+    // The chosen body's place, then the outer ring's, as the panel's accessible description.
+    void describeChosen();
     QString drekkanaHeading() const;
     // Shows the reason there is no drekkana chart where the chart would stand, or hides it.
     void placeUnavailableNote();
@@ -143,6 +148,8 @@ private:
     std::unique_ptr<QSvgRenderer> drekkana_;
     bool wheelRead_ = false; // whether each renderer holds the chart's picture
     bool drekkanaRead_ = false;
+    std::optional<OuterRing> ring_;
+    QString ringDescription_;
     WheelLayout wheelLayout_;
     DrekkanaLayout drekkanaLayout_;
     bool hasDrekkana_ = true; // whether the chart's scheme gives a drekkana chart

@@ -19,6 +19,7 @@
 #include "desktop/QtString.h"
 #include "desktop/ReadingExport.h"
 #include "desktop/TabPanel.h"
+#include "desktop/TransitsWindow.h"
 #include "desktop/frmAbout.h"
 #include "desktop/modHelp.h"
 #include "report/ChartLines.h"
@@ -252,6 +253,10 @@ void frmDisplay::buildMenus(QSettings* settings)
             progressions_->raise();
             progressions_->activateWindow();
         });
+        mnuTransits = view->addAction(tr("&Transits…"));
+        mnuTransits->setObjectName(QStringLiteral("mnuTransits"));
+        mnuTransits->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+        connect(mnuTransits, &QAction::triggered, this, [this] { showTransits(); });
     }
     connect(chartPanel->mnuLunarMansions, &QAction::toggled, this, [this] {
         if (pictures_)
@@ -440,6 +445,20 @@ void frmDisplay::ShowDecanateResults(const Chart& chart, const ImageList& pictur
     showChart(chart);
 }
 
+TransitsWindow* frmDisplay::showTransits()
+{
+    // One window, kept: its moment and clock stay while it is hidden and shown again.
+    if (!transits_) {
+        transits_ = new TransitsWindow(reading_, this);
+        connect(transits_, &TransitsWindow::skyChanged, this,
+                [this] { chartPanel->setOuterRing(transits_->ring(), transits_->ringDescription()); });
+    }
+    transits_->show();
+    transits_->raise();
+    transits_->activateWindow();
+    return transits_;
+}
+
 void frmDisplay::showChart(const Chart& chart)
 {
     ChartFacts facts = chart.Facts();
@@ -456,6 +475,8 @@ void frmDisplay::showChart(const Chart& chart)
     lblMansions->setText(reading_.Mansions() ? HeldItems(FromUtf8(OtherMansionsLine(reading_))) : QString());
     lblMansions->setVisible(reading_.Mansions());
     chartPanel->ShowChart(reading_);
+    if (transits_)
+        transits_->setChart(reading_); // the same moment around the chart as it is now
     const QString scheme = FromUtf8(SchemeLine(reading_));
     for (std::size_t body = 0; body < kDecanateBodyCount; ++body) {
         const auto point = static_cast<Body>(body);

@@ -29,6 +29,7 @@ class ChartWheelPanel;
 class DecanateCalendarWindow;
 class ComparisonWindow;
 class ProgressionsWindow;
+class TransitsWindow;
 class ImageList;
 class LinkLabel;
 class TabPanel;
@@ -53,6 +54,8 @@ public:
 
     void cmdOK_Click();
     void cmdExit_Click();
+    // View › Transits: opens (or brings back) the window of the sky around the chart; the wheel draws it.
+    TransitsWindow* showTransits();
 
     // Saves the reading shown, HTML or PDF by the file name's ending; a failure is reported in a message.
     bool SaveReadingTo(const QString& path);
@@ -141,6 +144,7 @@ private:
     QAction* mnuSaveChartPicture = nullptr;
     QAction* mnuDecanateCalendar = nullptr;
     QAction* mnuProgressions = nullptr;
+    QAction* mnuTransits = nullptr;
     QAction* mnuCompareWith = nullptr;
     QAction* mnuPrint = nullptr;
     QAction* mnuFileBack = nullptr;
@@ -157,6 +161,7 @@ private:
     QPointer<DecanateCalendarWindow> calendar_; // once View › Decanate Calendar opened it
     QPointer<ComparisonWindow> comparison_; // the last File › Compare With…
     QPointer<ProgressionsWindow> progressions_; // once View › Progressions opened it
+    QPointer<TransitsWindow> transits_; // once View › Transits opened it: the wheel's outer ring while shown
     Comparer comparer_;
     std::unique_ptr<ImageList> pictures_;
     bool goingBack_ = false;

@@ -3,13 +3,16 @@
 // reading saved as HTML or PDF.
 #include "DesktopTestSupport.h"
 
+#include "desktop/ChartWheelPanel.h"
 #include "desktop/ComparisonWindow.h"
 #include "desktop/DecanateCalendarWindow.h"
 #include "desktop/ProgressionsWindow.h"
+#include "desktop/TransitsWindow.h"
 #include "desktop/frmDisplay.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QDateTimeEdit>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -357,6 +360,63 @@ TEST_F(Reading, ProgressionsListALifeAndShowOnePointAtATime)
     EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("1978-03-27"));
     QTest::keyClick(point, Qt::Key_Home);
     EXPECT_EQ(static_cast<std::size_t>(grid->rowCount()), progressions->rows().size());
+}
+
+// View › Transits (Ctrl+T): the sky of 9 December 2026, 12:00 UT (17:30 on the birth's clock, UT+5:30) around
+// ASHA RAO's chart. Saturn stands retrograde at 07 Ari 55 and leaves Aries I at 17:02 UT on 28 January 2027
+// (tests/decanates/library_transits.py 2026 12 9 12.0), 22:32 on that clock. Each key its menu lists steps the
+// moment; the Sun entering her Neptune's decanate (Sagittarius II, about 05:00 UT on 2 December 2026) is
+// announced; the wheel carries the ring while the window is shown, and says it to a screen reader.
+TEST_F(Reading, TransitsStepThroughTheSkyAroundTheChart)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    auto* menu = Child<QAction>(*results, "mnuTransits");
+    EXPECT_EQ(menu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_T));
+    menu->trigger();
+    auto* transits = results->findChild<TransitsWindow*>(QStringLiteral("frmTransits"));
+    ASSERT_NE(transits, nullptr);
+    transits->showMoment(QDateTime(QDate(2026, 12, 9), QTime(17, 30), Qt::UTC));
+    auto* grid = Child<QTableWidget>(*transits, "grdTransits");
+    const QList<QTableWidgetItem*> saturn = grid->findItems(QStringLiteral("Saturn"), Qt::MatchExactly);
+    ASSERT_EQ(saturn.size(), 1);
+    const int row = saturn[0]->row();
+    EXPECT_EQ(grid->item(row, 1)->text(), QStringLiteral("07 Ari 55"));
+    EXPECT_EQ(grid->item(row, 2)->text(), QStringLiteral("retrograde"));
+    EXPECT_EQ(grid->item(row, 5)->text(), QStringLiteral("2027-01-28 22:32"));
+    auto* panel = results->findChild<ChartWheelPanel*>();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->accessibleDescription().contains(
+        QStringLiteral("Outer ring, Transits on 9 December 2026, 17:30 (UT+5:30): Sun 17 Sag 25")));
+    EXPECT_NE(panel->wheelPicture().find("Transits on 9 December 2026"), std::string::npos);
+
+    // Each step by its key, as the menu lists it.
+    auto* moment = Child<QDateTimeEdit>(*transits, "dtpTransits");
+    const std::pair<QKeyCombination, QDateTime> steps[] = {
+        {Qt::ALT | Qt::Key_Right, QDateTime(QDate(2026, 12, 9), QTime(18, 30), Qt::UTC)},
+        {Qt::ALT | Qt::Key_Up, QDateTime(QDate(2026, 12, 10), QTime(18, 30), Qt::UTC)},
+        {Qt::ALT | Qt::Key_PageDown, QDateTime(QDate(2026, 11, 10), QTime(18, 30), Qt::UTC)},
+        {Qt::ALT | Qt::SHIFT | Qt::Key_PageUp, QDateTime(QDate(2027, 11, 10), QTime(18, 30), Qt::UTC)},
+        {Qt::ALT | Qt::Key_Left, QDateTime(QDate(2027, 11, 10), QTime(17, 30), Qt::UTC)},
+    };
+    QApplication::setActiveWindow(transits);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(transits));
+    moment->setFocus();
+    for (const auto& [key, expected] : steps) {
+        QTest::keyClick(moment, key.key(), key.keyboardModifiers());
+        EXPECT_EQ(moment->dateTime().toString(Qt::ISODate).toStdString(), expected.toString(Qt::ISODate).toStdString())
+            << QKeySequence(key).toString().toStdString();
+    }
+
+    transits->showMoment(QDateTime(QDate(2026, 12, 1), QTime(17, 30), Qt::UTC));
+    transits->step(TransitsWindow::Step::Day, 1); // the Sun crosses 10° Sagittarius
+    const QStringList said = transits->announced();
+    EXPECT_EQ(said.filter(QRegularExpression(QStringLiteral("^Sun is in your Neptune's decanate"))).size(), 1)
+        << said.join('|').toStdString();
+
+    transits->close();
+    EXPECT_FALSE(panel->accessibleDescription().contains(QStringLiteral("Outer ring")));
+    EXPECT_EQ(panel->wheelPicture().find("Transits on"), std::string::npos);
 }
 
 // File › Compare With…: the person of a birth file charted with the window's options, and the decanates both

@@ -21,6 +21,7 @@
 #include "desktop/PlacePicker.h"
 #include "desktop/ProgressionsWindow.h"
 #include "desktop/TabPanel.h"
+#include "desktop/TransitsWindow.h"
 #include "desktop/WindowFit.h"
 #include "desktop/frmAbout.h"
 #include "desktop/frmDisplay.h"
@@ -31,6 +32,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -326,6 +328,26 @@ bool ShootProgressions(const QDir& folder)
         && Save(*progressions, folder, "progressions.png");
 }
 
+// View › Transits of the sample birth on 9 December 2026, 17:30 on the birth's clock: the results window with
+// the sky as the wheel's outer ring (bi-wheel.png) and the transits window (transits.png).
+bool ShootTransits(const QDir& folder)
+{
+    frmMain window;
+    window.show();
+    SetBirth(window, "ASHA RAO", 1975, 6, 15, 10, 30);
+    Child<QComboBox>(window, "cmbTimeZone")->setCurrentIndex(34);
+    SetCoordinates(window, "77", "12", true, "28", "36");
+    window.cmdRashi_Click();
+    frmDisplay* results = window.resultsWindow();
+    if (results == nullptr)
+        return false;
+    TransitsWindow* transits = results->showTransits();
+    transits->showMoment(QDateTime(QDate(2026, 12, 9), QTime(17, 30), Qt::UTC));
+    results->resize(results->width() + 1200, results->height() + 500); // the whole bi-wheel in sight
+    return QTest::qWaitForWindowExposed(transits) && Save(*transits, folder, "transits.png")
+        && Save(*results, folder, "bi-wheel.png");
+}
+
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
@@ -337,6 +359,8 @@ int main(int argc, char** argv)
         return ShootCalendar(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     if (argc > 2 && std::strcmp(argv[1], "--progressions") == 0)
         return ShootProgressions(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
+    if (argc > 2 && std::strcmp(argv[1], "--transits") == 0)
+        return ShootTransits(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     if (argc > 2 && std::strcmp(argv[1], "--people") == 0)
         return ShootPeopleList(QDir(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
     if (argc > 2 && std::strcmp(argv[1], "--schemes") == 0)
