@@ -5,6 +5,8 @@
 //   peak memory        the process's peak resident size after one calculation (a fresh process)
 //   wheel drawn        median time to draw a new chart's wheel in the results window's panel at 800 × 800:
 //                      its SVG written and read, and painted at the panel's size
+//   transit step       median time from a step of an hour in the transits window to the results window's wheel,
+//                      outer ring and all, painted again at 800 × 800
 //   people opened      median time to open a file of 10,000 people into the people list, shown and painted
 //   people filtered    median time from a key typed into the list's Find box to the list shown again
 //   first place search median time from the first key typed into the Place box of a fresh window to its list
@@ -15,12 +17,14 @@
 #include "desktop/ChartWheelPanel.h"
 #include "desktop/FilteredLineEdit.h"
 #include "desktop/PlacePicker.h"
+#include "desktop/TransitsWindow.h"
 #include "desktop/frmDisplay.h"
 #include "desktop/frmMain.h"
 #include "tests/desktop/FindControl.h"
 #include "tests/support/Births.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -216,6 +220,36 @@ WheelTimes WheelDrawTimes(int runs)
     return times;
 }
 
+// Milliseconds from one step of an hour in the transits window to the wheel with its new outer ring painted.
+WheelTimes TransitStepTimes(frmMain& window, int runs)
+{
+    FillForm(window);
+    window.cmdRashi_Click();
+    frmDisplay* results = window.resultsWindow();
+    if (results == nullptr)
+        return {};
+    TransitsWindow* transits = results->showTransits();
+    transits->showMoment(QDateTime(QDate(2026, 12, 9), QTime(17, 30), Qt::UTC));
+    auto* panel = results->findChild<ChartWheelPanel*>();
+    panel->resize(800, 800);
+    WheelTimes times;
+    for (int run = 0; run <= runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        const double processor = ThreadMilliseconds();
+        transits->step(TransitsWindow::Step::Hour, 1);
+        const QPixmap drawn = panel->grab();
+        if (run > 0) {
+            times.wall.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            times.processor.push_back(ThreadMilliseconds() - processor);
+        }
+        if (drawn.isNull())
+            return {};
+    }
+    results->cmdOK_Click();
+    return times;
+}
+
 } // namespace
 
 struct PeopleTimes {
@@ -320,6 +354,12 @@ int main(int argc, char** argv)
         }
     }
     const WheelTimes wheels = WheelDrawTimes(100);
+    WheelTimes steps;
+    {
+        frmMain window;
+        window.show();
+        steps = TransitStepTimes(window, 100);
+    }
     const PeopleTimes people = PeopleListTimes(5);
     const std::vector<double> starts = ChildFigures(argv[0], "--start-once", 15);
     const std::vector<double> memory = ChildFigures(argv[0], "--memory-once", 3);
@@ -334,6 +374,8 @@ int main(int argc, char** argv)
                 places.size());
     std::printf("wheel drawn at 800 x 800: median %.2f ms (%.2f ms of processor time) over %zu charts (limit 16 ms)\n",
                 Median(wheels.wall), Median(wheels.processor), wheels.wall.size());
+    std::printf("transit step redrawn:     median %.2f ms (%.2f ms of processor time) over %zu steps (limit 16 ms)\n",
+                Median(steps.wall), Median(steps.processor), steps.wall.size());
     std::printf("10,000 people opened:     median %.1f ms over %zu opens (limit 1000 ms)\n", Median(people.opened),
                 people.opened.size());
     std::printf("people filtered per key:  median %.2f ms, slowest %.2f ms over %zu keys (limit 50 ms)\n",
