@@ -107,17 +107,19 @@ Result<Chart> ChartAtPlace(const BirthArguments& birth, const ChartOptions& opti
 int WriteSingle(const Options& options, const Chart& chart, const PlaceRequest& request, const ChartExtras& extras,
                 const TransitReport* transits, std::ostream& out, std::ostream& err)
 {
+    const std::optional<OuterRing> ring = transits != nullptr ? std::optional(TransitRing(*transits)) : std::nullopt;
     if (options.html) {
         out << RenderReadingHtml(chart);
     } else if (options.svg && options.png) {
-        const Result<std::string> png = PngOfSvg(ChartPictureSvg(chart, options), options.size);
+        const Result<std::string> png
+            = PngOfSvg(ChartPictureSvg(chart, options, ring ? &*ring : nullptr), options.size);
         if (!png) {
             err << "tessaline-chart: cannot write the picture: " << png.error() << '\n';
             return kExitOutputFailed;
         }
         out << *png;
     } else if (options.svg) {
-        out << ChartPictureSvg(chart, options);
+        out << ChartPictureSvg(chart, options, ring ? &*ring : nullptr);
     } else if (!options.exportFormat.empty()) {
         std::vector<std::string> lost;
         out << AafRecord(chart, lost);

@@ -119,10 +119,10 @@ PictureSignals::~PictureSignals()
             ::sigaction(kCleanedSignals[i], &before_[i], nullptr);
 }
 
-std::string ChartPictureSvg(const Chart& chart, const Options& options)
+std::string ChartPictureSvg(const Chart& chart, const Options& options, const OuterRing* ring)
 {
     if (options.drekkana.empty())
-        return ChartWheelSvg(chart);
+        return ring != nullptr ? ChartWheelSvg(chart, *ring) : ChartWheelSvg(chart);
     // The option's check lets only the two forms through, in any case.
     const bool north = options.drekkana.front() == 'n' || options.drekkana.front() == 'N';
     return DrekkanaChartSvg(chart, north ? DrekkanaStyle::NorthIndian : DrekkanaStyle::SouthIndian);

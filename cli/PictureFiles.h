@@ -4,6 +4,7 @@
 #include "base/Result.h"
 #include "cli/ToolOptions.h"
 #include "decanates/Chart.h"
+#include "report/ChartWheelSvg.h"
 
 #include <array>
 #include <csignal>
@@ -13,8 +14,9 @@
 
 namespace tessaline::cli {
 
-// The picture --svg asks for: the chart wheel, or the drekkana chart in the form --drekkana names.
-std::string ChartPictureSvg(const Chart& chart, const Options& options);
+// The picture --svg asks for: the chart wheel, with the ring when one is given, or the drekkana chart in the
+// form --drekkana names.
+std::string ChartPictureSvg(const Chart& chart, const Options& options, const OuterRing* ring = nullptr);
 
 // Where a batch row's picture goes: DIR/line-N.svg (or .png, the extension given), N the row's line in the
 // batch file.

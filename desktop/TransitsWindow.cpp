@@ -320,11 +320,7 @@ std::optional<OuterRing> TransitsWindow::ring() const
 {
     if (!open_ || !report_)
         return std::nullopt;
-    OuterRing ring;
-    ring.title = TransitTitle(*report_);
-    for (const TransitLine& line : report_->lines)
-        ring.points.push_back({line.point.body, line.point.longitude, line.point.Retrograde()});
-    return ring;
+    return TransitRing(*report_);
 }
 
 QString TransitsWindow::ringDescription() const

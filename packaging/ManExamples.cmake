@@ -10,7 +10,8 @@
 set(birth "--name|ASHA RAO|--date|1975-06-15|--time|10:30")
 set(examples "one-chart-json|10|${birth}|--zone|34|--lon|77E12|--lat|28N36|--json" "zones-ist|IST|--zones"
              "places|0|--places|springfield illinois" "place-json|24|${birth}|--place|New Delhi|--json"
-             "progressions-csv|4|${birth}|--zone|34|--lon|77E12|--lat|28N36|--progressions|--csv")
+             "progressions-csv|4|${birth}|--zone|34|--lon|77E12|--lat|28N36|--progressions|--csv"
+             "transits-yours|in your|${birth}|--zone|34|--lon|77E12|--lat|28N36|--transits|2026-12-09 20:00")
 
 function(roff_lines text out)
     string(REPLACE "\\" "\\e" text "${text}")

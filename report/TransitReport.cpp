@@ -221,6 +221,15 @@ std::string TransitTitle(const TransitReport& report)
     return "Transits on " + DayText(report.clock) + ", " + ClockText(report.clock) + " (" + report.clockName + ")";
 }
 
+OuterRing TransitRing(const TransitReport& report)
+{
+    OuterRing ring;
+    ring.title = TransitTitle(report);
+    for (const TransitLine& line : report.lines)
+        ring.points.push_back({line.point.body, line.point.longitude, line.point.Retrograde()});
+    return ring;
+}
+
 void AppendTransits(std::string& out, const TransitReport& report, const Chart& natal, ChartFormat format)
 {
     if (format == ChartFormat::Csv)

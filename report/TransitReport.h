@@ -2,6 +2,7 @@
 #pragma once
 
 #include "decanates/Transits.h"
+#include "report/ChartWheelSvg.h"
 #include "report/ChartWriter.h"
 
 #include <cstdint>
@@ -54,6 +55,9 @@ std::vector<TransitRow> TransitRows(const TransitReport& report, const Chart& na
 
 // "Transits on 9 December 2026, 17:30 (UTC+05:30)".
 std::string TransitTitle(const TransitReport& report);
+
+// The sky as the wheel's outer ring: every transiting point at its longitude, under the report's title.
+OuterRing TransitRing(const TransitReport& report);
 
 // The transits after a chart's own output: text (a heading, a line a body, then the sentence of each body in
 // one of the chart's decanates), or CSV (a header, then a row a body: body, instantUT, clock, longitude,
