@@ -396,10 +396,9 @@ std::string ChartWheelPanel::wheelPicture() const
     return ring_ ? ChartWheelSvg(chart_, *ring_, options_) : ChartWheelSvg(chart_, options_);
 }
 
-void ChartWheelPanel::setOuterRing(std::optional<OuterRing> ring, const QString& description)
+void ChartWheelPanel::setOuterRing(std::optional<OuterRing> ring)
 {
     ring_ = std::move(ring);
-    ringDescription_ = ring_ ? description : QString();
     if (!charted_)
         return;
     // Only the wheel anew: the drekkana chart's picture stays read.
@@ -414,7 +413,8 @@ void ChartWheelPanel::setOuterRing(std::optional<OuterRing> ring, const QString&
 void ChartWheelPanel::describeChosen()
 {
     const QString chosen = FromUtf8(PointDescription(chart_, chosen_));
-    setAccessibleDescription(ringDescription_.isEmpty() ? chosen : chosen + QLatin1Char(' ') + ringDescription_);
+    setAccessibleDescription(ring_ ? chosen + QLatin1Char(' ') + FromUtf8(OuterRingDescription(chart_, *ring_))
+                                   : chosen);
 }
 
 QString ChartWheelPanel::drekkanaHeading() const

@@ -71,9 +71,9 @@ public:
     QWidget* besideTabs(TabPanel* tabs);
 
     void ShowChart(const Chart& chart);
-    // The sky around the chart as the wheel's outer ring (nothing: the plain wheel), and what a screen reader
-    // hears of it after the chosen body.
-    void setOuterRing(std::optional<OuterRing> ring, const QString& description);
+    // Points drawn round the chart as the wheel's outer ring (nothing: the plain wheel); a screen reader hears
+    // them after the chosen body.
+    void setOuterRing(std::optional<OuterRing> ring);
     void setDrekkanaStyle(DrekkanaStyle style);
     DrekkanaStyle drekkanaStyle() const noexcept { return style_; }
 
@@ -149,7 +149,6 @@ private:
     bool wheelRead_ = false; // whether each renderer holds the chart's picture
     bool drekkanaRead_ = false;
     std::optional<OuterRing> ring_;
-    QString ringDescription_;
     WheelLayout wheelLayout_;
     DrekkanaLayout drekkanaLayout_;
     bool hasDrekkana_ = true; // whether the chart's scheme gives a drekkana chart

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <utility>
 
 namespace tessaline {
 
@@ -72,6 +73,25 @@ ComparisonWindow::ComparisonWindow(const Chart& first, const Chart& second, QWid
     layout->addWidget(grdContacts, 1);
     layout->addWidget(close, 0, Qt::AlignRight);
     resize(680, 420);
+}
+
+std::optional<OuterRing> ComparisonWindow::ring() const
+{
+    return open_ ? std::optional(ChartRing(second_)) : std::nullopt;
+}
+
+void ComparisonWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!std::exchange(open_, true))
+        emit ringChanged();
+}
+
+void ComparisonWindow::hideEvent(QHideEvent* event)
+{
+    open_ = false;
+    emit ringChanged();
+    QDialog::hideEvent(event);
 }
 
 } // namespace tessaline

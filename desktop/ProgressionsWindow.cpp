@@ -4,7 +4,9 @@
 #include "desktop/FormControls.h"
 #include "desktop/QtString.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 namespace tessaline {
 
@@ -70,10 +73,19 @@ ProgressionsWindow::ProgressionsWindow(const Chart& chart, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(grdProgressions, 1);
+    layout->addLayout(buildRingRow());
     layout->addLayout(bottom);
     resize(980, 560); // every column without scrolling sideways at the usual type
 
     const Result<ProgressionTimeline> timeline = FindProgressions(chart_);
+    const CivilInstant& born = chart_.Clock();
+    dtpProgressedOn->setMinimumDate(QDate(born.year, born.month, born.day));
+    if (timeline)
+        dtpProgressedOn->setMaximumDate(QDate(timeline->end.year, timeline->end.month, timeline->end.day));
+    dtpProgressedOn->setDate(QDate::currentDate()); // held inside the life's span
+    // Room for the longest month's name: the control measures its dates once, before these.
+    dtpProgressedOn->setMinimumWidth(dtpProgressedOn->sizeHint().width()
+                                     + fontMetrics().horizontalAdvance(QStringLiteral("September 0000")));
     if (timeline) {
         rows_ = ProgressionRows(*timeline, chart_.Scheme());
         lblProgressionsNote->setText(
@@ -89,7 +101,77 @@ ProgressionsWindow::ProgressionsWindow(const Chart& chart, QWidget* parent)
         fill();
     });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    // A row chosen brings its date to the ring's.
+    connect(grdProgressions, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (row >= 0 && row < static_cast<int>(shown_.size()))
+            dtpProgressedOn->setDate(
+                QDate::fromString(FromUtf8(shown_[static_cast<std::size_t>(row)].date), Qt::ISODate));
+    });
     fill();
+    progressToDate();
+}
+
+QLayout* ProgressionsWindow::buildRingRow()
+{
+    chkProgressedRing = new QCheckBox(tr("Draw the progressed chart round the &wheel, on"), this);
+    chkProgressedRing->setObjectName(QStringLiteral("chkProgressedRing"));
+    dtpProgressedOn = new QDateEdit(this);
+    dtpProgressedOn->setObjectName(QStringLiteral("dtpProgressedOn"));
+    dtpProgressedOn->setAccessibleName(tr("Date of the progressed chart"));
+    dtpProgressedOn->setDisplayFormat(QStringLiteral("d MMMM yyyy"));
+    dtpProgressedOn->setCalendarPopup(true);
+    lblProgressedRing = new QLabel(this);
+    lblProgressedRing->setObjectName(QStringLiteral("lblProgressedRing"));
+    lblProgressedRing->setWordWrap(true);
+    connect(chkProgressedRing, &QCheckBox::toggled, this, &ProgressionsWindow::ringChanged);
+    connect(dtpProgressedOn, &QDateEdit::dateChanged, this, &ProgressionsWindow::progressToDate);
+    auto* row = new QHBoxLayout;
+    row->addWidget(chkProgressedRing);
+    row->addWidget(dtpProgressedOn);
+    row->addWidget(lblProgressedRing, 1);
+    return row;
+}
+
+void ProgressionsWindow::progressToDate()
+{
+    const QDate date = dtpProgressedOn->date();
+    const Result<ProgressedPositions> positions = ProgressedOn(chart_, {date.year(), date.month(), date.day()});
+    progressed_.reset();
+    if (positions) {
+        progressed_ = *positions;
+        lblProgressedRing->setText(tr("age %1").arg(FromUtf8(AgeText(positions->age))));
+    } else {
+        lblProgressedRing->setText(FromUtf8(positions.error()));
+    }
+    if (chkProgressedRing->isChecked())
+        emit ringChanged();
+}
+
+void ProgressionsWindow::drawOnWheel(bool draw, const QDate& date)
+{
+    dtpProgressedOn->setDate(date);
+    chkProgressedRing->setChecked(draw);
+}
+
+std::optional<OuterRing> ProgressionsWindow::ring() const
+{
+    if (!open_ || !chkProgressedRing->isChecked() || !progressed_)
+        return std::nullopt;
+    return ProgressedRing(*progressed_);
+}
+
+void ProgressionsWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!std::exchange(open_, true))
+        emit ringChanged();
+}
+
+void ProgressionsWindow::hideEvent(QHideEvent* event)
+{
+    open_ = false;
+    emit ringChanged();
+    QDialog::hideEvent(event);
 }
 
 void ProgressionsWindow::showPoint(std::optional<Body> point)
@@ -103,9 +185,11 @@ void ProgressionsWindow::showPoint(std::optional<Body> point)
 void ProgressionsWindow::fill()
 {
     grdProgressions->setRowCount(0);
+    shown_.clear();
     for (const ProgressionRow& row : rows_) {
         if (point_ && row.body != *point_)
             continue;
+        shown_.push_back(row);
         const int at = grdProgressions->rowCount();
         grdProgressions->insertRow(at);
         const std::array<QString, kColumns> cells{FromUtf8(row.date), FromUtf8(row.age),     FromUtf8(row.point),

@@ -261,7 +261,7 @@ void TransitsWindow::calculate()
     }
     fill();
     announce(before);
-    emit skyChanged();
+    emit ringChanged();
 }
 
 void TransitsWindow::fill()
@@ -323,30 +323,18 @@ std::optional<OuterRing> TransitsWindow::ring() const
     return TransitRing(*report_);
 }
 
-QString TransitsWindow::ringDescription() const
-{
-    if (!open_ || !report_)
-        return {};
-    QStringList points;
-    for (const TransitRow& row : rows_)
-        points << tr("%1 %2%3 in %4")
-                      .arg(FromUtf8(row.point), FromUtf8(row.position),
-                           row.direction == "retrograde" ? tr(", retrograde,") : QString(), FromUtf8(row.decanate));
-    return tr("Outer ring, %1: %2.").arg(FromUtf8(TransitTitle(*report_)), points.join(QStringLiteral("; ")));
-}
-
 void TransitsWindow::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!std::exchange(open_, true))
-        emit skyChanged();
+        emit ringChanged();
 }
 
 void TransitsWindow::hideEvent(QHideEvent* event)
 {
     // Closed by its button, by Escape or by the window's frame: the wheel loses the ring.
     open_ = false;
-    emit skyChanged();
+    emit ringChanged();
     QDialog::hideEvent(event);
 }
 

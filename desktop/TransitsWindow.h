@@ -2,7 +2,7 @@
 #pragma once
 
 #include "decanates/Chart.h"
-#include "report/ChartWheelSvg.h"
+#include "desktop/OuterRingSource.h"
 #include "report/TransitReport.h"
 
 #include <QDialog>
@@ -26,7 +26,7 @@ namespace tessaline {
 // direction, decanate, the chart's bodies in the same decanate and the moment it leaves are listed a row a body;
 // the results window draws them as the wheel's outer ring. A body entering one of the chart's decanates is
 // announced to a screen reader with its sentence.
-class TransitsWindow : public QDialog
+class TransitsWindow : public QDialog, public OuterRingSource
 {
     Q_OBJECT
 
@@ -46,17 +46,16 @@ public:
 
     const std::optional<TransitReport>& report() const noexcept { return report_; }
     const std::vector<TransitRow>& rows() const noexcept { return rows_; }
-    // The outer ring the results window draws, and what a screen reader hears of it; nothing without a sky.
-    std::optional<OuterRing> ring() const;
-    QString ringDescription() const;
+    // The outer ring the results window draws; nothing without a sky, or while the window is closed.
+    std::optional<OuterRing> ring() const override;
     // The sentences announced at the last step: of the bodies that entered one of the chart's decanates.
     const QStringList& announced() const noexcept { return announced_; }
 
     std::array<QAction*, 9> mnuMoment{}; // Now, then each step back and forward, hour to year
 
 signals:
-    // The sky changed, or the window closed (ring() then gives nothing).
-    void skyChanged();
+    // The sky changed, or the window opened or closed (ring() then gives nothing).
+    void ringChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -15,6 +15,7 @@
 #include "desktop/LinkLabel.h"
 #include "desktop/MessagePresenter.h"
 #include "desktop/NoticeLabel.h"
+#include "desktop/OuterRingSource.h"
 #include "desktop/ProgressionsWindow.h"
 #include "desktop/QtString.h"
 #include "desktop/ReadingExport.h"
@@ -248,7 +249,7 @@ void frmDisplay::buildMenus(QSettings* settings)
         connect(mnuProgressions, &QAction::triggered, this, [this] {
             // Like the calendar: a window of its own, for the chart shown now.
             delete progressions_;
-            progressions_ = new ProgressionsWindow(reading_, this);
+            progressions_ = ringSource(new ProgressionsWindow(reading_, this));
             progressions_->show();
             progressions_->raise();
             progressions_->activateWindow();
@@ -445,14 +446,33 @@ void frmDisplay::ShowDecanateResults(const Chart& chart, const ImageList& pictur
     showChart(chart);
 }
 
+template <typename Window> Window* frmDisplay::ringSource(Window* window)
+{
+    connect(window, &Window::ringChanged, this, [this, window] { offerRing(window); });
+    return window;
+}
+
+void frmDisplay::offerRing(QWidget* source)
+{
+    // A window deleted (a new comparison, new progressions) is only left out, never asked.
+    ringSources_.removeIf([source](const QPointer<QWidget>& window) { return window.isNull() || window == source; });
+    if (source != nullptr)
+        ringSources_.prepend(source);
+    for (const QPointer<QWidget>& window : ringSources_) {
+        const auto* offered = dynamic_cast<const OuterRingSource*>(window.data());
+        if (std::optional<OuterRing> ring = offered != nullptr ? offered->ring() : std::nullopt) {
+            chartPanel->setOuterRing(std::move(ring));
+            return;
+        }
+    }
+    chartPanel->setOuterRing(std::nullopt);
+}
+
 TransitsWindow* frmDisplay::showTransits()
 {
     // One window, kept: its moment and clock stay while it is hidden and shown again.
-    if (!transits_) {
-        transits_ = new TransitsWindow(reading_, this);
-        connect(transits_, &TransitsWindow::skyChanged, this,
-                [this] { chartPanel->setOuterRing(transits_->ring(), transits_->ringDescription()); });
-    }
+    if (!transits_)
+        transits_ = ringSource(new TransitsWindow(reading_, this));
     transits_->show();
     transits_->raise();
     transits_->activateWindow();
@@ -582,7 +602,7 @@ bool frmDisplay::CompareWith(const QString& path)
         return false;
     }
     delete comparison_;
-    comparison_ = new ComparisonWindow(reading_, *other, this);
+    comparison_ = ringSource(new ComparisonWindow(reading_, *other, this));
     comparison_->show();
     comparison_->raise();
     comparison_->activateWindow();

@@ -90,6 +90,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The ring of the window that changed last, or of the next that still gives one; none: the plain wheel.
+    void offerRing(QWidget* source);
+    template <typename Window> Window* ringSource(Window* window);
     void buildMenus(QSettings* settings);
     QWidget* buildBanner();
     QFrame* buildPanel(std::size_t body);
@@ -162,6 +165,8 @@ private:
     QPointer<ComparisonWindow> comparison_; // the last File › Compare With…
     QPointer<ProgressionsWindow> progressions_; // once View › Progressions opened it
     QPointer<TransitsWindow> transits_; // once View › Transits opened it: the wheel's outer ring while shown
+    // The windows that can draw round the wheel, the one that changed last first: the first that gives a ring draws.
+    QList<QPointer<QWidget>> ringSources_;
     Comparer comparer_;
     std::unique_ptr<ImageList> pictures_;
     bool goingBack_ = false;

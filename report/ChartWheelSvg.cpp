@@ -812,6 +812,30 @@ WheelLayout LayOutChartWheel(const Chart& chart, const OuterRing& outer, const P
     return InPicture(LayOutWheel(chart, WheelCaption(chart, options, &outer), &outer));
 }
 
+OuterRing ChartRing(const Chart& other)
+{
+    OuterRing ring;
+    ring.title = other.Name().empty() ? std::string("The other chart") : "The chart of " + other.Name();
+    for (std::size_t i = 0; i < kBodyCount; ++i) {
+        const auto body = static_cast<Body>(i);
+        ring.points.push_back({body, other.Longitude(body), false});
+    }
+    return ring;
+}
+
+std::string OuterRingDescription(const Chart& chart, const OuterRing& outer)
+{
+    std::string said = "Outer ring, ";
+    said += RingTitle(outer);
+    said += ':';
+    for (std::size_t k = 0; k < outer.points.size(); ++k) {
+        said += k == 0 ? " " : "; ";
+        said += OuterPointDescription(chart, outer.points[k]);
+    }
+    said += outer.points.empty() ? " no points." : ".";
+    return said;
+}
+
 double ChartWheelSmallestText() noexcept
 {
     return std::min(kMinuteSize, kAxisDegreeSize) / kSide;

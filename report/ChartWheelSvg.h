@@ -60,6 +60,13 @@ struct OuterRing {
     std::vector<OuterPoint> points; // any of the bodies, each once; a body given twice is drawn twice
 };
 
+// Another person's chart as the ring round this one: its bodies, angles and nodes, titled by its name.
+OuterRing ChartRing(const Chart& other);
+
+// The ring as a reader hears it beside the wheel: "Outer ring, <title>: <point>; <point>." with each point's
+// position and decanate by the natal chart's scheme, as the picture's own description says them.
+std::string OuterRingDescription(const Chart& chart, const OuterRing& outer);
+
 WheelLayout LayOutChartWheel(const Chart& chart, const PictureOptions& options = {});
 // The wheel with an outer ring: the picture grows by the band and the axes' letters move out past it;
 // the natal wheel keeps its size and drawing, its centre moved to the middle of the larger picture.

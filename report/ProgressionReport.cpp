@@ -211,6 +211,16 @@ std::string AgeText(const Age& age)
         + (age.months == 1 ? " month" : " months");
 }
 
+OuterRing ProgressedRing(const ProgressedPositions& positions)
+{
+    OuterRing ring;
+    ring.title = "Progressed to " + DayText({positions.date.year, positions.date.month, positions.date.day, 0, 0})
+        + ", age " + AgeText(positions.age);
+    for (const ProgressedPoint& point : positions.points)
+        ring.points.push_back({point.body, point.longitude, point.retrograde});
+    return ring;
+}
+
 std::vector<ProgressionRow> ProgressionRows(const ProgressionTimeline& timeline, DecanScheme scheme)
 {
     std::vector<ProgressionRow> rows;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "decanates/Progressions.h"
+#include "report/ChartWheelSvg.h"
 #include "report/ChartWriter.h"
 
 #include <string>
@@ -38,6 +39,10 @@ std::string ProgressionSpanSentence(const ProgressionTimeline& timeline);
 // "age" {years, months}, "left" and "entered" {sign, decanate, decanateSign, rulingPlanet}, "direction"}]) or CSV
 // (a header, then a row a change).
 void AppendProgressions(std::string& out, const Chart& natal, const ProgressionTimeline& timeline, ChartFormat format);
+
+// The progressed points on one date as the wheel's outer ring: "Progressed to 9 December 2026, age 51 years
+// 5 months".
+OuterRing ProgressedRing(const ProgressedPositions& positions);
 
 // The progressed points on one date, in the same three formats: a line, an object or a row a point, with its
 // longitude, decanate and direction.

@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 
 #include <array>
+#include <functional>
 
 namespace tessaline::testing {
 namespace {
@@ -444,6 +445,51 @@ TEST_F(Reading, ComparisonListsTheSharedDecanates)
     EXPECT_FALSE(results->CompareWith(folder.filePath(QStringLiteral("nobody.csv"))));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("nobody.csv")));
+}
+
+// The windows that draw round the wheel take turns: the one that changed last draws, and when it closes the one
+// before it draws again. The progressed points of 15 June 2020 are the library's (ProgressionsTest: Sun 126.43586°,
+// 6°26' Leo); JOHN SMITH's Sun about 12° 40' Cancer, as the almanacs give it.
+TEST_F(Reading, OuterRingsTakeTurnsRoundTheWheel)
+{
+    frmDisplay* results = CalculateDelhi("10", "30");
+    ASSERT_NE(results, nullptr);
+    auto* panel = results->findChild<ChartWheelPanel*>();
+    ASSERT_NE(panel, nullptr);
+    const auto said = [panel] {
+        const QString description = panel->accessibleDescription();
+        const qsizetype ring = description.indexOf(QStringLiteral("Outer ring, "));
+        return ring < 0 ? QString() : description.mid(ring);
+    };
+    TransitsWindow* transits = results->showTransits();
+    transits->showMoment(QDateTime(QDate(2026, 12, 9), QTime(17, 30), Qt::UTC));
+    Child<QAction>(*results, "mnuProgressions")->trigger();
+    auto* progressions = results->findChild<ProgressionsWindow*>(QStringLiteral("frmProgressions"));
+    ASSERT_NE(progressions, nullptr);
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("john.csv")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name,date,time,zone,lon,lat,dst\nJOHN SMITH,1985-07-04,18:45,27,073W58,40N45,1\n");
+    file.close();
+
+    const std::pair<std::function<void()>, QString> turns[] = {
+        {[] {}, QStringLiteral("Outer ring, Transits on 9 December 2026, 17:30 (UT+5:30): Sun 17 Sag 25")},
+        {[&] { progressions->drawOnWheel(true, QDate(2020, 6, 15)); },
+         QStringLiteral("Outer ring, Progressed to 15 June 2020, age 45 years 0 months: Sun 06 Leo 26")},
+        {[&] { ASSERT_TRUE(results->CompareWith(file.fileName())); },
+         QStringLiteral("Outer ring, The chart of JOHN SMITH: Sun 12 Can")},
+        {[&] { transits->step(TransitsWindow::Step::Hour, 1); },
+         QStringLiteral("Outer ring, Transits on 9 December 2026, 18:30 (UT+5:30): Sun 17 Sag")},
+        {[&] { transits->close(); }, QStringLiteral("Outer ring, The chart of JOHN SMITH: Sun 12 Can")},
+        {[&] { results->findChild<ComparisonWindow*>()->close(); },
+         QStringLiteral("Outer ring, Progressed to 15 June 2020")},
+        {[&] { progressions->drawOnWheel(false, QDate(2020, 6, 15)); }, QString()},
+    };
+    for (const auto& [turn, ring] : turns) {
+        turn();
+        EXPECT_TRUE(said().startsWith(ring)) << said().left(100).toStdString() << " | " << ring.toStdString();
+        EXPECT_EQ(panel->wheelPicture().find("around it: ") != std::string::npos, !ring.isEmpty());
+    }
 }
 
 } // namespace tessaline::testing
