@@ -173,7 +173,7 @@ BirthOptions DefineChartOptions(CLI::App& app, const Groups& g, const Shown& sho
     show(app.add_option("--compare-line", o.compareLine, "with --compare, the line of the file that holds the other person's birth")->type_name("N"), kOneChart);
     show(app.add_flag("--progressions", o.progressions, "with one chart's options, every decanate the progressed Sun to Pluto, Ascendant and Midheaven enter from birth to age 100 (a day after birth for each year of life; the precise ephemeris; the tables end with 2050)"), kProgressions);
     show(app.add_option("--progressed-on", o.progressedOn, "with --progressions, the progressed points on this date of the birth's clock instead")->type_name("YYYY-MM-DD"), kProgressions);
-    show(app.add_option("--transits", o.transits, "with one chart's options, the sky at this instant around the chart: each body's place by the precise ephemeris, its decanate, the chart's bodies in the same one and the day it leaves; with --svg, the wheel's outer ring; on the clock of the chart's place, or its zone, or --transit-zone")->type_name("\"YYYY-MM-DD HH:MM\""), kTransits);
+    show(app.add_option("--transits", o.transits, "with one chart's options, the sky at this instant around the chart: each body's place by the precise ephemeris, its decanate, the chart's bodies in the same one and the day it leaves; with --svg, the wheel's outer ring (--html: both); on the clock of the chart's place, or its zone, or --transit-zone")->type_name("\"YYYY-MM-DD HH:MM\""), kTransits);
     show(app.add_option("--transit-zone", o.transitZone, "with --transits, the clock it is read on: a zone's position 0 to 70 in --zones, or +HH:MM or -HH:MM")->type_name("ZONE"), kTransits);
     show(app.add_flag("--ingresses", o.ingresses, "list every change of decanate of the bodies from --from to --to, by the precise ephemeris"), kIngresses);
     show(app.add_option("--from", o.from, "with --ingresses, the first day (1901-01-01 to 2050-12-31)")->type_name("YYYY-MM-DD"), kIngresses);
@@ -355,12 +355,13 @@ std::optional<std::string> ConflictProblem(const std::vector<std::string>& given
                                         : tables + ", " + others);
     }
     if (among(given, "transits")) {
-        static constexpr std::array<std::string_view, 16> kNotWithTransits{
-            "batch", "jobs",     "format", "svg-dir",      "ingresses", "from",    "to",           "bodies",
-            "ics",   "drekkana", "export", "progressions", "html",      "compare", "compare-line", "progressed-on"};
+        static constexpr std::array<std::string_view, 15> kNotWithTransits{
+            "batch", "jobs",     "format", "svg-dir",      "ingresses", "from",         "to",           "bodies",
+            "ics",   "drekkana", "export", "progressions", "compare",   "compare-line", "progressed-on"};
         const std::string others = listed([&](const std::string& o) { return among(kNotWithTransits, o); });
         if (!tables.empty() || !others.empty())
-            return "--transits adds the sky at an instant to one chart, as text, --json, --csv or the --svg wheel: "
+            return "--transits adds the sky at an instant to one chart, as text, --json, --csv, --html or the --svg "
+                   "wheel: "
                    "leave out "
                 + (tables.empty()       ? others
                        : others.empty() ? tables

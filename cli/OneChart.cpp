@@ -109,7 +109,8 @@ int WriteSingle(const Options& options, const Chart& chart, const PlaceRequest& 
 {
     const std::optional<OuterRing> ring = transits != nullptr ? std::optional(TransitRing(*transits)) : std::nullopt;
     if (options.html) {
-        out << RenderReadingHtml(chart);
+        out << RenderReadingHtml(chart, ReadingPictures::InlineSvg,
+                                 {ring, transits != nullptr ? std::optional(*transits) : std::nullopt});
     } else if (options.svg && options.png) {
         const Result<std::string> png
             = PngOfSvg(ChartPictureSvg(chart, options, ring ? &*ring : nullptr), options.size);

@@ -74,6 +74,7 @@ public:
     // Points drawn round the chart as the wheel's outer ring (nothing: the plain wheel); a screen reader hears
     // them after the chosen body.
     void setOuterRing(std::optional<OuterRing> ring);
+    const std::optional<OuterRing>& outerRing() const noexcept { return ring_; }
     void setDrekkanaStyle(DrekkanaStyle style);
     DrekkanaStyle drekkanaStyle() const noexcept { return style_; }
 

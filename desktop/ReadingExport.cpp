@@ -86,9 +86,9 @@ void KeepBodiesWhole(QTextDocument& document, const QPagedPaintDevice& device)
 }
 
 // Lays the reading out in pages of the device, no body split across two, and paints it.
-void PrintPaged(const Chart& chart, const ImageList& pictures, QPagedPaintDevice& device)
+void PrintPaged(const Chart& chart, const ImageList& pictures, QPagedPaintDevice& device, const ReadingRing& around)
 {
-    const std::unique_ptr<QTextDocument> document = ReadingDocument(chart, pictures);
+    const std::unique_ptr<QTextDocument> document = ReadingDocument(chart, pictures, around);
     KeepBodiesWhole(*document, device);
     document->print(&device);
 }
@@ -96,7 +96,7 @@ void PrintPaged(const Chart& chart, const ImageList& pictures, QPagedPaintDevice
 // The reading as a PDF through a temporary file beside path. The page layout and resolution are the
 // printer's when printing to a file.
 Result<void, QString> WritePdf(const Chart& chart, const ImageList& pictures, const QString& path,
-                               const QPrinter* printer)
+                               const QPrinter* printer, const ReadingRing& around)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -116,7 +116,7 @@ Result<void, QString> WritePdf(const Chart& chart, const ImageList& pictures, co
         writer.setTitle(title);
         writer.setCreator(kProgramName);
         writer.setDocumentXmpMetadata(XmpMetadata(title, kProgramName));
-        PrintPaged(chart, pictures, writer);
+        PrintPaged(chart, pictures, writer, around);
     }
     // The document paints nothing when its painter cannot begin on the writer; a write that failed on
     // the way (a full disk) is remembered by the file and fails the commit.
@@ -131,7 +131,7 @@ Result<void, QString> WritePdf(const Chart& chart, const ImageList& pictures, co
 
 } // namespace
 
-std::unique_ptr<QTextDocument> ReadingDocument(const Chart& chart, const ImageList& pictures)
+std::unique_ptr<QTextDocument> ReadingDocument(const Chart& chart, const ImageList& pictures, const ReadingRing& around)
 {
     auto document = std::make_unique<QTextDocument>();
     for (int number = 1; number <= static_cast<int>(kDecanateBodyCount); ++number) {
@@ -140,22 +140,24 @@ std::unique_ptr<QTextDocument> ReadingDocument(const Chart& chart, const ImageLi
         document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("picture-%1.png").arg(number)),
                               picture.toImage());
     }
-    const std::string html = RenderReadingHtml(chart, ReadingPictures::NamedImages);
+    const std::string html = RenderReadingHtml(chart, ReadingPictures::NamedImages, around);
     document->setHtml(FromUtf8(html));
     // The wheel as vector drawing, sharp on paper at any size.
     SvgTextObject::ReplaceImage(*document, QStringLiteral("chart-wheel.svg"),
-                                ChartWheelSvg(chart, {PictureColours::Light, false}));
+                                around.ring ? ChartWheelSvg(chart, *around.ring, {PictureColours::Light, false})
+                                            : ChartWheelSvg(chart, {PictureColours::Light, false}));
     return document;
 }
 
-Result<void, QString> SaveReading(const Chart& chart, const ImageList& pictures, const QString& path)
+Result<void, QString> SaveReading(const Chart& chart, const ImageList& pictures, const QString& path,
+                                  const ReadingRing& around)
 {
     if (QFileInfo(path).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0)
-        return WritePdf(chart, pictures, path, nullptr);
+        return WritePdf(chart, pictures, path, nullptr, around);
 
     // Written in full to a temporary file first, so a failure never leaves half a reading behind.
     QSaveFile file(path);
-    const std::string html = RenderReadingHtml(chart, ReadingPictures::InlineSvg);
+    const std::string html = RenderReadingHtml(chart, ReadingPictures::InlineSvg, around);
     if (!file.open(QIODevice::WriteOnly)
         || file.write(html.data(), static_cast<qint64>(html.size())) != static_cast<qint64>(html.size())
         || !file.commit())
@@ -163,18 +165,19 @@ Result<void, QString> SaveReading(const Chart& chart, const ImageList& pictures,
     return {};
 }
 
-Result<void, QString> PrintReading(const Chart& chart, const ImageList& pictures, QPrinter& printer)
+Result<void, QString> PrintReading(const Chart& chart, const ImageList& pictures, QPrinter& printer,
+                                   const ReadingRing& around)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         if (printer.outputFileName().isEmpty())
             return Unexpected<QString>{QObject::tr("no file was chosen to print to")};
-        return WritePdf(chart, pictures, printer.outputFileName(), &printer);
+        return WritePdf(chart, pictures, printer.outputFileName(), &printer, around);
     }
     if (!printer.isValid())
         return Unexpected<QString>{QObject::tr("the printer %1 is not available").arg(printer.printerName())};
     printer.setDocName(ReadingTitle(chart));
     printer.setCreator(kProgramName);
-    PrintPaged(chart, pictures, printer);
+    PrintPaged(chart, pictures, printer, around);
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
         return Unexpected<QString>{QObject::tr("the print job could not be started")};
     return {};

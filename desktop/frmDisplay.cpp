@@ -461,11 +461,22 @@ void frmDisplay::offerRing(QWidget* source)
     for (const QPointer<QWidget>& window : ringSources_) {
         const auto* offered = dynamic_cast<const OuterRingSource*>(window.data());
         if (std::optional<OuterRing> ring = offered != nullptr ? offered->ring() : std::nullopt) {
+            ringOwner_ = window;
             chartPanel->setOuterRing(std::move(ring));
             return;
         }
     }
+    ringOwner_ = nullptr;
     chartPanel->setOuterRing(std::nullopt);
+}
+
+ReadingRing frmDisplay::readingRing() const
+{
+    // What the window draws, the reading prints: the ring, and the transits' table when the ring is the sky.
+    ReadingRing around{chartPanel->outerRing(), std::nullopt};
+    if (around.ring && transits_ && ringOwner_ == transits_.data())
+        around.transits = transits_->report();
+    return around;
 }
 
 TransitsWindow* frmDisplay::showTransits()
@@ -567,7 +578,7 @@ void frmDisplay::cmdExit_Click()
 
 bool frmDisplay::SaveReadingTo(const QString& path)
 {
-    const auto saved = SaveReading(reading_, pictures_ ? *pictures_ : BodyPictures(), path);
+    const auto saved = SaveReading(reading_, pictures_ ? *pictures_ : BodyPictures(), path, readingRing());
     if (saved)
         return true;
     ShowMessage(this, MessageIcon::Critical,
@@ -614,7 +625,8 @@ std::string frmDisplay::pictureInFront() const
     const PictureOptions paper{PictureColours::Light, true}; // a file is printed or pasted on paper: its caption too
     if (chartPanel->drekkanaInFront() && DrekkanaUnavailable(reading_).empty())
         return DrekkanaChartSvg(reading_, chartPanel->drekkanaStyle(), paper);
-    return ChartWheelSvg(reading_, paper);
+    const std::optional<OuterRing>& ring = chartPanel->outerRing();
+    return ring ? ChartWheelSvg(reading_, *ring, paper) : ChartWheelSvg(reading_, paper);
 }
 
 bool frmDisplay::SaveChartPictureTo(const QString& path, int pixels)
@@ -667,7 +679,7 @@ void frmDisplay::mnuPrint_Click()
 
 bool frmDisplay::PrintReadingOn(QPrinter& printer)
 {
-    const auto printed = PrintReading(reading_, pictures_ ? *pictures_ : BodyPictures(), printer);
+    const auto printed = PrintReading(reading_, pictures_ ? *pictures_ : BodyPictures(), printer, readingRing());
     if (printed)
         return true;
     const QString& failure = printed.error();

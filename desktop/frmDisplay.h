@@ -6,6 +6,7 @@
 #include "desktop/AccessibleControls.h"
 #include "desktop/NoticeLabel.h"
 #include "report/DrekkanaChartSvg.h"
+#include "report/Reading.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -92,6 +93,7 @@ protected:
 private:
     // The ring of the window that changed last, or of the next that still gives one; none: the plain wheel.
     void offerRing(QWidget* source);
+    ReadingRing readingRing() const;
     template <typename Window> Window* ringSource(Window* window);
     void buildMenus(QSettings* settings);
     QWidget* buildBanner();
@@ -167,6 +169,7 @@ private:
     QPointer<TransitsWindow> transits_; // once View › Transits opened it: the wheel's outer ring while shown
     // The windows that can draw round the wheel, the one that changed last first: the first that gives a ring draws.
     QList<QPointer<QWidget>> ringSources_;
+    QPointer<QWidget> ringOwner_; // the one whose ring is drawn
     Comparer comparer_;
     std::unique_ptr<ImageList> pictures_;
     bool goingBack_ = false;

@@ -58,6 +58,9 @@ td { font-weight: bold; }
 table.layout { width: 100%; border-collapse: collapse; }
 td.picture svg { width: 96px; height: 96px; }
 .wheel svg { display: block; width: 100%; max-width: 36em; height: auto; margin: 1em auto; }
+table.transits { border-collapse: collapse; margin: 0.6em 0; }
+table.transits th, table.transits td { font-weight: normal; padding: 0.1em 1em 0.1em 0; text-align: left; }
+table.transits th { color: #6b5447; }
 )css";
 
 // The birth's table under the name, the instant, the scheme and the angles (with the other points' mansions).
@@ -131,9 +134,45 @@ void AppendBodySection(std::string& html, const Chart& chart, std::size_t i, Rea
     html += "</div>\n";
 }
 
+// The sky round the chart after the wheel: a row a body, then the sentence of each in one of the chart's
+// decanates.
+void AppendTransitsSection(std::string& html, const Chart& chart, const TransitReport& transits)
+{
+    html += "<h2>";
+    AppendXmlText(html, TransitTitle(transits));
+    html += "</h2>\n<table class=\"transits\">\n<tr>";
+    for (const std::string_view heading :
+         {"Body", "Position", "Direction", "Decanate", "Your Bodies There", "Leaves"}) {
+        html += "<th>";
+        AppendXmlText(html, heading);
+        html += "</th>";
+    }
+    html += "</tr>\n";
+    const std::vector<TransitRow> rows = TransitRows(transits, chart);
+    for (const TransitRow& row : rows) {
+        html += "<tr>";
+        const std::string leaves = row.leaves.empty() ? "after " + std::to_string(kLastYear) : row.leaves;
+        for (const std::string* cell :
+             {&row.point, &row.position, &row.direction, &row.decanate, &row.natal, &leaves}) {
+            html += "<td>";
+            AppendXmlText(html, *cell);
+            html += "</td>";
+        }
+        html += "</tr>\n";
+    }
+    html += "</table>\n";
+    for (const TransitRow& row : rows) {
+        if (row.natal.empty())
+            continue;
+        html += "<p>";
+        AppendXmlText(html, row.sentence);
+        html += "</p>\n";
+    }
+}
+
 } // namespace
 
-std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
+std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures, const ReadingRing& around)
 {
     std::string html;
     html.reserve(std::size_t{32} * 1024);
@@ -148,11 +187,14 @@ std::string RenderReadingHtml(const Chart& chart, ReadingPictures pictures)
     // The chart as a wheel, without its caption: the name and the instant stand just above it.
     if (pictures == ReadingPictures::InlineSvg) {
         html += "<div class=\"wheel\">\n";
-        html += ChartWheelSvg(chart, {PictureColours::Light, false});
+        html += around.ring ? ChartWheelSvg(chart, *around.ring, {PictureColours::Light, false})
+                            : ChartWheelSvg(chart, {PictureColours::Light, false});
         html += "</div>\n";
     } else
         html += "<p class=\"wheel\" align=\"center\"><img src=\"chart-wheel.svg\" width=\"480\" height=\"480\" "
                 "alt=\"Chart wheel\"></p>\n";
+    if (around.transits)
+        AppendTransitsSection(html, chart, *around.transits);
 
     for (std::size_t i = 0; i < kDecanateBodyCount; ++i)
         AppendBodySection(html, chart, i, pictures);

@@ -22,8 +22,9 @@ std::vector<std::string> Delhi(std::vector<std::string> more)
 
 TEST(TransitsTool, RefusesWhatIsNotOneChartsSky)
 {
-    const std::string start
-        = "--transits adds the sky at an instant to one chart, as text, --json, --csv or the --svg wheel: leave out ";
+    const std::string start = "--transits adds the sky at an instant to one chart, as text, --json, --csv, --html or "
+                              "the --svg wheel: leave "
+                              "out ";
     const std::pair<std::vector<std::string>, std::string> cases[] = {
         {{"--transits", "2026-12-09 12:00", "--batch", "-"}, start + "--batch"},
         {Delhi({"--transits", "2026-12-09 12:00", "--progressions"}), start + "--progressions"},
@@ -86,6 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
         FormatRow{"Wheel",
                   {"--transits", "2026-12-09 17:30", "--svg"},
                   "Saturn 07 Ari 55 retrograde, first decanate of Aries: Aries"},
+        FormatRow{"Reading",
+                  {"--transits", "2026-12-09 17:30", "--html"},
+                  "<td>Saturn</td><td>07 Ari 55</td><td>retrograde</td>"},
         FormatRow{"Json",
                   {"--transits", "2026-12-09 17:30", "--json"},
                   "\"sentence\": \"Saturn is in the first decanate of Aries (Aries), until 28 January 2027.\""}),

@@ -390,6 +390,16 @@ TEST_F(Reading, TransitsStepThroughTheSkyAroundTheChart)
     EXPECT_TRUE(panel->accessibleDescription().contains(
         QStringLiteral("Outer ring, Transits on 9 December 2026, 17:30 (UT+5:30): Sun 17 Sag 25")));
     EXPECT_NE(panel->wheelPicture().find("Transits on 9 December 2026"), std::string::npos);
+    // The reading saved now holds the sky too: the ring round its wheel and the table after it.
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("reading.html"));
+    ASSERT_TRUE(results->SaveReadingTo(saved));
+    QFile reading(saved);
+    ASSERT_TRUE(reading.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(reading.readAll());
+    EXPECT_TRUE(html.contains(QStringLiteral("<h2>Transits on 9 December 2026, 17:30 (UT+5:30)</h2>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<td>Saturn</td><td>07 Ari 55</td><td>retrograde</td>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("id=\"outer-Saturn\"")));
 
     // Each step by its key, as the menu lists it.
     auto* moment = Child<QDateTimeEdit>(*transits, "dtpTransits");

@@ -345,7 +345,8 @@ bool ShootTransits(const QDir& folder)
     transits->showMoment(QDateTime(QDate(2026, 12, 9), QTime(17, 30), Qt::UTC));
     results->resize(results->width() + 1200, results->height() + 500); // the whole bi-wheel in sight
     return QTest::qWaitForWindowExposed(transits) && Save(*transits, folder, "transits.png")
-        && Save(*results, folder, "bi-wheel.png");
+        && Save(*results, folder, "bi-wheel.png")
+        && results->SaveReadingTo(folder.filePath(QStringLiteral("transits-reading.pdf")));
 }
 
 int main(int argc, char** argv)
