@@ -169,7 +169,7 @@ BirthOptions DefineChartOptions(CLI::App& app, const Groups& g, const Shown& sho
     birth.places = show(g.tables->add_option("--places", o.places, "list the atlas's places matching a name and exit")->type_name("NAME"), kTables);
     show(g.tables->add_flag("--ayanamsas", o.ayanamsas, "list the ayanamsas and exit"), kTables);
     show(g.tables->add_flag("--schemes", o.schemes, "list the decan schemes and exit"), kTables);
-    show(app.add_option("--compare", o.compare, "with one chart's options, the decanates it shares with another person's chart: a birth batch file's first birth, or the one on --compare-line")->type_name("FILE"), kOneChart);
+    show(app.add_option("--compare", o.compare, "with one chart's options, the decanates it shares with another person's chart: a birth batch file's first birth, or the one on --compare-line; with --svg, the wheel with the other chart as its outer ring")->type_name("FILE"), kOneChart);
     show(app.add_option("--compare-line", o.compareLine, "with --compare, the line of the file that holds the other person's birth")->type_name("N"), kOneChart);
     show(app.add_flag("--progressions", o.progressions, "with one chart's options, every decanate the progressed Sun to Pluto, Ascendant and Midheaven enter from birth to age 100 (a day after birth for each year of life; the precise ephemeris; the tables end with 2050)"), kProgressions);
     show(app.add_option("--progressed-on", o.progressedOn, "with --progressions, the progressed points on this date of the birth's clock instead")->type_name("YYYY-MM-DD"), kProgressions);
@@ -231,7 +231,7 @@ void RelateOptions(CLI::App& app, const Groups& g)
     option("--compare-line")->needs(option("--compare"));
     option("--progressed-on")->needs(option("--progressions"));
     option("--transit-zone")->needs(option("--transits"));
-    for (const char* other : {"--batch", "--html", "--svg", "--brief"})
+    for (const char* other : {"--batch", "--html", "--drekkana", "--brief"})
         option("--compare")->excludes(option(other));
     for (const char* table : {"--ayanamsas", "--schemes"}) {
         option(table)->excludes(option("--json"));

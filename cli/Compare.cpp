@@ -7,6 +7,7 @@
 #include "cli/ExitCodes.h"
 #include "cli/FailureWords.h"
 #include "cli/OneChart.h"
+#include "cli/PictureFiles.h"
 #include "report/ChartComparison.h"
 
 #include <charconv>
@@ -72,6 +73,9 @@ int RunCompare(const Options& options, const ZodiacChoice& zodiac, const PlaceRe
         err << TerminalText(second.error()) << '\n';
         return kExitRejected;
     }
+    if (options.svg) // the two charts as one picture: the other person round the wheel
+        return WritePicture(ChartPictureSvg(*first, options, &static_cast<const OuterRing&>(ChartRing(*second))),
+                            options, out, err);
     std::string text;
     AppendComparison(text, *first, *second, WritingOf(options).format);
     out << text;

@@ -111,16 +111,8 @@ int WriteSingle(const Options& options, const Chart& chart, const PlaceRequest& 
     if (options.html) {
         out << RenderReadingHtml(chart, ReadingPictures::InlineSvg,
                                  {ring, transits != nullptr ? std::optional(*transits) : std::nullopt});
-    } else if (options.svg && options.png) {
-        const Result<std::string> png
-            = PngOfSvg(ChartPictureSvg(chart, options, ring ? &*ring : nullptr), options.size);
-        if (!png) {
-            err << "tessaline-chart: cannot write the picture: " << png.error() << '\n';
-            return kExitOutputFailed;
-        }
-        out << *png;
     } else if (options.svg) {
-        out << ChartPictureSvg(chart, options, ring ? &*ring : nullptr);
+        return WritePicture(ChartPictureSvg(chart, options, ring ? &*ring : nullptr), options, out, err);
     } else if (!options.exportFormat.empty()) {
         std::vector<std::string> lost;
         out << AafRecord(chart, lost);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/PictureFiles.h"
 
+#include "cli/ExitCodes.h"
+#include "cli/PngPicture.h"
 #include "report/ChartWheelSvg.h"
 #include "report/DrekkanaChartSvg.h"
 
@@ -126,6 +128,21 @@ std::string ChartPictureSvg(const Chart& chart, const Options& options, const Ou
     // The option's check lets only the two forms through, in any case.
     const bool north = options.drekkana.front() == 'n' || options.drekkana.front() == 'N';
     return DrekkanaChartSvg(chart, north ? DrekkanaStyle::NorthIndian : DrekkanaStyle::SouthIndian);
+}
+
+int WritePicture(const std::string& svg, const Options& options, std::ostream& out, std::ostream& err)
+{
+    if (!options.png) {
+        out << svg;
+        return kExitOk;
+    }
+    const Result<std::string> png = PngOfSvg(svg, options.size);
+    if (!png) {
+        err << "tessaline-chart: cannot write the picture: " << png.error() << '\n';
+        return kExitOutputFailed;
+    }
+    out << *png;
+    return kExitOk;
 }
 
 std::string PicturePath(std::string_view folder, std::size_t line, std::string_view extension)

@@ -9,6 +9,7 @@
 #include <array>
 #include <csignal>
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ namespace tessaline::cli {
 // The picture --svg asks for: the chart wheel, with the ring when one is given, or the drekkana chart in the
 // form --drekkana names.
 std::string ChartPictureSvg(const Chart& chart, const Options& options, const OuterRing* ring = nullptr);
+
+// The picture on the output, as SVG or, with --png, as PNG; the exit code (a picture that cannot be drawn: the
+// output's failure, said on err).
+int WritePicture(const std::string& svg, const Options& options, std::ostream& out, std::ostream& err);
 
 // Where a batch row's picture goes: DIR/line-N.svg (or .png, the extension given), N the row's line in the
 // batch file.

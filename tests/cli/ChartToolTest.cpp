@@ -322,6 +322,12 @@ TEST(ChartTool, ComparisonIsTheSameWhicheverPersonComesFirst)
     auto withHtml = kDelhi;
     withHtml.insert(withHtml.end(), {"--compare", johnFile, "--html"});
     EXPECT_EQ(RunTool(withHtml).code, 2);
+    // As a picture: the other person round the wheel.
+    auto wheel = kDelhi;
+    wheel.insert(wheel.end(), {"--compare", johnFile, "--svg"});
+    const ToolRun drawn = RunTool(wheel);
+    EXPECT_EQ(drawn.code, 0);
+    EXPECT_NE(drawn.out.find("The chart of JOHN SMITH: Sun 12 Can"), std::string::npos);
 }
 
 TEST(ChartTool, TakesTheFirstAndLastDayOfTheYears)
