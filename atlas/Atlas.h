@@ -2,6 +2,7 @@
 #pragma once
 
 #include "atlas/AtlasFormat.h"
+#include "atlas/Clock.h"
 #include "base/Result.h"
 
 #include <cstddef>
@@ -77,6 +78,8 @@ public:
     std::string_view Alternates(const Place& place) const; // joined by '|', empty when none
     // "Springfield, Illinois, United States" (the region left out when there is none).
     std::string Label(const Place& place) const;
+    // The place's clocks through time, named by its zone ("America/Chicago").
+    InstantClock Clock(const Place& place) const;
     // "39.80°N 89.64°W · 116,565 people · America/Chicago": what tells equal labels apart.
     std::string Detail(const Place& place) const;
 

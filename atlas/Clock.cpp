@@ -335,4 +335,29 @@ std::string OffsetName(int seconds)
     return "UT" + ReadableOffset(seconds);
 }
 
+Result<int> InstantClock::At(std::int64_t unixSeconds) const
+{
+    if (zoneId.empty())
+        return offsetSeconds;
+    const Result<ClockOffset> offset = ClockAtInstant(zoneId, unixSeconds, longitudeEast);
+    if (!offset)
+        return Fail(offset.error());
+    return offset->seconds;
+}
+
+Result<std::int64_t> InstantClock::UniversalOf(std::int64_t localSeconds) const
+{
+    // Looked up twice, so that a reading just after a change of the clocks takes the new offset.
+    const Result<int> guess = At(localSeconds);
+    const Result<int> offset = guess ? At(localSeconds - *guess) : guess;
+    if (!offset)
+        return Fail(offset.error());
+    return localSeconds - *offset;
+}
+
+InstantClock FixedClock(int offsetSeconds)
+{
+    return {{}, 0.0, offsetSeconds, OffsetName(offsetSeconds)};
+}
+
 } // namespace tessaline::atlas

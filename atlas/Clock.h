@@ -51,4 +51,21 @@ Result<ClockOffset> ClockAtInstant(std::string_view zoneId, std::int64_t unixSec
 // "UT+5:08:48", "UT−4:30", "UT+0:00" (seconds only when there are some).
 std::string OffsetName(int seconds);
 
+// A clock to read instants on: a place's history of clocks (its zone id and longitude), or a fixed offset.
+struct InstantClock {
+    std::string zoneId; // empty: the fixed offset
+    double longitudeEast = 0.0;
+    int offsetSeconds = 0;
+    std::string name; // "Asia/Kolkata", "UT+5:30"
+
+    // The offset in force at a universal instant (seconds since 1970-01-01 00:00 UT).
+    Result<int> At(std::int64_t unixSeconds) const;
+    // The universal instant of a reading of this clock, given as seconds since 1970 on its own calendar; a reading
+    // just after the clocks were changed takes the new offset.
+    Result<std::int64_t> UniversalOf(std::int64_t localSeconds) const;
+};
+
+// A fixed offset as a clock, named by OffsetName.
+InstantClock FixedClock(int offsetSeconds);
+
 } // namespace tessaline::atlas

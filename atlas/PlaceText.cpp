@@ -40,6 +40,12 @@ std::string Atlas::Label(const Place& place) const
     return label;
 }
 
+InstantClock Atlas::Clock(const Place& place) const
+{
+    const std::string zone(ZoneId(place));
+    return {zone, place.Longitude(), 0, zone};
+}
+
 std::string Atlas::Detail(const Place& place) const
 {
     char coordinates[48];

@@ -52,29 +52,11 @@ std::optional<std::int64_t> LocalSeconds(std::string_view text)
     return days * kSecondsPerDay + std::int64_t{*hour} * 3600 + std::int64_t{*minute} * 60;
 }
 
-// The clock the instant is read on, and its name.
-struct TransitClock {
-    std::string zoneId; // a place's history; empty for a fixed offset
-    double longitudeEast = 0.0;
-    int offsetSeconds = 0;
-    std::string name;
-
-    Result<int> At(std::int64_t unixSeconds) const
-    {
-        if (zoneId.empty())
-            return offsetSeconds;
-        const Result<atlas::ClockOffset> offset = atlas::ClockAtInstant(zoneId, unixSeconds, longitudeEast);
-        if (!offset)
-            return Fail(offset.error());
-        return offset->seconds;
-    }
-};
-
-Result<TransitClock> ZoneClock(std::string_view zone)
+Result<atlas::InstantClock> ZoneClock(std::string_view zone)
 {
-    TransitClock clock;
+    int seconds = 0;
     if (const auto exact = ParseExactOffset(zone)) {
-        clock.offsetSeconds = OffsetOf(*exact).seconds;
+        seconds = OffsetOf(*exact).seconds;
     } else {
         int row = -1;
         const auto [end, error] = std::from_chars(zone.data(), zone.data() + zone.size(), row);
@@ -82,30 +64,23 @@ Result<TransitClock> ZoneClock(std::string_view zone)
             return Fail("--transit-zone " + QuotedInput(zone)
                         + " is not a zone: give its position 0 to 70 in --zones, or the offset as +HH:MM or -HH:MM");
         const ZoneRow& listed = ZoneTable()[static_cast<std::size_t>(row)];
-        clock.offsetSeconds = OffsetOf({listed.correctionHours, listed.correctionMinutes}).seconds;
+        seconds = OffsetOf({listed.correctionHours, listed.correctionMinutes}).seconds;
     }
-    clock.name = atlas::OffsetName(clock.offsetSeconds);
-    return clock;
+    return atlas::FixedClock(seconds);
 }
 
-Result<TransitClock> ClockFor(const Options& options, const Chart& chart, const PlaceRequest& request,
-                              PlaceCache& places)
+Result<atlas::InstantClock> ClockFor(const Options& options, const Chart& chart, const PlaceRequest& request,
+                                     PlaceCache& places)
 {
     if (const std::string_view zone = TrimBlanks(options.transitZone); !zone.empty())
         return ZoneClock(zone);
-    TransitClock clock;
     if (request.Named()) {
         const Result<PlaceCache::Found> found = places.Find(request);
         if (!found)
             return Fail(found.error());
-        clock.zoneId = found->atlas->ZoneId(*found->place);
-        clock.longitudeEast = found->place->Longitude();
-        clock.name = found->atlas->Label(*found->place) + " (" + clock.zoneId + ")";
-        return clock;
+        return found->atlas->Clock(*found->place);
     }
-    clock.offsetSeconds = chart.ClockOffset().seconds;
-    clock.name = atlas::OffsetName(clock.offsetSeconds);
-    return clock;
+    return atlas::FixedClock(chart.ClockOffset().seconds);
 }
 
 } // namespace
@@ -117,15 +92,13 @@ Result<TransitReport> TransitsOfChart(const Options& options, const Chart& chart
     const std::optional<std::int64_t> local = LocalSeconds(text);
     if (!local)
         return Fail("--transits " + QuotedInput(text) + " is not an instant: give it as \"YYYY-MM-DD HH:MM\"");
-    const Result<TransitClock> clock = ClockFor(options, chart, request, places);
+    const Result<atlas::InstantClock> clock = ClockFor(options, chart, request, places);
     if (!clock)
         return Fail(clock.error());
-    // The offset in force then, looked up twice so that an instant just after a change of the clocks reads the new one.
-    const Result<int> guess = clock->At(*local);
-    const Result<int> offset = guess ? clock->At(*local - *guess) : guess;
-    if (!offset)
-        return Fail(offset.error());
-    const double julianDayUT = kJulianDayOf1970 + static_cast<double>(*local - *offset) / kSecondsPerDay;
+    const Result<std::int64_t> universal = clock->UniversalOf(*local);
+    if (!universal)
+        return Fail(universal.error());
+    const double julianDayUT = kJulianDayOf1970 + static_cast<double>(*universal) / kSecondsPerDay;
     Result<TransitReport> report = TransitReportAt(
         chart, julianDayUT, [&clock](std::int64_t at) { return clock->At(at); }, clock->name);
     if (!report && report.error().find("precise tables") != std::string::npos)

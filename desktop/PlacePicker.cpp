@@ -454,4 +454,12 @@ void PlacePicker::render()
     emit shownChanged();
 }
 
+std::optional<atlas::InstantClock> PlacePicker::placeClock() const
+{
+    const atlas::Place* place = placed_.ChosenPlace();
+    if (place == nullptr || !atlas_)
+        return std::nullopt;
+    return atlas_->Clock(*place);
+}
+
 } // namespace tessaline

@@ -105,6 +105,8 @@ public:
     std::string placeLabel() const { return placed_.PlaceLabel(); }
     std::string clockSentence() const { return placed_.ChartClockSentence(); }
     const atlas::PlacedBirth& placedBirth() const noexcept { return placed_; }
+    // The clocks of the place chosen, through time; nothing without a place.
+    std::optional<atlas::InstantClock> placeClock() const;
     // City, State and Country as the user wrote them: empty where they are still what choosing a place put
     // there (the place's own names stand for them, or, once the place no longer counts, nothing does).
     std::array<std::string, 3> typedParts() const;

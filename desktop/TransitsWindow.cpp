@@ -17,8 +17,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tessaline {
 
@@ -26,9 +30,6 @@ namespace {
 
 constexpr int kColumns = 6;
 constexpr double kJulianDayOf1970 = 2440587.5;
-constexpr int kBirthClock = 0; // the clock list: the birth's, universal time, then the zone list's rows
-constexpr int kUniversalTime = 1;
-constexpr int kFirstZone = 2;
 
 // The moments the tables chart, as the control holds them (clock time as if it were UT).
 const QDateTime kFirstMoment(QDate(kFirstYear, 1, 1), QTime(0, 0), Qt::UTC);
@@ -81,9 +82,10 @@ QTableWidget* TransitsTable(QWidget* parent)
     return grid;
 }
 
-QString ClockName(int offsetSeconds)
+// Seconds since 1970 of the instant a report stands for.
+std::int64_t UnixSeconds(const TransitReport& report)
 {
-    return FromUtf8(atlas::OffsetName(offsetSeconds));
+    return std::llround((report.julianDayUT - kJulianDayOf1970) * 86400.0);
 }
 
 } // namespace
@@ -105,12 +107,7 @@ TransitsWindow::TransitsWindow(const Chart& chart, QWidget* parent)
     auto* momentLabel = new QLabel(tr("&Moment:"), this);
     momentLabel->setBuddy(dtpTransits);
     cboTransitClock = ChoiceList("cboTransitClock", tr("Clock"), this);
-    cboTransitClock->addItem(tr("The birth's clock (%1)").arg(ClockName(chart_.ClockOffset().seconds)));
-    cboTransitClock->addItem(tr("Universal time"));
-    for (int row = 0; row < static_cast<int>(kZoneCount); ++row) {
-        const std::string_view text = ZoneDisplayText(row);
-        cboTransitClock->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-    }
+    fillClocks(true);
     auto* clockLabel = new QLabel(tr("&Clock:"), this);
     clockLabel->setBuddy(cboTransitClock);
     cmdNow = new QPushButton(tr("&Now"), this);
@@ -159,7 +156,7 @@ TransitsWindow::TransitsWindow(const Chart& chart, QWidget* parent)
     resize(1000, 600); // every column without scrolling sideways at the usual type
 
     connect(dtpTransits, &QDateTimeEdit::dateTimeChanged, this, [this] { calculate(); });
-    connect(cboTransitClock, &QComboBox::currentIndexChanged, this, [this] { showNow(); });
+    connect(cboTransitClock, &QComboBox::currentIndexChanged, this, &TransitsWindow::keepInstant);
     connect(cmdNow, &QPushButton::clicked, mnuMoment[0], &QAction::trigger);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     showNow();
@@ -168,6 +165,7 @@ TransitsWindow::TransitsWindow(const Chart& chart, QWidget* parent)
 void TransitsWindow::setChart(const Chart& chart)
 {
     chart_ = chart;
+    fillClocks(false); // the birth's clock may be another
     report_.reset(); // nothing lent from the sky around another chart
     calculate();
 }
@@ -194,15 +192,58 @@ void TransitsWindow::addMomentMenu()
     layout()->setMenuBar(bar);
 }
 
-int TransitsWindow::clockOffset() const
+void TransitsWindow::setBirthplaceClock(std::optional<atlas::InstantClock> clock)
 {
-    const int chosen = cboTransitClock->currentIndex();
-    if (chosen == kBirthClock || chosen < 0)
-        return chart_.ClockOffset().seconds;
-    if (chosen == kUniversalTime)
-        return 0;
-    const ZoneRow& row = ZoneTable()[static_cast<std::size_t>(chosen - kFirstZone)];
-    return OffsetOf({row.correctionHours, row.correctionMinutes}).seconds;
+    birthplace_ = std::move(clock);
+    fillClocks(true);
+    keepInstant();
+}
+
+void TransitsWindow::fillClocks(bool placeFirst)
+{
+    // The birthplace's clock first where the birth had a place, then the birth's own, universal time, the zones.
+    const QSignalBlocker quiet(cboTransitClock);
+    // What was chosen: -1 the birthplace's clock (or nothing yet), 0 the birth's, 1 universal time, 2 on the zones.
+    const int chosen = placeFirst ? -1 : cboTransitClock->currentIndex() - (placeListed_ ? 1 : 0);
+    cboTransitClock->clear();
+    clocks_.clear();
+    placeListed_ = birthplace_.has_value();
+    if (birthplace_) {
+        clocks_.push_back(*birthplace_);
+        cboTransitClock->addItem(tr("The birthplace's clock (%1)").arg(FromUtf8(birthplace_->name)));
+    }
+    clocks_.push_back(atlas::FixedClock(chart_.ClockOffset().seconds));
+    cboTransitClock->addItem(tr("The birth's clock (%1)").arg(FromUtf8(clocks_.back().name)));
+    clocks_.push_back(atlas::FixedClock(0));
+    cboTransitClock->addItem(tr("Universal time"));
+    for (int row = 0; row < static_cast<int>(kZoneCount); ++row) {
+        const ZoneRow& zone = ZoneTable()[static_cast<std::size_t>(row)];
+        clocks_.push_back(atlas::FixedClock(OffsetOf({zone.correctionHours, zone.correctionMinutes}).seconds));
+        const std::string_view text = ZoneDisplayText(row);
+        cboTransitClock->addItem(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
+    }
+    cboTransitClock->setCurrentIndex(chosen < 0 ? 0 : chosen + (placeListed_ ? 1 : 0));
+}
+
+const atlas::InstantClock& TransitsWindow::clock() const
+{
+    const int chosen = std::clamp(cboTransitClock->currentIndex(), 0, static_cast<int>(clocks_.size()) - 1);
+    return clocks_[static_cast<std::size_t>(chosen)];
+}
+
+QDateTime TransitsWindow::onClock(std::int64_t unixSeconds) const
+{
+    const Result<int> offset = clock().At(unixSeconds);
+    return QDateTime::fromSecsSinceEpoch(unixSeconds + (offset ? *offset : 0), Qt::UTC);
+}
+
+void TransitsWindow::keepInstant()
+{
+    // The same instant, read on the clock now chosen.
+    if (report_)
+        showMoment(onClock(UnixSeconds(*report_)));
+    else
+        showNow();
 }
 
 void TransitsWindow::step(Step size, int count)
@@ -226,7 +267,7 @@ void TransitsWindow::step(Step size, int count)
 
 void TransitsWindow::showNow()
 {
-    showMoment(QDateTime::currentDateTimeUtc().addSecs(clockOffset()));
+    showMoment(onClock(QDateTime::currentSecsSinceEpoch()));
 }
 
 void TransitsWindow::showMoment(const QDateTime& moment)
@@ -240,14 +281,15 @@ void TransitsWindow::showMoment(const QDateTime& moment)
 
 void TransitsWindow::calculate()
 {
-    const int offset = clockOffset();
-    const std::int64_t wall = dtpTransits->dateTime().toSecsSinceEpoch();
-    const double julianDayUT = kJulianDayOf1970 + static_cast<double>(wall - offset) / 86400.0;
-    const bool sameClock = report_ && report_->clockName == atlas::OffsetName(offset);
+    const atlas::InstantClock& reading = clock();
+    const Result<std::int64_t> universal = reading.UniversalOf(dtpTransits->dateTime().toSecsSinceEpoch());
+    const bool sameClock = report_ && report_->clockName == reading.name;
     const std::optional<TransitReport> before = std::move(report_);
-    Result<TransitReport> sky = TransitReportAt(
-        chart_, julianDayUT, [offset](std::int64_t) { return Result<int>(offset); }, atlas::OffsetName(offset),
-        before && sameClock ? &*before : nullptr);
+    Result<TransitReport> sky = universal ? TransitReportAt(
+                                    chart_, kJulianDayOf1970 + static_cast<double>(*universal) / 86400.0,
+                                    [reading](std::int64_t at) { return reading.At(at); }, reading.name,
+                                    before && sameClock ? &*before : nullptr)
+                                          : Result<TransitReport>(Fail(universal.error()));
     if (sky) {
         report_ = std::move(*sky);
         rows_ = TransitRows(*report_, chart_);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "atlas/Clock.h"
 #include "decanates/Chart.h"
 #include "desktop/OuterRingSource.h"
 #include "report/TransitReport.h"
@@ -39,6 +40,8 @@ public:
     enum class Step { Hour, Day, Month, Year };
     // Moves the moment by count steps (negative: back), on the chosen clock's calendar.
     void step(Step size, int count);
+    // The clock of the birthplace through time (nothing without a place), listed first and chosen when new.
+    void setBirthplaceClock(std::optional<atlas::InstantClock> clock);
     // Sets the moment to now.
     void showNow();
     // Sets the moment, read on the chosen clock; a moment outside the tables' years is held at their edge.
@@ -63,7 +66,12 @@ protected:
 
 private:
     void addMomentMenu();
-    int clockOffset() const;
+    // The clock list anew; placeFirst chooses the birthplace's clock (or the birth's), else the same kind as before.
+    void fillClocks(bool placeFirst);
+    const atlas::InstantClock& clock() const;
+    // A universal instant as the chosen clock reads it, held as the date-and-time control holds it.
+    QDateTime onClock(std::int64_t unixSeconds) const;
+    void keepInstant();
     void calculate();
     void fill();
     void announce(const std::optional<TransitReport>& before);
@@ -75,6 +83,9 @@ private:
     QTableWidget* grdTransits = nullptr;
     QLabel* lblTransitNews = nullptr;
     QLabel* lblTransitsNote = nullptr;
+    std::optional<atlas::InstantClock> birthplace_;
+    std::vector<atlas::InstantClock> clocks_; // as the clock list lists them
+    bool placeListed_ = false;
     std::optional<TransitReport> report_;
     std::vector<TransitRow> rows_;
     QStringList announced_;

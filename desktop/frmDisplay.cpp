@@ -479,11 +479,23 @@ ReadingRing frmDisplay::readingRing() const
     return around;
 }
 
+void frmDisplay::setBirthplaceClock(std::optional<atlas::InstantClock> clock)
+{
+    const bool same = clock.has_value() == birthplaceClock_.has_value()
+        && (!clock
+            || (clock->zoneId == birthplaceClock_->zoneId && clock->longitudeEast == birthplaceClock_->longitudeEast));
+    birthplaceClock_ = std::move(clock);
+    if (transits_ && !same)
+        transits_->setBirthplaceClock(birthplaceClock_);
+}
+
 TransitsWindow* frmDisplay::showTransits()
 {
     // One window, kept: its moment and clock stay while it is hidden and shown again.
-    if (!transits_)
+    if (!transits_) {
         transits_ = ringSource(new TransitsWindow(reading_, this));
+        transits_->setBirthplaceClock(birthplaceClock_);
+    }
     transits_->show();
     transits_->raise();
     transits_->activateWindow();

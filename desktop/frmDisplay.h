@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "atlas/Clock.h"
 #include "base/Result.h"
 #include "decanates/Chart.h"
 #include "desktop/AccessibleControls.h"
@@ -57,6 +58,8 @@ public:
     void cmdExit_Click();
     // View › Transits: opens (or brings back) the window of the sky around the chart; the wheel draws it.
     TransitsWindow* showTransits();
+    // The clocks of the birthplace through time, for the transits (nothing: the birth had no place).
+    void setBirthplaceClock(std::optional<atlas::InstantClock> clock);
 
     // Saves the reading shown, HTML or PDF by the file name's ending; a failure is reported in a message.
     bool SaveReadingTo(const QString& path);
@@ -170,6 +173,7 @@ private:
     // The windows that can draw round the wheel, the one that changed last first: the first that gives a ring draws.
     QList<QPointer<QWidget>> ringSources_;
     QPointer<QWidget> ringOwner_; // the one whose ring is drawn
+    std::optional<atlas::InstantClock> birthplaceClock_;
     Comparer comparer_;
     std::unique_ptr<ImageList> pictures_;
     bool goingBack_ = false;

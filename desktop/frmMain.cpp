@@ -459,6 +459,7 @@ void frmMain::cmdRashi_Click()
         });
     }
     display_->setDrekkanaStyle(options->chosenDrekkanaStyle());
+    display_->setBirthplaceClock(placePicker->placeClock());
     display_->ShowDecanateResults(*chart_, IMGPlanet);
     display_->show();
     display_->activateWindow();

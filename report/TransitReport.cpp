@@ -4,6 +4,7 @@
 #include "base/CsvText.h"
 #include "base/VisibleText.h"
 #include "chart/PositionText.h"
+#include "chart/ZoneTable.h"
 #include "decanates/DecanateTable.h"
 #include "report/DecanateCalendar.h"
 #include "report/SvgDrawing.h"
@@ -218,7 +219,16 @@ std::vector<TransitRow> TransitRows(const TransitReport& report, const Chart& na
 
 std::string TransitTitle(const TransitReport& report)
 {
-    return "Transits on " + DayText(report.clock) + ", " + ClockText(report.clock) + " (" + report.clockName + ")";
+    // A place's clock also says the offset it read then: "(UT+2:00, Europe/Paris)"; a fixed one is its name.
+    const CivilInstant& at = report.clock;
+    std::string clock = report.clockName;
+    if (clock.rfind("UT", 0) != 0) {
+        const double local = static_cast<double>(DaysFromCivil(at.year, at.month, at.day)) * kSecondsPerDay
+            + at.hour * 3600.0 + at.minute * 60.0;
+        const double universal = (report.julianDayUT - kJulianDayOf1970) * kSecondsPerDay;
+        clock = "UT" + ReadableOffset(static_cast<int>(std::lround((local - universal) / 60.0)) * 60) + ", " + clock;
+    }
+    return "Transits on " + DayText(at) + ", " + ClockText(at) + " (" + clock + ")";
 }
 
 OuterRing TransitRing(const TransitReport& report)

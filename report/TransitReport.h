@@ -26,7 +26,7 @@ struct TransitLine {
 struct TransitReport {
     double julianDayUT = 0.0;
     CivilInstant clock; // the instant on the report's clock
-    std::string clockName; // "UTC+05:30", "Delhi, India (Asia/Kolkata)"
+    std::string clockName; // "UT+5:30", or a place's zone, "Asia/Kolkata"
     std::vector<TransitLine> lines; // in the order of kTransitingBodies
 };
 

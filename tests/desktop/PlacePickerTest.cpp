@@ -8,10 +8,13 @@
 #include "DesktopTestSupport.h"
 
 #include "cli/ChartTool.h"
+#include "desktop/TransitsWindow.h"
+#include "desktop/frmDisplay.h"
 #include "report/ChartLines.h"
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QDateTimeEdit>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -395,6 +398,28 @@ TEST_F(PlacePickerTest, TheListShowsHighlightsChoosesAndSaysWhenNothingMatches)
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(picker.lblNoPlace)
                     ->text(QAccessible::Name)
                     .startsWith(QStringLiteral("No place matches \u201cqqxzv\u201d")));
+}
+
+// A birth at a place reads the transits on the place's own clock at their moment: Paris keeps CEST, UT+2, on
+// 1 July 2026 (the time zone database's Europe/Paris), though the birth fell in winter time, as the chart tool
+// reads it; the birth's own clock stays UT+1.
+TEST_F(PlacePickerTest, TransitsAreReadOnTheBirthplacesClock)
+{
+    SetDate(1990, 1, 15, 8, 0);
+    Child<FilteredLineEdit>(window, "txtName")->setText(QStringLiteral("ada"));
+    TypeAndChoose("paris");
+    ASSERT_EQ(ChartedInstant(*window), "1990-01-15T07:00Z");
+    TransitsWindow* transits = window->resultsWindow()->showTransits();
+    auto* clocks = Child<QComboBox>(*transits, "cboTransitClock");
+    EXPECT_EQ(clocks->itemText(0), QStringLiteral("The birthplace's clock (Europe/Paris)"));
+    EXPECT_EQ(clocks->itemText(1), QStringLiteral("The birth's clock (UT+1:00)"));
+    transits->showMoment(QDateTime(QDate(2026, 7, 1), QTime(14, 0), Qt::UTC));
+    ASSERT_TRUE(transits->report());
+    EXPECT_EQ(TransitTitle(*transits->report()), "Transits on 1 July 2026, 14:00 (UT+2:00, Europe/Paris)");
+    // Another clock keeps the instant: 12:00 UT.
+    clocks->setCurrentIndex(2);
+    EXPECT_EQ(Child<QDateTimeEdit>(*transits, "dtpTransits")->time(), QTime(12, 0));
+    transits->close();
 }
 
 } // namespace
