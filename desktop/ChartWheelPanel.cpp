@@ -413,7 +413,7 @@ void ChartWheelPanel::setOuterRing(std::optional<OuterRing> ring)
 void ChartWheelPanel::describeChosen()
 {
     const QString chosen = FromUtf8(PointDescription(chart_, chosen_));
-    setAccessibleDescription(ring_ ? chosen + QLatin1Char(' ') + FromUtf8(OuterRingDescription(chart_, *ring_))
+    setAccessibleDescription(ring_ ? chosen + QStringLiteral(". ") + FromUtf8(OuterRingDescription(chart_, *ring_))
                                    : chosen);
 }
 

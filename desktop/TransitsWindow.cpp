@@ -139,6 +139,7 @@ TransitsWindow::TransitsWindow(const Chart& chart, QWidget* parent)
     layout->addWidget(lblTransitNews);
     layout->addLayout(bottom);
     addMomentMenu();
+    QWidget* before = cmdNow; // Tab goes from Now along the steps to the table, as they stand
     for (std::size_t i = 0; i < kSteps.size(); ++i) {
         // Back from the longest step to the shortest, then forward from the shortest to the longest.
         const std::size_t at = i < 4 ? 6 - 2 * i : 2 * (i - 4) + 1;
@@ -151,7 +152,10 @@ TransitsWindow::TransitsWindow(const Chart& chart, QWidget* parent)
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, action, &QAction::trigger);
         steps->addWidget(button);
+        setTabOrder(before, button);
+        before = button;
     }
+    setTabOrder(before, grdTransits);
     cmdNow->setAutoDefault(false);
     resize(1000, 600); // every column without scrolling sideways at the usual type
 
